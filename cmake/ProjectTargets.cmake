@@ -1,0 +1,18 @@
+# project_library(<name> SOURCES ... [LIBS ...]): one library per source folder.
+function(project_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_link_libraries(${name} PUBLIC project_options ${ARG_LIBS})
+endfunction()
+
+# project_test(<name> SOURCES ... [LIBS ...]): one GoogleTest executable, each case a ctest test.
+# Every test runs on the headless window backend.
+function(project_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENV" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE project_options ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 30
+    PROPERTIES ENVIRONMENT "PLATFORM_BACKEND=headless;${ARG_ENV}" TIMEOUT 120)
+endfunction()
