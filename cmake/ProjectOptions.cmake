@@ -7,3 +7,16 @@ target_compile_options(project_options INTERFACE
 )
 target_include_directories(project_options INTERFACE ${CMAKE_SOURCE_DIR})
 target_link_libraries(project_options INTERFACE Threads::Threads)
+
+# Third-party libraries, found once for every folder.
+find_package(Boost 1.74 REQUIRED COMPONENTS thread filesystem serialization locale date_time system)
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(JSONCPP REQUIRED IMPORTED_TARGET jsoncpp)
+pkg_check_modules(TINYXML2 REQUIRED IMPORTED_TARGET tinyxml2)
+pkg_check_modules(CURL REQUIRED IMPORTED_TARGET libcurl)
+pkg_check_modules(RABBITMQ REQUIRED IMPORTED_TARGET librabbitmq)
+pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo)
+pkg_check_modules(PANGOCAIRO REQUIRED IMPORTED_TARGET pangocairo pangoft2 fontconfig)
+pkg_check_modules(PIXMAN REQUIRED IMPORTED_TARGET pixman-1)
+find_package(ZLIB REQUIRED)
+find_package(X11 REQUIRED)

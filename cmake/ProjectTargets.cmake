@@ -1,6 +1,9 @@
 # project_library(<name> SOURCES ... [LIBS ...]): one library per source folder.
 function(project_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  if(NOT ARG_SOURCES)
+    return()  # a folder whose first sources have not landed yet
+  endif()
   add_library(${name} STATIC ${ARG_SOURCES})
   target_link_libraries(${name} PUBLIC project_options ${ARG_LIBS})
 endfunction()
@@ -9,6 +12,14 @@ endfunction()
 # Every test runs on the headless window backend.
 function(project_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENV" ${ARGN})
+  if(NOT ARG_SOURCES)
+    return()
+  endif()
+  foreach(lib IN LISTS ARG_LIBS)
+    if(NOT TARGET ${lib} AND NOT lib MATCHES "::")
+      return()  # what it tests has not landed yet
+    endif()
+  endforeach()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE project_options ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   gtest_discover_tests(${name}

@@ -4,6 +4,7 @@
 #include "platform/base/Error.h"
 #include "platform/base/CodePage.h"
 #include "platform/base/Clock.h"
+#include "platform/base/ShowCommands.h"
 #if __has_include("platform/base/Rect.h")
 #include "platform/base/Rect.h"
 #endif
