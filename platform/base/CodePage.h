@@ -10,7 +10,9 @@
 #define CP_OEMCP 1
 #define CP_THREAD_ACP 3
 #define CP_UTF8 65001
+#define MB_PRECOMPOSED 0x00000001
 #define MB_ERR_INVALID_CHARS 0x00000008
+#define WC_ERR_INVALID_CHARS 0x00000080
 #define WC_NO_BEST_FIT_CHARS 0x00000400
 
 UINT GetACP();
@@ -25,3 +27,33 @@ int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteStr, int
 int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharStr, int cchWideChar,
                         LPSTR lpMultiByteStr, int cbMultiByte, LPCSTR lpDefaultChar,
                         LPBOOL lpUsedDefaultChar);
+
+namespace platform {
+namespace codepage {
+
+// What a conversion does with input it cannot convert (an invalid byte sequence or a
+// character the target has no code for).
+enum class Policy {
+  DefaultChar,  // put '?' in its place and go on
+  Stop,         // stop there, keeping what was converted before it
+  Skip,         // drop it and go on
+  Fail,         // give up: the result is empty
+};
+
+// Each route reports through `complete` (when not null) whether the whole input
+// converted cleanly; false means the policy had to act at least once.
+std::wstring GbkToWide(const std::string& text, Policy policy = Policy::DefaultChar,
+                       bool* complete = nullptr);
+std::string WideToGbk(const std::wstring& text, Policy policy = Policy::DefaultChar,
+                      bool* complete = nullptr);
+std::wstring Utf8ToWide(const std::string& text, Policy policy = Policy::DefaultChar,
+                        bool* complete = nullptr);
+std::string WideToUtf8(const std::wstring& text, Policy policy = Policy::DefaultChar,
+                       bool* complete = nullptr);
+std::string GbkToUtf8(const std::string& text, Policy policy = Policy::DefaultChar,
+                      bool* complete = nullptr);
+std::string Utf8ToGbk(const std::string& text, Policy policy = Policy::DefaultChar,
+                      bool* complete = nullptr);
+
+}  // namespace codepage
+}  // namespace platform

@@ -1,0 +1,273 @@
+#include "platform/base/CodePage.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <cstring>
+#include <cwchar>
+#include <utility>
+#include <vector>
+
+#include "platform/base/Error.h"
+
+namespace platform {
+namespace codepage {
+namespace {
+
+enum class Encoding { Gbk, Utf8, Wide };
+
+const char* IconvName(Encoding encoding) {
+  switch (encoding) {
+    case Encoding::Gbk:
+      return "CP936";  // not "GBK": CP936 also maps 0x80 to the euro sign, as Windows does
+    case Encoding::Utf8:
+      return "UTF-8";
+    case Encoding::Wide:
+      return "WCHAR_T";
+  }
+  return "";
+}
+
+// iconv descriptors are not thread-safe, and opening one is costly: each thread keeps
+// its own, closed when the thread ends.
+class DescriptorCache {
+ public:
+  ~DescriptorCache() {
+    for (auto& entry : entries_) iconv_close(entry.second);
+  }
+
+  iconv_t Get(Encoding from, Encoding to) {
+    const int key = static_cast<int>(from) * 8 + static_cast<int>(to);
+    for (auto& entry : entries_) {
+      if (entry.first == key) return Reset(entry.second);
+    }
+    iconv_t cd = iconv_open(IconvName(to), IconvName(from));
+    if (cd == reinterpret_cast<iconv_t>(-1)) return cd;
+    entries_.emplace_back(key, cd);
+    return cd;
+  }
+
+ private:
+  static iconv_t Reset(iconv_t cd) {
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    return cd;
+  }
+
+  std::vector<std::pair<int, iconv_t>> entries_;
+};
+
+thread_local DescriptorCache t_descriptors;
+
+// How many input bytes one unconvertible character takes, so that a policy replaces or
+// drops a whole character, not each of its bytes.
+size_t UnitLength(Encoding encoding, const unsigned char* p, size_t left) {
+  if (encoding == Encoding::Wide) return left < sizeof(wchar_t) ? left : sizeof(wchar_t);
+  if (encoding == Encoding::Gbk) {
+    const bool lead = p[0] >= 0x81 && p[0] <= 0xFE;
+    const bool trail = left >= 2 && p[1] >= 0x40 && p[1] <= 0xFE && p[1] != 0x7F;
+    return lead && trail ? 2 : 1;
+  }
+  size_t need = 0;
+  if (p[0] >= 0xC2 && p[0] <= 0xDF) need = 2;
+  else if (p[0] >= 0xE0 && p[0] <= 0xEF) need = 3;
+  else if (p[0] >= 0xF0 && p[0] <= 0xF4) need = 4;
+  if (need == 0) return 1;
+  // A character cut short counts as one, however many of its bytes are there.
+  size_t length = 1;
+  while (length < need && length < left && (p[length] & 0xC0) == 0x80) ++length;
+  return length;
+}
+
+struct Outcome {
+  std::string bytes;   // the output in the target encoding
+  bool complete = true;
+  bool opened = true;  // false when the conversion is not available at all
+};
+
+Outcome Convert(Encoding from, Encoding to, const char* input, size_t length, Policy policy,
+                const std::string& replacement) {
+  Outcome outcome;
+  iconv_t cd = t_descriptors.Get(from, to);
+  if (cd == reinterpret_cast<iconv_t>(-1)) {
+    outcome.opened = false;
+    outcome.complete = false;
+    return outcome;
+  }
+  char* in = const_cast<char*>(input);
+  size_t inLeft = length;
+  char buffer[1024];
+  while (inLeft > 0) {
+    char* out = buffer;
+    size_t outLeft = sizeof(buffer);
+    const size_t rc = iconv(cd, &in, &inLeft, &out, &outLeft);
+    const int error = errno;
+    outcome.bytes.append(buffer, out - buffer);
+    if (rc != static_cast<size_t>(-1) || error == E2BIG) continue;
+    // EILSEQ or EINVAL: the character at `in` cannot be converted.
+    outcome.complete = false;
+    if (policy == Policy::Fail) {
+      outcome.bytes.clear();
+      return outcome;
+    }
+    if (policy == Policy::Stop) return outcome;
+    if (policy == Policy::DefaultChar) outcome.bytes += replacement;
+    const size_t unit = UnitLength(from, reinterpret_cast<unsigned char*>(in), inLeft);
+    in += unit;
+    inLeft -= unit;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  }
+  return outcome;
+}
+
+std::string WideBytes(const wchar_t* text, size_t count) {
+  return std::string(reinterpret_cast<const char*>(text), count * sizeof(wchar_t));
+}
+
+std::wstring BytesToWide(const std::string& bytes) {
+  return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()),
+                      bytes.size() / sizeof(wchar_t));
+}
+
+const std::string& WideQuestionMark() {
+  static const std::string mark = WideBytes(L"?", 1);
+  return mark;
+}
+
+void Report(const Outcome& outcome, bool* complete) {
+  if (complete) *complete = outcome.complete;
+}
+
+}  // namespace
+
+std::wstring GbkToWide(const std::string& text, Policy policy, bool* complete) {
+  Outcome outcome = Convert(Encoding::Gbk, Encoding::Wide, text.data(), text.size(), policy,
+                            WideQuestionMark());
+  Report(outcome, complete);
+  return BytesToWide(outcome.bytes);
+}
+
+std::string WideToGbk(const std::wstring& text, Policy policy, bool* complete) {
+  const std::string input = WideBytes(text.data(), text.size());
+  Outcome outcome = Convert(Encoding::Wide, Encoding::Gbk, input.data(), input.size(), policy, "?");
+  Report(outcome, complete);
+  return outcome.bytes;
+}
+
+std::wstring Utf8ToWide(const std::string& text, Policy policy, bool* complete) {
+  Outcome outcome = Convert(Encoding::Utf8, Encoding::Wide, text.data(), text.size(), policy,
+                            WideQuestionMark());
+  Report(outcome, complete);
+  return BytesToWide(outcome.bytes);
+}
+
+std::string WideToUtf8(const std::wstring& text, Policy policy, bool* complete) {
+  const std::string input = WideBytes(text.data(), text.size());
+  Outcome outcome = Convert(Encoding::Wide, Encoding::Utf8, input.data(), input.size(), policy, "?");
+  Report(outcome, complete);
+  return outcome.bytes;
+}
+
+std::string GbkToUtf8(const std::string& text, Policy policy, bool* complete) {
+  Outcome outcome = Convert(Encoding::Gbk, Encoding::Utf8, text.data(), text.size(), policy, "?");
+  Report(outcome, complete);
+  return outcome.bytes;
+}
+
+std::string Utf8ToGbk(const std::string& text, Policy policy, bool* complete) {
+  Outcome outcome = Convert(Encoding::Utf8, Encoding::Gbk, text.data(), text.size(), policy, "?");
+  Report(outcome, complete);
+  return outcome.bytes;
+}
+
+namespace {
+
+// The narrow encoding behind a Windows code page number; false for one we do not carry.
+bool NarrowEncoding(UINT codePage, Encoding* encoding) {
+  switch (codePage) {
+    case CP_ACP:
+    case CP_OEMCP:
+    case CP_THREAD_ACP:
+    case 936:
+      *encoding = Encoding::Gbk;
+      return true;
+    case CP_UTF8:
+      *encoding = Encoding::Utf8;
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Windows uses only the first character of a caller's default character.
+std::string DefaultCharacter(LPCSTR lpDefaultChar) {
+  if (!lpDefaultChar || !lpDefaultChar[0]) return "?";
+  const unsigned char lead = static_cast<unsigned char>(lpDefaultChar[0]);
+  const size_t length = (lead >= 0x81 && lead <= 0xFE && lpDefaultChar[1]) ? 2 : 1;
+  return std::string(lpDefaultChar, length);
+}
+
+int Fail(DWORD error) {
+  SetLastError(error);
+  return 0;
+}
+
+}  // namespace
+}  // namespace codepage
+}  // namespace platform
+
+UINT GetACP() { return 936; }
+
+int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteStr, int cbMultiByte,
+                        LPWSTR lpWideCharStr, int cchWideChar) {
+  using namespace platform::codepage;
+  Encoding from;
+  if (!NarrowEncoding(CodePage, &from)) return Fail(ERROR_INVALID_PARAMETER);
+  if (!lpMultiByteStr || cbMultiByte == 0 || cbMultiByte < -1 || cchWideChar < 0 ||
+      (cchWideChar > 0 && !lpWideCharStr)) {
+    return Fail(ERROR_INVALID_PARAMETER);
+  }
+  const size_t length = cbMultiByte == -1 ? std::strlen(lpMultiByteStr) + 1 : cbMultiByte;
+  const bool strict = (dwFlags & MB_ERR_INVALID_CHARS) != 0;
+  const Outcome outcome = Convert(from, Encoding::Wide, lpMultiByteStr, length,
+                                  strict ? Policy::Fail : Policy::DefaultChar,
+                                  WideBytes(L"\xFFFD", 1));
+  if (!outcome.opened) return Fail(ERROR_INVALID_PARAMETER);
+  if (strict && !outcome.complete) return Fail(ERROR_NO_UNICODE_TRANSLATION);
+  const int needed = static_cast<int>(outcome.bytes.size() / sizeof(wchar_t));
+  if (cchWideChar == 0) return needed;
+  const int copied = needed < cchWideChar ? needed : cchWideChar;
+  std::memcpy(lpWideCharStr, outcome.bytes.data(), copied * sizeof(wchar_t));
+  if (needed > cchWideChar) return Fail(ERROR_INSUFFICIENT_BUFFER);
+  return needed;
+}
+
+int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharStr, int cchWideChar,
+                        LPSTR lpMultiByteStr, int cbMultiByte, LPCSTR lpDefaultChar,
+                        LPBOOL lpUsedDefaultChar) {
+  using namespace platform::codepage;
+  Encoding to;
+  if (!NarrowEncoding(CodePage, &to)) return Fail(ERROR_INVALID_PARAMETER);
+  if (!lpWideCharStr || cchWideChar == 0 || cchWideChar < -1 || cbMultiByte < 0 ||
+      (cbMultiByte > 0 && !lpMultiByteStr)) {
+    return Fail(ERROR_INVALID_PARAMETER);
+  }
+  // UTF-8 can encode every character, so Windows refuses a default character for it.
+  if (to == Encoding::Utf8 && (lpDefaultChar || lpUsedDefaultChar)) {
+    return Fail(ERROR_INVALID_PARAMETER);
+  }
+  const size_t length = cchWideChar == -1 ? std::wcslen(lpWideCharStr) + 1 : cchWideChar;
+  const std::string input = WideBytes(lpWideCharStr, length);
+  const bool strict = to == Encoding::Utf8 && (dwFlags & WC_ERR_INVALID_CHARS) != 0;
+  const std::string replacement = to == Encoding::Utf8 ? "\xEF\xBF\xBD" : DefaultCharacter(lpDefaultChar);
+  const Outcome outcome = Convert(Encoding::Wide, to, input.data(), input.size(),
+                                  strict ? Policy::Fail : Policy::DefaultChar, replacement);
+  if (!outcome.opened) return Fail(ERROR_INVALID_PARAMETER);
+  if (strict && !outcome.complete) return Fail(ERROR_NO_UNICODE_TRANSLATION);
+  if (lpUsedDefaultChar) *lpUsedDefaultChar = outcome.complete ? FALSE : TRUE;
+  const int needed = static_cast<int>(outcome.bytes.size());
+  if (cbMultiByte == 0) return needed;
+  const int copied = needed < cbMultiByte ? needed : cbMultiByte;
+  std::memcpy(lpMultiByteStr, outcome.bytes.data(), copied);
+  if (needed > cbMultiByte) return Fail(ERROR_INSUFFICIENT_BUFFER);
+  return needed;
+}

@@ -1,0 +1,253 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <thread>
+
+#include "platform/base/CodePage.h"
+#include "platform/base/Error.h"
+
+using platform::codepage::Policy;
+
+namespace {
+
+// Narrow literals in this file are GBK (the build's execution character set);
+// u8 literals are UTF-8.
+
+TEST(CodePageRoutes, ValidTextRoundTrips) {
+  const std::wstring wide = L"巡更点 A-1，报警！";
+  const std::string gbk = "巡更点 A-1，报警！";
+  const std::string utf8 = u8"巡更点 A-1，报警！";
+  bool complete = false;
+  EXPECT_EQ(platform::codepage::GbkToWide(gbk, Policy::Fail, &complete), wide);
+  EXPECT_TRUE(complete);
+  EXPECT_EQ(platform::codepage::WideToGbk(wide, Policy::Fail, &complete), gbk);
+  EXPECT_TRUE(complete);
+  EXPECT_EQ(platform::codepage::Utf8ToWide(utf8, Policy::Fail, &complete), wide);
+  EXPECT_TRUE(complete);
+  EXPECT_EQ(platform::codepage::WideToUtf8(wide, Policy::Fail, &complete), utf8);
+  EXPECT_TRUE(complete);
+  EXPECT_EQ(platform::codepage::GbkToUtf8(gbk, Policy::Fail, &complete), utf8);
+  EXPECT_TRUE(complete);
+  EXPECT_EQ(platform::codepage::Utf8ToGbk(utf8, Policy::Fail, &complete), gbk);
+  EXPECT_TRUE(complete);
+}
+
+TEST(CodePageRoutes, EmptyTextIsCompleteAndEmpty) {
+  bool complete = false;
+  EXPECT_EQ(platform::codepage::GbkToWide("", Policy::Fail, &complete), L"");
+  EXPECT_TRUE(complete);
+  EXPECT_EQ(platform::codepage::WideToUtf8(L"", Policy::Fail, &complete), "");
+  EXPECT_TRUE(complete);
+}
+
+TEST(CodePageRoutes, Cp936MapsEuroAtByte0x80) {
+  EXPECT_EQ(platform::codepage::GbkToWide("\x80"), std::wstring(1, wchar_t(0x20AC)));
+  EXPECT_EQ(platform::codepage::WideToGbk(std::wstring(1, wchar_t(0x20AC))), "\x80");
+}
+
+TEST(CodePageRoutes, LongTextCrossesConversionChunks) {
+  std::wstring wide;
+  for (int i = 0; i < 3000; ++i) wide += (i % 2) ? L"巡" : L"x";
+  const std::string gbk = platform::codepage::WideToGbk(wide);
+  EXPECT_EQ(gbk.size(), 4500u);
+  EXPECT_EQ(platform::codepage::GbkToWide(gbk), wide);
+}
+
+// Every route under every policy on input it cannot convert. Results are compared as
+// UTF-8 so that one table holds narrow and wide outcomes.
+struct PolicyCase {
+  const char* route;
+  std::function<std::string(Policy, bool*)> convert;
+  const char* defaultChar;
+  const char* stop;
+  const char* skip;
+};
+
+std::string Utf8(const std::wstring& wide) { return platform::codepage::WideToUtf8(wide); }
+std::string Utf8FromGbk(const std::string& gbk) { return platform::codepage::GbkToUtf8(gbk); }
+
+TEST(CodePageRoutes, EachPolicyOnInvalidInput) {
+  using namespace platform::codepage;
+  const std::wstring emoji = std::wstring(L"甲") + wchar_t(0x1F600) + L"乙";
+  const std::wstring surrogate = std::wstring(L"a") + wchar_t(0xD800) + L"b";
+  const PolicyCase cases[] = {
+      {"gbk byte 0xFF", [](Policy p, bool* c) { return Utf8(GbkToWide("中\xFF文", p, c)); },
+       u8"中?文", u8"中", u8"中文"},
+      {"gbk truncated lead byte",
+       [](Policy p, bool* c) { return Utf8(GbkToWide("ab\xD6", p, c)); }, u8"ab?", u8"ab", u8"ab"},
+      {"wide not in gbk", [&](Policy p, bool* c) { return Utf8FromGbk(WideToGbk(emoji, p, c)); },
+       u8"甲?乙", u8"甲", u8"甲乙"},
+      {"utf8 bad continuation",
+       [](Policy p, bool* c) { return Utf8(Utf8ToWide("x\xC3(y", p, c)); }, u8"x?(y", u8"x",
+       u8"x(y"},
+      {"utf8 truncated", [](Policy p, bool* c) { return Utf8(Utf8ToWide("x\xE4\xB8", p, c)); },
+       u8"x?", u8"x", u8"x"},
+      {"wide lone surrogate", [&](Policy p, bool* c) { return WideToUtf8(surrogate, p, c); },
+       u8"a?b", u8"a", u8"ab"},
+      {"gbk to utf8 byte 0xFF", [](Policy p, bool* c) { return GbkToUtf8("1\xFF" "2", p, c); },
+       u8"1?2", u8"1", u8"12"},
+      {"utf8 character not in gbk",
+       [](Policy p, bool* c) { return Utf8FromGbk(Utf8ToGbk(u8"甲😀乙", p, c)); }, u8"甲?乙",
+       u8"甲", u8"甲乙"},
+  };
+  for (const PolicyCase& c : cases) {
+    SCOPED_TRACE(c.route);
+    bool complete = true;
+    EXPECT_EQ(c.convert(Policy::DefaultChar, &complete), c.defaultChar);
+    EXPECT_FALSE(complete);
+    complete = true;
+    EXPECT_EQ(c.convert(Policy::Stop, &complete), c.stop);
+    EXPECT_FALSE(complete);
+    complete = true;
+    EXPECT_EQ(c.convert(Policy::Skip, &complete), c.skip);
+    EXPECT_FALSE(complete);
+    complete = true;
+    EXPECT_EQ(c.convert(Policy::Fail, &complete), "");
+    EXPECT_FALSE(complete);
+  }
+}
+
+TEST(CodePageRoutes, ThreadsConvertIndependently) {
+  // Each thread has its own conversion state; a shared one would mix up the outputs.
+  std::string results[4];
+  std::thread threads[4];
+  for (int t = 0; t < 4; ++t) {
+    threads[t] = std::thread([t, &results] {
+      std::string all;
+      for (int i = 0; i < 500; ++i) all += platform::codepage::WideToGbk(t % 2 ? L"巡更" : L"ab");
+      results[t] = all;
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  for (int t = 0; t < 4; ++t) {
+    std::string expected;
+    for (int i = 0; i < 500; ++i) expected += t % 2 ? "巡更" : "ab";
+    EXPECT_EQ(results[t], expected) << "thread " << t;
+  }
+}
+
+TEST(CodePageApi, AnsiCodePageIsGbk) { EXPECT_EQ(GetACP(), 936u); }
+
+TEST(CodePageApi, MultiByteToWideCharSizesAndCodePages) {
+  struct Case {
+    UINT codePage;
+    const char* input;
+    int length;
+    std::wstring expected;  // including the terminator when length is -1
+  } cases[] = {
+      {CP_ACP, "巡更", -1, std::wstring(L"巡更", 3)},
+      {CP_THREAD_ACP, "巡更", 4, L"巡更"},
+      {CP_OEMCP, "a\x80", 2, std::wstring(L"a") + wchar_t(0x20AC)},
+      {936, "中", -1, std::wstring(L"中", 2)},
+      {CP_UTF8, u8"巡更", -1, std::wstring(L"巡更", 3)},
+      {CP_UTF8, u8"巡更", 3, L"巡"},
+      {CP_ACP, "a\xFF" "b", 3, std::wstring(L"a") + wchar_t(0xFFFD) + L"b"},
+      {CP_UTF8, "a\xC3", 2, std::wstring(L"a") + wchar_t(0xFFFD)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.input);
+    const int needed = MultiByteToWideChar(c.codePage, 0, c.input, c.length, nullptr, 0);
+    ASSERT_EQ(needed, static_cast<int>(c.expected.size()));
+    std::wstring out(needed, L'#');
+    ASSERT_EQ(MultiByteToWideChar(c.codePage, 0, c.input, c.length, &out[0], needed), needed);
+    EXPECT_EQ(out, c.expected);
+  }
+}
+
+TEST(CodePageApi, MultiByteToWideCharFailures) {
+  wchar_t out[8] = {};
+  struct Case {
+    const char* what;
+    UINT codePage;
+    DWORD flags;
+    const char* input;
+    int length;
+    int outSize;
+    DWORD error;
+  } cases[] = {
+      {"buffer too small", CP_ACP, 0, "巡更", -1, 2, ERROR_INSUFFICIENT_BUFFER},
+      {"strict on invalid gbk", CP_ACP, MB_ERR_INVALID_CHARS, "a\xFF", 2, 8,
+       ERROR_NO_UNICODE_TRANSLATION},
+      {"strict on invalid utf8", CP_UTF8, MB_ERR_INVALID_CHARS, "a\xC3", 2, 8,
+       ERROR_NO_UNICODE_TRANSLATION},
+      {"zero input length", CP_ACP, 0, "a", 0, 8, ERROR_INVALID_PARAMETER},
+      {"null input", CP_ACP, 0, nullptr, -1, 8, ERROR_INVALID_PARAMETER},
+      {"unknown code page", 12345, 0, "a", 1, 8, ERROR_INVALID_PARAMETER},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SetLastError(0);
+    EXPECT_EQ(MultiByteToWideChar(c.codePage, c.flags, c.input, c.length, out, c.outSize), 0);
+    EXPECT_EQ(GetLastError(), c.error);
+  }
+}
+
+TEST(CodePageApi, WideCharToMultiByteDefaultCharacter) {
+  const std::wstring text = std::wstring(L"甲") + wchar_t(0x0E01) + L"乙";
+  struct Case {
+    const char* defaultChar;
+    std::string expected;
+  } cases[] = {
+      {nullptr, "甲?乙"},
+      {"*", "甲*乙"},
+      {"口", "甲口乙"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.expected);
+    BOOL used = FALSE;
+    char out[16] = {};
+    const int written = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, out, sizeof(out),
+                                            c.defaultChar, &used);
+    EXPECT_EQ(written, static_cast<int>(c.expected.size()) + 1);
+    EXPECT_EQ(std::string(out), c.expected);
+    EXPECT_TRUE(used);
+  }
+  BOOL used = TRUE;
+  char out[8] = {};
+  EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, L"ab", 2, out, sizeof(out), nullptr, &used), 2);
+  EXPECT_FALSE(used);
+}
+
+TEST(CodePageApi, WideCharToMultiByteSizesAndFailures) {
+  EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, L"巡更", -1, nullptr, 0, nullptr, nullptr), 5);
+  EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, L"巡更", -1, nullptr, 0, nullptr, nullptr), 7);
+  char out[8] = {};
+  ASSERT_EQ(WideCharToMultiByte(CP_UTF8, 0, L"巡", 1, out, sizeof(out), nullptr, nullptr), 3);
+  EXPECT_EQ(std::string(out), u8"巡");
+
+  const std::wstring surrogate = std::wstring(L"a") + wchar_t(0xD800);
+  ASSERT_EQ(WideCharToMultiByte(CP_UTF8, 0, surrogate.c_str(), -1, out, sizeof(out), nullptr,
+                                nullptr),
+            5);
+  EXPECT_EQ(std::string(out), "a\xEF\xBF\xBD");
+
+  BOOL used = FALSE;
+  struct Case {
+    const char* what;
+    UINT codePage;
+    DWORD flags;
+    const wchar_t* input;
+    int outSize;
+    LPCSTR defaultChar;
+    LPBOOL usedDefault;
+    DWORD error;
+  } cases[] = {
+      {"buffer too small", CP_ACP, 0, L"巡更", 3, nullptr, nullptr, ERROR_INSUFFICIENT_BUFFER},
+      {"default character with utf8", CP_UTF8, 0, L"a", 8, "?", nullptr, ERROR_INVALID_PARAMETER},
+      {"used flag with utf8", CP_UTF8, 0, L"a", 8, nullptr, &used, ERROR_INVALID_PARAMETER},
+      {"strict utf8 on a surrogate", CP_UTF8, WC_ERR_INVALID_CHARS, surrogate.c_str(), 8,
+       nullptr, nullptr, ERROR_NO_UNICODE_TRANSLATION},
+      {"null input", CP_ACP, 0, nullptr, 8, nullptr, nullptr, ERROR_INVALID_PARAMETER},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SetLastError(0);
+    EXPECT_EQ(WideCharToMultiByte(c.codePage, c.flags, c.input, -1, out, c.outSize, c.defaultChar,
+                                  c.usedDefault),
+              0);
+    EXPECT_EQ(GetLastError(), c.error);
+  }
+}
+
+}  // namespace
