@@ -7,6 +7,8 @@
 // read-only folder cannot be removed, whatever the process's privileges.
 // A symbolic link reports FILE_ATTRIBUTE_REPARSE_POINT and never the directory
 // bit, so code walking a folder tree never recurses through one.
+#include <string>
+
 #include "platform/base/Error.h"
 #include "platform/base/WinTypes.h"
 
@@ -56,6 +58,12 @@
 #endif
 #ifndef ERROR_FILENAME_EXCED_RANGE
 #define ERROR_FILENAME_EXCED_RANGE 206L
+#endif
+#ifndef ERROR_SHARING_VIOLATION
+#define ERROR_SHARING_VIOLATION 32L
+#endif
+#ifndef ERROR_NOT_SAME_DEVICE
+#define ERROR_NOT_SAME_DEVICE 17L
 #endif
 
 typedef union _LARGE_INTEGER {
@@ -136,3 +144,12 @@ BOOL MoveFileW(LPCWSTR lpExistingFileName, LPCWSTR lpNewFileName);
 DWORD GetTempPathW(DWORD nBufferLength, LPWSTR lpBuffer);
 DWORD GetCurrentDirectoryW(DWORD nBufferLength, LPWSTR lpBuffer);
 BOOL SetCurrentDirectoryW(LPCWSTR lpPathName);
+
+namespace platform {
+
+// The Windows error for a failed file-system call: errno as the call left it, and
+// the native path it was given (a missing file and a missing folder on its way
+// differ, as ERROR_FILE_NOT_FOUND and ERROR_PATH_NOT_FOUND).
+DWORD ErrorFromErrno(int error, const std::string& nativePath);
+
+}  // namespace platform
