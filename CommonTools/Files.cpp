@@ -1,0 +1,71 @@
+#include "CommonTools/Files.h"
+
+namespace CommonTools {
+
+namespace {
+
+const INT_PTR kShellSuccessAbove = 32;
+
+bool EndsWithSeparator(const CStringW& path) {
+  const int length = path.GetLength();
+  if (length == 0) return false;
+  const wchar_t last = path.GetString()[length - 1];
+  return last == L'\\' || last == L'/';
+}
+
+// The path ready to take an entry name after it.
+CStringW EntryPrefix(const CStringW& path) {
+  if (EndsWithSeparator(path)) return path;
+  return path + L"\\";
+}
+
+// A link is removed as itself, so the walk never leaves the folder through it.
+bool RemoveLink(const CStringW& link) {
+  if (DeleteFileW(link.GetString())) return true;
+  return RemoveDirectoryW(link.GetString()) != FALSE;  // a folder link, as Windows keeps it
+}
+
+bool RemoveEntry(const CStringW& entry, DWORD attributes) {
+  if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) return RemoveLink(entry);
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+    delete_folder(entry);
+    SetFileAttributesW(entry.GetString(), FILE_ATTRIBUTE_NORMAL);
+    return RemoveDirectoryW(entry.GetString()) != FALSE;
+  }
+  SetFileAttributesW(entry.GetString(), FILE_ATTRIBUTE_NORMAL);
+  return DeleteFileW(entry.GetString()) != FALSE;
+}
+
+}  // namespace
+
+bool open_file_if_exists(const std::wstring& path) {
+  WIN32_FIND_DATAW data = {};
+  const HANDLE find = FindFirstFileW(path.c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return false;
+  FindClose(find);
+  const HINSTANCE result = ShellExecuteW(NULL, L"open", path.c_str(), L"", L"", SW_SHOWNORMAL);
+  return reinterpret_cast<INT_PTR>(result) > kShellSuccessAbove;
+}
+
+int delete_folder(CStringW path) {
+  const CStringW prefix = EntryPrefix(path);
+  WIN32_FIND_DATAW data = {};
+  const HANDLE find = FindFirstFileW((prefix + L"*.*").GetString(), &data);
+  if (find == INVALID_HANDLE_VALUE) return 0;
+
+  int result = 0;
+  do {
+    if (data.cFileName[0] == L'.') continue;
+    result = RemoveEntry(prefix + data.cFileName, data.dwFileAttributes) ? 1 : 0;
+  } while (FindNextFileW(find, &data));
+  const bool listedAll = GetLastError() == ERROR_NO_MORE_FILES;
+  FindClose(find);
+
+  if (!listedAll) return result;
+  RemoveDirectoryW(path.GetString());
+  return 1;
+}
+
+CStringW append_backslash(CStringW path) { return path + L"\\"; }
+
+}  // namespace CommonTools

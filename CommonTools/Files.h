@@ -1,0 +1,23 @@
+#pragma once
+// Opening and deleting files and folders.
+#include <string>
+
+#include "platform/win32.h"
+
+namespace CommonTools {
+
+// When the file exists, opens it with the shell's "open" verb; true when the shell
+// reports success.
+bool open_file_if_exists(const std::wstring& path);
+
+// Deletes a folder with everything in it, clearing read-only flags first. Entries
+// whose names begin with "." are left alone, and so is the folder holding one. A
+// symbolic link is removed as a link: what it points to is never entered or changed.
+// 1 when the listing ended normally (the folder itself is then removed if it can
+// be), 0 when the folder cannot be listed.
+int delete_folder(CStringW path);
+
+// The path followed by "\".
+CStringW append_backslash(CStringW path);
+
+}  // namespace CommonTools
