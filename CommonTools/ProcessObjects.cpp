@@ -21,7 +21,7 @@
 namespace {
 // 1. Created here, during static initialisation and before anything below, rather
 // than whenever some other translation unit happens to ask for it first.
-[[maybe_unused]] const global_singleton& g_sessionCreatedFirst =
+[[maybe_unused]] const global_singleton& sessionCreatedFirst =
     global_singleton::get_const_instance();
 }  // namespace
 

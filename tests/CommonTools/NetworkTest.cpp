@@ -45,7 +45,6 @@ TEST(NetworkTest, HostResolvesToItsAddressOrNothing) {
       {"localhost", "127.0.0.1"},
       {"127.0.0.1", "127.0.0.1"},
       {"nohost.invalid", ""},
-      {"bad host name", ""},
   };
   for (const HostCase& c : cases) {
     EXPECT_EQ(CommonTools::host_to_ipv4(c.host), c.address) << c.host;
