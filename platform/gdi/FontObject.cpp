@@ -46,13 +46,13 @@ FontObject::FontObject(const LOGFONTW& logFont) : GdiObject(OBJ_FONT), logFont_(
   } else {
     emPixels_ = kDefaultEm;
   }
-  logFont_.lfWeight = NormalWeight(logFont.lfWeight);
+  weight_ = NormalWeight(logFont.lfWeight);
 
   description_ = pango_font_description_new();
   std::string family = info ? info->family : Narrow(face_);
   pango_font_description_set_family(description_, family.c_str());
   pango_font_description_set_absolute_size(description_, emPixels_ * PANGO_SCALE);
-  pango_font_description_set_weight(description_, static_cast<PangoWeight>(logFont_.lfWeight));
+  pango_font_description_set_weight(description_, static_cast<PangoWeight>(weight_));
   pango_font_description_set_style(description_, logFont.lfItalic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
   ComputeMetrics(ascent, descent, info ? info->externalLeading : 0.0, info != nullptr);
 }
@@ -79,8 +79,10 @@ void FontObject::ComputeMetrics(double ascentPerEm, double descentPerEm, double 
   int height = 0;
   int ascent = 0;
   if (fromTable) {
-    height = static_cast<int>(std::lround(emPixels_ * (ascentPerEm + descentPerEm)));
+    // Ascent and descent are scaled and rounded apart, as Windows scales a face's
+    // design metrics.
     ascent = static_cast<int>(std::lround(emPixels_ * ascentPerEm));
+    height = ascent + static_cast<int>(std::lround(emPixels_ * descentPerEm));
   } else {
     PangoFontMetrics* metrics = pango_context_get_metrics(TextContext::ForThread(), description_, nullptr);
     ascent = PANGO_PIXELS_CEIL(pango_font_metrics_get_ascent(metrics));
@@ -95,7 +97,7 @@ void FontObject::ComputeMetrics(double ascentPerEm, double descentPerEm, double 
   metrics_.tmAveCharWidth = Advance(L'x');
   metrics_.tmMaxCharWidth =
       std::max({emPixels_, Advance(L'W'), Advance(L'M'), Advance(L'@'), Advance(L'中')});
-  metrics_.tmWeight = logFont_.lfWeight;
+  metrics_.tmWeight = weight_;
   metrics_.tmDigitizedAspectX = 96;
   metrics_.tmDigitizedAspectY = 96;
   metrics_.tmFirstChar = 0x20;

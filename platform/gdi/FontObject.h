@@ -44,6 +44,7 @@ class FontObject : public GdiObject {
   LOGFONTW logFont_;
   std::wstring face_;
   int emPixels_ = 12;
+  LONG weight_ = FW_NORMAL;  // the weight drawn: 0 is normal, above 1000 is 1000
   TEXTMETRICW metrics_{};
   PangoFontDescription* description_ = nullptr;
   std::mutex mutex_;
