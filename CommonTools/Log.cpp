@@ -1,0 +1,183 @@
+#include "CommonTools/Log.h"
+
+#include <cstdarg>
+#include <cstring>
+
+#include <boost/filesystem/operations.hpp>
+
+#include "CommonTools/TextTime.h"
+#include "platform/win32.h"
+
+namespace {
+
+const char* const kLevelNames[Log::kLevelCount] = {"emerg",  "alert", "crit",  "error", "warn",
+                                                   "notice", "info",  "debug", "all"};
+constexpr int kAllLevel = 8;
+constexpr int kDefaultLevel = 6;
+constexpr std::size_t kMaxPath = 2048;
+
+// The longest prefix of a GBK text, at most `limit` bytes, that does not end inside a
+// two-byte character.
+std::size_t GbkPrefixLength(const char* text, std::size_t limit) {
+  std::size_t length = 0;
+  while (length < limit && text[length] != '\0') {
+    const unsigned char c = static_cast<unsigned char>(text[length]);
+    const std::size_t width = (c >= 0x81 && c <= 0xFE) ? 2 : 1;
+    if (length + width > limit) break;
+    length += width;
+  }
+  return length;
+}
+
+// Formats into the record's buffer. A text too long for it keeps as much as fits, cut at
+// a character boundary, and still ends with the line end it was given, so that the next
+// record starts a line of its own.
+void FormatText(char* buffer, const char* format, va_list args) {
+  va_list copy;
+  va_copy(copy, args);
+  const int needed = vsnprintf(buffer, Log::kRecordSize, format, args);
+  if (needed < static_cast<int>(Log::kRecordSize)) {
+    va_end(copy);
+    return;
+  }
+  std::string full(static_cast<std::size_t>(needed) + 1, '\0');
+  vsnprintf(&full[0], full.size(), format, copy);
+  va_end(copy);
+  const bool endsLine = full[needed - 1] == '\n';
+  const std::size_t room = Log::kRecordSize - 1 - (endsLine ? 1 : 0);
+  const std::size_t kept = GbkPrefixLength(full.c_str(), room);
+  std::memset(buffer, 0, Log::kRecordSize);
+  std::memcpy(buffer, full.data(), kept);
+  if (endsLine) buffer[kept] = '\n';
+}
+
+int CurrentFileSize(const std::string& gbkPath) {
+  boost::system::error_code ec;
+  const auto size = boost::filesystem::file_size(platform::NativePath(gbkPath), ec);
+  return ec ? 0 : static_cast<int>(size);
+}
+
+std::string CurrentFolder() {
+  WCHAR buffer[4096] = {};
+  const DWORD length = GetCurrentDirectoryW(4096, buffer);
+  if (length == 0 || length >= 4096) return std::string();
+  return platform::codepage::WideToGbk(std::wstring(buffer, length));
+}
+
+}  // namespace
+
+Log::Log() : m_names(kLevelNames) {}
+
+Log::~Log() {
+  if (m_exitHook >= 0) platform::RemoveExitFlushHook(m_exitHook);
+  Stop();
+}
+
+bool Log::Init(const char* name, int level, int sizeLimit, std::string folder) {
+  if (m_started) return false;
+  if (level < 0 || level > kAllLevel) level = kDefaultLevel;
+  m_level = level;
+  m_maxSize = sizeLimit;
+  if (folder.empty()) folder = CurrentFolder();
+  if (folder.empty() || folder.back() != '/') folder += "/";
+
+  const int first = level == kAllLevel ? kAllLevel : 0;
+  for (int i = first; i <= level; ++i) {
+    char path[kMaxPath];
+    snprintf(path, sizeof(path), "%s/%s_%s.log", folder.c_str(), name, m_names[i]);
+    m_files[i].path = path;
+    OpenFile(m_files[i]);
+  }
+  m_thread = boost::thread(&Log::Run, this);
+  m_started = true;
+  // At process exit the queue is written out before the process ends.
+  m_exitHook = platform::AddExitFlushHook([this] { Stop(); });
+  return true;
+}
+
+int Log::Write(int level, const char* format, ...) {
+  if (level < 0 || level > m_level) return -1;
+  LogRecord record;
+  record.level = level;
+  record.threadId = GetCurrentThreadId();
+  snprintf(record.time, sizeof(record.time), "%s", CommonTools::now_text().c_str());
+  record.text.reset(new char[kRecordSize]());
+  va_list args;
+  va_start(args, format);
+  FormatText(record.text.get(), format, args);
+  va_end(args);
+  {
+    boost::lock_guard<boost::mutex> lock(m_mutex);
+    m_queue.push_back(std::move(record));
+  }
+  m_cond.notify_one();
+  return 0;
+}
+
+void Log::Run() {
+  LogRecord record;
+  while (TakeRecord(record)) {
+    WriteRecord(record);
+    record.text.reset();
+  }
+}
+
+// Waits for the next record. After the stop request the records still queued are handed
+// out first: they are the process's last lines.
+bool Log::TakeRecord(LogRecord& record) {
+  boost::unique_lock<boost::mutex> lock(m_mutex);
+  while (m_queue.empty() && !m_stop) m_cond.wait(lock);
+  if (m_queue.empty()) return false;
+  record = std::move(m_queue.front());
+  m_queue.pop_front();
+  return true;
+}
+
+void Log::WriteRecord(const LogRecord& record) {
+  const std::string line = std::string(record.time) + " " + m_names[record.level] + " " +
+                           std::to_string(record.threadId) + " " + record.text.get();
+  const int threshold = m_level;
+  if (threshold == kAllLevel) {
+    WriteLine(m_files[kAllLevel], line);
+    return;
+  }
+  for (int i = record.level; i <= threshold; ++i) WriteLine(m_files[i], line);
+}
+
+void Log::WriteLine(LogLevelFile& entry, const std::string& line) {
+  if (!entry.file) return;  // the file could not be opened: its lines are skipped
+  fwrite(line.data(), 1, line.size(), entry.file);
+  fflush(entry.file);
+  entry.size += static_cast<int>(line.size());
+  if (entry.size > m_maxSize) RollOver(entry);
+}
+
+void Log::RollOver(LogLevelFile& entry) {
+  fclose(entry.file);
+  entry.file = nullptr;
+  const std::string native = platform::NativePath(entry.path);
+  boost::system::error_code ec;
+  boost::filesystem::copy_file(native, native + ".bak",
+                               boost::filesystem::copy_options::overwrite_existing, ec);
+  // Without a copy the file is kept and written on; the next line tries again.
+  if (!ec) boost::filesystem::remove(native, ec);
+  OpenFile(entry);
+}
+
+void Log::OpenFile(LogLevelFile& entry) {
+  entry.file = fopen(platform::NativePath(entry.path).c_str(), "a+");
+  entry.size = entry.file ? CurrentFileSize(entry.path) : 0;
+}
+
+void Log::Stop() {
+  {
+    boost::lock_guard<boost::mutex> lock(m_mutex);
+    m_stop = true;
+  }
+  m_cond.notify_all();
+  if (m_thread.joinable() && m_thread.get_id() != boost::this_thread::get_id()) m_thread.join();
+  for (LogLevelFile& entry : m_files) {
+    if (entry.file) fclose(entry.file);
+    entry.file = nullptr;
+  }
+}
