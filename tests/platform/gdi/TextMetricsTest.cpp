@@ -143,7 +143,9 @@ TEST(TextOut, GlyphsSitInTheCellAndStayOpaque) {
   // Every touched pixel is opaque, also over a transparent bitmap.
   for (int y = 0; y < 40; ++y) {
     for (int x = 0; x < 200; ++x) {
-      if (canvas.At(x, y) != 0) ASSERT_EQ(canvas.At(x, y) >> 24, 0xFFu) << x << "," << y;
+      if (canvas.At(x, y) != 0) {
+        ASSERT_EQ(canvas.At(x, y) >> 24, 0xFFu) << x << "," << y;
+      }
     }
   }
 }
