@@ -332,6 +332,22 @@ BOOL CopyRegularFile(const std::string& from, const std::string& to, bool failIf
   return TRUE;
 }
 
+BOOL CreateNativeDirectory(const std::string& path) {
+  if (mkdir(path.c_str(), 0777) != 0) {
+    return Fail(errno == ENOENT ? ERROR_PATH_NOT_FOUND : ErrorFromErrno(errno, path));
+  }
+  return TRUE;
+}
+
+DWORD NativeAttributes(const std::string& path) {
+  struct stat st;
+  if (lstat(path.c_str(), &st) != 0) {
+    SetLastError(ErrorFromErrno(errno, path));
+    return INVALID_FILE_ATTRIBUTES;
+  }
+  return AttributesOf(st);
+}
+
 }  // namespace
 
 HANDLE CreateFileW(LPCWSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
@@ -540,13 +556,6 @@ BOOL DeleteFileW(LPCWSTR lpFileName) {
   return TRUE;
 }
 
-static BOOL CreateNativeDirectory(const std::string& path) {
-  if (mkdir(path.c_str(), 0777) != 0) {
-    return Fail(errno == ENOENT ? ERROR_PATH_NOT_FOUND : ErrorFromErrno(errno, path));
-  }
-  return TRUE;
-}
-
 BOOL CreateDirectoryW(LPCWSTR lpPathName, LPSECURITY_ATTRIBUTES lpSecurityAttributes) {
   if (lpPathName == nullptr) return Fail(ERROR_INVALID_PARAMETER);
   return CreateNativeDirectory(NativeOf(lpPathName));
@@ -584,15 +593,6 @@ BOOL SetFileAttributesW(LPCWSTR lpFileName, DWORD dwFileAttributes) {
   mode = (dwFileAttributes & FILE_ATTRIBUTE_READONLY) ? (mode & ~0222) : (mode | S_IWUSR);
   if (chmod(path.c_str(), mode) != 0) return FailErrno(path);
   return TRUE;
-}
-
-static DWORD NativeAttributes(const std::string& path) {
-  struct stat st;
-  if (lstat(path.c_str(), &st) != 0) {
-    SetLastError(ErrorFromErrno(errno, path));
-    return INVALID_FILE_ATTRIBUTES;
-  }
-  return AttributesOf(st);
 }
 
 DWORD GetFileAttributesW(LPCWSTR lpFileName) {

@@ -4,20 +4,22 @@
 // under threads that are still working.
 #include <unistd.h>
 
-#include <string>
+#include <filesystem>
+#include <system_error>
 
 #include "platform/win32.h"
 
 namespace {
 
 void EnterExecutableFolder() {
-  WCHAR path[4096] = {};
-  DWORD length = GetModuleFileNameW(nullptr, path, _countof(path));
-  if (length == 0 || length >= _countof(path)) return;
-  const std::wstring executable(path, length);
-  const size_t cut = platform::LastPathSeparator(executable);
-  if (cut == std::wstring::npos) return;
-  SetCurrentDirectoryW(cut == 0 ? L"/" : executable.substr(0, cut).c_str());
+  // The native name as it is: a Linux file name may hold a '\', which the wide
+  // path functions would take for a separator.
+  std::error_code error;
+  const std::filesystem::path executable = std::filesystem::canonical("/proc/self/exe", error);
+  if (error) return;
+  if (chdir(executable.parent_path().c_str()) != 0) {
+    OutputDebugStringA("cannot enter the executable's folder\n");
+  }
 }
 
 }  // namespace
