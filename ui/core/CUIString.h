@@ -74,6 +74,10 @@ class CUIString {
   operator LPCTSTR() const { return m_pstr; }
 
  private:
+  // A text on the left would otherwise compare as a pointer through the conversion.
+  friend bool operator==(LPCTSTR pstr, const CUIString& s) { return s.Equals(pstr); }
+  friend bool operator!=(LPCTSTR pstr, const CUIString& s) { return s.Differs(pstr); }
+
   bool IsInline() const { return m_pstr == m_szBuffer; }
   bool Overlaps(LPCTSTR pstr) const;
   void FreeHeap();

@@ -151,6 +151,14 @@ TEST(CMarkupParserStructure, EmptyElementsHoweverTheyAreClosed) {
   }
 }
 
+TEST(CMarkupParserStructure, NamesEndEvenWhenTheTextEndsInsideTheRoot) {
+  CMarkupParser parser;
+  ASSERT_TRUE(parser.LoadText(L"<Window size=\"1,2\"><Button>caption"));
+  EXPECT_STREQ(L"Window", parser.GetRoot().GetName());
+  EXPECT_STREQ(L"Button", parser.GetRoot().GetChild().GetName());
+  EXPECT_STREQ(L"1,2", parser.GetRoot().GetAttributeValue(0));
+}
+
 TEST(CMarkupParserStructure, TopLevelElementsAfterTheRootAreSiblings) {
   CMarkupParser parser(L"<a/><b/>");
   EXPECT_STREQ(L"a", parser.GetRoot().GetName());

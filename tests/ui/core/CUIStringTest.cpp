@@ -108,6 +108,8 @@ TEST(CUIStringCompare, OrdinalAndCaseSensitive) {
     EXPECT_EQ(c.sign != 0, s.Differs(c.b));
     EXPECT_EQ(c.sign < 0, s.Less(c.b));
     EXPECT_EQ(c.sign == 0, s == CUIString(c.b));
+    EXPECT_EQ(c.sign == 0, c.b == s);  // by content, not by address
+    EXPECT_EQ(c.sign != 0, c.b != s);
   }
 }
 
