@@ -107,6 +107,13 @@ DWORD AttributesOf(const struct stat& st) {
 
 std::string NativeOf(LPCWSTR path) { return platform::NativePath(std::wstring(path)); }
 
+// Without trailing separators, so that lstat sees a link as a link: "link/" would
+// name the folder it points to.
+std::string WithoutTrailingSeparators(std::string nativePath) {
+  while (nativePath.size() > 1 && nativePath.back() == '/') nativePath.pop_back();
+  return nativePath;
+}
+
 // Copies text and its NUL when it fits; the Windows return convention of the
 // buffer-filling calls: the length copied, or the size needed including the NUL.
 DWORD CopyOut(const std::wstring& text, DWORD size, LPWSTR buffer) {
@@ -339,7 +346,8 @@ BOOL CreateNativeDirectory(const std::string& path) {
   return TRUE;
 }
 
-DWORD NativeAttributes(const std::string& path) {
+DWORD NativeAttributes(const std::string& name) {
+  const std::string path = WithoutTrailingSeparators(name);
   struct stat st;
   if (lstat(path.c_str(), &st) != 0) {
     SetLastError(ErrorFromErrno(errno, path));
@@ -548,7 +556,7 @@ BOOL FindClose(HANDLE hFindFile) {
 
 BOOL DeleteFileW(LPCWSTR lpFileName) {
   if (lpFileName == nullptr) return Fail(ERROR_INVALID_PARAMETER);
-  const std::string path = NativeOf(lpFileName);
+  const std::string path = WithoutTrailingSeparators(NativeOf(lpFileName));
   struct stat st;
   if (lstat(path.c_str(), &st) != 0) return FailErrno(path);
   if (S_ISDIR(st.st_mode) || IsReadOnly(st)) return Fail(ERROR_ACCESS_DENIED);
@@ -568,7 +576,7 @@ BOOL CreateDirectoryA(LPCSTR lpPathName, LPSECURITY_ATTRIBUTES lpSecurityAttribu
 
 BOOL RemoveDirectoryW(LPCWSTR lpPathName) {
   if (lpPathName == nullptr) return Fail(ERROR_INVALID_PARAMETER);
-  const std::string path = NativeOf(lpPathName);
+  const std::string path = WithoutTrailingSeparators(NativeOf(lpPathName));
   struct stat st;
   if (lstat(path.c_str(), &st) != 0) return FailErrno(path);
   if (S_ISLNK(st.st_mode)) {
@@ -585,7 +593,7 @@ BOOL RemoveDirectoryW(LPCWSTR lpPathName) {
 
 BOOL SetFileAttributesW(LPCWSTR lpFileName, DWORD dwFileAttributes) {
   if (lpFileName == nullptr) return Fail(ERROR_INVALID_PARAMETER);
-  const std::string path = NativeOf(lpFileName);
+  const std::string path = WithoutTrailingSeparators(NativeOf(lpFileName));
   struct stat st;
   if (lstat(path.c_str(), &st) != 0) return FailErrno(path);
   if (S_ISLNK(st.st_mode)) return TRUE;  // chmod would reach the target

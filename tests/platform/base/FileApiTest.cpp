@@ -349,9 +349,11 @@ TEST_F(FileApiTest, LinkToAFolderIsNeverAFolder) {
   std::ofstream(std::string(outside) + "/precious.txt") << "data";
   fs::create_directory_symlink(outside, N("link"));
 
-  DWORD attributes = GetFileAttributesW(W(L"link").c_str());
-  EXPECT_EQ(attributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
-  EXPECT_NE(attributes & FILE_ATTRIBUTE_REPARSE_POINT, 0u);
+  for (const std::wstring& name : {W(L"link"), W(L"link\\"), W(L"link/")}) {
+    DWORD attributes = GetFileAttributesW(name.c_str());
+    EXPECT_EQ(attributes & FILE_ATTRIBUTE_DIRECTORY, 0u) << platform::codepage::WideToUtf8(name);
+    EXPECT_NE(attributes & FILE_ATTRIBUTE_REPARSE_POINT, 0u) << platform::codepage::WideToUtf8(name);
+  }
   DWORD error = 0;
   WIN32_FIND_DATAW data;
   HANDLE h = FindFirstFileW(W(L"l*").c_str(), &data);
@@ -364,6 +366,7 @@ TEST_F(FileApiTest, LinkToAFolderIsNeverAFolder) {
   // Clearing read-only on the link leaves the target's mode alone.
   fs::permissions(outside, fs::perms::owner_read | fs::perms::owner_exec);
   EXPECT_TRUE(SetFileAttributesW(W(L"link").c_str(), FILE_ATTRIBUTE_NORMAL));
+  EXPECT_TRUE(SetFileAttributesW(W(L"link\\").c_str(), FILE_ATTRIBUTE_NORMAL));
   EXPECT_EQ(fs::status(outside).permissions() & fs::perms::owner_write, fs::perms::none);
   fs::permissions(outside, fs::perms::owner_all);
 
