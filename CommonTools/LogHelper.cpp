@@ -1,6 +1,7 @@
 #include "CommonTools/LogHelper.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <mutex>
 
 #include <boost/date_time/gregorian/gregorian.hpp>
@@ -91,22 +92,30 @@ void retire(log_helper* retiring) {
   g_retired = true;
 }
 
+// Closes the queue, stops the worker and writes out what is still queued.
+void shut_down_logger() {
+  log_queue.close();
+  log_helper* current = nullptr;
+  {
+    boost::lock_guard<boost::mutex> lock(g_instanceMutex);
+    current = g_instance;
+  }
+  delete current;
+  retire(nullptr);
+  write_out_queue();
+}
+
 // At process exit the records still queued are written out before the process ends,
-// whether or not a worker was ever started.
+// whether or not a worker was ever started: through ExitProcess, or, when the process
+// returns from main, before the queue itself is destroyed (a worker still waiting on it
+// would hang the exit). The archive code's own process-wide objects are made first, so
+// that they are destroyed only after that last write-out.
 void register_exit_hook() {
   static std::once_flag once;
   std::call_once(once, [] {
-    platform::AddExitFlushHook([] {
-      log_queue.close();
-      log_helper* current = nullptr;
-      {
-        boost::lock_guard<boost::mutex> lock(g_instanceMutex);
-        current = g_instance;
-      }
-      delete current;
-      retire(nullptr);
-      write_out_queue();
-    });
+    CMyData::from_archive(CMyData().to_archive());
+    platform::AddExitFlushHook(shut_down_logger);
+    std::atexit(shut_down_logger);
   });
 }
 

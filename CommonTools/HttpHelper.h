@@ -1,0 +1,47 @@
+#pragma once
+// The JSON REST transport: one HTTP/1.1 exchange per call over a plain TCP connection,
+// synchronous for its caller. Texts are GBK inside the program and UTF-8 on the wire; a
+// gzip or deflate reply is inflated. Result codes: 0 exchange completed (whatever the
+// HTTP status), -1 the reply is exactly "-1", 1 the URL has neither "http://" nor
+// "https://", 2 the connection failed (refused, or not made within the connect limit),
+// 4 any other failure (the server went quiet past the read limit among them).
+#include <atomic>
+#include <chrono>
+#include <string>
+
+namespace CommonTools {
+
+// Host and port of an "http://" or "https://" URL; the port is "80" when the host part
+// has none. False, with nothing set, when the URL contains neither scheme.
+bool split_url(const std::string& url, std::string& host, std::string& port);
+
+class http_helper {
+ public:
+  static constexpr int kGet = 2;
+  static constexpr int kPost = 4;
+  static constexpr std::chrono::milliseconds kDefaultLimit{30000};
+
+  // The process's instance, created on first use. Deleting it is allowed at exit; a later
+  // call makes a new one.
+  static http_helper* instance();
+
+  http_helper();
+  ~http_helper();
+  http_helper(const http_helper&) = delete;
+  http_helper& operator=(const http_helper&) = delete;
+
+  // verb: 2 GET, 4 POST; any other verb sends nothing and gives 0 with an empty reply.
+  // Whenever the URL passed the scheme test, it holds its UTF-8 form afterwards.
+  int request(std::string& url, std::string& body, int verb, std::string& reply);
+  int get(std::string& url, std::string& reply);
+
+  void set_connect_limit(std::chrono::milliseconds limit) { m_connectLimitMs = limit.count(); }
+  void set_read_limit(std::chrono::milliseconds limit) { m_readLimitMs = limit.count(); }
+
+ private:
+  int m_version = 11;
+  std::atomic<long long> m_connectLimitMs{kDefaultLimit.count()};
+  std::atomic<long long> m_readLimitMs{kDefaultLimit.count()};
+};
+
+}  // namespace CommonTools

@@ -1,0 +1,112 @@
+#include "CommonTools/HttpSession.h"
+
+#include <iostream>
+#include <stdexcept>
+
+#include <boost/beast/http/read.hpp>
+#include <boost/beast/http/write.hpp>
+#include <boost/throw_exception.hpp>
+
+namespace CommonTools {
+
+namespace asio = boost::asio;
+namespace beast = boost::beast;
+namespace http = beast::http;
+using tcp = asio::ip::tcp;
+
+namespace {
+
+// What the server is told it talks to; fixed, whatever the library's own version text.
+const char kUserAgent[] = "Boost.Beast/144";
+
+}  // namespace
+
+session::session(asio::io_context& io, std::chrono::milliseconds connectLimit,
+                 std::chrono::milliseconds readLimit, std::uint64_t bodyLimit)
+    : m_resolver(io),
+      m_stream(io),
+      m_connectLimit(connectLimit),
+      m_readLimit(readLimit),
+      m_bodyLimit(bodyLimit) {}
+
+void session::run(http::verb verb, const std::string& host, const std::string& port,
+                  const std::string& target, int version, std::string body) {
+  m_request.version(version);
+  m_request.method(verb);
+  m_request.target(target);
+  m_request.set(http::field::host, host);
+  m_request.set(http::field::user_agent, kUserAgent);
+  if (verb == http::verb::post) {
+    m_request.set(http::field::content_length, std::to_string(body.size()));
+    m_request.set(http::field::accept_encoding, "gzip, deflate");
+    m_request.set(http::field::content_type, "application/json");
+    m_request.body() = std::move(body);
+  }
+  // Numeric hosts must resolve even where no address but the loopback one is configured,
+  // so the resolver is not asked to filter by configured addresses.
+  m_resolver.async_resolve(
+      host, port, tcp::resolver::flags(),
+      [self = shared_from_this()](const boost::system::error_code& ec,
+                                  const tcp::resolver::results_type& results) {
+        self->on_resolve(ec, results);
+      });
+}
+
+void session::fail(const boost::system::error_code& ec, const char* step) {
+  std::cerr << step << ": " << ec.message() << "\n";
+  BOOST_THROW_EXCEPTION(std::logic_error(std::string(step) + ": " + ec.message()));
+}
+
+void session::on_resolve(const boost::system::error_code& ec,
+                         const tcp::resolver::results_type& results) {
+  if (ec) fail(ec, "resolve");
+  m_stream.expires_after(m_connectLimit);
+  m_stream.async_connect(results, [self = shared_from_this()](const boost::system::error_code& e,
+                                                              const tcp::endpoint&) {
+    self->on_connect(e);
+  });
+}
+
+void session::on_connect(const boost::system::error_code& ec) {
+  if (ec) fail(ec, "connect");
+  m_stream.expires_after(m_readLimit);
+  http::async_write(m_stream, m_request,
+                    [self = shared_from_this()](const boost::system::error_code& e, std::size_t) {
+                      self->on_write(e);
+                    });
+}
+
+void session::on_write(const boost::system::error_code& ec) {
+  if (ec) fail(ec, "write");
+  m_parser.emplace();
+  m_parser->body_limit(m_bodyLimit);
+  read_some();
+}
+
+// Each wait for the server is bounded on its own, so a large reply that keeps arriving
+// is never cut, while a server that goes quiet is.
+void session::read_some() {
+  m_stream.expires_after(m_readLimit);
+  http::async_read_some(m_stream, m_buffer, *m_parser,
+                        [self = shared_from_this()](const boost::system::error_code& e,
+                                                    std::size_t) { self->on_read_some(e); });
+}
+
+void session::on_read_some(const boost::system::error_code& ec) {
+  if (ec) fail(ec, "read");
+  if (!m_parser->is_done()) {
+    read_some();
+    return;
+  }
+  m_response = m_parser->release();
+  shutdown();
+}
+
+void session::shutdown() {
+  m_stream.expires_never();
+  boost::system::error_code ec;
+  m_stream.socket().shutdown(tcp::socket::shutdown_both, ec);
+  if (ec && ec != boost::system::errc::not_connected) fail(ec, "shutdown");
+}
+
+}  // namespace CommonTools

@@ -1,0 +1,61 @@
+#pragma once
+// The state of one HTTP exchange of the REST transport: resolve, connect, write the
+// request, read the whole response, shut the socket down, as a chain of completion
+// handlers on the caller's event loop. A failed step throws std::logic_error
+// "<step>: <message>" out of the event loop. Always owned through a shared pointer: each
+// pending handler holds one.
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <boost/asio/io_context.hpp>
+#include <boost/asio/ip/tcp.hpp>
+#include <boost/beast/core/flat_buffer.hpp>
+#include <boost/beast/core/tcp_stream.hpp>
+#include <boost/beast/http/message.hpp>
+#include <boost/beast/http/parser.hpp>
+#include <boost/beast/http/string_body.hpp>
+
+namespace CommonTools {
+
+class session : public std::enable_shared_from_this<session> {
+ public:
+  // The connect limit bounds connecting; the read limit bounds each wait for the server
+  // while the request is written and the response read.
+  session(boost::asio::io_context& io, std::chrono::milliseconds connectLimit,
+          std::chrono::milliseconds readLimit, std::uint64_t bodyLimit);
+
+  void run(boost::beast::http::verb verb, const std::string& host, const std::string& port,
+           const std::string& target, int version, std::string body);
+
+  // The response once the event loop has run out of work.
+  const boost::beast::http::response<boost::beast::http::string_body>& response() const {
+    return m_response;
+  }
+  boost::beast::http::response<boost::beast::http::string_body>& response() { return m_response; }
+
+  [[noreturn]] static void fail(const boost::system::error_code& ec, const char* step);
+
+ private:
+  void on_resolve(const boost::system::error_code& ec,
+                  const boost::asio::ip::tcp::resolver::results_type& results);
+  void on_connect(const boost::system::error_code& ec);
+  void on_write(const boost::system::error_code& ec);
+  void read_some();
+  void on_read_some(const boost::system::error_code& ec);
+  void shutdown();
+
+  boost::asio::ip::tcp::resolver m_resolver;
+  boost::beast::tcp_stream m_stream;
+  boost::beast::flat_buffer m_buffer;
+  boost::beast::http::request<boost::beast::http::string_body> m_request;
+  boost::beast::http::response<boost::beast::http::string_body> m_response;
+  std::optional<boost::beast::http::response_parser<boost::beast::http::string_body>> m_parser;
+  std::chrono::milliseconds m_connectLimit;
+  std::chrono::milliseconds m_readLimit;
+  std::uint64_t m_bodyLimit;
+};
+
+}  // namespace CommonTools

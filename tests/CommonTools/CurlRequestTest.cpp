@@ -1,0 +1,237 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+
+#include <boost/asio/io_context.hpp>
+#include <boost/asio/ip/tcp.hpp>
+#include <boost/filesystem/operations.hpp>
+
+#include "CommonTools/CurlRequest.h"
+#include "CommonTools/HttpDownload.h"
+#include "CommonTools/Log.h"
+#include "tests/support/FakeHttpServer.h"
+#include "tests/support/ScratchFolder.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using test_support::FakeHttpServer;
+using test_support::HttpReply;
+using test_support::RecordedRequest;
+using test_support::ScratchFolder;
+
+const std::string kGbkPhoto = "\xD5\xD5\xC6\xAC.jpg";                // 照片.jpg
+const std::string kUtf8Photo = "\xE7\x85\xA7\xE7\x89\x87.jpg";       // 照片.jpg
+
+unsigned short closed_port() {
+  boost::asio::io_context io;
+  boost::asio::ip::tcp::acceptor acceptor(io, {boost::asio::ip::make_address("127.0.0.1"), 0});
+  return acceptor.local_endpoint().port();
+}
+
+class CurlRequestTest : public ::testing::Test {
+ protected:
+  std::string url(const std::string& rest) const { return server.base_url() + rest; }
+  RecordedRequest only_request() const {
+    EXPECT_EQ(server.request_count(), 1u);
+    const auto all = server.requests();
+    return all.empty() ? RecordedRequest() : all.front();
+  }
+
+  FakeHttpServer server;
+  ScratchFolder folder;
+};
+
+TEST_F(CurlRequestTest, SendsTheMethodUpperCased) {
+  server.set_fallback(HttpReply(200, "ok"));
+  for (const char* method : {"post", "Get", "DELETE", "put"}) {
+    server.clear_requests();
+    CurlRequest request(url("api/x"));
+    request.SetMethod(method);
+    const CurlResult result = request.Perform(4000);
+    EXPECT_TRUE(result.ok) << method;
+    std::string upper = method;
+    for (char& ch : upper) ch = static_cast<char>(toupper(ch));
+    EXPECT_EQ(only_request().method, upper);
+  }
+}
+
+TEST_F(CurlRequestTest, SendsTheFirstValueOfEachHeaderInNameOrder) {
+  server.set_fallback(HttpReply(200, "ok"));
+  CurlRequest request(url("UserMgr/PowerMgr/GetIdentityTypeByUserID?UserID=u1"));
+  request.SetMethod("GET")
+      .AddHeader("userId", "u1")
+      .AddHeader("Authorization", "X-Token=first")
+      .AddHeader("Authorization", "X-Token=second")
+      .AddHeader("Content-Type", "application/x-www-form-urlencoded");
+  ASSERT_TRUE(request.Perform(4000).ok);
+  const RecordedRequest sent = only_request();
+  std::vector<std::pair<std::string, std::string>> ours;
+  for (const auto& header : sent.headers) {
+    if (header.first == "Authorization" || header.first == "Content-Type" || header.first == "userId") {
+      ours.push_back(header);
+    }
+  }
+  const std::vector<std::pair<std::string, std::string>> expected = {
+      {"Authorization", "X-Token=first"},
+      {"Content-Type", "application/x-www-form-urlencoded"},
+      {"userId", "u1"}};
+  EXPECT_EQ(ours, expected);
+  EXPECT_EQ(sent.target, "/UserMgr/PowerMgr/GetIdentityTypeByUserID?UserID=u1");
+}
+
+// The upload of a picture: fields in their names' order, then the file part under the
+// file's GBK name; the header lines, when there are any, replace the multipart line.
+TEST_F(CurlRequestTest, SendsFormFieldsBeforeTheFilePart) {
+  server.route("POST", "/Upload.ashx", HttpReply(200, "1"));
+  const std::string picture = std::string("\xFF\xD8\xFF\xE0", 4) + std::string(1000, '\0') + "\xFF\xD9";
+  ScratchFolder::write(folder.path() + "/" + kUtf8Photo, picture);
+  struct Case {
+    const char* what;
+    bool withHeader;
+    const char* contentType;
+  } cases[] = {
+      {"multipart line", false, "multipart/form-data;charset=UTF-8; boundary="},
+      {"header lines instead", true, "multipart/form-data; boundary="},
+  };
+  for (const Case& c : cases) {
+    server.clear_requests();
+    CurlRequest request(url("Upload.ashx"));
+    const char* empty = "";
+    request.m_formFields["name"] = empty;
+    request.m_formFields["chunks"] = "1";
+    request.m_formFields["chunk"] = "0";
+    request.SetMethod("POST").SetFilePart("file", folder.path() + "\\" + kGbkPhoto);
+    if (c.withHeader) request.AddHeader("sysId", "E61");
+    const CurlResult result = request.Perform(4000);
+    EXPECT_TRUE(result.ok) << c.what;
+    EXPECT_EQ(result.text, "1") << c.what;
+    const RecordedRequest sent = only_request();
+    const std::string type = sent.header("Content-Type");
+    EXPECT_EQ(type.substr(0, std::string(c.contentType).size()), c.contentType) << c.what;
+    EXPECT_EQ(sent.has_header("sysId"), c.withHeader) << c.what;
+    ASSERT_EQ(sent.parts.size(), 4u) << c.what;
+    const char* names[] = {"chunk", "chunks", "name", "file"};
+    const char* values[] = {"0", "1", ""};
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ(sent.parts[i].name, names[i]) << c.what;
+      EXPECT_EQ(sent.parts[i].body, values[i]) << c.what;
+      EXPECT_FALSE(sent.parts[i].has_filename) << c.what;
+    }
+    EXPECT_EQ(sent.parts[3].name, "file") << c.what;
+    EXPECT_EQ(sent.parts[3].filename, kGbkPhoto) << c.what;
+    EXPECT_EQ(sent.parts[3].body, picture) << c.what;
+  }
+}
+
+TEST_F(CurlRequestTest, UploadsALargeFileThroughExpectContinue) {
+  server.route("POST", "/Upload.ashx", HttpReply(200, "1"));
+  std::string large(3u << 20, 'p');
+  ScratchFolder::write(folder.file("large.jpg"), large);
+  CurlRequest request(url("Upload.ashx"));
+  request.SetMethod("POST").SetFilePart("file", folder.file("large.jpg"));
+  const CurlResult result = request.Perform(20000);
+  EXPECT_TRUE(result.ok);
+  const RecordedRequest sent = only_request();
+  EXPECT_EQ(sent.header("Expect"), "100-continue");
+  ASSERT_EQ(sent.parts.size(), 1u);
+  EXPECT_EQ(sent.parts[0].body.size(), large.size());
+}
+
+TEST_F(CurlRequestTest, ReportsEachOutcome) {
+  server.route("GET", "/gbk", HttpReply(200, "{\"Msg\":\"\xE4\xB8\xAD\xE6\x96\x87\"}"));
+  server.route("GET", "/missing", HttpReply(404, "no such page"));
+  server.route("GET", "/bad-utf8", HttpReply(200, "a\xFF\xFE" "b"));
+  server.route("GET", "/slow", HttpReply(200, "late").after(3s));
+  struct Case {
+    const char* what;
+    std::string url;
+    std::string filePart;
+    bool ok;
+    std::string text;
+  } cases[] = {
+      {"UTF-8 reply", url("gbk"), "", true, "{\"Msg\":\"\xD6\xD0\xCE\xC4\"}"},
+      {"404 with a body", url("missing"), "", true, "no such page"},
+      {"reply not UTF-8", url("bad-utf8"), "", false, ""},
+      {"refused", "http://127.0.0.1:" + std::to_string(closed_port()) + "/x", "", false, ""},
+      {"time-out", url("slow"), "", false, ""},
+      {"URL not GBK", url("\x81"), "", false, ""},
+      {"file part missing", url("gbk"), folder.file("absent.jpg"), false, "curl setopt form failed"},
+  };
+  for (const Case& c : cases) {
+    CurlRequest request(c.url);
+    if (!c.filePart.empty()) request.SetFilePart("file", c.filePart);
+    const CurlResult result = request.Perform(300);
+    EXPECT_EQ(result.ok, c.ok) << c.what;
+    EXPECT_EQ(result.text, c.text) << c.what;
+  }
+}
+
+// The line goes through the process's text logger, which the test starts in its own
+// folder the first time.
+std::string LoggedErrors() {
+  static ScratchFolder* logFolder = [] {
+    auto* created = new ScratchFolder();
+    g_log.Init("log", 7, 1 << 20, created->path());
+    return created;
+  }();
+  return ScratchFolder::read(logFolder->file("log_error.log"));
+}
+
+bool WaitForLogged(const std::string& text) {
+  for (int i = 0; i < 2000; ++i) {
+    if (LoggedErrors().find(text) != std::string::npos) return true;
+    std::this_thread::sleep_for(10ms);
+  }
+  return false;
+}
+
+TEST_F(CurlRequestTest, DownloadRefusesANullArgument) {
+  LoggedErrors();
+  EXPECT_EQ(http_download(nullptr, folder.file("x.jpg").c_str()), -1);
+  EXPECT_EQ(http_download(url("x.jpg").c_str(), nullptr), -1);
+  EXPECT_TRUE(WaitForLogged("[http_download]szSourceFilePath or szDstLocalFilePath is NULL.\n"));
+  EXPECT_FALSE(boost::filesystem::exists(folder.file("x.jpg")));
+  EXPECT_EQ(server.request_count(), 0u);
+}
+
+TEST_F(CurlRequestTest, DownloadSavesTheFileOrLeavesNone) {
+  const std::string picture = std::string("\x89PNG\r\n\x1A\n\0\0", 10) + std::string(300000, 'q');
+  server.route("GET", "/ResPic/7/1/a.png", HttpReply(200, picture, "image/png"));
+  server.route("GET", "/ResPic/7/1/cut.png",
+               HttpReply(200, picture, "image/png").misbehave(HttpReply::Misbehaviour::CloseMidBody));
+  struct Case {
+    const char* what;
+    std::string source;
+    std::string destination;
+    bool exists_before;
+    int result;
+    bool saved;
+  } cases[] = {
+      {"success", url("ResPic/7/1/a.png"), folder.file("a.png"), false, 0, true},
+      {"replaces an older file", url("ResPic/7/1/a.png"), folder.file("b.png"), true, 0, true},
+      {"404", url("ResPic/7/1/none.png"), folder.file("c.png"), false, 22, false},
+      {"404 over an older file", url("ResPic/7/1/none.png"), folder.file("d.png"), true, 22, false},
+      {"cut short", url("ResPic/7/1/cut.png"), folder.file("e.png"), false, 18, false},
+      {"folder missing", url("ResPic/7/1/a.png"), folder.file("no/such/f.png"), false, 23, false},
+  };
+  for (const Case& c : cases) {
+    if (c.exists_before) ScratchFolder::write(c.destination, "older content");
+    EXPECT_EQ(http_download(c.source.c_str(), c.destination.c_str()), c.result) << c.what;
+    EXPECT_EQ(boost::filesystem::exists(c.destination), c.saved) << c.what;
+    if (c.saved) {
+      EXPECT_EQ(ScratchFolder::read(c.destination), picture) << c.what;
+    }
+  }
+}
+
+TEST_F(CurlRequestTest, DownloadTakesABackslashPathWithAGbkName) {
+  server.route("GET", "/p.jpg", HttpReply(200, "jpeg bytes", "image/jpeg"));
+  const std::string destination = folder.path() + "\\" + kGbkPhoto;
+  EXPECT_EQ(http_download(url("p.jpg").c_str(), destination.c_str()), 0);
+  EXPECT_EQ(ScratchFolder::read(folder.path() + "/" + kUtf8Photo), "jpeg bytes");
+}
+
+}  // namespace
