@@ -1,0 +1,13 @@
+#pragma once
+// The system libraries the program names, and the functions it looks up in them.
+#include "platform/base/WinTypes.h"
+
+typedef INT_PTR(WINAPI* FARPROC)();
+
+// "User32.dll", "msimg32.dll", "Riched20.dll", "msftedit.dll" (any case) give a
+// handle; any other name fails with ERROR_MOD_NOT_FOUND.
+HMODULE LoadLibraryW(LPCWSTR lpLibFileName);
+HMODULE LoadLibraryA(LPCSTR lpLibFileName);
+BOOL FreeLibrary(HMODULE hLibModule);
+FARPROC GetProcAddress(HMODULE hModule, LPCSTR lpProcName);
+#define LoadLibrary LoadLibraryW

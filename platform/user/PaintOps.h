@@ -1,0 +1,16 @@
+#pragma once
+// Update-region steps shared with positioning and destruction. Lock held.
+#include "platform/user/WindowObject.h"
+
+namespace platform::user {
+
+// The whole client area of `w` and of its shown descendants becomes invalid.
+void InvalidateWindowTree(WindowObject* w, bool erase);
+// The part of `parent`'s client area a child uncovered (parent client coordinates).
+void InvalidateParentArea(WindowObject* parent, const RECT& area);
+// Keeps a top-level window's image the size of the window.
+void ResizeTopLevelImage(WindowObject* root);
+// Releases what painting kept for a window that goes away.
+void ForgetWindowImage(WindowObject* w);
+
+}  // namespace platform::user

@@ -1,0 +1,20 @@
+#pragma once
+// The windowing half of the platform layer: what framework and application code use
+// of windows, messages, input, focus, timers, painting and monitors.
+#include "platform/user/Messages.h"
+#include "platform/user/Styles.h"
+#include "platform/user/WindowClass.h"
+#include "platform/user/Window.h"
+#include "platform/user/WindowPos.h"
+#include "platform/user/MessageQueue.h"
+#include "platform/user/Timer.h"
+#include "platform/user/Input.h"
+#include "platform/user/Focus.h"
+#include "platform/user/Caret.h"
+#include "platform/user/Cursor.h"
+#include "platform/user/Monitor.h"
+#include "platform/user/Paint.h"
+#include "platform/user/Layered.h"
+#include "platform/user/MessageBox.h"
+#include "platform/user/CommCtrl.h"
+#include "platform/user/Modules.h"
