@@ -1,0 +1,18 @@
+#pragma once
+// The GDI+ subset the program uses, in namespace Gdiplus, drawn with cairo.
+#include "platform/gdiplus/Bitmap.h"
+#include "platform/gdiplus/Brush.h"
+#include "platform/gdiplus/Color.h"
+#include "platform/gdiplus/Font.h"
+#include "platform/gdiplus/FontFamily.h"
+#include "platform/gdiplus/GdiPlusGeometry.h"
+#include "platform/gdiplus/GdiPlusTypes.h"
+#include "platform/gdiplus/Graphics.h"
+#include "platform/gdiplus/GraphicsPath.h"
+#include "platform/gdiplus/Image.h"
+#include "platform/gdiplus/ImageEncoders.h"
+#include "platform/gdiplus/Pen.h"
+#include "platform/gdiplus/SolidBrush.h"
+#include "platform/gdiplus/Startup.h"
+#include "platform/gdiplus/StringFormat.h"
+#include "platform/gdiplus/TextureBrush.h"
