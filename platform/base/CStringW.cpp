@@ -299,14 +299,14 @@ CStringW operator+(wchar_t a, const CStringW& b) {
   return result;
 }
 
-void CStringW::Format(const wchar_t* format, ...) {
+void CStringW::FormatArguments(const wchar_t* format, ...) {
   va_list args;
   va_start(args, format);
   FormatV(format, args);
   va_end(args);
 }
 
-void CStringW::AppendFormat(const wchar_t* format, ...) {
+void CStringW::AppendFormatArguments(const wchar_t* format, ...) {
   va_list args;
   va_start(args, format);
   AppendFormatV(format, args);

@@ -61,9 +61,17 @@ class CStringW {
   friend bool operator<(const CStringW& a, const wchar_t* b) { return a.Compare(b) < 0; }
   friend bool operator<(const wchar_t* a, const CStringW& b) { return b.Compare(a) > 0; }
 
-  // Windows formatting conventions: %s is wide, %S narrow (GBK).
-  void Format(const wchar_t* format, ...);
-  void AppendFormat(const wchar_t* format, ...);
+  // Windows formatting conventions: %s is wide, %S narrow (GBK). A CStringW argument
+  // is passed as its characters, as the class library's string is; through a plain
+  // variadic call it would arrive as the object's address.
+  template <typename... Args>
+  void Format(const wchar_t* format, const Args&... args) {
+    FormatArguments(format, Pass(args)...);
+  }
+  template <typename... Args>
+  void AppendFormat(const wchar_t* format, const Args&... args) {
+    AppendFormatArguments(format, Pass(args)...);
+  }
   void FormatV(const wchar_t* format, va_list args);
   void AppendFormatV(const wchar_t* format, va_list args);
 
@@ -119,6 +127,14 @@ class CStringW {
 
  private:
   struct Block;
+
+  template <typename T>
+  static const T& Pass(const T& value) {
+    return value;
+  }
+  static const wchar_t* Pass(const CStringW& value) { return value.GetString(); }
+  void FormatArguments(const wchar_t* format, ...);
+  void AppendFormatArguments(const wchar_t* format, ...);
 
   static Block* Allocate(int capacity);
   static wchar_t* CharsOf(Block* block);

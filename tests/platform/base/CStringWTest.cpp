@@ -130,6 +130,13 @@ TEST(CStringW, FormatFollowsWindowsConventions) {
   s.AppendFormat(L"|%-3s|%c", L"a", L'中');
   EXPECT_EQ(Text(s), L"点=12, 巡更 (003.1%)|a  |中");
 
+  // A string object as an argument stands for its text, as with the class library.
+  const CStringW name(L"巡更点");
+  s.Format(L"[%s|%s]", name, CStringW(L"b"));
+  EXPECT_EQ(Text(s), L"[巡更点|b]");
+  s.AppendFormat(L"%s%d", name, 1);
+  EXPECT_EQ(Text(s), L"[巡更点|b]巡更点1");
+
   // No cap on the length, unlike wsprintfW.
   const std::wstring longText(3000, L'x');
   s.Format(L"%s%d", longText.c_str(), 5);
