@@ -42,14 +42,13 @@ void session::run(http::verb verb, const std::string& host, const std::string& p
     m_request.set(http::field::content_type, "application/json");
     m_request.body() = std::move(body);
   }
+  // Resolved on the calling thread, which waits for the whole exchange anyway: the
+  // event loop's asynchronous resolve would start a thread of its own for every request.
   // Numeric hosts must resolve even where no address but the loopback one is configured,
   // so the resolver is not asked to filter by configured addresses.
-  m_resolver.async_resolve(
-      host, port, tcp::resolver::flags(),
-      [self = shared_from_this()](const boost::system::error_code& ec,
-                                  const tcp::resolver::results_type& results) {
-        self->on_resolve(ec, results);
-      });
+  boost::system::error_code ec;
+  const auto results = m_resolver.resolve(host, port, tcp::resolver::flags(), ec);
+  on_resolve(ec, results);
 }
 
 void session::fail(const boost::system::error_code& ec, const char* step) {

@@ -1,6 +1,6 @@
 #pragma once
-// The state of one HTTP exchange of the REST transport: resolve, connect, write the
-// request, read the whole response, shut the socket down, as a chain of completion
+// The state of one HTTP exchange of the REST transport: resolve, then connect, write the
+// request, read the whole response and shut the socket down as a chain of completion
 // handlers on the caller's event loop. A failed step throws std::logic_error
 // "<step>: <message>" out of the event loop. Always owned through a shared pointer: each
 // pending handler holds one.
