@@ -8,8 +8,7 @@
 class GifWriter {
  public:
   GifWriter(int width, int height, const std::vector<uint32_t>& paletteRgb) : width_(width), height_(height) {
-    const char header[] = "GIF89a";
-    bytes_.insert(bytes_.end(), header, header + 6);
+    bytes_ = {'G', 'I', 'F', '8', '9', 'a'};
     Word(width);
     Word(height);
     bytes_.push_back(0xF1);  // global colour table of 4 entries
