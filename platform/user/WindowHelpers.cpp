@@ -252,4 +252,21 @@ LRESULT RunOnOwnerThread(HWND hwnd, std::function<LRESULT()> call, bool wait, bo
   return item->result;
 }
 
+bool RunOnThread(DWORD threadId, std::function<LRESULT()> call, bool wait) {
+  Guard guard = UserLock::Acquire();
+  if (threadId == GetCurrentThreadId()) {
+    guard.unlock();
+    call();
+    return true;
+  }
+  ThreadQueue* target = QueueRegistry::Instance().FindThread(threadId);
+  if (!target) return false;
+  auto item = std::make_shared<SentMessage>();
+  item->task = std::move(call);
+  item->sender = wait ? ThreadQueue::Current() : nullptr;
+  target->AddSent(item);
+  if (wait) AwaitAnswer(guard, item->sender, item);
+  return true;
+}
+
 }  // namespace platform::user

@@ -46,6 +46,8 @@ LRESULT SendMessageInternal(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 // window was there to run it.
 LRESULT RunOnOwnerThread(HWND hwnd, std::function<LRESULT()> call, bool wait, bool* ran = nullptr);
 bool IsCallingThreadOwner(HWND hwnd);
+// The same for a thread by id (its queue must exist); false when it has none.
+bool RunOnThread(DWORD threadId, std::function<LRESULT()> call, bool wait);
 MSG MakeMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace platform::user

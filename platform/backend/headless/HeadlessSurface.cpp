@@ -1,5 +1,6 @@
 #include "platform/backend/headless/HeadlessSurface.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace platform::headless {
@@ -21,6 +22,17 @@ cairo_surface_t* CopySurface(cairo_surface_t* source) {
   return copy;
 }
 
+// A window that is not layered shows opaque, whatever alpha its pixels hold.
+void MakeOpaque(cairo_surface_t* image) {
+  unsigned char* data = cairo_image_surface_get_data(image);
+  const int stride = cairo_image_surface_get_stride(image);
+  for (int y = 0; y < cairo_image_surface_get_height(image); ++y) {
+    uint32_t* row = reinterpret_cast<uint32_t*>(data + y * stride);
+    for (int x = 0; x < cairo_image_surface_get_width(image); ++x) row[x] |= 0xFF000000u;
+  }
+  cairo_surface_mark_dirty(image);
+}
+
 }  // namespace
 
 HeadlessSurface::HeadlessSurface(const backend::SurfaceDesc& d) : desc(d) { pixman_region32_init(&shape_); }
@@ -34,6 +46,7 @@ void HeadlessSurface::Present(cairo_surface_t* image, bool alpha) {
   if (image_) cairo_surface_destroy(image_);
   image_ = image ? CopySurface(image) : nullptr;
   perPixelAlpha = alpha;
+  if (image_ && !alpha) MakeOpaque(image_);
   ++presentCount;
 }
 

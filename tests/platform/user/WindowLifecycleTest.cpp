@@ -1,0 +1,185 @@
+// Creation and destruction orders, owners and parents, window data.
+#include <gtest/gtest.h>
+
+#include "platform/backend/headless/GuiThread.h"
+#include "platform/backend/headless/TestDriver.h"
+#include "tests/platform/user/TraceWindow.h"
+
+namespace {
+
+using platform::headless::GuiThread;
+using platform::headless::TestDriver;
+using test::Trace;
+using test::TraceWindow;
+using test::WindowSpec;
+typedef std::vector<std::string> Lines;
+
+const std::set<UINT> kLifecycle = {WM_NCCREATE, WM_NCCALCSIZE, WM_CREATE, WM_SIZE, WM_MOVE, WM_DESTROY,
+                                   WM_NCDESTROY, WM_PARENTNOTIFY, WM_SHOWWINDOW};
+
+test::Hook Answer(UINT message, LRESULT value) {
+  return [message, value](HWND, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    if (m == message) return value;
+    return std::nullopt;
+  };
+}
+
+struct CreationCase {
+  const char* scenario;
+  DWORD style;
+  test::Hook hook;
+  bool created;
+  Lines expected;
+};
+
+class CreationOrder : public ::testing::TestWithParam<CreationCase> {};
+
+TEST_P(CreationOrder, SendsTheWindowsSequence) {
+  const CreationCase& c = GetParam();
+  TestDriver driver;
+  GuiThread gui;
+  Trace trace;
+  HWND created = nullptr;
+  gui.Call([&] {
+    WindowSpec spec{"w", c.style, 0, RECT{10, 20, 110, 70}};
+    spec.hook = c.hook;
+    created = TraceWindow::Create(trace, spec);
+  });
+  EXPECT_EQ(created != nullptr, c.created);
+  EXPECT_EQ(trace.Take(kLifecycle), c.expected);
+  if (!c.created) {
+    EXPECT_FALSE(IsWindow(created));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CreationOrder,
+    ::testing::Values(
+        CreationCase{"hidden pop-up", WS_POPUP, nullptr, true,
+                     {"w:WM_NCCREATE", "w:WM_NCCALCSIZE", "w:WM_CREATE", "w:WM_SIZE", "w:WM_MOVE"}},
+        CreationCase{"visible pop-up is shown last", WS_POPUP | WS_VISIBLE, nullptr, true,
+                     {"w:WM_NCCREATE", "w:WM_NCCALCSIZE", "w:WM_CREATE", "w:WM_SIZE", "w:WM_MOVE", "w:WM_SHOWWINDOW"}},
+        CreationCase{"WM_NCCREATE refuses", WS_POPUP, Answer(WM_NCCREATE, FALSE), false,
+                     {"w:WM_NCCREATE", "w:WM_NCDESTROY"}},
+        CreationCase{"WM_CREATE refuses", WS_POPUP, Answer(WM_CREATE, -1), false,
+                     {"w:WM_NCCREATE", "w:WM_NCCALCSIZE", "w:WM_CREATE", "w:WM_DESTROY", "w:WM_NCDESTROY"}}),
+    [](const ::testing::TestParamInfo<CreationCase>& info) { return "Case" + std::to_string(info.index); });
+
+TEST(WindowLifecycle, DestroyingAnOwnerDestroysOwnedWindowsThenChildrenInOrder) {
+  TestDriver driver;
+  GuiThread gui;
+  Trace trace;
+  HWND frame = nullptr, child = nullptr, grandchild = nullptr, dialog = nullptr;
+  gui.Call([&] {
+    frame = TraceWindow::Create(trace, WindowSpec{"frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, {0, 0, 400, 300}});
+    child = TraceWindow::Create(trace, WindowSpec{"page", WS_CHILD | WS_VISIBLE, 0, {0, 0, 200, 100}, frame});
+    grandchild = TraceWindow::Create(trace, WindowSpec{"edit", WS_CHILD | WS_VISIBLE, 0, {0, 0, 20, 10}, child});
+    dialog = TraceWindow::Create(trace, WindowSpec{"dialog", WS_POPUP | WS_VISIBLE, 0, {0, 0, 50, 50}, child});
+    trace.Clear();
+    DestroyWindow(frame);
+  });
+  EXPECT_EQ(trace.Take({WM_DESTROY, WM_NCDESTROY}),
+            (Lines{"dialog:WM_DESTROY", "dialog:WM_NCDESTROY", "frame:WM_DESTROY", "page:WM_DESTROY",
+                   "edit:WM_DESTROY", "edit:WM_NCDESTROY", "page:WM_NCDESTROY", "frame:WM_NCDESTROY"}));
+  for (HWND h : {frame, child, grandchild, dialog}) EXPECT_FALSE(IsWindow(h));
+}
+
+TEST(WindowLifecycle, HandlesAreNeverReusedAndCallsOnDeadWindowsFailHarmlessly) {
+  TestDriver driver;
+  GuiThread gui;
+  Trace trace;
+  HWND first = nullptr, second = nullptr;
+  gui.Call([&] {
+    first = TraceWindow::Create(trace, WindowSpec{"a"});
+    DestroyWindow(first);
+    second = TraceWindow::Create(trace, WindowSpec{"b"});
+    EXPECT_FALSE(DestroyWindow(first));
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_WINDOW_HANDLE));
+  });
+  EXPECT_NE(first, second);
+  EXPECT_FALSE(IsWindow(first));
+  EXPECT_FALSE(PostMessageW(first, WM_APP, 0, 0));
+  EXPECT_EQ(SendMessageW(first, WM_APP, 0, 0), 0);
+  RECT r;
+  EXPECT_FALSE(GetWindowRect(first, &r));
+}
+
+struct OwnerCase {
+  const char* scenario;
+  int parentKind;  // 0 none, 1 desktop, 2 the frame, 3 a child of the frame
+  DWORD style;
+  int expectedOwner;  // 0 none, 2 the frame
+  int expectedParent;  // GetParent: 0 none, 2 the frame, 3 the page
+};
+
+class OwnerRules : public ::testing::TestWithParam<OwnerCase> {};
+
+TEST_P(OwnerRules, FollowTheParentArgument) {
+  const OwnerCase& c = GetParam();
+  TestDriver driver;
+  GuiThread gui;
+  Trace trace;
+  gui.Call([&] {
+    HWND frame = TraceWindow::Create(trace, WindowSpec{"frame", WS_OVERLAPPEDWINDOW});
+    HWND page = TraceWindow::Create(trace, WindowSpec{"page", WS_CHILD, 0, {0, 0, 10, 10}, frame});
+    const HWND parents[] = {nullptr, GetDesktopWindow(), frame, page};
+    HWND w = TraceWindow::Create(trace, WindowSpec{"w", c.style, 0, {0, 0, 10, 10}, parents[c.parentKind]});
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(GetWindow(w, GW_OWNER), parents[c.expectedOwner]);
+    EXPECT_EQ(GetParent(w), parents[c.expectedParent]);
+    EXPECT_EQ(GetAncestor(page, GA_ROOT), frame);
+  });
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, OwnerRules,
+                         ::testing::Values(OwnerCase{"unowned pop-up", 0, WS_POPUP, 0, 0},
+                                           OwnerCase{"desktop means no owner", 1, WS_POPUP, 0, 0},
+                                           OwnerCase{"pop-up owned by the frame", 2, WS_POPUP, 2, 2},
+                                           OwnerCase{"overlapped owned window has no parent", 2, WS_OVERLAPPED, 2, 0},
+                                           OwnerCase{"owned through a page: the page's frame", 3, WS_POPUP, 2, 2},
+                                           OwnerCase{"child of the page", 3, WS_CHILD, 0, 3}));
+
+TEST(WindowData, LongsPropertiesAndSubclassing) {
+  TestDriver driver;
+  GuiThread gui;
+  Trace trace;
+  static Trace* subclassTrace = &trace;
+  static WNDPROC previous = nullptr;
+  gui.Call([&] {
+    HWND w = TraceWindow::Create(trace, WindowSpec{"w"});
+    EXPECT_EQ(SetWindowLongW(w, GWL_STYLE, WS_POPUP | WS_CLIPCHILDREN), LONG(WS_POPUP));
+    EXPECT_EQ(DWORD(GetWindowLongW(w, GWL_STYLE)), DWORD(WS_POPUP | WS_CLIPCHILDREN));
+    EXPECT_TRUE(SetPropW(w, L"WndX", HANDLE(0x1234)));
+    EXPECT_EQ(GetPropW(w, L"WndX"), HANDLE(0x1234));
+    EXPECT_EQ(RemovePropW(w, L"WndX"), HANDLE(0x1234));
+    EXPECT_EQ(GetPropW(w, L"WndX"), nullptr);
+    previous = WNDPROC(SetWindowLongPtrW(
+        w, GWLP_WNDPROC, LONG_PTR(+[](HWND h, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+          if (m == WM_APP) subclassTrace->Add("subclass:WM_APP");
+          return CallWindowProcW(previous, h, m, wp, lp);
+        })));
+    EXPECT_EQ(previous, &TraceWindow::Proc);
+    trace.Clear();
+    SendMessageW(w, WM_APP, 0, 0);
+    EXPECT_EQ(trace.Take({WM_APP}), (Lines{"subclass:WM_APP", "w:WM_APP"}));
+  });
+}
+
+TEST(WindowClasses, SecondRegistrationFailsAndSuperclassingFindsTheSystemClass) {
+  TestDriver driver;
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.lpfnWndProc = DefWindowProcW;
+  wc.hInstance = HINSTANCE(0x400000);
+  wc.lpszClassName = L"TwiceRegistered";
+  EXPECT_NE(RegisterClassExW(&wc), 0);
+  EXPECT_EQ(RegisterClassExW(&wc), 0);
+  EXPECT_EQ(GetLastError(), DWORD(ERROR_CLASS_ALREADY_EXISTS));
+  WNDCLASSEXW info{};
+  info.cbSize = sizeof(info);
+  EXPECT_TRUE(GetClassInfoExW(nullptr, L"tooltips_class32", &info));
+  EXPECT_NE(info.lpfnWndProc, nullptr);
+  EXPECT_FALSE(GetClassInfoExW(HINSTANCE(0x400000), L"NoSuchClass", &info));
+}
+
+}  // namespace
