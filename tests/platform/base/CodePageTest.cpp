@@ -74,6 +74,10 @@ TEST(CodePageRoutes, EachPolicyOnInvalidInput) {
   const PolicyCase cases[] = {
       {"gbk byte 0xFF", [](Policy p, bool* c) { return Utf8(GbkToWide("中\xFF文", p, c)); },
        u8"中?文", u8"中", u8"中文"},
+      // The user-defined area has no mapping here; its two bytes are one character.
+      {"gbk double byte without a mapping",
+       [](Policy p, bool* c) { return Utf8(GbkToWide("中\xAA\xA1文", p, c)); }, u8"中?文", u8"中",
+       u8"中文"},
       {"gbk truncated lead byte",
        [](Policy p, bool* c) { return Utf8(GbkToWide("ab\xD6", p, c)); }, u8"ab?", u8"ab", u8"ab"},
       {"wide not in gbk", [&](Policy p, bool* c) { return Utf8FromGbk(WideToGbk(emoji, p, c)); },
