@@ -115,6 +115,24 @@ void InvalidateParentArea(WindowObject* parent, const RECT& area) {
   pixman_region32_fini(&region);
 }
 
+void InvalidateUncovered(WindowObject* w, const RECT& area) {
+  bool below = false;
+  for (WindowObject* top : Desktop()->children) {
+    if (top == w) {
+      below = true;
+      continue;
+    }
+    if (!below || !top->Visible()) continue;
+    const POINT origin = ClientOriginOnScreen(top);
+    pixman_region32_t region;
+    pixman_region32_init_rect(&region, area.left - origin.x, area.top - origin.y,
+                              unsigned(std::max(0, int(area.right - area.left))),
+                              unsigned(std::max(0, int(area.bottom - area.top))));
+    InvalidateRegion(top, &region, true);
+    pixman_region32_fini(&region);
+  }
+}
+
 void ResizeTopLevelImage(WindowObject* root) {
   if (!root || IsDesktop(root)) return;
   if (!root->image) {

@@ -8,6 +8,8 @@ namespace platform::user {
 void InvalidateWindowTree(WindowObject* w, bool erase);
 // The part of `parent`'s client area a child uncovered (parent client coordinates).
 void InvalidateParentArea(WindowObject* parent, const RECT& area);
+// Top-level windows below `w` that overlap `area` (screen coordinates) repaint there.
+void InvalidateUncovered(WindowObject* w, const RECT& area);
 // Keeps a top-level window's image the size of the window.
 void ResizeTopLevelImage(WindowObject* root);
 // Releases what painting kept for a window that goes away.

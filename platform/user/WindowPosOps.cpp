@@ -113,6 +113,8 @@ BOOL SetWindowPosOnOwner(HWND hwnd, HWND after, int x, int y, int cx, int cy, UI
       InvalidateParentArea(w->parent, oldRect);
     }
     if (clientResized || shown) ResizeTopLevelImage(RootOf(w));
+    // Windows below a top-level window that went away or moved show again: they repaint.
+    if (!isChild && wasVisible && (!nowVisible || !SameRect(oldRect, newRect))) InvalidateUncovered(w, oldRect);
   }
   UINT changedFlags = pos.flags;
   if (newClient.left == oldClient.left && newClient.top == oldClient.top) changedFlags |= SWP_NOCLIENTMOVE;
