@@ -84,13 +84,14 @@ BOOL TranslateMessage(const MSG* lpMsg) {
 }
 
 LRESULT DispatchMessageW(const MSG* lpMsg) {
-  if (!lpMsg || !lpMsg->hwnd) return 0;
+  if (!lpMsg) return 0;
   if (lpMsg->message == WM_TIMER && lpMsg->lParam) {
     if (!KnownTimerProc(lpMsg->hwnd, lpMsg->wParam, lpMsg->lParam)) return 0;
     TIMERPROC proc = TIMERPROC(lpMsg->lParam);
     proc(lpMsg->hwnd, WM_TIMER, lpMsg->wParam, DWORD(Now()));
     return 0;
   }
+  if (!lpMsg->hwnd) return 0;
   WNDPROC proc;
   {
     Guard guard = UserLock::Acquire();

@@ -31,8 +31,8 @@ class ModalClose : public ::testing::TestWithParam<CloseCase> {};
 TEST_P(ModalClose, PostedCloseGivesItsCodeSentCloseGivesZero) {
   const CloseCase& c = GetParam();
   TestDriver driver;
-  GuiThread gui;
   Trace trace;
+  GuiThread gui;
   HWND frame = nullptr, page = nullptr, dialog = nullptr;
   std::atomic<int> result{-1};
   gui.Call([&] {
@@ -62,8 +62,8 @@ INSTANTIATE_TEST_SUITE_P(Table, ModalClose,
 
 TEST(ModalLoops, QuitInsideANestedLoopEndsItAndReachesTheOuterLoop) {
   TestDriver driver;
-  GuiThread gui;
   Trace trace;
+  GuiThread gui;
   HWND outer = nullptr, inner = nullptr;
   gui.Call([&] {
     outer = TraceWindow::Create(trace, WindowSpec{"outer", WS_POPUP, 0, {0, 0, 300, 300}});
@@ -91,8 +91,8 @@ TEST(ModalLoops, QuitInsideANestedLoopEndsItAndReachesTheOuterLoop) {
 
 TEST(ModalLoops, TwoThreadsEachRunTheirOwnLoop) {
   TestDriver driver;
-  GuiThread ui, broker;
   Trace trace;
+  GuiThread ui, broker;
   HWND main = nullptr, alarm = nullptr;
   std::atomic<int> mainResult{-1}, alarmResult{-1};
   ui.Call([&] { main = TraceWindow::Create(trace, WindowSpec{"main"}); });
@@ -113,8 +113,8 @@ TEST(ModalLoops, TwoThreadsEachRunTheirOwnLoop) {
 
 TEST(CrossThread, SendIsAnsweredWhileTheReceiverWaitsAndADestroyedTargetAnswersZero) {
   TestDriver driver;
-  GuiThread receiver;
   Trace trace;
+  GuiThread receiver;
   HWND target = nullptr;
   receiver.Call([&] {
     WindowSpec spec{"target"};
@@ -137,8 +137,8 @@ TEST(CrossThread, SendIsAnsweredWhileTheReceiverWaitsAndADestroyedTargetAnswersZ
 
 TEST(CrossThread, TwoThreadsSendingToEachOtherDoNotDeadlock) {
   TestDriver driver;
-  GuiThread a, b;
   Trace trace;
+  GuiThread a, b;
   HWND wa = nullptr, wb = nullptr;
   b.Call([&] { wb = TraceWindow::Create(trace, WindowSpec{"b"}); });
   a.Call([&] {
@@ -163,8 +163,8 @@ TEST(CrossThread, TwoThreadsSendingToEachOtherDoNotDeadlock) {
 
 TEST(CrossThread, OwnerThreadCarriesOutPositionChangesAndTimersFromElsewhereFail) {
   TestDriver driver;
-  GuiThread gui;
   Trace trace;
+  GuiThread gui;
   HWND w = nullptr;
   std::atomic<DWORD> changingThread{0};
   gui.Call([&] {
@@ -190,8 +190,8 @@ TEST(CrossThread, OwnerThreadCarriesOutPositionChangesAndTimersFromElsewhereFail
 
 TEST(Retrieval, PostedThenQuitThenPaintThenTimer) {
   TestDriver driver;
-  GuiThread gui;
   Trace trace;
+  GuiThread gui;
   std::vector<UINT> order;
   gui.Call([&] {
     HWND w = TraceWindow::Create(trace, WindowSpec{"w", WS_POPUP | WS_VISIBLE});
@@ -214,8 +214,8 @@ TEST(Retrieval, PostedThenQuitThenPaintThenTimer) {
 
 TEST(Posting, MessagePostedBeforeTheLoopStartsIsStillDelivered) {
   TestDriver driver;
-  GuiThread gui;
   Trace trace;
+  GuiThread gui;
   HWND w = nullptr;
   gui.Call([&] { w = TraceWindow::Create(trace, WindowSpec{"w"}); });
   std::atomic<int> result{-1};

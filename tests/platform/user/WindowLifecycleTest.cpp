@@ -37,8 +37,8 @@ class CreationOrder : public ::testing::TestWithParam<CreationCase> {};
 TEST_P(CreationOrder, SendsTheWindowsSequence) {
   const CreationCase& c = GetParam();
   TestDriver driver;
-  GuiThread gui;
   Trace trace;
+  GuiThread gui;
   HWND created = nullptr;
   gui.Call([&] {
     WindowSpec spec{"w", c.style, 0, RECT{10, 20, 110, 70}};
@@ -67,8 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(WindowLifecycle, DestroyingAnOwnerDestroysOwnedWindowsThenChildrenInOrder) {
   TestDriver driver;
-  GuiThread gui;
   Trace trace;
+  GuiThread gui;
   HWND frame = nullptr, child = nullptr, grandchild = nullptr, dialog = nullptr;
   gui.Call([&] {
     frame = TraceWindow::Create(trace, WindowSpec{"frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, {0, 0, 400, 300}});
@@ -86,8 +86,8 @@ TEST(WindowLifecycle, DestroyingAnOwnerDestroysOwnedWindowsThenChildrenInOrder) 
 
 TEST(WindowLifecycle, HandlesAreNeverReusedAndCallsOnDeadWindowsFailHarmlessly) {
   TestDriver driver;
-  GuiThread gui;
   Trace trace;
+  GuiThread gui;
   HWND first = nullptr, second = nullptr;
   gui.Call([&] {
     first = TraceWindow::Create(trace, WindowSpec{"a"});
@@ -117,8 +117,8 @@ class OwnerRules : public ::testing::TestWithParam<OwnerCase> {};
 TEST_P(OwnerRules, FollowTheParentArgument) {
   const OwnerCase& c = GetParam();
   TestDriver driver;
-  GuiThread gui;
   Trace trace;
+  GuiThread gui;
   gui.Call([&] {
     HWND frame = TraceWindow::Create(trace, WindowSpec{"frame", WS_OVERLAPPEDWINDOW});
     HWND page = TraceWindow::Create(trace, WindowSpec{"page", WS_CHILD, 0, {0, 0, 10, 10}, frame});
@@ -141,8 +141,8 @@ INSTANTIATE_TEST_SUITE_P(Table, OwnerRules,
 
 TEST(WindowData, LongsPropertiesAndSubclassing) {
   TestDriver driver;
-  GuiThread gui;
   Trace trace;
+  GuiThread gui;
   static Trace* subclassTrace = &trace;
   static WNDPROC previous = nullptr;
   gui.Call([&] {
