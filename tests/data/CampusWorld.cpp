@@ -1,0 +1,54 @@
+#include "tests/data/CampusWorld.h"
+
+#include "data/DalLog.h"
+
+CampusWorld::CampusWorld()
+    : platform(patrol.http()), campus(patrol.http()) {
+  global_singleton& s = session();
+  m_saved = Saved{s.m_strBaseAddr, s.m_strServerAddr, s.m_nOutSideSchool, s.m_userInfo,
+                  s.m_strToken,    s.m_nAllRights,    s.m_nAllTypes,       s.m_mapTypes};
+  s.m_strBaseAddr = patrol.base_url();
+  s.m_strServerAddr = patrol.base_url();
+  s.m_nOutSideSchool = 0;
+  s.m_userInfo = OnlineUserInfo();
+  s.m_userInfo.strUserID = "u1";
+  s.m_userInfo.strUserName = "admin";
+  s.m_userInfo.strSchoolID = "s1";
+  s.m_userInfo.strToken = "tok";
+  s.m_strToken = "tok";
+  s.m_nAllRights = 1;
+  s.m_nAllTypes = 1;
+  s.m_mapTypes.clear();
+  DalLog::SetObserver([this](DalLog::Sink, int, const std::string& line) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_lines.push_back(line);
+  });
+}
+
+CampusWorld::~CampusWorld() {
+  DalLog::SetObserver(nullptr);
+  global_singleton& s = session();
+  s.m_strBaseAddr = m_saved.baseAddr;
+  s.m_strServerAddr = m_saved.serverAddr;
+  s.m_nOutSideSchool = m_saved.outSideSchool;
+  s.m_userInfo = m_saved.user;
+  s.m_strToken = m_saved.token;
+  s.m_nAllRights = m_saved.allRights;
+  s.m_nAllTypes = m_saved.allTypes;
+  s.m_mapTypes = m_saved.types;
+}
+
+std::vector<std::string> CampusWorld::logLines() const {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  return m_lines;
+}
+
+void CampusWorld::clearLog() {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  m_lines.clear();
+}
+
+std::string RefusingBaseUrl() {
+  test_support::FakeHttpServer stopped;
+  return stopped.base_url();
+}

@@ -1,0 +1,50 @@
+#pragma once
+// One test server playing every outside service at once (patrol server, base platform,
+// digital campus), with the session pointed at it and the data layer's log lines
+// collected. The session and the log observer are given back when the world goes.
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "CommonTools/global_singleton.h"
+#include "tests/support/FakeBasePlatform.h"
+#include "tests/support/FakeCampusService.h"
+#include "tests/support/FakePatrolServer.h"
+
+class CampusWorld {
+ public:
+  // Logged in as "u1" of school "s1" with token "tok", inside the school network, with
+  // every right.
+  CampusWorld();
+  ~CampusWorld();
+  CampusWorld(const CampusWorld&) = delete;
+  CampusWorld& operator=(const CampusWorld&) = delete;
+
+  global_singleton& session() { return global_singleton::get_mutable_instance(); }
+  test_support::FakeHttpServer& http() { return patrol.http(); }
+  std::vector<std::string> logLines() const;
+  void clearLog();
+
+  test_support::FakePatrolServer patrol;
+  test_support::FakeBasePlatform platform;
+  test_support::FakeCampusService campus;
+
+ private:
+  struct Saved {
+    std::string baseAddr;
+    std::string serverAddr;
+    int outSideSchool = 0;
+    OnlineUserInfo user;
+    std::string token;
+    int allRights = 0;
+    int allTypes = 0;
+    std::map<int, std::string> types;
+  };
+  Saved m_saved;
+  mutable std::mutex m_mutex;
+  std::vector<std::string> m_lines;
+};
+
+// The base URL of a server that has just stopped, where every connection is refused.
+std::string RefusingBaseUrl();
