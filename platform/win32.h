@@ -5,42 +5,18 @@
 #include "platform/base/CodePage.h"
 #include "platform/base/Clock.h"
 #include "platform/base/ShowCommands.h"
-#if __has_include("platform/base/Rect.h")
 #include "platform/base/Rect.h"
-#endif
-#if __has_include("platform/base/WideFormat.h")
 #include "platform/base/WideFormat.h"
-#endif
-#if __has_include("platform/base/Crt.h")
 #include "platform/base/Crt.h"
-#endif
-#if __has_include("platform/base/CStringW.h")
 #include "platform/base/CStringW.h"
-#endif
-#if __has_include("platform/base/Bstr.h")
 #include "platform/base/Bstr.h"
-#endif
-#if __has_include("platform/base/Path.h")
 #include "platform/base/Path.h"
-#endif
-#if __has_include("platform/base/FileApi.h")
 #include "platform/base/FileApi.h"
-#endif
-#if __has_include("platform/base/Profile.h")
 #include "platform/base/Profile.h"
-#endif
-#if __has_include("platform/base/Module.h")
 #include "platform/base/Module.h"
-#endif
-#if __has_include("platform/base/WinSock.h")
 #include "platform/base/WinSock.h"
-#endif
-#if __has_include("platform/base/Shell.h")
 #include "platform/base/Shell.h"
-#endif
-#if __has_include("platform/base/Process.h")
 #include "platform/base/Process.h"
-#endif
 #if __has_include("platform/user/User.h")
 #include "platform/user/User.h"
 #endif
