@@ -31,6 +31,22 @@ Log g_log;
 // 4.
 OnlineUserInfo g_OnlineUserInfo;
 
+// 5.
+std::map<int, CampusInfo> g_mapCampus;
+
+// 7.
+std::map<int, PeopleInfo> g_mapPeople;
+
+// 9.
+std::map<int, InspectDeviceInfo> g_mapInspectDevice;
+
+// 10.
+std::map<int, InspectPosDeviceInfo> g_mapInspectPosDevice;
+std::mutex g_mutexInspectPosDevice;
+
+// 11.
+std::map<int, DigiAreaInfo> g_mapDigiArea;
+
 // 12.
 CommonTools::bounded_buffer CommonTools::log_queue(256);
 

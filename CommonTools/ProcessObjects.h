@@ -2,13 +2,32 @@
 // The process-wide objects that exist before the program's entry runs. They are all
 // defined in ProcessObjects.cpp so that their construction order is the one fixed
 // there.
+#include <map>
+#include <mutex>
 #include <string>
 
 #include "CommonTools/global_singleton.h"
 #include "app/shell/OnlineUserInfo.h"
+#include "data/CampusInfo.h"
+#include "data/DigiAreaInfo.h"
+#include "data/InspectDeviceInfo.h"
+#include "data/InspectPosDeviceInfo.h"
+#include "data/PeopleInfo.h"
 
 // The user the login roads fill; copied into the session object after login.
 extern OnlineUserInfo g_OnlineUserInfo;
+
+// The start-up caches, ordered by id. The main frame fills them once after login; the
+// pages keep them in step with their own adds, updates and deletes.
+extern std::map<int, CampusInfo> g_mapCampus;  // campusId -> campus with its buildings
+extern std::map<int, PeopleInfo> g_mapPeople;
+extern std::map<int, InspectDeviceInfo> g_mapInspectDevice;
+// The broker's thread reads the checkpoints while the UI thread may change them: every
+// access holds the lock, readers copy out what they need, and nobody holds it across an
+// HTTP call, a message send or a modal loop.
+extern std::map<int, InspectPosDeviceInfo> g_mapInspectPosDevice;
+extern std::mutex g_mutexInspectPosDevice;
+extern std::map<int, DigiAreaInfo> g_mapDigiArea;  // buildingId -> building
 
 // The online user's ID as the login component reported it.
 extern std::string g_strUserID;

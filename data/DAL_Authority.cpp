@@ -1,0 +1,50 @@
+#include "data/AuthorityParser.h"
+#include "data/DAL_PatrolServer.h"
+#include "data/JsonBody.h"
+
+namespace {
+
+JsonBody AuthorityBody(const std::string& strUserID, const std::string& strUserName,
+                       const std::string& TypeAuthority, const std::string& strModuleAuthority,
+                       const std::string& strReserve) {
+  JsonBody body;
+  body.Text("strUserID", strUserID)
+      .Text("strUserName", strUserName)
+      .Text("TypeAuthority", TypeAuthority)
+      .Text("strModuleAuthority", strModuleAuthority)
+      .Text("strReserve", strReserve);
+  return body;
+}
+
+}  // namespace
+
+std::map<std::string, AuthorityInfo> DAL_PatrolServer::Authority_Get() {
+  std::map<std::string, AuthorityInfo> mapAuthority;
+  std::string reply;
+  if (Get("api/Authority/Get", DalLogStyle::AsyncRead, "Authority_Get", reply)) {
+    ParseAuthority(reply.c_str(), mapAuthority);
+  }
+  return mapAuthority;
+}
+
+AuthorityInfo DAL_PatrolServer::Authority_Get_ByID(std::string strId) {
+  AuthorityInfo info;
+  std::string reply;
+  if (Get("api/Authority/GetByID?strId=" + strId, DalLogStyle::AsyncRead, "Authority_Get_ByID", reply)) {
+    ParseAuthoritybyID(reply.c_str(), info);
+  }
+  return info;
+}
+
+int DAL_PatrolServer::Authority_Add(std::string strUserID, std::string strUserName, std::string TypeAuthority,
+                                    std::string strModuleAuthority, std::string strReserve) {
+  return Write("api/Authority/Add", AuthorityBody(strUserID, strUserName, TypeAuthority, strModuleAuthority, strReserve),
+               DalLogStyle::AsyncWrite, "Authority_Add", std::string());
+}
+
+int DAL_PatrolServer::Authority_Update(std::string strUserID, std::string strUserName, std::string TypeAuthority,
+                                       std::string strModuleAuthority, std::string strReserve) {
+  return Write("api/Authority/Update",
+               AuthorityBody(strUserID, strUserName, TypeAuthority, strModuleAuthority, strReserve),
+               DalLogStyle::AsyncWrite, "Authority_Update", std::string());
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The frame every reply parser shares: read the reply, log a reply that is not JSON and
+// leave the caller's container alone, else let the parser's body read records, and log
+// and stop at the JSON library's first error, keeping what was read before it.
+#include <string>
+
+#include <json/json.h>
+
+#include "data/DalLog.h"
+#include "data/JsonFields.h"
+
+namespace dal {
+
+template <class ReadRecords>
+void RunParser(DalLogStyle style, const char* name, const char* pData, ReadRecords&& readRecords) {
+  if (!pData) pData = "";
+  Json::Value root;
+  std::string errors;
+  if (!ParseReply(pData, root, errors)) {
+    DalLog::ParseFailed(style, name, errors);
+    return;
+  }
+  try {
+    const Json::Value& constRoot = root;
+    readRecords(constRoot);
+  } catch (const Json::Exception& e) {
+    DalLog::ParseException(style, name, e.what(), pData);
+  }
+}
+
+// A list reply: the root's elements in order (an object's member count, 0 for a plain
+// value), each read into a fresh record by readOne and handed to keep.
+template <class Record, class ReadOne, class Keep>
+void ParseEachElement(const Json::Value& root, ReadOne&& readOne, Keep&& keep) {
+  const Json::ArrayIndex count = root.size();
+  for (Json::ArrayIndex i = 0; i < count; ++i) {
+    const Json::Value& element = root[i];
+    Record record;
+    readOne(element, record);
+    keep(std::move(record));
+  }
+}
+
+}  // namespace dal

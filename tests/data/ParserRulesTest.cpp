@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <list>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "data/PeopleParser.h"
+#include "tests/data/DataTestBase.h"
+
+namespace {
+
+using data_test::DataTestBase;
+
+enum class LogKind { None, Failed, Exception };
+
+struct PeopleFields {
+  int iID;
+  int iGroup;
+  std::string strName;
+  std::string strReserve;
+};
+
+struct RuleCase {
+  const char* rule;
+  std::string listReply;
+  std::vector<std::pair<int, std::string>> appended;  // iID and strName of each appended person
+  LogKind listLog;
+  std::string singleReply;
+  PeopleFields single;  // the record after the parse
+  LogKind singleLog;
+};
+
+// What the single-record parse starts from, so that "untouched" can be seen.
+const PeopleFields kOld{99, 9, "old", "keep"};
+
+PeopleInfo OldPerson() {
+  PeopleInfo person;
+  person.iID = kOld.iID;
+  person.iGroup = kOld.iGroup;
+  person.strName = kOld.strName;
+  person.strReserve = kOld.strReserve;
+  return person;
+}
+
+class ParserRules : public DataTestBase, public ::testing::WithParamInterface<RuleCase> {
+ protected:
+  void ExpectLog(LogKind kind, const std::string& parser, const std::string& reply) {
+    const auto lines = Lines();
+    if (kind == LogKind::None) {
+      EXPECT_TRUE(lines.empty()) << lines.front().text;
+      return;
+    }
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].sink, DalLog::Sink::TextLog);
+    EXPECT_EQ(lines[0].level, 3);
+    const std::string& text = lines[0].text;
+    if (kind == LogKind::Failed) {
+      const std::string head = "[" + parser + "]出错，错误信息为：";
+      EXPECT_EQ(text.compare(0, head.size(), head), 0) << text;
+    } else {
+      const std::string head = "[" + parser + "]解析异常，异常信息为：";
+      const std::string tail = "\njson数据为：" + reply + "\n";
+      EXPECT_EQ(text.compare(0, head.size(), head), 0) << text;
+      ASSERT_GE(text.size(), tail.size());
+      EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+    }
+    ClearLines();
+  }
+};
+
+TEST_P(ParserRules, HoldForTheListParser) {
+  const RuleCase& c = GetParam();
+  PeopleInfo before;
+  before.iID = 500;
+  std::list<PeopleInfo> people{before};
+  ParsePeopleJsonData(c.listReply.c_str(), people);
+  ASSERT_EQ(people.size(), 1 + c.appended.size());
+  EXPECT_EQ(people.front().iID, 500);  // earlier content is never touched
+  auto person = std::next(people.begin());
+  for (const auto& expected : c.appended) {
+    EXPECT_EQ(person->iID, expected.first);
+    EXPECT_EQ(person->strName, expected.second);
+    ++person;
+  }
+  ExpectLog(c.listLog, "ParsePeopleJsonData", c.listReply);
+}
+
+TEST_P(ParserRules, HoldForTheSingleRecordParser) {
+  const RuleCase& c = GetParam();
+  PeopleInfo person = OldPerson();
+  ParsePeopleGetByIDJsonData(c.singleReply.c_str(), person);
+  EXPECT_EQ(person.iID, c.single.iID);
+  EXPECT_EQ(person.iGroup, c.single.iGroup);
+  EXPECT_EQ(person.strName, c.single.strName);
+  EXPECT_EQ(person.strReserve, c.single.strReserve);
+  ExpectLog(c.singleLog, "ParsePeopleGetByIDJsonData", c.singleReply);
+}
+
+const PeopleFields kEmpty{0, 0, "", ""};
+
+INSTANTIATE_TEST_SUITE_P(
+    People, ParserRules,
+    ::testing::Values(
+        RuleCase{"empty array", "[]", {}, LogKind::None, "[]", kOld, LogKind::Exception},
+        RuleCase{"empty object has no elements", "{}", {}, LogKind::None, "{}", kEmpty, LogKind::None},
+        RuleCase{"null", "null", {}, LogKind::None, "null", kEmpty, LogKind::None},
+        RuleCase{"a plain number", "5", {}, LogKind::None, "5", kOld, LogKind::Exception},
+        RuleCase{"a non-empty object", "{\"iID\":3}", {}, LogKind::Exception,
+                 "{\"iID\":3,\"strName\":\"a\"}", {3, 0, "a", ""}, LogKind::None},
+        RuleCase{"a string where an integer belongs stops the parse there",
+                 "[{\"iID\":1},{\"iID\":\"12\"},{\"iID\":3}]", {{1, ""}}, LogKind::Exception,
+                 "{\"iID\":4,\"iGroup\":\"12\",\"strName\":\"a\"}", {4, 9, "old", "keep"}, LogKind::Exception},
+        RuleCase{"a missing key reads as 0 or empty",
+                 "[{\"iID\":1,\"strName\":\"a\"},{\"strName\":\"b\"}]", {{1, "a"}, {0, "b"}}, LogKind::None,
+                 "{\"strName\":\"b\"}", {0, 0, "b", ""}, LogKind::None},
+        RuleCase{"booleans: 0 or 1 for an integer, their word for a text",
+                 "[{\"iID\":true,\"strName\":false}]", {{1, "false"}}, LogKind::None,
+                 "{\"iID\":false,\"strName\":true}", {0, 0, "true", ""}, LogKind::None},
+        RuleCase{"a number in a text field reads as its decimal text",
+                 "[{\"iID\":2,\"strName\":15}]", {{2, "15"}}, LogKind::None,
+                 "{\"strName\":-7,\"strReserve\":1.5}", {0, 0, "-7", "1.5"}, LogKind::None},
+        RuleCase{"null members and null elements read as empty",
+                 "[null,{\"iID\":null,\"strName\":null}]", {{0, ""}, {0, ""}}, LogKind::None,
+                 "{\"iID\":null,\"strReserve\":null}", kEmpty, LogKind::None},
+        RuleCase{"an array or object in a text field stops the parse",
+                 "[{\"iID\":1},{\"iID\":2,\"strName\":[]}]", {{1, ""}}, LogKind::Exception,
+                 "{\"iID\":5,\"strName\":{}}", {5, 0, "old", "keep"}, LogKind::Exception},
+        RuleCase{"an element that is neither object nor null stops the parse",
+                 "[{\"iID\":1},7,{\"iID\":3}]", {{1, ""}}, LogKind::Exception,
+                 "[{\"iID\":1}]", kOld, LogKind::Exception},
+        RuleCase{"a syntax error leaves everything untouched", "[{\"iID\":1},", {}, LogKind::Failed,
+                 "{\"iID\":", kOld, LogKind::Failed},
+        RuleCase{"an empty reply is a syntax error", "", {}, LogKind::Failed, "", kOld, LogKind::Failed}),
+    [](const ::testing::TestParamInfo<RuleCase>& info) { return "Rule" + std::to_string(info.index); });
+
+}  // namespace
