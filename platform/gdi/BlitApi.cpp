@@ -39,13 +39,17 @@ SourceRect Normalised(int x, int y, int w, int h) {
 
 bool FillsWithoutSource(DWORD rop) { return rop == BLACKNESS || rop == WHITENESS || rop == PATCOPY; }
 
+// Raster operations that mix source and destination bits have no use on premultiplied
+// pixels here; they are refused rather than done as a plain copy.
+bool Supported(DWORD rop) { return rop == SRCCOPY || FillsWithoutSource(rop); }
+
 void FillForRop(DeviceContext& dc, const RECT& rect, DWORD rop);
 
 // Copies (or stretches) with the source operator: all four bytes of each pixel.
 BOOL CopyPixels(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc, int xSrc, int ySrc,
                 int wSrc, int hSrc, DWORD rop, bool smooth) {
   DeviceContext* dst = DeviceContext::FromHandle(hdcDest);
-  if (!dst) return FALSE;
+  if (!dst || !Supported(rop)) return FALSE;
   RECT area{std::min(xDest, xDest + wDest), std::min(yDest, yDest + hDest), std::max(xDest, xDest + wDest),
             std::max(yDest, yDest + hDest)};
   if (FillsWithoutSource(rop)) {

@@ -69,6 +69,8 @@ Graphics::Graphics(HDC hdc) {
     status_ = InvalidParameter;
     return;
   }
+  // A DC deleted while this object draws on it lives until the drawing ends.
+  dc_->Retain();
   cr_ = cairo_create(surface);
   platform::gdi::PixRegion visible = dc_->Visible();
   POINT origin = dc_->Origin();
@@ -98,7 +100,10 @@ Graphics::~Graphics() {
     cairo_surface_flush(target);
     cairo_surface_mark_dirty(target);
   }
-  if (dc_) dc_->EndAccess(true);
+  if (dc_) {
+    dc_->EndAccess(true);
+    dc_->Release();
+  }
 }
 
 Status Graphics::SetSmoothingMode(SmoothingMode mode) {

@@ -128,6 +128,16 @@ TEST(BitBlt, CopiesAllFourBytesBetweenSurfaces) {
   EXPECT_EQ(dst.At(6, 4), Pixel(255, 255, 255, 255));
 }
 
+TEST(BitBlt, RefusesRasterOperationsItDoesNotDo) {
+  DibCanvas src(2, 2), dst(2, 2);
+  src.Fill(Pixel(255, 1, 1, 1));
+  EXPECT_FALSE(BitBlt(dst.dc(), 0, 0, 2, 2, src.dc(), 0, 0, SRCAND));
+  EXPECT_FALSE(BitBlt(dst.dc(), 0, 0, 2, 2, src.dc(), 0, 0, SRCINVERT));
+  EXPECT_EQ(dst.At(0, 0), 0u);
+  EXPECT_TRUE(BitBlt(dst.dc(), 0, 0, 2, 2, nullptr, 0, 0, WHITENESS));
+  EXPECT_EQ(dst.At(1, 1), Pixel(255, 255, 255, 255));
+}
+
 TEST(BitBlt, OverlappingCopyWithinOneBitmap) {
   DibCanvas canvas(8, 1);
   for (int x = 0; x < 8; ++x) canvas.Set(x, 0, Pixel(255, x, 0, 0));

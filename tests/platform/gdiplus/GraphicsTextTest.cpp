@@ -190,6 +190,21 @@ TEST(GraphicsOnDc, HonoursTheOriginAndTheClip) {
   cairo_surface_destroy(image);
 }
 
+TEST(GraphicsOnDc, ADcDeletedUnderItLivesUntilTheGraphicsEnds) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, 4, 4);
+  SelectObject(dc, bitmap);
+  {
+    Graphics g(dc);
+    EXPECT_TRUE(DeleteDC(dc));
+    EXPECT_EQ(GetObjectType(dc), static_cast<DWORD>(OBJ_MEMDC));
+    SolidBrush brush(Color(255, 1, 2, 3));
+    EXPECT_EQ(g.FillRectangle(&brush, 0, 0, 4, 4), Ok);
+  }
+  EXPECT_EQ(GetObjectType(dc), 0u);
+  EXPECT_TRUE(DeleteObject(bitmap));  // deselected with its DC
+}
+
 TEST(GraphicsOnDc, DrawsIntoABottomUpDib) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
