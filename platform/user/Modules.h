@@ -2,7 +2,8 @@
 // The system libraries the program names, and the functions it looks up in them.
 #include "platform/base/WinTypes.h"
 
-typedef INT_PTR(WINAPI* FARPROC)();
+// Returning void: GCC lets that one function type be cast to any other without a warning.
+typedef void(WINAPI* FARPROC)(void);
 
 // "User32.dll", "msimg32.dll", "Riched20.dll", "msftedit.dll" (any case) give a
 // handle; any other name fails with ERROR_MOD_NOT_FOUND.
