@@ -5,6 +5,8 @@
 #include "DibCanvas.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Msimg32Exports.h"
+#include "platform/gdi/SurfaceDC.h"
+#include "platform/gdi/DCPixels.h"
 
 namespace {
 
@@ -126,6 +128,36 @@ TEST(BitBlt, CopiesAllFourBytesBetweenSurfaces) {
   EXPECT_EQ(dst.At(5, 4), 0u);  // transparent copied as transparent, not blended
   EXPECT_EQ(dst.At(3, 4), Pixel(255, 255, 255, 255));
   EXPECT_EQ(dst.At(6, 4), Pixel(255, 255, 255, 255));
+}
+
+TEST(BitBlt, OffScreenBitmapToAWindowImageAndBack) {
+  // A paint copies the off-screen bitmap to the window DC inside the paint clip.
+  DibCanvas offscreen(40, 30);
+  offscreen.Fill(Pixel(255, 0, 128, 255));
+  cairo_surface_t* window = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 100, 80);
+  HRGN paint = CreateRectRgn(0, 0, 20, 30);
+  HDC dc = platform::gdi::CreateSurfaceDC(window, POINT{30, 10}, paint);
+  ASSERT_TRUE(BitBlt(dc, 0, 0, 40, 30, offscreen.dc(), 0, 0, SRCCOPY));
+  cairo_surface_flush(window);
+  auto* px = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(window));
+  int stride = cairo_image_surface_get_stride(window) / 4;
+  EXPECT_EQ(px[10 * stride + 30], Pixel(255, 0, 128, 255));
+  EXPECT_EQ(px[39 * stride + 49], Pixel(255, 0, 128, 255));
+  EXPECT_EQ(px[10 * stride + 50], 0u);  // outside the paint clip
+  EXPECT_EQ(px[10 * stride + 29], 0u);  // left of the client area
+  // Reading back goes through the same origin.
+  DibCanvas copy(10, 10);
+  ASSERT_TRUE(BitBlt(copy.dc(), 0, 0, 10, 10, dc, 5, 5, SRCCOPY));
+  EXPECT_EQ(copy.At(9, 9), Pixel(255, 0, 128, 255));
+  cairo_surface_t* pixels = platform::gdi::CopyDCPixels(dc, 15, 0, 10, 1);
+  ASSERT_NE(pixels, nullptr);
+  auto* row = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(pixels));
+  EXPECT_EQ(row[4], Pixel(255, 0, 128, 255));
+  EXPECT_EQ(row[5], 0u);
+  cairo_surface_destroy(pixels);
+  platform::gdi::DeleteSurfaceDC(dc);
+  DeleteObject(paint);
+  cairo_surface_destroy(window);
 }
 
 TEST(BitBlt, RefusesRasterOperationsItDoesNotDo) {
