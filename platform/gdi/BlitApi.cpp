@@ -45,6 +45,21 @@ bool Supported(DWORD rop) { return rop == SRCCOPY || FillsWithoutSource(rop); }
 
 void FillForRop(DeviceContext& dc, const RECT& rect, DWORD rop);
 
+// A copy of `source` when it is also the surface being drawn: cairo does not read and
+// write the same pixels safely. Null when no copy is needed.
+cairo_surface_t* SnapshotIfSame(cairo_surface_t* source, cairo_surface_t* target) {
+  if (cairo_image_surface_get_data(source) != cairo_image_surface_get_data(target)) return nullptr;
+  cairo_surface_t* snapshot =
+      cairo_surface_create_similar_image(source, cairo_image_surface_get_format(source),
+                                         cairo_image_surface_get_width(source), cairo_image_surface_get_height(source));
+  cairo_t* copy = cairo_create(snapshot);
+  cairo_set_source_surface(copy, source, 0, 0);
+  cairo_set_operator(copy, CAIRO_OPERATOR_SOURCE);
+  cairo_paint(copy);
+  cairo_destroy(copy);
+  return snapshot;
+}
+
 // Copies (or stretches) with the source operator: all four bytes of each pixel.
 BOOL CopyPixels(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc, int xSrc, int ySrc,
                 int wSrc, int hSrc, DWORD rop, bool smooth) {
@@ -61,21 +76,11 @@ BOOL CopyPixels(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdc
   if (wDest == 0 || hDest == 0 || wSrc == 0 || hSrc == 0) return TRUE;
   cairo_surface_t* source = src->BeginAccess();
   if (!source) return FALSE;
-  // Reading and writing the same pixels: read from a snapshot.
   cairo_surface_t* snapshot = nullptr;
   {
     DrawScope scope(*dst, true);
     if (scope.Visible()) {
-      if (scope.Surface() == source) {
-        snapshot = cairo_surface_create_similar_image(source, CAIRO_FORMAT_ARGB32,
-                                                      cairo_image_surface_get_width(source),
-                                                      cairo_image_surface_get_height(source));
-        cairo_t* copy = cairo_create(snapshot);
-        cairo_set_source_surface(copy, source, 0, 0);
-        cairo_set_operator(copy, CAIRO_OPERATOR_SOURCE);
-        cairo_paint(copy);
-        cairo_destroy(copy);
-      }
+      snapshot = SnapshotIfSame(source, scope.Surface());
       int sx = xSrc + src->Origin().x;
       int sy = ySrc + src->Origin().y;
       SourceRect rect = Normalised(sx, sy, wSrc, hSrc);
@@ -178,12 +183,14 @@ BOOL AlphaBlend(HDC hdcDest, int xoriginDest, int yoriginDest, int wDest, int hD
                                                cairo_image_surface_get_height(source),
                                                cairo_image_surface_get_stride(source));
   }
+  cairo_surface_t* snapshot = nullptr;
   {
     DrawScope scope(*dst, true);
     if (scope.Visible()) {
+      snapshot = SnapshotIfSame(view, scope.Surface());
       SourceRect rect{sx, sy, wSrc, hSrc};
-      cairo_pattern_t* pattern =
-          MappedSource(view, rect, xoriginDest, yoriginDest, wDest, hDest, sx, sy, wSrc, hSrc);
+      cairo_pattern_t* pattern = MappedSource(snapshot ? snapshot : view, rect, xoriginDest, yoriginDest, wDest,
+                                              hDest, sx, sy, wSrc, hSrc);
       bool stretched = wDest != wSrc || hDest != hSrc;
       cairo_pattern_set_filter(pattern, stretched ? CAIRO_FILTER_GOOD : CAIRO_FILTER_NEAREST);
       cairo_t* cr = scope.Cairo();
@@ -198,6 +205,7 @@ BOOL AlphaBlend(HDC hdcDest, int xoriginDest, int yoriginDest, int wDest, int hD
       cairo_pattern_destroy(pattern);
     }
   }
+  if (snapshot) cairo_surface_destroy(snapshot);
   if (view != source) cairo_surface_destroy(view);
   src->EndAccess(false);
   return TRUE;

@@ -13,17 +13,20 @@ using namespace platform::gdi;
 
 namespace {
 
+enum class BrushKind { Invalid, Hollow, Solid };
+
 // A brush handle, or a system colour index + 1 as FillRect accepts.
-bool BrushColor(HBRUSH hbr, COLORREF* color) {
+BrushKind BrushColor(HBRUSH hbr, COLORREF* color) {
   auto value = reinterpret_cast<uintptr_t>(hbr);
   if (value >= 1 && value <= COLOR_MENUBAR + 1) {
     *color = GetSysColor(static_cast<int>(value - 1));
-    return true;
+    return BrushKind::Solid;
   }
   BrushObject* brush = BrushObject::FromHandle(hbr);
-  if (!brush || !brush->Paints()) return false;
+  if (!brush) return BrushKind::Invalid;
+  if (!brush->Paints()) return BrushKind::Hollow;
   *color = brush->Color();
-  return true;
+  return BrushKind::Solid;
 }
 
 RECT Normalised(int left, int top, int right, int bottom) {
@@ -66,10 +69,11 @@ void DrawLine(DeviceContext& dc, POINT from, POINT to) {
   if (!scope.Visible()) return;
   bool straight = from.x == to.x || from.y == to.y;
   if (straight && pen->Width() == 1 && pen->Style() == PS_SOLID) {
-    RECT rect = from.y == to.y ? Normalised(from.x, from.y, to.x, from.y + 1)
-                               : Normalised(from.x, from.y, from.x + 1, to.y);
-    if (from.y == to.y && to.x < from.x) rect = RECT{to.x + 1, from.y, from.x + 1, from.y + 1};
-    if (from.x == to.x && to.y < from.y) rect = RECT{from.x, to.y + 1, from.x + 1, from.y + 1};
+    RECT rect;
+    if (from.y == to.y)
+      rect = to.x >= from.x ? RECT{from.x, from.y, to.x, from.y + 1} : RECT{to.x + 1, from.y, from.x + 1, from.y + 1};
+    else
+      rect = to.y >= from.y ? RECT{from.x, from.y, from.x + 1, to.y} : RECT{from.x, to.y + 1, from.x + 1, from.y + 1};
     FillLogicalRect(scope, rect, OpaquePixel(pen->Color()));
     return;
   }
@@ -86,7 +90,9 @@ void DrawLine(DeviceContext& dc, POINT from, POINT to) {
 int FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {
   DeviceContext* dc = DeviceContext::FromHandle(hDC);
   COLORREF color = 0;
-  if (!dc || !lprc || !BrushColor(hbr, &color)) return 0;
+  if (!dc || !lprc) return 0;
+  BrushKind kind = BrushColor(hbr, &color);
+  if (kind != BrushKind::Solid) return kind == BrushKind::Hollow ? 1 : 0;
   DrawScope scope(*dc, true);
   FillLogicalRect(scope, *lprc, OpaquePixel(color));
   return 1;
@@ -95,7 +101,9 @@ int FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {
 int FrameRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {
   DeviceContext* dc = DeviceContext::FromHandle(hDC);
   COLORREF color = 0;
-  if (!dc || !lprc || !BrushColor(hbr, &color)) return 0;
+  if (!dc || !lprc) return 0;
+  BrushKind kind = BrushColor(hbr, &color);
+  if (kind != BrushKind::Solid) return kind == BrushKind::Hollow ? 1 : 0;
   const RECT& r = *lprc;
   if (r.right <= r.left || r.bottom <= r.top) return 1;
   DrawScope scope(*dc, true);

@@ -106,6 +106,16 @@ TEST(AlphaBlend, StretchesTheSourceRectangle) {
   EXPECT_EQ(part.At(15, 4), Pixel(255, 255, 0, 0));
 }
 
+TEST(AlphaBlend, WithinOneBitmapReadsThePixelsAsTheyWere) {
+  DibCanvas canvas(8, 1);
+  for (int x = 0; x < 8; ++x) canvas.Set(x, 0, Pixel(255, 10 * x, 0, 0));
+  for (bool perPixel : {true, false}) {
+    ASSERT_TRUE(AlphaBlend(canvas.dc(), 2, 0, 6, 1, canvas.dc(), 0, 0, 6, 1, Blend(255, perPixel)));
+    for (int x = 2; x < 8; ++x) EXPECT_EQ(canvas.At(x, 0), Pixel(255, 10 * (x - 2), 0, 0)) << x;
+    for (int x = 0; x < 8; ++x) canvas.Set(x, 0, Pixel(255, 10 * x, 0, 0));
+  }
+}
+
 TEST(AlphaBlend, ReachableThroughTheModuleExport) {
   using BlendFn = BOOL (*)(HDC, int, int, int, int, HDC, int, int, int, int, BLENDFUNCTION);
   auto blend = reinterpret_cast<BlendFn>(platform::gdi::Msimg32Export("AlphaBlend"));
