@@ -3,6 +3,9 @@
 #include <string>
 
 #include "DibCanvas.h"
+#include "platform/gdi/FontObject.h"
+#include "platform/gdi/TextContext.h"
+#include "platform/gdi/Utf8Text.h"
 #include "platform/gdi/Gdi.h"
 
 namespace {
@@ -105,6 +108,17 @@ TEST(TextMetrics, LogFontReadsBackAsGivenAndBoldDrawsWider) {
   EXPECT_GT(Extent(canvas.dc(), L"Patrol records"), regularWidth);
 }
 
+// The width pango lays the whole string out in: what drawing the string takes.
+int LaidOutWidth(HDC dc, const std::wstring& text) {
+  auto* font = platform::gdi::FontObject::FromHandle(GetCurrentObject(dc, OBJ_FONT));
+  platform::gdi::Utf8Text utf8(text.data(), text.size());
+  PangoLayout* layout = platform::gdi::TextContext::NewLayout(utf8.Bytes(), font->Description(), false, false);
+  PangoRectangle logical{};
+  pango_layout_get_extents(layout, nullptr, &logical);
+  g_object_unref(layout);
+  return PANGO_PIXELS(logical.width);
+}
+
 TEST(TextExtent, AdvancesAddUp) {
   const wchar_t* faces[] = {L"宋体", L"微软雅黑", L"Tahoma", L"Arial"};
   const std::wstring texts[] = {L"AV To", L"巡更系统", L"ffi fl", L"合格率100%", L"Hello, 世界! wave"};
@@ -114,7 +128,10 @@ TEST(TextExtent, AdvancesAddUp) {
     for (const std::wstring& text : texts) {
       int sum = 0;
       for (wchar_t ch : text) sum += Extent(canvas.dc(), std::wstring(1, ch));
-      EXPECT_EQ(Extent(canvas.dc(), text), sum);  // no kerning, no ligatures
+      EXPECT_EQ(Extent(canvas.dc(), text), sum);
+      // Kerning pairs (AV, To) and ligatures (ffi, fl) would make the drawn line
+      // narrower than the sum of its characters.
+      EXPECT_EQ(LaidOutWidth(canvas.dc(), text), sum);
       for (size_t cut = 1; cut < text.size(); ++cut)
         EXPECT_EQ(Extent(canvas.dc(), text), Extent(canvas.dc(), text.substr(0, cut)) +
                                                  Extent(canvas.dc(), text.substr(cut)));
