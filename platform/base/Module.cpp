@@ -1,4 +1,5 @@
 #include "platform/base/Module.h"
+#include "platform/base/SystemModules.h"
 
 #include <sys/types.h>
 #include <unistd.h>
@@ -67,8 +68,9 @@ DWORD GetModuleFileNameW(HMODULE hModule, LPWSTR lpFilename, DWORD nSize) {
 
 HMODULE GetModuleHandleW(LPCWSTR lpModuleName) {
   if (lpModuleName == nullptr) return ProgramModule();
-  SetLastError(ERROR_MOD_NOT_FOUND);
-  return nullptr;
+  HMODULE system = platform::SystemModuleHandle(lpModuleName);
+  if (!system) SetLastError(ERROR_MOD_NOT_FOUND);
+  return system;
 }
 
 DWORD GetCurrentThreadId() { return static_cast<DWORD>(gettid()); }

@@ -12,7 +12,7 @@
 // then returns nSize with ERROR_INSUFFICIENT_BUFFER, as Windows does.
 DWORD GetModuleFileNameW(HMODULE hModule, LPWSTR lpFilename, DWORD nSize);
 
-// Null gives the program's handle; named modules are not known here.
+// Null gives the program's handle; a system library's name gives its fixed handle.
 HMODULE GetModuleHandleW(LPCWSTR lpModuleName);
 
 // The kernel's id of the calling thread (what `ps -L` shows).

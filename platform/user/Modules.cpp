@@ -1,9 +1,9 @@
 // Handles for the system libraries the program names, and the exports it looks up.
 #include <cstring>
-#include <cwctype>
 #include <string>
 
 #include "platform/base/Error.h"
+#include "platform/base/SystemModules.h"
 #include "platform/gdi/Msimg32Exports.h"
 #include "platform/user/Layered.h"
 #include "platform/user/Modules.h"
@@ -17,22 +17,9 @@
 
 namespace {
 
-struct SystemModule {
-  const wchar_t* name;
-  uintptr_t handle;
-};
-
-const SystemModule kModules[] = {
-    {L"user32.dll", 0x7E100000}, {L"msimg32.dll", 0x7E200000}, {L"riched20.dll", 0x7E300000},
-    {L"msftedit.dll", 0x7E400000}, {L"gdi32.dll", 0x7E500000}, {L"kernel32.dll", 0x7E600000},
-};
-
-std::wstring Lower(std::wstring s) {
-  for (auto& c : s) c = wchar_t(std::towlower(c));
-  const size_t slash = s.find_last_of(L"\\/");
-  if (slash != std::wstring::npos) s = s.substr(slash + 1);
-  if (s.find(L'.') == std::wstring::npos) s += L".dll";
-  return s;
+std::wstring ModuleName(HMODULE module) {
+  const wchar_t* name = platform::SystemModuleName(module);
+  return name ? name : L"";
 }
 
 }  // namespace
@@ -42,12 +29,9 @@ HMODULE LoadLibraryW(LPCWSTR lpLibFileName) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return nullptr;
   }
-  const std::wstring name = Lower(lpLibFileName);
-  for (const SystemModule& m : kModules) {
-    if (name == m.name) return HMODULE(m.handle);
-  }
-  SetLastError(ERROR_MOD_NOT_FOUND);
-  return nullptr;
+  HMODULE module = platform::SystemModuleHandle(lpLibFileName);
+  if (!module) SetLastError(ERROR_MOD_NOT_FOUND);
+  return module;
 }
 
 HMODULE LoadLibraryA(LPCSTR lpLibFileName) {
@@ -64,13 +48,13 @@ FARPROC GetProcAddress(HMODULE hModule, LPCSTR lpProcName) {
     SetLastError(ERROR_PROC_NOT_FOUND);
     return nullptr;
   }
-  const uintptr_t handle = uintptr_t(hModule);
+  const std::wstring module = ModuleName(hModule);
   void* address = nullptr;
-  if (handle == 0x7E100000 && std::strcmp(lpProcName, "SetLayeredWindowAttributes") == 0) {
+  if (module == L"user32.dll" && std::strcmp(lpProcName, "SetLayeredWindowAttributes") == 0) {
     address = reinterpret_cast<void*>(&SetLayeredWindowAttributes);
-  } else if (handle == 0x7E100000 && std::strcmp(lpProcName, "UpdateLayeredWindow") == 0) {
+  } else if (module == L"user32.dll" && std::strcmp(lpProcName, "UpdateLayeredWindow") == 0) {
     address = reinterpret_cast<void*>(&UpdateLayeredWindow);
-  } else if (handle == 0x7E200000) {
+  } else if (module == L"msimg32.dll") {
     address = platform::gdi::Msimg32Export(lpProcName);
   }
   if (!address) SetLastError(ERROR_PROC_NOT_FOUND);

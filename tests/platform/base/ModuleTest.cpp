@@ -56,6 +56,30 @@ TEST(Module, ProgramHandleIsStableAndNamesTheProgram) {
   EXPECT_EQ(GetModuleFileNameW(reinterpret_cast<HMODULE>(&length), path, 4096), 0u);
 }
 
+// The framework looks its blending functions up through these names before it
+// falls back to slower drawing, so each must give the same handle as loading it.
+TEST(Module, SystemLibrariesHaveFixedHandlesWhateverTheSpelling) {
+  const HMODULE msimg32 = GetModuleHandleW(L"msimg32.dll");
+  ASSERT_NE(msimg32, nullptr);
+  const HMODULE user32 = GetModuleHandleW(L"User32.dll");
+  ASSERT_NE(user32, nullptr);
+  EXPECT_NE(msimg32, user32);
+  EXPECT_NE(msimg32, GetModuleHandleW(nullptr));
+  const struct {
+    const wchar_t* name;
+    HMODULE expected;
+  } cases[] = {
+      {L"MSIMG32.DLL", msimg32},
+      {L"msimg32", msimg32},
+      {L"C:\\Windows\\System32\\msimg32.dll", msimg32},
+      {L"user32", user32},
+      {L"msimg32.dl", nullptr},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(GetModuleHandleW(c.name), c.expected) << c.name;
+  }
+}
+
 TEST(Module, ThreadIdsAndLastErrorsArePerThread) {
   const DWORD mine = GetCurrentThreadId();
   EXPECT_EQ(mine, static_cast<DWORD>(syscall(SYS_gettid)));
