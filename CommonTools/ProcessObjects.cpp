@@ -34,8 +34,15 @@ OnlineUserInfo g_OnlineUserInfo;
 // 5.
 std::map<int, CampusInfo> g_mapCampus;
 
+// 6.
+std::map<int, InspectPlanInfo> g_mapInspectPlan;
+std::mutex g_mutexInspectPlan;
+
 // 7.
 std::map<int, PeopleInfo> g_mapPeople;
+
+// 8.
+std::map<int, InspectRouteInfo> g_mapInspectRoute;
 
 // 9.
 std::map<int, InspectDeviceInfo> g_mapInspectDevice;

@@ -11,7 +11,9 @@
 #include "data/CampusInfo.h"
 #include "data/DigiAreaInfo.h"
 #include "data/InspectDeviceInfo.h"
+#include "data/InspectPlanInfo.h"
 #include "data/InspectPosDeviceInfo.h"
+#include "data/InspectRouteInfo.h"
 #include "data/PeopleInfo.h"
 
 // The user the login roads fill; copied into the session object after login.
@@ -20,7 +22,12 @@ extern OnlineUserInfo g_OnlineUserInfo;
 // The start-up caches, ordered by id. The main frame fills them once after login; the
 // pages keep them in step with their own adds, updates and deletes.
 extern std::map<int, CampusInfo> g_mapCampus;  // campusId -> campus with its buildings
+// The broker's thread reads the plans (to name a pushed record) while the UI thread may
+// change them: every access holds the lock, under the same rules as the checkpoints'.
+extern std::map<int, InspectPlanInfo> g_mapInspectPlan;
+extern std::mutex g_mutexInspectPlan;
 extern std::map<int, PeopleInfo> g_mapPeople;
+extern std::map<int, InspectRouteInfo> g_mapInspectRoute;
 extern std::map<int, InspectDeviceInfo> g_mapInspectDevice;
 // The broker's thread reads the checkpoints while the UI thread may change them: every
 // access holds the lock, readers copy out what they need, and nobody holds it across an

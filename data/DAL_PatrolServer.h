@@ -18,8 +18,15 @@
 #include "data/ExceptionRecordInfo.h"
 #include "data/FingerprintInfo.h"
 #include "data/InspectDeviceInfo.h"
+#include "data/InspectPlanInfo.h"
 #include "data/InspectPosDeviceInfo.h"
+#include "data/InspectRecordGroup.h"
+#include "data/InspectRecordInfo.h"
+#include "data/InspectRouteDeviceInfo.h"
+#include "data/InspectRouteInfo.h"
+#include "data/PassRateInfo.h"
 #include "data/PeopleInfo.h"
+#include "data/RecordAreaInfo.h"
 #include "data/SystemLogInfo.h"
 
 class JsonBody;
@@ -107,6 +114,53 @@ class DAL_PatrolServer {
   // The server finds the record by strUserID.
   int Authority_Update(std::string strUserID, std::string strUserName, std::string TypeAuthority,
                        std::string strModuleAuthority, std::string strReserve);
+
+  // Routes, each completed with its creator's name and its checkpoints grouped by building;
+  // routes of types the user may not see are dropped. Adds and updates are audited.
+  std::list<InspectRouteInfo> DAL_InspectRoute_Get();
+  // The creator is the logged-in user; the reserve text is the time of creation.
+  int DAL_InspectRoute_Add(std::string strName, int iType);
+  // The caller passes the stored creator id and reserve text back unchanged.
+  int DAL_InspectRoute_Update(int iID, std::string strName, int iType, std::string strAnnouncerID,
+                              std::string strReserve);
+  int DAL_InspectRoute_Delete(int iID);
+  // The links of one route, in reply order.
+  std::list<InspectRouteDeviceInfo> DAL_InspectRouteDevice_GetByID(int iRouteID);
+  int DAL_InspectRouteDevice_Add(int iRouteID, int iDeviceID);
+  // Removes every link of the route.
+  int DAL_InspectRouteDevice_Delete(int iRouteID);
+
+  // Plans, each completed with its people, its creator's name and its route's name; plans
+  // of types the user may not see are dropped. Adds and updates are audited; every body
+  // value is a JSON string.
+  std::list<InspectPlanInfo> DAL_InspectPlan_Get();
+  int DAL_InspectPlan_Add(std::string strName, int iRouteID, std::string strAnnouncerID, int iEquipmentID,
+                          int iType, std::string strDate, std::string strTime, std::string strPeople,
+                          std::string strWeek, std::string strRemark, std::string strReserve);
+  int DAL_InspectPlan_Update(int iID, std::string strName, int iRouteID, std::string strAnnouncerID,
+                             int iEquipmentID, int iType, std::string strDate, std::string strTime,
+                             std::string strPeople, std::string strWeek, std::string strRemark,
+                             std::string strReserve);
+  int DAL_InspectPlan_Delete(int iID);
+  // Non-zero when two plans of a shared person clash over the days given; 0 also when the
+  // server cannot be asked.
+  int DAL_InspectPlan_DateTest(std::string strSDate, std::string strEDate, std::string strWeek1,
+                               std::string strWeek2);
+
+  // Patrol records.
+  // One record, named from the plan cache.
+  InspectRecordInfo DAL_InspectRecord_GetByID(int iID);
+  std::list<PassRateInfo> DAL_InspectRecord_GetPassRate(int iPlanID, std::string strDate, int iType);
+  std::list<InspectRecordInfo> DAL_InspectRecord_GetForDownLoad(int iPlanID, std::string strDate, int iType);
+  // Plan runs keyed "planId&date", each with its time windows.
+  std::map<std::string, InspectRecordGroup> DAL_InspectRecord_GetByDate(std::string strStartDate,
+                                                                       std::string strEndDate);
+  // The areas of one run; strTime is "YYYY-MM-DD/HH:MM-HH:MM".
+  std::list<RecordAreaInfo> DAL_InspectRecord_GetByIDAndTime(int iPlanID, std::string strTime, int iType);
+  // Every value goes out as a JSON string, the kind under "Type".
+  int DAL_InspectRecord_Update(int iID, int iType, int iPlanID, int iPositionID, std::string strInspectPeopleID,
+                               std::string strDate, std::string strTime, int iState, int iResult, int iAbnormal,
+                               std::string strPhoto, std::string strSound, std::string strReserve);
 
  private:
   // True on transport code 0; otherwise the failure line is written.

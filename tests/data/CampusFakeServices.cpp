@@ -4,3 +4,5 @@
 #include "tests/support/FakeBasePlatform.cpp"
 #include "tests/support/FakeCampusService.cpp"
 #include "tests/support/GbkWire.cpp"
+#include "tests/support/CivilDate.cpp"
+#include "tests/support/FakeRoutesAndPlans.cpp"

@@ -1,9 +1,30 @@
 #include "tests/data/CampusWorld.h"
 
-#include "data/DalLog.h"
+#include "CommonTools/ProcessObjects.h"
+
+namespace {
+
+void ClearCaches() {
+  {
+    std::lock_guard<std::mutex> lock(g_mutexInspectPlan);
+    g_mapInspectPlan.clear();
+  }
+  {
+    std::lock_guard<std::mutex> lock(g_mutexInspectPosDevice);
+    g_mapInspectPosDevice.clear();
+  }
+  g_mapInspectRoute.clear();
+  g_mapPeople.clear();
+  g_mapInspectDevice.clear();
+  g_mapDigiArea.clear();
+  g_mapCampus.clear();
+}
+
+}  // namespace
 
 CampusWorld::CampusWorld()
-    : platform(patrol.http()), campus(patrol.http()) {
+    : platform(patrol.http()), campus(patrol.http()), plans(patrol, &campus) {
+  ClearCaches();
   global_singleton& s = session();
   m_saved = Saved{s.m_strBaseAddr, s.m_strServerAddr, s.m_nOutSideSchool, s.m_userInfo,
                   s.m_strToken,    s.m_nAllRights,    s.m_nAllTypes,       s.m_mapTypes};
@@ -19,14 +40,15 @@ CampusWorld::CampusWorld()
   s.m_nAllRights = 1;
   s.m_nAllTypes = 1;
   s.m_mapTypes.clear();
-  DalLog::SetObserver([this](DalLog::Sink, int, const std::string& line) {
+  DalLog::SetObserver([this](DalLog::Sink sink, int, const std::string& line) {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_lines.push_back(line);
+    m_lines.emplace_back(sink, line);
   });
 }
 
 CampusWorld::~CampusWorld() {
   DalLog::SetObserver(nullptr);
+  ClearCaches();
   global_singleton& s = session();
   s.m_strBaseAddr = m_saved.baseAddr;
   s.m_strServerAddr = m_saved.serverAddr;
@@ -40,7 +62,18 @@ CampusWorld::~CampusWorld() {
 
 std::vector<std::string> CampusWorld::logLines() const {
   std::lock_guard<std::mutex> lock(m_mutex);
-  return m_lines;
+  std::vector<std::string> lines;
+  for (const auto& line : m_lines) lines.push_back(line.second);
+  return lines;
+}
+
+std::vector<std::string> CampusWorld::logLines(DalLog::Sink sink) const {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  std::vector<std::string> lines;
+  for (const auto& line : m_lines) {
+    if (line.first == sink) lines.push_back(line.second);
+  }
+  return lines;
 }
 
 void CampusWorld::clearLog() {

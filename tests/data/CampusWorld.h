@@ -1,16 +1,20 @@
 #pragma once
 // One test server playing every outside service at once (patrol server, base platform,
-// digital campus), with the session pointed at it and the data layer's log lines
-// collected. The session and the log observer are given back when the world goes.
+// digital campus), with the session pointed at it, the start-up caches empty and the data
+// layer's log lines collected. The session, the caches and the log observer are given back
+// when the world goes.
 #include <map>
 #include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "CommonTools/global_singleton.h"
+#include "data/DalLog.h"
 #include "tests/support/FakeBasePlatform.h"
 #include "tests/support/FakeCampusService.h"
 #include "tests/support/FakePatrolServer.h"
+#include "tests/support/FakeRoutesAndPlans.h"
 
 class CampusWorld {
  public:
@@ -23,12 +27,15 @@ class CampusWorld {
 
   global_singleton& session() { return global_singleton::get_mutable_instance(); }
   test_support::FakeHttpServer& http() { return patrol.http(); }
+  // Every line, or only those that went to one of the two loggers.
   std::vector<std::string> logLines() const;
+  std::vector<std::string> logLines(DalLog::Sink sink) const;
   void clearLog();
 
   test_support::FakePatrolServer patrol;
   test_support::FakeBasePlatform platform;
   test_support::FakeCampusService campus;
+  test_support::FakeRoutesAndPlans plans;
 
  private:
   struct Saved {
@@ -43,7 +50,7 @@ class CampusWorld {
   };
   Saved m_saved;
   mutable std::mutex m_mutex;
-  std::vector<std::string> m_lines;
+  std::vector<std::pair<DalLog::Sink, std::string>> m_lines;
 };
 
 // The base URL of a server that has just stopped, where every connection is refused.

@@ -113,7 +113,9 @@ TEST_P(BuildingReplies, FirstOfEqualIdsWinsAndRefusalsGiveNothing) {
   std::vector<int> ids;
   for (const auto& entry : buildings) ids.push_back(entry.first);
   EXPECT_EQ(ids, GetParam().ids);
-  if (!buildings.empty()) EXPECT_EQ(buildings.begin()->second.buildingName, GetParam().firstName);
+  if (!buildings.empty()) {
+    EXPECT_EQ(buildings.begin()->second.buildingName, GetParam().firstName);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -45,11 +45,11 @@ Json::Value building_json(const DigiAreaInfo& building) {
 FakeCampusService::FakeCampusService(FakeHttpServer& server) {
   // The client's buildings path begins with a slash, so after an address that ends in
   // one the path holds two.
-  auto buildings_handler = [this](const RecordedRequest& r) { return buildings(r); };
+  auto buildings_handler = [this](const RecordedRequest& r) { return serve_buildings(r); };
   server.route("GET", "//buildingInfo/getAllBuilding", buildings_handler);
   server.route("GET", "/buildingInfo/getAllBuilding", buildings_handler);
   server.route("GET", "/campusInfo/getCampusInfo",
-               [this](const RecordedRequest& r) { return campuses(r); });
+               [this](const RecordedRequest& r) { return serve_campuses(r); });
 }
 
 void FakeCampusService::add_building(const DigiAreaInfo& building) {
@@ -67,7 +67,12 @@ void FakeCampusService::set_error(int error) {
   error_ = error;
 }
 
-HttpReply FakeCampusService::buildings(const RecordedRequest&) const {
+std::vector<DigiAreaInfo> FakeCampusService::buildings() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return buildings_;
+}
+
+HttpReply FakeCampusService::serve_buildings(const RecordedRequest&) const {
   std::lock_guard<std::mutex> lock(mutex_);
   Json::Value root;
   root["error"] = error_;
@@ -76,7 +81,7 @@ HttpReply FakeCampusService::buildings(const RecordedRequest&) const {
   return wire_json_reply(root);
 }
 
-HttpReply FakeCampusService::campuses(const RecordedRequest&) const {
+HttpReply FakeCampusService::serve_campuses(const RecordedRequest&) const {
   std::lock_guard<std::mutex> lock(mutex_);
   Json::Value root;
   root["error"] = error_;

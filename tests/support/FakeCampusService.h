@@ -20,10 +20,12 @@ class FakeCampusService {
   void add_campus(const CampusInfo& campus);
   // The "error" both replies carry; 0 is success.
   void set_error(int error);
+  // The buildings as added, for services that name areas after them.
+  std::vector<DigiAreaInfo> buildings() const;
 
  private:
-  HttpReply buildings(const RecordedRequest& request) const;
-  HttpReply campuses(const RecordedRequest& request) const;
+  HttpReply serve_buildings(const RecordedRequest& request) const;
+  HttpReply serve_campuses(const RecordedRequest& request) const;
 
   mutable std::mutex mutex_;
   std::vector<DigiAreaInfo> buildings_;
