@@ -114,6 +114,8 @@ struct NameCase {
   std::string areaName;
 };
 
+void PrintTo(const NameCase& c, std::ostream* os) { *os << c.what; }
+
 class DeviceRecordNames : public FamilyReplies, public ::testing::WithParamInterface<NameCase> {
  protected:
   void SetUp() override {

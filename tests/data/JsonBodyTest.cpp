@@ -13,6 +13,8 @@ struct BodyCase {
   std::string expected;
 };
 
+void PrintTo(const BodyCase& c, std::ostream* os) { *os << c.what; }
+
 class JsonBodyBytes : public ::testing::TestWithParam<BodyCase> {};
 
 TEST_P(JsonBodyBytes, AreWrittenExactly) {

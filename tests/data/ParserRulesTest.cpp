@@ -43,6 +43,8 @@ PeopleInfo OldPerson() {
   return person;
 }
 
+void PrintTo(const RuleCase& c, std::ostream* os) { *os << c.rule; }
+
 class ParserRules : public DataTestBase, public ::testing::WithParamInterface<RuleCase> {
  protected:
   void ExpectLog(LogKind kind, const std::string& parser, const std::string& reply) {
