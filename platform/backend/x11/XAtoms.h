@@ -1,0 +1,22 @@
+#pragma once
+// The atoms the backend speaks, interned in one round trip.
+#include "platform/backend/x11/XHeaders.h"
+
+namespace platform::x11 {
+
+struct XAtoms {
+  Atom WM_PROTOCOLS, WM_DELETE_WINDOW, WM_TRANSIENT_FOR, WM_STATE, WM_CHANGE_STATE;
+  Atom UTF8_STRING, COMPOUND_TEXT;
+  Atom _NET_WM_NAME, _NET_WM_ICON, _NET_WM_PID, _NET_WM_PING;
+  Atom _NET_WM_STATE, _NET_WM_STATE_ABOVE, _NET_WM_STATE_SKIP_TASKBAR;
+  Atom _NET_WM_WINDOW_TYPE, _NET_WM_WINDOW_TYPE_NORMAL, _NET_WM_WINDOW_TYPE_DIALOG,
+      _NET_WM_WINDOW_TYPE_TOOLTIP, _NET_WM_WINDOW_TYPE_POPUP_MENU, _NET_WM_WINDOW_TYPE_NOTIFICATION,
+      _NET_WM_WINDOW_TYPE_UTILITY;
+  Atom _NET_WM_WINDOW_OPACITY, _NET_WM_CM_S0, _NET_SUPPORTING_WM_CHECK, _NET_SUPPORTED;
+  Atom _NET_ACTIVE_WINDOW, _NET_CLIENT_LIST, _NET_WORKAREA, _NET_CURRENT_DESKTOP;
+  Atom _MOTIF_WM_HINTS;
+
+  void Intern(Display* display);
+};
+
+}  // namespace platform::x11
