@@ -36,8 +36,6 @@ class DAL_PatrolServer {
   // Copies the patrol server's base URL (ending in "/") from the session object.
   DAL_PatrolServer();
 
-  const std::string& BaseUrl() const { return m_strServerAddr; }
-
   // Audit log. The entry names the logged-in user, this PC's IPv4 address and the time now.
   int DAL_SystemLog_Add(std::string strEvent);
   std::list<SystemLogInfo> DAL_SystemLog_Get();
