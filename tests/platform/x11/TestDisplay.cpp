@@ -90,6 +90,11 @@ void TestDisplay::Click(int x, int y) {
   Button(1, false);
 }
 
+void TestDisplay::Key(unsigned long keysym, bool down) {
+  XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, keysym), down ? True : False, CurrentTime);
+  Sync();
+}
+
 void TestDisplay::Chord(const std::vector<unsigned long>& keysyms) {
   for (unsigned long keysym : keysyms) {
     XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, keysym), True, CurrentTime);

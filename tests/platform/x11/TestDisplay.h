@@ -40,6 +40,7 @@ class TestDisplay {
   void MovePointer(int x, int y);
   void Button(int button, bool down);
   void Click(int x, int y);
+  void Key(unsigned long keysym, bool down);
   // Presses (and releases, in reverse) the keys of `keysyms` as one chord.
   void Chord(const std::vector<unsigned long>& keysyms);
 
