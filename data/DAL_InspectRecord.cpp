@@ -1,0 +1,88 @@
+#include "CommonTools/global_singleton.h"
+#include "data/DAL_PatrolServer.h"
+#include "data/InspectRecordParser.h"
+#include "data/JsonBody.h"
+
+namespace {
+
+std::string PlanDateType(int iPlanID, const std::string& strDate, int iType) {
+  return "?iPlanID=" + std::to_string(iPlanID) + "&strDate=" + strDate + "&iType=" + std::to_string(iType);
+}
+
+}  // namespace
+
+InspectRecordInfo DAL_PatrolServer::DAL_InspectRecord_GetByID(int iID) {
+  InspectRecordInfo record;
+  std::string reply;
+  if (Get("api/InspectRecord/GetByID?ID=" + std::to_string(iID), DalLogStyle::Text, "DAL_InspectRecord_GetByID",
+          reply)) {
+    ParseInspectRecordJsonData(reply.c_str(), record);
+  }
+  return record;
+}
+
+std::list<PassRateInfo> DAL_PatrolServer::DAL_InspectRecord_GetPassRate(int iPlanID, std::string strDate, int iType) {
+  std::list<PassRateInfo> listRate;
+  std::string reply;
+  if (Get("api/InspectRecord/GetPassRate" + PlanDateType(iPlanID, strDate, iType), DalLogStyle::Text,
+          "DAL_InspectRecord_GetPassRate", reply)) {
+    ParseInspectRecordRateJsonData(reply.c_str(), listRate);
+  }
+  return listRate;
+}
+
+std::list<InspectRecordInfo> DAL_PatrolServer::DAL_InspectRecord_GetForDownLoad(int iPlanID, std::string strDate,
+                                                                               int iType) {
+  std::list<InspectRecordInfo> listRecord;
+  std::string reply;
+  if (Get("api/InspectRecord/GetrecordRorDownLoad" + PlanDateType(iPlanID, strDate, iType), DalLogStyle::Text,
+          "DAL_InspectRecord_GetForDownLoad", reply)) {
+    ParseInspectRecordJsonData(reply.c_str(), listRecord);
+  }
+  return listRecord;
+}
+
+std::map<std::string, InspectRecordGroup> DAL_PatrolServer::DAL_InspectRecord_GetByDate(std::string strStartDate,
+                                                                                       std::string strEndDate) {
+  std::map<std::string, InspectRecordGroup> mapGroup;
+  std::string reply;
+  if (Get("api/InspectRecord/GetByDate?strStartDate=" + strStartDate + "&strEndDate=" + strEndDate,
+          DalLogStyle::Text, "DAL_InspectRecord_GetByDate", reply)) {
+    ParseInspectRecordJsonData(reply.c_str(), mapGroup);
+  }
+  return mapGroup;
+}
+
+std::list<RecordAreaInfo> DAL_PatrolServer::DAL_InspectRecord_GetByIDAndTime(int iPlanID, std::string strTime,
+                                                                             int iType) {
+  const OnlineUserInfo& user = global_singleton::get_const_instance().m_userInfo;
+  std::list<RecordAreaInfo> listArea;
+  std::string reply;
+  const std::string query = "?token=" + user.strToken + "&userID=" + user.strUserID + "&campusId=1" +
+                            "&ID=" + std::to_string(iPlanID) + "&strTime=" + strTime + "&Type=" + std::to_string(iType);
+  if (Get("api/InspectRecord/GetByIDAndTime" + query, DalLogStyle::Text, "DAL_InspectRecord_GetByIDAndTime", reply)) {
+    ParseInspectRecordJsonData(reply.c_str(), listArea);
+  }
+  return listArea;
+}
+
+int DAL_PatrolServer::DAL_InspectRecord_Update(int iID, int iType, int iPlanID, int iPositionID,
+                                               std::string strInspectPeopleID, std::string strDate,
+                                               std::string strTime, int iState, int iResult, int iAbnormal,
+                                               std::string strPhoto, std::string strSound, std::string strReserve) {
+  JsonBody body;
+  body.DigitText("iID", iID)
+      .DigitText("Type", iType)
+      .DigitText("iPlanID", iPlanID)
+      .DigitText("iPositionID", iPositionID)
+      .Text("strInspectPeopleID", strInspectPeopleID)
+      .Text("strTime", strTime)
+      .Text("strDate", strDate)
+      .DigitText("iState", iState)
+      .DigitText("iResult", iResult)
+      .DigitText("iAbnormal", iAbnormal)
+      .Text("strPhoto", strPhoto)
+      .Text("strSound", strSound)
+      .Text("strReserve", strReserve);
+  return Write("api/InspectRecord/Update", body, DalLogStyle::Text, "DAL_InspectRecord_Update", "");
+}
