@@ -13,14 +13,15 @@
 #include "tests/data/CampusWorld.h"
 #include "tests/data/broker/BrokerAdmin.h"
 #include "tests/data/broker/ConsumerWitness.h"
-#include "tests/data/broker/RecordReplies.h"
+#include "tests/data/broker/PatrolVisits.h"
 
 namespace {
 
 using broker_test::BrokerAdmin;
 using broker_test::ConsumerEvent;
 using broker_test::ConsumerWitness;
-using broker_test::RecordReplies;
+using broker_test::HoldVisit;
+using broker_test::VisitFetches;
 
 // Waits for a condition that the broker or the consumer brings about on their own time;
 // false when it did not come within a minute.
@@ -79,9 +80,9 @@ class Broker : public ::testing::Test {
            "run that script before these tests and read its output and the logs under /tmp/patrol-broker/log.";
     BrokerAdmin::Purge();
     m_world.platform.set_address("E80", "http://127.0.0.1:5672/");
-    m_records.Put(Visit(15, 0));
-    m_records.Put(Visit(16, 0));
-    m_records.Put(Visit(17, 1));
+    HoldVisit(m_world, Visit(15, 0));
+    HoldVisit(m_world, Visit(16, 0));
+    HoldVisit(m_world, Visit(17, 1));
   }
 
   void TearDown() override {
@@ -99,7 +100,6 @@ class Broker : public ::testing::Test {
 
   static std::string s_brokerProblem;
   CampusWorld m_world;
-  RecordReplies m_records{m_world.http()};
 };
 
 std::string Broker::s_brokerProblem;
@@ -120,7 +120,7 @@ TEST_F(Broker, APublishedAnnouncementGivesExactlyOneToastOnTheConsumerThread) {
   EXPECT_EQ(events[1].kind, ConsumerEvent::Kind::Toast);
   EXPECT_EQ(events[0].seconds, 3);
   EXPECT_NE(events[0].thread, std::this_thread::get_id());
-  EXPECT_EQ(m_records.Requests(), 2);
+  EXPECT_EQ(VisitFetches(m_world), 2);
   EXPECT_EQ(helper.close(), 0);
   EXPECT_EQ(BrokerAdmin::ConsumerCount(), 0) << "close() left the subscription behind";
 }

@@ -1,6 +1,5 @@
 // The consumer's work that needs no broker: where it connects, how it reads an
 // announcement, and what it shows for the announced record.
-#include <map>
 #include <string>
 #include <vector>
 
@@ -10,13 +9,15 @@
 #include "data/rabbitmq_helper.h"
 #include "tests/data/CampusWorld.h"
 #include "tests/data/broker/ConsumerWitness.h"
-#include "tests/data/broker/RecordReplies.h"
+#include "tests/data/broker/PatrolVisits.h"
 
 namespace {
 
 using broker_test::ConsumerEvent;
 using broker_test::ConsumerWitness;
-using broker_test::RecordReplies;
+using broker_test::ForgetVisit;
+using broker_test::HoldVisit;
+using broker_test::VisitFetches;
 
 TEST(GetMqConnectInfo, TakesTheHostOfTheBrokerAddressAndTheFixedAccount) {
   struct Case {
@@ -101,27 +102,19 @@ class MessageHandling : public ::testing::Test {
   static constexpr int kPlanId = 7;
   static constexpr int kCheckpointId = 31;
 
+  // The world has emptied the caches.
   void SetUp() override {
-    std::lock_guard<std::mutex> plans(g_mutexInspectPlan);
-    std::lock_guard<std::mutex> checkpoints(g_mutexInspectPosDevice);
-    m_savedPlans = g_mapInspectPlan;
-    m_savedCheckpoints = g_mapInspectPosDevice;
     InspectPlanInfo plan;
     plan.iID = kPlanId;
     plan.strName = "东门夜巡";
     plan.listPeople = {PlanPeopleInfo{1, "张三"}, PlanPeopleInfo{2, "李四"}};
-    g_mapInspectPlan = {{kPlanId, plan}};
     InspectPosDeviceInfo checkpoint;
     checkpoint.iID = kCheckpointId;
     checkpoint.strName = "东门岗亭";
-    g_mapInspectPosDevice = {{kCheckpointId, checkpoint}};
-  }
-
-  void TearDown() override {
     std::lock_guard<std::mutex> plans(g_mutexInspectPlan);
     std::lock_guard<std::mutex> checkpoints(g_mutexInspectPosDevice);
-    g_mapInspectPlan = m_savedPlans;
-    g_mapInspectPosDevice = m_savedCheckpoints;
+    g_mapInspectPlan[kPlanId] = plan;
+    g_mapInspectPosDevice[kCheckpointId] = checkpoint;
   }
 
   static InspectRecordInfo Record(int id, int type, int abnormal, int positionId = kCheckpointId) {
@@ -142,11 +135,6 @@ class MessageHandling : public ::testing::Test {
   }
 
   CampusWorld m_world;
-  RecordReplies m_records{m_world.http()};
-
- private:
-  std::map<int, InspectPlanInfo> m_savedPlans;
-  std::map<int, InspectPosDeviceInfo> m_savedCheckpoints;
 };
 
 const wchar_t kFullToast[] = L"接收到巡更消息,巡更计划：东门夜巡；巡更人员：张三,李四；巡更地点：东门岗亭";
@@ -176,8 +164,8 @@ TEST_F(MessageHandling, ShowsAToastForANormalVisitAnAlarmForAnAbnormalOneAndNoth
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
     ConsumerWitness witness(ConsumerWitness::Alarm::ReturnAtOnce);
-    m_records.Clear();
-    if (c.stored) m_records.Put(Record(c.recordId, c.type, c.abnormal));
+    ForgetVisit(m_world, c.recordId);
+    if (c.stored) HoldVisit(m_world, Record(c.recordId, c.type, c.abnormal));
     rabbitmq_helper helper;
 
     helper.HandleMessage(Announcement(c.recordId));
@@ -204,14 +192,14 @@ TEST_F(MessageHandling, ShowsAToastForANormalVisitAnAlarmForAnAbnormalOneAndNoth
         EXPECT_EQ(events[1].kind, ConsumerEvent::Kind::AlarmClosed);
         break;
     }
-    EXPECT_EQ(m_records.Requests(), 1);
+    EXPECT_EQ(VisitFetches(m_world), 1);
     m_world.http().clear_requests();
   }
 }
 
 TEST_F(MessageHandling, ToastOfARecordWhoseCheckpointIsNotCachedEndsAtThePlaceLabel) {
   ConsumerWitness witness(ConsumerWitness::Alarm::ReturnAtOnce);
-  m_records.Put(Record(15, 2, 0, 99));
+  HoldVisit(m_world, Record(15, 2, 0, 99));
   rabbitmq_helper helper;
 
   helper.HandleMessage(Announcement(15));
@@ -234,7 +222,7 @@ TEST_F(MessageHandling, DropsAnnouncementsThatShowNothingWithoutAskingTheServer)
       {"another type", true, R"({"msgId":"m","messageTypeCode":"E61_OTHER","message":[{"RecordID":15}]})"},
       {"not JSON", true, "RecordID 15"},
   };
-  m_records.Put(Record(15, 2, 0));
+  HoldVisit(m_world, Record(15, 2, 0));
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
     ConsumerWitness witness(ConsumerWitness::Alarm::ReturnAtOnce);
@@ -244,7 +232,7 @@ TEST_F(MessageHandling, DropsAnnouncementsThatShowNothingWithoutAskingTheServer)
     helper.HandleMessage(c.body);
 
     EXPECT_TRUE(witness.Events().empty());
-    EXPECT_EQ(m_records.Requests(), 0);
+    EXPECT_EQ(VisitFetches(m_world), 0);
   }
 }
 
