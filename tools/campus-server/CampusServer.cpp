@@ -1,0 +1,29 @@
+#include "tools/campus-server/CampusServer.h"
+
+#include <chrono>
+
+#include "tools/campus-server/SchoolFixture.h"
+
+namespace campus_server {
+
+CampusServer::CampusServer(boost::asio::io_context& io, unsigned short port, const std::string& fixtureFolder)
+    : m_platform(m_patrol.http()),
+      m_campus(m_patrol.http()),
+      m_plans(m_patrol, &m_campus),
+      m_forwarder(io, port, m_patrol.http().port()),
+      m_forget(io) {
+  SchoolFixture(fixtureFolder).Seed(SchoolServices{m_patrol, m_platform, m_campus, m_plans}, Url());
+  ForgetRequestsNow();
+}
+
+std::string CampusServer::Url() const { return "http://127.0.0.1:" + std::to_string(m_forwarder.port()) + "/"; }
+
+void CampusServer::ForgetRequestsNow() {
+  m_patrol.http().clear_requests();
+  m_forget.expires_after(std::chrono::minutes(1));
+  m_forget.async_wait([this](boost::system::error_code ec) {
+    if (!ec) ForgetRequestsNow();
+  });
+}
+
+}  // namespace campus_server

@@ -1,0 +1,40 @@
+#pragma once
+// Every outside service of the client on one loopback port: the patrol server, the base
+// platform and the digital campus, serving the school of the fixture files.
+#include <string>
+
+#include <boost/asio/io_context.hpp>
+#include <boost/asio/steady_timer.hpp>
+
+#include "tests/support/FakeBasePlatform.h"
+#include "tests/support/FakeCampusService.h"
+#include "tests/support/FakePatrolServer.h"
+#include "tests/support/FakeRoutesAndPlans.h"
+#include "tools/campus-server/PortForwarder.h"
+
+namespace campus_server {
+
+class CampusServer {
+ public:
+  // Listens on 127.0.0.1:port (0 for any free port) through io, which the caller runs.
+  // Throws when the fixtures cannot be read or the port cannot be had.
+  CampusServer(boost::asio::io_context& io, unsigned short port, const std::string& fixtureFolder);
+  CampusServer(const CampusServer&) = delete;
+  CampusServer& operator=(const CampusServer&) = delete;
+
+  // "http://127.0.0.1:<port>/"
+  std::string Url() const;
+
+ private:
+  // The test server keeps every request it gets; a long run would keep them all.
+  void ForgetRequestsNow();
+
+  test_support::FakePatrolServer m_patrol;
+  test_support::FakeBasePlatform m_platform;
+  test_support::FakeCampusService m_campus;
+  test_support::FakeRoutesAndPlans m_plans;
+  PortForwarder m_forwarder;
+  boost::asio::steady_timer m_forget;
+};
+
+}  // namespace campus_server

@@ -1,0 +1,190 @@
+// Runs the stand-alone server as its own process and loads the client's start-up data from
+// it in the order the shell loads its caches.
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <ctime>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "CommonTools/ProcessObjects.h"
+#include "data/DAL_Digital_Lessmark.h"
+#include "data/DAL_PatrolServer.h"
+#include "data/PlatformUsers.h"
+#include "data/SubSystemInfo.h"
+
+extern char** environ;
+
+namespace {
+
+// The server's process with its standard output; stopped and reaped at the end.
+class ServerProcess {
+ public:
+  ServerProcess() {
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0) return;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+    char program[] = CAMPUS_SERVER_PATH;
+    char port[] = "0";
+    char* args[] = {program, port, nullptr};
+    if (posix_spawn(&m_pid, program, &actions, nullptr, args, environ) != 0) m_pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeEnds[1]);
+    m_output = pipeEnds[0];
+  }
+
+  ~ServerProcess() {
+    if (m_pid > 0) {
+      kill(m_pid, SIGKILL);
+      waitpid(m_pid, nullptr, 0);
+    }
+    if (m_output >= 0) close(m_output);
+  }
+
+  // One line of output; empty when none comes within the bound (the server is stuck).
+  std::string ReadLine() {
+    std::string line;
+    char c = 0;
+    while (true) {
+      pollfd ready{m_output, POLLIN, 0};
+      if (poll(&ready, 1, 20000) != 1 || read(m_output, &c, 1) != 1) return line;
+      if (c == '\n') return line;
+      line += c;
+    }
+  }
+
+  // Asks the server to stop; its exit status, or -1 when it did not exit normally.
+  int Stop() {
+    kill(m_pid, SIGTERM);
+    int status = 0;
+    const pid_t reaped = waitpid(m_pid, &status, 0);
+    m_pid = -1;
+    if (reaped <= 0 || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
+  }
+
+  bool Started() const { return m_pid > 0; }
+
+ private:
+  pid_t m_pid = -1;
+  int m_output = -1;
+};
+
+std::string Today() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[16];
+  std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+  return text;
+}
+
+void LogIn(const std::string& url) {
+  global_singleton& session = global_singleton::get_mutable_instance();
+  session.m_strBaseAddr = url;
+  session.m_nOutSideSchool = 0;
+  session.m_userInfo = OnlineUserInfo();
+  session.m_userInfo.strUserID = "admin";
+  session.m_userInfo.strSchoolID = "S0001";
+  session.m_userInfo.strToken = "token-of-admin";
+  session.m_strToken = session.m_userInfo.strToken;
+  session.m_nAllRights = 1;
+}
+
+TEST(CampusServer, ServesTheStartupLoadAndStopsCleanly) {
+  ServerProcess server;
+  ASSERT_TRUE(server.Started());
+  const std::string banner = server.ReadLine();
+  const std::string head = "campus-server listening on ";
+  ASSERT_EQ(banner.rfind(head, 0), 0u) << banner;
+  const std::string url = banner.substr(head.size());
+  LogIn(url);
+
+  // Address service, then the token check.
+  const std::string patrolAddress = GetSubSystemInfo("E61");
+  ASSERT_EQ(patrolAddress, url);
+  global_singleton::get_mutable_instance().m_strServerAddr = patrolAddress;
+  EXPECT_TRUE(GetUsersAuthority());
+  EXPECT_EQ(CheckUsersIdentity("token-of-admin", "admin", "E61001"), 1);
+
+  // Rights.
+  const AuthorityInfo rights = DAL_PatrolServer().Authority_Get_ByID("admin");
+  EXPECT_EQ(rights.TypeAuthority.size(), 7u);
+
+  // Buildings and campuses.
+  DAL_Digital_Lessmark campus;
+  g_mapDigiArea = campus.GetAllBuilding();
+  g_mapCampus = campus.GetCampusInfo();
+  DAL_Digital_Lessmark::AttachBuildings(g_mapDigiArea, g_mapCampus);
+  EXPECT_EQ(g_mapDigiArea.size(), 3u);
+  ASSERT_EQ(g_mapCampus.size(), 2u);
+  EXPECT_EQ(g_mapCampus.begin()->second.listArea.size(), 2u);
+  EXPECT_FALSE(g_mapDigiArea.begin()->second.listCamera.empty());
+
+  // People, checkpoints.
+  for (const auto& person : DAL_PatrolServer().DAL_People_Get()) g_mapPeople.emplace(person.iID, person);
+  EXPECT_EQ(g_mapPeople.size(), 4u);
+  {
+    const auto checkpoints = DAL_PatrolServer().DAL_InspectPosDevice_Get();
+    std::lock_guard<std::mutex> lock(g_mutexInspectPosDevice);
+    for (const auto& checkpoint : checkpoints) g_mapInspectPosDevice.emplace(checkpoint.iID, checkpoint);
+    EXPECT_EQ(g_mapInspectPosDevice.size(), 12u);
+  }
+
+  // Routes, grouped by building with the campus of their buildings.
+  for (const auto& route : DAL_PatrolServer().DAL_InspectRoute_Get()) g_mapInspectRoute.emplace(route.iID, route);
+  ASSERT_EQ(g_mapInspectRoute.size(), 3u);
+  const InspectRouteInfo& night = g_mapInspectRoute.begin()->second;
+  EXPECT_EQ(night.mapArea.size(), 2u);
+  EXPECT_EQ(night.iCampusID, 1);
+  EXPECT_FALSE(night.strAnnouncerName.empty());
+
+  // Plans over the current week, named after their routes and people.
+  const auto plans = DAL_PatrolServer().DAL_InspectPlan_Get();
+  ASSERT_EQ(plans.size(), 3u);
+  const std::string today = Today();
+  for (const auto& plan : plans) {
+    EXPECT_LE(plan.strStartDate, today);
+    EXPECT_GE(plan.strEndDate, today);
+    EXPECT_NE(plan.strRouteName, "--");
+    ASSERT_FALSE(plan.listPeople.empty());
+    EXPECT_FALSE(plan.listPeople.front().strName.empty());
+    EXPECT_FALSE(plan.listTime.empty());
+    std::lock_guard<std::mutex> lock(g_mutexInspectPlan);
+    g_mapInspectPlan.emplace(plan.iID, plan);
+  }
+
+  // Readers, with their fingerprints.
+  EXPECT_EQ(DAL_PatrolServer().DAL_InspectDevice_Get().size(), 3u);
+
+  // The last days' visits: passes, misses and one abnormal visit.
+  const auto runs = DAL_PatrolServer().DAL_InspectRecord_GetByDate("2000-01-01", today);
+  std::size_t visits = 0;
+  int abnormal = 0;
+  for (const auto& run : runs) {
+    for (const auto& window : run.second.mapSubGroup) {
+      visits += window.second.listRecord.size();
+      for (const auto& record : window.second.listRecord) abnormal += record.iAbnormal;
+    }
+  }
+  EXPECT_GE(runs.size(), 4u);
+  EXPECT_EQ(visits, 16u);
+  EXPECT_EQ(abnormal, 1);
+
+  EXPECT_EQ(server.Stop(), 0);
+  g_mapInspectRoute.clear();
+  g_mapPeople.clear();
+  g_mapCampus.clear();
+  g_mapDigiArea.clear();
+  std::lock_guard<std::mutex> lock(g_mutexInspectPosDevice);
+  g_mapInspectPosDevice.clear();
+}
+
+}  // namespace
