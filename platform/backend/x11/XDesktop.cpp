@@ -353,8 +353,10 @@ void XDesktop::FocusSomeWindow(XSurface* preferred, XSurface* leaving) {
     if (usable(entry.second.get())) target = entry.second.get();
   }
   if (!target) return;
+  // The window may have gone off the screen in events not read yet.
+  ErrorTrap trap(display_);
   XSetInputFocus(display_, target->window(), RevertToParent, CurrentTime);
-  focusWindow_ = target->window();
+  if (trap.Clean()) focusWindow_ = target->window();
 }
 
 void XDesktop::HandleFocusIn(const XFocusChangeEvent& event) {

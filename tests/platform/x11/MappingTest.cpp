@@ -148,3 +148,22 @@ TEST(Mapping, OpacityIsPublishedForTheCompositor) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Mapping, MonitorsComeFromTheDisplay) {
+  // The suite's Xvfb screen is 1280 x 1024; a window manager may take some for panels.
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  ASSERT_TRUE(GetMonitorInfoW(MonitorFromPoint(POINT{10, 10}, MONITOR_DEFAULTTOPRIMARY), &info));
+  EXPECT_EQ(info.rcMonitor.left, 0);
+  EXPECT_EQ(info.rcMonitor.top, 0);
+  EXPECT_EQ(info.rcMonitor.right, 1280);
+  EXPECT_EQ(info.rcMonitor.bottom, 1024);
+  EXPECT_TRUE(info.dwFlags & MONITORINFOF_PRIMARY);
+  EXPECT_GE(info.rcWork.left, info.rcMonitor.left);
+  EXPECT_LE(info.rcWork.right, info.rcMonitor.right);
+  EXPECT_LT(info.rcWork.top, info.rcWork.bottom);
+}
+
+}  // namespace

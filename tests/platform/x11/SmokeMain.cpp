@@ -1,6 +1,7 @@
 // The X11 smoke suite's entry. With --foreign-window=TITLE it is instead the other
 // program of the single-instance test: it shows a minimised window with that title,
-// says "ready", and says "restored" once someone restored it.
+// says "ready", and says "restored" once someone restored it; it runs until
+// it is ended, or gives up after a while.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -9,6 +10,7 @@
 
 #include "platform/backend/BackendRegistry.h"
 #include "platform/backend/x11/X11Backend.h"
+#include "platform/base/CodePage.h"
 #include "tests/platform/x11/SmokeWindow.h"
 
 namespace {
@@ -20,13 +22,12 @@ int RunForeignWindow(const std::string& title) {
   x11test::SmokeSpec spec;
   spec.rect = RECT{300, 300, 460, 420};
   spec.colour = RGB(0, 160, 0);
-  spec.title = std::wstring(title.begin(), title.end());
+  spec.title = platform::codepage::Utf8ToWide(title);
   spec.hook = [&minimised](HWND hwnd, UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
     if (message == WM_SIZE && wParam == SIZE_MINIMIZED) minimised = true;
     if (message == WM_SIZE && wParam == SIZE_RESTORED && minimised) {
       std::printf("restored\n");
       std::fflush(stdout);
-      PostQuitMessage(0);
     }
     if (message == WM_TIMER) PostQuitMessage(3);  // nobody came: give up
     (void)hwnd;

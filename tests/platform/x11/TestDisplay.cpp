@@ -105,6 +105,53 @@ void TestDisplay::Chord(const std::vector<unsigned long>& keysyms) {
   Sync();
 }
 
+unsigned long TestDisplay::Cover(const RECT& area) {
+  const int screen = DefaultScreen(display_);
+  const Window cover = XCreateSimpleWindow(display_, DefaultRootWindow(display_), area.left, area.top,
+                                           unsigned(area.right - area.left), unsigned(area.bottom - area.top), 0,
+                                           BlackPixel(display_, screen), WhitePixel(display_, screen));
+  XSetWindowAttributes attributes{};
+  attributes.override_redirect = True;
+  XChangeWindowAttributes(display_, cover, CWOverrideRedirect, &attributes);
+  XMapRaised(display_, cover);
+  Sync();
+  return cover;
+}
+
+void TestDisplay::Uncover(unsigned long cover) {
+  XDestroyWindow(display_, cover);
+  Sync();
+}
+
+bool TestDisplay::Ping(unsigned long window, int limitMs) {
+  const Window root = DefaultRootWindow(display_);
+  const Atom protocols = XInternAtom(display_, "WM_PROTOCOLS", False);
+  const Atom ping = XInternAtom(display_, "_NET_WM_PING", False);
+  XSelectInput(display_, root, SubstructureNotifyMask);
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = window;
+  event.xclient.message_type = protocols;
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = long(ping);
+  event.xclient.data.l[1] = 4242;  // the time stamp the answer must carry back
+  event.xclient.data.l[2] = long(window);
+  XSendEvent(display_, window, False, NoEventMask, &event);
+  Sync();
+  const bool answered = WaitUntil([&] {
+    XEvent reply;
+    while (XCheckTypedWindowEvent(display_, root, ClientMessage, &reply)) {
+      if (reply.xclient.message_type == protocols && Atom(reply.xclient.data.l[0]) == ping &&
+          reply.xclient.data.l[1] == 4242 && Window(reply.xclient.data.l[2]) == window) {
+        return true;
+      }
+    }
+    return false;
+  }, limitMs);
+  XSelectInput(display_, root, NoEventMask);
+  return answered;
+}
+
 unsigned long TestDisplay::CurrentFocus() {
   Window focus = 0;
   int revert = 0;

@@ -44,6 +44,12 @@ class TestDisplay {
   // Presses (and releases, in reverse) the keys of `keysyms` as one chord.
   void Chord(const std::vector<unsigned long>& keysyms);
 
+  // An opaque white window of the test's own over `area`; 0 when none could be made.
+  unsigned long Cover(const RECT& area);
+  void Uncover(unsigned long cover);
+  // Sends _NET_WM_PING to `window` and waits for the answer on the root.
+  bool Ping(unsigned long window, int limitMs = 3000);
+
   unsigned long CurrentFocus();
   bool WaitForFocus(unsigned long window, int limitMs = 5000);
   bool OverrideRedirect(unsigned long window);
