@@ -104,7 +104,7 @@ TEST(SurfaceRole, RolesDecideHowWindowsMap) {
       {"shadow", true, false, false, true, WS_EX_LAYERED | WS_EX_TRANSPARENT, L"VelmoShadowWnd", Role::Shadow},
       {"layered but clickable stays managed", true, false, false, false, WS_EX_LAYERED, L"MainWnd", Role::Normal},
       {"edit pop-up", true, false, false, true, 0, L"EditWnd", Role::EditPopup},
-      {"edit as a child-less overlapped window", false, false, false, true, 0, L"EditWnd", Role::Dialog},
+      {"an overlapped edit window stays managed", false, false, false, true, 0, L"EditWnd", Role::Dialog},
       {"no-activate pop-up", true, false, true, false, 0, L"Anything", Role::Tooltip},
   };
   for (const RoleCase& c : cases) {
