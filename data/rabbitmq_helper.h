@@ -62,7 +62,7 @@ class rabbitmq_helper {
 
   // 0 connected; -1 no connection state, -2 no socket, -3 the socket did not open
   // (within kOpenTimeoutSeconds), -4 login refused, -6 channel refused. A failed step
-  // leaves what it created in place, for close() to release.
+  // leaves what it created in place; the destructor releases it.
   int open(const std::string& host, int port, const std::string& user, const std::string& password);
 
   // The consume loop, on the consumer thread. -1 without a connection, -2 when the
