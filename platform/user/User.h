@@ -18,3 +18,4 @@
 #include "platform/user/MessageBox.h"
 #include "platform/user/CommCtrl.h"
 #include "platform/user/Modules.h"
+#include "platform/user/Imm.h"

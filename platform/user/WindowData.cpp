@@ -2,6 +2,8 @@
 #include <cstring>
 #include <cwchar>
 
+#include "platform/backend/BackendRegistry.h"
+#include "platform/backend/ForeignWindows.h"
 #include "platform/base/Error.h"
 #include "platform/base/Module.h"
 #include "platform/user/ActivationOps.h"
@@ -368,7 +370,9 @@ int GetWindowTextLengthW(HWND hWnd) {
   return w ? int(w->text.size()) : 0;
 }
 
-HWND FindWindowW(LPCWSTR lpClassName, LPCWSTR lpWindowName) {
+namespace {
+
+HWND FindOwnWindow(LPCWSTR lpClassName, LPCWSTR lpWindowName) {
   Guard guard = UserLock::Acquire();
   for (WindowObject* top : Desktop()->children) {
     if (top->Gone() || !ClassNameIs(top, lpClassName)) continue;
@@ -376,6 +380,18 @@ HWND FindWindowW(LPCWSTR lpClassName, LPCWSTR lpWindowName) {
     return top->handle;
   }
   return nullptr;
+}
+
+}  // namespace
+
+// Another running copy of the program is found by its title, as the single-instance
+// start needs; only the desktop (the backend) knows other processes' windows, and it is
+// asked without the layer's lock because it waits for the display's answer.
+HWND FindWindowW(LPCWSTR lpClassName, LPCWSTR lpWindowName) {
+  if (HWND own = FindOwnWindow(lpClassName, lpWindowName)) return own;
+  if (!lpWindowName) return nullptr;
+  auto* desktop = dynamic_cast<platform::backend::ForeignWindows*>(platform::backend::BackendRegistry::Active());
+  return desktop ? desktop->FindForeignWindow(lpWindowName) : nullptr;
 }
 
 DWORD GetWindowThreadProcessId(HWND hWnd, LPDWORD lpdwProcessId) {

@@ -1,4 +1,6 @@
 // Geometry and show state; calls on another thread's window run on that thread.
+#include "platform/backend/BackendRegistry.h"
+#include "platform/backend/ForeignWindows.h"
 #include "platform/base/Error.h"
 #include "platform/user/Window.h"
 #include "platform/user/WindowHelpers.h"
@@ -27,7 +29,20 @@ BOOL MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, BOOL bRepaint)
   return SetWindowPos(hWnd, nullptr, X, Y, nWidth, nHeight, flags);
 }
 
+namespace {
+
+// Another process's window (the single-instance restore) can only be restored, and
+// only the desktop can do it.
+BOOL ShowForeignWindow(HWND hWnd, int nCmdShow) {
+  auto* desktop = dynamic_cast<platform::backend::ForeignWindows*>(platform::backend::BackendRegistry::Active());
+  if (!desktop || nCmdShow != SW_RESTORE) return FALSE;
+  return desktop->RestoreForeignWindow(hWnd) ? TRUE : FALSE;
+}
+
+}  // namespace
+
 BOOL ShowWindow(HWND hWnd, int nCmdShow) {
+  if (platform::backend::ForeignWindows::IsForeignHandle(hWnd)) return ShowForeignWindow(hWnd, nCmdShow);
   bool ran = false;
   const LRESULT result =
       RunOnOwnerThread(hWnd, [=]() -> LRESULT { return ShowWindowOnOwner(hWnd, nCmdShow); }, true, &ran);

@@ -2,7 +2,7 @@
 // in screen coordinates, to the backend when it has an input method.
 #include "platform/backend/BackendRegistry.h"
 #include "platform/backend/InputMethodSpot.h"
-#include "platform/backend/x11/Imm.h"
+#include "platform/user/Imm.h"
 #include "platform/user/User.h"
 
 HIMC ImmGetContext(HWND hWnd) { return IsWindow(hWnd) ? reinterpret_cast<HIMC>(hWnd) : nullptr; }
