@@ -1,0 +1,27 @@
+#pragma once
+// Readers of the number and colour texts that skins write into attributes and image
+// descriptions, with Windows' 32-bit ranges.
+#include "platform/win32.h"
+
+namespace SkinUI {
+
+class CUIValueParser {
+ public:
+  CUIValueParser() = delete;
+
+  // Reads up to nCount decimal numbers, skipping exactly one character (the separator)
+  // after each. Numbers the text does not reach read as 0; reading never passes the
+  // end of the text. Returns where reading stopped.
+  static LPCTSTR ReadIntegers(LPCTSTR pstrText, int* pValues, int nCount);
+  // Four numbers as left, top, right, bottom.
+  static RECT ReadRect(LPCTSTR pstrText);
+  // Hexadecimal after one optional '#': an ARGB value, reading stopped at the first
+  // character that is not a hex digit.
+  static DWORD ReadColor(LPCTSTR pstrText);
+  // wcstol in base 10, clamped to 32 bits; *ppEnd receives where it stopped.
+  static int ReadDecimal(LPCTSTR pstrText, LPCTSTR* ppEnd);
+  // wcstoul in base 16, clamped to 32 bits.
+  static DWORD ReadHex(LPCTSTR pstrText, LPCTSTR* ppEnd);
+};
+
+}  // namespace SkinUI
