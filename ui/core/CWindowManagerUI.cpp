@@ -383,37 +383,6 @@ void CWindowManagerUI::GetHSL(short* H, short* S, short* L) {
 
 // --- Messages, input events and notifications ---
 
-bool CWindowManagerUI::HandleWindowMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes) {
-  if (m_hWndPaint == nullptr) return false;
-  DeliverAsyncNotifications();
-
-  for (int i = 0; i < m_aMessageFilters.GetSize(); ++i) {
-    bool bHandled = false;
-    const LRESULT lResult =
-        static_cast<IMessageFilterUI*>(m_aMessageFilters[i])->FilterMessage(uMsg, wParam, lParam, bHandled);
-    if (bHandled) {
-      lRes = lResult;
-      return true;
-    }
-  }
-
-  // Painting, input, tooltips and reflection come with the window side of the
-  // framework; until then those messages go on to the window's own procedure.
-  switch (uMsg) {
-    case WM_DELAYED_CLEANUP:
-      DeleteDelayedControls();
-      break;
-    case WM_TIMER:
-      if (wParam != CARET_TIMER_ID) DispatchTimer(wParam);
-      break;
-    default:
-      break;
-  }
-
-  DeliverAsyncNotifications();
-  return false;
-}
-
 void CWindowManagerUI::SendNotify(CControlUI* pControl, LPCTSTR pstrMessage, WPARAM wParam, LPARAM lParam,
                                   bool bAsync) {
   UINotifyRecord Msg;
@@ -537,26 +506,6 @@ void CWindowManagerUI::SetFocus(CControlUI* pControl) {
   event.dwTimestamp = ::GetTickCount();
   pControl->DispatchEvent(event);
   if (m_pFocus == pControl) SendNotify(pControl, L"setfocus");
-}
-
-void CWindowManagerUI::SetFocusNeeded(CControlUI*) {
-  // Focusing a control after the next layout needs the tab-stop search, which
-  // comes with keyboard navigation.
-}
-
-bool CWindowManagerUI::SetNextTabControl(bool) {
-  // Keyboard navigation comes with the window side of the framework.
-  return true;
-}
-
-bool CWindowManagerUI::PreMessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT&) {
-  for (int i = 0; i < m_aPreMessageFilters.GetSize(); ++i) {
-    bool bHandled = false;
-    static_cast<IMessageFilterUI*>(m_aPreMessageFilters[i])->FilterMessage(uMsg, wParam, lParam, bHandled);
-    if (bHandled) return true;
-  }
-  // Tab, Alt shortcuts and system keys come with keyboard navigation.
-  return false;
 }
 
 bool CWindowManagerUI::IsTargetOrAncestor(HWND hTarget) const {
@@ -710,18 +659,7 @@ void CWindowManagerUI::DispatchTimer(WPARAM wParam) {
   }
 }
 
-bool CWindowManagerUI::CreateCaret(HBITMAP, int, int) {
-  // The caret of layered windows comes with the window side of the framework.
-  return false;
-}
-
-bool CWindowManagerUI::SetCaretPos(CControlUI*, int, int) { return false; }
-
-bool CWindowManagerUI::ShowCaret(bool) { return false; }
-
 CControlUI* CWindowManagerUI::GetCaretOwner() const { return m_currentCaretObject; }
-
-void CWindowManagerUI::DrawCaret(HDC, const RECT&) {}
 
 // --- Fonts ---
 

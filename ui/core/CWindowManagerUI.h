@@ -174,6 +174,9 @@ class CWindowManagerUI {
   void SetDefaultSelectedBkColor(DWORD dwColor);
 
  private:
+  friend class CManagerInput;
+  friend class CManagerTooltip;
+  friend class CManagerPainter;
   static CControlUI* CALLBACK FindControlFromNameHash(CControlUI* pThis, LPVOID pData);
   static CControlUI* CALLBACK FindControlFromPoint(CControlUI* pThis, LPVOID pData);
   static CControlUI* CALLBACK FindControlFromName(CControlUI* pThis, LPVOID pData);
