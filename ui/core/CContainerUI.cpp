@@ -4,12 +4,17 @@
 #include <cwchar>
 
 #include "ui/core/CScrollBarUI.h"
-#include "ui/core/CUIValueReader.h"
+#include "ui/core/CSkinClip.h"
+#include "ui/core/CSkinRenderer.h"
+#include "ui/core/CUIValueParser.h"
 #include "ui/core/CWindowManagerUI.h"
 
 namespace SkinUI {
 
 namespace {
+
+// A skin flag is on only when written exactly "true".
+bool IsTrue(LPCTSTR pstrValue) { return wcscmp(pstrValue, L"true") == 0; }
 
 // A row of a list answers this interface; FindSelectable looks for nothing else.
 const wchar_t kListItemInterface[] = L"ListItem";
@@ -299,6 +304,57 @@ void CContainerUI::HandleEvent(UIEventRecord& event) {
     }
   }
   CControlUI::HandleEvent(event);
+}
+
+void CContainerUI::Paint(HDC hDC, const RECT& rcPaint) {
+  RECT rcTemp = {0, 0, 0, 0};
+  if (!::IntersectRect(&rcTemp, &rcPaint, &m_rcItem)) return;
+
+  CSkinClip clip;
+  CSkinRenderer::SetClip(hDC, rcTemp, clip);
+  CControlUI::Paint(hDC, rcPaint);
+  if (!m_items.IsEmpty()) PaintChildren(hDC, rcPaint);
+
+  if (IsBarShown(m_pVerticalScrollBar) && ::IntersectRect(&rcTemp, &rcPaint, &m_pVerticalScrollBar->GetPos())) {
+    m_pVerticalScrollBar->Paint(hDC, rcPaint);
+  }
+  if (IsBarShown(m_pHorizontalScrollBar) && ::IntersectRect(&rcTemp, &rcPaint, &m_pHorizontalScrollBar->GetPos())) {
+    m_pHorizontalScrollBar->Paint(hDC, rcPaint);
+  }
+}
+
+void CContainerUI::PaintChildren(HDC hDC, const RECT& rcPaint) {
+  RECT rcTemp = {0, 0, 0, 0};
+  const RECT rcInner = GetInnerRect();
+  if (!::IntersectRect(&rcTemp, &rcPaint, &rcInner)) {
+    // Only float children can show outside the inner rectangle.
+    for (int i = 0; i < m_items.GetSize(); ++i) {
+      CControlUI* pControl = static_cast<CControlUI*>(m_items[i]);
+      if (!pControl->IsVisible() || !pControl->IsFloat()) continue;
+      if (!::IntersectRect(&rcTemp, &rcPaint, &pControl->GetPos())) continue;
+      if (!::IntersectRect(&rcTemp, &m_rcItem, &pControl->GetPos())) continue;
+      pControl->Paint(hDC, rcPaint);
+    }
+    return;
+  }
+
+  CSkinClip childClip;
+  CSkinRenderer::SetClip(hDC, rcTemp, childClip);
+  for (int i = 0; i < m_items.GetSize(); ++i) {
+    CControlUI* pControl = static_cast<CControlUI*>(m_items[i]);
+    if (!pControl->IsVisible()) continue;
+    if (!::IntersectRect(&rcTemp, &rcPaint, &pControl->GetPos())) continue;
+    if (pControl->IsFloat()) {
+      if (!::IntersectRect(&rcTemp, &m_rcItem, &pControl->GetPos())) continue;
+      // A float child may stick out of the inset area, not out of the container.
+      CSkinRenderer::UseOldClipBegin(hDC, childClip);
+      pControl->Paint(hDC, rcPaint);
+      CSkinRenderer::UseOldClipEnd(hDC, childClip);
+    } else {
+      if (!::IntersectRect(&rcTemp, &rcInner, &pControl->GetPos())) continue;
+      pControl->Paint(hDC, rcPaint);
+    }
+  }
 }
 
 RECT CContainerUI::GetInset() const { return m_rcInset; }
@@ -604,23 +660,23 @@ CControlUI* CContainerUI::FindChildByName(LPCTSTR pstrName) const {
 
 void CContainerUI::SetAttribute(LPCTSTR pstrName, LPCTSTR pstrValue) {
   if (wcscmp(pstrName, L"inset") == 0) {
-    SetInset(CUIValueReader::ReadRect(pstrValue));
+    SetInset(CUIValueParser::ReadRect(pstrValue));
   } else if (wcscmp(pstrName, L"mousechild") == 0) {
-    SetMouseChildEnabled(CUIValueReader::IsTrue(pstrValue));
+    SetMouseChildEnabled(IsTrue(pstrValue));
   } else if (wcscmp(pstrName, L"vscrollbar") == 0) {
-    EnableScrollBar(CUIValueReader::IsTrue(pstrValue), m_pHorizontalScrollBar != nullptr);
+    EnableScrollBar(IsTrue(pstrValue), m_pHorizontalScrollBar != nullptr);
   } else if (wcscmp(pstrName, L"vscrollbarstyle") == 0) {
     EnableScrollBar(true, m_pHorizontalScrollBar != nullptr);
     if (m_pVerticalScrollBar != nullptr) ApplyAttributeList(m_pVerticalScrollBar, pstrValue);
   } else if (wcscmp(pstrName, L"hscrollbar") == 0) {
-    EnableScrollBar(m_pVerticalScrollBar != nullptr, CUIValueReader::IsTrue(pstrValue));
+    EnableScrollBar(m_pVerticalScrollBar != nullptr, IsTrue(pstrValue));
   } else if (wcscmp(pstrName, L"hscrollbarstyle") == 0) {
     EnableScrollBar(m_pVerticalScrollBar != nullptr, true);
     if (m_pHorizontalScrollBar != nullptr) ApplyAttributeList(m_pHorizontalScrollBar, pstrValue);
   } else if (wcscmp(pstrName, L"childpadding") == 0) {
-    SetChildPadding(CUIValueReader::ReadInt(pstrValue));
+    SetChildPadding(CUIValueParser::ReadDecimal(pstrValue, nullptr));
   } else if (wcscmp(pstrName, L"scrollstepsize") == 0) {
-    SetScrollStepSize(CUIValueReader::ReadInt(pstrValue));
+    SetScrollStepSize(CUIValueParser::ReadDecimal(pstrValue, nullptr));
   } else {
     CControlUI::SetAttribute(pstrName, pstrValue);
   }

@@ -39,6 +39,7 @@ class CContainerUI : public CControlUI, public IContainerUI {
   CControlUI* FindControl(FINDCONTROLPROC Proc, LPVOID pData, UINT uFlags) override;
   void HandleEvent(UIEventRecord& event) override;
   void SetAttribute(LPCTSTR pstrName, LPCTSTR pstrValue) override;
+  void Paint(HDC hDC, const RECT& rcPaint) override;
 
   virtual RECT GetInset() const;
   virtual void SetInset(RECT rcInset);
@@ -87,6 +88,8 @@ class CContainerUI : public CControlUI, public IContainerUI {
   void DestroyChild(CControlUI* pControl);
   // Applies the common part of Add and AddAt before the child joins the list.
   void PrepareChild(CControlUI* pControl);
+  // Children under the inner clip; float ones under the outer clip again.
+  void PaintChildren(HDC hDC, const RECT& rcPaint);
 
   CUIPtrArray m_items;  // CControlUI*, owned while auto destroy is on
   RECT m_rcInset;

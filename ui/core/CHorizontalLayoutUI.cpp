@@ -4,15 +4,21 @@
 #include <cwchar>
 
 #include "ui/core/CScrollBarUI.h"
+#include "ui/core/CSkinRenderer.h"
 #include "ui/core/CUIRect.h"
-#include "ui/core/CUIValueReader.h"
+#include "ui/core/CUIValueParser.h"
 #include "ui/core/CWindowManagerUI.h"
 
 namespace SkinUI {
 
 namespace {
 
+// A skin flag is on only when written exactly "true".
+bool IsTrue(LPCTSTR pstrValue) { return wcscmp(pstrValue, L"true") == 0; }
+
 const UINT kStateDragging = 0x40;
+// The drag track: black at alpha 0xAA over everything painted.
+const DWORD kTrackColor = 0xAA000000;
 
 int ClampHeight(const CControlUI* pControl, int cy) {
   if (cy < pControl->GetMinHeight()) cy = pControl->GetMinHeight();
@@ -246,12 +252,17 @@ void CHorizontalLayoutUI::HandleEvent(UIEventRecord& event) {
 
 void CHorizontalLayoutUI::SetAttribute(LPCTSTR pstrName, LPCTSTR pstrValue) {
   if (wcscmp(pstrName, L"sepwidth") == 0) {
-    SetSepWidth(CUIValueReader::ReadInt(pstrValue));
+    SetSepWidth(CUIValueParser::ReadDecimal(pstrValue, nullptr));
   } else if (wcscmp(pstrName, L"sepimm") == 0) {
-    SetSepImmMode(CUIValueReader::IsTrue(pstrValue));
+    SetSepImmMode(IsTrue(pstrValue));
   } else {
     CContainerUI::SetAttribute(pstrName, pstrValue);
   }
+}
+
+void CHorizontalLayoutUI::PaintOverlay(HDC hDC, const RECT& /*rcPaint*/) {
+  if (!IsDragging() || m_bImmMode) return;
+  CSkinRenderer::DrawColor(hDC, GetSeparatorRect(true), kTrackColor);
 }
 
 }  // namespace SkinUI

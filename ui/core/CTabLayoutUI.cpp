@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cwchar>
 
-#include "ui/core/CUIValueReader.h"
+#include "ui/core/CUIValueParser.h"
 #include "ui/core/CWindowManagerUI.h"
 
 namespace SkinUI {
@@ -126,7 +126,7 @@ void CTabLayoutUI::SetPos(RECT rc) {
 }
 
 void CTabLayoutUI::SetAttribute(LPCTSTR pstrName, LPCTSTR pstrValue) {
-  if (wcscmp(pstrName, L"selectedid") == 0) SelectItem(CUIValueReader::ReadInt(pstrValue));
+  if (wcscmp(pstrName, L"selectedid") == 0) SelectItem(CUIValueParser::ReadDecimal(pstrValue, nullptr));
   CContainerUI::SetAttribute(pstrName, pstrValue);
 }
 

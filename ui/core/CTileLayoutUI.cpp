@@ -4,11 +4,17 @@
 #include <cwchar>
 
 #include "ui/core/CScrollBarUI.h"
-#include "ui/core/CUIValueReader.h"
+#include "ui/core/CUIValueParser.h"
 
 namespace SkinUI {
 
 namespace {
+
+SIZE ReadSize(LPCTSTR pstrValue) {
+  int values[2];
+  CUIValueParser::ReadIntegers(pstrValue, values, 2);
+  return SIZE{values[0], values[1]};
+}
 
 // A row is measured against an unbounded height.
 const int kUnboundedHeight = 9999;
@@ -141,9 +147,9 @@ void CTileLayoutUI::SetPos(RECT rc) {
 
 void CTileLayoutUI::SetAttribute(LPCTSTR pstrName, LPCTSTR pstrValue) {
   if (wcscmp(pstrName, L"itemsize") == 0) {
-    SetItemSize(CUIValueReader::ReadSize(pstrValue));
+    SetItemSize(ReadSize(pstrValue));
   } else if (wcscmp(pstrName, L"columns") == 0) {
-    SetColumns(CUIValueReader::ReadInt(pstrValue));
+    SetColumns(CUIValueParser::ReadDecimal(pstrValue, nullptr));
   } else {
     CContainerUI::SetAttribute(pstrName, pstrValue);
   }

@@ -25,6 +25,7 @@ class CVerticalLayoutUI : public CContainerUI {
   void SetPos(RECT rc) override;
   void HandleEvent(UIEventRecord& event) override;
   void SetAttribute(LPCTSTR pstrName, LPCTSTR pstrValue) override;
+  void PaintOverlay(HDC hDC, const RECT& rcPaint) override;
 
  private:
   bool IsDragging() const;

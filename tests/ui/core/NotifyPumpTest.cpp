@@ -2,6 +2,7 @@
 // chain of base maps.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,9 @@ struct DispatchCase {
   bool handled;
   const char* call;  // "" when nothing answers
 };
+
+// Test output names a case by what it checks.
+void PrintTo(const DispatchCase& c, std::ostream* os) { *os << c.what; }
 
 std::string CaseName(const ::testing::TestParamInfo<DispatchCase>& info) { return info.param.what; }
 

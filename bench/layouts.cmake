@@ -1,0 +1,5 @@
+# Skins built into control trees and laid out, and full paints of the tree, per second,
+# beside parsing the same markup alone and filling the same rectangles directly.
+project_benchmark(bench_layouts
+  SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/LayoutBench.cpp
+  LIBS ui_core)
