@@ -189,34 +189,6 @@ void CShadowUI::Create(CWindowManagerUI* pManager) {
   ::SetWindowLongPtrW(hParent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CShadowUI::HostWindowProc));
 }
 
-LRESULT CALLBACK CShadowUI::HostWindowProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-  CShadowUI* pThis = nullptr;
-  {
-    std::lock_guard<std::mutex> lock(GetShadowMapLock());
-    std::map<HWND, CShadowUI*>& map = GetShadowMap();
-    auto it = map.find(hwnd);
-    if (it != map.end()) pThis = it->second;
-    if (pThis != nullptr && uMsg == WM_NCDESTROY) map.erase(it);
-  }
-  if (pThis == nullptr) return ::DefWindowProcW(hwnd, uMsg, wParam, lParam);
-  const WNDPROC pfnSaved = pThis->m_OriParentProc;
-
-  // Following the host's moves, sizes, paints and visibility comes with the window
-  // side of the framework; for now the pop-up only ends with its host.
-  switch (uMsg) {
-    case WM_DESTROY:
-      if (pThis->m_hWnd != nullptr) ::DestroyWindow(pThis->m_hWnd);
-      pThis->m_hWnd = nullptr;
-      break;
-    case WM_NCDESTROY:
-      pThis->m_hHost = nullptr;
-      break;
-    default:
-      break;
-  }
-  return ::CallWindowProcW(pfnSaved, hwnd, uMsg, wParam, lParam);
-}
-
 void CShadowUI::ShowShadow(bool bShow) { m_bIsShowShadow = bShow; }
 
 bool CShadowUI::IsShowShadow() const { return m_bIsShowShadow; }
@@ -295,10 +267,6 @@ bool CShadowUI::CopyShadow(CShadowUI* pShadow) {
   }
   pShadow->ShowShadow(m_bIsShowShadow);
   return true;
-}
-
-void CShadowUI::Update(HWND) {
-  // Drawing and placing the pop-up comes with the window side of the framework.
 }
 
 void CShadowUI::MakeShadow(uint32_t* pShadBits, HWND hParent, RECT* rcParent) {

@@ -77,6 +77,7 @@ class CShadowUI {
   // object that goes away before its host.
   void Detach();
   void RedrawIfShown();
+  POINT PopupOrigin(const RECT& rcHost) const;  // where the pop-up goes for the host's rectangle
 
   CWindowManagerUI* m_pManager;
   HWND m_hWnd;
