@@ -2,6 +2,7 @@
 
 #include <cairo.h>
 
+#include <cwchar>
 #include <map>
 #include <mutex>
 
@@ -90,6 +91,54 @@ void ProbeControl::Paint(HDC hDC, const RECT& rcPaint) {
   lastPaint = rcPaint;
   ++paintCount;
   Fill(hDC, GetPos(), rcPaint, fill);
+}
+
+SkinProbe::SkinProbe(Lines* log, LPCTSTR className, bool clickable)
+    : ProbeControl(log, L""), clickable_(clickable) {
+  this->className = className;
+}
+
+void SkinProbe::SetAttribute(LPCTSTR pstrName, LPCTSTR pstrValue) {
+  const std::wstring name(pstrName);
+  if (name == L"name") {
+    SetName(pstrValue);
+  } else if (name == L"pos") {
+    RECT rc = {0, 0, 0, 0};
+    swscanf(pstrValue, L"%d,%d,%d,%d", &rc.left, &rc.top, &rc.right, &rc.bottom);
+    SetFixedXY(SIZE{rc.left, rc.top});
+    SetFixedWidth(rc.right - rc.left);
+    SetFixedHeight(rc.bottom - rc.top);
+  } else if (name == L"float") {
+    SetFloat(wcscmp(pstrValue, L"true") == 0);
+  } else if (name == L"visible") {
+    SetVisible(wcscmp(pstrValue, L"true") == 0);
+  }
+}
+
+void SkinProbe::HandleEvent(SkinUI::UIEventRecord& event) {
+  if (clickable_ && event.Type == SkinUI::UIEVENT_BUTTONUP && PtInRect(&GetPos(), event.ptMouse) &&
+      GetManager() != nullptr) {
+    GetManager()->SendNotify(this, L"click");
+    return;
+  }
+  ProbeControl::HandleEvent(event);
+}
+
+SkinUI::CControlUI* SkinWindow::CreateControl(LPCTSTR pstrClass) {
+  const std::wstring element(pstrClass);
+  if (element == L"Button") return new SkinProbe(log_, L"ButtonUI", true);
+  if (element == L"Option") return new SkinProbe(log_, L"OptionUI", true);
+  if (element == L"Text") return new SkinProbe(log_, L"TextUI", false);
+  if (element == L"Slider") return new SkinProbe(log_, L"SliderUI", false);
+  if (element == L"Label") return new SkinProbe(log_, L"LabelUI", false);
+  if (element == L"LowerButton") return new SkinProbe(log_, L"buttonui", true);
+  return nullptr;
+}
+
+LRESULT SkinWindow::OnDefaultKey(WPARAM wParam) {
+  const LRESULT lRes = SkinUI::WindowImplBase::OnDefaultKey(wParam);
+  if (log_ != nullptr) log_->push_back("default key " + std::to_string(wParam) + " -> " + std::to_string(lRes));
+  return lRes;
 }
 
 ProbeContainer::ProbeContainer(Lines* log, LPCTSTR name, RECT pos) : uitest::LogContainer(log, name, pos) {}

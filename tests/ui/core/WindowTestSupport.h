@@ -15,6 +15,7 @@
 #include "ui/core/CControlUI.h"
 #include "ui/core/CWindowManagerUI.h"
 #include "ui/core/CWindowWnd.h"
+#include "ui/core/WindowImplBase.h"
 #include "ui/core/IRichEditUI.h"
 
 namespace wintest {
@@ -45,6 +46,18 @@ class ProbeControl : public uitest::LogControl {
   std::function<void(int)> hook;
   RECT lastPaint = RECT{0, 0, 0, 0};
   int paintCount = 0;
+};
+
+// A probe built from a skin: it reads "name", "pos", "float" and "visible" itself,
+// and when clickable sends "click" at a button release over it, as a button does.
+class SkinProbe : public ProbeControl {
+ public:
+  SkinProbe(Lines* log, LPCTSTR className, bool clickable);
+  void SetAttribute(LPCTSTR pstrName, LPCTSTR pstrValue) override;
+  void HandleEvent(SkinUI::UIEventRecord& event) override;
+
+ private:
+  bool clickable_;
 };
 
 // A container of probe controls that logs, fills and paints its children.
@@ -102,6 +115,26 @@ class CallbackListener : public SkinUI::INotifyUI {
 
  private:
   std::function<void(SkinUI::UINotifyRecord&)> call_;
+};
+
+// A framework window built from a skin given as markup. Skin elements "Button",
+// "Option", "Text", "Slider" and "Label" become probes with those class names.
+class SkinWindow : public SkinUI::WindowImplBase {
+ public:
+  SkinWindow(std::wstring skin, Lines* log) : skin_(std::move(skin)), log_(log) {}
+  SkinUI::CWindowManagerUI& Manager() { return m_pm; }
+  SkinUI::CControlUI* CreateControl(LPCTSTR pstrClass) override;
+  int skinBuilt = 0;
+
+ protected:
+  LPCTSTR GetWindowClassName() const override { return L"SkinUITestSkinWindow"; }
+  SkinUI::CUIString GetSkinXmlName() const override { return SkinUI::CUIString(skin_.c_str()); }
+  void OnSkinBuilt() override { ++skinBuilt; }
+  LRESULT OnDefaultKey(WPARAM wParam) override;
+
+ private:
+  std::wstring skin_;
+  Lines* log_;
 };
 
 // A window that logs the reflected messages it receives and answers them.
