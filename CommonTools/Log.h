@@ -71,4 +71,6 @@ class Log {
 };
 
 // The one text log of the process, defined with the other process-wide objects.
-extern Log g_log;
+// GLib (under pango and cairo) exports a function of the same name; the object gets a
+// symbol of its own, or GLib's warnings would call into it.
+extern Log g_log __asm__("patrol_text_log");

@@ -9,9 +9,9 @@ namespace test_support {
 namespace asio = boost::asio;
 using asio::ip::tcp;
 
-FakeHttpServer::FakeHttpServer()
+FakeHttpServer::FakeHttpServer(unsigned short port)
     : work_(asio::make_work_guard(io_)),
-      acceptor_(io_, tcp::endpoint(asio::ip::make_address("127.0.0.1"), 0)) {
+      acceptor_(io_, tcp::endpoint(asio::ip::make_address("127.0.0.1"), port)) {
   port_ = acceptor_.local_endpoint().port();
   accept();
   thread_ = std::thread([this] { run(); });

@@ -1,5 +1,5 @@
 #pragma once
-// An HTTP/1.1 server on 127.0.0.1 and an ephemeral port, run on a thread of its own, that
+// An HTTP/1.1 server on 127.0.0.1 (an ephemeral port unless told one), run on a thread of its own, that
 // tests use in place of the patrol server and the campus services. It answers by route
 // with canned replies or handlers, can be scripted to misbehave, answers
 // "Expect: 100-continue", and records every request as it arrived. Every connection is
@@ -24,7 +24,8 @@ namespace test_support {
 
 class FakeHttpServer {
  public:
-  FakeHttpServer();
+  // Port 0 takes any free port; a fixed one serves a stand-alone program.
+  explicit FakeHttpServer(unsigned short port = 0);
   ~FakeHttpServer();
   FakeHttpServer(const FakeHttpServer&) = delete;
   FakeHttpServer& operator=(const FakeHttpServer&) = delete;

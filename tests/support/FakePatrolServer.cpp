@@ -143,8 +143,9 @@ std::string join_names(const std::vector<std::string>& names) {
 
 }  // namespace
 
-FakePatrolServer::FakePatrolServer()
-    : audit_log_("iID", audit_fields()),
+FakePatrolServer::FakePatrolServer(unsigned short port)
+    : http_(port),
+      audit_log_("iID", audit_fields()),
       checkpoints_("iID", checkpoint_fields()),
       people_("iID", people_fields()),
       readers_("iID", reader_fields()),

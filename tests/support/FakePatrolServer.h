@@ -20,7 +20,7 @@ namespace test_support {
 
 class FakePatrolServer {
  public:
-  FakePatrolServer();
+  explicit FakePatrolServer(unsigned short port = 0);
   FakePatrolServer(const FakePatrolServer&) = delete;
   FakePatrolServer& operator=(const FakePatrolServer&) = delete;
 

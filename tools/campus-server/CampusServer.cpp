@@ -7,16 +7,16 @@
 namespace campus_server {
 
 CampusServer::CampusServer(boost::asio::io_context& io, unsigned short port, const std::string& fixtureFolder)
-    : m_platform(m_patrol.http()),
+    : m_patrol(port),
+      m_platform(m_patrol.http()),
       m_campus(m_patrol.http()),
       m_plans(m_patrol, &m_campus),
-      m_forwarder(io, port, m_patrol.http().port()),
       m_forget(io) {
   SchoolFixture(fixtureFolder).Seed(SchoolServices{m_patrol, m_platform, m_campus, m_plans}, Url());
   ForgetRequestsNow();
 }
 
-std::string CampusServer::Url() const { return "http://127.0.0.1:" + std::to_string(m_forwarder.port()) + "/"; }
+std::string CampusServer::Url() const { return m_patrol.base_url(); }
 
 void CampusServer::ForgetRequestsNow() {
   m_patrol.http().clear_requests();

@@ -10,7 +10,6 @@
 #include "tests/support/FakeCampusService.h"
 #include "tests/support/FakePatrolServer.h"
 #include "tests/support/FakeRoutesAndPlans.h"
-#include "tools/campus-server/PortForwarder.h"
 
 namespace campus_server {
 
@@ -33,7 +32,6 @@ class CampusServer {
   test_support::FakeBasePlatform m_platform;
   test_support::FakeCampusService m_campus;
   test_support::FakeRoutesAndPlans m_plans;
-  PortForwarder m_forwarder;
   boost::asio::steady_timer m_forget;
 };
 
