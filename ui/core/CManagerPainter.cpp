@@ -45,8 +45,8 @@ void CManagerPainter::Layout(CWindowManagerUI& pm) {
     DeleteOffscreen(pm);
   } else {
     CControlUI* pLast = nullptr;
-    while (CControlUI* pControl =
-               pm.m_pRoot->FindControl(&CManagerPainter::FindControlFromUpdate, nullptr, UIFIND_VISIBLE | UIFIND_ME_FIRST)) {
+    while (CControlUI* pControl = pm.m_pRoot->FindControl(&CManagerPainter::FindControlFromUpdate, nullptr,
+                                                          UIFIND_VISIBLE | UIFIND_ME_FIRST)) {
       // A control whose placing does not settle it would hold the window here for good.
       if (pControl == pLast) break;
       pControl->SetPos(pControl->GetPos());

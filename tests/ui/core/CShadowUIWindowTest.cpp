@@ -73,7 +73,9 @@ class ShadowFollowing : public ::testing::Test {
   }
 
   HWND Host() const { return host->GetHWND(); }
-  void Resize(int cx, int cy) { SetWindowPos(Host(), nullptr, 0, 0, cx, cy, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE); }
+  void Resize(int cx, int cy) {
+    SetWindowPos(Host(), nullptr, 0, 0, cx, cy, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+  }
 
   TestDriver driver;
   GuiThread gui;

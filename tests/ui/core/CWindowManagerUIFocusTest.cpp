@@ -227,9 +227,12 @@ TEST_P(AltShortcuts, FocusAndActivateTheControlOrTheOneAfterALabel) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, AltShortcuts,
-    ::testing::Values(ShortcutCase{"a label's shortcut picks the control after it", Key::AltN, "F",
+    ::testing::Values(ShortcutCase{"a label's shortcut picks the control after it",
+                                   Key::AltN,
+                                   "F",
                                    {"A:killfocus", "F:setfocus", "F:activate"}},
-                      ShortcutCase{"a control's own shortcut", Key::AltO, "O", {"A:killfocus", "O:setfocus", "O:activate"}},
+                      ShortcutCase{
+                          "a control's own shortcut", Key::AltO, "O", {"A:killfocus", "O:setfocus", "O:activate"}},
                       ShortcutCase{"a letter nobody has", Key::AltZ, "A", {}}),
     [](const ::testing::TestParamInfo<ShortcutCase>& info) { return "Case" + std::to_string(info.index); });
 

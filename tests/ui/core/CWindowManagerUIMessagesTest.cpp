@@ -151,7 +151,9 @@ struct EventRecorder {
 TEST_F(InputTest, EventsCarryThePointAndButtonFlags) {
   EventRecorder recorder;
   std::vector<SkinUI::UIEventRecord>& events = recorder.events;
-  gui.Call([&] { a->OnEventDelegates.Add(SkinUI::CDelegate<EventRecorder, EventRecorder>(&recorder, &EventRecorder::OnEvent)); });
+  gui.Call([&] {
+    a->OnEventDelegates.Add(SkinUI::CDelegate<EventRecorder, EventRecorder>(&recorder, &EventRecorder::OnEvent));
+  });
   driver.MoveMouse(25, 30);
   driver.Press();
   driver.Release();
@@ -302,19 +304,21 @@ TEST_P(KeySequences, GoToTheFocusedControl) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, KeySequences,
-    ::testing::Values(KeyCase{"a key press", true, [](TestDriver& d, InputTest&) { d.Tap('K'); },
-                              {"A:keydown(75)", "A:char(107)", "A:keyup(75)"}},
-                      KeyCase{"no focused control, no events", false, [](TestDriver& d, InputTest&) { d.Tap('K'); }, {}},
-                      KeyCase{"a key up without its key down", true, [](TestDriver& d, InputTest&) { d.KeyUp('K'); },
-                              {}},
-                      KeyCase{"the key up goes where the key down went",
-                              true,
-                              [](TestDriver& d, InputTest& t) {
-                                d.KeyDown('K');
-                                static_cast<KeySequences&>(t).FocusB();
-                                d.KeyUp('K');
-                              },
-                              {"A:keydown(75)", "A:char(107)", "A:killfocus", "B:setfocus", "A:keyup(75)"}}),
+    ::testing::Values(
+        KeyCase{"a key press",
+                true,
+                [](TestDriver& d, InputTest&) { d.Tap('K'); },
+                {"A:keydown(75)", "A:char(107)", "A:keyup(75)"}},
+        KeyCase{"no focused control, no events", false, [](TestDriver& d, InputTest&) { d.Tap('K'); }, {}},
+        KeyCase{"a key up without its key down", true, [](TestDriver& d, InputTest&) { d.KeyUp('K'); }, {}},
+        KeyCase{"the key up goes where the key down went",
+                true,
+                [](TestDriver& d, InputTest& t) {
+                  d.KeyDown('K');
+                  static_cast<KeySequences&>(t).FocusB();
+                  d.KeyUp('K');
+                },
+                {"A:keydown(75)", "A:char(107)", "A:killfocus", "B:setfocus", "A:keyup(75)"}}),
     [](const ::testing::TestParamInfo<KeyCase>& info) { return "Case" + std::to_string(info.index); });
 
 // --- Size, cursor, size limits ---
