@@ -140,4 +140,12 @@ void EnsureInstance() {
   std::call_once(once, [] { SkinUI::CWindowManagerUI::SetInstance(GetModuleHandleW(nullptr)); });
 }
 
+Lines WithoutWindowInit(const Lines& log) {
+  Lines kept;
+  for (const std::string& line : log) {
+    if (line.find(":windowinit:") == std::string::npos) kept.push_back(line);
+  }
+  return kept;
+}
+
 }  // namespace uitest

@@ -14,6 +14,10 @@ namespace uitest {
 
 typedef std::vector<std::string> Lines;
 
+// The log without the "windowinit" of the host's first paint, which comes whenever the
+// window thread gets to it; tests of other notifications compare what is left.
+Lines WithoutWindowInit(const Lines& log);
+
 // ASCII text of a wide string, for log lines and messages.
 std::string Narrow(LPCTSTR text);
 
