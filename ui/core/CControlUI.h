@@ -5,6 +5,7 @@
 // their children. Everything runs on the thread of the control's window.
 #include "platform/win32.h"
 #include "ui/core/CDelegateList.h"
+#include "ui/core/CImageAttribute.h"
 #include "ui/core/CUIString.h"
 #include "ui/core/UIEventRecord.h"
 #include "ui/core/UIFindFlags.h"
@@ -119,6 +120,32 @@ class CControlUI {
   CUIString GetVirtualWindow() const;
   void SetVirtualWindow(LPCTSTR pstrValue);
   bool StartTimer(UINT nTimerID, UINT uElapse);
+  void SetAttributeList(LPCTSTR pstrList);
+  void SetBkColor(DWORD dwBackColor);
+  void SetBkColor2(DWORD dwBackColor);
+  void SetBkColor3(DWORD dwBackColor);
+  void SetBorderColor(DWORD dwBorderColor);
+  void SetFocusBorderColor(DWORD dwBorderColor);
+  void SetColorHSL(bool bColorHSL);
+  void SetBorderSize(int nSize);
+  void SetBorderSizes(int nLeft, int nTop, int nRight, int nBottom);
+  void SetLeftBorderSize(int nSize);
+  void SetTopBorderSize(int nSize);
+  void SetRightBorderSize(int nSize);
+  void SetBottomBorderSize(int nSize);
+  void SetBorderStyle(int nStyle);
+  void SetBorderRound(int cx, int cy);
+  void SetBkImage(LPCTSTR pStrImage);
+  void SetForeImage(LPCTSTR pStrImage);
+  void SetNormalImage(LPCTSTR pStrImage);
+  void SetHotImage(LPCTSTR pStrImage);
+  void SetPushedImage(LPCTSTR pStrImage);
+  void SetFocusedImage(LPCTSTR pStrImage);
+  void SetDisabledImage(LPCTSTR pStrImage);
+  bool DrawImage(HDC hDC, CImageAttribute& image);
+  bool DrawImageInRect(HDC hDC, CImageAttribute& image, const RECT& rc);
+  bool DrawImageModified(HDC hDC, CImageAttribute& image, LPCTSTR pStrModify);
+  DWORD AdjustColor(DWORD dwColor) const;
 
   // Event sources: called with the control (init, destroy, size), the event record
   // (event; a delegate answering false swallows the event) or the notify record
@@ -130,6 +157,7 @@ class CControlUI {
   CDelegateList OnNotifyDelegates;
 
  protected:
+  friend class CControlUIPaint;
   // Intersects rc with the position of every ancestor; false when it comes out empty.
   bool ClipByAncestors(RECT& rc) const;
 
@@ -172,6 +200,13 @@ class CControlUI {
   SIZE m_cxyBorderRound;
   RECT m_rcPaint;
   RECT m_rcBorderSize;
+  CImageAttribute m_diBk;
+  CImageAttribute m_diFore;
+  CImageAttribute m_diNormal;
+  CImageAttribute m_diHot;
+  CImageAttribute m_diPushed;
+  CImageAttribute m_diFocused;
+  CImageAttribute m_diDisabled;
 };
 
 }  // namespace SkinUI

@@ -52,9 +52,8 @@ bool Contains(const CUIString& sText, LPCTSTR pstrPart) { return sText.Find(pstr
 
 }  // namespace
 
-CMarkupTextLayout::CMarkupTextLayout(HDC hDC, CWindowManagerUI* pManager, RECT& rc, LPCTSTR pstrText,
-                                     DWORD dwTextColor, RECT* prcLinks, CUIString* sLinks, int& nLinkRects,
-                                     UINT uStyle)
+CMarkupTextLayout::CMarkupTextLayout(HDC hDC, CWindowManagerUI* pManager, RECT& rc, LPCTSTR pstrText, DWORD dwTextColor,
+                                     RECT* prcLinks, CUIString* sLinks, int& nLinkRects, UINT uStyle)
     : m_hDC(hDC),
       m_pManager(pManager),
       m_rc(rc),
@@ -477,7 +476,8 @@ void CMarkupTextLayout::PushVariant(bool bBold, bool bUnderline, bool bItalic) {
   const bool bNewUnderline = pFont->bUnderline || bUnderline;
   const bool bNewItalic = pFont->bItalic || bItalic;
   HFONT hFont = m_pManager->FindFont(pFont->sFontName, pFont->iSize, bNewBold, bNewUnderline, bNewItalic);
-  if (hFont == nullptr) hFont = m_pManager->AddFont(pFont->sFontName, pFont->iSize, bNewBold, bNewUnderline, bNewItalic);
+  if (hFont == nullptr)
+    hFont = m_pManager->AddFont(pFont->sFontName, pFont->iSize, bNewBold, bNewUnderline, bNewItalic);
   if (hFont == nullptr) return;
   PushFont(m_pManager->GetFontInfoByHandle(hFont));
 }

@@ -15,8 +15,8 @@ class CWindowManagerUI;
 
 class CMarkupTextLayout {
  public:
-  CMarkupTextLayout(HDC hDC, CWindowManagerUI* pManager, RECT& rc, LPCTSTR pstrText, DWORD dwTextColor,
-                    RECT* prcLinks, CUIString* sLinks, int& nLinkRects, UINT uStyle);
+  CMarkupTextLayout(HDC hDC, CWindowManagerUI* pManager, RECT& rc, LPCTSTR pstrText, DWORD dwTextColor, RECT* prcLinks,
+                    CUIString* sLinks, int& nLinkRects, UINT uStyle);
   CMarkupTextLayout(const CMarkupTextLayout&) = delete;
   CMarkupTextLayout& operator=(const CMarkupTextLayout&) = delete;
 

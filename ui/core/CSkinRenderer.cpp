@@ -21,7 +21,8 @@ struct BlendExports {
   BlendExports() {
     HMODULE module = ::GetModuleHandleW(L"msimg32.dll");
     if (module == nullptr) return;
-    gradientFill = reinterpret_cast<GradientFillProc>(reinterpret_cast<void*>(::GetProcAddress(module, "GradientFill")));
+    gradientFill =
+        reinterpret_cast<GradientFillProc>(reinterpret_cast<void*>(::GetProcAddress(module, "GradientFill")));
     alphaBlend = reinterpret_cast<AlphaBlendProc>(reinterpret_cast<void*>(::GetProcAddress(module, "AlphaBlend")));
   }
 };
@@ -217,8 +218,7 @@ void CSkinRenderer::DrawColor(HDC hDC, const RECT& rc, DWORD dwColor) {
                          static_cast<INT>(rc.right - rc.left), static_cast<INT>(rc.bottom - rc.top));
 }
 
-void CSkinRenderer::DrawGradient(HDC hDC, const RECT& rc, DWORD dwFirst, DWORD dwSecond, bool bVertical,
-                                 int nSteps) {
+void CSkinRenderer::DrawGradient(HDC hDC, const RECT& rc, DWORD dwFirst, DWORD dwSecond, bool bVertical, int nSteps) {
   const int nAlpha = (static_cast<int>(dwFirst >> 24) + static_cast<int>(dwSecond >> 24)) / 2;
   if (nAlpha == 0) return;
   if (nAlpha == 255) {

@@ -45,8 +45,8 @@ class CSkinRenderer {
   // Draws part rcBmpPart of a premultiplied bitmap into rc, its borders rcCorners kept
   // unstretched; only pieces that meet rcPaint are drawn.
   static void DrawBitmap(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RECT& rcPaint, const RECT& rcBmpPart,
-                         const RECT& rcCorners, bool bAlpha, BYTE uFade = 255, bool bHole = false,
-                         bool bTiledX = false, bool bTiledY = false);
+                         const RECT& rcCorners, bool bAlpha, BYTE uFade = 255, bool bHole = false, bool bTiledX = false,
+                         bool bTiledY = false);
   // Draws a loaded image description relative to the item; false when there is
   // nothing to draw with.
   static bool DrawImage(HDC hDC, CWindowManagerUI* pManager, const RECT& rcItem, const RECT& rcPaint,

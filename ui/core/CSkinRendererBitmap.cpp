@@ -19,7 +19,10 @@ bool IsAllZero(const RECT& rc) { return rc.left == 0 && rc.top == 0 && rc.right 
 class PieceCopier {
  public:
   PieceCopier(HDC hDC, HDC hSourceDC, const RECT& rcPaint, bool bBlend, BYTE uFade)
-      : m_hDC(hDC), m_hSourceDC(hSourceDC), m_rcPaint(rcPaint), m_bBlend(bBlend),
+      : m_hDC(hDC),
+        m_hSourceDC(hSourceDC),
+        m_rcPaint(rcPaint),
+        m_bBlend(bBlend),
         m_bf{AC_SRC_OVER, 0, uFade, AC_SRC_ALPHA} {}
 
   // A piece that meets the paint rectangle, stretched from its source.
@@ -127,8 +130,8 @@ void DrawBorders(const PieceCopier& copier, const RECT& D, const RECT& S, const 
                    K.bottom);
   }
   if (K.right > 0 && K.bottom > 0) {
-    copier.Stretch(D.right - K.right, D.bottom - K.bottom, K.right, K.bottom, S.right - K.right,
-                   S.bottom - K.bottom, K.right, K.bottom);
+    copier.Stretch(D.right - K.right, D.bottom - K.bottom, K.right, K.bottom, S.right - K.right, S.bottom - K.bottom,
+                   K.right, K.bottom);
   }
 }
 
@@ -152,9 +155,8 @@ HBITMAP CSkinRenderer::Create32BitDIB(HDC hDC, int cx, int cy, LPBYTE* pBits) {
   return hBitmap;
 }
 
-void CSkinRenderer::DrawBitmap(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RECT& rcPaint,
-                               const RECT& rcBmpPart, const RECT& rcCorners, bool bAlpha, BYTE uFade, bool bHole,
-                               bool bTiledX, bool bTiledY) {
+void CSkinRenderer::DrawBitmap(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RECT& rcPaint, const RECT& rcBmpPart,
+                               const RECT& rcCorners, bool bAlpha, BYTE uFade, bool bHole, bool bTiledX, bool bTiledY) {
   if (hBitmap == nullptr) return;
   HDC hCloneDC = ::CreateCompatibleDC(hDC);
   HGDIOBJ hOldBitmap = ::SelectObject(hCloneDC, hBitmap);

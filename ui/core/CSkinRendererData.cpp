@@ -19,8 +19,8 @@ std::unique_ptr<BYTE[]> NewBuffer(DWORD dwSize) { return std::unique_ptr<BYTE[]>
 std::unique_ptr<BYTE[]> CSkinRenderer::LoadFileData(LPCTSTR pstrPath, DWORD& dwSize) {
   dwSize = 0;
   if (pstrPath == nullptr || *pstrPath == L'\0') return nullptr;
-  HANDLE hFile = ::CreateFileW(pstrPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE hFile =
+      ::CreateFileW(pstrPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (hFile == INVALID_HANDLE_VALUE) return nullptr;
   const DWORD dwFileSize = ::GetFileSize(hFile, nullptr);
   std::unique_ptr<BYTE[]> pData;

@@ -51,8 +51,8 @@ void DrawGdiplusText(HDC hDC, CWindowManagerUI* pManager, RECT& rc, LPCTSTR pstr
 
 }  // namespace
 
-void CSkinRenderer::DrawPlainText(HDC hDC, CWindowManagerUI* pManager, RECT& rc, LPCTSTR pstrText,
-                                  DWORD dwTextColor, int iFont, UINT uStyle) {
+void CSkinRenderer::DrawPlainText(HDC hDC, CWindowManagerUI* pManager, RECT& rc, LPCTSTR pstrText, DWORD dwTextColor,
+                                  int iFont, UINT uStyle) {
   if (pstrText == nullptr || pManager == nullptr) return;
   if (pManager->IsLayered() || pManager->IsUseGdiplusText()) {
     DrawGdiplusText(hDC, pManager, rc, pstrText, dwTextColor, iFont, uStyle);
@@ -65,9 +65,8 @@ void CSkinRenderer::DrawPlainText(HDC hDC, CWindowManagerUI* pManager, RECT& rc,
   ::SelectObject(hDC, hOldFont);
 }
 
-void CSkinRenderer::DrawMarkupText(HDC hDC, CWindowManagerUI* pManager, RECT& rc, LPCTSTR pstrText,
-                                   DWORD dwTextColor, RECT* prcLinks, CUIString* sLinks, int& nLinkRects,
-                                   UINT uStyle) {
+void CSkinRenderer::DrawMarkupText(HDC hDC, CWindowManagerUI* pManager, RECT& rc, LPCTSTR pstrText, DWORD dwTextColor,
+                                   RECT* prcLinks, CUIString* sLinks, int& nLinkRects, UINT uStyle) {
   CMarkupTextLayout layout(hDC, pManager, rc, pstrText, dwTextColor, prcLinks, sLinks, nLinkRects, uStyle);
   layout.Run();
 }

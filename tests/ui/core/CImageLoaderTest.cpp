@@ -54,7 +54,7 @@ struct PixelCase {
   const char* name;
   DWORD straight;  // AARRGGBB as written to the PNG
   DWORD mask;
-  DWORD stored;    // the premultiplied pixel in the DIB
+  DWORD stored;  // the premultiplied pixel in the DIB
   bool alpha;
 };
 
@@ -75,14 +75,13 @@ TEST_P(ImageLoaderPixels, PremultipliesAndAppliesTheMask) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ImageLoaderPixels,
-    ::testing::Values(
-        PixelCase{"OpaqueIsCopiedWithoutTheAlphaFlag", 0xFF336699, 0, 0xFF336699, false},
-        PixelCase{"TranslucentIsPremultipliedAndFlagged", 0x80C86432, 0, 0x80643219, true},
-        PixelCase{"TransparentBecomesZero", 0x00FFFFFF, 0, 0x00000000, true},
-        PixelCase{"AMaskWithAlphaHidesOpaqueMagenta", 0xFFFF00FF, 0xFFFF00FF, 0x00000000, true},
-        PixelCase{"AMaskWithoutAlphaLeavesOpaqueMagenta", 0xFFFF00FF, 0x00FF00FF, 0xFFFF00FF, false},
-        PixelCase{"TheMaskComparesThePremultipliedPixel", 0x80C86432, 0x80643219, 0x00000000, true},
-        PixelCase{"TheMaskIgnoresTheStraightPixel", 0x80C86432, 0x80C86432, 0x80643219, true}),
+    ::testing::Values(PixelCase{"OpaqueIsCopiedWithoutTheAlphaFlag", 0xFF336699, 0, 0xFF336699, false},
+                      PixelCase{"TranslucentIsPremultipliedAndFlagged", 0x80C86432, 0, 0x80643219, true},
+                      PixelCase{"TransparentBecomesZero", 0x00FFFFFF, 0, 0x00000000, true},
+                      PixelCase{"AMaskWithAlphaHidesOpaqueMagenta", 0xFFFF00FF, 0xFFFF00FF, 0x00000000, true},
+                      PixelCase{"AMaskWithoutAlphaLeavesOpaqueMagenta", 0xFFFF00FF, 0x00FF00FF, 0xFFFF00FF, false},
+                      PixelCase{"TheMaskComparesThePremultipliedPixel", 0x80C86432, 0x80643219, 0x00000000, true},
+                      PixelCase{"TheMaskIgnoresTheStraightPixel", 0x80C86432, 0x80C86432, 0x80643219, true}),
     [](const ::testing::TestParamInfo<PixelCase>& info) { return info.param.name; });
 
 TEST_F(ImageLoader, FindsPicturesInTheSkinFolderThenByTheirOwnPath) {

@@ -31,9 +31,8 @@ constexpr DWORD kSecondMarker = 0xFFE0E0E0;
 DWORD Zone(int x, int y) {
   const int col = x < 5 ? 0 : (x < 25 ? 1 : 2);
   const int row = y < 5 ? 0 : (y < 25 ? 1 : 2);
-  static const DWORD kZones[3][3] = {{kTopLeft, kTop, kTopRight},
-                                     {kLeft, kMiddle, kRight},
-                                     {kBottomLeft, kBottom, kBottomRight}};
+  static const DWORD kZones[3][3] = {
+      {kTopLeft, kTop, kTopRight}, {kLeft, kMiddle, kRight}, {kBottomLeft, kBottom, kBottomRight}};
   return kZones[row][col];
 }
 
@@ -68,9 +67,9 @@ TEST_P(NineGridPieces, EveryPieceLandsInItsPlace) {
     DWORD colour;
   };
   const Expect pieces[] = {
-      {{10, 10, 15, 15}, kTopLeft},     {{15, 10, 105, 15}, kTop},      {{105, 10, 110, 15}, kTopRight},
-      {{10, 15, 15, 65}, kLeft},        {{15, 15, 105, 65}, kMiddle},   {{105, 15, 110, 65}, kRight},
-      {{10, 65, 15, 70}, kBottomLeft},  {{15, 65, 105, 70}, kBottom},   {{105, 65, 110, 70}, kBottomRight},
+      {{10, 10, 15, 15}, kTopLeft},    {{15, 10, 105, 15}, kTop},    {{105, 10, 110, 15}, kTopRight},
+      {{10, 15, 15, 65}, kLeft},       {{15, 15, 105, 65}, kMiddle}, {{105, 15, 110, 65}, kRight},
+      {{10, 65, 15, 70}, kBottomLeft}, {{15, 65, 105, 70}, kBottom}, {{105, 65, 110, 70}, kBottomRight},
   };
   for (const Expect& piece : pieces) {
     const int size = (piece.area.right - piece.area.left) * (piece.area.bottom - piece.area.top);
@@ -88,8 +87,8 @@ TEST(NineGrid, AHoleLeavesOnlyTheFrame) {
   Bitmap source(30, 30, Zone);
   Canvas canvas(60, 60);
   const RECT dest = {0, 0, 60, 60};
-  CSkinRenderer::DrawBitmap(canvas.DC(), source.Handle(), dest, dest, RECT{0, 0, 30, 30}, RECT{5, 5, 5, 5}, false,
-                            255, true);
+  CSkinRenderer::DrawBitmap(canvas.DC(), source.Handle(), dest, dest, RECT{0, 0, 30, 30}, RECT{5, 5, 5, 5}, false, 255,
+                            true);
   EXPECT_EQ(canvas.Count(RECT{5, 5, 55, 55}, kWhite), 50 * 50) << "the middle is not drawn";
   EXPECT_EQ(canvas.Count(RECT{5, 0, 55, 5}, kTop), 50 * 5);
   EXPECT_EQ(canvas.Count(RECT{0, 5, 5, 55}, kLeft), 50 * 5);
@@ -123,8 +122,8 @@ TEST(NineGrid, HorizontalTilesRepeatTheMiddleAndCutTheLastOne) {
   // each as high as the middle (the source's 10 rows stretched to 20).
   Bitmap source(30, 10, ColumnPattern);
   Canvas canvas(110, 25);
-  CSkinRenderer::DrawBitmap(canvas.DC(), source.Handle(), RECT{0, 0, 100, 20}, RECT{0, 0, 110, 25},
-                            RECT{0, 0, 30, 10}, RECT{0, 0, 0, 0}, false, 255, false, true, false);
+  CSkinRenderer::DrawBitmap(canvas.DC(), source.Handle(), RECT{0, 0, 100, 20}, RECT{0, 0, 110, 25}, RECT{0, 0, 30, 10},
+                            RECT{0, 0, 0, 0}, false, 255, false, true, false);
   ExpectTiles(canvas, RECT{0, 0, 100, 20}, 30, 10, true, false, ColumnPattern);
   EXPECT_EQ(canvas.Pixel(95, 10), kSecondMarker) << "the last tile is cut, not squeezed";
   EXPECT_TRUE(canvas.OnlyInside(RECT{0, 0, 100, 20}, kWhite));
@@ -133,8 +132,8 @@ TEST(NineGrid, HorizontalTilesRepeatTheMiddleAndCutTheLastOne) {
 TEST(NineGrid, VerticalTilesRepeatTheMiddleAndCutTheLastOne) {
   Bitmap source(10, 30, RowPattern);
   Canvas canvas(25, 110);
-  CSkinRenderer::DrawBitmap(canvas.DC(), source.Handle(), RECT{0, 0, 20, 100}, RECT{0, 0, 25, 110},
-                            RECT{0, 0, 10, 30}, RECT{0, 0, 0, 0}, true, 255, false, false, true);
+  CSkinRenderer::DrawBitmap(canvas.DC(), source.Handle(), RECT{0, 0, 20, 100}, RECT{0, 0, 25, 110}, RECT{0, 0, 10, 30},
+                            RECT{0, 0, 0, 0}, true, 255, false, false, true);
   ExpectTiles(canvas, RECT{0, 0, 20, 100}, 10, 30, false, true, RowPattern);
   EXPECT_EQ(canvas.Pixel(10, 95), kSecondMarker);
   EXPECT_TRUE(canvas.OnlyInside(RECT{0, 0, 20, 100}, kWhite));
@@ -196,8 +195,8 @@ INSTANTIATE_TEST_SUITE_P(Modes, NineGridOneToOne,
 TEST(NineGrid, OnlyPiecesMeetingThePaintRectangleAreDrawnButThoseWhole) {
   Bitmap source(30, 30, Zone);
   Canvas canvas(60, 60);
-  CSkinRenderer::DrawBitmap(canvas.DC(), source.Handle(), RECT{0, 0, 60, 60}, RECT{0, 0, 3, 3},
-                            RECT{0, 0, 30, 30}, RECT{5, 5, 5, 5}, false);
+  CSkinRenderer::DrawBitmap(canvas.DC(), source.Handle(), RECT{0, 0, 60, 60}, RECT{0, 0, 3, 3}, RECT{0, 0, 30, 30},
+                            RECT{5, 5, 5, 5}, false);
   EXPECT_EQ(canvas.Count(RECT{0, 0, 5, 5}, kTopLeft), 25) << "the device context's clip cuts, not the paint rectangle";
   EXPECT_TRUE(canvas.OnlyInside(RECT{0, 0, 5, 5}, kWhite));
 }
@@ -207,8 +206,8 @@ TEST(NineGrid, APictureSmallerThanItsCornersDrawsNoMirroredMiddle) {
   Bitmap source(8, 8, [](int x, int) { return x < 3 ? kLeft : (x < 5 ? kMiddle : kRight); });
   for (bool alpha : {false, true}) {
     Canvas canvas(40, 10);
-    CSkinRenderer::DrawBitmap(canvas.DC(), source.Handle(), RECT{0, 0, 40, 10}, RECT{0, 0, 40, 10},
-                              RECT{0, 0, 8, 8}, RECT{5, 0, 5, 0}, alpha);
+    CSkinRenderer::DrawBitmap(canvas.DC(), source.Handle(), RECT{0, 0, 40, 10}, RECT{0, 0, 40, 10}, RECT{0, 0, 8, 8},
+                              RECT{5, 0, 5, 0}, alpha);
     EXPECT_EQ(canvas.Count(RECT{5, 0, 35, 10}, kWhite), 30 * 10) << "alpha " << alpha;
     EXPECT_EQ(canvas.Count(RECT{0, 0, 3, 10}, kLeft), 30) << "alpha " << alpha;
     EXPECT_EQ(canvas.Count(RECT{37, 0, 40, 10}, kRight), 30) << "alpha " << alpha;
@@ -236,8 +235,8 @@ TEST(SkinRendererBitmap, DibSectionsAreTopDownAndThirtyTwoBits) {
   EXPECT_EQ(info.bmBitsPixel, 32);
   EXPECT_EQ(info.bmWidth, 3);
   Canvas canvas(3, 2);
-  CSkinRenderer::DrawBitmap(canvas.DC(), bitmap, RECT{0, 0, 3, 2}, RECT{0, 0, 3, 2}, RECT{0, 0, 3, 2},
-                            RECT{0, 0, 0, 0}, false);
+  CSkinRenderer::DrawBitmap(canvas.DC(), bitmap, RECT{0, 0, 3, 2}, RECT{0, 0, 3, 2}, RECT{0, 0, 3, 2}, RECT{0, 0, 0, 0},
+                            false);
   EXPECT_EQ(canvas.Pixel(0, 0), 0xFF0000FFu) << "the first row is the top";
   DeleteObject(bitmap);
   EXPECT_EQ(CSkinRenderer::Create32BitDIB(nullptr, 0, 5, &bits), nullptr);

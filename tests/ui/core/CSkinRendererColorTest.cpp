@@ -95,21 +95,19 @@ class SkinRendererAdjust : public ::testing::TestWithParam<AdjustCase> {};
 
 TEST_P(SkinRendererAdjust, ShiftsHueScalesSaturationAndLightness) {
   const AdjustCase& c = GetParam();
-  EXPECT_EQ(CSkinRenderer::AdjustColor(c.colour, c.h, c.s, c.l), c.expected) << std::hex
-                                                                            << CSkinRenderer::AdjustColor(
-                                                                                   c.colour, c.h, c.s, c.l);
+  EXPECT_EQ(CSkinRenderer::AdjustColor(c.colour, c.h, c.s, c.l), c.expected)
+      << std::hex << CSkinRenderer::AdjustColor(c.colour, c.h, c.s, c.l);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SkinRendererAdjust,
-    ::testing::Values(
-        // The hue is measured with the low byte as red, so on AARRGGBB values the
-        // blue byte turns into the green one.
-        AdjustCase{"HueForwardByAThird", 0xFF0000FF, 300, 100, 100, 0xFF00FF00},
-        AdjustCase{"HueBackwardWrapsBelowZero", 0xFF0000FF, 60, 100, 100, 0xFFFF0000},
-        AdjustCase{"HalfLightnessDarkens", 0x80FFFFFF, 180, 100, 50, 0x80808080},
-        AdjustCase{"NoLightnessIsBlack", 0xFF3366CC, 180, 100, 0, 0xFF000000}),
-    [](const ::testing::TestParamInfo<AdjustCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Cases, SkinRendererAdjust,
+                         ::testing::Values(
+                             // The hue is measured with the low byte as red, so on AARRGGBB values the
+                             // blue byte turns into the green one.
+                             AdjustCase{"HueForwardByAThird", 0xFF0000FF, 300, 100, 100, 0xFF00FF00},
+                             AdjustCase{"HueBackwardWrapsBelowZero", 0xFF0000FF, 60, 100, 100, 0xFFFF0000},
+                             AdjustCase{"HalfLightnessDarkens", 0x80FFFFFF, 180, 100, 50, 0x80808080},
+                             AdjustCase{"NoLightnessIsBlack", 0xFF3366CC, 180, 100, 0, 0xFF000000}),
+                         [](const ::testing::TestParamInfo<AdjustCase>& info) { return info.param.name; });
 
 // --- Fills and gradients ---
 

@@ -117,8 +117,8 @@ class TextTest : public ::testing::Test {
 
 TEST_F(TextTest, ASingleLineMeasuresToTheSumOfItsExtents) {
   const RECT rc = Measure(L"abc <b>def</b> ghi", DT_SINGLELINE);
-  const int width = Extent(L"abc", normal_) + Extent(L" ", normal_) + Extent(L"def", Bold()) +
-                    Extent(L" ", normal_) + Extent(L"ghi", normal_);
+  const int width = Extent(L"abc", normal_) + Extent(L" ", normal_) + Extent(L"def", Bold()) + Extent(L" ", normal_) +
+                    Extent(L"ghi", normal_);
   EXPECT_EQ(rc.left, 10);
   EXPECT_EQ(rc.right - rc.left, width);
   EXPECT_EQ(rc.top, 5);
@@ -145,7 +145,9 @@ TEST_F(TextTest, WordsBreakAfterEveryCharacterThatIsNoLetter) {
     const wchar_t* text;
     const wchar_t* firstLine;
     const wchar_t* secondLine;
-  } cases[] = {{L"aaaa bbbb", L"aaaa ", L"bbbb"}, {L"aaaa,bbbb", L"aaaa,", L"bbbb"}, {L"aa12bbbb", L"aa12", L"bbbb"},
+  } cases[] = {{L"aaaa bbbb", L"aaaa ", L"bbbb"},
+               {L"aaaa,bbbb", L"aaaa,", L"bbbb"},
+               {L"aa12bbbb", L"aa12", L"bbbb"},
                {L"中文字符中文字符", L"中文字符中文字", L"符"}};
   for (const Case& c : cases) {
     const int width = Extent(std::wstring(c.text).substr(0, 7), normal_);  // room for seven characters
@@ -324,8 +326,8 @@ TEST_F(TextTest, ALinkThatWrapsYieldsARectangleForEachLine) {
   CUIString names[4];
   int count = 4;
   Canvas canvas(kWidth, kHeight);
-  CSkinRenderer::DrawMarkupText(canvas.DC(), &manager_, rc, L"see <a home>the home page</a> now", kBlack, rects,
-                                names, count, DT_WORDBREAK);
+  CSkinRenderer::DrawMarkupText(canvas.DC(), &manager_, rc, L"see <a home>the home page</a> now", kBlack, rects, names,
+                                count, DT_WORDBREAK);
   ASSERT_EQ(count, 2);
   EXPECT_EQ(names[0], L"home");
   EXPECT_EQ(names[1], L"home");
@@ -357,8 +359,7 @@ TEST_F(TextTest, TheLinkUnderTheMouseTakesTheHoverColour) {
   int count = 2;
   RECT rc = {0, 0, kWidth, kHeight};
   Canvas canvas(kWidth, kHeight);
-  CSkinRenderer::DrawMarkupText(canvas.DC(), &manager_, rc, L"<a x>go</a> <a y>on</a>", kBlack, rects, names,
-                                count, 0);
+  CSkinRenderer::DrawMarkupText(canvas.DC(), &manager_, rc, L"<a x>go</a> <a y>on</a>", kBlack, rects, names, count, 0);
   ASSERT_EQ(count, 2);
   HFONT underlined = manager_.FindFont(L"Tahoma", 12, false, true, false);
   const int go = Extent(L"go", underlined);
@@ -376,11 +377,10 @@ TEST_F(TextTest, TheLinkUnderTheMouseTakesTheHoverColour) {
   Canvas hovered(kWidth, kHeight);
   count = 2;
   rc = RECT{0, 0, kWidth, kHeight};
-  CSkinRenderer::DrawMarkupText(hovered.DC(), &manager_, rc, L"<a x>go</a> <a y>on</a>", kBlack, rects, names,
-                                count, 0);
+  CSkinRenderer::DrawMarkupText(hovered.DC(), &manager_, rc, L"<a x>go</a> <a y>on</a>", kBlack, rects, names, count,
+                                0);
   Canvas hoverReference(kWidth, kHeight);
-  DrawRuns(hoverReference,
-           {{0, 0, L"go", underlined, 0xFF0000FF}, {go + blank, 0, L"on", underlined, 0xFFFF0000}});
+  DrawRuns(hoverReference, {{0, 0, L"go", underlined, 0xFF0000FF}, {go + blank, 0, L"on", underlined, 0xFFFF0000}});
   EXPECT_EQ(Differences(hovered, hoverReference), 0);
 }
 
@@ -416,8 +416,7 @@ INSTANTIATE_TEST_SUITE_P(Paths, PlainText,
 
 TEST_F(TextTest, PlainTextPrintsAmpersandsAndMeasuresThroughGdi) {
   RECT rc = {5, 5, 305, 85};
-  CSkinRenderer::DrawPlainText(manager_.GetPaintDC(), &manager_, rc, L"a&b", kBlack, -1,
-                               DT_SINGLELINE | DT_CALCRECT);
+  CSkinRenderer::DrawPlainText(manager_.GetPaintDC(), &manager_, rc, L"a&b", kBlack, -1, DT_SINGLELINE | DT_CALCRECT);
   EXPECT_EQ(rc.right - rc.left, Extent(L"a&b", normal_)) << "no prefix: the ampersand is a character";
   EXPECT_EQ(rc.bottom - rc.top, metrics_.tmHeight);
   RECT measured = {5, 5, 305, 85};
