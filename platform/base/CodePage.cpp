@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <cwchar>
@@ -78,44 +79,99 @@ size_t UnitLength(Encoding encoding, const unsigned char* p, size_t left) {
   return length;
 }
 
+// The most output bytes one input byte can give on a route. An output buffer this large
+// lets iconv take a whole clean run in one call: with a smaller one, glibc converts
+// through its intermediate form again on every call that fills the buffer.
+size_t MaxGrowth(Encoding from, Encoding to) {
+  if (to == Encoding::Wide) return sizeof(wchar_t);  // a narrow byte is at most a character
+  if (from == Encoding::Gbk) return 3;                // 0x80 alone is the euro sign, 3 bytes
+  return 1;
+}
+
+// Output written by iconv straight into the string that is returned, so that a large
+// reply is neither copied nor converted twice. The string grows between calls, never
+// during one.
+template <typename Text>
+class OutputBuffer {
+ public:
+  using Unit = typename Text::value_type;
+
+  // Room for at least `bytes` more.
+  void Reserve(size_t bytes) {
+    if (Room() >= bytes) return;
+    const size_t units = (used_ + std::max(bytes, Capacity()) + sizeof(Unit) - 1) / sizeof(Unit);
+    text_.resize(units);
+  }
+  char* End() { return Bytes() + used_; }
+  size_t Room() const { return Capacity() - used_; }
+  void MoveEndTo(const char* end) { used_ = end - Bytes(); }
+  void Append(const std::string& bytes) {
+    Reserve(bytes.size());
+    std::memcpy(End(), bytes.data(), bytes.size());
+    used_ += bytes.size();
+  }
+  // Whole units only: a wide result never ends in part of a character.
+  Text Take() {
+    text_.resize(used_ / sizeof(Unit));
+    return std::move(text_);
+  }
+
+ private:
+  char* Bytes() { return reinterpret_cast<char*>(&text_[0]); }
+  size_t Capacity() const { return text_.size() * sizeof(Unit); }
+
+  Text text_;
+  size_t used_ = 0;  // bytes
+};
+
+template <typename Text>
 struct Outcome {
-  std::string bytes;   // the output in the target encoding
+  Text text;  // the output in the target encoding
   bool complete = true;
   bool opened = true;  // false when the conversion is not available at all
 };
 
-Outcome Convert(Encoding from, Encoding to, const char* input, size_t length, Policy policy,
-                const std::string& replacement) {
-  Outcome outcome;
+// Each run of convertible input goes through iconv in one call; only where iconv refuses
+// a character does the policy act, on that one character, before the next run.
+template <typename Text>
+Outcome<Text> Convert(Encoding from, Encoding to, const void* input, size_t length,
+                      Policy policy, const std::string& replacement) {
+  Outcome<Text> outcome;
   iconv_t cd = t_descriptors.Get(from, to);
   if (cd == reinterpret_cast<iconv_t>(-1)) {
     outcome.opened = false;
     outcome.complete = false;
     return outcome;
   }
-  char* in = const_cast<char*>(input);
+  const size_t growth = MaxGrowth(from, to);
+  char* in = const_cast<char*>(static_cast<const char*>(input));
   size_t inLeft = length;
-  char buffer[1024];
+  OutputBuffer<Text> output;
+  output.Reserve(inLeft * growth);
   while (inLeft > 0) {
-    char* out = buffer;
-    size_t outLeft = sizeof(buffer);
+    char* out = output.End();
+    size_t outLeft = output.Room();
     const size_t rc = iconv(cd, &in, &inLeft, &out, &outLeft);
     const int error = errno;
-    outcome.bytes.append(buffer, out - buffer);
-    if (rc != static_cast<size_t>(-1) || error == E2BIG) continue;
+    output.MoveEndTo(out);
+    if (rc != static_cast<size_t>(-1)) break;
+    if (error == E2BIG) {
+      // Only a route that grows more than MaxGrowth says gets here; the room doubles.
+      output.Reserve(2 * output.Room() + 16);
+      continue;
+    }
     // EILSEQ or EINVAL: the character at `in` cannot be converted.
     outcome.complete = false;
-    if (policy == Policy::Fail) {
-      outcome.bytes.clear();
-      return outcome;
-    }
-    if (policy == Policy::Stop) return outcome;
-    if (policy == Policy::DefaultChar) outcome.bytes += replacement;
+    if (policy == Policy::Fail) return outcome;
+    if (policy == Policy::Stop) break;
+    if (policy == Policy::DefaultChar) output.Append(replacement);
     const size_t unit = UnitLength(from, reinterpret_cast<unsigned char*>(in), inLeft);
     in += unit;
     inLeft -= unit;
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    output.Reserve(inLeft * growth);
   }
+  outcome.text = output.Take();
   return outcome;
 }
 
@@ -123,60 +179,59 @@ std::string WideBytes(const wchar_t* text, size_t count) {
   return std::string(reinterpret_cast<const char*>(text), count * sizeof(wchar_t));
 }
 
-std::wstring BytesToWide(const std::string& bytes) {
-  return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()),
-                      bytes.size() / sizeof(wchar_t));
-}
-
 const std::string& WideQuestionMark() {
   static const std::string mark = WideBytes(L"?", 1);
   return mark;
 }
 
-void Report(const Outcome& outcome, bool* complete) {
+template <typename Text>
+Text Finish(Outcome<Text>& outcome, bool* complete) {
   if (complete) *complete = outcome.complete;
+  return std::move(outcome.text);
+}
+
+std::wstring ToWide(Encoding from, const std::string& text, Policy policy, bool* complete) {
+  auto outcome = Convert<std::wstring>(from, Encoding::Wide, text.data(), text.size(), policy,
+                                       WideQuestionMark());
+  return Finish(outcome, complete);
+}
+
+std::string FromWide(Encoding to, const std::wstring& text, Policy policy, bool* complete) {
+  auto outcome = Convert<std::string>(Encoding::Wide, to, text.data(),
+                                      text.size() * sizeof(wchar_t), policy, "?");
+  return Finish(outcome, complete);
+}
+
+std::string Narrow(Encoding from, Encoding to, const std::string& text, Policy policy,
+                   bool* complete) {
+  auto outcome = Convert<std::string>(from, to, text.data(), text.size(), policy, "?");
+  return Finish(outcome, complete);
 }
 
 }  // namespace
 
 std::wstring GbkToWide(const std::string& text, Policy policy, bool* complete) {
-  Outcome outcome = Convert(Encoding::Gbk, Encoding::Wide, text.data(), text.size(), policy,
-                            WideQuestionMark());
-  Report(outcome, complete);
-  return BytesToWide(outcome.bytes);
+  return ToWide(Encoding::Gbk, text, policy, complete);
 }
 
 std::string WideToGbk(const std::wstring& text, Policy policy, bool* complete) {
-  const std::string input = WideBytes(text.data(), text.size());
-  Outcome outcome = Convert(Encoding::Wide, Encoding::Gbk, input.data(), input.size(), policy, "?");
-  Report(outcome, complete);
-  return outcome.bytes;
+  return FromWide(Encoding::Gbk, text, policy, complete);
 }
 
 std::wstring Utf8ToWide(const std::string& text, Policy policy, bool* complete) {
-  Outcome outcome = Convert(Encoding::Utf8, Encoding::Wide, text.data(), text.size(), policy,
-                            WideQuestionMark());
-  Report(outcome, complete);
-  return BytesToWide(outcome.bytes);
+  return ToWide(Encoding::Utf8, text, policy, complete);
 }
 
 std::string WideToUtf8(const std::wstring& text, Policy policy, bool* complete) {
-  const std::string input = WideBytes(text.data(), text.size());
-  Outcome outcome = Convert(Encoding::Wide, Encoding::Utf8, input.data(), input.size(), policy, "?");
-  Report(outcome, complete);
-  return outcome.bytes;
+  return FromWide(Encoding::Utf8, text, policy, complete);
 }
 
 std::string GbkToUtf8(const std::string& text, Policy policy, bool* complete) {
-  Outcome outcome = Convert(Encoding::Gbk, Encoding::Utf8, text.data(), text.size(), policy, "?");
-  Report(outcome, complete);
-  return outcome.bytes;
+  return Narrow(Encoding::Gbk, Encoding::Utf8, text, policy, complete);
 }
 
 std::string Utf8ToGbk(const std::string& text, Policy policy, bool* complete) {
-  Outcome outcome = Convert(Encoding::Utf8, Encoding::Gbk, text.data(), text.size(), policy, "?");
-  Report(outcome, complete);
-  return outcome.bytes;
+  return Narrow(Encoding::Utf8, Encoding::Gbk, text, policy, complete);
 }
 
 namespace {
@@ -228,15 +283,15 @@ int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteStr, int
   }
   const size_t length = cbMultiByte == -1 ? std::strlen(lpMultiByteStr) + 1 : cbMultiByte;
   const bool strict = (dwFlags & MB_ERR_INVALID_CHARS) != 0;
-  const Outcome outcome = Convert(from, Encoding::Wide, lpMultiByteStr, length,
-                                  strict ? Policy::Fail : Policy::DefaultChar,
-                                  WideBytes(L"\xFFFD", 1));
+  const auto outcome = Convert<std::wstring>(from, Encoding::Wide, lpMultiByteStr, length,
+                                             strict ? Policy::Fail : Policy::DefaultChar,
+                                             WideBytes(L"\xFFFD", 1));
   if (!outcome.opened) return Fail(ERROR_INVALID_PARAMETER);
   if (strict && !outcome.complete) return Fail(ERROR_NO_UNICODE_TRANSLATION);
-  const int needed = static_cast<int>(outcome.bytes.size() / sizeof(wchar_t));
+  const int needed = static_cast<int>(outcome.text.size());
   if (cchWideChar == 0) return needed;
   const int copied = needed < cchWideChar ? needed : cchWideChar;
-  std::memcpy(lpWideCharStr, outcome.bytes.data(), copied * sizeof(wchar_t));
+  std::memcpy(lpWideCharStr, outcome.text.data(), copied * sizeof(wchar_t));
   if (needed > cchWideChar) return Fail(ERROR_INSUFFICIENT_BUFFER);
   return needed;
 }
@@ -256,18 +311,18 @@ int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharStr, int
     return Fail(ERROR_INVALID_PARAMETER);
   }
   const size_t length = cchWideChar == -1 ? std::wcslen(lpWideCharStr) + 1 : cchWideChar;
-  const std::string input = WideBytes(lpWideCharStr, length);
   const bool strict = to == Encoding::Utf8 && (dwFlags & WC_ERR_INVALID_CHARS) != 0;
   const std::string replacement = to == Encoding::Utf8 ? "\xEF\xBF\xBD" : DefaultCharacter(lpDefaultChar);
-  const Outcome outcome = Convert(Encoding::Wide, to, input.data(), input.size(),
-                                  strict ? Policy::Fail : Policy::DefaultChar, replacement);
+  const auto outcome = Convert<std::string>(Encoding::Wide, to, lpWideCharStr,
+                                            length * sizeof(wchar_t),
+                                            strict ? Policy::Fail : Policy::DefaultChar, replacement);
   if (!outcome.opened) return Fail(ERROR_INVALID_PARAMETER);
   if (strict && !outcome.complete) return Fail(ERROR_NO_UNICODE_TRANSLATION);
   if (lpUsedDefaultChar) *lpUsedDefaultChar = outcome.complete ? FALSE : TRUE;
-  const int needed = static_cast<int>(outcome.bytes.size());
+  const int needed = static_cast<int>(outcome.text.size());
   if (cbMultiByte == 0) return needed;
   const int copied = needed < cbMultiByte ? needed : cbMultiByte;
-  std::memcpy(lpMultiByteStr, outcome.bytes.data(), copied);
+  std::memcpy(lpMultiByteStr, outcome.text.data(), copied);
   if (needed > cbMultiByte) return Fail(ERROR_INSUFFICIENT_BUFFER);
   return needed;
 }

@@ -112,6 +112,113 @@ TEST(CodePageRoutes, EachPolicyOnInvalidInput) {
   }
 }
 
+// The same policies where the refused character sits inside, before or after long runs
+// of good text, so that what comes before it and what follows it must both survive.
+// Each row builds its input from UTF-8 text around one refused unit.
+struct LongTextCase {
+  const char* route;
+  std::function<std::string(const std::string& before, const std::string& after, Policy,
+                            bool*)>
+      convert;
+  std::size_t before;  // characters of good text ahead of the refused unit
+  std::size_t after;   // and behind it
+};
+
+std::string LongUtf8(std::size_t characters) {
+  const std::wstring pattern = L"巡更点 A-1，报警！";
+  std::wstring text;
+  while (text.size() < characters) text += pattern[text.size() % pattern.size()];
+  return platform::codepage::WideToUtf8(text);
+}
+
+TEST(CodePageRoutes, EachPolicyAroundLongRunsOfGoodText) {
+  using namespace platform::codepage;
+  const auto wide = [](const std::string& utf8) { return Utf8ToWide(utf8, Policy::Fail); };
+  const auto gbk = [](const std::string& utf8) { return Utf8ToGbk(utf8, Policy::Fail); };
+  const LongTextCase cases[] = {
+      {"gbk byte 0xFF in the middle",
+       [&](const std::string& b, const std::string& a, Policy p, bool* c) {
+         return Utf8(GbkToWide(gbk(b) + "\xFF" + gbk(a), p, c));
+       },
+       6000, 6000},
+      {"gbk double byte without a mapping at the start",
+       [&](const std::string& b, const std::string& a, Policy p, bool* c) {
+         return Utf8(GbkToWide(gbk(b) + "\xAA\xA1" + gbk(a), p, c));
+       },
+       0, 6000},
+      {"gbk truncated lead byte at the end",
+       [&](const std::string& b, const std::string& a, Policy p, bool* c) {
+         return Utf8(GbkToWide(gbk(b) + "\xD6" + gbk(a), p, c));
+       },
+       6000, 0},
+      {"wide not in gbk in the middle",
+       [&](const std::string& b, const std::string& a, Policy p, bool* c) {
+         return Utf8FromGbk(WideToGbk(wide(b) + wchar_t(0x1F600) + wide(a), p, c));
+       },
+       6000, 6000},
+      {"utf8 bad continuation in the middle",
+       [&](const std::string& b, const std::string& a, Policy p, bool* c) {
+         return Utf8(Utf8ToWide(b + "\xC3" + a, p, c));
+       },
+       6000, 6000},
+      {"utf8 truncated at the end",
+       [&](const std::string& b, const std::string& a, Policy p, bool* c) {
+         return Utf8(Utf8ToWide(b + "\xE4\xB8" + a, p, c));
+       },
+       6000, 0},
+      {"wide lone surrogate in the middle",
+       [&](const std::string& b, const std::string& a, Policy p, bool* c) {
+         return WideToUtf8(wide(b) + wchar_t(0xD800) + wide(a), p, c);
+       },
+       6000, 6000},
+      {"gbk to utf8 byte 0xFF in the middle",
+       [&](const std::string& b, const std::string& a, Policy p, bool* c) {
+         return GbkToUtf8(gbk(b) + "\xFF" + gbk(a), p, c);
+       },
+       6000, 6000},
+      {"utf8 character not in gbk in the middle",
+       [&](const std::string& b, const std::string& a, Policy p, bool* c) {
+         return Utf8FromGbk(Utf8ToGbk(b + u8"😀" + a, p, c));
+       },
+       6000, 6000},
+  };
+  for (const LongTextCase& c : cases) {
+    SCOPED_TRACE(c.route);
+    const std::string before = LongUtf8(c.before);
+    const std::string after = LongUtf8(c.after);
+    const struct {
+      Policy policy;
+      std::string expected;
+    } outcomes[] = {
+        {Policy::DefaultChar, before + "?" + after},
+        {Policy::Stop, before},
+        {Policy::Skip, before + after},
+        {Policy::Fail, ""},
+    };
+    for (const auto& outcome : outcomes) {
+      SCOPED_TRACE(static_cast<int>(outcome.policy));
+      bool complete = true;
+      const std::string result = c.convert(before, after, outcome.policy, &complete);
+      EXPECT_EQ(result.size(), outcome.expected.size());
+      EXPECT_TRUE(result == outcome.expected) << "the texts differ";
+      EXPECT_FALSE(complete);
+    }
+  }
+}
+
+TEST(CodePageRoutes, EveryRefusalInALongTextIsHandled) {
+  using namespace platform::codepage;
+  const std::string run = LongUtf8(3000);
+  const std::string gbkRun = Utf8ToGbk(run, Policy::Fail);
+  const std::string input = gbkRun + "\xFF" + gbkRun + "\x80\xFF" + gbkRun + "\xFF";
+  bool complete = true;
+  EXPECT_TRUE(Utf8(GbkToWide(input, Policy::DefaultChar, &complete)) ==
+              run + "?" + run + u8"€?" + run + "?");
+  EXPECT_FALSE(complete);
+  EXPECT_TRUE(GbkToUtf8(input, Policy::Skip, &complete) == run + run + u8"€" + run);
+  EXPECT_FALSE(complete);
+}
+
 TEST(CodePageRoutes, ThreadsConvertIndependently) {
   // Each thread has its own conversion state; a shared one would mix up the outputs.
   std::string results[4];
