@@ -3,27 +3,18 @@
 // request in order with its body bytes (written out by hand, UTF-8 as they travel).
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <regex>
 #include <string>
-#include <vector>
 
-#include "CommonTools/Conversions.h"
-#include "CommonTools/Network.h"
 #include "CommonTools/global_singleton.h"
 #include "data/DAL_PatrolServer.h"
-#include "tests/data/DataTestBase.h"
-#include "tests/support/FakeHttpServer.h"
-#include "tests/support/WireJson.h"
+#include "tests/data/GoldenRequestHarness.h"
 
 namespace {
 
-using data_test::DataTestBase;
+using data_test::AuditPost;
+using data_test::GoldenRow;
 using data_test::kEastGateGbk;
 using data_test::kEastGateUtf8;
-using data_test::kZhangSanUtf8;
-using test_support::FakeHttpServer;
-using test_support::HttpReply;
 
 const std::string kAddPlanUtf8 = "\xe6\xb7\xbb\xe5\x8a\xa0\xe5\xb7\xa1\xe6\x9b\xb4\xe8\xae\xa1\xe5\x88\x92-";
 const std::string kEditPlanUtf8 = "\xe7\xbc\x96\xe8\xbe\x91\xe5\xb7\xa1\xe6\x9b\xb4\xe8\xae\xa1\xe5\x88\x92-";
@@ -31,29 +22,6 @@ const std::string kAddRouteUtf8 = "\xe6\xb7\xbb\xe5\x8a\xa0\xe8\xb7\xaf\xe7\xba\
 const std::string kEditRouteUtf8 = "\xe6\x9b\xb4\xe6\x96\xb0\xe8\xb7\xaf\xe7\xba\xbf-";
 const std::string kNorthLineGbk = "\xb1\xb1\xcf\xdf";  // 北线
 const std::string kNorthLineUtf8 = "\xe5\x8c\x97\xe7\xba\xbf";
-
-struct Sent {
-  std::string method;
-  std::string target;  // after the base URL
-  std::string body;    // UTF-8; {TIME}, {IP} and {NOW} stand for values only known when sent
-};
-
-Sent AuditPost(const std::string& eventUtf8) {
-  return Sent{"POST", "api/InspectLog/Add",
-              "{\"strEvent\":\"" + eventUtf8 +
-                  "\",\"strTime\":\"{TIME}\",\"strUserID\":\"u1\",\"strUserIP\":\"{IP}\",\"strUserName\":\"" +
-                  kZhangSanUtf8 + "\"}\n"};
-}
-
-struct GoldenRow {
-  const char* call;
-  std::function<int(DAL_PatrolServer&)> run;
-  std::string reply;
-  int result;
-  std::vector<Sent> sent;
-};
-
-void PrintTo(const GoldenRow& row, std::ostream* os) { *os << row.call; }
 
 const std::string kPlanBody =
     std::string("{\"AnnouncerIUserID\":\"u1\",\"Inspectpeople\":\"12&7\",\"iEquipmentID\":\"3\",\"iRouteID\":\"5\","
@@ -147,64 +115,17 @@ const GoldenRow kRows[] = {
      "[]", 0, {{"GET", "api/InspectRecord/GetByDate?strStartDate=2022-06-01&strEndDate=2022-06-07", ""}}},
 };
 
-class CampusGoldenRequests : public DataTestBase, public ::testing::WithParamInterface<GoldenRow> {
+class CampusGoldenRequests : public data_test::GoldenRequestFixture {
  protected:
   void SetUp() override {
-    DataTestBase::SetUp();
+    GoldenRequestFixture::SetUp();
     global_singleton::get_mutable_instance().m_userInfo.strToken = "T0";
-  }
-
-  // Puts the values only known when the request went out into the expected body, after
-  // checking that they have the form they must have.
-  static std::string WithSentValues(std::string expected, const std::string& sentBody) {
-    Json::Value sent;
-    if (!test_support::read_wire_json(sentBody, sent)) return expected;
-    const std::regex timeForm(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d)");
-    const auto replace = [&](const std::string& token, const std::string& value) {
-      const auto at = expected.find(token);
-      if (at == std::string::npos) return;
-      EXPECT_TRUE(token == "{IP}" || std::regex_match(value, timeForm)) << token << " " << value;
-      expected.replace(at, token.size(), value);
-    };
-    replace("{TIME}", sent["strTime"].asString());
-    replace("{NOW}", sent["strReserve"].asString());
-    if (expected.find("{IP}") != std::string::npos) {
-      BSTR local = CommonTools::get_local_ipv4();
-      EXPECT_EQ(sent["strUserIP"].asString(), CommonTools::cstring_to_string(CStringW(local)));
-      SysFreeString(local);
-      replace("{IP}", sent["strUserIP"].asString());
-    }
-    return expected;
   }
 };
 
-TEST_P(CampusGoldenRequests, AreSentExactly) {
-  const GoldenRow& row = GetParam();
-  FakeHttpServer server;
-  server.set_fallback(HttpReply(200, row.reply));
-  UseServer(server.base_url());
-  DAL_PatrolServer dal;
-
-  EXPECT_EQ(row.run(dal), row.result);
-
-  const auto requests = server.requests();
-  ASSERT_EQ(requests.size(), row.sent.size());
-  for (std::size_t i = 0; i < requests.size(); ++i) {
-    const Sent& expected = row.sent[i];
-    SCOPED_TRACE(expected.target);
-    EXPECT_EQ(requests[i].method, expected.method);
-    EXPECT_EQ(requests[i].target, server.base_url() + expected.target);
-    EXPECT_EQ(requests[i].body, WithSentValues(expected.body, requests[i].body));
-  }
-}
+TEST_P(CampusGoldenRequests, AreSentExactly) { ExpectSentExactly(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(RoutesPlansAndRecords, CampusGoldenRequests, ::testing::ValuesIn(kRows),
-                         [](const ::testing::TestParamInfo<GoldenRow>& info) {
-                           std::string name;
-                           for (const char c : std::string(info.param.call)) {
-                             if (std::isalnum(static_cast<unsigned char>(c))) name += c;
-                           }
-                           return name;
-                         });
+                         data_test::GoldenRowName);
 
 }  // namespace

@@ -1,27 +1,22 @@
+// The exact requests of the audit-log, checkpoint, people, reader, fingerprint, device
+// and exception record, picture, login-record and rights operations.
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <regex>
 #include <string>
-#include <vector>
 
-#include "CommonTools/Conversions.h"
-#include "CommonTools/Network.h"
 #include "data/DAL_LoginInfo.h"
 #include "data/DAL_PatrolServer.h"
-#include "tests/data/DataTestBase.h"
-#include "tests/support/FakeHttpServer.h"
-#include "tests/support/WireJson.h"
+#include "tests/data/GoldenRequestHarness.h"
 
 namespace {
 
-using data_test::DataTestBase;
+using data_test::AuditPost;
+using data_test::GoldenRow;
 using data_test::kEastGateGbk;
 using data_test::kEastGateUtf8;
 using data_test::kZhangSanGbk;
 using data_test::kZhangSanUtf8;
-using test_support::FakeHttpServer;
-using test_support::HttpReply;
 
 const std::string kRemarkGbk = "\xb1\xb8\xd7\xa2";  // 备注
 const std::string kRemarkUtf8 = "\xe5\xa4\x87\xe6\xb3\xa8";
@@ -40,30 +35,6 @@ const std::string kAddPeopleUtf8 = "\xe6\xb7\xbb\xe5\x8a\xa0\xe4\xba\xba\xe5\x91
 const std::string kEditPeopleUtf8 = "\xe7\xbc\x96\xe8\xbe\x91\xe4\xba\xba\xe5\x91\x98-";
 const std::string kAddReaderUtf8 = "\xe6\xb7\xbb\xe5\x8a\xa0\xe5\xb7\xa1\xe6\x9b\xb4\xe5\x99\xa8-";
 const std::string kEditReaderUtf8 = "\xe6\x9b\xb4\xe6\x96\xb0\xe5\xb7\xa1\xe6\x9b\xb4\xe5\x99\xa8-";
-
-// The audit body for an event; {TIME} and {IP} stand for the values only known when it
-// is sent.
-std::string AuditBody(const std::string& eventUtf8) {
-  return "{\"strEvent\":\"" + eventUtf8 +
-         "\",\"strTime\":\"{TIME}\",\"strUserID\":\"u1\",\"strUserIP\":\"{IP}\",\"strUserName\":\"" +
-         kZhangSanUtf8 + "\"}\n";
-}
-
-struct Sent {
-  std::string method;
-  std::string target;  // after the base URL
-  std::string body;    // UTF-8 bytes as they arrive
-};
-
-Sent AuditPost(const std::string& eventUtf8) { return Sent{"POST", "api/InspectLog/Add", AuditBody(eventUtf8)}; }
-
-struct GoldenRow {
-  const char* call;
-  std::function<int(DAL_PatrolServer&)> run;
-  std::string reply;  // what the server answers every request
-  int result;
-  std::vector<Sent> sent;
-};
 
 const std::string kPosDeviceBody =
     std::string("{\"CamBrand\":2,\"CamPort\":554,\"iAreaID\":3,\"ifloor\":-1,\"strCamAccount\":\"admin\","
@@ -246,62 +217,11 @@ const GoldenRow kRows[] = {
      {{"POST", "api/Authority/Update", kRightsBody}}},
 };
 
-void PrintTo(const GoldenRow& row, std::ostream* os) { *os << row.call; }
+class GoldenRequests : public data_test::GoldenRequestFixture {};
 
-class GoldenRequests : public DataTestBase, public ::testing::WithParamInterface<GoldenRow> {
- protected:
-  // Puts the time and address the audit entry carried into the expected body, after
-  // checking that they are what the entry must carry.
-  static std::string WithSentValues(std::string expected, const std::string& sentBody) {
-    if (expected.find("{TIME}") == std::string::npos) return expected;
-    Json::Value sent;
-    if (!test_support::read_wire_json(sentBody, sent)) return expected;
-    const std::string time = sent["strTime"].asString();
-    const std::string ip = sent["strUserIP"].asString();
-    EXPECT_TRUE(std::regex_match(time, std::regex(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d)"))) << time;
-    BSTR local = CommonTools::get_local_ipv4();
-    EXPECT_EQ(ip, CommonTools::cstring_to_string(CStringW(local)));
-    SysFreeString(local);
-    const auto replace = [&](const std::string& token, const std::string& value) {
-      const auto at = expected.find(token);
-      if (at != std::string::npos) expected.replace(at, token.size(), value);
-    };
-    replace("{TIME}", time);
-    replace("{IP}", ip);
-    return expected;
-  }
-};
-
-TEST_P(GoldenRequests, AreSentExactly) {
-  const GoldenRow& row = GetParam();
-  FakeHttpServer server;
-  server.set_fallback(HttpReply(200, row.reply));
-  UseServer(server.base_url());
-  DAL_PatrolServer dal;
-
-  EXPECT_EQ(row.run(dal), row.result);
-
-  const auto requests = server.requests();
-  ASSERT_EQ(requests.size(), row.sent.size());
-  for (std::size_t i = 0; i < requests.size(); ++i) {
-    const Sent& expected = row.sent[i];
-    SCOPED_TRACE(expected.target);
-    EXPECT_EQ(requests[i].method, expected.method);
-    EXPECT_EQ(requests[i].target, server.base_url() + expected.target);
-    EXPECT_EQ(requests[i].body, WithSentValues(expected.body, requests[i].body));
-    if (expected.method == "POST") {
-      EXPECT_EQ(requests[i].header("Content-Type"), "application/json");
-    }
-  }
-}
+TEST_P(GoldenRequests, AreSentExactly) { ExpectSentExactly(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(EveryOperation, GoldenRequests, ::testing::ValuesIn(kRows),
-                         [](const ::testing::TestParamInfo<GoldenRow>& info) {
-                           std::string name;
-                           for (const char c : std::string(info.param.call)) {
-                             if (std::isalnum(static_cast<unsigned char>(c))) name += c;
-                           }
-                           return name;
-                         });
+                         data_test::GoldenRowName);
 
 }  // namespace
