@@ -2,6 +2,8 @@
 
 #include <cwchar>
 
+#include "ui/core/CControlUIAttributes.h"
+#include "ui/core/CControlUIPaint.h"
 #include "ui/core/CUIRect.h"
 #include "ui/core/CWindowManagerUI.h"
 
@@ -368,25 +370,24 @@ void CControlUI::HandleEvent(UIEventRecord& event) {
   if (m_pParent != nullptr) m_pParent->HandleEvent(event);
 }
 
-void CControlUI::SetAttribute(LPCTSTR, LPCTSTR) {
-  // The skin-attribute vocabulary comes with the render engine; until then every
-  // name is unknown, and unknown names are ignored.
+void CControlUI::SetAttribute(LPCTSTR pstrName, LPCTSTR pstrValue) {
+  CControlUIAttributes::Apply(*this, pstrName, pstrValue);
 }
 
 SIZE CControlUI::MeasureSize(SIZE) { return m_cxyFixed; }
 
 // The paint pipeline comes with the render engine; until then controls paint nothing.
-void CControlUI::Paint(HDC, const RECT&) {}
+void CControlUI::Paint(HDC hDC, const RECT& rcPaint) { CControlUIPaint::Paint(*this, hDC, rcPaint); }
 
-void CControlUI::DrawBackgroundColor(HDC) {}
+void CControlUI::DrawBackgroundColor(HDC hDC) { CControlUIPaint::DrawBackgroundColor(*this, hDC); }
 
-void CControlUI::DrawBackgroundImage(HDC) {}
+void CControlUI::DrawBackgroundImage(HDC hDC) { CControlUIPaint::DrawBackgroundImage(*this, hDC); }
 
 void CControlUI::DrawStateImages(HDC) {}
 
 void CControlUI::DrawText(HDC) {}
 
-void CControlUI::DrawBorder(HDC) {}
+void CControlUI::DrawBorder(HDC hDC) { CControlUIPaint::DrawBorder(*this, hDC); }
 
 void CControlUI::PaintOverlay(HDC, const RECT&) {}
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/gdiplus/Startup.h"
+#include "ui/core/CImageLoader.h"
 #include "ui/core/CControlUI.h"
 #include "ui/core/CWindowManagerList.h"
 #include "ui/core/UITimerRecord.h"
@@ -819,9 +820,8 @@ void CWindowManagerUI::FreeImageRecord(UIImageRecord* pData) {
   delete pData;
 }
 
-UIImageRecord* CWindowManagerUI::LoadImageData(LPCTSTR, LPCTSTR, DWORD) {
-  // Reading and decoding pictures comes with the render engine.
-  return nullptr;
+UIImageRecord* CWindowManagerUI::LoadImageData(LPCTSTR bitmap, LPCTSTR type, DWORD mask) {
+  return CImageLoader::Load(bitmap, type, mask);
 }
 
 // --- Default attribute lists, option groups, resource parent, colours ---
