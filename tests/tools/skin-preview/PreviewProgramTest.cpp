@@ -1,0 +1,99 @@
+// The preview program itself, started as a person would start it: with no argument
+// it shows its sample skin from beside the executable, with a path it shows that
+// skin. It centres its window on the work area, where the test looks for it.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "platform/win32.h"
+#include "tests/platform/x11/TestDisplay.h"
+#include "tests/tools/skin-preview/PreviewColours.h"
+
+extern char** environ;
+
+namespace {
+
+using x11test::TestDisplay;
+using namespace previewtest;
+
+// A running preview, ended by its process id when the test is done with it.
+class PreviewProcess {
+ public:
+  explicit PreviewProcess(const std::vector<std::string>& arguments) {
+    std::vector<char*> argv;
+    std::string program = SKIN_PREVIEW_PROGRAM;
+    argv.push_back(&program[0]);
+    std::vector<std::string> copies(arguments);
+    for (std::string& a : copies) argv.push_back(&a[0]);
+    argv.push_back(nullptr);
+    if (posix_spawn(&pid_, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0) pid_ = 0;
+  }
+  ~PreviewProcess() {
+    if (pid_ <= 0) return;
+    kill(pid_, SIGKILL);
+    waitpid(pid_, nullptr, 0);
+  }
+  PreviewProcess(const PreviewProcess&) = delete;
+  PreviewProcess& operator=(const PreviewProcess&) = delete;
+
+  bool started() const { return pid_ > 0; }
+  // True while it runs; a preview that gave up has ended.
+  bool Running() const { return pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == 0; }
+
+ private:
+  pid_t pid_ = 0;
+};
+
+struct ProgramCase {
+  const char* what;
+  std::string skinText;  // empty: no argument, the sample skin
+  SIZE window;           // the skin's size
+  POINT probe;           // a point of the window, from its top-left
+  uint32_t rgb;          // what shows there
+};
+
+std::string WriteSkin(const std::string& text) {
+  const char* folder = std::getenv("X11_SMOKE_OUTPUT");
+  const std::string path = std::string(folder ? folder : "/tmp") + "/preview argument skin.xml";
+  std::ofstream(path) << text;
+  return path;
+}
+
+TEST(PreviewProgram, ShowsTheSkinItIsGivenCentredOnTheScreen) {
+  TestDisplay display;
+  ASSERT_TRUE(display.ok());
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  ASSERT_TRUE(GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &info));
+  const RECT work = info.rcWork;
+
+  const ProgramCase cases[] = {
+      {"the sample skin beside the program", "", SIZE{600, 400}, POINT{20, 20}, kLogoOrange},
+      {"a skin named on the command line",
+       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+       "<Window size=\"300,200\"><VerticalLayout bkcolor=\"#FF10A040\" /></Window>\n",
+       SIZE{300, 200}, POINT{150, 100}, 0x10A040},
+  };
+  for (const ProgramCase& c : cases) {
+    std::vector<std::string> arguments;
+    if (!c.skinText.empty()) arguments.push_back(WriteSkin(c.skinText));
+    PreviewProcess preview(arguments);
+    ASSERT_TRUE(preview.started()) << c.what;
+    const int left = work.left + (work.right - work.left - c.window.cx) / 2;
+    const int top = work.top + (work.bottom - work.top - c.window.cy) / 2;
+    const bool shown = display.WaitForPixel(left + c.probe.x, top + c.probe.y, c.rgb, 2, 10000);
+    if (!shown) display.SaveScreen("preview-program");
+    EXPECT_TRUE(shown) << c.what << ": " << std::hex << display.ScreenPixel(left + c.probe.x, top + c.probe.y);
+    EXPECT_TRUE(preview.Running()) << c.what;
+  }
+}
+
+}  // namespace
