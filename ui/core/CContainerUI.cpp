@@ -26,9 +26,6 @@ const WORD kWheelLineDown = 1;
 // Move, leave, enter, hover, the buttons, double click, context menu and wheel.
 bool IsMouseEvent(int type) { return type >= UIEVENT_MOUSEMOVE && type <= UIEVENT_SCROLLWHEEL; }
 
-// PENDING: the base control's attribute lists come with the render engine.
-void ApplyAttributeList(CControlUI*, LPCTSTR) {}
-
 }  // namespace
 
 CContainerUI::CContainerUI()
@@ -546,7 +543,7 @@ void CContainerUI::EnableScrollBar(bool bEnableVertical, bool bEnableHorizontal)
     m_pVerticalScrollBar->SetManager(m_pManager, nullptr, false);
     if (m_pManager != nullptr) {
       LPCTSTR pDefaultAttributes = m_pManager->GetDefaultAttributeList(L"VScrollBar");
-      if (pDefaultAttributes != nullptr) ApplyAttributeList(m_pVerticalScrollBar, pDefaultAttributes);
+      if (pDefaultAttributes != nullptr) m_pVerticalScrollBar->SetAttributeList(pDefaultAttributes);
     }
   } else if (!bEnableVertical && m_pVerticalScrollBar != nullptr) {
     delete m_pVerticalScrollBar;
@@ -560,7 +557,7 @@ void CContainerUI::EnableScrollBar(bool bEnableVertical, bool bEnableHorizontal)
     m_pHorizontalScrollBar->SetManager(m_pManager, nullptr, false);
     if (m_pManager != nullptr) {
       LPCTSTR pDefaultAttributes = m_pManager->GetDefaultAttributeList(L"HScrollBar");
-      if (pDefaultAttributes != nullptr) ApplyAttributeList(m_pHorizontalScrollBar, pDefaultAttributes);
+      if (pDefaultAttributes != nullptr) m_pHorizontalScrollBar->SetAttributeList(pDefaultAttributes);
     }
   } else if (!bEnableHorizontal && m_pHorizontalScrollBar != nullptr) {
     delete m_pHorizontalScrollBar;
@@ -667,12 +664,12 @@ void CContainerUI::SetAttribute(LPCTSTR pstrName, LPCTSTR pstrValue) {
     EnableScrollBar(IsTrue(pstrValue), m_pHorizontalScrollBar != nullptr);
   } else if (wcscmp(pstrName, L"vscrollbarstyle") == 0) {
     EnableScrollBar(true, m_pHorizontalScrollBar != nullptr);
-    if (m_pVerticalScrollBar != nullptr) ApplyAttributeList(m_pVerticalScrollBar, pstrValue);
+    if (m_pVerticalScrollBar != nullptr) m_pVerticalScrollBar->SetAttributeList(pstrValue);
   } else if (wcscmp(pstrName, L"hscrollbar") == 0) {
     EnableScrollBar(m_pVerticalScrollBar != nullptr, IsTrue(pstrValue));
   } else if (wcscmp(pstrName, L"hscrollbarstyle") == 0) {
     EnableScrollBar(m_pVerticalScrollBar != nullptr, true);
-    if (m_pHorizontalScrollBar != nullptr) ApplyAttributeList(m_pHorizontalScrollBar, pstrValue);
+    if (m_pHorizontalScrollBar != nullptr) m_pHorizontalScrollBar->SetAttributeList(pstrValue);
   } else if (wcscmp(pstrName, L"childpadding") == 0) {
     SetChildPadding(CUIValueParser::ReadDecimal(pstrValue, nullptr));
   } else if (wcscmp(pstrName, L"scrollstepsize") == 0) {

@@ -52,9 +52,6 @@ class NestingScope {
 
 bool NameIs(LPCTSTR pstrName, LPCTSTR pstrExpected) { return wcscmp(pstrName, pstrExpected) == 0; }
 
-// PENDING: the base control's attribute lists come with the render engine.
-void ApplyAttributeList(CControlUI*, LPCTSTR) {}
-
 ITreeNodeUI* AsTreeNode(CControlUI* pControl) {
   if (pControl == nullptr || pControl->GetInterface(L"TreeNode") == nullptr) return nullptr;
   return dynamic_cast<ITreeNodeUI*>(pControl);
@@ -290,7 +287,7 @@ void CDialogBuilder::ApplyAttributes(CMarkupElement& element, CControlUI* pContr
   if (pManager != nullptr) {
     pControl->SetManager(pManager, nullptr, false);
     LPCTSTR pDefaultAttributes = pManager->GetDefaultAttributeList(element.GetName());
-    if (pDefaultAttributes != nullptr) ApplyAttributeList(pControl, pDefaultAttributes);
+    if (pDefaultAttributes != nullptr) pControl->SetAttributeList(pDefaultAttributes);
   }
   for (int i = 0; i < element.GetAttributeCount(); ++i) {
     pControl->SetAttribute(element.GetAttributeName(i), element.GetAttributeValue(i));
