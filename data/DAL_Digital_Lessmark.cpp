@@ -3,19 +3,22 @@
 #include <json/json.h>
 
 #include "CommonTools/CurlRequest.h"
-#include "CommonTools/Log.h"
 #include "CommonTools/global_singleton.h"
+#include "data/DalLog.h"
 #include "data/JsonFields.h"
 #include "data/SubSystemInfo.h"
 
 namespace {
 
-constexpr int kLevel = 3;
 constexpr long kTimeoutMs = 4000;
-const char kRefusedText[] = "解析Json格式数字化地块类型失败，字符信息为:";
 const char kBuildingsHead[] =
-    "[auto DAL_Digital_Lessmark::ParseDigiAreaInfoByFlag(const char * pData, list<int>& listArea) -> int]:%s\n";
-const char kCampusHead[] = "[ParseCampuInfo]:%s\n";
+    "[auto DAL_Digital_Lessmark::ParseDigiAreaInfoByFlag(const char * pData, list<int>& listArea) -> int]:";
+const char kCampusHead[] = "[ParseCampuInfo]:";
+
+// Both readers say the same of a reply they cannot use, each under its own head.
+void LogRefused(const char* head, const char* pData) {
+  DalLog::TextLine(std::string(head) + "解析Json格式数字化地块类型失败，字符信息为:" + pData + "\n");
+}
 
 DigiCameraInfo ReadCamera(const Json::Value& element) {
   DigiCameraInfo camera;
@@ -73,7 +76,7 @@ bool ReadKeyed(const char* head, const char* pData, const Json::Value& root,
       records.emplace(id, std::move(record));
     }
   } catch (const Json::Exception&) {
-    g_log.Write(kLevel, head, (std::string(kRefusedText) + pData).c_str());
+    LogRefused(head, pData);
     return false;
   }
   out.swap(records);
@@ -87,7 +90,7 @@ const Json::Value& CampusList(const Json::Value& root) { return root["data"]; }
 bool ParseRoot(const char* head, const char* pData, Json::Value& root) {
   std::string errors;
   if (dal::ParseReply(pData, root, errors)) return true;
-  g_log.Write(kLevel, head, (std::string(kRefusedText) + pData).c_str());
+  LogRefused(head, pData);
   return false;
 }
 

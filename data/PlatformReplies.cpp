@@ -2,15 +2,25 @@
 
 #include <json/json.h>
 
-#include "CommonTools/Log.h"
 #include "data/DalExchange.h"
+#include "data/DalLog.h"
 #include "data/JsonFields.h"
 
 namespace {
 
-constexpr int kLevel = 3;
 constexpr int kStatusOk = 200;
 const char kSuperUserCode[] = "IC0001";
+
+// A reply or value the reader could not use; the text is the reader's or the library's.
+void LogRefused(const char* name, const std::string& text) {
+  DalLog::TextLine(std::string("[") + name + "]出错，错误信息为:" + text + "\n");
+}
+
+// The platform answered, but not with data; `trouble` says how, ahead of its code.
+void LogStatus(const char* name, const char* trouble, int status, const std::string& message) {
+  DalLog::TextLine(std::string("[") + name + "]" + trouble + "错误码为:" + std::to_string(status) +
+                   "\n错误信息:" + message + "\n");
+}
 
 // The envelope's Data when the reply is acceptable; otherwise logs under `name` and
 // gives false. A reply of the wrong shape (Data not an array, StatusCode a text) counts
@@ -19,26 +29,25 @@ bool OpenEnvelope(const char* pData, const char* name, Json::Value& data) {
   Json::Value root;
   std::string errors;
   if (!pData || !dal::ParseReply(pData, root, errors)) {
-    g_log.Write(kLevel, "[%s]出错，错误信息为:%s\n", name, errors.c_str());
+    LogRefused(name, errors);
     return false;
   }
   try {
     const int status = dal::ReadInt(root, "StatusCode");
     const std::string message = dal::ReadText(root, "Msg");
     if (status != kStatusOk) {
-      g_log.Write(kLevel, "[%s]出错，错误码为:%d\n错误信息:%s\n", name, status, message.c_str());
+      LogStatus(name, "出错，", status, message);
       return false;
     }
     const Json::Value& found = root["Data"];
     if (!found.isArray() || found.empty()) {
-      g_log.Write(kLevel, "[%s]出错,请求数据返回为空，错误码为:%d\n错误信息:%s\n", name, status,
-                  message.c_str());
+      LogStatus(name, "出错,请求数据返回为空，", status, message);
       return false;
     }
     data = found;
     return true;
   } catch (const Json::Exception& e) {
-    g_log.Write(kLevel, "[%s]出错，错误信息为:%s\n", name, e.what());
+    LogRefused(name, e.what());
     return false;
   }
 }
@@ -76,7 +85,7 @@ int ReadAll(const char* pData, const char* name, std::list<Record>& out, Reader 
   try {
     for (Json::ArrayIndex i = 0; i < data.size(); ++i) records.push_back(read(data[i]));
   } catch (const Json::Exception& e) {
-    g_log.Write(kLevel, "[%s]出错，错误信息为:%s\n", name, e.what());
+    LogRefused(name, e.what());
     return -1;
   }
   out.splice(out.end(), records);
@@ -89,7 +98,7 @@ std::string ReadFirstText(const char* pData, const char* name, const char* key) 
   try {
     return dal::ReadText(data[0], key);
   } catch (const Json::Exception& e) {
-    g_log.Write(kLevel, "[%s]出错，错误信息为:%s\n", name, e.what());
+    LogRefused(name, e.what());
     return std::string();
   }
 }
@@ -100,16 +109,17 @@ bool ParseUsersAuthority(const char* pData) {
   Json::Value root;
   std::string errors;
   if (!pData || !dal::ParseReply(pData, root, errors)) {
-    g_log.Write(kLevel, "[ParseUsersAuthority]出错，错误信息为:%s\n", errors.c_str());
+    LogRefused("ParseUsersAuthority", errors);
     return true;
   }
   try {
     const std::string error = dal::ReadText(root, "error");
     if (error == "0") return root["data"]["result"].asBool();
-    g_log.Write(kLevel, "[ParseUsersAuthority]出错，错误码为:%d\n", dal::ReplyToInt(error));
+    DalLog::TextLine("[ParseUsersAuthority]出错，错误码为:" + std::to_string(dal::ReplyToInt(error)) +
+                     "\n");
     return true;
   } catch (const Json::Exception& e) {
-    g_log.Write(kLevel, "[ParseUsersAuthority]出错，错误信息为:%s\n", e.what());
+    LogRefused("ParseUsersAuthority", e.what());
     return true;
   }
 }

@@ -1,7 +1,6 @@
 #include "data/PlatformUsers.h"
 
 #include "CommonTools/CurlRequest.h"
-#include "CommonTools/Log.h"
 #include "CommonTools/Md5Hex.h"
 #include "CommonTools/global_singleton.h"
 #include "data/DalExchange.h"
@@ -10,7 +9,6 @@
 
 namespace {
 
-constexpr int kLevel = 3;
 constexpr long kFormTimeoutMs = 4000;
 const char kAppID[] = "E61";
 
@@ -25,13 +23,17 @@ CurlResult FormRequest(const std::string& url, const std::string& token) {
   return request.Perform(kFormTimeoutMs);
 }
 
+void LogNoIdentities(const char* name, const std::string& url) {
+  DalLog::TextLine(std::string("[") + name + "]获取用户身份失败，请求URL:" + url + "\n");
+}
+
 std::list<IdentityInfo> AskIdentities(const std::string& url, const std::string& token,
                                       const char* name,
                                       int (*parse)(const char*, std::list<IdentityInfo>&)) {
   std::list<IdentityInfo> identities;
   const CurlResult result = FormRequest(url, token);
   if (!result.ok) {
-    g_log.Write(kLevel, "[%s]获取用户身份失败，请求URL:%s\n", name, url.c_str());
+    LogNoIdentities(name, url);
     return identities;
   }
   parse(result.text.c_str(), identities);
@@ -71,7 +73,7 @@ bool GetUsersAuthority() {
 int CheckUsersIdentity(const std::string& token, const std::string& userID,
                        const std::string& moduleID) {
   if (!GetUsersIdentityCode(token, userID, moduleID).empty()) return 1;
-  g_log.Write(kLevel, "[获取用户权限失败，用户身份返回值为空,用户token:%s\n", token.c_str());
+  DalLog::TextLine("[获取用户权限失败，用户身份返回值为空,用户token:" + token + "\n");
   return 0;
 }
 
@@ -97,7 +99,7 @@ std::list<ModuleUserInfo> GetUserByModuleID() {
   std::list<ModuleUserInfo> users;
   const CurlResult result = FormRequest(url, Session().m_strToken);
   if (!result.ok) {
-    g_log.Write(kLevel, "[GetUserByModuleID]获取用户身份失败，请求URL:%s\n", url.c_str());
+    LogNoIdentities("GetUserByModuleID", url);
     return users;
   }
   ParseGetUserByModuleID(result.text.c_str(), users);

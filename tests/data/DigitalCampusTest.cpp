@@ -100,7 +100,12 @@ struct BuildingReplyCase {
   const char* reply;
   std::vector<int> ids;
   const char* firstName;
+  bool logged;  // the text log receives the refusal with the reply
 };
+
+const char kBuildingsRefused[] =
+    "[auto DAL_Digital_Lessmark::ParseDigiAreaInfoByFlag(const char * pData, list<int>& listArea) -> int]:"
+    "解析Json格式数字化地块类型失败，字符信息为:";
 
 class BuildingReplies : public ::testing::TestWithParam<BuildingReplyCase> {};
 
@@ -116,6 +121,8 @@ TEST_P(BuildingReplies, FirstOfEqualIdsWinsAndRefusalsGiveNothing) {
   if (!buildings.empty()) {
     EXPECT_EQ(buildings.begin()->second.buildingName, GetParam().firstName);
   }
+  const std::vector<std::string> refused{kBuildingsRefused + std::string(GetParam().reply) + "\n"};
+  EXPECT_EQ(world.logLines(DalLog::Sink::TextLog), GetParam().logged ? refused : std::vector<std::string>());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -123,13 +130,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BuildingReplyCase{"DuplicateIds",
                           u8R"({"error":0,"data":{"buildingInfos":[{"buildingId":4,"buildingName":"甲"},{"buildingId":4,"buildingName":"乙"},{"buildingId":9}]}})",
-                          {4, 9}, "甲"},
-        BuildingReplyCase{"ErrorOne", R"({"error":1,"data":{"buildingInfos":[{"buildingId":4}]}})", {}, ""},
+                          {4, 9}, "甲", false},
+        BuildingReplyCase{"ErrorOne", R"({"error":1,"data":{"buildingInfos":[{"buildingId":4}]}})", {}, "", false},
         BuildingReplyCase{"ErrorMissingCountsAsZero", u8R"({"data":{"buildingInfos":[{"buildingId":5,"buildingName":"丙"}]}})",
-                          {5}, "丙"},
-        BuildingReplyCase{"NotJson", "<html>gateway</html>", {}, ""},
+                          {5}, "丙", false},
+        BuildingReplyCase{"NotJson", "<html>gateway</html>", {}, "", true},
         BuildingReplyCase{"WrongTypeIsAFailure",
-                          R"({"error":0,"data":{"buildingInfos":[{"buildingId":4},{"buildingId":"x"}]}})", {}, ""}),
+                          R"({"error":0,"data":{"buildingInfos":[{"buildingId":4},{"buildingId":"x"}]}})", {}, "",
+                          true}),
     [](const ::testing::TestParamInfo<BuildingReplyCase>& info) { return std::string(info.param.label); });
 
 TEST(DigitalCampusFailures, AnUnreachableServiceGivesEmptyMaps) {
@@ -154,6 +162,13 @@ TEST(DigitalCampusCampuses, ReadTheCampusObjectsFirstOfEqualIdsWins) {
   EXPECT_TRUE(campuses.at(1).listArea.empty());
   world.campus.set_error(1);
   EXPECT_TRUE(DAL_Digital_Lessmark().GetCampusInfo().empty());
+  EXPECT_TRUE(world.logLines().empty()) << "an error the service reports is no refused reply";
+
+  const std::string wrongType = R"({"error":0,"data":[{"campusInfo":{"campusId":"x"}}]})";
+  world.http().route("GET", "/campusInfo/getCampusInfo", HttpReply(200, wrongType));
+  EXPECT_TRUE(DAL_Digital_Lessmark().GetCampusInfo().empty());
+  EXPECT_EQ(world.logLines(DalLog::Sink::TextLog),
+            (std::vector<std::string>{"[ParseCampuInfo]:解析Json格式数字化地块类型失败，字符信息为:" + wrongType + "\n"}));
 }
 
 TEST(DigitalCampusStartup, BuildingsJoinTheirCampusInAscendingId) {

@@ -1,39 +1,81 @@
 #include <list>
 #include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
 #include "data/PlatformReplies.h"
+#include "tests/data/DataTestBase.h"
 
 namespace {
+
+using data_test::CaughtLine;
+using data_test::DataTestBase;
+
+// Where an expected line holds this, the JSON reader's own error text stands, whose
+// wording is the library's.
+const std::string kReaderText = "{reader}";
+const std::string kNotAnObject = "in Json::Value::find(begin, end): requires objectValue or nullValue";
+
+// No line for an empty expectation, otherwise exactly the one line on the text log.
+void ExpectLogged(const std::vector<CaughtLine>& lines, const std::string& expected) {
+  if (expected.empty()) {
+    EXPECT_TRUE(lines.empty()) << lines.front().text;
+    return;
+  }
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].sink, DalLog::Sink::TextLog);
+  EXPECT_EQ(lines[0].level, 3);
+  const std::string& text = lines[0].text;
+  const auto at = expected.find(kReaderText);
+  if (at == std::string::npos) {
+    EXPECT_EQ(text, expected);
+    return;
+  }
+  const std::string head = expected.substr(0, at);
+  const std::string tail = expected.substr(at + kReaderText.size());
+  ASSERT_GT(text.size(), head.size() + tail.size()) << text;
+  EXPECT_EQ(text.substr(0, head.size()), head);
+  EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+}
 
 struct TokenCase {
   const char* label;
   const char* reply;
   bool valid;
+  std::string line;  // what the text log receives; empty for nothing
 };
 
-class TokenCheckReplies : public ::testing::TestWithParam<TokenCase> {};
+void PrintTo(const TokenCase& c, std::ostream* os) { *os << c.label; }
+
+class TokenCheckReplies : public DataTestBase, public ::testing::WithParamInterface<TokenCase> {};
 
 // Only an explicit "no" logs the user out; everything else keeps the session.
 TEST_P(TokenCheckReplies, OnlyErrorZeroWithAFalseResultIsInvalid) {
   EXPECT_EQ(ParseUsersAuthority(GetParam().reply), GetParam().valid);
+  ExpectLogged(Lines(), GetParam().line);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     TruthTable, TokenCheckReplies,
-    ::testing::Values(TokenCase{"TextZeroFalse", R"({"error":"0","data":{"result":false}})", false},
-                      TokenCase{"NumberZeroFalse", R"({"error":0,"data":{"result":false}})", false},
-                      TokenCase{"ZeroTrue", R"({"error":"0","data":{"result":true}})", true},
-                      TokenCase{"ZeroResultMissing", R"({"error":"0","data":{}})", false},
-                      TokenCase{"ZeroDataMissing", R"({"error":"0"})", false},
-                      TokenCase{"OtherErrorFalse", R"({"error":"1","data":{"result":false}})", true},
-                      TokenCase{"OtherNumberErrorFalse", R"({"error":401,"data":{"result":false}})", true},
-                      TokenCase{"ErrorMissing", R"({"data":{"result":false}})", true},
-                      TokenCase{"NotJson", "<html>502 Bad Gateway</html>", true},
-                      TokenCase{"Empty", "", true},
-                      TokenCase{"RootArray", R"([{"error":"0"}])", true},
-                      TokenCase{"ResultAsText", R"({"error":"0","data":{"result":"no"}})", true}),
+    ::testing::Values(TokenCase{"TextZeroFalse", R"({"error":"0","data":{"result":false}})", false, ""},
+                      TokenCase{"NumberZeroFalse", R"({"error":0,"data":{"result":false}})", false, ""},
+                      TokenCase{"ZeroTrue", R"({"error":"0","data":{"result":true}})", true, ""},
+                      TokenCase{"ZeroResultMissing", R"({"error":"0","data":{}})", false, ""},
+                      TokenCase{"ZeroDataMissing", R"({"error":"0"})", false, ""},
+                      TokenCase{"OtherErrorFalse", R"({"error":"1","data":{"result":false}})", true,
+                                "[ParseUsersAuthority]出错，错误码为:1\n"},
+                      TokenCase{"OtherNumberErrorFalse", R"({"error":401,"data":{"result":false}})", true,
+                                "[ParseUsersAuthority]出错，错误码为:401\n"},
+                      TokenCase{"ErrorMissing", R"({"data":{"result":false}})", true,
+                                "[ParseUsersAuthority]出错，错误码为:0\n"},
+                      TokenCase{"NotJson", "<html>502 Bad Gateway</html>", true,
+                                "[ParseUsersAuthority]出错，错误信息为:" + kReaderText + "\n"},
+                      TokenCase{"Empty", "", true, "[ParseUsersAuthority]出错，错误信息为:" + kReaderText + "\n"},
+                      TokenCase{"RootArray", R"([{"error":"0"}])", true,
+                                "[ParseUsersAuthority]出错，错误信息为:" + kNotAnObject + "\n"},
+                      TokenCase{"ResultAsText", R"({"error":"0","data":{"result":"no"}})", true,
+                                "[ParseUsersAuthority]出错，错误信息为:Value is not convertible to bool.\n"}),
     [](const ::testing::TestParamInfo<TokenCase>& info) { return std::string(info.param.label); });
 
 struct EnvelopeCase {
@@ -41,17 +83,25 @@ struct EnvelopeCase {
   const char* reply;
   int result;
   std::size_t added;
+  std::string line;  // the text log's line after the reader's name in brackets; empty for none
 };
 
-class IdentityEnvelopes : public ::testing::TestWithParam<EnvelopeCase> {};
+void PrintTo(const EnvelopeCase& c, std::ostream* os) { *os << c.label; }
+
+class IdentityEnvelopes : public DataTestBase, public ::testing::WithParamInterface<EnvelopeCase> {};
 
 // A refused reply leaves what the caller already had and adds nothing.
 TEST_P(IdentityEnvelopes, AcceptOnlyStatus200WithData) {
   const EnvelopeCase& c = GetParam();
-  for (auto parse : {ParseResponseIdentityCode, ParseResponseIdentityByCode}) {
+  using Parse = int (*)(const char*, std::list<IdentityInfo>&);
+  for (const auto& reader : {std::pair<std::string, Parse>{"ParseResponseIdentityCode", ParseResponseIdentityCode},
+                             std::pair<std::string, Parse>{"ParseResponseIdentityByCode", ParseResponseIdentityByCode}}) {
+    SCOPED_TRACE(reader.first);
+    ClearLines();
     std::list<IdentityInfo> identities(1);
-    EXPECT_EQ(parse(c.reply, identities), c.result);
+    EXPECT_EQ(reader.second(c.reply, identities), c.result);
     EXPECT_EQ(identities.size(), 1 + c.added);
+    ExpectLogged(Lines(), c.line.empty() ? "" : "[" + reader.first + "]" + c.line);
   }
 }
 
@@ -59,13 +109,19 @@ INSTANTIATE_TEST_SUITE_P(
     Envelope, IdentityEnvelopes,
     ::testing::Values(
         EnvelopeCase{"Status200TwoItems",
-                     R"({"StatusCode":200,"Msg":"","Data":[{"IdentityCode":"IC0001"},{"IdentityCode":"IC0009"}]})", 0, 2},
-        EnvelopeCase{"AnotherStatus", R"({"StatusCode":500,"Msg":"boom","Data":[{"IdentityCode":"IC0001"}]})", -1, 0},
-        EnvelopeCase{"EmptyData", R"({"StatusCode":200,"Msg":"none","Data":[]})", -1, 0},
-        EnvelopeCase{"DataMissing", R"({"StatusCode":200,"Msg":""})", -1, 0},
-        EnvelopeCase{"DataAnObject", R"({"StatusCode":200,"Data":{"IdentityCode":"IC0001"}})", -1, 0},
-        EnvelopeCase{"NotJson", "Service unavailable", -1, 0},
-        EnvelopeCase{"ElementNotAnObject", R"({"StatusCode":200,"Data":[{"IdentityCode":"a"},3]})", -1, 0}),
+                     R"({"StatusCode":200,"Msg":"","Data":[{"IdentityCode":"IC0001"},{"IdentityCode":"IC0009"}]})", 0, 2,
+                     ""},
+        EnvelopeCase{"AnotherStatus", R"({"StatusCode":500,"Msg":"boom","Data":[{"IdentityCode":"IC0001"}]})", -1, 0,
+                     "出错，错误码为:500\n错误信息:boom\n"},
+        EnvelopeCase{"EmptyData", R"({"StatusCode":200,"Msg":"none","Data":[]})", -1, 0,
+                     "出错,请求数据返回为空，错误码为:200\n错误信息:none\n"},
+        EnvelopeCase{"DataMissing", R"({"StatusCode":200,"Msg":""})", -1, 0,
+                     "出错,请求数据返回为空，错误码为:200\n错误信息:\n"},
+        EnvelopeCase{"DataAnObject", R"({"StatusCode":200,"Data":{"IdentityCode":"IC0001"}})", -1, 0,
+                     "出错,请求数据返回为空，错误码为:200\n错误信息:\n"},
+        EnvelopeCase{"NotJson", "Service unavailable", -1, 0, "出错，错误信息为:" + kReaderText + "\n"},
+        EnvelopeCase{"ElementNotAnObject", R"({"StatusCode":200,"Data":[{"IdentityCode":"a"},3]})", -1, 0,
+                     "出错，错误信息为:" + kNotAnObject + "\n"}),
     [](const ::testing::TestParamInfo<EnvelopeCase>& info) { return std::string(info.param.label); });
 
 TEST(IdentityFields, ReadEveryKeyWithPresetAsBooleanOrNumber) {
@@ -132,17 +188,28 @@ TEST(ModuleUserFields, KeepTheIdentityCodesInOrder) {
   EXPECT_TRUE(users.back().IdentityCode.empty());
 }
 
-TEST(SingleValueEnvelopes, TakeTheFirstUserOrNothing) {
+class SingleValueEnvelopes : public DataTestBase {};
+
+TEST_F(SingleValueEnvelopes, TakeTheFirstUserOrNothing) {
   const char* twoUsers =
       R"({"StatusCode":200,"Data":[{"UserID":"a","UserName":"王五","Telephone":"13800000001"},)"
       R"({"UserID":"b","UserName":"赵六","Telephone":"13800000002"}]})";
   EXPECT_EQ(ParseGetUserContact(twoUsers), "13800000001");
   EXPECT_EQ(ParseGetUserName(twoUsers), "王五");
+  EXPECT_TRUE(Lines().empty());
   for (const char* refused : {R"({"StatusCode":200,"Data":[]})", R"({"StatusCode":404,"Data":[{"UserName":"x"}]})",
                               "", "[1,2]"}) {
+    ClearLines();
     EXPECT_EQ(ParseGetUserContact(refused), "") << refused;
     EXPECT_EQ(ParseGetUserName(refused), "") << refused;
+    EXPECT_EQ(Lines().size(), 2u) << refused;
   }
+  ClearLines();
+  EXPECT_EQ(ParseGetUserName(R"({"StatusCode":404,"Msg":"gone","Data":[{"UserName":"x"}]})"), "");
+  ExpectLogged(Lines(), "[ParseGetUserName]出错，错误码为:404\n错误信息:gone\n");
+  ClearLines();
+  EXPECT_EQ(ParseGetUserContact(R"({"StatusCode":200,"Data":[{"Telephone":["138"]}]})"), "");
+  ExpectLogged(Lines(), "[ParseGetUserContact]出错，错误信息为:Type is not convertible to string\n");
   EXPECT_EQ(ParseGetUserContact(R"({"StatusCode":200,"Data":[{"Telephone":13800000003}]})"), "13800000003");
 }
 

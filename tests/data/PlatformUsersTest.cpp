@@ -1,4 +1,5 @@
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -47,7 +48,11 @@ TEST_F(PlatformUsers, IdentityRequestsCarryTheTokenHeaderAndTheQuery) {
 
 TEST_F(PlatformUsers, IdentityCheckIsOneWhenTheUserHoldsAnIdentity) {
   EXPECT_EQ(CheckUsersIdentity("tok", "u2", "E61001"), 1);
+  EXPECT_TRUE(world.logLines().empty());
   EXPECT_EQ(CheckUsersIdentity("tok", "u4", "E61001"), 0);
+  EXPECT_EQ(world.logLines(DalLog::Sink::TextLog),
+            (std::vector<std::string>{"[ParseResponseIdentityCode]出错,请求数据返回为空，错误码为:200\n错误信息:\n",
+                                      "[获取用户权限失败，用户身份返回值为空,用户token:tok\n"}));
   EXPECT_EQ(CheckUsersIdentity("tok", "nobody", "E61001"), 0);
   EXPECT_EQ(CheckUsersIdentity("tok", "u1", "E61002"), 0);
 }
@@ -74,10 +79,19 @@ TEST_F(PlatformUsers, ModuleUsersAreThoseOfTheUsersSchool) {
 }
 
 TEST_F(PlatformUsers, FormRequestsThatFailGiveEmptyLists) {
-  world.session().m_strBaseAddr = RefusingBaseUrl();
+  const std::string base = RefusingBaseUrl();
+  world.session().m_strBaseAddr = base;
   EXPECT_TRUE(GetUsersIdentityCode("tok", "u1", "E61001").empty());
   EXPECT_TRUE(GetIdentityByCode("s1", "IC0001").empty());
   EXPECT_TRUE(GetUserByModuleID().empty());
+  EXPECT_EQ(world.logLines(DalLog::Sink::TextLog),
+            (std::vector<std::string>{
+                "[GetUsersIdentityCode]获取用户身份失败，请求URL:" + base +
+                    "UserMgr/PowerMgr/GetIdentityTypeByUserID?UserID=u1&ModuleID=E61001\n",
+                "[GetIdentityByCode]获取用户身份失败，请求URL:" + base +
+                    "UserMgr/PowerMgr/GetIdentityTypeByCode?SchoolID=s1&IdentityCodes=IC0001\n",
+                "[GetUserByModuleID]获取用户身份失败，请求URL:" + base +
+                    "UserMgr/PowerMgr/GetUserByModuleID?ModuleID=E61001&SchoolID=s1\n"}));
   EXPECT_EQ(CheckUsersIdentity("tok", "u1", "E61001"), 0);
 }
 
@@ -94,7 +108,9 @@ TEST_F(PlatformUsers, ContactAndNameAskWithTheApplicationsToken) {
   EXPECT_EQ(requests[1].target, world.patrol.base_url() +
                                     "BaseApi/UserMgr/UserInfoMgr/SearchUserByIDsOrName?appid=E61&access_token=" +
                                     token + "&UserIDs=u3");
-  EXPECT_TRUE(world.logLines().empty());
+  EXPECT_EQ(world.logLines(),
+            (std::vector<std::string>{"[ParseGetUserName]出错,请求数据返回为空，错误码为:200\n错误信息:\n"}))
+      << "only the user the platform does not know";
 }
 
 TEST_F(PlatformUsers, ContactAndNameFailuresAreLoggedAndEmpty) {
