@@ -14,11 +14,9 @@ int wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR lpCmdLine, int) {
   SkinUI::CWindowManagerUI::SetResourcePath(location.folder.c_str());
 
   auto window = std::make_unique<skinpreview::SkinPreviewWnd>(location.file);
+  const DWORD dwStyle = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU;
   // A skin that cannot be loaded ends the process inside Create, with a message.
-  if (window->Create(nullptr, L"皮肤预览", WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU, 0,
-                     0, 0, 0, 0) == nullptr) {
-    return 1;
-  }
+  if (window->Create(nullptr, L"皮肤预览", dwStyle, 0, 0, 0, 0, 0) == nullptr) return 1;
   window->CenterWindow();
   window->ShowModal();
   return 0;

@@ -32,7 +32,7 @@ using namespace previewtest;
 
 const int kLeft = 200, kTop = 150;           // where the test puts the window
 const RECT kBackdrop{100, 50, 1000, 700};    // a white backdrop under it and its shadow
-const int kCompositorLimitMs = 10000;        // the compositor paints on its own time
+const int kLimitMs = 15000;  // a bound for every wait: the machine may be busy running other suites
 
 // The preview's window, telling the test when a move loop has started: pointer
 // motion before that is not part of the drag.
@@ -99,7 +99,7 @@ class PreviewWindowTest : public testing::Test {
   void SetUp() override {
     ASSERT_TRUE(display_.ok());
     if (CompositorExpected()) {
-      ASSERT_TRUE(TestDisplay::WaitUntil([this] { return display_.CompositorRunning(); }))
+      ASSERT_TRUE(TestDisplay::WaitUntil([this] { return display_.CompositorRunning(); }, kLimitMs))
           << "xcompmgr never took _NET_WM_CM_S0";
     }
     ASSERT_TRUE(backdrop_.ok());
@@ -118,7 +118,8 @@ class PreviewWindowTest : public testing::Test {
     ASSERT_TRUE(TestDisplay::FlushBackend());
     native_ = TestDisplay::NativeWindow(hwnd_);
     ASSERT_NE(native_, 0u);
-    ASSERT_TRUE(TestDisplay::WaitUntil([this] { return display_.Viewable(native_); })) << "the window never mapped";
+    ASSERT_TRUE(TestDisplay::WaitUntil([this] { return display_.Viewable(native_); }, kLimitMs))
+        << "the window never mapped";
     // Mapped is not yet painted: wait for the logo, the last thing anyone sees.
     const bool painted = WaitForControlPixel(L"logo", 0, 0, kLogoOrange);
     if (!painted) display_.SaveScreen("preview-not-painted");
@@ -162,6 +163,15 @@ class PreviewWindowTest : public testing::Test {
     return rc;
   }
 
+  bool WaitForWindowRect(const RECT& expected) {
+    return TestDisplay::WaitUntil(
+        [&] {
+          const RECT now = WindowRect();
+          return EqualRect(&now, &expected) != FALSE;
+        },
+        kLimitMs);
+  }
+
   bool Zoomed() {
     bool zoomed = false;
     gui_.Call([&] { zoomed = IsZoomed(hwnd_) != FALSE; });
@@ -171,7 +181,7 @@ class PreviewWindowTest : public testing::Test {
   // The pixel (dx, dy) from the control's centre shows `rgb`.
   bool WaitForControlPixel(const wchar_t* name, int dx, int dy, uint32_t rgb, int tolerance = 2) {
     const POINT c = Centre(ControlRect(name));
-    return display_.WaitForPixel(c.x + dx, c.y + dy, rgb, tolerance);
+    return display_.WaitForPixel(c.x + dx, c.y + dy, rgb, tolerance, kLimitMs);
   }
 
   void DoubleClick(POINT p) {
@@ -219,7 +229,7 @@ TEST_F(PreviewWindowTest, PaintsTheSkinsColoursAndImages) {
   for (const RegionCase& c : cases) {
     const RECT rc = ControlRect(c.control);
     const POINT p{Centre(rc).x + c.dx, Centre(rc).y + c.dy};
-    EXPECT_TRUE(display_.WaitForPixel(p.x, p.y, c.rgb, 2))
+    EXPECT_TRUE(display_.WaitForPixel(p.x, p.y, c.rgb, 2, kLimitMs))
         << c.what << ": " << Hex(display_.ScreenPixel(p.x, p.y)) << " at " << p.x << "," << p.y;
   }
   display_.SaveScreen("preview-skin");
@@ -246,7 +256,7 @@ TEST_F(PreviewWindowTest, RoundCornerCutsTheWindow) {
   const RECT rc = WindowRect();
   // The corner pixel is cut away (backdrop, or the shadow over it), the caption
   // just inside the curve is not.
-  EXPECT_TRUE(display_.WaitForPixel(rc.left + 20, rc.top + 3, kTitleBlue, 2));
+  EXPECT_TRUE(display_.WaitForPixel(rc.left + 20, rc.top + 3, kTitleBlue, 2, kLimitMs));
   EXPECT_FALSE(CloseColour(display_.ScreenPixel(rc.left, rc.top), kTitleBlue, 30))
       << Hex(display_.ScreenPixel(rc.left, rc.top));
 }
@@ -256,13 +266,12 @@ TEST_F(PreviewWindowTest, CaptionDragMovesTheWindow) {
   const POINT grab = CaptionPoint();
   display_.MovePointer(grab.x, grab.y);
   display_.Button(1, true);
-  ASSERT_TRUE(TestDisplay::WaitUntil([&] { return window_->moveLoops.load() > 0; }))
+  ASSERT_TRUE(TestDisplay::WaitUntil([&] { return window_->moveLoops.load() > 0; }, kLimitMs))
       << "a press on the caption starts the move loop";
   for (int step = 1; step <= 10; ++step) display_.MovePointer(grab.x + step * 10, grab.y + step * 8);
-  const bool moved = TestDisplay::WaitUntil([&] {
-    const RECT now = WindowRect();
-    return now.left == before.left + 100 && now.top == before.top + 80;
-  });
+  RECT after = before;
+  OffsetRect(&after, 100, 80);
+  const bool moved = WaitForWindowRect(after);
   display_.Button(1, false);
   ASSERT_TRUE(moved) << "window at " << WindowRect().left << "," << WindowRect().top;
   // The window took its picture along.
@@ -281,21 +290,17 @@ TEST_F(PreviewWindowTest, CaptionDoubleClickMaximisesAndRestores) {
   });
 
   DoubleClick(CaptionPoint());
-  ASSERT_TRUE(TestDisplay::WaitUntil([&] { return Zoomed(); })) << "a caption double-click maximises";
-  ASSERT_TRUE(TestDisplay::WaitUntil([&] { const RECT now = WindowRect();
-    return EqualRect(&work, &now) != FALSE; }))
-      << "the window fills the work area";
+  ASSERT_TRUE(TestDisplay::WaitUntil([&] { return Zoomed(); }, kLimitMs)) << "a caption double-click maximises";
+  ASSERT_TRUE(WaitForWindowRect(work)) << "the window fills the work area";
   EXPECT_TRUE(ControlVisible(L"restorebtn"));
   EXPECT_FALSE(ControlVisible(L"maxbtn"));
   // Laid out and painted at the new size: the close button sits at the screen's edge.
-  EXPECT_TRUE(display_.WaitForPixel(work.right - 36, work.top + 4, kCloseRed, 2))
+  EXPECT_TRUE(display_.WaitForPixel(work.right - 36, work.top + 4, kCloseRed, 2, kLimitMs))
       << Hex(display_.ScreenPixel(work.right - 36, work.top + 4));
 
   DoubleClick(CaptionPoint());
-  ASSERT_TRUE(TestDisplay::WaitUntil([&] { return !Zoomed(); })) << "a second double-click restores";
-  ASSERT_TRUE(TestDisplay::WaitUntil([&] { const RECT now = WindowRect();
-    return EqualRect(&before, &now) != FALSE; }))
-      << "back where it was";
+  ASSERT_TRUE(TestDisplay::WaitUntil([&] { return !Zoomed(); }, kLimitMs)) << "a second double-click restores";
+  ASSERT_TRUE(WaitForWindowRect(before)) << "back where it was";
   EXPECT_TRUE(ControlVisible(L"maxbtn"));
   EXPECT_FALSE(ControlVisible(L"restorebtn"));
   EXPECT_TRUE(WaitForControlPixel(L"logo", 0, 0, kLogoOrange));
@@ -312,10 +317,11 @@ TEST_F(PreviewWindowTest, HoveringATileShowsItsTooltip) {
       if (tooltip != nullptr && !IsWindowVisible(tooltip)) tooltip = nullptr;
     });
     return tooltip != nullptr;
-  })) << "no tooltip after hovering";
+  }, kLimitMs)) << "no tooltip after hovering";
   const unsigned long native = TestDisplay::NativeWindow(tooltip);
   ASSERT_NE(native, 0u);
-  EXPECT_TRUE(TestDisplay::WaitUntil([&] { return display_.Viewable(native); })) << "the tooltip is on the screen";
+  EXPECT_TRUE(TestDisplay::WaitUntil([&] { return display_.Viewable(native); }, kLimitMs))
+      << "the tooltip is on the screen";
   // By the pointer, not somewhere else on the screen.
   RECT tip{};
   gui_.Call([&] { GetWindowRect(tooltip, &tip); });
@@ -341,12 +347,12 @@ TEST_F(PreviewWindowTest, ShadowIsTranslucentOnlyWithACompositor) {
           const int g = int(px & 0xFF);
           return CloseColour(px, (g << 16) | (g << 8) | g, 8) && g > 40 && g < 245;
         },
-        kCompositorLimitMs);
+        kLimitMs);
     display_.SaveScreen("preview-shadow-composited");
     EXPECT_TRUE(grey) << "a grey shadow over the white backdrop, not " << Hex(display_.ScreenPixel(below.x, below.y));
   } else {
     EXPECT_FALSE(display_.Viewable(native)) << "without a compositor the shadow would be a black frame";
-    EXPECT_TRUE(display_.WaitForPixel(below.x, below.y, 0xFFFFFF, 2))
+    EXPECT_TRUE(display_.WaitForPixel(below.x, below.y, 0xFFFFFF, 2, kLimitMs))
         << "the backdrop shows below the window: " << Hex(display_.ScreenPixel(below.x, below.y));
     display_.SaveScreen("preview-shadow-plain");
   }

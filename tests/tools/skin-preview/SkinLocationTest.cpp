@@ -24,7 +24,8 @@ TEST(SkinLocation, CutsTheCommandLineIntoFolderAndFile) {
       {"a bare name is read from the current folder", L"main.xml", L"", L"main.xml"},
       {"a Linux path", L"/home/a/skins/main.xml", L"/home/a/skins/", L"main.xml"},
       {"a Windows path", L"skins\\main\\frame.xml", L"skins\\main\\", L"frame.xml"},
-      {"quotes around a path with spaces", L"\"/home/a/my skins/主窗口.xml\"", L"/home/a/my skins/", L"主窗口.xml"},
+      {"quotes around a path with spaces", L"\"/home/a/my skins/主窗口.xml\"", L"/home/a/my skins/",
+       L"主窗口.xml"},
       {"blanks around the path", L"  ./skins/a.xml  ", L"./skins/", L"a.xml"},
       {"a lone quote is part of the name", L"\"a.xml", L"", L"\"a.xml"},
   };
