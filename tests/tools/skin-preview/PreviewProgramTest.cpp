@@ -62,7 +62,10 @@ struct ProgramCase {
 
 std::string WriteSkin(const std::string& text) {
   const char* folder = std::getenv("X11_SMOKE_OUTPUT");
-  const std::string path = std::string(folder ? folder : "/tmp") + "/preview argument skin.xml";
+  // The suite runs in several modes at once: each run writes a file of its own. The
+  // space checks that a quoted path reaches the program whole.
+  const std::string path =
+      std::string(folder ? folder : "/tmp") + "/preview skin " + std::to_string(getpid()) + ".xml";
   std::ofstream(path) << text;
   return path;
 }
@@ -93,6 +96,7 @@ TEST(PreviewProgram, ShowsTheSkinItIsGivenCentredOnTheScreen) {
     if (!shown) display.SaveScreen("preview-program");
     EXPECT_TRUE(shown) << c.what << ": " << std::hex << display.ScreenPixel(left + c.probe.x, top + c.probe.y);
     EXPECT_TRUE(preview.Running()) << c.what;
+    if (!arguments.empty()) std::remove(arguments[0].c_str());
   }
 }
 
