@@ -8,6 +8,7 @@
 
 #include <unistd.h>
 
+#include "tests/ui/core/RenderTestSupport.h"
 #include "tests/ui/core/SkinTestSupport.h"
 #include "ui/core/CChildLayoutUI.h"
 #include "ui/core/CContainerUI.h"
@@ -47,6 +48,8 @@ class SkinFolder : public skintest::SkinTest {
     std::filesystem::remove_all(folder_);
     skintest::SkinTest::TearDown();
   }
+  std::wstring PathOf(const char* name) const { return (folder_ / name).wstring(); }
+  void Remove(const char* name) { std::filesystem::remove(folder_ / name); }
   // Skins are UTF-8 files; the texts here are ASCII.
   void Write(const char* name, const char* text) { std::ofstream(folder_ / name, std::ios::binary) << text; }
   CControlUI* BuildFile(LPCTSTR name) {
@@ -86,6 +89,24 @@ TEST_F(SkinFolder, MissingOrEmptyFileBuildsNothing) {
   OnGui([&] {
     EXPECT_EQ(nullptr, BuildFile(L"absent.xml"));
     EXPECT_EQ(nullptr, BuildFile(L"empty.xml"));
+  });
+}
+
+TEST_F(SkinFolder, ImagesAreLoadedOnlyFromDirectlyUnderTheRoot) {
+  const std::vector<DWORD> pixels(4, 0xFF00FF00);
+  ASSERT_TRUE(rendertest::WritePng(PathOf("dot.png"), 2, 2, pixels));
+  ASSERT_TRUE(rendertest::WritePng(PathOf("nested.png"), 2, 2, pixels));
+  OnGui([&] {
+    ASSERT_NE(nullptr, Load(L"<Window><Image name=\"dot.png\" mask=\"#FF00FF00\"/><Image mask=\"#FF000000\"/>"
+                            L"<VerticalLayout><Image name=\"nested.png\"/></VerticalLayout></Window>"));
+    // With the files gone, only what the build put in the cache can be had.
+    Remove("dot.png");
+    Remove("nested.png");
+    const SkinUI::UIImageRecord* dot = Manager().GetImageEx(L"dot.png");
+    ASSERT_NE(nullptr, dot);
+    EXPECT_EQ(2, dot->nWidth);
+    EXPECT_EQ(0xFF00FF00u, dot->dwMask);
+    EXPECT_EQ(nullptr, Manager().GetImageEx(L"nested.png"));
   });
 }
 
