@@ -95,6 +95,27 @@ TEST_F(Container, WithoutAutoDestroyRemovedChildrenSurvive) {
   EXPECT_EQ(1, count.destroyed);
 }
 
+TEST_F(Container, FindChildByNameSearchesDescendantsIgnoringCase) {
+  OnGui([&] {
+    CContainerUI* root = AttachedRoot();
+    auto* row = new CContainerUI;
+    auto* cell = new CContainerUI;
+    auto* label = new CControlUI;
+    auto* outside = new CControlUI;
+    label->SetName(L"Cell_Text");
+    outside->SetName(L"outside");
+    row->SetName(L"row");
+    cell->Add(label);
+    row->Add(cell);
+    root->Add(row);
+    root->Add(outside);
+    EXPECT_EQ(label, row->FindChildByName(L"cell_TEXT")) << "two levels down";
+    EXPECT_EQ(row, row->FindChildByName(L"ROW")) << "the search starts at the container itself";
+    EXPECT_EQ(nullptr, row->FindChildByName(L"outside")) << "only inside the container";
+    EXPECT_EQ(nullptr, row->FindChildByName(L"missing"));
+  });
+}
+
 TEST_F(Container, AddAtAndSetItemIndexKeepEveryChild) {
   OnGui([&] {
     CContainerUI box;
