@@ -19,21 +19,12 @@ JsonBody AuthorityBody(const std::string& strUserID, const std::string& strUserN
 }  // namespace
 
 std::map<std::string, AuthorityInfo> DAL_PatrolServer::Authority_Get() {
-  std::map<std::string, AuthorityInfo> mapAuthority;
-  std::string reply;
-  if (Get("api/Authority/Get", DalLogStyle::AsyncRead, "Authority_Get", reply)) {
-    ParseAuthority(reply.c_str(), mapAuthority);
-  }
-  return mapAuthority;
+  return Fetch("api/Authority/Get", DalLogStyle::AsyncRead, "Authority_Get", ParseAuthority);
 }
 
 AuthorityInfo DAL_PatrolServer::Authority_Get_ByID(std::string strId) {
-  AuthorityInfo info;
-  std::string reply;
-  if (Get("api/Authority/GetByID?strId=" + strId, DalLogStyle::AsyncRead, "Authority_Get_ByID", reply)) {
-    ParseAuthoritybyID(reply.c_str(), info);
-  }
-  return info;
+  return Fetch("api/Authority/GetByID?strId=" + strId, DalLogStyle::AsyncRead, "Authority_Get_ByID",
+               ParseAuthoritybyID);
 }
 
 int DAL_PatrolServer::Authority_Add(std::string strUserID, std::string strUserName, std::string TypeAuthority,

@@ -31,12 +31,7 @@ std::string PatrolRecordTime(const std::string& readerTime) {
 }  // namespace
 
 std::list<DeviceRecordInfo> DAL_PatrolServer::DAL_DeviceRecord_Get() {
-  std::list<DeviceRecordInfo> listRecord;
-  std::string reply;
-  if (Get("api/DeviceRecord/Get", DalLogStyle::Text, "DAL_DeviceRecord_Get", reply)) {
-    ParseDeviceRecordJsonData(reply.c_str(), listRecord);
-  }
-  return listRecord;
+  return Fetch("api/DeviceRecord/Get", DalLogStyle::Text, "DAL_DeviceRecord_Get", ParseDeviceRecordJsonData);
 }
 
 int DAL_PatrolServer::DAL_DeviceRecord_Add(int iType, std::string strDeviceCode, std::string strPeopleCode,

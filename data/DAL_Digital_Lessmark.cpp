@@ -60,15 +60,26 @@ CampusInfo ReadCampus(const Json::Value& element) {
   return campus;
 }
 
-// The elements of `list`, read and keyed by `read`; a value of a type the service never
-// sends makes the whole reply count as failed.
+const Json::Value& BuildingList(const Json::Value& root) { return root["data"]["buildingInfos"]; }
+const Json::Value& CampusList(const Json::Value& root) { return root["data"]; }
+
+// Adds the elements of the reply's `list`, read by `read`, under the ids `key` gives them,
+// where the id is new. A reply that is not JSON, or that holds a value of a type the
+// service never sends, is logged under `head` and adds nothing; so does an "error" other
+// than 0, without a line.
 template <typename Record, typename Reader, typename KeyOf>
-bool ReadKeyed(const char* head, const char* pData, const Json::Value& root,
-               const Json::Value& (*list)(const Json::Value&), Reader read, KeyOf key,
-               std::map<int, Record>& out) {
+void ReadKeyed(const char* head, const char* pData, const Json::Value& (*list)(const Json::Value&),
+               Reader read, KeyOf key, std::map<int, Record>& out) {
+  if (!pData) pData = "";
+  Json::Value root;
+  std::string errors;
+  if (!dal::ParseReply(pData, root, errors)) {
+    LogRefused(head, pData);
+    return;
+  }
   std::map<int, Record> records;
   try {
-    if (dal::ReadInt(root, "error") != 0) return false;
+    if (dal::ReadInt(root, "error") != 0) return;
     const Json::Value& elements = list(root);
     for (Json::ArrayIndex i = 0; i < elements.size(); ++i) {
       Record record = read(elements[i]);
@@ -77,21 +88,9 @@ bool ReadKeyed(const char* head, const char* pData, const Json::Value& root,
     }
   } catch (const Json::Exception&) {
     LogRefused(head, pData);
-    return false;
+    return;
   }
-  out.swap(records);
-  return true;
-}
-
-const Json::Value& BuildingList(const Json::Value& root) { return root["data"]["buildingInfos"]; }
-const Json::Value& CampusList(const Json::Value& root) { return root["data"]; }
-
-// Parses the reply; a text that is not JSON is logged under `head`.
-bool ParseRoot(const char* head, const char* pData, Json::Value& root) {
-  std::string errors;
-  if (dal::ParseReply(pData, root, errors)) return true;
-  LogRefused(head, pData);
-  return false;
+  out.insert(records.begin(), records.end());
 }
 
 }  // namespace
@@ -128,27 +127,13 @@ bool DAL_Digital_Lessmark::Ask(const std::string& path, std::string& reply) {
 
 void DAL_Digital_Lessmark::ParseDigiAreaInfoByFlag(const char* pData,
                                                    std::map<int, DigiAreaInfo>& mapArea) {
-  if (!pData) pData = "";
-  Json::Value root;
-  if (!ParseRoot(kBuildingsHead, pData, root)) return;
-  std::map<int, DigiAreaInfo> read;
-  if (!ReadKeyed(kBuildingsHead, pData, root, BuildingList, ReadBuilding,
-                 [](const DigiAreaInfo& area) { return area.buildingId; }, read)) {
-    return;
-  }
-  mapArea.insert(read.begin(), read.end());
+  ReadKeyed(kBuildingsHead, pData, BuildingList, ReadBuilding,
+            [](const DigiAreaInfo& area) { return area.buildingId; }, mapArea);
 }
 
 void DAL_Digital_Lessmark::ParseCampuInfo(const char* pData, std::map<int, CampusInfo>& mapCampus) {
-  if (!pData) pData = "";
-  Json::Value root;
-  if (!ParseRoot(kCampusHead, pData, root)) return;
-  std::map<int, CampusInfo> read;
-  if (!ReadKeyed(kCampusHead, pData, root, CampusList, ReadCampus,
-                 [](const CampusInfo& campus) { return campus.campusId; }, read)) {
-    return;
-  }
-  mapCampus.insert(read.begin(), read.end());
+  ReadKeyed(kCampusHead, pData, CampusList, ReadCampus,
+            [](const CampusInfo& campus) { return campus.campusId; }, mapCampus);
 }
 
 void DAL_Digital_Lessmark::AttachBuildings(const std::map<int, DigiAreaInfo>& mapArea,

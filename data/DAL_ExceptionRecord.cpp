@@ -5,13 +5,8 @@
 // Requests name the ids "ID" and "PlanID"; replies call them "iID" and "iPlanID".
 
 ExceptionRecordInfo DAL_PatrolServer::DAL_ExceptionRecord_Get(int iPlanID, std::string strTime) {
-  ExceptionRecordInfo record;
-  std::string reply;
-  if (Get("api/ExceptionRecord/Get?PlanID=" + std::to_string(iPlanID) + "&Time=" + strTime, DalLogStyle::Text,
-          "DAL_ExceptionRecord_Get", reply)) {
-    ParseExceptionRecordJsonData(reply.c_str(), record);
-  }
-  return record;
+  return Fetch("api/ExceptionRecord/Get?PlanID=" + std::to_string(iPlanID) + "&Time=" + strTime,
+               DalLogStyle::Text, "DAL_ExceptionRecord_Get", ParseExceptionRecordJsonData);
 }
 
 int DAL_PatrolServer::DAL_ExceptionRecord_Add(int iPlanID, std::string strTime, std::string strRemark) {

@@ -44,6 +44,7 @@ void ReadDevice(const Json::Value& element, InspectDeviceInfo& device) {
 }  // namespace
 
 std::list<InspectDeviceInfo> DAL_PatrolServer::DAL_InspectDevice_Get() {
+  // The reader-list parser is a member, so this query reads its reply itself.
   std::list<InspectDeviceInfo> listDevice;
   std::string reply;
   if (Get("api/InspectDevice/Get", DalLogStyle::TextPrefixed, "DAL_InspectDevice_Get()", reply)) {
@@ -92,13 +93,8 @@ int DAL_PatrolServer::DAL_InspectDevice_Delete(int iID) {
 }
 
 std::list<FingerprintInfo> DAL_PatrolServer::DAL_Fingerprint_GetByPeopleID(int iDeviceID) {
-  std::list<FingerprintInfo> listFingerprint;
-  std::string reply;
-  if (Get("api/Fingerprint/GetbyDeviceID?ID=" + std::to_string(iDeviceID), DalLogStyle::TextPrefixed,
-          "DAL_Fingerprint_GetByPeopleID", reply)) {
-    ParseFingerprintJsonData(reply.c_str(), listFingerprint);
-  }
-  return listFingerprint;
+  return Fetch("api/Fingerprint/GetbyDeviceID?ID=" + std::to_string(iDeviceID), DalLogStyle::TextPrefixed,
+               "DAL_Fingerprint_GetByPeopleID", ParseFingerprintJsonData);
 }
 
 int DAL_PatrolServer::DAL_Fingerprint_Add(int iDeviceID, int iPeopleID, std::string strCode) {

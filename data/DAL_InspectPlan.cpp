@@ -27,12 +27,7 @@ JsonBody PlanBody(const std::string& strName, int iRouteID, const std::string& s
 }  // namespace
 
 std::list<InspectPlanInfo> DAL_PatrolServer::DAL_InspectPlan_Get() {
-  std::list<InspectPlanInfo> listPlan;
-  std::string reply;
-  if (Get("api/InspectPlan/Get", DalLogStyle::Text, "DAL_InspectPlan_Get", reply)) {
-    ParseInspectPlanJsonData(reply.c_str(), listPlan);
-  }
-  return listPlan;
+  return Fetch("api/InspectPlan/Get", DalLogStyle::Text, "DAL_InspectPlan_Get", ParseInspectPlanJsonData);
 }
 
 int DAL_PatrolServer::DAL_InspectPlan_Add(std::string strName, int iRouteID, std::string strAnnouncerID,

@@ -30,12 +30,8 @@ JsonBody PosDeviceBody(const std::string& strName, int iAreaID, int ifloor, cons
 }  // namespace
 
 std::list<InspectPosDeviceInfo> DAL_PatrolServer::DAL_InspectPosDevice_Get() {
-  std::list<InspectPosDeviceInfo> listPosDevice;
-  std::string reply;
-  if (Get("api/InspectPositionDevice/Get", DalLogStyle::TextPrefixed, "DAL_InspectPosDevice_Get()", reply)) {
-    ParseInspectPosDeviceJsonData(reply.c_str(), listPosDevice);
-  }
-  return listPosDevice;
+  return Fetch("api/InspectPositionDevice/Get", DalLogStyle::TextPrefixed, "DAL_InspectPosDevice_Get()",
+               ParseInspectPosDeviceJsonData);
 }
 
 std::map<int, std::list<InspectPosDeviceInfo>> DAL_PatrolServer::DAL_InspectPosDevice_GetByAreaID(int iAreaID) {

@@ -12,58 +12,36 @@ std::string PlanDateType(int iPlanID, const std::string& strDate, int iType) {
 }  // namespace
 
 InspectRecordInfo DAL_PatrolServer::DAL_InspectRecord_GetByID(int iID) {
-  InspectRecordInfo record;
-  std::string reply;
-  if (Get("api/InspectRecord/GetByID?ID=" + std::to_string(iID), DalLogStyle::Text, "DAL_InspectRecord_GetByID",
-          reply)) {
-    ParseInspectRecordJsonData(reply.c_str(), record);
-  }
-  return record;
+  return Fetch<InspectRecordInfo>("api/InspectRecord/GetByID?ID=" + std::to_string(iID), DalLogStyle::Text,
+                                  "DAL_InspectRecord_GetByID", ParseInspectRecordJsonData);
 }
 
 std::list<PassRateInfo> DAL_PatrolServer::DAL_InspectRecord_GetPassRate(int iPlanID, std::string strDate, int iType) {
-  std::list<PassRateInfo> listRate;
-  std::string reply;
-  if (Get("api/InspectRecord/GetPassRate" + PlanDateType(iPlanID, strDate, iType), DalLogStyle::Text,
-          "DAL_InspectRecord_GetPassRate", reply)) {
-    ParseInspectRecordRateJsonData(reply.c_str(), listRate);
-  }
-  return listRate;
+  return Fetch("api/InspectRecord/GetPassRate" + PlanDateType(iPlanID, strDate, iType), DalLogStyle::Text,
+               "DAL_InspectRecord_GetPassRate", ParseInspectRecordRateJsonData);
 }
 
 std::list<InspectRecordInfo> DAL_PatrolServer::DAL_InspectRecord_GetForDownLoad(int iPlanID, std::string strDate,
                                                                                int iType) {
-  std::list<InspectRecordInfo> listRecord;
-  std::string reply;
-  if (Get("api/InspectRecord/GetrecordRorDownLoad" + PlanDateType(iPlanID, strDate, iType), DalLogStyle::Text,
-          "DAL_InspectRecord_GetForDownLoad", reply)) {
-    ParseInspectRecordJsonData(reply.c_str(), listRecord);
-  }
-  return listRecord;
+  return Fetch<std::list<InspectRecordInfo>>(
+      "api/InspectRecord/GetrecordRorDownLoad" + PlanDateType(iPlanID, strDate, iType), DalLogStyle::Text,
+      "DAL_InspectRecord_GetForDownLoad", ParseInspectRecordJsonData);
 }
 
 std::map<std::string, InspectRecordGroup> DAL_PatrolServer::DAL_InspectRecord_GetByDate(std::string strStartDate,
                                                                                        std::string strEndDate) {
-  std::map<std::string, InspectRecordGroup> mapGroup;
-  std::string reply;
-  if (Get("api/InspectRecord/GetByDate?strStartDate=" + strStartDate + "&strEndDate=" + strEndDate,
-          DalLogStyle::Text, "DAL_InspectRecord_GetByDate", reply)) {
-    ParseInspectRecordJsonData(reply.c_str(), mapGroup);
-  }
-  return mapGroup;
+  return Fetch<std::map<std::string, InspectRecordGroup>>(
+      "api/InspectRecord/GetByDate?strStartDate=" + strStartDate + "&strEndDate=" + strEndDate, DalLogStyle::Text,
+      "DAL_InspectRecord_GetByDate", ParseInspectRecordJsonData);
 }
 
 std::list<RecordAreaInfo> DAL_PatrolServer::DAL_InspectRecord_GetByIDAndTime(int iPlanID, std::string strTime,
                                                                              int iType) {
   const OnlineUserInfo& user = global_singleton::get_const_instance().m_userInfo;
-  std::list<RecordAreaInfo> listArea;
-  std::string reply;
   const std::string query = "?token=" + user.strToken + "&userID=" + user.strUserID + "&campusId=1" +
                             "&ID=" + std::to_string(iPlanID) + "&strTime=" + strTime + "&Type=" + std::to_string(iType);
-  if (Get("api/InspectRecord/GetByIDAndTime" + query, DalLogStyle::Text, "DAL_InspectRecord_GetByIDAndTime", reply)) {
-    ParseInspectRecordJsonData(reply.c_str(), listArea);
-  }
-  return listArea;
+  return Fetch<std::list<RecordAreaInfo>>("api/InspectRecord/GetByIDAndTime" + query, DalLogStyle::Text,
+                                          "DAL_InspectRecord_GetByIDAndTime", ParseInspectRecordJsonData);
 }
 
 int DAL_PatrolServer::DAL_InspectRecord_Update(int iID, int iType, int iPlanID, int iPositionID,

@@ -20,12 +20,7 @@ JsonBody RouteBody(const std::string& strName, int iType, const std::string& str
 }  // namespace
 
 std::list<InspectRouteInfo> DAL_PatrolServer::DAL_InspectRoute_Get() {
-  std::list<InspectRouteInfo> listRoute;
-  std::string reply;
-  if (Get("api/InspectRoute/Get", DalLogStyle::Text, "DAL_InspectRoute_Get", reply)) {
-    ParseInspectRouteJsonData(reply.c_str(), listRoute);
-  }
-  return listRoute;
+  return Fetch("api/InspectRoute/Get", DalLogStyle::Text, "DAL_InspectRoute_Get", ParseInspectRouteJsonData);
 }
 
 int DAL_PatrolServer::DAL_InspectRoute_Add(std::string strName, int iType) {
@@ -49,13 +44,8 @@ int DAL_PatrolServer::DAL_InspectRoute_Delete(int iID) {
 }
 
 std::list<InspectRouteDeviceInfo> DAL_PatrolServer::DAL_InspectRouteDevice_GetByID(int iRouteID) {
-  std::list<InspectRouteDeviceInfo> listDevice;
-  std::string reply;
-  if (Get("api/InspectRouteDevice/GetByID?ID=" + std::to_string(iRouteID), DalLogStyle::Text,
-          "DAL_InspectRouteDevice_GetByID", reply)) {
-    ParseInspectRouteDeviceJsonData(reply.c_str(), listDevice);
-  }
-  return listDevice;
+  return Fetch("api/InspectRouteDevice/GetByID?ID=" + std::to_string(iRouteID), DalLogStyle::Text,
+               "DAL_InspectRouteDevice_GetByID", ParseInspectRouteDeviceJsonData);
 }
 
 int DAL_PatrolServer::DAL_InspectRouteDevice_Add(int iRouteID, int iDeviceID) {

@@ -163,6 +163,16 @@ class DAL_PatrolServer {
  private:
   // True on transport code 0; otherwise the failure line is written.
   bool Get(const std::string& path, DalLogStyle style, const char* name, std::string& reply) const;
+  // A query: the parser's reading of the reply into a fresh result, or the empty result
+  // after a failed exchange.
+  template <class Result>
+  Result Fetch(const std::string& path, DalLogStyle style, const char* name,
+               void (*parse)(const char*, Result&)) const {
+    Result result;
+    std::string reply;
+    if (Get(path, style, name, reply)) parse(reply.c_str(), result);
+    return result;
+  }
   // True on transport code 0; otherwise the failure line is written.
   bool Post(const std::string& path, const JsonBody& body, DalLogStyle style, const char* name,
             std::string& reply) const;

@@ -20,22 +20,12 @@ JsonBody PeopleBody(const std::string& strName, const std::string& UserID, int i
 }  // namespace
 
 std::list<PeopleInfo> DAL_PatrolServer::DAL_People_Get() {
-  std::list<PeopleInfo> listPeople;
-  std::string reply;
-  if (Get("api/InspectPeople/Get", DalLogStyle::Text, "DAL_People_Get", reply)) {
-    ParsePeopleJsonData(reply.c_str(), listPeople);
-  }
-  return listPeople;
+  return Fetch("api/InspectPeople/Get", DalLogStyle::Text, "DAL_People_Get", ParsePeopleJsonData);
 }
 
 PeopleInfo DAL_PatrolServer::DAL_People_GetByID(int iID) {
-  PeopleInfo people;
-  std::string reply;
-  if (Get("api/InspectPeople/GetByID?ID=" + std::to_string(iID), DalLogStyle::Text, "DAL_People_GetByID",
-          reply)) {
-    ParsePeopleGetByIDJsonData(reply.c_str(), people);
-  }
-  return people;
+  return Fetch("api/InspectPeople/GetByID?ID=" + std::to_string(iID), DalLogStyle::Text, "DAL_People_GetByID",
+               ParsePeopleGetByIDJsonData);
 }
 
 int DAL_PatrolServer::DAL_People_Add(std::string strName, std::string UserID, int iIdentity, int iGroup,

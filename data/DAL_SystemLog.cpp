@@ -29,10 +29,5 @@ int DAL_PatrolServer::DAL_SystemLog_Add(std::string strEvent) {
 }
 
 std::list<SystemLogInfo> DAL_PatrolServer::DAL_SystemLog_Get() {
-  std::list<SystemLogInfo> listLog;
-  std::string reply;
-  if (Get("api/InspectLog/Get", DalLogStyle::AsyncRead, "DAL_SystemLog_Get", reply)) {
-    ParseSystemLogJsonData(reply.c_str(), listLog);
-  }
-  return listLog;
+  return Fetch("api/InspectLog/Get", DalLogStyle::AsyncRead, "DAL_SystemLog_Get", ParseSystemLogJsonData);
 }

@@ -2,10 +2,10 @@
 
 #include "CommonTools/ProcessObjects.h"
 #include "CommonTools/TextTime.h"
-#include "data/AsyncExceptionParserRun.h"
 #include "data/DAL_PatrolServer.h"
 #include "data/DalExchange.h"
 #include "data/FixedDigits.h"
+#include "data/ParserRun.h"
 #include "data/PlatformUsers.h"
 #include "data/TypeFilter.h"
 
@@ -54,7 +54,8 @@ std::string RouteName(int iRouteID) {
 }  // namespace
 
 void ParseInspectPlanJsonData(const char* pData, std::list<InspectPlanInfo>& listPlan) {
-  dal::RunParserWithAsyncExceptions("ParseInspectPlanJsonData", pData, [&](const Json::Value& root) {
+  dal::RunParser(DalLogStyle::Text, DalLogStyle::AsyncRead, "ParseInspectPlanJsonData", pData,
+                 [&](const Json::Value& root) {
     const Json::ArrayIndex count = root.size();
     for (Json::ArrayIndex i = 0; i < count; ++i) {
       const Json::Value& element = root[i];

@@ -1,6 +1,5 @@
 #include "data/InspectRouteDeviceParser.h"
 
-#include "data/AsyncExceptionParserRun.h"
 #include "data/ParserRun.h"
 
 namespace {
@@ -22,7 +21,8 @@ void ReadLink(const Json::Value& element, InspectRouteDeviceInfo& link) {
 }  // namespace
 
 void ParseInspectRouteDeviceJsonData(const char* pData, std::list<InspectRouteDeviceInfo>& listDevice) {
-  dal::RunParserWithAsyncExceptions("ParseInspectRouteDeviceJsonData", pData, [&](const Json::Value& root) {
+  dal::RunParser(DalLogStyle::Text, DalLogStyle::AsyncRead, "ParseInspectRouteDeviceJsonData", pData,
+                 [&](const Json::Value& root) {
     dal::ParseEachElement<InspectRouteDeviceInfo>(
         root, ReadLink, [&](InspectRouteDeviceInfo&& link) { listDevice.push_back(std::move(link)); });
   });

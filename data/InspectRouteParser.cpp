@@ -4,9 +4,9 @@
 #include <mutex>
 
 #include "CommonTools/ProcessObjects.h"
-#include "data/AsyncExceptionParserRun.h"
 #include "data/DAL_Digital_Lessmark.h"
 #include "data/DAL_PatrolServer.h"
+#include "data/ParserRun.h"
 #include "data/PlatformUsers.h"
 #include "data/TypeFilter.h"
 
@@ -54,7 +54,8 @@ void FileLinks(const std::list<InspectRouteDeviceInfo>& links, const std::map<in
 }  // namespace
 
 void ParseInspectRouteJsonData(const char* pData, std::list<InspectRouteInfo>& listRoute) {
-  dal::RunParserWithAsyncExceptions("ParseInspectRouteJsonData", pData, [&](const Json::Value& root) {
+  dal::RunParser(DalLogStyle::Text, DalLogStyle::AsyncRead, "ParseInspectRouteJsonData", pData,
+                 [&](const Json::Value& root) {
     const std::map<int, DigiAreaInfo> buildings = DAL_Digital_Lessmark().GetAllBuilding();
     const Json::ArrayIndex count = root.size();
     for (Json::ArrayIndex i = 0; i < count; ++i) {

@@ -3,6 +3,7 @@
 // leave the caller's container alone, else let the parser's body read records, and log
 // and stop at the JSON library's first error, keeping what was read before it.
 #include <string>
+#include <utility>
 
 #include <json/json.h>
 
@@ -11,21 +12,30 @@
 
 namespace dal {
 
+// The refused reply and the library's error may go to different loggers: the route,
+// route-checkpoint and plan families write the first to the text log and the second to
+// the asynchronous logger.
 template <class ReadRecords>
-void RunParser(DalLogStyle style, const char* name, const char* pData, ReadRecords&& readRecords) {
+void RunParser(DalLogStyle refusedStyle, DalLogStyle exceptionStyle, const char* name, const char* pData,
+               ReadRecords&& readRecords) {
   if (!pData) pData = "";
   Json::Value root;
   std::string errors;
   if (!ParseReply(pData, root, errors)) {
-    DalLog::ParseFailed(style, name, errors);
+    DalLog::ParseFailed(refusedStyle, name, errors);
     return;
   }
   try {
     const Json::Value& constRoot = root;
     readRecords(constRoot);
   } catch (const Json::Exception& e) {
-    DalLog::ParseException(style, name, e.what(), pData);
+    DalLog::ParseException(exceptionStyle, name, e.what(), pData);
   }
+}
+
+template <class ReadRecords>
+void RunParser(DalLogStyle style, const char* name, const char* pData, ReadRecords&& readRecords) {
+  RunParser(style, style, name, pData, std::forward<ReadRecords>(readRecords));
 }
 
 // A list reply: the root's elements in order (an object's member count, 0 for a plain

@@ -52,4 +52,27 @@ void DataTestBase::ClearLines() {
   m_lines.clear();
 }
 
+void DataTestBase::ExpectTextLine(const std::string& expected) const {
+  const auto lines = Lines();
+  if (expected.empty()) {
+    EXPECT_TRUE(lines.empty()) << lines.front().text;
+    return;
+  }
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].sink, DalLog::Sink::TextLog);
+  EXPECT_EQ(lines[0].level, 3);
+  const std::string& text = lines[0].text;
+  const std::string placeholder = kLibraryText;
+  const auto at = expected.find(placeholder);
+  if (at == std::string::npos) {
+    EXPECT_EQ(text, expected);
+    return;
+  }
+  const std::string head = expected.substr(0, at);
+  const std::string tail = expected.substr(at + placeholder.size());
+  ASSERT_GT(text.size(), head.size() + tail.size()) << text;
+  EXPECT_EQ(text.substr(0, head.size()), head);
+  EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+}
+
 }  // namespace data_test

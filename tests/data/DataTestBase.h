@@ -21,6 +21,9 @@ constexpr const char* kEastGateUtf8 = "\xe4\xb8\x9c\xe9\x97\xa8";
 constexpr const char* kBingGbk = "\x95\x5c";
 constexpr const char* kBingUtf8 = "\xe6\x98\x9e";
 
+// Stands in an expected line where the JSON library's own wording goes.
+constexpr const char* kLibraryText = "{library}";
+
 struct CaughtLine {
   DalLog::Sink sink;
   int level;
@@ -36,6 +39,9 @@ class DataTestBase : public ::testing::Test {
   static void UseServer(const std::string& baseUrl);
   std::vector<CaughtLine> Lines() const;
   void ClearLines();
+  // Nothing caught for an empty `expected`, otherwise exactly that one line on the text
+  // log at level 3, any kLibraryText in it matching some non-empty text.
+  void ExpectTextLine(const std::string& expected) const;
 
  private:
   mutable std::mutex m_mutex;

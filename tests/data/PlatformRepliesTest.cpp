@@ -9,35 +9,10 @@
 
 namespace {
 
-using data_test::CaughtLine;
 using data_test::DataTestBase;
+using data_test::kLibraryText;
 
-// Where an expected line holds this, the JSON reader's own error text stands, whose
-// wording is the library's.
-const std::string kReaderText = "{reader}";
 const std::string kNotAnObject = "in Json::Value::find(begin, end): requires objectValue or nullValue";
-
-// No line for an empty expectation, otherwise exactly the one line on the text log.
-void ExpectLogged(const std::vector<CaughtLine>& lines, const std::string& expected) {
-  if (expected.empty()) {
-    EXPECT_TRUE(lines.empty()) << lines.front().text;
-    return;
-  }
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(lines[0].sink, DalLog::Sink::TextLog);
-  EXPECT_EQ(lines[0].level, 3);
-  const std::string& text = lines[0].text;
-  const auto at = expected.find(kReaderText);
-  if (at == std::string::npos) {
-    EXPECT_EQ(text, expected);
-    return;
-  }
-  const std::string head = expected.substr(0, at);
-  const std::string tail = expected.substr(at + kReaderText.size());
-  ASSERT_GT(text.size(), head.size() + tail.size()) << text;
-  EXPECT_EQ(text.substr(0, head.size()), head);
-  EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
-}
 
 struct TokenCase {
   const char* label;
@@ -53,7 +28,7 @@ class TokenCheckReplies : public DataTestBase, public ::testing::WithParamInterf
 // Only an explicit "no" logs the user out; everything else keeps the session.
 TEST_P(TokenCheckReplies, OnlyErrorZeroWithAFalseResultIsInvalid) {
   EXPECT_EQ(ParseUsersAuthority(GetParam().reply), GetParam().valid);
-  ExpectLogged(Lines(), GetParam().line);
+  ExpectTextLine(GetParam().line);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -70,8 +45,9 @@ INSTANTIATE_TEST_SUITE_P(
                       TokenCase{"ErrorMissing", R"({"data":{"result":false}})", true,
                                 "[ParseUsersAuthority]出错，错误码为:0\n"},
                       TokenCase{"NotJson", "<html>502 Bad Gateway</html>", true,
-                                "[ParseUsersAuthority]出错，错误信息为:" + kReaderText + "\n"},
-                      TokenCase{"Empty", "", true, "[ParseUsersAuthority]出错，错误信息为:" + kReaderText + "\n"},
+                                "[ParseUsersAuthority]出错，错误信息为:" + std::string(kLibraryText) + "\n"},
+                      TokenCase{"Empty", "", true,
+                                "[ParseUsersAuthority]出错，错误信息为:" + std::string(kLibraryText) + "\n"},
                       TokenCase{"RootArray", R"([{"error":"0"}])", true,
                                 "[ParseUsersAuthority]出错，错误信息为:" + kNotAnObject + "\n"},
                       TokenCase{"ResultAsText", R"({"error":"0","data":{"result":"no"}})", true,
@@ -101,7 +77,7 @@ TEST_P(IdentityEnvelopes, AcceptOnlyStatus200WithData) {
     std::list<IdentityInfo> identities(1);
     EXPECT_EQ(reader.second(c.reply, identities), c.result);
     EXPECT_EQ(identities.size(), 1 + c.added);
-    ExpectLogged(Lines(), c.line.empty() ? "" : "[" + reader.first + "]" + c.line);
+    ExpectTextLine(c.line.empty() ? "" : "[" + reader.first + "]" + c.line);
   }
 }
 
@@ -119,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "出错,请求数据返回为空，错误码为:200\n错误信息:\n"},
         EnvelopeCase{"DataAnObject", R"({"StatusCode":200,"Data":{"IdentityCode":"IC0001"}})", -1, 0,
                      "出错,请求数据返回为空，错误码为:200\n错误信息:\n"},
-        EnvelopeCase{"NotJson", "Service unavailable", -1, 0, "出错，错误信息为:" + kReaderText + "\n"},
+        EnvelopeCase{"NotJson", "Service unavailable", -1, 0, "出错，错误信息为:" + std::string(kLibraryText) + "\n"},
         EnvelopeCase{"ElementNotAnObject", R"({"StatusCode":200,"Data":[{"IdentityCode":"a"},3]})", -1, 0,
                      "出错，错误信息为:" + kNotAnObject + "\n"}),
     [](const ::testing::TestParamInfo<EnvelopeCase>& info) { return std::string(info.param.label); });
@@ -206,10 +182,10 @@ TEST_F(SingleValueEnvelopes, TakeTheFirstUserOrNothing) {
   }
   ClearLines();
   EXPECT_EQ(ParseGetUserName(R"({"StatusCode":404,"Msg":"gone","Data":[{"UserName":"x"}]})"), "");
-  ExpectLogged(Lines(), "[ParseGetUserName]出错，错误码为:404\n错误信息:gone\n");
+  ExpectTextLine("[ParseGetUserName]出错，错误码为:404\n错误信息:gone\n");
   ClearLines();
   EXPECT_EQ(ParseGetUserContact(R"({"StatusCode":200,"Data":[{"Telephone":["138"]}]})"), "");
-  ExpectLogged(Lines(), "[ParseGetUserContact]出错，错误信息为:Type is not convertible to string\n");
+  ExpectTextLine("[ParseGetUserContact]出错，错误信息为:Type is not convertible to string\n");
   EXPECT_EQ(ParseGetUserContact(R"({"StatusCode":200,"Data":[{"Telephone":13800000003}]})"), "13800000003");
 }
 
