@@ -9,10 +9,15 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include <X11/Xlib.h>
+#include <X11/keysym.h>
+
+#include "platform/backend/x11/ErrorTrap.h"
 #include "platform/win32.h"
 #include "tests/platform/x11/TestDisplay.h"
 #include "tests/tools/skin-preview/PreviewColours.h"
@@ -47,10 +52,52 @@ class PreviewProcess {
   bool started() const { return pid_ > 0; }
   // True while it runs; a preview that gave up has ended.
   bool Running() const { return pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == 0; }
+  // Waits (bounded) for the program to end; its exit code, or -1.
+  int WaitForExit(int limitMs) {
+    int status = 0;
+    const bool ended = TestDisplay::WaitUntil([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, limitMs);
+    if (!ended) return -1;
+    pid_ = 0;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
 
  private:
   pid_t pid_ = 0;
 };
+
+// The X window titled `title` among the root's children and theirs (a window
+// manager's frames hold the clients); 0 when there is none.
+unsigned long FindNativeWindow(Display* display, Window parent, const char* title, int depth) {
+  Window root = 0, up = 0;
+  Window* children = nullptr;
+  unsigned count = 0;
+  if (!XQueryTree(display, parent, &root, &up, &children, &count)) return 0;
+  unsigned long found = 0;
+  for (unsigned i = 0; i < count && found == 0; ++i) {
+    char* name = nullptr;
+    if (XFetchName(display, children[i], &name) && name != nullptr) {
+      if (std::strcmp(name, title) == 0) found = children[i];
+      XFree(name);
+    }
+    if (found == 0 && depth > 0) found = FindNativeWindow(display, children[i], title, depth - 1);
+  }
+  if (children) XFree(children);
+  return found;
+}
+
+unsigned long FindNativeWindow(const char* title) {
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) return 0;
+  unsigned long found = 0;
+  {
+    // Windows come and go while the tree is walked; one that went is simply skipped.
+    platform::x11::ErrorTrap trap(display);
+    found = FindNativeWindow(display, DefaultRootWindow(display), title, 2);
+    trap.Clean();
+  }
+  XCloseDisplay(display);
+  return found;
+}
 
 struct ProgramCase {
   const char* what;
@@ -98,6 +145,27 @@ TEST(PreviewProgram, ShowsTheSkinItIsGivenCentredOnTheScreen) {
     EXPECT_TRUE(preview.Running()) << c.what;
     if (!arguments.empty()) std::remove(arguments[0].c_str());
   }
+}
+
+TEST(PreviewProgram, SaysSoAndEndsWhenTheSkinCannotBeLoaded) {
+  TestDisplay display;
+  ASSERT_TRUE(display.ok());
+  PreviewProcess preview({"/nonexistent/folder/skin.xml"});
+  ASSERT_TRUE(preview.started());
+  unsigned long box = 0;
+  ASSERT_TRUE(TestDisplay::WaitUntil([&] { return (box = FindNativeWindow("SkinUI")) != 0; }, 15000))
+      << "no message box titled SkinUI";
+  ASSERT_TRUE(TestDisplay::WaitUntil([&] { return display.Viewable(box); }, 15000)) << "the box never showed";
+  EXPECT_TRUE(preview.Running()) << "the program waits for the message to be read";
+  // The box sits in the middle of the screen: a click there gives it the keyboard,
+  // Return dismisses it, and the program ends with 1.
+  display.Click(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2);
+  if (preview.Running()) {
+    ASSERT_TRUE(display.WaitForFocus(box, 15000)) << "the box never took the keyboard";
+  }
+  display.Key(XK_Return, true);
+  display.Key(XK_Return, false);
+  EXPECT_EQ(preview.WaitForExit(15000), 1);
 }
 
 }  // namespace
