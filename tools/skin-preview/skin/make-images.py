@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Draws the sample skin's pictures. Run it in this folder after changing a colour;
-the tests look for these colours on the screen, so keep them in step with
+"""Draws the sample skin's pictures into the folder this script lives in. The tests
+look for these colours on the screen, so keep them in step with
 tests/tools/skin-preview/PreviewColours.h."""
+import os
 import struct
 import zlib
 
@@ -24,7 +25,7 @@ def write_png(name, width, height, pixel):
         return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
 
     header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
-    with open(name, "wb") as out:
+    with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), name), "wb") as out:
         out.write(b"\x89PNG\r\n\x1a\n")
         out.write(chunk(b"IHDR", header))
         out.write(chunk(b"IDAT", zlib.compress(bytes(rows), 9)))
