@@ -121,7 +121,7 @@ class PreviewWindowTest : public testing::Test {
     ASSERT_NE(native_, 0u);
     ASSERT_TRUE(TestDisplay::WaitUntil([this] { return display_.Viewable(native_); }, kLimitMs))
         << "the window never mapped";
-    // Mapped is not yet painted: wait for the logo, the last thing anyone sees.
+    // Mapped is not yet painted: the first paint is done once the logo shows.
     const bool painted = WaitForControlPixel(L"logo", 0, 0, kLogoOrange);
     if (!painted) display_.SaveScreen("preview-not-painted");
     ASSERT_TRUE(painted) << "the skin never appeared; logo expected at " << Centre(ControlRect(L"logo")).x << ","
