@@ -126,7 +126,8 @@ TEST_F(Container, AddAtAndSetItemIndexKeepEveryChild) {
     ASSERT_TRUE(box.Add(a));
     ASSERT_TRUE(box.AddAt(c, 1));
     ASSERT_TRUE(box.AddAt(b, 1));
-    EXPECT_FALSE(box.AddAt(new CControlUI, 9)) << "the caller keeps a refused control";
+    CControlUI refused;
+    EXPECT_FALSE(box.AddAt(&refused, 9)) << "the caller keeps a refused control";
     EXPECT_EQ(3, box.GetCount());
     EXPECT_EQ(1, box.GetItemIndex(b));
     EXPECT_EQ(nullptr, box.GetItemAt(3));
