@@ -106,4 +106,22 @@ const LayoutCase kHorizontalCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Horizontal, LinearLayout, ::testing::ValuesIn(kHorizontalCases), CaseName);
 
+class FloatRelative : public skintest::SkinTest {};
+
+TEST_F(FloatRelative, FollowsTheParentsGrowthFromTheSizeItFirstSaw) {
+  OnGui([&] {
+    ASSERT_NE(nullptr, Load(L"<Window><VerticalLayout><Control name=\"f\" float=\"true\" pos=\"10,10,30,30\" "
+                            L"relativepos=\"50,100,50,0\"/><Control name=\"g\" float=\"true\" "
+                            L"pos=\"-30,5,-10,15\"/></VerticalLayout></Window>",
+                            SIZE{200, 100}));
+    EXPECT_EQ("10,10,30,30", PosOf(L"f"));
+    EXPECT_EQ("170,5,190,15", PosOf(L"g"));
+    LayOut(RECT{0, 0, 300, 120});
+    EXPECT_EQ("60,30,130,50", PosOf(L"f")) << "moved by half and all of the growth, half of it wider";
+    EXPECT_EQ("270,5,290,15", PosOf(L"g")) << "kept its distance from the right edge";
+    LayOut(RECT{0, 0, 300, 120});
+    EXPECT_EQ("60,30,130,50", PosOf(L"f")) << "no growth since the last placement";
+  });
+}
+
 }  // namespace
