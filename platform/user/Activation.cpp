@@ -62,18 +62,22 @@ void ActivateWindow(HWND hwnd, WORD how) {
     ZOrder::Raise(w);
     SyncStacking();
   }
-  if (foreignLost) {
-    RunOnOwnerThread(foreignLost, [foreignLost, hwnd]() -> LRESULT {
-      LoseActivation(foreignLost, hwnd);
-      return 0;
-    }, false);
-  }
   if (previous && previous != hwnd) {
     SendMessageInternal(previous, WM_NCACTIVATE, FALSE, 0);
     SendMessageInternal(previous, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, IsMinimized(previous)), LPARAM(hwnd));
   }
   SendMessageInternal(hwnd, WM_NCACTIVATE, TRUE, 0);
   SendMessageInternal(hwnd, WM_ACTIVATE, MAKEWPARAM(how, IsMinimized(hwnd)), LPARAM(previous));
+  // The losing thread hears of it only once this thread has taken the focus: handed
+  // over any earlier, its deactivation would run alongside ours, and the two threads'
+  // messages would come in whatever order the scheduler picked. Nobody waits for it,
+  // so a busy or hung loser never holds up the window taking over.
+  if (foreignLost) {
+    RunOnOwnerThread(foreignLost, [foreignLost, hwnd]() -> LRESULT {
+      LoseActivation(foreignLost, hwnd);
+      return 0;
+    }, false);
+  }
 }
 
 void ActivateAfter(HWND gone, HWND owner) {
