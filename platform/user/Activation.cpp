@@ -24,7 +24,8 @@ void LoseActivation(HWND lost, HWND gainer) {
   {
     Guard guard = UserLock::Acquire();
     ThreadQueue* queue = ThreadQueue::Current();
-    if (queue->active != lost) return;
+    // Taken back before this ran: the news is stale.
+    if (queue->active != lost || DesktopState::Instance().foreground == lost) return;
     focus = queue->focus;
     queue->active = nullptr;
     queue->focus = nullptr;

@@ -1,6 +1,8 @@
 // Mouse and keyboard routing, double clicks, tracking, capture, focus and activation.
 #include <gtest/gtest.h>
 
+#include <future>
+
 #include "platform/backend/headless/GuiThread.h"
 #include "platform/backend/headless/TestDriver.h"
 #include "tests/platform/user/TraceWindow.h"
@@ -249,6 +251,35 @@ TEST(Focus, KeysGoToTheForegroundWindowsThread) {
   driver.Tap(VK_RETURN);
   EXPECT_EQ(trace.Take({WM_KEYDOWN, WM_CHAR, WM_KEYUP}), (Lines{"main:WM_KEYDOWN", "main:WM_CHAR", "main:WM_KEYUP"}));
   broker.Call([&] { EXPECT_EQ(GetFocus(), nullptr); });
+}
+
+TEST(Focus, AThreadThatTookTheForegroundBackKeepsItWhenTheOldNewsArrives) {
+  TestDriver driver;
+  Trace trace;
+  GuiThread ui, broker;
+  HWND main = nullptr, alarm = nullptr;
+  ui.Call([&] { main = TraceWindow::Create(trace, WindowSpec{"main", WS_POPUP | WS_VISIBLE}); });
+  broker.Call([&] { alarm = TraceWindow::Create(trace, WindowSpec{"alarm", WS_POPUP | WS_VISIBLE}); });
+  ASSERT_TRUE(driver.WaitIdle());
+  // The broker is busy while the main window takes the foreground, and takes it back
+  // before it gets round to hearing that it lost it.
+  std::promise<void> release;
+  std::shared_future<void> released = release.get_future().share();
+  broker.Post([&alarm, released] {
+    released.wait();
+    SetForegroundWindow(alarm);
+  });
+  ui.Call([&] { SetForegroundWindow(main); });
+  release.set_value();
+  ASSERT_TRUE(driver.WaitIdle());
+  EXPECT_EQ(GetForegroundWindow(), alarm);
+  broker.Call([&] {
+    EXPECT_EQ(GetActiveWindow(), alarm);
+    EXPECT_EQ(GetFocus(), alarm);
+  });
+  trace.Clear();
+  driver.Tap('A');
+  EXPECT_EQ(trace.Take({WM_KEYDOWN, WM_CHAR, WM_KEYUP}), (Lines{"alarm:WM_KEYDOWN", "alarm:WM_CHAR", "alarm:WM_KEYUP"}));
 }
 
 TEST(Keyboard, KeyStateIsAsOfTheLastMessageAndAltMakesSystemCharacters) {
