@@ -48,7 +48,7 @@ std::unique_ptr<X11Backend> X11Backend::Open(std::string* error, LayerBridge lay
   backend->monitors_ = backend->desktop_->QueryMonitors();
   backend->thread_ = std::make_unique<XThread>();
   XDesktop* desktop = backend->desktop_.get();
-  backend->thread_->Start(ConnectionNumber(backend->connection_->display()), [desktop] { desktop->Pump(); });
+  backend->thread_->Start(ConnectionNumber(backend->connection_->display()), [desktop] { return desktop->Pump(); });
   g_instance.store(self);
   return backend;
 }

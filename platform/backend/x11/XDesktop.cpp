@@ -394,7 +394,7 @@ void XDesktop::SettleFocus() {
 
 // ---- events ----
 
-void XDesktop::Pump() {
+bool XDesktop::Pump() {
   while (XPending(display_)) {
     XEvent event;
     XNextEvent(display_, &event);
@@ -403,6 +403,8 @@ void XDesktop::Pump() {
   }
   SettleFocus();
   XFlush(display_);
+  // Settling the focus asks the server, and Xlib queues whatever came in meanwhile.
+  return XEventsQueued(display_, QueuedAlready) > 0;
 }
 
 void XDesktop::Handle(XEvent& event) {

@@ -31,8 +31,9 @@ class XDesktop {
   XDesktop(const XDesktop&) = delete;
   XDesktop& operator=(const XDesktop&) = delete;
 
-  // Reads and handles every event the server has sent.
-  void Pump();
+  // Reads and handles every event the server has sent. True when events came in
+  // during its own requests and wait in Xlib's queue, where no poll sees them.
+  bool Pump();
   std::vector<backend::MonitorDesc> QueryMonitors();
 
   void Create(backend::SurfaceId id, const backend::SurfaceDesc& desc);

@@ -15,7 +15,7 @@ XThread::~XThread() {
   if (wakeFd_ >= 0) close(wakeFd_);
 }
 
-void XThread::Start(int connectionFd, std::function<void()> pump) {
+void XThread::Start(int connectionFd, std::function<bool()> pump) {
   connectionFd_ = connectionFd;
   pump_ = std::move(pump);
   thread_ = std::thread([this] {
@@ -59,7 +59,7 @@ bool XThread::RunCommands() {
 void XThread::Loop() {
   while (!stopping_.load()) {
     RunCommands();
-    pump_();
+    if (pump_()) continue;
     {
       std::lock_guard<std::mutex> lock(mutex_);
       if (!commands_.empty()) continue;

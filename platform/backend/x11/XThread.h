@@ -22,8 +22,11 @@ class XThread {
   XThread& operator=(const XThread&) = delete;
 
   // `pump` reads and handles whatever the server sent; it runs after each batch of
-  // commands and whenever `connectionFd` is readable.
-  void Start(int connectionFd, std::function<void()> pump);
+  // commands and whenever `connectionFd` is readable. It returns true when it left
+  // events already read from the connection (Xlib queues them during any request
+  // that waits for a reply): `connectionFd` shows nothing of those, so it runs again
+  // at once instead of sleeping on them.
+  void Start(int connectionFd, std::function<bool()> pump);
   void Stop();
   void Post(std::function<void()> command);
   bool OnThread() const { return std::this_thread::get_id() == id_.load(); }
@@ -52,7 +55,7 @@ class XThread {
   std::atomic<std::thread::id> id_{};
   int connectionFd_ = -1;
   int wakeFd_ = -1;
-  std::function<void()> pump_;
+  std::function<bool()> pump_;
   std::mutex mutex_;
   std::deque<std::function<void()>> commands_;
   std::atomic<bool> stopping_{false};

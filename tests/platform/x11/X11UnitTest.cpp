@@ -8,8 +8,14 @@
 #include "platform/backend/x11/KeyMap.h"
 #include "platform/backend/x11/MonitorLayout.h"
 #include "platform/backend/x11/SurfaceRole.h"
+#include "platform/backend/x11/XThread.h"
 
 #include <X11/keysym.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <future>
 
 namespace {
 
@@ -23,6 +29,7 @@ using platform::x11::PixelImage;
 using platform::x11::Role;
 using platform::x11::ScreenOutput;
 using platform::x11::SurfaceRole;
+using platform::x11::XThread;
 
 struct KeyCase {
   unsigned long base;
@@ -210,6 +217,28 @@ TEST(ForeignWindows, ForeignHandlesNeverMeetTheLayersOwn) {
   for (uintptr_t own : {uintptr_t(0x10020), uintptr_t(0x10024), uintptr_t(0x7FFFFFFC)}) {
     EXPECT_FALSE(ForeignWindows::IsForeignHandle(HWND(own)));
   }
+}
+
+TEST(XThread, EventsThePumpLeftInTheQueueAreHandledWithoutWaitingForTheConnection) {
+  // A connection that never turns readable: only the pump itself can tell that a
+  // reply it waited for brought events along.
+  int fds[2];
+  ASSERT_EQ(pipe(fds), 0);
+  std::atomic<int> pumps{0};
+  std::promise<void> pumpedAgain;
+  std::future<void> again = pumpedAgain.get_future();
+  {
+    XThread thread;
+    thread.Start(fds[0], [&] {
+      const int n = ++pumps;
+      if (n == 2) pumpedAgain.set_value();
+      return n == 1;
+    });
+    EXPECT_EQ(again.wait_for(std::chrono::seconds(10)), std::future_status::ready)
+        << "the thread went to sleep on events it had already read";
+  }
+  close(fds[0]);
+  close(fds[1]);
 }
 
 }  // namespace
