@@ -53,9 +53,11 @@ case "$mode" in
     started+=($!)
     ;;
   openbox)
-    openbox --sm-disable >"$workdir/openbox.log" 2>&1 &
+    # Openbox announces itself before it has read its configuration and set up, and
+    # map requests wait until then; its start-up command runs once it is ready.
+    openbox --sm-disable --startup "touch '$workdir/openbox-ready'" >"$workdir/openbox.log" 2>&1 &
     started+=($!)
-    if ! wait_for 100 wm_running; then
+    if ! wait_for 100 test -e "$workdir/openbox-ready" || ! wait_for 100 wm_running; then
       echo "run-x11-suite: openbox did not start" >&2
       cat "$workdir/openbox.log" >&2
       exit 1
