@@ -1,6 +1,8 @@
 // The headless backend on its own: surfaces, pictures, stacking, the clock.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <string>
 
@@ -65,11 +67,13 @@ TEST(HeadlessBackend, SavesPicturesAsPngAndTracksStacking) {
   EXPECT_EQ(backend.StackingOrder(), (std::vector<HWND>{b.hwnd, a.hwnd})) << "new surfaces go on top";
   backend.Restack({ia, ib});
   EXPECT_EQ(backend.StackingOrder(), (std::vector<HWND>{a.hwnd, b.hwnd}));
-  EXPECT_FALSE(backend.SaveImagePng(a.hwnd, "/tmp/never.png")) << "nothing presented yet";
+  // Named after the process: the same test may run in another build's run at once.
+  const std::string prefix = ::testing::TempDir() + "headless-" + std::to_string(getpid());
+  EXPECT_FALSE(backend.SaveImagePng(a.hwnd, prefix + "-never.png")) << "nothing presented yet";
   cairo_surface_t* image = Filled(3, 2, 0xFF00FF00u);
   backend.Present(ia, image, false);
   cairo_surface_destroy(image);
-  const std::string path = ::testing::TempDir() + "headless-surface.png";
+  const std::string path = prefix + "-surface.png";
   ASSERT_TRUE(backend.SaveImagePng(a.hwnd, path));
   cairo_surface_t* loaded = cairo_image_surface_create_from_png(path.c_str());
   EXPECT_EQ(cairo_image_surface_get_width(loaded), 3);
