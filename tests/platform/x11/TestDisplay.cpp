@@ -69,8 +69,12 @@ bool TestDisplay::WaitForPixel(int x, int y, uint32_t rgb, int tolerance, int li
 
 void TestDisplay::SaveScreen(const std::string& name) {
   cairo_surface_t* image = ScreenCapture::GrabScreen();
+  // The runs with and without a window manager or compositor share the folder and
+  // run side by side: each names its pictures after its mode.
   const char* folder = std::getenv("X11_SMOKE_OUTPUT");
-  ScreenCapture::SavePng(image, std::string(folder ? folder : ".") + "/" + name + ".png");
+  const char* mode = std::getenv("X11_SMOKE_MODE");
+  const std::string prefix = mode ? std::string(mode) + "-" : std::string();
+  ScreenCapture::SavePng(image, std::string(folder ? folder : ".") + "/" + prefix + name + ".png");
   if (image) cairo_surface_destroy(image);
 }
 
