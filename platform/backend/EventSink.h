@@ -20,6 +20,8 @@ class EventSink {
   virtual void TextCommitted(const std::wstring& text) = 0;
   // The program lost the keyboard to another program.
   virtual void FocusLeftProgram() = 0;
+  // The keyboard came back from another program, to this window.
+  virtual void FocusReturned(HWND hwnd) = 0;
   // The desktop asks to close a top-level window (a title-bar close on X11).
   virtual void CloseRequested(HWND hwnd) = 0;
 };

@@ -22,6 +22,9 @@ class DesktopState {
   static DesktopState& Instance();
 
   HWND foreground = nullptr;
+  // The foreground window when the keyboard last went to another program: only a
+  // program that had one is reactivated when the keyboard comes back.
+  HWND keyboardLeftFrom = nullptr;
   HWND capture = nullptr;
   POINT cursor{0, 0};
   std::array<BYTE, 256> keys{};

@@ -4,6 +4,7 @@
 
 #include "platform/user/ActivationOps.h"
 #include "platform/user/DesktopState.h"
+#include "platform/user/Focus.h"
 #include "platform/user/Input.h"
 #include "platform/user/KeyboardLayout.h"
 #include "platform/user/QueueRegistry.h"
@@ -155,6 +156,7 @@ void InputRouter::FocusLeftProgram() {
     Guard guard = UserLock::Acquire();
     lost = DesktopState::Instance().foreground;
     DesktopState::Instance().foreground = nullptr;
+    if (lost) DesktopState::Instance().keyboardLeftFrom = lost;
   }
   if (!lost) return;
   RunOnOwnerThread(lost, [lost]() -> LRESULT {
@@ -172,6 +174,20 @@ void InputRouter::FocusLeftProgram() {
     if (focus) SendMessageInternal(focus, WM_KILLFOCUS, 0, 0);
     return 0;
   }, false);
+}
+
+void InputRouter::FocusReturned(HWND hwnd) {
+  {
+    Guard guard = UserLock::Acquire();
+    DesktopState& desk = DesktopState::Instance();
+    const HWND left = desk.keyboardLeftFrom;
+    desk.keyboardLeftFrom = nullptr;
+    // A desktop gives the keyboard to windows as they map, whether or not the
+    // program activated them: with nothing active when the keyboard left, there is
+    // nothing to give back, and a window shown without activation stays inactive.
+    if (desk.foreground || !FindWindowObject(left)) return;
+  }
+  SetForegroundWindow(hwnd);
 }
 
 void InputRouter::CloseRequested(HWND hwnd) {

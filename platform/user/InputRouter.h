@@ -16,6 +16,7 @@ class InputRouter : public backend::EventSink {
   void KeyChanged(UINT vk, bool down, const std::wstring& text) override;
   void TextCommitted(const std::wstring& text) override;
   void FocusLeftProgram() override;
+  void FocusReturned(HWND hwnd) override;
   void CloseRequested(HWND hwnd) override;
 
  private:

@@ -97,6 +97,15 @@ void HeadlessBackend::InjectFocusLeftProgram() {
   if (sink) sink->FocusLeftProgram();
 }
 
+void HeadlessBackend::InjectFocusReturned(HWND hwnd) {
+  backend::EventSink* sink;
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    sink = sink_;
+  }
+  if (sink) sink->FocusReturned(hwnd);
+}
+
 POINT HeadlessBackend::PointerPosition() const {
   std::lock_guard<std::mutex> lock(mutex_);
   return pointer_;

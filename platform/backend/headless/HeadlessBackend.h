@@ -47,6 +47,7 @@ class HeadlessBackend : public backend::Backend {
   void InjectKey(UINT vk, bool down, const std::wstring& text);
   void InjectText(const std::wstring& text);
   void InjectFocusLeftProgram();
+  void InjectFocusReturned(HWND hwnd);
   POINT PointerPosition() const;
 
   std::optional<SurfaceSnapshot> Surface(HWND hwnd) const;

@@ -16,9 +16,6 @@ LayerBridge LayerBridge::ToWindowLayer() {
   };
   // Posted, so the window's own thread restores it when it comes to it.
   bridge.restoreRequested = [](HWND hwnd) { PostMessageW(hwnd, WM_SYSCOMMAND, SC_RESTORE, 0); };
-  bridge.focusReturned = [](HWND hwnd) {
-    if (!GetForegroundWindow()) SetForegroundWindow(hwnd);
-  };
   return bridge;
 }
 

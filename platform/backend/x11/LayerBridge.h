@@ -18,8 +18,6 @@ struct LayerBridge {
   std::function<WindowFacts(HWND)> facts;
   // Another program (or the taskbar) asked to restore and activate the window.
   std::function<void(HWND)> restoreRequested;
-  // The keyboard came back to the program, to this window.
-  std::function<void(HWND)> focusReturned;
 
   // The bridge to the real window layer.
   static LayerBridge ToWindowLayer();

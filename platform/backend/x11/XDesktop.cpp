@@ -369,7 +369,7 @@ void XDesktop::HandleFocusIn(const XFocusChangeEvent& event) {
   inputMethod_.Focus(event.window);
   if (programLostFocus_) {
     programLostFocus_ = false;
-    if (layer_.focusReturned) layer_.focusReturned(surface->hwnd());
+    if (backend::EventSink* sink = Sink()) sink->FocusReturned(surface->hwnd());
   }
 }
 

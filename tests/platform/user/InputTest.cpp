@@ -282,6 +282,50 @@ TEST(Focus, AThreadThatTookTheForegroundBackKeepsItWhenTheOldNewsArrives) {
   EXPECT_EQ(trace.Take({WM_KEYDOWN, WM_CHAR, WM_KEYUP}), (Lines{"alarm:WM_KEYDOWN", "alarm:WM_CHAR", "alarm:WM_KEYUP"}));
 }
 
+struct ReturnCase {
+  const char* scenario;
+  bool firstActivated;     // shown with activation, or without
+  bool firstGoneMeanwhile;
+  bool returnsToFirst;     // the window the desktop gives the keyboard to
+  Lines expected;          // activations and keys once it is back
+};
+
+void PrintTo(const ReturnCase& c, std::ostream* out) { *out << c.scenario; }
+
+class KeyboardReturns : public ::testing::TestWithParam<ReturnCase> {};
+
+TEST_P(KeyboardReturns, ReactivatesOnlyAProgramThatHadAnActiveWindow) {
+  const ReturnCase& c = GetParam();
+  TestDriver driver;
+  Trace trace;
+  GuiThread gui;
+  HWND first = nullptr, second = nullptr;
+  gui.Call([&] {
+    first = TraceWindow::Create(trace, WindowSpec{"first", WS_POPUP, 0, {0, 0, 100, 100}});
+    second = TraceWindow::Create(trace, WindowSpec{"second", WS_POPUP, 0, {200, 0, 300, 100}});
+    ShowWindow(second, SW_SHOWNOACTIVATE);
+    ShowWindow(first, c.firstActivated ? SW_SHOW : SW_SHOWNOACTIVATE);
+  });
+  driver.Backend().InjectFocusLeftProgram();
+  ASSERT_TRUE(driver.WaitIdle());
+  ASSERT_EQ(GetForegroundWindow(), nullptr);
+  if (c.firstGoneMeanwhile) gui.Call([&] { DestroyWindow(first); });
+  trace.Clear();
+  driver.Backend().InjectFocusReturned(c.returnsToFirst ? first : second);
+  ASSERT_TRUE(driver.WaitIdle());
+  driver.Tap('A');
+  EXPECT_EQ(trace.Take({WM_ACTIVATE, WM_KEYDOWN}), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, KeyboardReturns,
+    ::testing::Values(
+        ReturnCase{"back to the window that was active", true, false, true, {"first:WM_ACTIVATE", "first:WM_KEYDOWN"}},
+        ReturnCase{"back to another of its windows", true, false, false, {"second:WM_ACTIVATE", "second:WM_KEYDOWN"}},
+        ReturnCase{"nothing was active", false, false, true, {}},
+        ReturnCase{"the active window went meanwhile", true, true, false, {}}),
+    [](const ::testing::TestParamInfo<ReturnCase>& info) { return "Case" + std::to_string(info.index); });
+
 TEST(Keyboard, KeyStateIsAsOfTheLastMessageAndAltMakesSystemCharacters) {
   TestDriver driver;
   Trace trace;
