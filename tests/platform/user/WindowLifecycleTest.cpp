@@ -180,6 +180,7 @@ TEST(WindowClasses, SecondRegistrationFailsAndSuperclassingFindsTheSystemClass) 
   EXPECT_TRUE(GetClassInfoExW(nullptr, L"tooltips_class32", &info));
   EXPECT_NE(info.lpfnWndProc, nullptr);
   EXPECT_FALSE(GetClassInfoExW(HINSTANCE(0x400000), L"NoSuchClass", &info));
+  UnregisterClassW(L"TwiceRegistered", HINSTANCE(0x400000));  // a repeated run starts afresh
 }
 
 }  // namespace
