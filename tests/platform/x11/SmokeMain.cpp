@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -12,6 +13,7 @@
 #include "platform/backend/x11/X11Backend.h"
 #include "platform/base/CodePage.h"
 #include "tests/platform/x11/SmokeWindow.h"
+#include "tests/platform/x11/TestDisplay.h"
 
 namespace {
 
@@ -60,6 +62,16 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     if (std::strncmp(argv[i], kForeignFlag, sizeof(kForeignFlag) - 1) == 0) {
       return RunForeignWindow(argv[i] + sizeof(kForeignFlag) - 1);
+    }
+  }
+  // The run with a compositor starts it beside the suite: every test is to find it
+  // running, not only those that come late enough.
+  const char* mode = std::getenv("X11_SMOKE_MODE");
+  if (mode && std::strcmp(mode, "compositor") == 0) {
+    x11test::TestDisplay display;
+    if (!display.ok() || !x11test::TestDisplay::WaitUntil([&] { return display.CompositorRunning(); }, 30000)) {
+      std::fprintf(stderr, "the compositor never took _NET_WM_CM_S0\n");
+      return 1;
     }
   }
   testing::InitGoogleTest(&argc, argv);
