@@ -23,7 +23,7 @@ class MessageLog {
  public:
   void Add(const Logged& entry);
   // Waits (bounded) until `done` holds for the entries so far; false on time-out.
-  bool WaitFor(const std::function<bool(const std::vector<Logged>&)>& done, int limitMs = 5000);
+  bool WaitFor(const std::function<bool(const std::vector<Logged>&)>& done, int limitMs = 15000);
   std::vector<Logged> Entries();
   // The entries of the given messages, in order.
   std::vector<Logged> Only(const std::vector<UINT>& messages);

@@ -34,7 +34,7 @@ unsigned long TestDisplay::NativeWindow(HWND hwnd) {
   X11Backend* backend = X11Backend::Instance();
   if (!backend) return 0;
   unsigned long window = 0;
-  WaitUntil([&] { return (window = backend->NativeWindow(hwnd)) != 0; }, 3000);
+  WaitUntil([&] { return (window = backend->NativeWindow(hwnd)) != 0; });
   return window;
 }
 

@@ -24,16 +24,21 @@ class TestDisplay {
 
   bool ok() const { return display_ != nullptr; }
 
+  // How long a wait on the display may take before it counts as never: the server,
+  // the window manager and the compositor share a loaded two-core machine with the
+  // other suites.
+  static constexpr int kPatienceMs = 15000;
+
   // Waits until the X thread carried out everything so far and the server answered.
   static bool FlushBackend();
   static unsigned long NativeWindow(HWND hwnd);
   // Polls `condition` every few milliseconds for at most `limitMs`.
-  static bool WaitUntil(const std::function<bool()>& condition, int limitMs = 5000);
+  static bool WaitUntil(const std::function<bool()>& condition, int limitMs = kPatienceMs);
 
   // The screen pixel as 0xRRGGBB.
   uint32_t ScreenPixel(int x, int y);
   // Waits until the screen pixel is `rgb` (within `tolerance` per channel).
-  bool WaitForPixel(int x, int y, uint32_t rgb, int tolerance = 0, int limitMs = 5000);
+  bool WaitForPixel(int x, int y, uint32_t rgb, int tolerance = 0, int limitMs = kPatienceMs);
   // Saves the screen in the test's output folder (for a person to look at a failure).
   void SaveScreen(const std::string& name);
 
@@ -48,10 +53,10 @@ class TestDisplay {
   unsigned long Cover(const RECT& area);
   void Uncover(unsigned long cover);
   // Sends _NET_WM_PING to `window` and waits for the answer on the root.
-  bool Ping(unsigned long window, int limitMs = 3000);
+  bool Ping(unsigned long window, int limitMs = kPatienceMs);
 
   unsigned long CurrentFocus();
-  bool WaitForFocus(unsigned long window, int limitMs = 5000);
+  bool WaitForFocus(unsigned long window, int limitMs = kPatienceMs);
   bool OverrideRedirect(unsigned long window);
   bool Viewable(unsigned long window);
   // The root-level windows (frames under a window manager) that hold our windows,
