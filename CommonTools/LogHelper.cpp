@@ -4,8 +4,6 @@
 #include <cstdlib>
 #include <mutex>
 
-#include <boost/date_time/gregorian/gregorian.hpp>
-#include <boost/date_time/posix_time/posix_time.hpp>
 #include <boost/filesystem/operations.hpp>
 
 #include "CommonTools/CMyData.h"
@@ -49,10 +47,13 @@ std::wstring record_folder() {
   if (!g_folder.empty()) return g_folder;
   const std::wstring logs = current_folder() + L"\\logs";
   if (!ensure_folder(logs, false)) return std::wstring();
-  const std::string date = boost::gregorian::to_iso_string(boost::gregorian::day_clock::local_day());
-  const std::wstring month = logs + L"\\" + std::wstring(date.begin(), date.begin() + 6);
+  SYSTEMTIME today = {};
+  GetLocalTime(&today);
+  char date[32] = {0};
+  std::snprintf(date, sizeof(date), "%04d%02d%02d", today.wYear, today.wMonth, today.wDay);
+  const std::wstring month = logs + L"\\" + std::wstring(date, date + 6);
   if (!ensure_folder(month, true)) return std::wstring();
-  const std::wstring day = month + L"\\" + std::wstring(date.begin(), date.end());
+  const std::wstring day = month + L"\\" + std::wstring(date, date + 8);
   if (!ensure_folder(day, false)) return std::wstring();
   g_folder = day;
   return g_folder;
@@ -120,10 +121,11 @@ void register_exit_hook() {
 }
 
 std::string time_of_day() {
-  const std::string stamp =
-      boost::posix_time::to_iso_extended_string(boost::posix_time::second_clock::local_time());
-  const auto t = stamp.find('T');
-  return t == std::string::npos ? stamp : stamp.substr(t + 1);
+  SYSTEMTIME now = {};
+  GetLocalTime(&now);
+  char text[32] = {0};
+  std::snprintf(text, sizeof(text), "%02d:%02d:%02d", now.wHour, now.wMinute, now.wSecond);
+  return text;
 }
 
 }  // namespace

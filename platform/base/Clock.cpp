@@ -3,12 +3,27 @@
 #include <atomic>
 #include <chrono>
 #include <ctime>
+#include <mutex>
 #include <thread>
 
 namespace platform {
 namespace {
 
 std::atomic<ClockSource> g_clockSource{nullptr};
+
+// A pinned wall clock: its time in epoch milliseconds, and the one clock's reading then.
+struct WallPin {
+  bool pinned = false;
+  int64_t epochMilliseconds = 0;
+  uint64_t clockAtPin = 0;
+};
+std::mutex g_wallPinLock;
+WallPin g_wallPin;
+
+int64_t SystemEpochMilliseconds() {
+  using namespace std::chrono;
+  return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+}
 
 uint64_t MonotonicMilliseconds() {
   using namespace std::chrono;
@@ -27,10 +42,9 @@ void FillSystemTime(const std::tm& tm, int milliseconds, LPSYSTEMTIME out) {
 }
 
 void CurrentTime(bool local, LPSYSTEMTIME out) {
-  using namespace std::chrono;
-  const auto now = system_clock::now();
-  const std::time_t seconds = system_clock::to_time_t(now);
-  const int ms = int(duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000);
+  const int64_t now = WallClockMilliseconds();
+  const std::time_t seconds = std::time_t(now / 1000);
+  const int ms = int(now % 1000);
   std::tm tm{};
   if (local) {
     localtime_r(&seconds, &tm);
@@ -44,6 +58,35 @@ void CurrentTime(bool local, LPSYSTEMTIME out) {
 
 
 void SetClockSource(ClockSource source) { g_clockSource.store(source); }
+
+void PinWallClock(const SYSTEMTIME& local) {
+  std::tm tm{};
+  tm.tm_year = local.wYear - 1900;
+  tm.tm_mon = local.wMonth - 1;
+  tm.tm_mday = local.wDay;
+  tm.tm_hour = local.wHour;
+  tm.tm_min = local.wMinute;
+  tm.tm_sec = local.wSecond;
+  tm.tm_isdst = -1;
+  const std::time_t seconds = mktime(&tm);
+  std::lock_guard<std::mutex> lock(g_wallPinLock);
+  g_wallPin.pinned = true;
+  g_wallPin.epochMilliseconds = int64_t(seconds) * 1000 + local.wMilliseconds;
+  g_wallPin.clockAtPin = ClockMilliseconds();
+}
+
+void UnpinWallClock() {
+  std::lock_guard<std::mutex> lock(g_wallPinLock);
+  g_wallPin = WallPin();
+}
+
+int64_t WallClockMilliseconds() {
+  std::lock_guard<std::mutex> lock(g_wallPinLock);
+  if (!g_wallPin.pinned) return SystemEpochMilliseconds();
+  return g_wallPin.epochMilliseconds + int64_t(ClockMilliseconds() - g_wallPin.clockAtPin);
+}
+
+std::time_t WallClockSeconds() { return std::time_t(WallClockMilliseconds() / 1000); }
 
 uint64_t ClockMilliseconds() {
   ClockSource source = g_clockSource.load();
