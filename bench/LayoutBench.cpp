@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "platform/win32.h"
-#include "ui/core/CContainerUI.h"
-#include "ui/core/CControlUI.h"
-#include "ui/core/CDialogBuilder.h"
-#include "ui/core/CMarkupParser.h"
-#include "ui/core/CSkinRenderer.h"
+#include "ui/core/builder/CDialogBuilder.h"
+#include "ui/core/control/CContainerUI.h"
+#include "ui/core/control/CControlUI.h"
+#include "ui/core/markup/CMarkupParser.h"
+#include "ui/core/render/CSkinRenderer.h"
 
 namespace {
 

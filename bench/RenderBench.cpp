@@ -9,8 +9,8 @@
 #include <string>
 
 #include "platform/backend/headless/TestDriver.h"
-#include "ui/core/CSkinRenderer.h"
-#include "ui/core/CWindowManagerUI.h"
+#include "ui/core/manager/CWindowManagerUI.h"
+#include "ui/core/render/CSkinRenderer.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <cwchar>
 
-#include "ui/core/CSkinRenderer.h"
-#include "ui/core/CUIValueParser.h"
-#include "ui/core/CWindowManagerUI.h"
+#include "ui/core/manager/CWindowManagerUI.h"
+#include "ui/core/render/CSkinRenderer.h"
+#include "ui/core/types/CUIValueParser.h"
 
 namespace skinpreview {
 

@@ -3,7 +3,7 @@
 // text but does not draw it, and the text controls are not part of the framework
 // yet; the preview needs titles and labels to show how a skin's fonts and Chinese
 // text look. Skins use it as the "PreviewText" element.
-#include "ui/core/CControlUI.h"
+#include "ui/core/control/CControlUI.h"
 
 namespace skinpreview {
 

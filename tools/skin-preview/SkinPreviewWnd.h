@@ -3,7 +3,7 @@
 // own windows will.
 #include <string>
 
-#include "ui/core/WindowImplBase.h"
+#include "ui/core/window/WindowImplBase.h"
 
 namespace skinpreview {
 

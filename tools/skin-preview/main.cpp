@@ -5,7 +5,7 @@
 #include "platform/win32.h"
 #include "tools/skin-preview/SkinLocation.h"
 #include "tools/skin-preview/SkinPreviewWnd.h"
-#include "ui/core/CWindowManagerUI.h"
+#include "ui/core/manager/CWindowManagerUI.h"
 
 int wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR lpCmdLine, int) {
   SkinUI::CWindowManagerUI::SetInstance(hInstance);

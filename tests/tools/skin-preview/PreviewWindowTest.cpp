@@ -20,8 +20,8 @@
 #include "tests/platform/x11/TestDisplay.h"
 #include "tests/tools/skin-preview/PreviewColours.h"
 #include "tools/skin-preview/SkinPreviewWnd.h"
-#include "ui/core/CControlUI.h"
-#include "ui/core/CWindowManagerUI.h"
+#include "ui/core/control/CControlUI.h"
+#include "ui/core/manager/CWindowManagerUI.h"
 
 namespace {
 

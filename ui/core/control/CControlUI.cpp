@@ -1,0 +1,437 @@
+#include "ui/core/control/CControlUI.h"
+
+#include <cwchar>
+
+#include "ui/core/control/CControlUIAttributes.h"
+#include "ui/core/control/CControlUIPaint.h"
+#include "ui/core/manager/CWindowManagerUI.h"
+#include "ui/core/types/CUIRect.h"
+
+namespace SkinUI {
+
+CControlUI::CControlUI()
+    : m_pManager(nullptr),
+      m_pParent(nullptr),
+      m_bUpdateNeeded(true),
+      m_bMenuUsed(false),
+      m_rcItem{0, 0, 0, 0},
+      m_rcPadding{0, 0, 0, 0},
+      m_cXY{0, 0},
+      m_cxyFixed{0, 0},
+      m_cxyMin{0, 0},
+      m_cxyMax{9999, 9999},
+      m_bVisible(true),
+      m_bInternVisible(true),
+      m_bEnabled(true),
+      m_bMouseEnabled(true),
+      m_bKeyboardEnabled(true),
+      m_bFocused(false),
+      m_bFloat(false),
+      m_bSetPos(false),
+      m_chShortcut(0),
+      m_pTag(0),
+      m_dwBackColor(0),
+      m_dwBackColor2(0),
+      m_dwBackColor3(0),
+      m_dwBorderColor(0),
+      m_dwFocusBorderColor(0),
+      m_bColorHSL(false),
+      m_nBorderSize(0),
+      m_nBorderStyle(0),
+      m_nTooltipWidth(300),
+      m_cxyBorderRound{0, 0},
+      m_rcPaint{0, 0, 0, 0},
+      m_rcBorderSize{0, 0, 0, 0} {}
+
+CControlUI::~CControlUI() {
+  if (OnDestroyDelegates.IsSet()) OnDestroyDelegates.Invoke(this);
+  if (m_pManager != nullptr) m_pManager->ReapObjects(this);
+}
+
+CUIString CControlUI::GetName() const { return m_sName; }
+
+void CControlUI::SetName(LPCTSTR pstrName) { m_sName = pstrName; }
+
+LPCTSTR CControlUI::GetClassName() const { return L"ControlUI"; }
+
+LPVOID CControlUI::GetInterface(LPCTSTR pstrName) {
+  if (pstrName != nullptr && wcscmp(pstrName, L"Control") == 0) return this;
+  return nullptr;
+}
+
+UINT CControlUI::GetBehaviorFlags() const { return 0; }
+
+bool CControlUI::Activate() { return IsVisible() && IsEnabled(); }
+
+CWindowManagerUI* CControlUI::GetManager() const { return m_pManager; }
+
+void CControlUI::SetManager(CWindowManagerUI* pManager, CControlUI* pParent, bool bInit) {
+  m_pManager = pManager;
+  m_pParent = pParent;
+  if (bInit && m_pParent != nullptr) Init();
+}
+
+CControlUI* CControlUI::GetParent() const { return m_pParent; }
+
+CUIString CControlUI::GetText() const { return m_sText; }
+
+void CControlUI::SetText(LPCTSTR pstrText) {
+  if (m_sText == pstrText) return;
+  m_sText = pstrText;
+  Invalidate();
+}
+
+const RECT& CControlUI::GetPos() const { return m_rcItem; }
+
+bool CControlUI::ClipByAncestors(RECT& rc) const {
+  for (const CControlUI* pParent = m_pParent; pParent != nullptr; pParent = pParent->GetParent()) {
+    const RECT rcTemp = rc;
+    const RECT& rcParent = pParent->GetPos();
+    if (!::IntersectRect(&rc, &rcTemp, &rcParent)) return false;
+  }
+  return true;
+}
+
+void CControlUI::SetPos(RECT rc) {
+  if (rc.right < rc.left) rc.right = rc.left;
+  if (rc.bottom < rc.top) rc.bottom = rc.top;
+
+  CUIRect invalidateRc = m_rcItem;
+  if (::IsRectEmpty(&invalidateRc)) invalidateRc = rc;
+
+  m_rcItem = rc;
+  if (m_pManager == nullptr) return;
+
+  if (!m_bSetPos) {
+    m_bSetPos = true;
+    if (OnSizeDelegates.IsSet()) OnSizeDelegates.Invoke(this);
+    m_bSetPos = false;
+  }
+
+  if (m_bFloat && m_pParent != nullptr) {
+    // Keep the float offset measured from the same parent edge it was written
+    // against, so that the parent's layout puts the control back where it is now.
+    const RECT& rcParent = m_pParent->GetPos();
+    m_cXY.cx = m_cXY.cx >= 0 ? m_rcItem.left - rcParent.left : m_rcItem.right - rcParent.right;
+    m_cXY.cy = m_cXY.cy >= 0 ? m_rcItem.top - rcParent.top : m_rcItem.bottom - rcParent.bottom;
+    m_cxyFixed.cx = m_rcItem.right - m_rcItem.left;
+    m_cxyFixed.cy = m_rcItem.bottom - m_rcItem.top;
+  }
+
+  m_bUpdateNeeded = false;
+
+  invalidateRc.Join(m_rcItem);
+  if (!ClipByAncestors(invalidateRc)) return;
+  m_pManager->Invalidate(invalidateRc);
+}
+
+int CControlUI::GetWidth() const { return m_rcItem.right - m_rcItem.left; }
+
+int CControlUI::GetHeight() const { return m_rcItem.bottom - m_rcItem.top; }
+
+int CControlUI::GetX() const { return m_rcItem.left; }
+
+int CControlUI::GetY() const { return m_rcItem.top; }
+
+RECT CControlUI::GetPadding() const { return m_rcPadding; }
+
+void CControlUI::SetPadding(RECT rcPadding) {
+  m_rcPadding = rcPadding;
+  RequestParentLayout();
+}
+
+SIZE CControlUI::GetFixedXY() const { return m_cXY; }
+
+void CControlUI::SetFixedXY(SIZE szXY) {
+  m_cXY = szXY;
+  if (m_bFloat) {
+    RequestLayout();
+  } else {
+    RequestParentLayout();
+  }
+}
+
+int CControlUI::GetFixedWidth() const { return m_cxyFixed.cx; }
+
+void CControlUI::SetFixedWidth(int cx) {
+  if (cx < 0) return;
+  m_cxyFixed.cx = cx;
+  if (m_bFloat) {
+    RequestLayout();
+  } else {
+    RequestParentLayout();
+  }
+}
+
+int CControlUI::GetFixedHeight() const { return m_cxyFixed.cy; }
+
+void CControlUI::SetFixedHeight(int cy) {
+  if (cy < 0) return;
+  m_cxyFixed.cy = cy;
+  if (m_bFloat) {
+    RequestLayout();
+  } else {
+    RequestParentLayout();
+  }
+}
+
+namespace {
+
+// The minimum and maximum setters share one rule: a negative or unchanged value
+// changes nothing; a change asks for the layout the control's placement needs.
+bool StoreLimit(LONG& field, int value) {
+  if (value < 0 || field == value) return false;
+  field = value;
+  return true;
+}
+
+}  // namespace
+
+int CControlUI::GetMinWidth() const { return m_cxyMin.cx; }
+
+void CControlUI::SetMinWidth(int cx) {
+  if (!StoreLimit(m_cxyMin.cx, cx)) return;
+  if (m_bFloat) {
+    RequestLayout();
+  } else {
+    RequestParentLayout();
+  }
+}
+
+int CControlUI::GetMaxWidth() const { return m_cxyMax.cx; }
+
+void CControlUI::SetMaxWidth(int cx) {
+  if (!StoreLimit(m_cxyMax.cx, cx)) return;
+  if (m_bFloat) {
+    RequestLayout();
+  } else {
+    RequestParentLayout();
+  }
+}
+
+int CControlUI::GetMinHeight() const { return m_cxyMin.cy; }
+
+void CControlUI::SetMinHeight(int cy) {
+  if (!StoreLimit(m_cxyMin.cy, cy)) return;
+  if (m_bFloat) {
+    RequestLayout();
+  } else {
+    RequestParentLayout();
+  }
+}
+
+int CControlUI::GetMaxHeight() const { return m_cxyMax.cy; }
+
+void CControlUI::SetMaxHeight(int cy) {
+  if (!StoreLimit(m_cxyMax.cy, cy)) return;
+  if (m_bFloat) {
+    RequestLayout();
+  } else {
+    RequestParentLayout();
+  }
+}
+
+void CControlUI::SetRelativePos(int nMoveXPercent, int nMoveYPercent, int nZoomXPercent, int nZoomYPercent) {
+  m_tRelativePos.bRelative = true;
+  m_tRelativePos.nMoveXPercent = nMoveXPercent;
+  m_tRelativePos.nMoveYPercent = nMoveYPercent;
+  m_tRelativePos.nZoomXPercent = nZoomXPercent;
+  m_tRelativePos.nZoomYPercent = nZoomYPercent;
+}
+
+void CControlUI::SetRelativeParentSize(SIZE sz) { m_tRelativePos.szParent = sz; }
+
+UIRelativePos CControlUI::GetRelativePos() const { return m_tRelativePos; }
+
+bool CControlUI::IsRelativePos() const { return m_tRelativePos.bRelative; }
+
+CUIString CControlUI::GetToolTip() const { return m_sToolTip; }
+
+void CControlUI::SetToolTip(LPCTSTR pstrText) {
+  CUIString text(pstrText);
+  text.Replace(L"<n>", L"\r\n");
+  m_sToolTip = text;
+}
+
+void CControlUI::SetToolTipWidth(int nWidth) { m_nTooltipWidth = nWidth; }
+
+int CControlUI::GetToolTipWidth() const { return m_nTooltipWidth; }
+
+TCHAR CControlUI::GetShortcut() const { return m_chShortcut; }
+
+void CControlUI::SetShortcut(TCHAR ch) { m_chShortcut = ch; }
+
+bool CControlUI::IsContextMenuUsed() const { return m_bMenuUsed; }
+
+void CControlUI::SetContextMenuUsed(bool bMenuUsed) { m_bMenuUsed = bMenuUsed; }
+
+const CUIString& CControlUI::GetUserData() const { return m_sUserData; }
+
+void CControlUI::SetUserData(LPCTSTR pstrText) { m_sUserData = pstrText; }
+
+UINT_PTR CControlUI::GetTag() const { return m_pTag; }
+
+void CControlUI::SetTag(UINT_PTR pTag) { m_pTag = pTag; }
+
+bool CControlUI::IsVisible() const { return m_bVisible && m_bInternVisible; }
+
+void CControlUI::SetVisible(bool bVisible) {
+  if (m_bVisible == bVisible) return;
+  const bool bWasVisible = IsVisible();
+  m_bVisible = bVisible;
+  m_bFocused = false;
+  if (!bVisible && m_pManager != nullptr && m_pManager->GetFocus() == this) m_pManager->SetFocus(nullptr);
+  if (IsVisible() != bWasVisible) RequestParentLayout();
+}
+
+void CControlUI::SetParentVisible(bool bVisible) {
+  m_bInternVisible = bVisible;
+  if (!bVisible && m_pManager != nullptr && m_pManager->GetFocus() == this) m_pManager->SetFocus(nullptr);
+}
+
+bool CControlUI::IsEnabled() const { return m_bEnabled; }
+
+void CControlUI::SetEnabled(bool bEnable) {
+  if (m_bEnabled == bEnable) return;
+  m_bEnabled = bEnable;
+  Invalidate();
+}
+
+bool CControlUI::IsMouseEnabled() const { return m_bMouseEnabled; }
+
+void CControlUI::SetMouseEnabled(bool bEnable) { m_bMouseEnabled = bEnable; }
+
+bool CControlUI::IsKeyboardEnabled() const { return m_bKeyboardEnabled; }
+
+void CControlUI::SetKeyboardEnabled(bool bEnable) { m_bKeyboardEnabled = bEnable; }
+
+bool CControlUI::IsFocused() const { return m_bFocused; }
+
+void CControlUI::SetFocus() {
+  if (m_pManager != nullptr) m_pManager->SetFocus(this);
+}
+
+bool CControlUI::IsFloat() const { return m_bFloat; }
+
+void CControlUI::SetFloat(bool bFloat) {
+  if (m_bFloat == bFloat) return;
+  m_bFloat = bFloat;
+  RequestParentLayout();
+}
+
+CControlUI* CControlUI::FindControl(FINDCONTROLPROC Proc, LPVOID pData, UINT uFlags) {
+  if ((uFlags & UIFIND_VISIBLE) != 0 && !IsVisible()) return nullptr;
+  if ((uFlags & UIFIND_ENABLED) != 0 && !IsEnabled()) return nullptr;
+  if ((uFlags & UIFIND_HITTEST) != 0) {
+    if (!m_bMouseEnabled || pData == nullptr) return nullptr;
+    if (!::PtInRect(&m_rcItem, *static_cast<const POINT*>(pData))) return nullptr;
+  }
+  return Proc(this, pData);
+}
+
+void CControlUI::Init() {
+  OnInit();
+  if (OnInitDelegates.IsSet()) OnInitDelegates.Invoke(this);
+}
+
+void CControlUI::OnInit() {}
+
+void CControlUI::DispatchEvent(UIEventRecord& event) {
+  if (!OnEventDelegates.Invoke(&event)) return;
+  HandleEvent(event);
+}
+
+void CControlUI::HandleEvent(UIEventRecord& event) {
+  switch (event.Type) {
+    case UIEVENT_SETCURSOR:
+      ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
+      return;
+    case UIEVENT_SETFOCUS:
+      m_bFocused = true;
+      Invalidate();
+      return;
+    case UIEVENT_KILLFOCUS:
+      m_bFocused = false;
+      Invalidate();
+      return;
+    case UIEVENT_TIMER:
+      if (m_pManager != nullptr) m_pManager->SendNotify(this, L"timer", event.wParam, event.lParam);
+      return;
+    case UIEVENT_CONTEXTMENU:
+      if (IsContextMenuUsed()) {
+        if (m_pManager != nullptr) m_pManager->SendNotify(this, L"menu", event.wParam, event.lParam);
+        return;
+      }
+      break;
+    default:
+      break;
+  }
+  // Unhandled input goes up to the first ancestor that handles it.
+  if (m_pParent != nullptr) m_pParent->HandleEvent(event);
+}
+
+void CControlUI::SetAttribute(LPCTSTR pstrName, LPCTSTR pstrValue) {
+  CControlUIAttributes::Apply(*this, pstrName, pstrValue);
+}
+
+SIZE CControlUI::MeasureSize(SIZE) { return m_cxyFixed; }
+
+// The paint pipeline comes with the render engine; until then controls paint nothing.
+void CControlUI::Paint(HDC hDC, const RECT& rcPaint) { CControlUIPaint::Paint(*this, hDC, rcPaint); }
+
+void CControlUI::DrawBackgroundColor(HDC hDC) { CControlUIPaint::DrawBackgroundColor(*this, hDC); }
+
+void CControlUI::DrawBackgroundImage(HDC hDC) { CControlUIPaint::DrawBackgroundImage(*this, hDC); }
+
+void CControlUI::DrawStateImages(HDC) {}
+
+void CControlUI::DrawText(HDC) {}
+
+void CControlUI::DrawBorder(HDC hDC) { CControlUIPaint::DrawBorder(*this, hDC); }
+
+void CControlUI::PaintOverlay(HDC, const RECT&) {}
+
+void CControlUI::Invalidate() {
+  if (m_pManager == nullptr || !IsVisible()) return;
+  RECT rcInvalidate = m_rcItem;
+  if (!ClipByAncestors(rcInvalidate)) return;
+  m_pManager->Invalidate(rcInvalidate);
+}
+
+void CControlUI::RequestLayout() {
+  if (!IsVisible()) return;
+  m_bUpdateNeeded = true;
+  Invalidate();
+  if (m_pManager != nullptr) m_pManager->NeedUpdate();
+}
+
+void CControlUI::RequestParentLayout() {
+  if (m_pParent != nullptr) {
+    m_pParent->RequestLayout();
+    m_pParent->Invalidate();
+  } else {
+    RequestLayout();
+  }
+  if (m_pManager != nullptr) m_pManager->NeedUpdate();
+}
+
+bool CControlUI::IsUpdateNeeded() const { return m_bUpdateNeeded; }
+
+CUIString CControlUI::GetVirtualWindow() const {
+  if (!m_sVirtualWnd.IsEmpty()) return m_sVirtualWnd;
+  if (m_pParent != nullptr) return m_pParent->GetVirtualWindow();
+  return CUIString();
+}
+
+void CControlUI::SetVirtualWindow(LPCTSTR pstrValue) {
+  m_sVirtualWnd = pstrValue;
+  // A control named before it joins a window has no manager to tell yet.
+  if (m_pManager != nullptr) m_pManager->SetVirtualWndUsed(true);
+}
+
+bool CControlUI::StartTimer(UINT nTimerID, UINT uElapse) {
+  if (m_pManager == nullptr) return false;
+  return m_pManager->SetTimer(this, nTimerID, uElapse);
+}
+
+}  // namespace SkinUI

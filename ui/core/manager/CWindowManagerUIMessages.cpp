@@ -1,0 +1,137 @@
+// The window manager's message table: which window messages become input events,
+// painting, tooltips, reflection to child windows and delayed deletion.
+#include "ui/core/manager/CWindowManagerUI.h"
+
+#include "ui/core/control/CControlUI.h"
+#include "ui/core/manager/CManagerInput.h"
+#include "ui/core/manager/CManagerPainter.h"
+#include "ui/core/manager/CManagerTooltip.h"
+
+namespace SkinUI {
+namespace {
+
+// Child control windows answer their own notifications at the message + 0x2000.
+const UINT kReflectOffset = 0x2000;
+
+// WM_COMMAND and the colour requests carry the child window in lParam; without one
+// (a menu or an accelerator) there is nothing to reflect.
+bool ReflectToWindowInLParam(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes) {
+  if (lParam == 0) return false;
+  lRes = ::SendMessageW(reinterpret_cast<HWND>(lParam), uMsg + kReflectOffset, wParam, lParam);
+  return true;
+}
+
+bool ReflectNotify(WPARAM wParam, LPARAM lParam, LRESULT& lRes) {
+  if (lParam == 0) return true;
+  // NMHDR begins with the sending window.
+  const HWND hWndFrom = *reinterpret_cast<const HWND*>(lParam);
+  lRes = ::SendMessageW(hWndFrom, WM_NOTIFY + kReflectOffset, wParam, lParam);
+  return true;
+}
+
+}  // namespace
+
+bool CWindowManagerUI::HandleWindowMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes) {
+  if (m_hWndPaint == nullptr) return false;
+  DeliverAsyncNotifications();
+
+  for (int i = 0; i < m_aMessageFilters.GetSize(); ++i) {
+    bool bHandled = false;
+    const LRESULT lResult =
+        static_cast<IMessageFilterUI*>(m_aMessageFilters[i])->FilterMessage(uMsg, wParam, lParam, bHandled);
+    if (bHandled) {
+      lRes = lResult;
+      return true;
+    }
+  }
+
+  switch (uMsg) {
+    case WM_DELAYED_CLEANUP:
+      DeleteDelayedControls();
+      break;
+    case WM_CLOSE:
+      CManagerInput::OnClose(*this);
+      break;
+    case WM_ERASEBKGND:
+      lRes = 1;
+      return true;
+    case WM_PAINT:
+      CManagerPainter::Paint(*this);
+      return true;
+    case WM_SIZE:
+      return CManagerInput::OnSize(*this);
+    case WM_TIMER:
+      if (LOWORD(wParam) == CARET_TIMER_ID) {
+        Invalidate(m_rtCaret);
+        m_bCaretActive = !m_bCaretActive;
+      } else {
+        DispatchTimer(wParam);
+      }
+      break;
+    case WM_MOUSEMOVE:
+      CManagerInput::OnMouseMove(*this, wParam, lParam);
+      break;
+    case WM_MOUSEHOVER:
+      if (CManagerTooltip::OnMouseHover(*this, lParam)) return true;
+      break;
+    case WM_MOUSELEAVE:
+      CManagerInput::OnMouseLeave(*this);
+      break;
+    case WM_LBUTTONDOWN:
+      CManagerInput::OnButtonDown(*this, wParam, lParam);
+      break;
+    case WM_LBUTTONDBLCLK:
+      CManagerInput::OnDoubleClick(*this, wParam, lParam);
+      break;
+    case WM_LBUTTONUP:
+      CManagerInput::OnButtonUp(*this, wParam, lParam);
+      break;
+    case WM_RBUTTONDOWN:
+      CManagerInput::OnRightButtonDown(*this, wParam, lParam);
+      break;
+    case WM_CONTEXTMENU:
+      CManagerInput::OnContextMenu(*this, wParam, lParam);
+      break;
+    case WM_MOUSEWHEEL:
+      CManagerInput::OnMouseWheel(*this, wParam, lParam);
+      break;
+    case WM_KEYDOWN:
+      CManagerInput::OnKeyDown(*this, wParam, lParam);
+      break;
+    case WM_KEYUP:
+      CManagerInput::OnKeyUp(*this, wParam, lParam);
+      break;
+    case WM_CHAR:
+      CManagerInput::OnChar(*this, wParam, lParam);
+      break;
+    case WM_SETCURSOR:
+      if (CManagerInput::OnSetCursor(*this, wParam, lParam)) return true;
+      break;
+    case WM_GETMINMAXINFO:
+      if (MINMAXINFO* lpMMI = reinterpret_cast<MINMAXINFO*>(lParam)) {
+        if (m_szMinWindow.cx > 0) lpMMI->ptMinTrackSize.x = m_szMinWindow.cx;
+        if (m_szMinWindow.cy > 0) lpMMI->ptMinTrackSize.y = m_szMinWindow.cy;
+        if (m_szMaxWindow.cx > 0) lpMMI->ptMaxTrackSize.x = m_szMaxWindow.cx;
+        if (m_szMaxWindow.cy > 0) lpMMI->ptMaxTrackSize.y = m_szMaxWindow.cy;
+      }
+      break;
+    case WM_SYSCOMMAND:
+      // A restored layered window gets its whole image again.
+      if ((wParam & 0xFFF0) == SC_RESTORE) m_bLayeredChanged = true;
+      return true;
+    case WM_COMMAND:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+      if (ReflectToWindowInLParam(uMsg, wParam, lParam, lRes)) return true;
+      break;
+    case WM_NOTIFY:
+      return ReflectNotify(wParam, lParam, lRes);
+    default:
+      break;
+  }
+
+  DeliverAsyncNotifications();
+  return false;
+}
+
+}  // namespace SkinUI
