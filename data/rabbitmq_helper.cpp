@@ -8,13 +8,13 @@
 
 #include "CommonTools/Conversions.h"
 #include "CommonTools/Log.h"
-#include "CommonTools/ProcessObjects.h"
 #include "app/shell/AlarmWindow.h"
 #include "app/shell/ShellServices.h"
 #include "data/DAL_PatrolServer.h"
 #include "data/DalLog.h"
 #include "data/InspectRecordInfo.h"
 #include "data/JsonFields.h"
+#include "data/StartupCaches.h"
 #include "data/SubSystemInfo.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "CommonTools/ProcessObjects.h"
+#include "data/StartupCaches.h"
 #include "data/rabbitmq_helper.h"
 #include "tests/data/CampusWorld.h"
 #include "tests/data/broker/ConsumerWitness.h"
