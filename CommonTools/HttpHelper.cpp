@@ -4,9 +4,6 @@
 #include <memory>
 #include <mutex>
 
-#include <boost/exception/diagnostic_information.hpp>
-#include <boost/throw_exception.hpp>
-
 #include "CommonTools/Conversions.h"
 #include "CommonTools/HttpInflate.h"
 #include "CommonTools/HttpSession.h"
@@ -25,32 +22,29 @@ constexpr std::uint64_t kBodyLimit = 512ull * 1024 * 1024;
 std::mutex g_instanceMutex;
 http_helper* g_instance = nullptr;
 
-// Code 2 for a failure at the connect step, 4 for any other. The reply takes the failure
-// text ("<step>: <message>\n") when there is one.
-int classify(const std::exception& e, std::string& reply) {
-  const std::string info = boost::diagnostic_information(e);
-  const std::string marker = "std::exception::what: ";
-  const auto at = info.find(marker);
-  if (at == std::string::npos) return 4;
-  const std::string text = info.substr(at + marker.size());
-  const auto colon = text.find(':');
-  if (colon == std::string::npos) return 4;
-  reply = text;
-  return text.compare(0, colon, "connect") == 0 ? 2 : 4;
+// Anything else that goes wrong on the way (running out of memory) counts as a failure of
+// no step: code 4, and the reply takes the text when it reads like a failure text.
+int classify_exception(const std::exception& e, std::string& reply) {
+  const std::string text = e.what();
+  if (text.find(':') != std::string::npos) reply = text + "\n";
+  return 4;
 }
 
-void inflate_response(http::response<http::string_body>& response) {
+// False with the failure text in `error` when the body was encoded and does not inflate.
+bool inflate_response(http::response<http::string_body>& response, std::string& error) {
   const auto encoding = response.find(http::field::content_encoding);
-  if (encoding == response.end()) return;
+  if (encoding == response.end()) return true;
   const std::string coding(encoding->value());
-  if (!is_inflatable_encoding(coding)) return;
-  std::string error;
-  if (!inflate_content(coding, response.body(), kBodyLimit, error)) {
-    BOOST_THROW_EXCEPTION(std::logic_error(error));
-  }
+  if (!is_inflatable_encoding(coding)) return true;
+  return inflate_content(coding, response.body(), kBodyLimit, error);
 }
 
 }  // namespace
+
+int classify(session_step step, const boost::system::error_code& error, std::string& reply) {
+  reply = std::string(step_name(step)) + ": " + error.message() + "\n";
+  return step == session_step::connect ? 2 : 4;
+}
 
 bool split_url(const std::string& url, std::string& host, std::string& port) {
   std::string rest;
@@ -105,12 +99,19 @@ int http_helper::request(std::string& url, std::string& body, int verb, std::str
       exchange->run(http::verb::post, host, port, url, m_version, to_utf8(body, "gbk"));
     }
     io.run();
-    inflate_response(exchange->response());
+    if (exchange->failed_step() != session_step::none) {
+      return classify(exchange->failed_step(), exchange->error(), reply);
+    }
+    std::string inflateError;
+    if (!inflate_response(exchange->response(), inflateError)) {
+      reply = inflateError + "\n";
+      return 4;
+    }
     reply = platform::codepage::Utf8ToGbk(exchange->response().body(),
                                           platform::codepage::Policy::Skip);
     return reply == "-1" ? -1 : 0;
   } catch (const std::exception& e) {
-    return classify(e, reply);
+    return classify_exception(e, reply);
   }
 }
 

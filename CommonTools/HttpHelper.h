@@ -9,7 +9,15 @@
 #include <chrono>
 #include <string>
 
+#include <boost/system/error_code.hpp>
+
+#include "CommonTools/SessionStep.h"
+
 namespace CommonTools {
+
+// The code of an exchange that failed at `step` with `error`: 2 at the connect step, 4 at
+// any other. The reply becomes the failure text "<step>: <error's message>\n".
+int classify(session_step step, const boost::system::error_code& error, std::string& reply);
 
 // Host and port of an "http://" or "https://" URL; the port is "80" when the host part
 // has none. False, with nothing set, when the URL contains neither scheme.

@@ -1,11 +1,7 @@
 #include "CommonTools/HttpSession.h"
 
-#include <iostream>
-#include <stdexcept>
-
 #include <boost/beast/http/read.hpp>
 #include <boost/beast/http/write.hpp>
-#include <boost/throw_exception.hpp>
 
 namespace CommonTools {
 
@@ -51,14 +47,19 @@ void session::run(http::verb verb, const std::string& host, const std::string& p
   on_resolve(ec, results);
 }
 
-void session::fail(const boost::system::error_code& ec, const char* step) {
-  std::cerr << step << ": " << ec.message() << "\n";
-  BOOST_THROW_EXCEPTION(std::logic_error(std::string(step) + ": " + ec.message()));
+// The stream cancels its expiry timer as each operation completes, so nothing is left
+// pending once a step stops the chain here.
+void session::fail(const boost::system::error_code& ec, session_step step) {
+  m_failedStep = step;
+  m_error = ec;
 }
 
 void session::on_resolve(const boost::system::error_code& ec,
                          const tcp::resolver::results_type& results) {
-  if (ec) fail(ec, "resolve");
+  if (ec) {
+    fail(ec, session_step::resolve);
+    return;
+  }
   m_stream.expires_after(m_connectLimit);
   m_stream.async_connect(results, [self = shared_from_this()](const boost::system::error_code& e,
                                                               const tcp::endpoint&) {
@@ -67,7 +68,10 @@ void session::on_resolve(const boost::system::error_code& ec,
 }
 
 void session::on_connect(const boost::system::error_code& ec) {
-  if (ec) fail(ec, "connect");
+  if (ec) {
+    fail(ec, session_step::connect);
+    return;
+  }
   m_stream.expires_after(m_readLimit);
   http::async_write(m_stream, m_request,
                     [self = shared_from_this()](const boost::system::error_code& e, std::size_t) {
@@ -76,7 +80,10 @@ void session::on_connect(const boost::system::error_code& ec) {
 }
 
 void session::on_write(const boost::system::error_code& ec) {
-  if (ec) fail(ec, "write");
+  if (ec) {
+    fail(ec, session_step::write);
+    return;
+  }
   m_parser.emplace();
   m_parser->body_limit(m_bodyLimit);
   read_some();
@@ -92,7 +99,10 @@ void session::read_some() {
 }
 
 void session::on_read_some(const boost::system::error_code& ec) {
-  if (ec) fail(ec, "read");
+  if (ec) {
+    fail(ec, session_step::read);
+    return;
+  }
   if (!m_parser->is_done()) {
     read_some();
     return;
@@ -105,7 +115,7 @@ void session::shutdown() {
   m_stream.expires_never();
   boost::system::error_code ec;
   m_stream.socket().shutdown(tcp::socket::shutdown_both, ec);
-  if (ec && ec != boost::system::errc::not_connected) fail(ec, "shutdown");
+  if (ec && ec != boost::system::errc::not_connected) fail(ec, session_step::shutdown);
 }
 
 }  // namespace CommonTools

@@ -1,9 +1,9 @@
 #pragma once
 // The state of one HTTP exchange of the REST transport: resolve, then connect, write the
 // request, read the whole response and shut the socket down as a chain of completion
-// handlers on the caller's event loop. A failed step throws std::logic_error
-// "<step>: <message>" out of the event loop. Always owned through a shared pointer: each
-// pending handler holds one.
+// handlers on the caller's event loop. A failed step is kept with its error and starts no
+// further work, so the event loop runs out and the caller reads what failed. Always owned
+// through a shared pointer: each pending handler holds one.
 #include <chrono>
 #include <cstdint>
 #include <memory>
@@ -17,6 +17,9 @@
 #include <boost/beast/http/message.hpp>
 #include <boost/beast/http/parser.hpp>
 #include <boost/beast/http/string_body.hpp>
+#include <boost/system/error_code.hpp>
+
+#include "CommonTools/SessionStep.h"
 
 namespace CommonTools {
 
@@ -36,9 +39,12 @@ class session : public std::enable_shared_from_this<session> {
   }
   boost::beast::http::response<boost::beast::http::string_body>& response() { return m_response; }
 
-  [[noreturn]] static void fail(const boost::system::error_code& ec, const char* step);
+  // The step that failed and its error; session_step::none while no step has failed.
+  session_step failed_step() const { return m_failedStep; }
+  const boost::system::error_code& error() const { return m_error; }
 
  private:
+  void fail(const boost::system::error_code& ec, session_step step);
   void on_resolve(const boost::system::error_code& ec,
                   const boost::asio::ip::tcp::resolver::results_type& results);
   void on_connect(const boost::system::error_code& ec);
@@ -56,6 +62,8 @@ class session : public std::enable_shared_from_this<session> {
   std::chrono::milliseconds m_connectLimit;
   std::chrono::milliseconds m_readLimit;
   std::uint64_t m_bodyLimit;
+  session_step m_failedStep = session_step::none;
+  boost::system::error_code m_error;
 };
 
 }  // namespace CommonTools

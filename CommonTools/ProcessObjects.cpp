@@ -14,6 +14,10 @@
 //   11 g_mapDigiArea
 //   12 CommonTools::log_queue
 //   13 g_strUserID
+// The start-up caches, 5 to 11, are the data layer's and are defined in that order in
+// data/StartupCaches.cpp. They depend on nothing here and nothing here depends on them,
+// so their place against the objects of this file, which the language does not fix
+// between two translation units, is free.
 #include "CommonTools/ProcessObjects.h"
 #include "CommonTools/Log.h"
 #include "CommonTools/LogHelper.h"
@@ -30,29 +34,6 @@ Log g_log;
 
 // 4.
 OnlineUserInfo g_OnlineUserInfo;
-
-// 5.
-std::map<int, CampusInfo> g_mapCampus;
-
-// 6.
-std::map<int, InspectPlanInfo> g_mapInspectPlan;
-std::mutex g_mutexInspectPlan;
-
-// 7.
-std::map<int, PeopleInfo> g_mapPeople;
-
-// 8.
-std::map<int, InspectRouteInfo> g_mapInspectRoute;
-
-// 9.
-std::map<int, InspectDeviceInfo> g_mapInspectDevice;
-
-// 10.
-std::map<int, InspectPosDeviceInfo> g_mapInspectPosDevice;
-std::mutex g_mutexInspectPosDevice;
-
-// 11.
-std::map<int, DigiAreaInfo> g_mapDigiArea;
 
 // 12.
 CommonTools::bounded_buffer CommonTools::log_queue(256);

@@ -7,8 +7,10 @@
 
 #include <boost/serialization/singleton.hpp>
 
-#include "app/shell/OnlineUserInfo.h"
-#include "app/shell/ShellFwd.h"
+#include "CommonTools/OnlineUserInfo.h"
+
+// The shell's main window, held by pointer only; nothing here calls it.
+class CMainFrameWnd;
 
 class global_singleton : public boost::serialization::singleton<global_singleton> {
  public:

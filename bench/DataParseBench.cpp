@@ -10,11 +10,12 @@
 
 #include <json/json.h>
 
-#include "CommonTools/ProcessObjects.h"
+#include "CommonTools/global_singleton.h"
 #include "data/DAL_PatrolServer.h"
 #include "data/DalLog.h"
 #include "data/DeviceRecordParser.h"
 #include "data/InspectPosDeviceParser.h"
+#include "data/StartupCaches.h"
 
 namespace {
 

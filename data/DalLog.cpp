@@ -8,6 +8,7 @@
 namespace {
 
 constexpr int kTextLevel = 3;
+constexpr int kInfoLevel = 6;
 constexpr int kAsyncLevel = 2;
 const char kFailedHead[] = "]出错，错误信息为：";
 const char kWriteFailedHead[] = "]出错，错误信息为:";
@@ -73,6 +74,11 @@ void DalLog::SetObserver(Observer observer) {
 void DalLog::TextLine(const std::string& line) {
   if (Observed(Sink::TextLog, kTextLevel, line)) return;
   g_log.Write(kTextLevel, "%s", line.c_str());
+}
+
+void DalLog::InfoLine(const std::string& line) {
+  if (Observed(Sink::TextLog, kInfoLevel, line)) return;
+  g_log.Write(kInfoLevel, "%s", line.c_str());
 }
 
 void DalLog::ToAsyncLog(const std::string& text) {

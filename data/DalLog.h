@@ -2,7 +2,8 @@
 // Where the data layer's failure lines go. Each family keeps to one of four styles: the
 // text log at level 3 (parse-exception lines plain, or behind "解析异常："), or the
 // asynchronous logger at level 2 (read failures end their head in "：", write failures in
-// ":"). Tests may watch the lines instead of letting them reach the loggers.
+// ":"). The few lines of information it writes go to the text log at level 6. Tests may
+// watch the lines instead of letting them reach the loggers.
 #include <functional>
 #include <string>
 
@@ -29,6 +30,8 @@ class DalLog {
 
   // A finished line for the text log at level 3.
   static void TextLine(const std::string& line);
+  // A finished line of information for the text log, at level 6.
+  static void InfoLine(const std::string& line);
 
   // An empty observer gives the lines back to the loggers.
   static void SetObserver(Observer observer);

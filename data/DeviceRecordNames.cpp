@@ -1,6 +1,6 @@
 #include "data/DeviceRecordNames.h"
 
-#include "CommonTools/ProcessObjects.h"
+#include "data/StartupCaches.h"
 
 DeviceRecordNames::DeviceRecordNames() {
   {

@@ -1,7 +1,7 @@
 #include "data/FingerprintParser.h"
 
-#include "CommonTools/ProcessObjects.h"
 #include "data/ParserRun.h"
+#include "data/StartupCaches.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 #include "data/InspectPlanParser.h"
 
-#include "CommonTools/ProcessObjects.h"
 #include "CommonTools/TextTime.h"
 #include "data/DAL_PatrolServer.h"
 #include "data/DalExchange.h"
 #include "data/FixedDigits.h"
 #include "data/ParserRun.h"
 #include "data/PlatformUsers.h"
+#include "data/StartupCaches.h"
 #include "data/TypeFilter.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "data/InspectPosDeviceParser.h"
 
-#include "CommonTools/ProcessObjects.h"
 #include "data/ParserRun.h"
+#include "data/StartupCaches.h"
 
 namespace {
 

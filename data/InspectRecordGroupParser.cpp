@@ -1,10 +1,10 @@
 #include <mutex>
 
-#include "CommonTools/ProcessObjects.h"
 #include "data/FixedDigits.h"
 #include "data/InspectRecordFields.h"
 #include "data/InspectRecordParser.h"
 #include "data/ParserRun.h"
+#include "data/StartupCaches.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <mutex>
 
-#include "CommonTools/ProcessObjects.h"
 #include "data/InspectRecordFields.h"
 #include "data/ParserRun.h"
+#include "data/StartupCaches.h"
 
 namespace {
 

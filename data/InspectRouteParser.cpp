@@ -3,11 +3,11 @@
 #include <map>
 #include <mutex>
 
-#include "CommonTools/ProcessObjects.h"
 #include "data/DAL_Digital_Lessmark.h"
 #include "data/DAL_PatrolServer.h"
 #include "data/ParserRun.h"
 #include "data/PlatformUsers.h"
+#include "data/StartupCaches.h"
 #include "data/TypeFilter.h"
 
 namespace {

@@ -8,13 +8,12 @@
 
 #include "CommonTools/Conversions.h"
 #include "CommonTools/Log.h"
-#include "CommonTools/ProcessObjects.h"
-#include "app/shell/AlarmWindow.h"
-#include "app/shell/ShellServices.h"
 #include "data/DAL_PatrolServer.h"
 #include "data/DalLog.h"
 #include "data/InspectRecordInfo.h"
 #include "data/JsonFields.h"
+#include "data/RecordAlerts.h"
+#include "data/StartupCaches.h"
 #include "data/SubSystemInfo.h"
 
 namespace {
@@ -224,16 +223,19 @@ int rabbitmq_helper::close() {
 void rabbitmq_helper::HandleMessage(const std::string& body) {
   g_log.Write(6, "[rabbitmq_helper::consumer] message is : %s\n", body.c_str());
   const MqRecordMessage message = ParseMqRecordMessage(body);
+  // Held for the whole message, so alerts installed meanwhile do not pull these away
+  // under an open alarm.
+  const std::shared_ptr<RecordAlerts> alerts = RecordAlerts::Current();
   // Before the main frame has built the toast window nobody could be told.
-  if (!g_pFeedBackWnd || message.records.empty()) return;
+  if (!alerts->CanShow() || message.records.empty()) return;
   const int recordId = message.records.front().RecordID;
   const InspectRecordInfo record = DAL_PatrolServer().DAL_InspectRecord_GetByID(recordId);
   switch (DecideRecordAction(record, recordId)) {
     case RecordAction::Toast:
-      ShowToast(ToastText(record), kToastSeconds);
+      alerts->ShowToast(ToastText(record), kToastSeconds);
       return;
     case RecordAction::Alarm:
-      ShowAlarm(record);
+      ShowAlarm(*alerts, record);
       return;
     case RecordAction::None:
       return;
@@ -248,18 +250,15 @@ bool rabbitmq_helper::Subscribe() {
   return amqp_get_rpc_reply(m_conn).reply_type != AMQP_RESPONSE_SERVER_EXCEPTION;
 }
 
-void rabbitmq_helper::ShowAlarm(const InspectRecordInfo& record) {
-  AlarmWindow window(record);
-  window.CreateWithStyle(GetDesktopWindow(), L"异常报警", 0, 0);
-  window.CenterWindow();
-  {
+void rabbitmq_helper::ShowAlarm(RecordAlerts& alerts, const InspectRecordInfo& record) {
+  alerts.ShowAlarm(record, [this](HWND alarm) {
     // close() sets the stop flag before it looks for an open alarm: either it finds this
     // window and closes it, or the flag is seen here and the alarm is not shown.
     std::lock_guard<std::mutex> lock(m_alarmMutex);
-    if (m_bStop) return;
-    m_hAlarm = window.GetHWND();
-  }
-  window.ShowModal();
+    if (m_bStop) return false;
+    m_hAlarm = alarm;
+    return true;
+  });
   std::lock_guard<std::mutex> lock(m_alarmMutex);
   m_hAlarm = nullptr;
 }

@@ -3,6 +3,7 @@
 // subscribes to the module's queue "E61" and, on a thread of its own, turns each
 // announcement into a toast (a normal visit) or the modal alarm window (an abnormal one),
 // which it runs on that same thread, so no further announcement is taken while it is open.
+// It shows both through the installed RecordAlerts.
 //
 // librabbitmq lets one thread use a connection: once the consumer runs, only its thread
 // touches the connection until close() has joined it.
@@ -17,6 +18,7 @@
 #include "platform/win32.h"
 
 struct InspectRecordInfo;
+class RecordAlerts;
 
 // Where and as whom the consumer logs in; a plain value.
 struct MqConnectInfo {
@@ -74,9 +76,9 @@ class rabbitmq_helper {
   // refused, -3 the connection could not be destroyed. Called on the UI thread.
   int close();
 
-  // What the consumer does with one message body: log it and, once the toast window
-  // exists, fetch the first announced record and show its toast or its alarm (the alarm
-  // modally, on the calling thread).
+  // What the consumer does with one message body: log it and, once the alerts can show
+  // (the toast window exists), fetch the first announced record and show its toast or its
+  // alarm (the alarm modally, on the calling thread).
   void HandleMessage(const std::string& body);
 
   // How long opening the socket may take before open() gives up with -3.
@@ -88,7 +90,7 @@ class rabbitmq_helper {
 
  private:
   bool Subscribe();
-  void ShowAlarm(const InspectRecordInfo& record);
+  void ShowAlarm(RecordAlerts& alerts, const InspectRecordInfo& record);
   void HandleLostConnection(const amqp_rpc_reply_t& reply);
   std::string ReadPendingFrame();
   bool Reconnect();

@@ -1,6 +1,6 @@
 #pragma once
-// The shell's windows that lower layers hold by pointer only. Including this
-// instead of the windows' own headers keeps the services free of the UI.
+// The shell's windows that its services hold by pointer only. Including this instead
+// of the windows' own headers keeps those services free of the UI.
 class CMainFrameWnd;
 class PhotoFeedBackWindow;
 class AlarmWindow;

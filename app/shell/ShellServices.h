@@ -1,7 +1,8 @@
 #pragma once
-// What the services call in the shell. Until the shell's own windows exist, the
-// toast is a stand-in that hands the text to a replaceable handler, so that the
-// services and their tests can run without a window.
+// The shell's toast, which the broker consumer reaches through the shell's record alerts
+// (ShellRecordAlerts). Until the shell's own windows exist, the toast is a stand-in that
+// hands the text to a replaceable handler, so that the services and their tests can run
+// without a window.
 #include <functional>
 #include <string>
 

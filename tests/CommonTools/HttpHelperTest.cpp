@@ -8,8 +8,11 @@
 #include <functional>
 #include <string>
 
+#include <boost/asio/error.hpp>
 #include <boost/asio/io_context.hpp>
 #include <boost/asio/ip/tcp.hpp>
+#include <boost/beast/core/error.hpp>
+#include <boost/beast/http/error.hpp>
 
 #include "CommonTools/HttpHelper.h"
 #include "tests/support/Compression.h"
@@ -115,6 +118,8 @@ TEST_F(HttpHelperTest, ReturnsTheCodeOfEachOutcome) {
       {"stalled past the read limit", url("stall"), 2, 4, "read: ", true, 1},
       {"another verb", url("minus"), 5, 0, "", false, 0},
   };
+  // Failures are the callers' to log: the transport writes nothing of its own.
+  testing::internal::CaptureStderr();
   for (Case& c : cases) {
     server.clear_requests();
     std::string body = "{}";
@@ -128,6 +133,7 @@ TEST_F(HttpHelperTest, ReturnsTheCodeOfEachOutcome) {
     }
     EXPECT_EQ(server.request_count(), c.requests) << c.what;
   }
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
 
 // A listening socket whose accept queue is full drops further connection attempts, so a
@@ -214,6 +220,36 @@ TEST_F(HttpHelperTest, TakesRepliesFarLargerThanEightMebibytes) {
   std::string reply;
   ASSERT_EQ(helper.get(target, reply), 0) << reply.substr(0, 100);
   EXPECT_EQ(reply.size(), big.size());
+}
+
+// Every way a step can fail, including those no test server provokes reliably (a write
+// into a reset connection, a failed shutdown).
+TEST(Classify, OnlyTheConnectStepGivesTwoAndTheReplyNamesTheStepAndTheError) {
+  using CommonTools::session_step;
+  namespace asio_error = boost::asio::error;
+  struct Case {
+    session_step step;
+    boost::system::error_code error;
+    int code;
+    const char* head;
+  } cases[] = {
+      {session_step::resolve, asio_error::host_not_found, 4, "resolve: "},
+      {session_step::resolve, asio_error::service_not_found, 4, "resolve: "},
+      {session_step::connect, asio_error::connection_refused, 2, "connect: "},
+      {session_step::connect, boost::beast::error::timeout, 2, "connect: "},
+      {session_step::connect, asio_error::network_unreachable, 2, "connect: "},
+      {session_step::write, asio_error::broken_pipe, 4, "write: "},
+      {session_step::write, asio_error::connection_reset, 4, "write: "},
+      {session_step::read, boost::beast::http::error::end_of_stream, 4, "read: "},
+      {session_step::read, boost::beast::error::timeout, 4, "read: "},
+      {session_step::read, boost::beast::http::error::body_limit, 4, "read: "},
+      {session_step::shutdown, asio_error::bad_descriptor, 4, "shutdown: "},
+  };
+  for (const Case& c : cases) {
+    std::string reply = "untouched";
+    EXPECT_EQ(CommonTools::classify(c.step, c.error, reply), c.code) << c.head << c.error.message();
+    EXPECT_EQ(reply, c.head + c.error.message() + "\n");
+  }
 }
 
 TEST(SplitUrl, FindsHostAndPort) {

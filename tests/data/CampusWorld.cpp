@@ -1,6 +1,6 @@
 #include "tests/data/CampusWorld.h"
 
-#include "CommonTools/ProcessObjects.h"
+#include "data/StartupCaches.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "tests/data/DataTestBase.h"
 
-#include "CommonTools/ProcessObjects.h"
+#include "CommonTools/global_singleton.h"
+#include "data/StartupCaches.h"
 
 namespace data_test {
 

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "CommonTools/ProcessObjects.h"
 #include "data/AuthorityParser.h"
 #include "data/DAL_LoginInfo.h"
 #include "data/DAL_PatrolServer.h"
@@ -14,6 +13,7 @@
 #include "data/FingerprintParser.h"
 #include "data/InspectPosDeviceParser.h"
 #include "data/LoginParser.h"
+#include "data/StartupCaches.h"
 #include "data/SystemLogParser.h"
 #include "tests/data/DataTestBase.h"
 #include "tests/support/FakeHttpServer.h"

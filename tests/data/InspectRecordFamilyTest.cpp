@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include "CommonTools/ProcessObjects.h"
 #include "data/DAL_PatrolServer.h"
 #include "data/InspectRecordParser.h"
+#include "data/StartupCaches.h"
 #include "tests/data/CampusWorld.h"
 
 namespace {

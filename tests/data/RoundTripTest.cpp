@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "CommonTools/ProcessObjects.h"
 #include "data/DAL_LoginInfo.h"
 #include "data/DAL_PatrolServer.h"
+#include "data/StartupCaches.h"
 #include "tests/data/DataTestBase.h"
 #include "tests/support/FakePatrolServer.h"
 #include "tests/support/ScratchFolder.h"

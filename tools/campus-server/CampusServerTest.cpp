@@ -11,10 +11,11 @@
 
 #include <gtest/gtest.h>
 
-#include "CommonTools/ProcessObjects.h"
+#include "CommonTools/global_singleton.h"
 #include "data/DAL_Digital_Lessmark.h"
 #include "data/DAL_PatrolServer.h"
 #include "data/PlatformUsers.h"
+#include "data/StartupCaches.h"
 #include "data/SubSystemInfo.h"
 
 extern char** environ;

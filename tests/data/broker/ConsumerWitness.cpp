@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "app/shell/AlarmWindow.h"
+#include "app/shell/ShellRecordAlerts.h"
 #include "app/shell/ShellServices.h"
 
 namespace broker_test {
@@ -20,7 +21,8 @@ std::wstring WindowTitle(HWND window) {
 
 }  // namespace
 
-ConsumerWitness::ConsumerWitness(Alarm alarm) : m_alarm(alarm) {
+ConsumerWitness::ConsumerWitness(Alarm alarm)
+    : m_alarm(alarm), m_replacedAlerts(RecordAlerts::Install(std::make_shared<ShellRecordAlerts>())) {
   SetToastWindow(true);
   SetToastHandler([this](const std::wstring& text, int seconds) {
     ConsumerEvent event;
@@ -48,6 +50,7 @@ ConsumerWitness::~ConsumerWitness() {
   AlarmWindow::SetModalHandler(nullptr);
   SetToastHandler(nullptr);
   g_pFeedBackWnd = nullptr;
+  RecordAlerts::Install(m_replacedAlerts);
 }
 
 void ConsumerWitness::SetToastWindow(bool exists) {

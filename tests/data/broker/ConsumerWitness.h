@@ -1,16 +1,18 @@
 #pragma once
-// Stands in for the shell while the broker consumer runs: the toast window exists (or
-// not), ShowToast and the alarm window's modal loop are recorded as one sequence of
-// events, with the thread each ran on. The shell's own behaviour is given back when the
-// witness goes.
+// Watches the shell's alerts while the broker consumer runs: the shell's alerts are
+// installed, the toast window exists (or not), and ShowToast and the alarm window's modal
+// loop are recorded as one sequence of events, with the thread each ran on. The alerts
+// and the shell's own behaviour are given back when the witness goes.
 #include <condition_variable>
 #include <cstddef>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "data/InspectRecordInfo.h"
+#include "data/RecordAlerts.h"
 #include "platform/win32.h"
 
 namespace broker_test {
@@ -52,6 +54,7 @@ class ConsumerWitness {
   void Record(ConsumerEvent event);
 
   Alarm m_alarm;
+  std::shared_ptr<RecordAlerts> m_replacedAlerts;
   mutable std::mutex m_mutex;
   mutable std::condition_variable m_changed;
   std::vector<ConsumerEvent> m_events;

@@ -1,11 +1,14 @@
 // The consumer's work that needs no broker: where it connects, how it reads an
 // announcement, and what it shows for the announced record.
+#include <memory>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "CommonTools/ProcessObjects.h"
+#include "app/shell/ShellRecordAlerts.h"
+#include "data/RecordAlerts.h"
+#include "data/StartupCaches.h"
 #include "data/rabbitmq_helper.h"
 #include "tests/data/CampusWorld.h"
 #include "tests/data/broker/ConsumerWitness.h"
@@ -234,6 +237,27 @@ TEST_F(MessageHandling, DropsAnnouncementsThatShowNothingWithoutAskingTheServer)
     EXPECT_TRUE(witness.Events().empty());
     EXPECT_EQ(VisitFetches(m_world), 0);
   }
+}
+
+// A process whose shell never installed its alerts, or has taken them back, still fetches
+// the announced records; what it would show goes to the text log.
+TEST_F(MessageHandling, WithoutTheShellsAlertsTheToastAndTheAlarmOnlyBecomeLogLines) {
+  const auto shell = std::make_shared<ShellRecordAlerts>();
+  RecordAlerts::Install(shell);
+  ASSERT_EQ(RecordAlerts::Install(nullptr), shell);
+  HoldVisit(m_world, Record(15, 2, 0));
+  HoldVisit(m_world, Record(16, 2, 1));
+  rabbitmq_helper helper;
+
+  helper.HandleMessage(Announcement(15));
+  helper.HandleMessage(Announcement(16));
+
+  EXPECT_EQ(m_world.logLines(),
+            (std::vector<std::string>{
+                "[LoggingRecordAlerts::ShowToast] 3 s: 接收到巡更消息,巡更计划：东门夜巡；巡更人员：张三,李四；"
+                "巡更地点：东门岗亭\n",
+                "[LoggingRecordAlerts::ShowAlarm] record 16, plan 东门夜巡, 2024-05-06 21:30\n"}));
+  EXPECT_EQ(VisitFetches(m_world), 2);
 }
 
 TEST(RabbitmqHelper, ConnectToAnAddressWithoutSchemeFailsToOpenTheSocketAndSaysSoOnce) {

@@ -1,6 +1,8 @@
 #pragma once
 // The logged-in user as the platform's local login component reports it. Copied
-// member by member into the session object; every text is narrow GBK.
+// member by member into the session object; every text is narrow GBK. The shell fills
+// it, but it sits here, below everything that reads it, because the session object
+// holds a copy.
 #include <string>
 
 struct OnlineUserInfo {
