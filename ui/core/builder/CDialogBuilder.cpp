@@ -24,9 +24,6 @@ namespace SkinUI {
 
 namespace {
 
-// A skin flag is on only when written exactly "true".
-bool IsTrue(LPCTSTR pstrValue) { return wcscmp(pstrValue, L"true") == 0; }
-
 SIZE ReadSize(LPCTSTR pstrValue) {
   int values[2];
   CUIValueParser::ReadIntegers(pstrValue, values, 2);
@@ -100,13 +97,13 @@ void AddFontResource(CMarkupElement& node, CWindowManagerUI* pManager) {
     } else if (NameIs(pstrName, L"size")) {
       size = CUIValueParser::ReadDecimal(pstrValue, nullptr);
     } else if (NameIs(pstrName, L"bold")) {
-      bold = IsTrue(pstrValue);
+      bold = CUIValueParser::IsTrue(pstrValue);
     } else if (NameIs(pstrName, L"underline")) {
-      underline = IsTrue(pstrValue);
+      underline = CUIValueParser::IsTrue(pstrValue);
     } else if (NameIs(pstrName, L"italic")) {
-      italic = IsTrue(pstrValue);
+      italic = CUIValueParser::IsTrue(pstrValue);
     } else if (NameIs(pstrName, L"default")) {
-      defaultfont = IsTrue(pstrValue);
+      defaultfont = CUIValueParser::IsTrue(pstrValue);
     }
   }
   if (pFontName == nullptr) return;
@@ -146,7 +143,7 @@ void ApplyShadowAttribute(CShadowUI* pShadow, LPCTSTR pstrName, LPCTSTR pstrValu
   } else if (NameIs(pstrName, L"shadowimage")) {
     pShadow->SetImage(pstrValue);
   } else if (NameIs(pstrName, L"showshadow")) {
-    pShadow->ShowShadow(IsTrue(pstrValue));
+    pShadow->ShowShadow(CUIValueParser::IsTrue(pstrValue));
   }
 }
 
@@ -170,9 +167,9 @@ void ApplyWindowAttribute(CWindowManagerUI* pManager, LPCTSTR pstrName, LPCTSTR 
   } else if (NameIs(pstrName, L"alpha")) {
     pManager->SetOpacity(CUIValueParser::ReadDecimal(pstrValue, nullptr));
   } else if (NameIs(pstrName, L"bktrans")) {
-    pManager->SetLayered(IsTrue(pstrValue));
+    pManager->SetLayered(CUIValueParser::IsTrue(pstrValue));
   } else if (NameIs(pstrName, L"gdiplustext")) {
-    pManager->SetUseGdiplusText(IsTrue(pstrValue));
+    pManager->SetUseGdiplusText(CUIValueParser::IsTrue(pstrValue));
   } else if (NameIs(pstrName, L"richeditcorner")) {
     pManager->SetOpaqueInset(CUIValueParser::ReadRect(pstrValue));
   } else if (NameIs(pstrName, L"disabledfontcolor")) {
