@@ -16,6 +16,8 @@
 //   includes a range, so the horizontal layout gets its plain inner height.
 // - The horizontal layout shows, resizes or hides its horizontal bar itself after
 //   placing the children; the vertical layout leaves its bars to UpdateScrollBars.
+//   Each tells UpdateScrollBars only the extent along its own axis, so a horizontal
+//   layout asks for a height of 0 and loses its vertical bar.
 // - The vertical separator strip is clamped to the layout; the horizontal one is not.
 // - While dragging, the vertical layout adds the separator size to the edge where the
 //   horizontal one subtracts it: a downward drag of a bottom separator waits until
