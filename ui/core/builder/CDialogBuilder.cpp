@@ -311,20 +311,20 @@ void CDialogBuilder::ParseInclude(CMarkupElement& element, CControlUI* pParent, 
     }
     // Included controls never become this level's first one: without a parent to
     // own it, the included root would be lost.
-    if (pParent == nullptr) delete pIncluded;
+    const std::unique_ptr<CControlUI> pUnowned(pParent == nullptr ? pIncluded : nullptr);
   }
 }
 
 bool CDialogBuilder::ParseTreeNode(CMarkupElement& element, CControlUI* pParent, CWindowManagerUI* pManager) {
   CControlUI* pParentNode = pParent->GetInterface(L"TreeNode") != nullptr ? pParent : nullptr;
-  CControlUI* pNode = CControlClassTable::Create(L"TreeNode");
+  // Owned here until a parent node or the tree view takes it.
+  std::unique_ptr<CControlUI> pOwned(CControlClassTable::Create(L"TreeNode"));
+  CControlUI* const pNode = pOwned.get();
   if (pNode == nullptr) return true;
   if (pParentNode != nullptr) {
     IContainerUI* pNodes = AsContainer(pParentNode);
-    if (pNodes == nullptr || !pNodes->Add(pNode)) {
-      delete pNode;
-      return true;
-    }
+    if (pNodes == nullptr || !pNodes->Add(pNode)) return true;
+    pOwned.release();
   }
   // The node keeps its manager: a tree node lays out its row from it.
   ApplyAttributes(element, pNode, pManager);
@@ -332,11 +332,8 @@ bool CDialogBuilder::ParseTreeNode(CMarkupElement& element, CControlUI* pParent,
   if (pParentNode != nullptr) return true;
 
   ITreeViewUI* pTreeView = AsTreeView(pParent);
-  if (pTreeView == nullptr) {
-    delete pNode;
-    return false;
-  }
-  if (!pTreeView->AddNode(pNode)) delete pNode;
+  if (pTreeView == nullptr) return false;
+  if (pTreeView->AddNode(pNode)) pOwned.release();
   return true;
 }
 
@@ -357,7 +354,10 @@ CControlUI* CDialogBuilder::ParseChildren(CMarkupElement& element, CControlUI* p
       continue;
     }
 
-    CControlUI* pControl = CreateControl(pstrClass);
+    // Owned here until a parent takes it or it becomes the control returned; a
+    // control nobody takes goes with the end of its turn.
+    std::unique_ptr<CControlUI> pOwned(CreateControl(pstrClass));
+    CControlUI* const pControl = pOwned.get();
     if (pControl == nullptr) continue;
     if (node.HasChildren()) ParseChildren(node, pControl, pManager);
 
@@ -365,36 +365,25 @@ CControlUI* CDialogBuilder::ParseChildren(CMarkupElement& element, CControlUI* p
       ITreeNodeUI* pTreeNode = AsTreeNode(pParent);
       if (pTreeNode != nullptr) {
         IContainerUI* pRow = pTreeNode->GetRowLayout();
-        // A row that takes no control would leave it to nobody.
-        if (pRow == nullptr || !pRow->Add(pControl)) {
-          delete pControl;
-          continue;
-        }
+        if (pRow == nullptr || !pRow->Add(pControl)) continue;
       } else {
         if (!bContainerAsked) {
           pContainer = AsContainer(pParent);
           bContainerAsked = true;
         }
-        if (pContainer == nullptr) {
-          delete pControl;
-          return nullptr;
-        }
-        if (!pContainer->Add(pControl)) {
-          delete pControl;
-          continue;
-        }
+        if (pContainer == nullptr) return nullptr;
+        if (!pContainer->Add(pControl)) continue;
       }
+      pOwned.release();
     }
 
     ApplyAttributes(node, pControl, pManager);
     if (pManager != nullptr) pControl->SetManager(nullptr, nullptr, false);
 
+    // Only the first top-level control reaches the caller.
     if (pReturn == nullptr) {
       pReturn = pControl;
-    } else if (pParent == nullptr) {
-      // Only the first top-level control reaches the caller; without a parent to
-      // own them, the others would be lost.
-      delete pControl;
+      pOwned.release();
     }
   }
   return pReturn;
