@@ -24,9 +24,6 @@ namespace SkinUI {
 
 namespace {
 
-// A skin flag is on only when written exactly "true".
-bool IsTrue(LPCTSTR pstrValue) { return wcscmp(pstrValue, L"true") == 0; }
-
 SIZE ReadSize(LPCTSTR pstrValue) {
   int values[2];
   CUIValueParser::ReadIntegers(pstrValue, values, 2);
@@ -100,13 +97,13 @@ void AddFontResource(CMarkupElement& node, CWindowManagerUI* pManager) {
     } else if (NameIs(pstrName, L"size")) {
       size = CUIValueParser::ReadDecimal(pstrValue, nullptr);
     } else if (NameIs(pstrName, L"bold")) {
-      bold = IsTrue(pstrValue);
+      bold = CUIValueParser::IsTrue(pstrValue);
     } else if (NameIs(pstrName, L"underline")) {
-      underline = IsTrue(pstrValue);
+      underline = CUIValueParser::IsTrue(pstrValue);
     } else if (NameIs(pstrName, L"italic")) {
-      italic = IsTrue(pstrValue);
+      italic = CUIValueParser::IsTrue(pstrValue);
     } else if (NameIs(pstrName, L"default")) {
-      defaultfont = IsTrue(pstrValue);
+      defaultfont = CUIValueParser::IsTrue(pstrValue);
     }
   }
   if (pFontName == nullptr) return;
@@ -146,7 +143,7 @@ void ApplyShadowAttribute(CShadowUI* pShadow, LPCTSTR pstrName, LPCTSTR pstrValu
   } else if (NameIs(pstrName, L"shadowimage")) {
     pShadow->SetImage(pstrValue);
   } else if (NameIs(pstrName, L"showshadow")) {
-    pShadow->ShowShadow(IsTrue(pstrValue));
+    pShadow->ShowShadow(CUIValueParser::IsTrue(pstrValue));
   }
 }
 
@@ -170,9 +167,9 @@ void ApplyWindowAttribute(CWindowManagerUI* pManager, LPCTSTR pstrName, LPCTSTR 
   } else if (NameIs(pstrName, L"alpha")) {
     pManager->SetOpacity(CUIValueParser::ReadDecimal(pstrValue, nullptr));
   } else if (NameIs(pstrName, L"bktrans")) {
-    pManager->SetLayered(IsTrue(pstrValue));
+    pManager->SetLayered(CUIValueParser::IsTrue(pstrValue));
   } else if (NameIs(pstrName, L"gdiplustext")) {
-    pManager->SetUseGdiplusText(IsTrue(pstrValue));
+    pManager->SetUseGdiplusText(CUIValueParser::IsTrue(pstrValue));
   } else if (NameIs(pstrName, L"richeditcorner")) {
     pManager->SetOpaqueInset(CUIValueParser::ReadRect(pstrValue));
   } else if (NameIs(pstrName, L"disabledfontcolor")) {
@@ -314,20 +311,20 @@ void CDialogBuilder::ParseInclude(CMarkupElement& element, CControlUI* pParent, 
     }
     // Included controls never become this level's first one: without a parent to
     // own it, the included root would be lost.
-    if (pParent == nullptr) delete pIncluded;
+    const std::unique_ptr<CControlUI> pUnowned(pParent == nullptr ? pIncluded : nullptr);
   }
 }
 
 bool CDialogBuilder::ParseTreeNode(CMarkupElement& element, CControlUI* pParent, CWindowManagerUI* pManager) {
   CControlUI* pParentNode = pParent->GetInterface(L"TreeNode") != nullptr ? pParent : nullptr;
-  CControlUI* pNode = CControlClassTable::Create(L"TreeNode");
+  // Owned here until a parent node or the tree view takes it.
+  std::unique_ptr<CControlUI> pOwned(CControlClassTable::Create(L"TreeNode"));
+  CControlUI* const pNode = pOwned.get();
   if (pNode == nullptr) return true;
   if (pParentNode != nullptr) {
     IContainerUI* pNodes = AsContainer(pParentNode);
-    if (pNodes == nullptr || !pNodes->Add(pNode)) {
-      delete pNode;
-      return true;
-    }
+    if (pNodes == nullptr || !pNodes->Add(pNode)) return true;
+    pOwned.release();
   }
   // The node keeps its manager: a tree node lays out its row from it.
   ApplyAttributes(element, pNode, pManager);
@@ -335,11 +332,8 @@ bool CDialogBuilder::ParseTreeNode(CMarkupElement& element, CControlUI* pParent,
   if (pParentNode != nullptr) return true;
 
   ITreeViewUI* pTreeView = AsTreeView(pParent);
-  if (pTreeView == nullptr) {
-    delete pNode;
-    return false;
-  }
-  if (!pTreeView->AddNode(pNode)) delete pNode;
+  if (pTreeView == nullptr) return false;
+  if (pTreeView->AddNode(pNode)) pOwned.release();
   return true;
 }
 
@@ -360,7 +354,10 @@ CControlUI* CDialogBuilder::ParseChildren(CMarkupElement& element, CControlUI* p
       continue;
     }
 
-    CControlUI* pControl = CreateControl(pstrClass);
+    // Owned here until a parent takes it or it becomes the control returned; a
+    // control nobody takes goes with the end of its turn.
+    std::unique_ptr<CControlUI> pOwned(CreateControl(pstrClass));
+    CControlUI* const pControl = pOwned.get();
     if (pControl == nullptr) continue;
     if (node.HasChildren()) ParseChildren(node, pControl, pManager);
 
@@ -368,36 +365,25 @@ CControlUI* CDialogBuilder::ParseChildren(CMarkupElement& element, CControlUI* p
       ITreeNodeUI* pTreeNode = AsTreeNode(pParent);
       if (pTreeNode != nullptr) {
         IContainerUI* pRow = pTreeNode->GetRowLayout();
-        // A row that takes no control would leave it to nobody.
-        if (pRow == nullptr || !pRow->Add(pControl)) {
-          delete pControl;
-          continue;
-        }
+        if (pRow == nullptr || !pRow->Add(pControl)) continue;
       } else {
         if (!bContainerAsked) {
           pContainer = AsContainer(pParent);
           bContainerAsked = true;
         }
-        if (pContainer == nullptr) {
-          delete pControl;
-          return nullptr;
-        }
-        if (!pContainer->Add(pControl)) {
-          delete pControl;
-          continue;
-        }
+        if (pContainer == nullptr) return nullptr;
+        if (!pContainer->Add(pControl)) continue;
       }
+      pOwned.release();
     }
 
     ApplyAttributes(node, pControl, pManager);
     if (pManager != nullptr) pControl->SetManager(nullptr, nullptr, false);
 
+    // Only the first top-level control reaches the caller.
     if (pReturn == nullptr) {
       pReturn = pControl;
-    } else if (pParent == nullptr) {
-      // Only the first top-level control reaches the caller; without a parent to
-      // own them, the others would be lost.
-      delete pControl;
+      pOwned.release();
     }
   }
   return pReturn;

@@ -13,9 +13,6 @@ namespace SkinUI {
 
 namespace {
 
-// A skin flag is on only when written exactly "true".
-bool IsTrue(LPCTSTR pstrValue) { return wcscmp(pstrValue, L"true") == 0; }
-
 // A row of a list answers this interface; FindSelectable looks for nothing else.
 const wchar_t kListItemInterface[] = L"ListItem";
 
@@ -659,14 +656,14 @@ void CContainerUI::SetAttribute(LPCTSTR pstrName, LPCTSTR pstrValue) {
   if (wcscmp(pstrName, L"inset") == 0) {
     SetInset(CUIValueParser::ReadRect(pstrValue));
   } else if (wcscmp(pstrName, L"mousechild") == 0) {
-    SetMouseChildEnabled(IsTrue(pstrValue));
+    SetMouseChildEnabled(CUIValueParser::IsTrue(pstrValue));
   } else if (wcscmp(pstrName, L"vscrollbar") == 0) {
-    EnableScrollBar(IsTrue(pstrValue), m_pHorizontalScrollBar != nullptr);
+    EnableScrollBar(CUIValueParser::IsTrue(pstrValue), m_pHorizontalScrollBar != nullptr);
   } else if (wcscmp(pstrName, L"vscrollbarstyle") == 0) {
     EnableScrollBar(true, m_pHorizontalScrollBar != nullptr);
     if (m_pVerticalScrollBar != nullptr) m_pVerticalScrollBar->SetAttributeList(pstrValue);
   } else if (wcscmp(pstrName, L"hscrollbar") == 0) {
-    EnableScrollBar(m_pVerticalScrollBar != nullptr, IsTrue(pstrValue));
+    EnableScrollBar(m_pVerticalScrollBar != nullptr, CUIValueParser::IsTrue(pstrValue));
   } else if (wcscmp(pstrName, L"hscrollbarstyle") == 0) {
     EnableScrollBar(m_pVerticalScrollBar != nullptr, true);
     if (m_pHorizontalScrollBar != nullptr) m_pHorizontalScrollBar->SetAttributeList(pstrValue);

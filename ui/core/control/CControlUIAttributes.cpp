@@ -8,8 +8,6 @@ namespace SkinUI {
 
 namespace {
 
-bool IsTrue(LPCTSTR pstrValue) { return ::lstrcmpW(pstrValue, L"true") == 0; }
-
 // Background colours may be written with blanks before the '#'; border colours not.
 DWORD BackgroundColor(LPCTSTR pstrValue) {
   while (*pstrValue > 0 && *pstrValue <= 32) ++pstrValue;
@@ -65,7 +63,7 @@ const AttributeEntry kAttributes[] = {
     {L"bkcolor3", [](CControlUI& c, LPCTSTR v) { c.SetBkColor3(BackgroundColor(v)); }},
     {L"bordercolor", [](CControlUI& c, LPCTSTR v) { c.SetBorderColor(CUIValueParser::ReadColor(v)); }},
     {L"focusbordercolor", [](CControlUI& c, LPCTSTR v) { c.SetFocusBorderColor(CUIValueParser::ReadColor(v)); }},
-    {L"colorhsl", [](CControlUI& c, LPCTSTR v) { c.SetColorHSL(IsTrue(v)); }},
+    {L"colorhsl", [](CControlUI& c, LPCTSTR v) { c.SetColorHSL(CUIValueParser::IsTrue(v)); }},
     {L"bordersize", &ApplyBorderSize},
     {L"leftbordersize", [](CControlUI& c, LPCTSTR v) { c.SetLeftBorderSize(::_wtoi(v)); }},
     {L"topbordersize", [](CControlUI& c, LPCTSTR v) { c.SetTopBorderSize(::_wtoi(v)); }},
@@ -88,13 +86,13 @@ const AttributeEntry kAttributes[] = {
     {L"text", [](CControlUI& c, LPCTSTR v) { c.SetText(v); }},
     {L"tooltip", [](CControlUI& c, LPCTSTR v) { c.SetToolTip(v); }},
     {L"userdata", [](CControlUI& c, LPCTSTR v) { c.SetUserData(v); }},
-    {L"enabled", [](CControlUI& c, LPCTSTR v) { c.SetEnabled(IsTrue(v)); }},
-    {L"mouse", [](CControlUI& c, LPCTSTR v) { c.SetMouseEnabled(IsTrue(v)); }},
-    {L"keyboard", [](CControlUI& c, LPCTSTR v) { c.SetKeyboardEnabled(IsTrue(v)); }},
-    {L"visible", [](CControlUI& c, LPCTSTR v) { c.SetVisible(IsTrue(v)); }},
-    {L"float", [](CControlUI& c, LPCTSTR v) { c.SetFloat(IsTrue(v)); }},
+    {L"enabled", [](CControlUI& c, LPCTSTR v) { c.SetEnabled(CUIValueParser::IsTrue(v)); }},
+    {L"mouse", [](CControlUI& c, LPCTSTR v) { c.SetMouseEnabled(CUIValueParser::IsTrue(v)); }},
+    {L"keyboard", [](CControlUI& c, LPCTSTR v) { c.SetKeyboardEnabled(CUIValueParser::IsTrue(v)); }},
+    {L"visible", [](CControlUI& c, LPCTSTR v) { c.SetVisible(CUIValueParser::IsTrue(v)); }},
+    {L"float", [](CControlUI& c, LPCTSTR v) { c.SetFloat(CUIValueParser::IsTrue(v)); }},
     {L"shortcut", [](CControlUI& c, LPCTSTR v) { c.SetShortcut(v[0]); }},
-    {L"menu", [](CControlUI& c, LPCTSTR v) { c.SetContextMenuUsed(IsTrue(v)); }},
+    {L"menu", [](CControlUI& c, LPCTSTR v) { c.SetContextMenuUsed(CUIValueParser::IsTrue(v)); }},
     {L"virtualwnd", [](CControlUI& c, LPCTSTR v) { c.SetVirtualWindow(v); }},
 };
 

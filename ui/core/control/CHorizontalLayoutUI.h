@@ -2,41 +2,20 @@
 // Places the visible children from left to right: a child with a fixed width keeps
 // it (within its minimum and maximum), the others share what is left. An optional
 // separator strip at the left or right edge lets the user drag the layout's width.
-#include "ui/core/control/CContainerUI.h"
+#include "ui/core/control/CLinearLayoutUI.h"
 
 namespace SkinUI {
 
-class CHorizontalLayoutUI : public CContainerUI {
+class CHorizontalLayoutUI : public CLinearLayoutUI<UILayoutAxis::Horizontal> {
  public:
   CHorizontalLayoutUI();
   ~CHorizontalLayoutUI() override;
 
   LPCTSTR GetClassName() const override;
   LPVOID GetInterface(LPCTSTR pstrName) override;
-  UINT GetBehaviorFlags() const override;
 
   void SetSepWidth(int iWidth);
   int GetSepWidth() const;
-  void SetSepImmMode(bool bImmediately);
-  bool IsSepImmMode() const;
-  // The separator strip of the rectangle being dragged (tracking) or of the position.
-  RECT GetSeparatorRect(bool bTracking) const;
-
-  void SetPos(RECT rc) override;
-  void HandleEvent(UIEventRecord& event) override;
-  void SetAttribute(LPCTSTR pstrName, LPCTSTR pstrValue) override;
-  void PaintOverlay(HDC hDC, const RECT& rcPaint) override;
-
- private:
-  bool IsDragging() const;
-  // One mouse move of a drag; false when the move is ignored.
-  bool TrackMove(POINT ptMouse);
-
-  int m_iSepWidth;
-  UINT m_uButtonState;
-  POINT m_ptLastMouse;
-  RECT m_rcNewPos;
-  bool m_bImmMode;
 };
 
 }  // namespace SkinUI

@@ -23,8 +23,6 @@ const int kFrameSize = 2;
 // A held button waits this many ticks before it repeats.
 const int kRepeatAfterTicks = 5;
 
-bool IsTrue(LPCTSTR pstrValue) { return wcscmp(pstrValue, L"true") == 0; }
-
 bool IsMouseEvent(int type) { return type >= UIEVENT_MOUSEMOVE && type <= UIEVENT_SCROLLWHEEL; }
 
 bool IsZero(const RECT& rc) { return rc.left == 0 && rc.top == 0 && rc.right == 0 && rc.bottom == 0; }
@@ -430,7 +428,7 @@ void CScrollBarUI::SetAttribute(LPCTSTR pstrName, LPCTSTR pstrValue) {
   } else if (wcscmp(pstrName, L"bkdisabledimage") == 0) {
     SetDisabledImage(pstrValue);
   } else if (wcscmp(pstrName, L"hor") == 0) {
-    SetHorizontal(IsTrue(pstrValue));
+    SetHorizontal(CUIValueParser::IsTrue(pstrValue));
   } else if (wcscmp(pstrName, L"linesize") == 0) {
     SetLineSize(CUIValueParser::ReadDecimal(pstrValue, nullptr));
   } else if (wcscmp(pstrName, L"range") == 0) {
@@ -438,9 +436,9 @@ void CScrollBarUI::SetAttribute(LPCTSTR pstrName, LPCTSTR pstrValue) {
   } else if (wcscmp(pstrName, L"value") == 0) {
     SetScrollPos(CUIValueParser::ReadDecimal(pstrValue, nullptr));
   } else if (wcscmp(pstrName, L"showbutton1") == 0) {
-    SetShowButton1(IsTrue(pstrValue));
+    SetShowButton1(CUIValueParser::IsTrue(pstrValue));
   } else if (wcscmp(pstrName, L"showbutton2") == 0) {
-    SetShowButton2(IsTrue(pstrValue));
+    SetShowButton2(CUIValueParser::IsTrue(pstrValue));
   } else {
     CControlUI::SetAttribute(pstrName, pstrValue);
   }

@@ -5,6 +5,8 @@
 
 namespace SkinUI {
 
+bool CUIValueParser::IsTrue(LPCTSTR pstrText) { return pstrText != nullptr && std::wcscmp(pstrText, L"true") == 0; }
+
 int CUIValueParser::ReadDecimal(LPCTSTR pstrText, LPCTSTR* ppEnd) {
   wchar_t* pEnd = nullptr;
   const long long value = std::wcstoll(pstrText, &pEnd, 10);

@@ -1,6 +1,6 @@
 #pragma once
-// Readers of the number and colour texts that skins write into attributes and image
-// descriptions, with Windows' 32-bit ranges.
+// Readers of the flag, number and colour texts that skins write into attributes and
+// image descriptions, with Windows' 32-bit ranges.
 #include "platform/win32.h"
 
 namespace SkinUI {
@@ -8,6 +8,9 @@ namespace SkinUI {
 class CUIValueParser {
  public:
   CUIValueParser() = delete;
+
+  // A skin flag is on only when written exactly "true"; no text at all is off.
+  static bool IsTrue(LPCTSTR pstrText);
 
   // Reads up to nCount decimal numbers, skipping exactly one character (the separator)
   // after each. Numbers the text does not reach read as 0; reading never passes the

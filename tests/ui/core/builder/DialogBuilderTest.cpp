@@ -32,6 +32,7 @@ struct ProbeLog {
   std::vector<std::string> lines;
   int created = 0;
   int destroyed = 0;
+  bool refuseChildren = false;
 };
 
 // A container that writes down what the builder does to it, as "#<n> <what>", n
@@ -50,6 +51,7 @@ class Probe : public CContainerUI {
 
   bool Add(CControlUI* child) override {
     Log("add " + IdOf(child));
+    if (log_->refuseChildren) return false;
     return CContainerUI::Add(child);
   }
   void SetManager(CWindowManagerUI* manager, CControlUI* parent, bool init) override {
@@ -141,6 +143,16 @@ TEST_F(Builder, ParentThatIsNoContainerEndsItsLevelOnly) {
     EXPECT_EQ("VerticalLayoutUI(ControlUI,ProbeUI)", Shape(root));
     EXPECT_EQ(2, log.created) << "the second probe inside the control is never built";
     EXPECT_EQ(1, log.destroyed) << "the probe the control could not take is not left behind";
+  });
+}
+
+TEST_F(Builder, ChildrenAContainerRefusesAreNotLeftBehind) {
+  OnGui([&] {
+    log.refuseChildren = true;
+    CControlUI* root = Build(L"<Window><Probe><Probe/><Probe/></Probe></Window>", &factory);
+    EXPECT_EQ("ProbeUI", Shape(root));
+    EXPECT_EQ(3, log.created) << "a refusal ends no level: the second child is built too";
+    EXPECT_EQ(2, log.destroyed);
   });
 }
 
@@ -337,10 +349,12 @@ class StubTreeNode : public CContainerUI, public SkinUI::ITreeNodeUI {
     return CContainerUI::GetInterface(name);
   }
   bool Add(CControlUI* control) override {
-    if (control == nullptr || control->GetInterface(L"TreeNode") == nullptr) return false;
+    if (refuseNodes || control == nullptr || control->GetInterface(L"TreeNode") == nullptr) return false;
     return CContainerUI::Add(control);
   }
-  SkinUI::IContainerUI* GetRowLayout() override { return row_; }
+  SkinUI::IContainerUI* GetRowLayout() override { return rowless ? nullptr : row_; }
+  static bool rowless;
+  static bool refuseNodes;
 
  private:
   SkinUI::CHorizontalLayoutUI* row_;
@@ -361,6 +375,8 @@ class StubTreeView : public CContainerUI, public SkinUI::ITreeViewUI {
 };
 
 bool StubTreeView::refuse = false;
+bool StubTreeNode::rowless = false;
+bool StubTreeNode::refuseNodes = false;
 
 class TreeBuilder : public Builder {
  protected:
@@ -368,6 +384,8 @@ class TreeBuilder : public Builder {
     Builder::SetUp();
     g_nodesMade = g_nodesGone = 0;
     StubTreeView::refuse = false;
+    StubTreeNode::rowless = false;
+    StubTreeNode::refuseNodes = false;
     ASSERT_TRUE(SkinUI::CControlClassTable::Register(L"TreeView", []() -> CControlUI* { return new StubTreeView; }));
     ASSERT_TRUE(SkinUI::CControlClassTable::Register(L"TreeNode", []() -> CControlUI* { return new StubTreeNode; }));
   }
@@ -405,6 +423,23 @@ TEST_F(TreeBuilder, NodeOutsideATreeIsDroppedOrEndsItsLevel) {
     StubTreeView::refuse = true;
     EXPECT_EQ("TreeViewUI", Shape(Build(L"<Window><TreeView><TreeNode/></TreeView></Window>")));
     EXPECT_EQ(2, g_nodesGone);
+  });
+}
+
+TEST_F(TreeBuilder, WhatANodeCannotTakeIsNotLeftBehind) {
+  OnGui([&] {
+    StubTreeNode::rowless = true;
+    EXPECT_EQ("TreeViewUI(TreeNodeUI(HorizontalLayoutUI))",
+              Shape(Build(L"<Window><TreeView><TreeNode><Probe/><Probe/></TreeNode></TreeView></Window>", &factory)));
+    EXPECT_EQ(2, log.created);
+    EXPECT_EQ(2, log.destroyed) << "a node without a row takes no control";
+
+    StubTreeNode::refuseNodes = true;
+    g_nodesMade = g_nodesGone = 0;
+    EXPECT_EQ("TreeViewUI(TreeNodeUI(HorizontalLayoutUI))",
+              Shape(Build(L"<Window><TreeView><TreeNode><TreeNode/></TreeNode></TreeView></Window>")));
+    EXPECT_EQ(2, g_nodesMade);
+    EXPECT_EQ(1, g_nodesGone) << "the node its parent node refused";
   });
 }
 

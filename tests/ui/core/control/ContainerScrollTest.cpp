@@ -84,6 +84,16 @@ const ScrollCase kScrollCases[] = {
      {300, 100},
      {{L"a", "0,0,100,100"}},
      false, false, "", 0},
+    {"EmptyVerticalLayoutKeepsTheBarInside",
+     L"<Window><VerticalLayout hscrollbar=\"true\"/></Window>",
+     {100, 100},
+     {},
+     false, true, "0,84,100,100", 100},
+    {"EmptyHorizontalLayoutLeavesTheBarBelowItself",
+     L"<Window><HorizontalLayout hscrollbar=\"true\"/></Window>",
+     {100, 100},
+     {},
+     false, true, "0,100,100,116", 100},
     {"TileRowsBeyondTheHeightShowTheBar",
      L"<Window><TileLayout vscrollbar=\"true\" columns=\"2\"><Control name=\"a\" height=\"60\"/>"
      L"<Control name=\"b\" height=\"60\"/><Control name=\"c\" height=\"60\"/></TileLayout></Window>",
@@ -153,6 +163,43 @@ TEST_F(Scrolling, HitTestingFindsBarsFirstAndNoChildOutsideTheInnerRectangle) {
     list->SetMouseChildEnabled(false);
     EXPECT_EQ("list", Hit(40, 20));
     EXPECT_EQ("ScrollBarUI", std::string(uitest::Narrow(Manager().FindControlAt(POINT{90, 50})->GetClassName())));
+  });
+}
+
+// Across its axis the vertical layout follows the horizontal bar: the bar's range
+// widens what stretched children get and its position shifts them.
+TEST_F(Scrolling, VerticalLayoutTakesTheHorizontalBarAcrossItsAxis) {
+  OnGui([&] {
+    auto* list = static_cast<CContainerUI*>(Load(
+        L"<Window><VerticalLayout hscrollbar=\"true\"><Control name=\"a\" height=\"30\"/></VerticalLayout></Window>",
+        SIZE{100, 100}));
+    ASSERT_NE(list, nullptr);
+    CScrollBarUI* bar = list->GetHorizontalScrollBar();
+    ASSERT_TRUE(bar->IsVisible()) << "only the horizontal layout hides its horizontal bar";
+    EXPECT_EQ("0,0,200,30", PosOf(L"a")) << "a new bar's range of 100 widens the child";
+    bar->SetScrollRange(40);
+    list->SetScrollPos(SIZE{10, 0});
+    LayOut(RECT{0, 0, 100, 100});
+    EXPECT_EQ("-10,0,130,30", PosOf(L"a"));
+  });
+}
+
+// The horizontal layout never shifts its children by the vertical bar. An inset
+// taller than the layout is the one way it keeps that bar: the bar then scrolls the
+// children, and the next layout pass puts them back at the top.
+TEST_F(Scrolling, HorizontalLayoutIgnoresTheVerticalBarsPosition) {
+  OnGui([&] {
+    auto* row = static_cast<CContainerUI*>(Load(L"<Window><HorizontalLayout vscrollbar=\"true\" inset=\"0,30,0,0\">"
+                                                L"<Control name=\"a\" width=\"50\"/></HorizontalLayout></Window>",
+                                                SIZE{100, 20}));
+    ASSERT_NE(row, nullptr);
+    ASSERT_TRUE(row->GetVerticalScrollBar()->IsVisible());
+    EXPECT_EQ("0,30,50,30", PosOf(L"a"));
+    row->SetScrollPos(SIZE{0, 5});
+    EXPECT_EQ("0,25,50,25", PosOf(L"a"));
+    LayOut(RECT{0, 0, 100, 20});
+    EXPECT_EQ(5, row->GetScrollPos().cy);
+    EXPECT_EQ("0,30,50,30", PosOf(L"a"));
   });
 }
 

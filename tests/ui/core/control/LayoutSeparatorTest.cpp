@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "tests/ui/core/support/SkinTestSupport.h"
 #include "ui/core/control/CHorizontalLayoutUI.h"
@@ -57,6 +58,7 @@ const StripCase kStripCases[] = {
     {"HorizontalPositiveAtTheRight", false, 4, "196,0,200,100"},
     {"HorizontalNegativeAtTheLeft", false, -4, "0,0,4,100"},
     {"HorizontalNotClamped", false, -300, "0,0,300,100"},
+    {"HorizontalPositiveNotClamped", false, 300, "-100,0,200,100"},
     {"NoSeparator", true, 0, "0,100,200,100"},
 };
 
@@ -110,6 +112,61 @@ const CursorCase kCursorCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Layouts, SeparatorCursor, ::testing::ValuesIn(kCursorCases), CursorName);
+
+struct MoveCase {
+  const char* what;
+  bool vertical;
+  int size;
+  POINT press;
+  POINT move;
+  int extent;  // of a layout at 0,0,200,100 after the move
+};
+
+// Test output names a case by what it checks.
+void PrintTo(const MoveCase& c, std::ostream* os) { *os << c.what; }
+
+std::string MoveName(const ::testing::TestParamInfo<MoveCase>& info) { return info.param.what; }
+
+class SeparatorMove : public ::testing::TestWithParam<MoveCase> {};
+
+TEST_P(SeparatorMove, FollowsTheMouseOnlyPastTheEdgeTheAxisWaitsFor) {
+  const MoveCase& c = GetParam();
+  CVerticalLayoutUI vertical;
+  CHorizontalLayoutUI horizontal;
+  CControlUI* layout = &horizontal;
+  if (c.vertical) {
+    vertical.SetSepHeight(c.size);
+    vertical.SetFixedHeight(100);
+    layout = &vertical;
+  } else {
+    horizontal.SetSepWidth(c.size);
+    horizontal.SetFixedWidth(200);
+  }
+  layout->SetPos(RECT{0, 0, 200, 100});
+  for (const auto& step : {std::make_pair(SkinUI::UIEVENT_BUTTONDOWN, c.press),
+                           std::make_pair(SkinUI::UIEVENT_MOUSEMOVE, c.move)}) {
+    SkinUI::UIEventRecord event;
+    event.Type = step.first;
+    event.ptMouse = step.second;
+    event.pSender = layout;
+    layout->HandleEvent(event);
+  }
+  EXPECT_EQ(c.extent, c.vertical ? layout->GetFixedHeight() : layout->GetFixedWidth());
+}
+
+// The same one-pixel move outwards counts inside a horizontal strip, while the
+// vertical layout waits until the mouse is the strip's size beyond its edge.
+const MoveCase kMoveCases[] = {
+    {"RightStripCountsInsideTheStrip", false, 4, {198, 50}, {199, 50}, 201},
+    {"BottomStripWaitsBelowTheEdge", true, 4, {50, 98}, {50, 99}, 100},
+    {"LeftStripCountsInsideTheStrip", false, -4, {2, 50}, {1, 50}, 201},
+    {"TopStripWaitsAboveTheEdge", true, -4, {50, 2}, {50, 1}, 100},
+    {"TopStripFollowsPastTheWait", true, -4, {50, 2}, {50, -5}, 107},
+    {"LeftStripMovedInwards", false, -4, {2, 50}, {3, 50}, 199},
+    {"TopStripMovedInwards", true, -4, {50, 2}, {50, 3}, 99},
+};
+
+INSTANTIATE_TEST_SUITE_P(Layouts, SeparatorMove, ::testing::ValuesIn(kMoveCases), MoveName);
 
 class SeparatorDrag : public skintest::SkinTest {
  protected:
