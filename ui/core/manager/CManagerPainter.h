@@ -3,6 +3,8 @@
 // off-screen bitmap that is copied to the window, or, for a layered window,
 // composed with per-pixel alpha and handed to UpdateLayeredWindow. The painter
 // owns the off-screen DC and bitmap and what a layered window paints next.
+#include <cstddef>
+
 #include "platform/win32.h"
 
 namespace SkinUI {

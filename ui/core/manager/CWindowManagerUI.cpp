@@ -1,9 +1,11 @@
 #include "ui/core/manager/CWindowManagerUI.h"
 
+#include <cstddef>
 #include <cwchar>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <utility>
 
 #include "platform/gdiplus/Startup.h"
 #include "ui/core/render/CImageLoader.h"
