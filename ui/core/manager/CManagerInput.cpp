@@ -136,7 +136,12 @@ bool CManagerInput::OnMouseHover(LPARAM lParam) {
   const POINT pt = PointOf(lParam);
   CControlUI* pHover = m_manager.FindControlAt(pt);
   if (pHover == nullptr) return false;
-  if (m_pEventHover != nullptr) Send(m_pEventHover, EventRecord(UIEVENT_MOUSEHOVER, m_pEventHover, pt));
+  if (m_pEventHover != nullptr) {
+    Send(m_pEventHover, EventRecord(UIEVENT_MOUSEHOVER, m_pEventHover, pt));
+    // The handler may have rebuilt the tree under the pointer and deleted the control
+    // found; only one still there has its tooltip read.
+    if (m_manager.FindControlAt(pt) != pHover) return true;
+  }
   m_tooltip.Show(*pHover);
   return true;
 }

@@ -379,6 +379,23 @@ TEST_F(InputTest, AControlWithoutTooltipTextMakesNoTooltipWindow) {
   EXPECT_EQ(TooltipOf(Frame()), nullptr);
 }
 
+TEST_F(InputTest, AControlRemovedByItsOwnHoverShowsNoTooltip) {
+  gui.Call([&] {
+    a->SetToolTip(L"hint");
+    a->hook = [this](int type) {
+      if (type == SkinUI::UIEVENT_MOUSEHOVER) root->Remove(a);
+    };
+  });
+  driver.MoveMouse(20, 20);
+  driver.Advance(400);
+  ASSERT_TRUE(driver.WaitIdle());
+  EXPECT_EQ(log, (Lines{"A:enter", "A:move", "A:hover"}));
+  EXPECT_EQ(TooltipOf(Frame()), nullptr) << "the deleted control's tooltip text was not read";
+  driver.MoveMouse(25, 20);
+  ASSERT_TRUE(driver.WaitIdle());
+  EXPECT_EQ(log, (Lines{"A:enter", "A:move", "A:hover", "root:enter", "root:move"}));
+}
+
 // --- Keys ---
 
 struct KeyCase {
