@@ -119,6 +119,9 @@ bool CManagerInput::OnMouseMove(WPARAM wParam, LPARAM lParam) {
     m_pEventHover = nullptr;
     Send(pOldHover, EventRecord(UIEVENT_MOUSELEAVE, pOldHover, pt));
     m_tooltip.Hide();
+    // The leave handler may have rebuilt the tree under the pointer and deleted the
+    // control found there.
+    pNewHover = OwnControlAt(pt);
   }
   if (pNewHover != m_pEventHover && pNewHover != nullptr) {
     // Recorded first: a handler that destroys the control is then reaped from it.
@@ -202,10 +205,12 @@ bool CManagerInput::OnRightButtonDown(WPARAM wParam, LPARAM lParam) {
   m_ptLastMousePos = pt;
   CControlUI* pControl = OwnControlAt(pt);
   if (pControl == nullptr) return false;
-  pControl->SetFocus();
-  SetCapture();
-  // Pressed before its event, for the same reason as a double click.
+  // Pressed before it is focused and before its event, for the same reasons as a
+  // left press and a double click.
   m_pEventClick = pControl;
+  pControl->SetFocus();
+  if (m_pEventClick != pControl) return false;
+  SetCapture();
   Send(pControl, EventRecord(UIEVENT_RBUTTONDOWN, pControl, pt, LOWORD(wParam), wParam, lParam));
   return false;
 }

@@ -309,6 +309,35 @@ TEST_F(InputTest, ADoubleClickThatDestroysItsControlLeavesNoPressedControlBehind
       << "the button-up and the move after it found no deleted control";
 }
 
+// Handlers that rebuild the tree under the pointer: what they delete gets no
+// further event, and what lies there afterwards gets them.
+TEST_F(InputTest, ALeaveThatDeletesTheControlEnteredNextHandsTheHoverToWhatIsThereNow) {
+  gui.Call([&] {
+    a->hook = [this](int type) {
+      if (type == SkinUI::UIEVENT_MOUSELEAVE) root->Remove(b);
+    };
+  });
+  driver.MoveMouse(20, 20);
+  driver.MoveMouse(210, 20);
+  ASSERT_TRUE(driver.WaitIdle());
+  EXPECT_EQ(log, (Lines{"A:enter", "A:move", "A:leave", "root:enter", "root:move"}));
+}
+
+TEST_F(InputTest, ARightPressWhoseFocusDeletesTheControlGoesNoFurther) {
+  gui.Call([&] {
+    b->hook = [this](int type) {
+      if (type == SkinUI::UIEVENT_SETFOCUS) root->Remove(b);
+    };
+  });
+  driver.MoveMouse(210, 20);
+  driver.Press(MouseButton::Right);
+  driver.Release(MouseButton::Right);
+  driver.MoveMouse(220, 20);
+  ASSERT_TRUE(driver.WaitIdle());
+  EXPECT_EQ(log, (Lines{"B:enter", "B:move", "B:setfocus", "root:enter", "root:move"}));
+  gui.Call([&] { EXPECT_FALSE(Manager().IsCaptured()); });
+}
+
 TEST_F(InputTest, CloseLeavesHoverAndPressAndGivesTheOwnerTheFocus) {
   HWND owner = nullptr;
   ManagedWindow* dialog = nullptr;
