@@ -131,8 +131,7 @@ void CControlUIPaint::DrawBorder(HDC hDC, const RECT& rcItem, SIZE szRound, bool
   const bool bFocusFrame = bFocused && dwFocus != 0;
 
   if (nSize > 0 && IsRounded(szRound)) {
-    CSkinRenderer::DrawRoundRect(hDC, rc, nSize, szRound.cx, szRound.cy,
-                                 AdjustColor(bFocusFrame ? dwFocus : dwBorder));
+    CSkinRenderer::DrawRoundRect(hDC, rc, nSize, szRound.cx, szRound.cy, AdjustColor(bFocusFrame ? dwFocus : dwBorder));
     return;
   }
   if (bFocusFrame && nSize > 0) {

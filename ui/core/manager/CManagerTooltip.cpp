@@ -7,8 +7,7 @@
 
 namespace SkinUI {
 
-CManagerTooltip::CManagerTooltip(CWindowManagerUI& manager)
-    : m_manager(manager), m_hwndTooltip(nullptr), m_ToolTip{} {}
+CManagerTooltip::CManagerTooltip(CWindowManagerUI& manager) : m_manager(manager), m_hwndTooltip(nullptr), m_ToolTip{} {}
 
 CManagerTooltip::~CManagerTooltip() { Destroy(); }
 
