@@ -3,11 +3,23 @@
 #include <cwchar>
 
 #include "ui/core/control/CControlUIAttributes.h"
-#include "ui/core/control/CControlUIPaint.h"
 #include "ui/core/manager/CWindowManagerUI.h"
+#include "ui/core/render/CSkinRenderer.h"
 #include "ui/core/types/CUIRect.h"
 
 namespace SkinUI {
+namespace {
+
+// Each step is a virtual call: controls override what they draw themselves.
+void DrawSteps(CControlUI& control, HDC hDC) {
+  control.DrawBackgroundColor(hDC);
+  control.DrawBackgroundImage(hDC);
+  control.DrawStateImages(hDC);
+  control.DrawText(hDC);
+  control.DrawBorder(hDC);
+}
+
+}  // namespace
 
 CControlUI::CControlUI()
     : m_pManager(nullptr),
@@ -30,18 +42,9 @@ CControlUI::CControlUI()
       m_bSetPos(false),
       m_chShortcut(0),
       m_pTag(0),
-      m_dwBackColor(0),
-      m_dwBackColor2(0),
-      m_dwBackColor3(0),
-      m_dwBorderColor(0),
-      m_dwFocusBorderColor(0),
-      m_bColorHSL(false),
-      m_nBorderSize(0),
-      m_nBorderStyle(0),
       m_nTooltipWidth(300),
       m_cxyBorderRound{0, 0},
-      m_rcPaint{0, 0, 0, 0},
-      m_rcBorderSize{0, 0, 0, 0} {}
+      m_rcPaint{0, 0, 0, 0} {}
 
 CControlUI::~CControlUI() {
   if (OnDestroyDelegates.IsSet()) OnDestroyDelegates.Invoke(this);
@@ -376,20 +379,151 @@ void CControlUI::SetAttribute(LPCTSTR pstrName, LPCTSTR pstrValue) {
 
 SIZE CControlUI::MeasureSize(SIZE) { return m_cxyFixed; }
 
-// The paint pipeline comes with the render engine; until then controls paint nothing.
-void CControlUI::Paint(HDC hDC, const RECT& rcPaint) { CControlUIPaint::Paint(*this, hDC, rcPaint); }
+void CControlUI::Paint(HDC hDC, const RECT& rcPaint) {
+  if (!::IntersectRect(&m_rcPaint, &rcPaint, &m_rcItem)) return;
+  if (m_cxyBorderRound.cx <= 0 && m_cxyBorderRound.cy <= 0) {
+    DrawSteps(*this, hDC);
+    return;
+  }
+  CSkinClip roundClip;
+  CSkinRenderer::SetRoundClip(hDC, m_rcPaint, m_rcItem, m_cxyBorderRound.cx, m_cxyBorderRound.cy, roundClip);
+  DrawSteps(*this, hDC);
+}
 
-void CControlUI::DrawBackgroundColor(HDC hDC) { CControlUIPaint::DrawBackgroundColor(*this, hDC); }
+void CControlUI::DrawBackgroundColor(HDC hDC) { m_paint.DrawBackgroundColor(hDC, m_rcItem, m_rcPaint); }
 
-void CControlUI::DrawBackgroundImage(HDC hDC) { CControlUIPaint::DrawBackgroundImage(*this, hDC); }
+void CControlUI::DrawBackgroundImage(HDC hDC) { DrawImage(hDC, m_diBk); }
 
 void CControlUI::DrawStateImages(HDC) {}
 
 void CControlUI::DrawText(HDC) {}
 
-void CControlUI::DrawBorder(HDC hDC) { CControlUIPaint::DrawBorder(*this, hDC); }
+void CControlUI::DrawBorder(HDC hDC) { m_paint.DrawBorder(hDC, m_rcItem, m_cxyBorderRound, IsFocused()); }
 
 void CControlUI::PaintOverlay(HDC, const RECT&) {}
+
+void CControlUI::SetBkColor(DWORD dwBackColor) {
+  if (m_paint.SetBkColor(dwBackColor)) Invalidate();
+}
+
+void CControlUI::SetBkColor2(DWORD dwBackColor) {
+  if (m_paint.SetBkColor2(dwBackColor)) Invalidate();
+}
+
+void CControlUI::SetBkColor3(DWORD dwBackColor) {
+  if (m_paint.SetBkColor3(dwBackColor)) Invalidate();
+}
+
+void CControlUI::SetBorderColor(DWORD dwBorderColor) {
+  if (m_paint.SetBorderColor(dwBorderColor)) Invalidate();
+}
+
+void CControlUI::SetFocusBorderColor(DWORD dwBorderColor) {
+  if (m_paint.SetFocusBorderColor(dwBorderColor)) Invalidate();
+}
+
+void CControlUI::SetColorHSL(bool bColorHSL) {
+  if (m_paint.SetColorHSL(bColorHSL)) Invalidate();
+}
+
+void CControlUI::SetBorderSize(int nSize) {
+  if (m_paint.SetBorderSize(nSize)) Invalidate();
+}
+
+void CControlUI::SetBorderSizes(int nLeft, int nTop, int nRight, int nBottom) {
+  m_paint.SetBorderSizes(RECT{nLeft, nTop, nRight, nBottom});
+  Invalidate();
+}
+
+void CControlUI::SetLeftBorderSize(int nSize) {
+  m_paint.SetLeftBorderSize(nSize);
+  Invalidate();
+}
+
+void CControlUI::SetTopBorderSize(int nSize) {
+  m_paint.SetTopBorderSize(nSize);
+  Invalidate();
+}
+
+void CControlUI::SetRightBorderSize(int nSize) {
+  m_paint.SetRightBorderSize(nSize);
+  Invalidate();
+}
+
+void CControlUI::SetBottomBorderSize(int nSize) {
+  m_paint.SetBottomBorderSize(nSize);
+  Invalidate();
+}
+
+void CControlUI::SetBorderStyle(int nStyle) {
+  m_paint.SetBorderStyle(nStyle);
+  Invalidate();
+}
+
+void CControlUI::SetBorderRound(int cx, int cy) {
+  m_cxyBorderRound = SIZE{cx, cy};
+  Invalidate();
+}
+
+void CControlUI::SetBkImage(LPCTSTR pStrImage) {
+  if (m_diBk.GetAttributeString() == (pStrImage != nullptr ? pStrImage : L"")) return;
+  m_diBk.SetAttributeString(pStrImage);
+  Invalidate();
+}
+
+void CControlUI::SetForeImage(LPCTSTR pStrImage) {
+  m_diFore.SetAttributeString(pStrImage);
+  Invalidate();
+}
+
+void CControlUI::SetNormalImage(LPCTSTR pStrImage) {
+  m_diNormal.SetAttributeString(pStrImage);
+  Invalidate();
+}
+
+void CControlUI::SetHotImage(LPCTSTR pStrImage) {
+  m_diHot.SetAttributeString(pStrImage);
+  Invalidate();
+}
+
+void CControlUI::SetPushedImage(LPCTSTR pStrImage) {
+  m_diPushed.SetAttributeString(pStrImage);
+  Invalidate();
+}
+
+void CControlUI::SetFocusedImage(LPCTSTR pStrImage) {
+  m_diFocused.SetAttributeString(pStrImage);
+  Invalidate();
+}
+
+void CControlUI::SetDisabledImage(LPCTSTR pStrImage) {
+  m_diDisabled.SetAttributeString(pStrImage);
+  Invalidate();
+}
+
+bool CControlUI::DrawImage(HDC hDC, CImageAttribute& image) {
+  if (!image.LoadImage(m_pManager)) return false;
+  return CSkinRenderer::DrawImage(hDC, m_pManager, m_rcItem, m_rcPaint, image);
+}
+
+bool CControlUI::DrawImageInRect(HDC hDC, CImageAttribute& image, const RECT& rc) {
+  if (!image.LoadImage(m_pManager)) return false;
+  if (::IsRectEmpty(&rc)) return CSkinRenderer::DrawImage(hDC, m_pManager, m_rcItem, m_rcPaint, image);
+  CImageAttribute placed(image);
+  placed.SetDest(rc);
+  return CSkinRenderer::DrawImage(hDC, m_pManager, m_rcItem, m_rcPaint, placed);
+}
+
+bool CControlUI::DrawImageModified(HDC hDC, CImageAttribute& image, LPCTSTR pStrModify) {
+  // Loaded first, so that the modified copy shares the picture of the description.
+  if (!image.LoadImage(m_pManager)) return false;
+  if (pStrModify == nullptr) return CSkinRenderer::DrawImage(hDC, m_pManager, m_rcItem, m_rcPaint, image);
+  CImageAttribute modified(image);
+  modified.ModifyAttribute(pStrModify);
+  return CSkinRenderer::DrawImage(hDC, m_pManager, m_rcItem, m_rcPaint, modified);
+}
+
+DWORD CControlUI::AdjustColor(DWORD dwColor) const { return m_paint.AdjustColor(dwColor); }
 
 void CControlUI::Invalidate() {
   if (m_pManager == nullptr || !IsVisible()) return;

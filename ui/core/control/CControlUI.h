@@ -4,6 +4,7 @@
 // A control belongs to one manager and has at most one parent; the containers own
 // their children. Everything runs on the thread of the control's window.
 #include "platform/win32.h"
+#include "ui/core/control/CControlUIPaint.h"
 #include "ui/core/control/UIEventRecord.h"
 #include "ui/core/control/UIFindFlags.h"
 #include "ui/core/control/UIRelativePos.h"
@@ -157,7 +158,6 @@ class CControlUI {
   CDelegateList OnNotifyDelegates;
 
  protected:
-  friend class CControlUIPaint;
   // Intersects rc with the position of every ancestor; false when it comes out empty.
   bool ClipByAncestors(RECT& rc) const;
 
@@ -187,19 +187,10 @@ class CControlUI {
   TCHAR m_chShortcut;
   CUIString m_sUserData;
   UINT_PTR m_pTag;
-  // Paint settings, applied by the skin attributes.
-  DWORD m_dwBackColor;
-  DWORD m_dwBackColor2;
-  DWORD m_dwBackColor3;
-  DWORD m_dwBorderColor;
-  DWORD m_dwFocusBorderColor;
-  bool m_bColorHSL;
-  int m_nBorderSize;
-  int m_nBorderStyle;
+  CControlUIPaint m_paint;  // the colour and border settings, applied by the skin attributes
   int m_nTooltipWidth;
   SIZE m_cxyBorderRound;
-  RECT m_rcPaint;
-  RECT m_rcBorderSize;
+  RECT m_rcPaint;  // the part being painted, set by Paint
   CImageAttribute m_diBk;
   CImageAttribute m_diFore;
   CImageAttribute m_diNormal;

@@ -19,264 +19,269 @@ POINT ClientPointOf(HWND hWnd, LPARAM lParam) {
   return pt;
 }
 
+WORD KeyStateMask() { return static_cast<WORD>(CWindowManagerUI::GetKeyStateMask()); }
+
+// Every input event is stamped here; what else it carries of its message differs
+// by kind, and what it does not name stays 0.
+UIEventRecord EventRecord(int nType, CControlUI* pSender, POINT pt, WORD wKeyState = 0, WPARAM wParam = 0,
+                          LPARAM lParam = 0) {
+  UIEventRecord event;
+  event.Type = nType;
+  event.pSender = pSender;
+  event.dwTimestamp = ::GetTickCount();
+  event.ptMouse = pt;
+  event.wKeyState = wKeyState;
+  event.wParam = wParam;
+  event.lParam = lParam;
+  return event;
+}
+
+void Send(CControlUI* pTarget, UIEventRecord event) { pTarget->DispatchEvent(event); }
+
 }  // namespace
 
-CControlUI* CManagerInput::OwnControlAt(CWindowManagerUI& pm, POINT pt) {
-  CControlUI* pControl = pm.FindControlAt(pt);
-  if (pControl == nullptr || pControl->GetManager() != &pm) return nullptr;
+CManagerInput::CManagerInput(CWindowManagerUI& manager, CManagerTooltip& tooltip)
+    : m_manager(manager),
+      m_tooltip(tooltip),
+      m_pEventHover(nullptr),
+      m_pEventClick(nullptr),
+      m_pEventKey(nullptr),
+      m_ptLastMousePos{-1, -1},
+      m_bMouseTracking(false),
+      m_bMouseCapture(false) {}
+
+void CManagerInput::SetCapture() {
+  ::SetCapture(m_manager.GetPaintWindow());
+  m_bMouseCapture = true;
+}
+
+void CManagerInput::ReleaseCapture() {
+  ::ReleaseCapture();
+  m_bMouseCapture = false;
+}
+
+bool CManagerInput::IsCaptured() const { return m_bMouseCapture; }
+
+POINT CManagerInput::GetMousePos() const { return m_ptLastMousePos; }
+
+void CManagerInput::Reap(CControlUI* pControl) {
+  if (pControl == m_pEventKey) m_pEventKey = nullptr;
+  if (pControl == m_pEventHover) m_pEventHover = nullptr;
+  if (pControl == m_pEventClick) m_pEventClick = nullptr;
+}
+
+void CManagerInput::ForgetControls() {
+  m_pEventKey = nullptr;
+  m_pEventHover = nullptr;
+  m_pEventClick = nullptr;
+}
+
+CControlUI* CManagerInput::OwnControlAt(POINT pt) const {
+  CControlUI* pControl = m_manager.FindControlAt(pt);
+  if (pControl == nullptr || pControl->GetManager() != &m_manager) return nullptr;
   return pControl;
 }
 
-void CManagerInput::SendMouseEvent(CControlUI* pControl, int nType, POINT pt, WPARAM wParam, LPARAM lParam) {
-  UIEventRecord event;
-  event.Type = nType;
-  event.pSender = pControl;
-  event.dwTimestamp = ::GetTickCount();
-  event.ptMouse = pt;
-  event.wParam = wParam;
-  event.lParam = lParam;
-  pControl->DispatchEvent(event);
-}
-
-void CManagerInput::SendKeyEvent(CWindowManagerUI& pm, CControlUI* pControl, int nType, WPARAM wParam, LPARAM) {
-  UIEventRecord event;
-  event.Type = nType;
+void CManagerInput::SendKeyEvent(CControlUI* pControl, int nType, WPARAM wParam) {
+  UIEventRecord event = EventRecord(nType, nullptr, m_ptLastMousePos, KeyStateMask());
   event.chKey = static_cast<WORD>(wParam);
-  event.wKeyState = static_cast<WORD>(CWindowManagerUI::GetKeyStateMask());
-  event.ptMouse = pm.m_ptLastMousePos;
-  event.dwTimestamp = ::GetTickCount();
   pControl->DispatchEvent(event);
 }
 
-bool CManagerInput::OnClose(CWindowManagerUI& pm) {
+bool CManagerInput::OnClose() {
   // Leave the hovered and pressed controls in their resting state: the window may
   // be hidden and shown again rather than destroyed.
-  if (pm.m_pEventHover != nullptr) {
-    SendMouseEvent(pm.m_pEventHover, UIEVENT_MOUSELEAVE, pm.m_ptLastMousePos);
-  }
-  if (pm.m_pEventClick != nullptr) {
-    SendMouseEvent(pm.m_pEventClick, UIEVENT_BUTTONUP, pm.m_ptLastMousePos);
-  }
-  pm.SetFocus(nullptr);
-  const HWND hWndOwner = ::GetWindow(pm.m_hWndPaint, GW_OWNER);
+  if (m_pEventHover != nullptr) Send(m_pEventHover, EventRecord(UIEVENT_MOUSELEAVE, m_pEventHover, m_ptLastMousePos));
+  if (m_pEventClick != nullptr) Send(m_pEventClick, EventRecord(UIEVENT_BUTTONUP, m_pEventClick, m_ptLastMousePos));
+  m_manager.SetFocus(nullptr);
+  const HWND hWndOwner = ::GetWindow(m_manager.GetPaintWindow(), GW_OWNER);
   if (hWndOwner != nullptr) ::SetFocus(hWndOwner);
   return false;
 }
 
-bool CManagerInput::OnMouseMove(CWindowManagerUI& pm, WPARAM wParam, LPARAM lParam) {
-  if (!pm.m_bMouseTracking) {
+bool CManagerInput::OnMouseMove(WPARAM wParam, LPARAM lParam) {
+  if (!m_bMouseTracking) {
     TRACKMOUSEEVENT tme = {};
     tme.cbSize = sizeof(tme);
     tme.dwFlags = TME_HOVER | TME_LEAVE;
-    tme.hwndTrack = pm.m_hWndPaint;
-    tme.dwHoverTime = CManagerTooltip::HoverTime(pm);
+    tme.hwndTrack = m_manager.GetPaintWindow();
+    tme.dwHoverTime = m_tooltip.HoverTime();
     ::_TrackMouseEvent(&tme);
-    pm.m_bMouseTracking = true;
+    m_bMouseTracking = true;
   }
   const POINT pt = PointOf(lParam);
-  pm.m_ptLastMousePos = pt;
-  CControlUI* pNewHover = pm.FindControlAt(pt);
-  if (pNewHover != nullptr && pNewHover->GetManager() != &pm) return false;
+  m_ptLastMousePos = pt;
+  CControlUI* pNewHover = m_manager.FindControlAt(pt);
+  if (pNewHover != nullptr && pNewHover->GetManager() != &m_manager) return false;
 
-  if (pNewHover != pm.m_pEventHover && pm.m_pEventHover != nullptr) {
-    CControlUI* pOldHover = pm.m_pEventHover;
-    pm.m_pEventHover = nullptr;
-    SendMouseEvent(pOldHover, UIEVENT_MOUSELEAVE, pt);
-    CManagerTooltip::Hide(pm);
+  if (pNewHover != m_pEventHover && m_pEventHover != nullptr) {
+    CControlUI* pOldHover = m_pEventHover;
+    m_pEventHover = nullptr;
+    Send(pOldHover, EventRecord(UIEVENT_MOUSELEAVE, pOldHover, pt));
+    m_tooltip.Hide();
+    // The leave handler may have rebuilt the tree under the pointer and deleted the
+    // control found there.
+    pNewHover = OwnControlAt(pt);
   }
-  if (pNewHover != pm.m_pEventHover && pNewHover != nullptr) {
+  if (pNewHover != m_pEventHover && pNewHover != nullptr) {
     // Recorded first: a handler that destroys the control is then reaped from it.
-    pm.m_pEventHover = pNewHover;
-    SendMouseEvent(pNewHover, UIEVENT_MOUSEENTER, pt);
+    m_pEventHover = pNewHover;
+    Send(pNewHover, EventRecord(UIEVENT_MOUSEENTER, pNewHover, pt));
   }
-  CControlUI* pTarget = pm.m_pEventClick != nullptr ? pm.m_pEventClick : pm.m_pEventHover;
-  if (pTarget != nullptr) SendMouseEvent(pTarget, UIEVENT_MOUSEMOVE, pt, wParam);
+  CControlUI* pTarget = m_pEventClick != nullptr ? m_pEventClick : m_pEventHover;
+  if (pTarget != nullptr) Send(pTarget, EventRecord(UIEVENT_MOUSEMOVE, pTarget, pt, 0, wParam));
   return false;
 }
 
-bool CManagerInput::OnMouseLeave(CWindowManagerUI& pm) {
-  CManagerTooltip::Hide(pm);
-  // A move to where no control lies gives the hovered control its leave event.
-  if (pm.m_bMouseTracking) ::SendMessageW(pm.m_hWndPaint, WM_MOUSEMOVE, 0, static_cast<LPARAM>(-1));
-  pm.m_bMouseTracking = false;
-  return false;
-}
-
-bool CManagerInput::OnButtonDown(CWindowManagerUI& pm, WPARAM wParam, LPARAM lParam) {
-  ::SetFocus(pm.m_hWndPaint);
+bool CManagerInput::OnMouseHover(LPARAM lParam) {
+  // Hover and leave are armed again by the next move.
+  m_bMouseTracking = false;
   const POINT pt = PointOf(lParam);
-  pm.m_ptLastMousePos = pt;
-  CControlUI* pControl = OwnControlAt(pm, pt);
-  if (pControl == nullptr) return false;
-  pm.m_pEventClick = pControl;
-  pControl->SetFocus();
-  // Focusing may have destroyed it.
-  if (pm.m_pEventClick != pControl) return false;
-  pm.SetCapture();
-  UIEventRecord event;
-  event.Type = UIEVENT_BUTTONDOWN;
-  event.pSender = pControl;
-  event.dwTimestamp = ::GetTickCount();
-  event.ptMouse = pt;
-  event.wKeyState = LOWORD(wParam);
-  event.wParam = wParam;
-  event.lParam = lParam;
-  pControl->DispatchEvent(event);
-  return false;
-}
-
-bool CManagerInput::OnDoubleClick(CWindowManagerUI& pm, WPARAM wParam, LPARAM lParam) {
-  ::SetFocus(pm.m_hWndPaint);
-  const POINT pt = PointOf(lParam);
-  pm.m_ptLastMousePos = pt;
-  CControlUI* pControl = OwnControlAt(pm, pt);
-  if (pControl == nullptr) return false;
-  pm.SetCapture();
-  // Pressed before its event: a list that rebuilds itself on a double click
-  // destroys the row, and the reaping must clear the reference the button-up uses.
-  pm.m_pEventClick = pControl;
-  UIEventRecord event;
-  event.Type = UIEVENT_DBLCLICK;
-  event.pSender = pControl;
-  event.dwTimestamp = ::GetTickCount();
-  event.ptMouse = pt;
-  event.wKeyState = LOWORD(wParam);
-  pControl->DispatchEvent(event);
-  return false;
-}
-
-bool CManagerInput::OnButtonUp(CWindowManagerUI& pm, WPARAM wParam, LPARAM lParam) {
-  const POINT pt = PointOf(lParam);
-  pm.m_ptLastMousePos = pt;
-  CControlUI* pControl = pm.m_pEventClick;
-  if (pControl == nullptr) return false;
-  pm.ReleaseCapture();
-  // Cleared first: a click often opens a modal dialog, whose loop must not find a
-  // pressed control in this window.
-  pm.m_pEventClick = nullptr;
-  UIEventRecord event;
-  event.Type = UIEVENT_BUTTONUP;
-  event.pSender = pControl;
-  event.dwTimestamp = ::GetTickCount();
-  event.ptMouse = pt;
-  event.wKeyState = LOWORD(wParam);
-  event.wParam = wParam;
-  event.lParam = lParam;
-  pControl->DispatchEvent(event);
-  return false;
-}
-
-bool CManagerInput::OnRightButtonDown(CWindowManagerUI& pm, WPARAM wParam, LPARAM lParam) {
-  ::SetFocus(pm.m_hWndPaint);
-  const POINT pt = PointOf(lParam);
-  pm.m_ptLastMousePos = pt;
-  CControlUI* pControl = OwnControlAt(pm, pt);
-  if (pControl == nullptr) return false;
-  pControl->SetFocus();
-  pm.SetCapture();
-  // Pressed before its event, for the same reason as a double click.
-  pm.m_pEventClick = pControl;
-  UIEventRecord event;
-  event.Type = UIEVENT_RBUTTONDOWN;
-  event.pSender = pControl;
-  event.dwTimestamp = ::GetTickCount();
-  event.ptMouse = pt;
-  event.wKeyState = LOWORD(wParam);
-  event.wParam = wParam;
-  event.lParam = lParam;
-  pControl->DispatchEvent(event);
-  return false;
-}
-
-bool CManagerInput::OnContextMenu(CWindowManagerUI& pm, WPARAM wParam, LPARAM lParam) {
-  const POINT pt = ClientPointOf(pm.m_hWndPaint, lParam);
-  pm.m_ptLastMousePos = pt;
-  CControlUI* pControl = pm.m_pEventClick;
-  if (pControl == nullptr) return false;
-  pm.ReleaseCapture();
-  pm.m_pEventClick = nullptr;
-  UIEventRecord event;
-  event.Type = UIEVENT_CONTEXTMENU;
-  event.pSender = pControl;
-  event.dwTimestamp = ::GetTickCount();
-  event.ptMouse = pt;
-  event.wKeyState = LOWORD(wParam);
-  event.wParam = wParam;
-  event.lParam = reinterpret_cast<LPARAM>(pControl);
-  pControl->DispatchEvent(event);
-  return false;
-}
-
-bool CManagerInput::OnMouseWheel(CWindowManagerUI& pm, WPARAM wParam, LPARAM lParam) {
-  const POINT pt = ClientPointOf(pm.m_hWndPaint, lParam);
-  pm.m_ptLastMousePos = pt;
-  CControlUI* pControl = OwnControlAt(pm, pt);
-  if (pControl == nullptr) return false;
-  UIEventRecord event;
-  event.Type = UIEVENT_SCROLLWHEEL;
-  event.pSender = pControl;
-  event.dwTimestamp = ::GetTickCount();
-  event.wParam = GET_WHEEL_DELTA_WPARAM(wParam) < 0 ? kWheelDown : kWheelUp;
-  event.lParam = lParam;
-  event.wKeyState = static_cast<WORD>(CWindowManagerUI::GetKeyStateMask());
-  pControl->DispatchEvent(event);
-  // The content under the pointer has moved: hovering follows it.
-  ::SendMessageW(pm.m_hWndPaint, WM_MOUSEMOVE, 0, MAKELPARAM(pm.m_ptLastMousePos.x, pm.m_ptLastMousePos.y));
-  return false;
-}
-
-bool CManagerInput::OnSetCursor(CWindowManagerUI& pm, WPARAM wParam, LPARAM lParam) {
-  if (LOWORD(lParam) != HTCLIENT) return false;
-  // A drag keeps its cursor wherever the pointer goes.
-  if (pm.m_bMouseCapture) return true;
-  POINT pt = {0, 0};
-  ::GetCursorPos(&pt);
-  ::ScreenToClient(pm.m_hWndPaint, &pt);
-  CControlUI* pControl = pm.FindControlAt(pt);
-  if (pControl == nullptr || (pControl->GetBehaviorFlags() & UIFLAG_SETCURSOR) == 0) return false;
-  UIEventRecord event;
-  event.Type = UIEVENT_SETCURSOR;
-  event.dwTimestamp = ::GetTickCount();
-  event.ptMouse = pt;
-  event.wKeyState = static_cast<WORD>(CWindowManagerUI::GetKeyStateMask());
-  event.wParam = wParam;
-  event.lParam = lParam;
-  pControl->DispatchEvent(event);
+  CControlUI* pHover = m_manager.FindControlAt(pt);
+  if (pHover == nullptr) return false;
+  if (m_pEventHover != nullptr) {
+    Send(m_pEventHover, EventRecord(UIEVENT_MOUSEHOVER, m_pEventHover, pt));
+    // The handler may have rebuilt the tree under the pointer and deleted the control
+    // found; only one still there has its tooltip read.
+    if (m_manager.FindControlAt(pt) != pHover) return true;
+  }
+  m_tooltip.Show(*pHover);
   return true;
 }
 
-bool CManagerInput::OnKeyDown(CWindowManagerUI& pm, WPARAM wParam, LPARAM lParam) {
-  CControlUI* pControl = pm.m_pFocus;
+bool CManagerInput::OnMouseLeave() {
+  m_tooltip.Hide();
+  // A move to where no control lies gives the hovered control its leave event.
+  if (m_bMouseTracking) ::SendMessageW(m_manager.GetPaintWindow(), WM_MOUSEMOVE, 0, static_cast<LPARAM>(-1));
+  m_bMouseTracking = false;
+  return false;
+}
+
+bool CManagerInput::OnButtonDown(WPARAM wParam, LPARAM lParam) {
+  ::SetFocus(m_manager.GetPaintWindow());
+  const POINT pt = PointOf(lParam);
+  m_ptLastMousePos = pt;
+  CControlUI* pControl = OwnControlAt(pt);
   if (pControl == nullptr) return false;
-  pm.m_pEventKey = pControl;
-  SendKeyEvent(pm, pControl, UIEVENT_KEYDOWN, wParam, lParam);
+  m_pEventClick = pControl;
+  pControl->SetFocus();
+  // Focusing may have destroyed it.
+  if (m_pEventClick != pControl) return false;
+  SetCapture();
+  Send(pControl, EventRecord(UIEVENT_BUTTONDOWN, pControl, pt, LOWORD(wParam), wParam, lParam));
   return false;
 }
 
-bool CManagerInput::OnKeyUp(CWindowManagerUI& pm, WPARAM wParam, LPARAM lParam) {
-  CControlUI* pControl = pm.m_pEventKey;
+bool CManagerInput::OnDoubleClick(WPARAM wParam, LPARAM lParam) {
+  ::SetFocus(m_manager.GetPaintWindow());
+  const POINT pt = PointOf(lParam);
+  m_ptLastMousePos = pt;
+  CControlUI* pControl = OwnControlAt(pt);
   if (pControl == nullptr) return false;
-  pm.m_pEventKey = nullptr;
-  SendKeyEvent(pm, pControl, UIEVENT_KEYUP, wParam, lParam);
+  SetCapture();
+  // Pressed before its event: a list that rebuilds itself on a double click
+  // destroys the row, and the reaping must clear the reference the button-up uses.
+  m_pEventClick = pControl;
+  Send(pControl, EventRecord(UIEVENT_DBLCLICK, pControl, pt, LOWORD(wParam)));
   return false;
 }
 
-bool CManagerInput::OnChar(CWindowManagerUI& pm, WPARAM wParam, LPARAM lParam) {
-  if (pm.m_pFocus == nullptr) return false;
-  SendKeyEvent(pm, pm.m_pFocus, UIEVENT_CHAR, wParam, lParam);
+bool CManagerInput::OnButtonUp(WPARAM wParam, LPARAM lParam) {
+  const POINT pt = PointOf(lParam);
+  m_ptLastMousePos = pt;
+  CControlUI* pControl = m_pEventClick;
+  if (pControl == nullptr) return false;
+  ReleaseCapture();
+  // Cleared first: a click often opens a modal dialog, whose loop must not find a
+  // pressed control in this window.
+  m_pEventClick = nullptr;
+  Send(pControl, EventRecord(UIEVENT_BUTTONUP, pControl, pt, LOWORD(wParam), wParam, lParam));
   return false;
 }
 
-bool CManagerInput::OnSize(CWindowManagerUI& pm) {
-  if (pm.m_pFocus != nullptr) {
-    UIEventRecord event;
-    event.Type = UIEVENT_WINDOWSIZE;
-    event.pSender = pm.m_pFocus;
-    event.dwTimestamp = ::GetTickCount();
-    pm.m_pFocus->DispatchEvent(event);
-  }
+bool CManagerInput::OnRightButtonDown(WPARAM wParam, LPARAM lParam) {
+  ::SetFocus(m_manager.GetPaintWindow());
+  const POINT pt = PointOf(lParam);
+  m_ptLastMousePos = pt;
+  CControlUI* pControl = OwnControlAt(pt);
+  if (pControl == nullptr) return false;
+  // Pressed before it is focused and before its event, for the same reasons as a
+  // left press and a double click.
+  m_pEventClick = pControl;
+  pControl->SetFocus();
+  if (m_pEventClick != pControl) return false;
+  SetCapture();
+  Send(pControl, EventRecord(UIEVENT_RBUTTONDOWN, pControl, pt, LOWORD(wParam), wParam, lParam));
+  return false;
+}
+
+bool CManagerInput::OnContextMenu(WPARAM wParam, LPARAM lParam) {
+  const POINT pt = ClientPointOf(m_manager.GetPaintWindow(), lParam);
+  m_ptLastMousePos = pt;
+  CControlUI* pControl = m_pEventClick;
+  if (pControl == nullptr) return false;
+  ReleaseCapture();
+  m_pEventClick = nullptr;
+  Send(pControl,
+       EventRecord(UIEVENT_CONTEXTMENU, pControl, pt, LOWORD(wParam), wParam, reinterpret_cast<LPARAM>(pControl)));
+  return false;
+}
+
+bool CManagerInput::OnMouseWheel(WPARAM wParam, LPARAM lParam) {
+  const HWND hWnd = m_manager.GetPaintWindow();
+  m_ptLastMousePos = ClientPointOf(hWnd, lParam);
+  CControlUI* pControl = OwnControlAt(m_ptLastMousePos);
+  if (pControl == nullptr) return false;
+  // Controls scroll by the step alone; the event has always carried no point.
+  const WPARAM wStep = GET_WHEEL_DELTA_WPARAM(wParam) < 0 ? kWheelDown : kWheelUp;
+  Send(pControl, EventRecord(UIEVENT_SCROLLWHEEL, pControl, POINT{0, 0}, KeyStateMask(), wStep, lParam));
+  // The content under the pointer has moved: hovering follows it.
+  ::SendMessageW(hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(m_ptLastMousePos.x, m_ptLastMousePos.y));
+  return false;
+}
+
+bool CManagerInput::OnSetCursor(WPARAM wParam, LPARAM lParam) {
+  if (LOWORD(lParam) != HTCLIENT) return false;
+  // A drag keeps its cursor wherever the pointer goes.
+  if (m_bMouseCapture) return true;
+  POINT pt = {0, 0};
+  ::GetCursorPos(&pt);
+  ::ScreenToClient(m_manager.GetPaintWindow(), &pt);
+  CControlUI* pControl = m_manager.FindControlAt(pt);
+  if (pControl == nullptr || (pControl->GetBehaviorFlags() & UIFLAG_SETCURSOR) == 0) return false;
+  Send(pControl, EventRecord(UIEVENT_SETCURSOR, nullptr, pt, KeyStateMask(), wParam, lParam));
+  return true;
+}
+
+bool CManagerInput::OnKeyDown(WPARAM wParam) {
+  CControlUI* pControl = m_manager.GetFocus();
+  if (pControl == nullptr) return false;
+  m_pEventKey = pControl;
+  SendKeyEvent(pControl, UIEVENT_KEYDOWN, wParam);
+  return false;
+}
+
+bool CManagerInput::OnKeyUp(WPARAM wParam) {
+  CControlUI* pControl = m_pEventKey;
+  if (pControl == nullptr) return false;
+  m_pEventKey = nullptr;
+  SendKeyEvent(pControl, UIEVENT_KEYUP, wParam);
+  return false;
+}
+
+bool CManagerInput::OnChar(WPARAM wParam) {
+  CControlUI* pControl = m_manager.GetFocus();
+  if (pControl == nullptr) return false;
+  SendKeyEvent(pControl, UIEVENT_CHAR, wParam);
+  return false;
+}
+
+bool CManagerInput::OnSize() {
+  CControlUI* pFocus = m_manager.GetFocus();
+  if (pFocus != nullptr) Send(pFocus, EventRecord(UIEVENT_WINDOWSIZE, pFocus, POINT{0, 0}));
   // The skin builder sizes the window while WM_CREATE runs, before any root exists.
-  if (pm.m_pRoot != nullptr) pm.m_pRoot->RequestLayout();
+  CControlUI* pRoot = m_manager.GetRoot();
+  if (pRoot != nullptr) pRoot->RequestLayout();
   return true;
 }
 

@@ -5,16 +5,28 @@
 
 namespace SkinUI {
 
+class CControlUI;
 class CWindowManagerUI;
 
 class CManagerTooltip {
  public:
+  explicit CManagerTooltip(CWindowManagerUI& manager);
+  CManagerTooltip(const CManagerTooltip&) = delete;
+  CManagerTooltip& operator=(const CManagerTooltip&) = delete;
+  ~CManagerTooltip();
+
   // How long the mouse must rest before a hover: the tooltip's initial delay, or
   // 400 ms before the tooltip exists.
-  static DWORD HoverTime(CWindowManagerUI& pm);
-  // WM_MOUSEHOVER at a client point; true when a control lies under it.
-  static bool OnMouseHover(CWindowManagerUI& pm, LPARAM lParam);
-  static void Hide(CWindowManagerUI& pm);
+  DWORD HoverTime() const;
+  // Shows the control's tooltip text at its rectangle; an empty text shows nothing.
+  void Show(CControlUI& control);
+  void Hide();
+  void Destroy();
+
+ private:
+  CWindowManagerUI& m_manager;
+  HWND m_hwndTooltip;
+  TTTOOLINFOW m_ToolTip;
 };
 
 }  // namespace SkinUI

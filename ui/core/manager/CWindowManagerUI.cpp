@@ -1,9 +1,11 @@
 #include "ui/core/manager/CWindowManagerUI.h"
 
+#include <cstddef>
 #include <cwchar>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <utility>
 
 #include "platform/gdiplus/Startup.h"
 #include "ui/core/render/CImageLoader.h"
@@ -74,26 +76,16 @@ CWindowManagerUI::CWindowManagerUI()
     : m_hWndPaint(nullptr),
       m_nOpacity(255),
       m_hDcPaint(nullptr),
-      m_hDcOffscreen(nullptr),
-      m_hbmpOffscreen(nullptr),
-      m_pOffscreenBits(nullptr),
-      m_bLayered(false),
-      m_rcLayeredUpdate{0, 0, 0, 0},
-      m_rcLayeredInset{0, 0, 0, 0},
-      m_bLayeredChanged(false),
       m_bUseGdiplusText(false),
+      m_painter(*this),
+      m_tooltip(*this),
+      m_input(*this, m_tooltip),
       m_rtCaret{0, 0, 0, 0},
       m_bCaretActive(false),
       m_bCaretShowing(false),
       m_currentCaretObject(nullptr),
-      m_hwndTooltip(nullptr),
-      m_ToolTip{},
       m_pRoot(nullptr),
       m_pFocus(nullptr),
-      m_pEventHover(nullptr),
-      m_pEventClick(nullptr),
-      m_pEventKey(nullptr),
-      m_ptLastMousePos{-1, -1},
       m_szMinWindow{0, 0},
       m_szMaxWindow{0, 0},
       m_szInitWindowSize{0, 0},
@@ -104,8 +96,6 @@ CWindowManagerUI::CWindowManagerUI()
       m_bFirstLayout(true),
       m_bUpdateNeeded(false),
       m_bFocusNeeded(false),
-      m_bMouseTracking(false),
-      m_bMouseCapture(false),
       m_bUsedVirtualWnd(false),
       m_mNameHash(CUIStringMap::DEFAULT_BUCKETS),
       m_mOptionGroup(CUIStringMap::DEFAULT_BUCKETS),
@@ -114,9 +104,7 @@ CWindowManagerUI::CWindowManagerUI()
       m_dwDefaultFontColor(0xFF000001),
       m_dwDefaultLinkFontColor(0xFF0000FF),
       m_dwDefaultLinkHoverFontColor(0xFFD3215F),
-      m_dwDefaultSelectedBkColor(0xFFBAE4FF),
-      m_mImageHash(CUIStringMap::DEFAULT_BUCKETS),
-      m_DefaultAttrHash(CUIStringMap::DEFAULT_BUCKETS) {
+      m_dwDefaultSelectedBkColor(0xFFBAE4FF) {
   StartFrameworkOnce();
   const LOGFONTW lf = StockGuiLogFont();
   m_DefaultFontInfo.hFont = ::CreateFontIndirectW(&lf);
@@ -144,9 +132,8 @@ CWindowManagerUI::~CWindowManagerUI() {
   RemoveAllOptionGroups();
   RemoveAllTimers();
 
-  if (m_hwndTooltip != nullptr) ::DestroyWindow(m_hwndTooltip);
-  if (m_hDcOffscreen != nullptr) ::DeleteDC(m_hDcOffscreen);
-  if (m_hbmpOffscreen != nullptr) ::DeleteObject(m_hbmpOffscreen);
+  m_tooltip.Destroy();
+  m_painter.DeleteOffscreen();
   if (m_hDcPaint != nullptr) ::ReleaseDC(m_hWndPaint, m_hDcPaint);
 
   CWindowManagerList::Instance().Leave(this);
@@ -167,9 +154,7 @@ HWND CWindowManagerUI::GetPaintWindow() const { return m_hWndPaint; }
 
 bool CWindowManagerUI::AttachRoot(CControlUI* pControl) {
   SetFocus(nullptr);
-  m_pEventKey = nullptr;
-  m_pEventHover = nullptr;
-  m_pEventClick = nullptr;
+  m_input.ForgetControls();
   // The old root may be running one of its own handlers, so it goes at the next
   // WM_APP+1; attaching the same root again must not queue it for deletion.
   if (m_pRoot != nullptr && m_pRoot != pControl) {
@@ -231,9 +216,7 @@ CControlUI* CALLBACK CWindowManagerUI::FindControlFromName(CControlUI* pThis, LP
 
 void CWindowManagerUI::ReapObjects(CControlUI* pControl) {
   if (pControl == nullptr) return;
-  if (pControl == m_pEventKey) m_pEventKey = nullptr;
-  if (pControl == m_pEventHover) m_pEventHover = nullptr;
-  if (pControl == m_pEventClick) m_pEventClick = nullptr;
+  m_input.Reap(pControl);
   if (pControl == m_pFocus) m_pFocus = nullptr;
   // The caret and the post-paint list would otherwise paint a dead control.
   if (pControl == m_currentCaretObject) m_currentCaretObject = nullptr;
@@ -256,8 +239,7 @@ void CWindowManagerUI::Invalidate(const RECT& rcItem) {
   if (rc.top < 0) rc.top = 0;
   if (rc.right < rc.left) rc.right = rc.left;
   if (rc.bottom < rc.top) rc.bottom = rc.top;
-  // A layered window's image is replaced whole, so it repaints what collected here.
-  if (m_bLayered) ::UnionRect(&m_rcLayeredUpdate, &m_rcLayeredUpdate, &rc);
+  m_painter.AddDirtyRect(rc);
   ::InvalidateRect(m_hWndPaint, &rc, FALSE);
 }
 
@@ -304,7 +286,7 @@ void CWindowManagerUI::SetRoundCorner(int cx, int cy) {
 
 SIZE CWindowManagerUI::GetRoundCorner() const { return m_szRoundCorner; }
 
-void CWindowManagerUI::SetOpaqueInset(const RECT& rcInset) { m_rcLayeredInset = rcInset; }
+void CWindowManagerUI::SetOpaqueInset(const RECT& rcInset) { m_painter.SetOpaqueInset(rcInset); }
 
 void CWindowManagerUI::SetOpacity(int nOpacity) {
   m_nOpacity = nOpacity < 0 ? 0 : (nOpacity > 255 ? 255 : nOpacity);
@@ -322,9 +304,9 @@ void CWindowManagerUI::SetOpacity(int nOpacity) {
   fnSetLayeredWindowAttributes(m_hWndPaint, 0, static_cast<BYTE>(nOpacity), LWA_ALPHA);
 }
 
-void CWindowManagerUI::SetLayered(bool bLayered) { m_bLayered = bLayered; }
+void CWindowManagerUI::SetLayered(bool bLayered) { m_painter.SetLayered(bLayered); }
 
-bool CWindowManagerUI::IsLayered() const { return m_bLayered; }
+bool CWindowManagerUI::IsLayered() const { return m_painter.IsLayered(); }
 
 void CWindowManagerUI::SetUseGdiplusText(bool bUse) { m_bUseGdiplusText = bUse; }
 
@@ -395,7 +377,7 @@ void CWindowManagerUI::SendNotify(CControlUI* pControl, LPCTSTR pstrMessage, WPA
 }
 
 void CWindowManagerUI::SendNotifyRecord(UINotifyRecord& Msg, bool bAsync) {
-  Msg.ptMouse = m_ptLastMousePos;
+  Msg.ptMouse = m_input.GetMousePos();
   Msg.dwTimestamp = ::GetTickCount();
   if (m_bUsedVirtualWnd && Msg.pSender != nullptr) Msg.sVirtualWnd = Msg.pSender->GetVirtualWindow();
   if (!bAsync) {
@@ -451,19 +433,13 @@ void CWindowManagerUI::DeleteDelayedControls() {
   m_aDelayedCleanup.Empty();
 }
 
-void CWindowManagerUI::SetCapture() {
-  ::SetCapture(m_hWndPaint);
-  m_bMouseCapture = true;
-}
+void CWindowManagerUI::SetCapture() { m_input.SetCapture(); }
 
-void CWindowManagerUI::ReleaseCapture() {
-  ::ReleaseCapture();
-  m_bMouseCapture = false;
-}
+void CWindowManagerUI::ReleaseCapture() { m_input.ReleaseCapture(); }
 
-bool CWindowManagerUI::IsCaptured() const { return m_bMouseCapture; }
+bool CWindowManagerUI::IsCaptured() const { return m_input.IsCaptured(); }
 
-POINT CWindowManagerUI::GetMousePos() const { return m_ptLastMousePos; }
+POINT CWindowManagerUI::GetMousePos() const { return m_input.GetMousePos(); }
 
 void CWindowManagerUI::SetVirtualWndUsed(bool bUsed) { m_bUsedVirtualWnd = bUsed; }
 
@@ -478,36 +454,6 @@ UINT CWindowManagerUI::GetKeyStateMask() {
 }
 
 // --- Focus, keyboard navigation, timers and caret ---
-
-CControlUI* CWindowManagerUI::GetFocus() const { return m_pFocus; }
-
-void CWindowManagerUI::SetFocus(CControlUI* pControl) {
-  if (::GetFocus() != m_hWndPaint && pControl != m_pFocus) ::SetFocus(m_hWndPaint);
-  if (pControl == m_pFocus) return;
-
-  if (m_pFocus != nullptr) {
-    CControlUI* pOldFocus = m_pFocus;
-    UIEventRecord event;
-    event.Type = UIEVENT_KILLFOCUS;
-    event.pSender = pControl;
-    event.dwTimestamp = ::GetTickCount();
-    pOldFocus->DispatchEvent(event);
-    // A handler that destroyed the old focus reaped it; there is no sender left.
-    if (m_pFocus == pOldFocus) SendNotify(pOldFocus, L"killfocus");
-    m_pFocus = nullptr;
-  }
-
-  if (pControl == nullptr || pControl->GetManager() != this || !pControl->IsVisible() || !pControl->IsEnabled()) {
-    return;
-  }
-  m_pFocus = pControl;
-  UIEventRecord event;
-  event.Type = UIEVENT_SETFOCUS;
-  event.pSender = pControl;
-  event.dwTimestamp = ::GetTickCount();
-  pControl->DispatchEvent(event);
-  if (m_pFocus == pControl) SendNotify(pControl, L"setfocus");
-}
 
 bool CWindowManagerUI::IsTargetOrAncestor(HWND hTarget) const {
   if (m_hWndPaint == nullptr) return false;
@@ -562,16 +508,16 @@ bool CWindowManagerUI::RemoveTranslateAccelerator(ITranslateAccelerator* pTransl
 }
 
 UITimerRecord* CWindowManagerUI::FindTimer(CControlUI* pControl, UINT nTimerID) const {
-  for (int i = 0; i < m_aTimers.GetSize(); ++i) {
-    UITimerRecord* pTimer = static_cast<UITimerRecord*>(m_aTimers[i]);
-    if (pTimer->pSender == pControl && pTimer->hWnd == m_hWndPaint && pTimer->uUserId == nTimerID) return pTimer;
+  for (const std::unique_ptr<UITimerRecord>& pTimer : m_aTimers) {
+    if (pTimer->pSender == pControl && pTimer->hWnd == m_hWndPaint && pTimer->uUserId == nTimerID) {
+      return pTimer.get();
+    }
   }
   return nullptr;
 }
 
 bool CWindowManagerUI::IsTimerIdTaken(UINT uWinTimer) const {
-  for (int i = 0; i < m_aTimers.GetSize(); ++i) {
-    const UITimerRecord* pTimer = static_cast<const UITimerRecord*>(m_aTimers[i]);
+  for (const std::unique_ptr<UITimerRecord>& pTimer : m_aTimers) {
     if (pTimer->hWnd == m_hWndPaint && pTimer->uWinTimer == uWinTimer) return true;
   }
   return false;
@@ -601,18 +547,17 @@ bool CWindowManagerUI::SetTimer(CControlUI* pControl, UINT nTimerID, UINT uElaps
   }
   UINT uWinTimer = 0;
   if (!NextWin32TimerId(uWinTimer)) return false;
-  if (::SetTimer(m_hWndPaint, uWinTimer, uElapse, nullptr) == 0) return false;
   std::unique_ptr<UITimerRecord> pTimer(new UITimerRecord());
   pTimer->pSender = pControl;
   pTimer->uUserId = nTimerID;
   pTimer->hWnd = m_hWndPaint;
   pTimer->uWinTimer = uWinTimer;
-  if (!m_aTimers.Add(pTimer.get())) {
-    ::KillTimer(m_hWndPaint, uWinTimer);
-    return false;
-  }
-  pTimer.release();
-  return true;
+  // Listed before the Win32 timer starts, so that a list that cannot grow leaves no
+  // timer running without a record.
+  m_aTimers.push_back(std::move(pTimer));
+  if (::SetTimer(m_hWndPaint, uWinTimer, uElapse, nullptr) != 0) return true;
+  m_aTimers.pop_back();
+  return false;
 }
 
 bool CWindowManagerUI::KillTimer(CControlUI* pControl, UINT nTimerID) {
@@ -624,30 +569,26 @@ bool CWindowManagerUI::KillTimer(CControlUI* pControl, UINT nTimerID) {
 }
 
 void CWindowManagerUI::KillTimers(CControlUI* pControl) {
-  for (int i = m_aTimers.GetSize() - 1; i >= 0; --i) {
-    UITimerRecord* pTimer = static_cast<UITimerRecord*>(m_aTimers[i]);
-    if (pTimer->pSender != pControl || pTimer->hWnd != m_hWndPaint) continue;
-    if (!pTimer->bKilled && ::IsWindow(m_hWndPaint)) ::KillTimer(pTimer->hWnd, pTimer->uWinTimer);
-    m_aTimers.RemoveAt(i);
-    delete pTimer;
+  for (size_t i = m_aTimers.size(); i > 0; --i) {
+    const UITimerRecord& timer = *m_aTimers[i - 1];
+    if (timer.pSender != pControl || timer.hWnd != m_hWndPaint) continue;
+    if (!timer.bKilled && ::IsWindow(m_hWndPaint)) ::KillTimer(timer.hWnd, timer.uWinTimer);
+    m_aTimers.erase(m_aTimers.begin() + static_cast<std::ptrdiff_t>(i - 1));
   }
 }
 
 void CWindowManagerUI::RemoveAllTimers() {
-  for (int i = 0; i < m_aTimers.GetSize(); ++i) {
-    UITimerRecord* pTimer = static_cast<UITimerRecord*>(m_aTimers[i]);
+  for (const std::unique_ptr<UITimerRecord>& pTimer : m_aTimers) {
     if (pTimer->hWnd == m_hWndPaint && !pTimer->bKilled && ::IsWindow(m_hWndPaint)) {
       ::KillTimer(pTimer->hWnd, pTimer->uWinTimer);
     }
-    delete pTimer;
   }
-  m_aTimers.Empty();
+  m_aTimers.clear();
 }
 
 void CWindowManagerUI::DispatchTimer(WPARAM wParam) {
   const UINT uWinTimer = LOWORD(wParam);
-  for (int i = 0; i < m_aTimers.GetSize(); ++i) {
-    const UITimerRecord* pTimer = static_cast<const UITimerRecord*>(m_aTimers[i]);
+  for (const std::unique_ptr<UITimerRecord>& pTimer : m_aTimers) {
     if (pTimer->bKilled || pTimer->hWnd != m_hWndPaint || pTimer->uWinTimer != uWinTimer) continue;
     UIEventRecord event;
     event.Type = UIEVENT_TIMER;
@@ -691,7 +632,7 @@ HFONT CWindowManagerUI::AddFont(LPCTSTR pStrFontName, int nSize, bool bBold, boo
   HFONT hFont = ::CreateFontIndirectW(&lf);
   if (hFont == nullptr) return nullptr;
 
-  std::unique_ptr<UIFontRecord> pFontInfo(new UIFontRecord());
+  FontRecordPtr pFontInfo(new UIFontRecord());
   pFontInfo->hFont = hFont;
   pFontInfo->sFontName = pStrFontName;
   pFontInfo->iSize = nSize;
@@ -699,11 +640,7 @@ HFONT CWindowManagerUI::AddFont(LPCTSTR pStrFontName, int nSize, bool bBold, boo
   pFontInfo->bUnderline = bUnderline;
   pFontInfo->bItalic = bItalic;
   FillFontMetrics(pFontInfo.get());
-  if (!m_aCustomFonts.Add(pFontInfo.get())) {
-    ::DeleteObject(hFont);
-    return nullptr;
-  }
-  pFontInfo.release();
+  m_aCustomFonts.push_back(std::move(pFontInfo));
   return hFont;
 }
 
@@ -723,26 +660,23 @@ void CWindowManagerUI::SetDefaultFont(LPCTSTR pStrFontName, int nSize, bool bBol
 }
 
 HFONT CWindowManagerUI::GetFont(int index) {
-  if (index >= 0 && index < m_aCustomFonts.GetSize()) {
-    return static_cast<UIFontRecord*>(m_aCustomFonts[index])->hFont;
-  }
+  if (index >= 0 && static_cast<size_t>(index) < m_aCustomFonts.size()) return m_aCustomFonts[index]->hFont;
   if (m_pParentResourcePM != nullptr) return m_pParentResourcePM->GetFont(index);
   return m_DefaultFontInfo.hFont;
 }
 
 UIFontRecord* CWindowManagerUI::GetFontInfo(int index) {
-  if (index < 0 || index >= m_aCustomFonts.GetSize()) return GetDefaultFontInfo();
-  UIFontRecord* pFontInfo = static_cast<UIFontRecord*>(m_aCustomFonts[index]);
+  if (index < 0 || static_cast<size_t>(index) >= m_aCustomFonts.size()) return GetDefaultFontInfo();
+  UIFontRecord* pFontInfo = m_aCustomFonts[index].get();
   FillFontMetrics(pFontInfo);
   return pFontInfo;
 }
 
 UIFontRecord* CWindowManagerUI::GetFontInfoByHandle(HFONT hFont) {
-  for (int i = 0; i < m_aCustomFonts.GetSize(); ++i) {
-    UIFontRecord* pFontInfo = static_cast<UIFontRecord*>(m_aCustomFonts[i]);
+  for (const FontRecordPtr& pFontInfo : m_aCustomFonts) {
     if (pFontInfo->hFont != hFont) continue;
-    FillFontMetrics(pFontInfo);
-    return pFontInfo;
+    FillFontMetrics(pFontInfo.get());
+    return pFontInfo.get();
   }
   if (m_pParentResourcePM != nullptr) return m_pParentResourcePM->GetFontInfoByHandle(hFont);
   FillFontMetrics(&m_DefaultFontInfo);
@@ -750,8 +684,7 @@ UIFontRecord* CWindowManagerUI::GetFontInfoByHandle(HFONT hFont) {
 }
 
 HFONT CWindowManagerUI::FindFont(LPCTSTR pStrFontName, int nSize, bool bBold, bool bUnderline, bool bItalic) const {
-  for (int i = 0; i < m_aCustomFonts.GetSize(); ++i) {
-    const UIFontRecord* pFontInfo = static_cast<const UIFontRecord*>(m_aCustomFonts[i]);
+  for (const FontRecordPtr& pFontInfo : m_aCustomFonts) {
     if (pFontInfo->sFontName == pStrFontName && pFontInfo->iSize == nSize && pFontInfo->bBold == bBold &&
         pFontInfo->bUnderline == bUnderline && pFontInfo->bItalic == bItalic) {
       return pFontInfo->hFont;
@@ -767,52 +700,44 @@ UIFontRecord* CWindowManagerUI::GetDefaultFontInfo() {
   return &m_DefaultFontInfo;
 }
 
-void CWindowManagerUI::RemoveAllFonts() {
-  for (int i = 0; i < m_aCustomFonts.GetSize(); ++i) {
-    UIFontRecord* pFontInfo = static_cast<UIFontRecord*>(m_aCustomFonts[i]);
-    ::DeleteObject(pFontInfo->hFont);
-    delete pFontInfo;
-  }
-  m_aCustomFonts.Empty();
+void CWindowManagerUI::RemoveAllFonts() { m_aCustomFonts.clear(); }
+
+void CWindowManagerUI::FontRecordDeleter::operator()(UIFontRecord* pFontInfo) const {
+  if (pFontInfo->hFont != nullptr) ::DeleteObject(pFontInfo->hFont);
+  delete pFontInfo;
 }
 
 // --- Images ---
 
 const UIImageRecord* CWindowManagerUI::AddImage(LPCTSTR bitmap, LPCTSTR type, DWORD mask) {
   if (bitmap == nullptr || *bitmap == L'\0') return nullptr;
-  UIImageRecord* pData = nullptr;
+  ImageRecordPtr pData;
   if (type != nullptr && *type != L'\0') {
     if (!IsDecimalDigit(*bitmap)) return nullptr;
-    pData = LoadImageData(MAKEINTRESOURCEW(LeadingNumber(bitmap)), type, mask);
+    pData.reset(LoadImageData(MAKEINTRESOURCEW(LeadingNumber(bitmap)), type, mask));
   } else {
-    pData = LoadImageData(bitmap, nullptr, mask);
+    pData.reset(LoadImageData(bitmap, nullptr, mask));
   }
   if (pData == nullptr) return nullptr;
   if (type != nullptr) pData->sResType = type;
   pData->dwMask = mask;
-  // The first image of a name stays: a control may already draw it.
-  if (!m_mImageHash.Insert(bitmap, pData)) {
-    FreeImageRecord(pData);
-    return nullptr;
-  }
-  return pData;
+  // The first image of a name stays: a control may already draw it. The new one
+  // is freed as it goes out of scope.
+  const auto inserted = m_mImageHash.try_emplace(bitmap, std::move(pData));
+  if (!inserted.second) return nullptr;
+  return inserted.first->second.get();
 }
 
 const UIImageRecord* CWindowManagerUI::GetImageEx(LPCTSTR bitmap, LPCTSTR type, DWORD mask) {
   if (bitmap == nullptr) return nullptr;
-  const UIImageRecord* pData = static_cast<const UIImageRecord*>(m_mImageHash.Find(bitmap));
-  if (pData != nullptr) return pData;
-  if (AddImage(bitmap, type, mask) == nullptr) return nullptr;
-  return static_cast<const UIImageRecord*>(m_mImageHash.Find(bitmap));
+  const auto found = m_mImageHash.find(bitmap);
+  if (found != m_mImageHash.end()) return found->second.get();
+  return AddImage(bitmap, type, mask);
 }
 
-void CWindowManagerUI::RemoveAllImages() {
-  for (int i = 0; i < m_mImageHash.GetSize(); ++i) {
-    LPCTSTR key = m_mImageHash.GetKeyAt(i);
-    FreeImageRecord(static_cast<UIImageRecord*>(m_mImageHash.Find(key, false)));
-  }
-  m_mImageHash.RemoveAll();
-}
+void CWindowManagerUI::RemoveAllImages() { m_mImageHash.clear(); }
+
+void CWindowManagerUI::ImageRecordDeleter::operator()(UIImageRecord* pData) const { FreeImageRecord(pData); }
 
 void CWindowManagerUI::FreeImageRecord(UIImageRecord* pData) {
   if (pData == nullptr) return;
@@ -828,24 +753,20 @@ UIImageRecord* CWindowManagerUI::LoadImageData(LPCTSTR bitmap, LPCTSTR type, DWO
 
 void CWindowManagerUI::AddDefaultAttributeList(LPCTSTR pStrControlName, LPCTSTR pStrControlAttrList) {
   if (pStrControlName == nullptr) return;
-  std::unique_ptr<CUIString> pDefaultAttr(new CUIString(pStrControlAttrList));
-  if (m_DefaultAttrHash.Insert(pStrControlName, pDefaultAttr.get())) pDefaultAttr.release();
+  // The first list of a name stays.
+  m_DefaultAttrHash.try_emplace(pStrControlName, pStrControlAttrList);
 }
 
 LPCTSTR CWindowManagerUI::GetDefaultAttributeList(LPCTSTR pStrControlName) const {
-  const CUIString* pDefaultAttr = static_cast<const CUIString*>(m_DefaultAttrHash.Find(pStrControlName));
-  if (pDefaultAttr != nullptr) return pDefaultAttr->GetData();
+  if (pStrControlName != nullptr) {
+    const auto found = m_DefaultAttrHash.find(pStrControlName);
+    if (found != m_DefaultAttrHash.end()) return found->second.GetData();
+  }
   if (m_pParentResourcePM != nullptr) return m_pParentResourcePM->GetDefaultAttributeList(pStrControlName);
   return nullptr;
 }
 
-void CWindowManagerUI::RemoveAllDefaultAttributeLists() {
-  for (int i = 0; i < m_DefaultAttrHash.GetSize(); ++i) {
-    LPCTSTR key = m_DefaultAttrHash.GetKeyAt(i);
-    delete static_cast<CUIString*>(m_DefaultAttrHash.Find(key, false));
-  }
-  m_DefaultAttrHash.RemoveAll();
-}
+void CWindowManagerUI::RemoveAllDefaultAttributeLists() { m_DefaultAttrHash.clear(); }
 
 bool CWindowManagerUI::AddOptionGroup(LPCTSTR pStrGroupName, CControlUI* pControl) {
   if (pStrGroupName == nullptr) return false;

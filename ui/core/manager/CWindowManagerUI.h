@@ -5,7 +5,15 @@
 // window's fonts, images, default attributes, option groups and default colours.
 // It also keeps the framework's process-wide settings (module instance, skin folder,
 // GDI+). A manager is created, used and destroyed on the thread of its window.
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
 #include "platform/win32.h"
+#include "ui/core/manager/CManagerInput.h"
+#include "ui/core/manager/CManagerPainter.h"
+#include "ui/core/manager/CManagerTooltip.h"
 #include "ui/core/manager/IMessageFilterUI.h"
 #include "ui/core/manager/INotifyUI.h"
 #include "ui/core/manager/ITranslateAccelerator.h"
@@ -174,13 +182,27 @@ class CWindowManagerUI {
   void SetDefaultSelectedBkColor(DWORD dwColor);
 
  private:
-  friend class CManagerInput;
-  friend class CManagerTooltip;
-  friend class CManagerPainter;
+  // Release a font with its HFONT and an image with its bitmap.
+  struct FontRecordDeleter {
+    void operator()(UIFontRecord* pFontInfo) const;
+  };
+  struct ImageRecordDeleter {
+    void operator()(UIImageRecord* pData) const;
+  };
+  typedef std::unique_ptr<UIFontRecord, FontRecordDeleter> FontRecordPtr;
+  typedef std::unique_ptr<UIImageRecord, ImageRecordDeleter> ImageRecordPtr;
+
   static CControlUI* CALLBACK FindControlFromNameHash(CControlUI* pThis, LPVOID pData);
   static CControlUI* CALLBACK FindControlFromPoint(CControlUI* pThis, LPVOID pData);
   static CControlUI* CALLBACK FindControlFromName(CControlUI* pThis, LPVOID pData);
 
+  // WM_PAINT: the pending layout first, then the painter.
+  void OnPaint();
+  // Places what waits for a layout and says "windowinit" once per root.
+  void LayoutPending();
+  // The focused control gets its kill-focus event, which names the control taking
+  // the focus (or null), and the "killfocus" notification; then no control has it.
+  void KillFocus(CControlUI* pNewFocus);
   // Delivers the queued notifications, those queued meanwhile included.
   void DeliverAsyncNotifications();
   void DeliverNotification(UINotifyRecord& Msg, bool bSenderDelegates);
@@ -201,30 +223,19 @@ class CWindowManagerUI {
   HWND m_hWndPaint;
   int m_nOpacity;
   HDC m_hDcPaint;
-  HDC m_hDcOffscreen;
-  HBITMAP m_hbmpOffscreen;
-  LPBYTE m_pOffscreenBits;
-  bool m_bLayered;
-  RECT m_rcLayeredUpdate;  // the dirty rectangle of a layered window
-  RECT m_rcLayeredInset;   // made opaque in a layered window ("richeditcorner")
-  bool m_bLayeredChanged;  // the next layered paint covers the whole client area
   bool m_bUseGdiplusText;
   CShadowUI m_shadow;
+  CManagerPainter m_painter;  // the off-screen bitmap and the layered window's repaint
+  CManagerTooltip m_tooltip;
+  CManagerInput m_input;      // hover, press, key-down, mouse point and capture
 
   RECT m_rtCaret;
   bool m_bCaretActive;   // the blink phase: the caret is drawn
   bool m_bCaretShowing;
   CControlUI* m_currentCaretObject;
 
-  HWND m_hwndTooltip;
-  TTTOOLINFOW m_ToolTip;
-
   CControlUI* m_pRoot;  // owned
   CControlUI* m_pFocus;
-  CControlUI* m_pEventHover;
-  CControlUI* m_pEventClick;
-  CControlUI* m_pEventKey;
-  POINT m_ptLastMousePos;
   SIZE m_szMinWindow;
   SIZE m_szMaxWindow;
   SIZE m_szInitWindowSize;
@@ -235,12 +246,10 @@ class CWindowManagerUI {
   bool m_bFirstLayout;
   bool m_bUpdateNeeded;
   bool m_bFocusNeeded;
-  bool m_bMouseTracking;
-  bool m_bMouseCapture;
   bool m_bUsedVirtualWnd;
 
   CUIPtrArray m_aNotifiers;            // INotifyUI*
-  CUIPtrArray m_aTimers;               // UITimerRecord*, owned
+  std::vector<std::unique_ptr<UITimerRecord>> m_aTimers;
   CUIPtrArray m_aPreMessageFilters;    // IMessageFilterUI*
   CUIPtrArray m_aMessageFilters;       // IMessageFilterUI*
   CUIPtrArray m_aPostPaintControls;    // CControlUI*
@@ -256,9 +265,9 @@ class CWindowManagerUI {
   DWORD m_dwDefaultLinkHoverFontColor;
   DWORD m_dwDefaultSelectedBkColor;
   UIFontRecord m_DefaultFontInfo;
-  CUIPtrArray m_aCustomFonts;          // UIFontRecord*, owned
-  CUIStringMap m_mImageHash;           // name to UIImageRecord*, owned
-  CUIStringMap m_DefaultAttrHash;      // element name to CUIString*, owned
+  std::vector<FontRecordPtr> m_aCustomFonts;
+  std::unordered_map<std::wstring, ImageRecordPtr> m_mImageHash;
+  std::unordered_map<std::wstring, CUIString> m_DefaultAttrHash;  // element name to attribute list
   CUIPtrArray m_aTranslateAccelerator;  // ITranslateAccelerator*
 
   static HINSTANCE m_hInstance;

@@ -1,6 +1,6 @@
-// Keyboard navigation of a window manager: Tab and Shift+Tab over the tab stops,
-// focusing a control after the next layout, Alt shortcuts and the system keys the
-// message loop offers before dispatching.
+// A window manager's focus and keyboard navigation: moving the focus, Tab and
+// Shift+Tab over the tab stops, focusing a control after the next layout, Alt
+// shortcuts and the system keys the message loop offers before dispatching.
 #include "ui/core/manager/CWindowManagerUI.h"
 
 #include <cwchar>
@@ -58,19 +58,41 @@ bool IsRichEditWantingTab(CControlUI* pControl) {
 
 }  // namespace
 
+CControlUI* CWindowManagerUI::GetFocus() const { return m_pFocus; }
+
+void CWindowManagerUI::KillFocus(CControlUI* pNewFocus) {
+  if (m_pFocus == nullptr) return;
+  CControlUI* pOldFocus = m_pFocus;
+  UIEventRecord event;
+  event.Type = UIEVENT_KILLFOCUS;
+  event.pSender = pNewFocus;
+  event.dwTimestamp = ::GetTickCount();
+  pOldFocus->DispatchEvent(event);
+  // A handler that destroyed the old focus reaped it; there is no sender left.
+  if (m_pFocus == pOldFocus) SendNotify(pOldFocus, L"killfocus");
+  m_pFocus = nullptr;
+}
+
+void CWindowManagerUI::SetFocus(CControlUI* pControl) {
+  if (::GetFocus() != m_hWndPaint && pControl != m_pFocus) ::SetFocus(m_hWndPaint);
+  if (pControl == m_pFocus) return;
+  KillFocus(pControl);
+  if (pControl == nullptr || pControl->GetManager() != this || !pControl->IsVisible() || !pControl->IsEnabled()) {
+    return;
+  }
+  m_pFocus = pControl;
+  UIEventRecord event;
+  event.Type = UIEVENT_SETFOCUS;
+  event.pSender = pControl;
+  event.dwTimestamp = ::GetTickCount();
+  pControl->DispatchEvent(event);
+  if (m_pFocus == pControl) SendNotify(pControl, L"setfocus");
+}
+
 void CWindowManagerUI::SetFocusNeeded(CControlUI* pControl) {
   ::SetFocus(m_hWndPaint);
   if (pControl == nullptr) return;
-  if (m_pFocus != nullptr) {
-    CControlUI* pOldFocus = m_pFocus;
-    UIEventRecord event;
-    event.Type = UIEVENT_KILLFOCUS;
-    event.pSender = pControl;
-    event.dwTimestamp = ::GetTickCount();
-    pOldFocus->DispatchEvent(event);
-    if (m_pFocus == pOldFocus) SendNotify(pOldFocus, L"killfocus");
-    m_pFocus = nullptr;
-  }
+  KillFocus(pControl);
   // The tab stop before the control takes the focus silently, so that the forward
   // move after the layout lands on the control itself.
   if (m_pRoot != nullptr) {
@@ -134,7 +156,7 @@ bool CWindowManagerUI::PreMessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam
         UIEventRecord event;
         event.Type = UIEVENT_SYSKEY;
         event.chKey = static_cast<WORD>(wParam);
-        event.ptMouse = m_ptLastMousePos;
+        event.ptMouse = m_input.GetMousePos();
         event.wKeyState = static_cast<WORD>(GetKeyStateMask());
         event.dwTimestamp = ::GetTickCount();
         m_pFocus->DispatchEvent(event);

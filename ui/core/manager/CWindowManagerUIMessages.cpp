@@ -3,9 +3,6 @@
 #include "ui/core/manager/CWindowManagerUI.h"
 
 #include "ui/core/control/CControlUI.h"
-#include "ui/core/manager/CManagerInput.h"
-#include "ui/core/manager/CManagerPainter.h"
-#include "ui/core/manager/CManagerTooltip.h"
 
 namespace SkinUI {
 namespace {
@@ -50,16 +47,16 @@ bool CWindowManagerUI::HandleWindowMessage(UINT uMsg, WPARAM wParam, LPARAM lPar
       DeleteDelayedControls();
       break;
     case WM_CLOSE:
-      CManagerInput::OnClose(*this);
+      m_input.OnClose();
       break;
     case WM_ERASEBKGND:
       lRes = 1;
       return true;
     case WM_PAINT:
-      CManagerPainter::Paint(*this);
+      OnPaint();
       return true;
     case WM_SIZE:
-      return CManagerInput::OnSize(*this);
+      return m_input.OnSize();
     case WM_TIMER:
       if (LOWORD(wParam) == CARET_TIMER_ID) {
         Invalidate(m_rtCaret);
@@ -69,43 +66,43 @@ bool CWindowManagerUI::HandleWindowMessage(UINT uMsg, WPARAM wParam, LPARAM lPar
       }
       break;
     case WM_MOUSEMOVE:
-      CManagerInput::OnMouseMove(*this, wParam, lParam);
+      m_input.OnMouseMove(wParam, lParam);
       break;
     case WM_MOUSEHOVER:
-      if (CManagerTooltip::OnMouseHover(*this, lParam)) return true;
+      if (m_input.OnMouseHover(lParam)) return true;
       break;
     case WM_MOUSELEAVE:
-      CManagerInput::OnMouseLeave(*this);
+      m_input.OnMouseLeave();
       break;
     case WM_LBUTTONDOWN:
-      CManagerInput::OnButtonDown(*this, wParam, lParam);
+      m_input.OnButtonDown(wParam, lParam);
       break;
     case WM_LBUTTONDBLCLK:
-      CManagerInput::OnDoubleClick(*this, wParam, lParam);
+      m_input.OnDoubleClick(wParam, lParam);
       break;
     case WM_LBUTTONUP:
-      CManagerInput::OnButtonUp(*this, wParam, lParam);
+      m_input.OnButtonUp(wParam, lParam);
       break;
     case WM_RBUTTONDOWN:
-      CManagerInput::OnRightButtonDown(*this, wParam, lParam);
+      m_input.OnRightButtonDown(wParam, lParam);
       break;
     case WM_CONTEXTMENU:
-      CManagerInput::OnContextMenu(*this, wParam, lParam);
+      m_input.OnContextMenu(wParam, lParam);
       break;
     case WM_MOUSEWHEEL:
-      CManagerInput::OnMouseWheel(*this, wParam, lParam);
+      m_input.OnMouseWheel(wParam, lParam);
       break;
     case WM_KEYDOWN:
-      CManagerInput::OnKeyDown(*this, wParam, lParam);
+      m_input.OnKeyDown(wParam);
       break;
     case WM_KEYUP:
-      CManagerInput::OnKeyUp(*this, wParam, lParam);
+      m_input.OnKeyUp(wParam);
       break;
     case WM_CHAR:
-      CManagerInput::OnChar(*this, wParam, lParam);
+      m_input.OnChar(wParam);
       break;
     case WM_SETCURSOR:
-      if (CManagerInput::OnSetCursor(*this, wParam, lParam)) return true;
+      if (m_input.OnSetCursor(wParam, lParam)) return true;
       break;
     case WM_GETMINMAXINFO:
       if (MINMAXINFO* lpMMI = reinterpret_cast<MINMAXINFO*>(lParam)) {
@@ -117,7 +114,7 @@ bool CWindowManagerUI::HandleWindowMessage(UINT uMsg, WPARAM wParam, LPARAM lPar
       break;
     case WM_SYSCOMMAND:
       // A restored layered window gets its whole image again.
-      if ((wParam & 0xFFF0) == SC_RESTORE) m_bLayeredChanged = true;
+      if ((wParam & 0xFFF0) == SC_RESTORE) m_painter.RequestFullRepaint();
       return true;
     case WM_COMMAND:
     case WM_CTLCOLOREDIT:

@@ -8,6 +8,7 @@
 #include "platform/backend/headless/GuiThread.h"
 #include "platform/backend/headless/TestDriver.h"
 #include "tests/ui/core/support/WindowTestSupport.h"
+#include "ui/core/types/CDelegate.h"
 
 namespace {
 
@@ -24,6 +25,16 @@ using wintest::ProbeControl;
 using wintest::ProbeRichEdit;
 
 enum class Key { Tab, ShiftTab, AltN, AltO, AltZ };
+
+// Remembers the control a kill-focus event names as the one taking the focus.
+struct KillFocusWatch {
+  bool OnEvent(void* p) {
+    const SkinUI::UIEventRecord* event = static_cast<SkinUI::UIEventRecord*>(p);
+    if (event->Type == SkinUI::UIEVENT_KILLFOCUS) named.push_back(event->pSender);
+    return true;
+  }
+  std::vector<CControlUI*> named;
+};
 
 // A frame run modally, whose root holds in this order: tab stops A, the plain D,
 // B, a hidden tab stop H, a disabled tab stop X, and C.
@@ -94,6 +105,8 @@ class NavigationTest : public ::testing::Test {
   std::unique_ptr<ManagedWindow> window;
   ProbeContainer* root = nullptr;
   std::atomic<int> result{-1};
+  // Outlives the window, whose controls may call it until they go.
+  KillFocusWatch killFocusWatch;
 };
 
 TEST_F(NavigationTest, TheFirstPaintFocusesTheFirstTabStop) { EXPECT_EQ(FocusName(), "A"); }
@@ -146,14 +159,19 @@ TEST_F(NavigationTest, TabWhileALayoutIsPendingMovesTheFocusAtTheNextPaint) {
 }
 
 TEST_F(NavigationTest, FocusNeededFocusesTheControlAfterTheNextLayout) {
+  CControlUI* c = nullptr;
   gui.Call([&] {
     log.clear();
-    Manager().SetFocusNeeded(Manager().FindControl(L"C"));
+    c = Manager().FindControl(L"C");
+    Manager().FindControl(L"A")->OnEventDelegates.Add(
+        SkinUI::CDelegate<KillFocusWatch, KillFocusWatch>(&killFocusWatch, &KillFocusWatch::OnEvent));
+    Manager().SetFocusNeeded(c);
   });
   ASSERT_TRUE(driver.WaitIdle());
   EXPECT_EQ(FocusName(), "C");
   EXPECT_EQ(log, (Lines{"A:killfocus", "B:killfocus", "C:setfocus"}))
       << "the tab stop before C held the focus silently until the layout";
+  EXPECT_EQ(killFocusWatch.named, (std::vector<CControlUI*>{c})) << "A lost the focus to C";
 }
 
 struct RichEditCase {

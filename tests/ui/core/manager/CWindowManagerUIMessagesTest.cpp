@@ -171,6 +171,112 @@ TEST_F(InputTest, EventsCarryThePointAndButtonFlags) {
   EXPECT_EQ(GET_Y_LPARAM(down.lParam), 30);
 }
 
+// What each message puts in the record of the event it gives A (at (10,10)-(110,60)),
+// the messages sent straight to the window so that every parameter is the test's
+// own. A has the focus and nothing is held down, so the key-state mask is 0.
+struct Message {
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+};
+
+struct RecordCase {
+  const char* scenario;
+  std::vector<Message> before;  // what brings A into the state the message needs
+  Message message;
+  int kind;  // the event looked at: the last of this kind that A got
+  bool namesA;
+  POINT pt;
+  WORD chKey;
+  WORD keyState;
+  WPARAM wParam;
+  LPARAM lParam;  // kLParamIsA: A itself
+};
+
+void PrintTo(const RecordCase& c, std::ostream* os) { *os << c.scenario; }
+
+const LPARAM kLParamIsA = -2;
+const LPARAM kAt25x30 = MAKELPARAM(25, 30);
+
+class EventRecords : public InputTest, public ::testing::WithParamInterface<RecordCase> {
+ protected:
+  // Outlives the window, whose controls may call it until they go.
+  EventRecorder recorder;
+};
+
+TEST_P(EventRecords, CarryWhatTheirMessageSays) {
+  const RecordCase& c = GetParam();
+  gui.Call([&] {
+    a->SetFocus();
+    a->OnEventDelegates.Add(SkinUI::CDelegate<EventRecorder, EventRecorder>(&recorder, &EventRecorder::OnEvent));
+    for (const Message& m : c.before) SendMessageW(Frame(), m.message, m.wParam, m.lParam);
+    SendMessageW(Frame(), c.message.message, c.message.wParam, c.message.lParam);
+  });
+  const SkinUI::UIEventRecord* event = nullptr;
+  for (const SkinUI::UIEventRecord& e : recorder.events) {
+    if (e.Type == c.kind) event = &e;
+  }
+  ASSERT_NE(event, nullptr) << "no event of kind " << c.kind;
+  EXPECT_EQ(event->pSender, c.namesA ? a : nullptr);
+  EXPECT_EQ(event->ptMouse.x, c.pt.x);
+  EXPECT_EQ(event->ptMouse.y, c.pt.y);
+  EXPECT_EQ(event->chKey, c.chKey);
+  EXPECT_EQ(event->wKeyState, c.keyState);
+  EXPECT_EQ(event->wParam, c.wParam);
+  EXPECT_EQ(event->lParam, c.lParam == kLParamIsA ? reinterpret_cast<LPARAM>(a) : c.lParam);
+  EXPECT_NE(event->dwTimestamp, 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, EventRecords,
+    ::testing::Values(
+        RecordCase{"entering carries the point alone", {}, {WM_MOUSEMOVE, MK_SHIFT, kAt25x30},
+                   SkinUI::UIEVENT_MOUSEENTER, true, {25, 30}, 0, 0, 0, 0},
+        RecordCase{"a move carries the mouse keys in wParam", {}, {WM_MOUSEMOVE, MK_SHIFT, kAt25x30},
+                   SkinUI::UIEVENT_MOUSEMOVE, true, {25, 30}, 0, 0, MK_SHIFT, 0},
+        RecordCase{"a hover carries its own point",
+                   {{WM_MOUSEMOVE, 0, kAt25x30}},
+                   {WM_MOUSEHOVER, 0, MAKELPARAM(27, 32)},
+                   SkinUI::UIEVENT_MOUSEHOVER, true, {27, 32}, 0, 0, 0, 0},
+        RecordCase{"a press carries the mouse keys and the message",
+                   {},
+                   {WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL, kAt25x30},
+                   SkinUI::UIEVENT_BUTTONDOWN, true, {25, 30}, 0, MK_LBUTTON | MK_CONTROL,
+                   MK_LBUTTON | MK_CONTROL, kAt25x30},
+        RecordCase{"a double click carries the mouse keys but not the message",
+                   {},
+                   {WM_LBUTTONDBLCLK, MK_LBUTTON, kAt25x30},
+                   SkinUI::UIEVENT_DBLCLICK, true, {25, 30}, 0, MK_LBUTTON, 0, 0},
+        RecordCase{"a release carries its own point, the mouse keys and the message",
+                   {{WM_LBUTTONDOWN, MK_LBUTTON, kAt25x30}},
+                   {WM_LBUTTONUP, MK_SHIFT, MAKELPARAM(30, 35)},
+                   SkinUI::UIEVENT_BUTTONUP, true, {30, 35}, 0, MK_SHIFT, MK_SHIFT, MAKELPARAM(30, 35)},
+        RecordCase{"a right press carries the mouse keys and the message",
+                   {},
+                   {WM_RBUTTONDOWN, MK_RBUTTON, kAt25x30},
+                   SkinUI::UIEVENT_RBUTTONDOWN, true, {25, 30}, 0, MK_RBUTTON, MK_RBUTTON, kAt25x30},
+        RecordCase{"the context menu carries the client point and the control in lParam",
+                   {{WM_RBUTTONDOWN, MK_RBUTTON, kAt25x30}},
+                   {WM_CONTEXTMENU, 0, MAKELPARAM(26, 31)},
+                   SkinUI::UIEVENT_CONTEXTMENU, true, {26, 31}, 0, 0, 0, kLParamIsA},
+        RecordCase{"a wheel turned down carries step 1 and no point", {},
+                   {WM_MOUSEWHEEL, MAKEWPARAM(0, -120), kAt25x30}, SkinUI::UIEVENT_SCROLLWHEEL, true, {0, 0}, 0, 0, 1,
+                   kAt25x30},
+        RecordCase{"a wheel turned up carries step 0", {}, {WM_MOUSEWHEEL, MAKEWPARAM(0, 120), kAt25x30},
+                   SkinUI::UIEVENT_SCROLLWHEEL, true, {0, 0}, 0, 0, 0, kAt25x30},
+        RecordCase{"a key names no sender and carries the last mouse point",
+                   {{WM_MOUSEMOVE, 0, kAt25x30}},
+                   {WM_KEYDOWN, 'K', 0x250001},
+                   SkinUI::UIEVENT_KEYDOWN, false, {25, 30}, 'K', 0, 0, 0},
+        RecordCase{"a key up goes where the key down went",
+                   {{WM_MOUSEMOVE, 0, kAt25x30}, {WM_KEYDOWN, 'K', 0x250001}},
+                   {WM_KEYUP, 'K', 0xC0250001},
+                   SkinUI::UIEVENT_KEYUP, false, {25, 30}, 'K', 0, 0, 0},
+        RecordCase{"a character", {}, {WM_CHAR, 'k', 0x250001}, SkinUI::UIEVENT_CHAR, false, {-1, -1}, 'k', 0, 0, 0},
+        RecordCase{"a new window size names the focused control alone", {}, {WM_SIZE, 0, MAKELPARAM(400, 300)},
+                   SkinUI::UIEVENT_WINDOWSIZE, true, {0, 0}, 0, 0, 0, 0}),
+    [](const ::testing::TestParamInfo<RecordCase>& info) { return "Case" + std::to_string(info.index); });
+
 TEST_F(InputTest, AControlOfAnotherManagerUnderThePointerGetsNothing) {
   CWindowManagerUI other;
   ProbeControl* foreign = nullptr;
@@ -201,6 +307,35 @@ TEST_F(InputTest, ADoubleClickThatDestroysItsControlLeavesNoPressedControlBehind
   EXPECT_EQ(log, (Lines{"A:enter", "A:move", "A:setfocus", "A:down", "A:up", "A:move", "A:dblclick", "root:enter",
                         "root:move"}))
       << "the button-up and the move after it found no deleted control";
+}
+
+// Handlers that rebuild the tree under the pointer: what they delete gets no
+// further event, and what lies there afterwards gets them.
+TEST_F(InputTest, ALeaveThatDeletesTheControlEnteredNextHandsTheHoverToWhatIsThereNow) {
+  gui.Call([&] {
+    a->hook = [this](int type) {
+      if (type == SkinUI::UIEVENT_MOUSELEAVE) root->Remove(b);
+    };
+  });
+  driver.MoveMouse(20, 20);
+  driver.MoveMouse(210, 20);
+  ASSERT_TRUE(driver.WaitIdle());
+  EXPECT_EQ(log, (Lines{"A:enter", "A:move", "A:leave", "root:enter", "root:move"}));
+}
+
+TEST_F(InputTest, ARightPressWhoseFocusDeletesTheControlGoesNoFurther) {
+  gui.Call([&] {
+    b->hook = [this](int type) {
+      if (type == SkinUI::UIEVENT_SETFOCUS) root->Remove(b);
+    };
+  });
+  driver.MoveMouse(210, 20);
+  driver.Press(MouseButton::Right);
+  driver.Release(MouseButton::Right);
+  driver.MoveMouse(220, 20);
+  ASSERT_TRUE(driver.WaitIdle());
+  EXPECT_EQ(log, (Lines{"B:enter", "B:move", "B:setfocus", "root:enter", "root:move"}));
+  gui.Call([&] { EXPECT_FALSE(Manager().IsCaptured()); });
 }
 
 TEST_F(InputTest, CloseLeavesHoverAndPressAndGivesTheOwnerTheFocus) {
@@ -271,6 +406,23 @@ TEST_F(InputTest, AControlWithoutTooltipTextMakesNoTooltipWindow) {
   ASSERT_TRUE(driver.WaitIdle());
   EXPECT_EQ(log, (Lines{"B:enter", "B:move", "B:hover"}));
   EXPECT_EQ(TooltipOf(Frame()), nullptr);
+}
+
+TEST_F(InputTest, AControlRemovedByItsOwnHoverShowsNoTooltip) {
+  gui.Call([&] {
+    a->SetToolTip(L"hint");
+    a->hook = [this](int type) {
+      if (type == SkinUI::UIEVENT_MOUSEHOVER) root->Remove(a);
+    };
+  });
+  driver.MoveMouse(20, 20);
+  driver.Advance(400);
+  ASSERT_TRUE(driver.WaitIdle());
+  EXPECT_EQ(log, (Lines{"A:enter", "A:move", "A:hover"}));
+  EXPECT_EQ(TooltipOf(Frame()), nullptr) << "the deleted control's tooltip text was not read";
+  driver.MoveMouse(25, 20);
+  ASSERT_TRUE(driver.WaitIdle());
+  EXPECT_EQ(log, (Lines{"A:enter", "A:move", "A:hover", "root:enter", "root:move"}));
 }
 
 // --- Keys ---

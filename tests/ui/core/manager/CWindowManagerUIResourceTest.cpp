@@ -8,6 +8,7 @@
 
 #include "platform/backend/headless/GuiThread.h"
 #include "platform/backend/headless/TestDriver.h"
+#include "tests/ui/core/support/RenderTestSupport.h"
 #include "tests/ui/core/support/UiTestSupport.h"
 
 namespace {
@@ -269,6 +270,47 @@ TEST_F(ResourceTest, TheImageCacheKeepsNothingItCannotLoad) {
     EXPECT_EQ(m.AddImage(L"", nullptr), nullptr);
     ASSERT_TRUE(popup.Manager().SetResourceParent(&m));
     EXPECT_EQ(popup.Manager().GetImageEx(L"missing.png"), nullptr);
+  });
+}
+
+// The cache owns what it loaded: the first picture of a name stays, a second is
+// refused and freed, and removing the images deletes their bitmaps.
+TEST_F(ResourceTest, TheImageCacheKeepsTheFirstPictureOfANameAndDeletesWhatItHeld) {
+  rendertest::TempDir folder;
+  const std::wstring dot = folder.File(L"dot.png");
+  const std::wstring bar = folder.File(L"bar.png");
+  ASSERT_TRUE(rendertest::WritePng(dot, 2, 2, std::vector<DWORD>(4, 0xFF0000FF)));
+  ASSERT_TRUE(rendertest::WritePng(bar, 4, 1, std::vector<DWORD>(4, 0xFF00FF00)));
+  Run([&](Host& owner, Host&) {
+    CWindowManagerUI& m = owner.Manager();
+    const SkinUI::UIImageRecord* first = m.AddImage(dot.c_str());
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(m.AddImage(dot.c_str(), nullptr, 0xFF0000FF), nullptr) << "a second picture of the name";
+    EXPECT_EQ(m.GetImageEx(dot.c_str()), first);
+    EXPECT_EQ(first->dwMask, 0u) << "the first as it was loaded";
+    const SkinUI::UIImageRecord* loadedOnRequest = m.GetImageEx(bar.c_str());
+    ASSERT_NE(loadedOnRequest, nullptr);
+    EXPECT_EQ(loadedOnRequest->nWidth, 4);
+    EXPECT_EQ(m.GetImageEx(bar.c_str()), loadedOnRequest);
+
+    const HBITMAP bitmaps[] = {first->hBitmap, loadedOnRequest->hBitmap};
+    m.RemoveAllImages();
+    for (HBITMAP bitmap : bitmaps) EXPECT_EQ(GetObjectType(bitmap), 0u);
+    const SkinUI::UIImageRecord* again = m.GetImageEx(dot.c_str());
+    ASSERT_NE(again, nullptr) << "loaded anew";
+    EXPECT_NE(GetObjectType(again->hBitmap), 0u);
+  });
+}
+
+TEST_F(ResourceTest, RemovingTheFontsDeletesThemAndLeavesTheDefault) {
+  Run([](Host& owner, Host&) {
+    CWindowManagerUI& m = owner.Manager();
+    const HFONT fonts[] = {m.AddFont(L"宋体", 12, false, false, false), m.AddFont(L"宋体", 14, true, false, false)};
+    for (HFONT font : fonts) ASSERT_NE(GetObjectType(font), 0u);
+    m.RemoveAllFonts();
+    for (HFONT font : fonts) EXPECT_EQ(GetObjectType(font), 0u);
+    EXPECT_EQ(m.GetFont(0), m.GetDefaultFontInfo()->hFont);
+    EXPECT_EQ(m.FindFont(L"宋体", 12, false, false, false), nullptr);
   });
 }
 

@@ -4,39 +4,35 @@
 #include <string>
 
 #include "ui/core/control/CControlUI.h"
-#include "ui/core/control/CControlUIAttributes.h"
-#include "ui/core/control/CControlUIPaint.h"
 
 namespace rendertest {
 
 class SkinnedControl : public SkinUI::CControlUI {
  public:
-  // The vocabulary and the steps are reached through the same entry points the base
-  // control's own virtual operations use.
+  // A name of its own first, the way controls derived from the base pass down every
+  // name they do not know.
   void SetAttribute(LPCTSTR pstrName, LPCTSTR pstrValue) override {
     if (pstrName != nullptr && ::lstrcmpW(pstrName, L"custom") == 0) {
       customSeen = pstrValue;
       return;
     }
-    SkinUI::CControlUIAttributes::Apply(*this, pstrName, pstrValue);
+    SkinUI::CControlUI::SetAttribute(pstrName, pstrValue);
   }
-  void Paint(HDC hDC, const RECT& rcPaint) override { SkinUI::CControlUIPaint::Paint(*this, hDC, rcPaint); }
-  void DrawBackgroundColor(HDC hDC) override { SkinUI::CControlUIPaint::DrawBackgroundColor(*this, hDC); }
-  void DrawBackgroundImage(HDC hDC) override { SkinUI::CControlUIPaint::DrawBackgroundImage(*this, hDC); }
-  void DrawBorder(HDC hDC) override { SkinUI::CControlUIPaint::DrawBorder(*this, hDC); }
 
   // Places the control without a manager.
   void Place(const RECT& rc) { m_rcItem = rc; }
   void SetFocusedFlag(bool bFocused) { m_bFocused = bFocused; }
 
-  DWORD BkColor(int n) const { return n == 1 ? m_dwBackColor : n == 2 ? m_dwBackColor2 : m_dwBackColor3; }
-  DWORD BorderColor() const { return m_dwBorderColor; }
-  DWORD FocusBorderColor() const { return m_dwFocusBorderColor; }
-  int BorderSize() const { return m_nBorderSize; }
-  RECT BorderSizes() const { return m_rcBorderSize; }
-  int BorderStyle() const { return m_nBorderStyle; }
+  DWORD BkColor(int n) const {
+    return n == 1 ? m_paint.GetBkColor() : n == 2 ? m_paint.GetBkColor2() : m_paint.GetBkColor3();
+  }
+  DWORD BorderColor() const { return m_paint.GetBorderColor(); }
+  DWORD FocusBorderColor() const { return m_paint.GetFocusBorderColor(); }
+  int BorderSize() const { return m_paint.GetBorderSize(); }
+  RECT BorderSizes() const { return m_paint.GetBorderSizes(); }
+  int BorderStyle() const { return m_paint.GetBorderStyle(); }
   SIZE BorderRound() const { return m_cxyBorderRound; }
-  bool ColorHSL() const { return m_bColorHSL; }
+  bool ColorHSL() const { return m_paint.IsColorHSL(); }
   const RECT& PaintRect() const { return m_rcPaint; }
   SkinUI::CImageAttribute& BkImage() { return m_diBk; }
   // The seven image descriptions: background, fore, normal, hot, pushed, focused, disabled.

@@ -2,6 +2,7 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <cwchar>
 #include <map>
 #include <mutex>
@@ -159,6 +160,11 @@ void ProbeContainer::Paint(HDC hDC, const RECT& rcPaint) {
 void ProbeContainer::AddChild(SkinUI::CControlUI* child) {
   Add(child);
   painted_.push_back(child);
+}
+
+void ProbeContainer::Remove(SkinUI::CControlUI* child) {
+  painted_.erase(std::remove(painted_.begin(), painted_.end(), child), painted_.end());
+  uitest::LogContainer::Remove(child);
 }
 
 ProbeRichEdit::ProbeRichEdit(Lines* log, LPCTSTR name, RECT pos, bool wantTab, DWORD textColor)

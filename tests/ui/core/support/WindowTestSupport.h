@@ -68,6 +68,8 @@ class ProbeContainer : public uitest::LogContainer {
   void HandleEvent(SkinUI::UIEventRecord& event) override;
   void Paint(HDC hDC, const RECT& rcPaint) override;
   void AddChild(SkinUI::CControlUI* child);
+  // Deletes the child at once and paints it no more.
+  void Remove(SkinUI::CControlUI* child);
 
   DWORD fill = 0;
   RECT lastPaint = RECT{0, 0, 0, 0};
