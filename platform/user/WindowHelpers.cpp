@@ -237,7 +237,10 @@ LRESULT RunOnOwnerThread(HWND hwnd, std::function<LRESULT()> call, bool wait, bo
   Guard guard = UserLock::Acquire();
   WindowObject* w = FindWindowObject(hwnd);
   if (ran) *ran = w != nullptr && !IsDesktop(w);
-  if (!w || IsDesktop(w)) return 0;
+  if (!w || IsDesktop(w)) {
+    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return 0;
+  }
   if (w->threadId == GetCurrentThreadId()) {
     guard.unlock();
     return call();
