@@ -106,10 +106,26 @@ void MarkDestroying(WindowObject* w) {
   for (WindowObject* child : w->children) MarkDestroying(child);
 }
 
+// The focus inside a window being destroyed goes to the window's parent, or nowhere
+// when the parent goes too or the window is top-level.
+void GiveUpFocus(HWND hwnd) {
+  HWND to = nullptr;
+  {
+    Guard guard = UserLock::Acquire();
+    WindowObject* w = FindWindowObject(hwnd);
+    WindowObject* focus = FindWindowObject(ThreadQueue::Current()->focus);
+    if (!w || !focus || !IsDescendantOf(focus, w)) return;
+    WindowObject* parent = w->parent;
+    if (w->IsChild() && parent && !IsDesktop(parent) && parent->state == WindowObject::State::Alive) {
+      to = parent->handle;
+    }
+  }
+  SetFocusOnThisThread(to);
+}
+
 void DestroyOnOwner(HWND hwnd) {
   bool wasVisible;
   bool child;
-  HWND owner;
   std::vector<HWND> owned;
   {
     Guard guard = UserLock::Acquire();
@@ -118,7 +134,6 @@ void DestroyOnOwner(HWND hwnd) {
     MarkDestroying(w);
     wasVisible = w->Visible();
     child = w->IsChild();
-    owner = w->owner;
     for (WindowObject* o : OwnedWindows(w)) {
       if (o->threadId == w->threadId) {
         owned.push_back(o->handle);
@@ -132,7 +147,7 @@ void DestroyOnOwner(HWND hwnd) {
     SetWindowPosOnOwner(hwnd, nullptr, 0, 0, 0, 0,
                         SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   } else if (!child) {
-    ActivateAfter(hwnd, owner);
+    ActivateAfter(hwnd);
   }
   for (HWND o : owned) DestroyOnOwner(o);
   {
@@ -148,6 +163,7 @@ void DestroyOnOwner(HWND hwnd) {
       SendMessageInternal(lost, WM_CAPTURECHANGED, 0, 0);
     }
   }
+  GiveUpFocus(hwnd);
   SendDestroyDownwards(hwnd);
   FinishUpwards(hwnd);
 }

@@ -126,10 +126,7 @@ BOOL SetWindowPosOnOwner(HWND hwnd, HWND after, int x, int y, int cx, int cy, UI
   WINDOWPOS changed = pos;
   changed.flags = changedFlags;
   SendMessageInternal(hwnd, WM_WINDOWPOSCHANGED, 0, LPARAM(&changed));
-  if (!isChild && wasVisible && !nowVisible) {
-    HWND owner = GetWindow(hwnd, GW_OWNER);
-    ActivateAfter(hwnd, owner);
-  }
+  if (!isChild && wasVisible && !nowVisible) ActivateAfter(hwnd);
   return TRUE;
 }
 
@@ -212,7 +209,7 @@ void Minimize(HWND hwnd, bool activateNext) {
   SetWindowPosOnOwner(hwnd, nullptr, 0, 0, 0, 0,
                       SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_STATECHANGED |
                           SWP_SHOWWINDOW);
-  if (activateNext && !facts.child) ActivateAfter(hwnd, GetWindow(hwnd, GW_OWNER));
+  if (activateNext && !facts.child) ActivateAfter(hwnd);
 }
 
 void Restore(HWND hwnd, bool activate) {
