@@ -46,7 +46,7 @@ WindowObject* Desktop() { return WindowTable::Instance().Desktop(); }
 bool IsDesktop(const WindowObject* w) { return w == Desktop(); }
 
 WindowObject* RootOf(WindowObject* w) {
-  while (w && w->IsChild() && w->parent && !IsDesktop(w->parent)) w = w->parent;
+  while (w && w->parent && !IsDesktop(w->parent)) w = w->parent;
   return w;
 }
 

@@ -22,6 +22,7 @@ WindowObject* FindWindowObject(HWND hwnd);
 std::shared_ptr<WindowObject> FindWindowShared(HWND hwnd);
 WindowObject* Desktop();
 bool IsDesktop(const WindowObject* w);
+// The top-level window `w` sits in, by the parents it has, whatever its style says.
 WindowObject* RootOf(WindowObject* w);
 bool IsDescendantOf(const WindowObject* w, const WindowObject* ancestor);
 POINT WindowOriginOnScreen(const WindowObject* w);
