@@ -46,6 +46,7 @@ void Unregister(WindowObject* w) {
     if (top->owner == w->handle) top->owner = nullptr;
   }
   ZOrder::Unlink(w);
+  if (w->cls) --w->cls->windows;
   if (w->surface) {
     if (backend::Backend* b = ActiveBackend()) b->DestroySurface(w->surface);
     w->surface = 0;
@@ -221,6 +222,7 @@ HWND CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName,
     queue->gui = true;
     w = WindowTable::Instance().Add();
     w->cls = cls;
+    ++cls->windows;
     w->proc = cls->proc;
     w->style = dwStyle & ~DWORD(WS_VISIBLE | WS_MINIMIZE | WS_MAXIMIZE);
     if (!(dwStyle & (WS_POPUP | WS_CHILD))) w->style |= WS_CLIPSIBLINGS | WS_CAPTION;
