@@ -72,7 +72,9 @@ INSTANTIATE_TEST_SUITE_P(Table, RegistrationSize,
                          ::testing::Values(SizeCase{"exact", 0, true}, SizeCase{"larger", 16, true},
                                            SizeCase{"short of the small icon", -int(sizeof(HICON)), false},
                                            SizeCase{"zero", -int(sizeof(WNDCLASSEXW)), false}),
-                         [](const ::testing::TestParamInfo<SizeCase>& info) { return "Case" + std::to_string(info.index); });
+                         [](const ::testing::TestParamInfo<SizeCase>& info) {
+                           return "Case" + std::to_string(info.index);
+                         });
 
 TEST(WindowClassRegistration, RegisterClassWNeedsNoSize) {
   TestDriver driver;
