@@ -56,9 +56,9 @@ void TellProgram(bool active) {
       if (!top->Gone()) targets.emplace_back(top->handle, top->threadId == GetCurrentThreadId());
     }
   }
-  for (const auto& [hwnd, own] : targets) {
-    const HWND target = hwnd;
-    if (own) {
+  for (const auto& entry : targets) {
+    const HWND target = entry.first;
+    if (entry.second) {
       SendMessageInternal(target, WM_ACTIVATEAPP, active ? TRUE : FALSE, 0);
       continue;
     }

@@ -108,7 +108,7 @@ void MarkDestroying(WindowObject* w) {
 }
 
 // The focus inside a window being destroyed goes to the window's parent, or nowhere
-// when the parent goes too or the window is top-level.
+// when the parent goes too, belongs to another thread, or the window is top-level.
 void GiveUpFocus(HWND hwnd) {
   HWND to = nullptr;
   {
@@ -117,7 +117,8 @@ void GiveUpFocus(HWND hwnd) {
     WindowObject* focus = FindWindowObject(ThreadQueue::Current()->focus);
     if (!w || !focus || !IsDescendantOf(focus, w)) return;
     WindowObject* parent = w->parent;
-    if (w->IsChild() && parent && !IsDesktop(parent) && parent->state == WindowObject::State::Alive) {
+    if (w->IsChild() && parent && !IsDesktop(parent) && parent->state == WindowObject::State::Alive &&
+        parent->threadId == GetCurrentThreadId()) {
       to = parent->handle;
     }
   }

@@ -74,6 +74,20 @@ TEST(RasterOpDrawing, AnInvertedDragRectangleErasesWhenDrawnTwice) {
   EXPECT_EQ(std::vector<uint32_t>(canvas.bits(), canvas.bits() + 100), before);
 }
 
+TEST(RasterOpDrawing, StretchingTakesTheNearestSourcePixel) {
+  DibCanvas source(2, 1), target(4, 2);
+  source.Set(0, 0, 0xFFFFFFFFu);
+  source.Set(1, 0, 0xFF000000u);
+  target.Fill(0xFF123456u);
+  EXPECT_TRUE(StretchBlt(target.dc(), 0, 0, 4, 2, source.dc(), 0, 0, 2, 1, SRCINVERT));
+  for (int y = 0; y < 2; ++y) {
+    EXPECT_EQ(target.At(0, y), 0xFFEDCBA9u);
+    EXPECT_EQ(target.At(1, y), 0xFFEDCBA9u);
+    EXPECT_EQ(target.At(2, y), 0xFF123456u);
+    EXPECT_EQ(target.At(3, y), 0xFF123456u);
+  }
+}
+
 TEST(RasterOpDrawing, AOneBitMaskCutsAShapeOutOfAnImage) {
   // A 4 x 2 mask, rows of two bytes: white (kept) in the left half of the top row.
   const BYTE maskBits[] = {0xC0, 0x00, 0x00, 0x00};
