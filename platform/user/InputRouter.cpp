@@ -160,18 +160,7 @@ void InputRouter::FocusLeftProgram() {
   }
   if (!lost) return;
   RunOnOwnerThread(lost, [lost]() -> LRESULT {
-    HWND focus;
-    {
-      Guard guard = UserLock::Acquire();
-      ThreadQueue* queue = ThreadQueue::Current();
-      if (queue->active != lost) return 0;
-      focus = queue->focus;
-      queue->active = nullptr;
-      queue->focus = nullptr;
-    }
-    SendMessageInternal(lost, WM_NCACTIVATE, FALSE, 0);
-    SendMessageInternal(lost, WM_ACTIVATE, WA_INACTIVE, 0);
-    if (focus) SendMessageInternal(focus, WM_KILLFOCUS, 0, 0);
+    LoseForeground(lost, nullptr);
     return 0;
   }, false);
 }
