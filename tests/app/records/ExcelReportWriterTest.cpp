@@ -13,6 +13,7 @@
 #include "platform/base/Path.h"
 #include "platform/com/Apartment.h"
 #include "platform/spreadsheet/SpreadsheetApplication.h"
+#include "tests/app/records/DispatchCalls.h"
 #include "tests/app/records/RecordingDispatch.h"
 #include "tests/app/records/RecordsTestSupport.h"
 #include "tests/support/ScratchFolder.h"
@@ -336,6 +337,24 @@ TEST_P(Reports, OfAnEmptyListHoldTheHeaderOnly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Reports, ::testing::ValuesIn(kReports));
+
+TEST_F(ReportTest, MakesItsDispatchCallsInTheLayoutsOrder) {
+  using namespace records_test;
+  OnWorker([&] { return ExcelReportWriter(Folder()).WriteInspectResults({InspectResultRow{}}); });
+  const Calls expected = Join({
+      kInit, kAddSheet,
+      // Title A1:F1: merged, styled, written.
+      kRange, MergeRow(6), Style(Font(20, 15106624, 1, 1)), Cell(1, 1),
+      // Header A2:F2: styled; bottom, left, right, top continuous; no inside horizontal on one
+      // row; inside vertical; then its texts.
+      kRange, Style(Font(16, 0, 1, 1)), Border(9, 1, 2), Border(7, 1, 2), Border(10, 1, 2), Border(8, 1, 2),
+      kRowsCounted, kColumnsCounted, Border(11, 1, 2), RowOfCells(1, 6),
+      // Data A3:F3: the running number and five texts, then continuous outside, dotted inside.
+      kRange, RowOfCells(1, 6), kRange, Border(9, 1, 2), Border(7, 1, 2), Border(10, 1, 2), kRowsCounted,
+      kColumnsCounted, Border(11, -4118, 2),
+      kFit, kSaveAs, kClose});
+  EXPECT_EQ(log->Calls(), expected);
+}
 
 TEST_F(ReportTest, AnEmptyListBordersTheRangeFromTheHeaderToTheFirstDataRow) {
   // "A3" to "G2" is the range A2:G3: the data borders fall on the header row too.

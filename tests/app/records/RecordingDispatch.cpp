@@ -12,9 +12,9 @@ namespace {
 std::string TypeName(const VARIANT& v) {
   switch (v.vt) {
     case VT_I2:
-      return "I2";
+      return "I2=" + std::to_string(v.iVal);
     case VT_I4:
-      return "I4";
+      return "I4=" + std::to_string(v.lVal);
     case VT_BSTR:
       return "BSTR";
     case VT_DISPATCH:

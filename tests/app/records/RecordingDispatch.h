@@ -15,8 +15,9 @@ namespace records_test {
 
 class CallLog {
  public:
-  // "0xaa put I4 I4 BSTR": the id, get / put / call, then the positional arguments'
-  // types in call order ("omitted" for DISP_E_PARAMNOTFOUND), a written value last.
+  // "0xaa put I4=3 I4=1 BSTR": the id, get / put / call, then the positional arguments'
+  // types in call order (numbers with their values, "omitted" for DISP_E_PARAMNOTFOUND),
+  // a written value last.
   std::vector<std::string> Calls() const;
   void Clear();
   size_t CountOf(const std::string& call) const;
