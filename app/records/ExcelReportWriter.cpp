@@ -1,6 +1,7 @@
 #include "app/records/ExcelReportWriter.h"
 
 #include <algorithm>
+#include <cwchar>
 
 #include "CommonTools/COleDispatchException.h"
 #include "CommonTools/COleException.h"
@@ -240,9 +241,9 @@ std::string ExcelReportWriter::WritePlanList(std::list<InspectPlanInfo> plans) {
 
 std::string ExcelReportWriter::Write(const ExcelReport& report) {
   ExcelApp app;
-  // Nothing can be written without the application; its message box has been shown.
-  if (!app.Init()) return std::string();
   try {
+    // Nothing can be written without the application; its message box has been shown.
+    if (!app.Init()) return std::string();
     return CommonTools::cstring_to_string(Build(app, report));
   } catch (const COleDispatchException& e) {
     g_log.Write(kLogLevel, "[%s]出错，错误码为：0x%08X，错误信息为：%s\n", report.operation,

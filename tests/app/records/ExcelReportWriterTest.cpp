@@ -423,6 +423,8 @@ TEST_F(ReportTest, AnAutomationErrorOnTheWorkerGivesAnEmptyPathAndALogLine) {
     std::string line;
     size_t filesLeft;
   } cases[] = {
+      {"the workbooks refused at start", 0x23c, DISP_E_EXCEPTION, 0,
+       "[ExcelReportWriter::WriteDeviceRecords]出错，错误码为：0x800A03EC，错误信息为：injected failure", 0},
       {"borders rejected", 0x1b3, DISP_E_EXCEPTION, 0,
        "[ExcelReportWriter::WriteDeviceRecords]出错，错误码为：0x800A03EC，错误信息为：injected failure", 0},
       {"fitting fails as a call", 0xed, DISP_E_MEMBERNOTFOUND, 0,
