@@ -162,7 +162,7 @@ void ExcelApp::Merge() {
   m_range.SetProperty(kMergeCells, VT_I2, 1);
 }
 
-void ExcelApp::SetAlignment(long alignment) {
+void ExcelApp::SetAlignment(LONG alignment) {
   m_range.SetProperty(kHorizontalAlignment, VT_I2, static_cast<short>(LOWORD(alignment)));
   m_range.SetProperty(kVerticalAlignment, VT_I2, static_cast<short>(HIWORD(alignment)));
 }
@@ -175,14 +175,14 @@ void ExcelApp::SetFont(ExcelFont font) {
   driver.SetProperty(kFontSize, VT_I2, font.size);
   driver.SetProperty(kFontUnderline, VT_I2, font.underline);
   driver.SetProperty(kFontBold, VT_I2, font.bold);
-  driver.SetProperty(kFontColor, VT_I4, static_cast<LONG>(font.colour));
+  driver.SetProperty(kFontColor, VT_I4, font.colour);
   driver.SetProperty(kFontItalic, VT_I2, font.italic);
   driver.SetProperty(kFontStrikethrough, VT_I2, font.strikethrough);
   driver.SetProperty(kFontSubscript, VT_I2, font.subscript);
   driver.SetProperty(kFontSuperscript, VT_I2, font.superscript);
 }
 
-void ExcelApp::SetBorder(short index, short lineStyle, short weight, long colour) {
+void ExcelApp::SetBorder(SHORT index, SHORT lineStyle, SHORT weight, LONG colour) {
   // The application refuses inside lines a range does not have.
   if (index == kInsideHorizontal && RowCount() == 1) return;
   if (index == kInsideVertical && ColumnCount() == 1) return;
@@ -192,7 +192,7 @@ void ExcelApp::SetBorder(short index, short lineStyle, short weight, long colour
   borders.InvokeHelper(kItem, DISPATCH_PROPERTYGET, VT_DISPATCH, &edge, kIndex, static_cast<LONG>(index));
   COleDispatchDriver border(edge);
   border.SetProperty(kLineStyle, VT_I2, lineStyle);
-  border.SetProperty(kColor, VT_I4, static_cast<LONG>(colour));
+  border.SetProperty(kColor, VT_I4, colour);
   border.SetProperty(kWeight, VT_I2, weight);
 }
 

@@ -29,11 +29,11 @@ class ExcelApp {
   // Blanks every cell but the top-left one, then merges the current range.
   void Merge();
   // Horizontal alignment in the low 16 bits, vertical in the high 16 bits.
-  void SetAlignment(long alignment);
+  void SetAlignment(LONG alignment);
   void SetFont(ExcelFont font);
   // One border of the current range; inside lines a one-row or one-column range does
   // not have are skipped.
-  void SetBorder(short index, short lineStyle, short weight, long colour);
+  void SetBorder(SHORT index, SHORT lineStyle, SHORT weight, LONG colour);
   void SetNumberFormat(const CStringW& format);
   int RowCount();
   int ColumnCount();

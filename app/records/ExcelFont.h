@@ -5,13 +5,13 @@
 
 struct ExcelFont {
   CStringW name = L"Microsoft Sans Serif";
-  short size = 12;
-  long colour = 0;
-  short bold = 0;
-  short italic = 0;
-  short strikethrough = 0;
-  short shadow = 0;
-  short subscript = 0;
-  short superscript = 0;
-  short underline = -4142;  // the spreadsheet's value for no underline
+  SHORT size = 12;
+  LONG colour = 0;
+  SHORT bold = 0;
+  SHORT italic = 0;
+  SHORT strikethrough = 0;
+  SHORT shadow = 0;
+  SHORT subscript = 0;
+  SHORT superscript = 0;
+  SHORT underline = -4142;  // the spreadsheet's value for no underline
 };

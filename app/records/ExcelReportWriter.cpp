@@ -25,7 +25,7 @@ constexpr short kDotted = -4118;
 constexpr short kThin = 2;
 constexpr short kCentre = -4108;
 constexpr short kTop = -4160;
-constexpr long kTitleColour = 15106624;  // red 64, green 130, blue 230
+constexpr LONG kTitleColour = 15106624;  // red 64, green 130, blue 230
 
 constexpr DISPID kCells = 0xee;
 constexpr DISPID kEntireColumn = 0xf6;
@@ -54,7 +54,7 @@ ExcelFont HeaderFont() {
   return font;
 }
 
-ExcelFont PlanRunFont(short size, short bold, short shadow) {
+ExcelFont PlanRunFont(SHORT size, SHORT bold, SHORT shadow) {
   ExcelFont font;
   font.size = size;
   font.bold = bold;
