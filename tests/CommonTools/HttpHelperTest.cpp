@@ -12,8 +12,8 @@
 #include <boost/asio/ip/tcp.hpp>
 
 #include "CommonTools/HttpHelper.h"
-#include "tests/support/Compression.h"
-#include "tests/support/FakeHttpServer.h"
+#include "testing/http/Compression.h"
+#include "testing/http/FakeHttpServer.h"
 
 namespace {
 

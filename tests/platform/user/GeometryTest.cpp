@@ -1,8 +1,8 @@
 // Positions, z-order, show commands, maximising on monitors, system commands.
 #include <gtest/gtest.h>
 
-#include "platform/backend/headless/GuiThread.h"
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
 #include "tests/platform/user/TraceWindow.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <atomic>
 #include <thread>
 
-#include "platform/backend/headless/GuiThread.h"
-#include "platform/backend/headless/TestDriver.h"
 #include "platform/backend/headless/VirtualClock.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
 #include "tests/platform/user/ModalLoop.h"
 #include "tests/platform/user/TraceWindow.h"
 

@@ -2,8 +2,8 @@
 // windows and window shapes.
 #include <gtest/gtest.h>
 
-#include "platform/backend/headless/GuiThread.h"
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
 #include "tests/platform/user/TraceWindow.h"
 
 namespace {

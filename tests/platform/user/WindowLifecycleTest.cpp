@@ -1,8 +1,8 @@
 // Creation and destruction orders, owners and parents, window data.
 #include <gtest/gtest.h>
 
-#include "platform/backend/headless/GuiThread.h"
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
 #include "tests/platform/user/TraceWindow.h"
 
 namespace {

@@ -107,7 +107,7 @@ TEST(SurfaceRole, RolesDecideHowWindowsMap) {
       {"tooltip by class", true, false, false, true, 0, L"tooltips_class32", Role::Tooltip},
       {"tooltip, class in other case", true, false, false, true, 0, L"Tooltips_Class32", Role::Tooltip},
       {"menu", true, true, false, true, 0, L"MenuWnd", Role::Menu},
-      {"tool window style read late", true, false, false, true, WS_EX_TOOLWINDOW, L"ComboWnd", Role::Menu},
+      {"tool window by its extended style", true, false, false, true, WS_EX_TOOLWINDOW, L"ComboWnd", Role::Menu},
       {"shadow", true, false, false, true, WS_EX_LAYERED | WS_EX_TRANSPARENT, L"VelmoShadowWnd", Role::Shadow},
       {"layered but clickable stays managed", true, false, false, false, WS_EX_LAYERED, L"MainWnd", Role::Normal},
       {"edit pop-up", true, false, false, true, 0, L"EditWnd", Role::EditPopup},
@@ -120,7 +120,9 @@ TEST(SurfaceRole, RolesDecideHowWindowsMap) {
     desc.toolWindow = c.toolWindow;
     desc.noActivate = c.noActivate;
     desc.owner = c.owned ? 7 : 0;
-    EXPECT_EQ(SurfaceRole::Classify(desc, c.exStyle, c.className), c.role) << c.name;
+    desc.exStyle = c.exStyle;
+    desc.className = c.className;
+    EXPECT_EQ(SurfaceRole::Classify(desc), c.role) << c.name;
   }
   EXPECT_FALSE(SurfaceRole::OverrideRedirect(Role::Dialog));
   EXPECT_TRUE(SurfaceRole::OverrideRedirect(Role::EditPopup));

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/TestDriver.h"
 #include "tests/ui/core/RenderTestSupport.h"
 #include "tests/ui/core/SkinnedControl.h"
 #include "ui/core/CWindowManagerUI.h"

@@ -2,8 +2,8 @@
 // enabling and focus rules, events going up to the parent.
 #include <gtest/gtest.h>
 
-#include "platform/backend/headless/GuiThread.h"
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
 #include "tests/ui/core/UiTestSupport.h"
 #include "ui/core/CDelegate.h"
 

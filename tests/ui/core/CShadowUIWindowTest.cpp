@@ -5,9 +5,9 @@
 
 #include <thread>
 
-#include "platform/backend/headless/GuiThread.h"
 #include "platform/backend/headless/HeadlessBackend.h"
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
 #include "tests/ui/core/WindowTestSupport.h"
 #include "ui/core/CShadowUI.h"
 

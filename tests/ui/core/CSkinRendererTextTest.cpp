@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/TestDriver.h"
 #include "tests/ui/core/RenderTestSupport.h"
 #include "ui/core/CSkinRenderer.h"
 #include "ui/core/CWindowManagerUI.h"

@@ -3,9 +3,9 @@
 // which rectangle each paint covers.
 #include <gtest/gtest.h>
 
-#include "platform/backend/headless/GuiThread.h"
 #include "platform/backend/headless/HeadlessBackend.h"
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
 #include "tests/ui/core/WindowTestSupport.h"
 
 namespace {

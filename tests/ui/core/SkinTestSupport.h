@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "platform/backend/headless/GuiThread.h"
-#include "platform/backend/headless/TestDriver.h"
 #include "platform/win32.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
 #include "tests/ui/core/UiTestSupport.h"
 #include "ui/core/CControlUI.h"
 #include "ui/core/CWindowManagerUI.h"

@@ -6,10 +6,10 @@
 
 #include <atomic>
 
-#include "platform/backend/headless/GuiThread.h"
 #include "platform/backend/headless/HeadlessBackend.h"
-#include "platform/backend/headless/TestDriver.h"
 #include "platform/base/Process.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
 #include "tests/ui/core/WindowTestSupport.h"
 
 namespace {
