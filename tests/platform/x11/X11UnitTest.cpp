@@ -9,6 +9,7 @@
 #include "platform/backend/x11/MonitorLayout.h"
 #include "platform/backend/x11/SurfaceRole.h"
 #include "platform/backend/x11/XThread.h"
+#include "testing/base/RectValues.h"
 
 #include <X11/keysym.h>
 #include <unistd.h>
@@ -129,15 +130,11 @@ TEST(SurfaceRole, RolesDecideHowWindowsMap) {
   EXPECT_FALSE(SurfaceRole::TakesFocus(Role::Menu));
 }
 
-bool SameRect(const RECT& a, const RECT& b) {
-  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 TEST(MonitorLayout, WithoutOutputsTheRootIsTheMonitor) {
   const std::vector<MonitorDesc> monitors = MonitorLayout::Build({}, nullptr, 1280, 1024);
   ASSERT_EQ(monitors.size(), 1u);
-  EXPECT_TRUE(SameRect(monitors[0].bounds, RECT{0, 0, 1280, 1024}));
-  EXPECT_TRUE(SameRect(monitors[0].work, monitors[0].bounds));
+  EXPECT_EQ(monitors[0].bounds, (RECT{0, 0, 1280, 1024}));
+  EXPECT_EQ(monitors[0].work, monitors[0].bounds);
   EXPECT_TRUE(monitors[0].primary);
 }
 
@@ -151,8 +148,8 @@ TEST(MonitorLayout, WorkAreaIsCutPerMonitorAndPrimaryComesFirst) {
   EXPECT_EQ(monitors[0].name, L"HDMI-1");
   EXPECT_TRUE(monitors[0].primary);
   EXPECT_FALSE(monitors[1].primary);
-  EXPECT_TRUE(SameRect(monitors[0].work, RECT{1920, 30, 3200, 1000}));
-  EXPECT_TRUE(SameRect(monitors[1].work, RECT{0, 30, 1920, 1000}));
+  EXPECT_EQ(monitors[0].work, (RECT{1920, 30, 3200, 1000}));
+  EXPECT_EQ(monitors[1].work, (RECT{0, 30, 1920, 1000}));
 }
 
 TEST(MonitorLayout, AWorkAreaMissingAMonitorLeavesItWholeAndNoPrimaryPicksTheFirst) {
@@ -163,8 +160,8 @@ TEST(MonitorLayout, AWorkAreaMissingAMonitorLeavesItWholeAndNoPrimaryPicksTheFir
   ASSERT_EQ(monitors.size(), 2u);
   EXPECT_EQ(monitors[0].name, L"A");
   EXPECT_TRUE(monitors[0].primary);
-  EXPECT_TRUE(SameRect(monitors[0].work, RECT{0, 0, 800, 560}));
-  EXPECT_TRUE(SameRect(monitors[1].work, RECT{800, 0, 1600, 600}));
+  EXPECT_EQ(monitors[0].work, (RECT{0, 0, 800, 560}));
+  EXPECT_EQ(monitors[1].work, (RECT{800, 0, 1600, 600}));
 }
 
 PixelImage Picture(int width, int height, std::vector<uint32_t> pixels) {

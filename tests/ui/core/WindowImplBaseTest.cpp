@@ -305,7 +305,7 @@ TEST_F(WindowImplOnTwoMonitors, AFrameChangeWhileMaximisedOnTheSecondMonitorKeep
   });
   RECT rc = {};
   GetWindowRect(hwnd, &rc);
-  EXPECT_EQ(wintest::Str(rc), "1920,30,3200,1024");
+  EXPECT_EQ(rc, (RECT{1920, 30, 3200, 1024}));
 }
 
 // --- A skin that cannot be built ---

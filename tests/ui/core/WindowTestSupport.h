@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/win32.h"
+#include "testing/base/RectValues.h"
 #include "tests/ui/core/UiTestSupport.h"
 #include "ui/core/CControlUI.h"
 #include "ui/core/CWindowManagerUI.h"
@@ -157,8 +158,5 @@ class PresentedImage {
   int width_ = 0;
   int height_ = 0;
 };
-
-// "l,t,r,b".
-std::string Str(const RECT& rc);
 
 }  // namespace wintest
