@@ -36,6 +36,15 @@ TestDriver::TestDriver(std::vector<backend::MonitorDesc> monitors) : backend_(Re
 
 TestDriver::~TestDriver() { WaitIdle(); }
 
+std::vector<backend::MonitorDesc> TestDriver::TwoMonitors() {
+  std::vector<backend::MonitorDesc> monitors = HeadlessBackend::DefaultMonitors();
+  backend::MonitorDesc second;
+  second.bounds = RECT{1920, 0, 3200, 1024};
+  second.work = RECT{1920, 30, 3200, 1024};
+  monitors.push_back(second);
+  return monitors;
+}
+
 bool TestDriver::WaitIdle() {
   user::Guard guard = user::UserLock::Acquire();
   return user::QueueRegistry::Instance().WaitAllIdle(guard, user::ThreadQueue::CurrentIfAny(), kIdleLimitMs);

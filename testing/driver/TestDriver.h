@@ -17,6 +17,10 @@ class TestDriver {
   explicit TestDriver(std::vector<backend::MonitorDesc> monitors);
   ~TestDriver();
 
+  // The default primary monitor and a second one of 1280x1024 to its right, whose
+  // work area leaves a panel of 30 pixels along its top.
+  static std::vector<backend::MonitorDesc> TwoMonitors();
+
   HeadlessBackend& Backend() { return *backend_; }
 
   // True once every GUI thread but the caller waits in GetMessageW with nothing to

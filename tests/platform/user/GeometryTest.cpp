@@ -7,24 +7,12 @@
 
 namespace {
 
-using platform::backend::MonitorDesc;
 using platform::headless::GuiThread;
 using platform::headless::TestDriver;
 using test::Trace;
 using test::TraceWindow;
 using test::WindowSpec;
 typedef std::vector<std::string> Lines;
-
-std::vector<MonitorDesc> TwoMonitors() {
-  MonitorDesc primary;
-  primary.bounds = RECT{0, 0, 1920, 1080};
-  primary.work = RECT{0, 0, 1920, 1040};
-  primary.primary = true;
-  MonitorDesc second;
-  second.bounds = RECT{1920, 0, 3200, 1024};
-  second.work = RECT{1920, 30, 3200, 1024};  // a panel along the top
-  return {primary, second};
-}
 
 // Maximises into the work area of the window's monitor, as the program's windows do.
 std::optional<LRESULT> WorkAreaMaximise(HWND h, UINT m, WPARAM, LPARAM lp) {
@@ -39,7 +27,7 @@ std::optional<LRESULT> WorkAreaMaximise(HWND h, UINT m, WPARAM, LPARAM lp) {
 }
 
 TEST(Maximise, IntoTheWorkAreaOfASecondMonitorAndBack) {
-  TestDriver driver(TwoMonitors());
+  TestDriver driver(TestDriver::TwoMonitors());
   Trace trace;
   GuiThread gui;
   HWND w = nullptr;
@@ -182,7 +170,7 @@ TEST(SetWindowPos, TopmostBandAndOwnedWindowsAboveTheirOwner) {
 }
 
 TEST(Monitors, LookupsByPointWindowAndWorkArea) {
-  TestDriver driver(TwoMonitors());
+  TestDriver driver(TestDriver::TwoMonitors());
   HMONITOR primary = MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
   HMONITOR second = MonitorFromPoint(POINT{2000, 500}, MONITOR_DEFAULTTONULL);
   EXPECT_NE(primary, second);

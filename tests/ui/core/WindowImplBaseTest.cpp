@@ -21,17 +21,6 @@ using SkinUI::CControlUI;
 using wintest::Lines;
 using wintest::SkinWindow;
 
-std::vector<MonitorDesc> TwoMonitors() {
-  MonitorDesc primary;
-  primary.bounds = RECT{0, 0, 1920, 1080};
-  primary.work = RECT{0, 0, 1920, 1040};
-  primary.primary = true;
-  MonitorDesc second;
-  second.bounds = RECT{1920, 0, 3200, 1024};
-  second.work = RECT{1920, 30, 3200, 1024};  // a panel along the top
-  return {primary, second};
-}
-
 // A 400x300 window at the screen's origin with a 4-pixel size box, a 30-pixel
 // caption, a close button and a title label in the caption.
 const wchar_t kFrameSkin[] =
@@ -281,7 +270,7 @@ TEST_F(WindowImplTest, EnterAndEscapeReachTheDefaultKeyAndGoOnToTheFocusedContro
 
 class WindowImplOnTwoMonitors : public WindowImplTest {
  protected:
-  WindowImplOnTwoMonitors() : WindowImplTest(TwoMonitors()) {}
+  WindowImplOnTwoMonitors() : WindowImplTest(TestDriver::TwoMonitors()) {}
 };
 
 TEST_F(WindowImplOnTwoMonitors, SizeLimitsComeFromTheWorkAreaThenTheSkin) {
