@@ -186,13 +186,26 @@ TEST_F(MouseInput, ClickGoesThroughATransparentWindowAndDisabledWindowsGetNothin
   EXPECT_EQ(trace.Take(kButtons), Lines{});
 }
 
-TEST(Focus, APopUpTakesTheFocusAndThePreviousWindowIsToldWhoTookIt) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
+// The program's UI thread and the message broker's thread, which can each open a
+// top-level window: the main window and the alarm.
+class Focus : public test::TracedTest {
+ protected:
+  // Opens the main window, then the alarm, which has the foreground as the last shown.
+  bool OpenMainAndAlarm() {
+    gui.Call([&] { main = TraceWindow::Create(trace, WindowSpec{"main", WS_POPUP | WS_VISIBLE}); });
+    broker.Call([&] { alarm = TraceWindow::Create(trace, WindowSpec{"alarm", WS_POPUP | WS_VISIBLE}); });
+    return driver.WaitIdle();
+  }
+
+  GuiThread broker;
+  HWND main = nullptr;
+  HWND alarm = nullptr;
+};
+
+TEST_F(Focus, APopUpTakesTheFocusAndThePreviousWindowIsToldWhoTookIt) {
   HWND frame = nullptr, popup = nullptr;
   gui.Call([&] {
-    auto tellFocus = [&trace](HWND, UINT m, WPARAM wp, LPARAM) -> std::optional<LRESULT> {
+    auto tellFocus = [this](HWND, UINT m, WPARAM wp, LPARAM) -> std::optional<LRESULT> {
       if (m == WM_KILLFOCUS) trace.Add("lost to " + std::to_string(uintptr_t(wp)));
       return std::nullopt;
     };
@@ -212,14 +225,8 @@ TEST(Focus, APopUpTakesTheFocusAndThePreviousWindowIsToldWhoTookIt) {
   EXPECT_EQ(GetForegroundWindow(), popup);
 }
 
-TEST(Focus, KeysGoToTheForegroundWindowsThread) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread ui, broker;
-  HWND main = nullptr, alarm = nullptr;
-  ui.Call([&] { main = TraceWindow::Create(trace, WindowSpec{"main", WS_POPUP | WS_VISIBLE}); });
-  broker.Call([&] { alarm = TraceWindow::Create(trace, WindowSpec{"alarm", WS_POPUP | WS_VISIBLE}); });
-  ASSERT_TRUE(driver.WaitIdle());
+TEST_F(Focus, KeysGoToTheForegroundWindowsThread) {
+  ASSERT_TRUE(OpenMainAndAlarm());
   EXPECT_EQ(GetForegroundWindow(), alarm);
   trace.Clear();
   driver.Tap('A');
@@ -232,23 +239,17 @@ TEST(Focus, KeysGoToTheForegroundWindowsThread) {
   broker.Call([&] { EXPECT_EQ(GetFocus(), nullptr); });
 }
 
-TEST(Focus, AThreadThatTookTheForegroundBackKeepsItWhenTheOldNewsArrives) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread ui, broker;
-  HWND main = nullptr, alarm = nullptr;
-  ui.Call([&] { main = TraceWindow::Create(trace, WindowSpec{"main", WS_POPUP | WS_VISIBLE}); });
-  broker.Call([&] { alarm = TraceWindow::Create(trace, WindowSpec{"alarm", WS_POPUP | WS_VISIBLE}); });
-  ASSERT_TRUE(driver.WaitIdle());
+TEST_F(Focus, AThreadThatTookTheForegroundBackKeepsItWhenTheOldNewsArrives) {
+  ASSERT_TRUE(OpenMainAndAlarm());
   // The broker is busy while the main window takes the foreground, and takes it back
   // before it gets round to hearing that it lost it.
   std::promise<void> release;
   std::shared_future<void> released = release.get_future().share();
-  broker.Post([&alarm, released] {
+  broker.Post([this, released] {
     released.wait();
     SetForegroundWindow(alarm);
   });
-  ui.Call([&] { SetForegroundWindow(main); });
+  gui.Call([&] { SetForegroundWindow(main); });
   release.set_value();
   ASSERT_TRUE(driver.WaitIdle());
   EXPECT_EQ(GetForegroundWindow(), alarm);
