@@ -19,7 +19,7 @@
 
 #include "platform/backend/x11/ErrorTrap.h"
 #include "platform/win32.h"
-#include "tests/platform/x11/TestDisplay.h"
+#include "testing/x11/TestDisplay.h"
 #include "tests/tools/skin-preview/PreviewColours.h"
 
 extern char** environ;
