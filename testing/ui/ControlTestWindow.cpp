@@ -1,0 +1,20 @@
+#include "testing/ui/ControlTestWindow.h"
+
+#include <utility>
+
+namespace controltest {
+
+ControlTestWindow::ControlTestWindow(std::wstring skin, NotifyRecorder* recorder)
+    : skin_(std::move(skin)), recorder_(recorder) {}
+
+void ControlTestWindow::Notify(SkinUI::UINotifyRecord& msg) {
+  if (recorder_ != nullptr) recorder_->Notify(msg);
+  if (onNotify) onNotify(msg);
+  WindowImplBase::Notify(msg);
+}
+
+LPCTSTR ControlTestWindow::GetWindowClassName() const { return L"ControlTestWindow"; }
+
+SkinUI::CUIString ControlTestWindow::GetSkinXmlName() const { return SkinUI::CUIString(skin_.c_str()); }
+
+}  // namespace controltest
