@@ -313,8 +313,8 @@ void CScrollBarUI::OnMouseMove(const UIEventRecord& event) {
     // The pixels the thumb can travel: the bar less the thumb and the arrow buttons
     // shown, so that the thumb stays under the mouse. A bar with no room to travel
     // (the thumb as long as the track) is not dragged.
-    const int nTrack = Length() - (m_bHorizontal ? m_rcThumb.right - m_rcThumb.left : m_rcThumb.bottom - m_rcThumb.top) -
-                       ShownButtonsLength();
+    const int nThumb = m_bHorizontal ? m_rcThumb.right - m_rcThumb.left : m_rcThumb.bottom - m_rcThumb.top;
+    const int nTrack = Length() - nThumb - ShownButtonsLength();
     if (nTrack <= 0) return;
     const int delta = m_bHorizontal ? pt.x - m_ptLastMouse.x : pt.y - m_ptLastMouse.y;
     m_nLastScrollOffset = delta * m_nRange / nTrack;
