@@ -259,4 +259,17 @@ TEST(OptionGroup, AnOptionThatGoesLeavesItsGroup) {
   EXPECT_EQ(SelectedOptions(h), "o3") << "the group's others are deselected, none of them freed";
 }
 
+TEST(OptionGroup, AGroupTheManagerLacksHoldsTheOptionAlone) {
+  platform::headless::TestDriver driver;
+  ControlHarness h(driver, TestSkin(kButtons));
+  ASSERT_TRUE(h.Created());
+  h.OnGui([&] {
+    for (LPCTSTR name : {L"o1", L"o2", L"o3"}) h.Manager().RemoveOptionGroup(L"g", h.Find(name));
+    ASSERT_EQ(h.Manager().GetOptionGroup(L"g"), nullptr);
+  });
+  h.Click(L"o2");
+  EXPECT_EQ(h.Notifications().Lines(), (Lines{"BtnDown:o2", "click:o2", "selectchanged:o2", "BtnUp:o2"}));
+  EXPECT_EQ(SelectedOptions(h), "o1 o2") << "no other member to deselect";
+}
+
 }  // namespace
