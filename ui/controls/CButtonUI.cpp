@@ -179,13 +179,11 @@ void CButtonUI::SetFocusedTextColor(DWORD dwColor) { m_dwFocusedTextColor = dwCo
 DWORD CButtonUI::GetFocusedTextColor() const { return m_dwFocusedTextColor; }
 
 void CButtonUI::SetHotForeImage(LPCTSTR pStrImage) {
-  m_diHotFore.SetAttributeString(pStrImage);
-  Invalidate();
+  if (ReplaceImage(m_diHotFore, pStrImage)) Invalidate();
 }
 
 void CButtonUI::SetPushedForeImage(LPCTSTR pStrImage) {
-  m_diPushedFore.SetAttributeString(pStrImage);
-  Invalidate();
+  if (ReplaceImage(m_diPushedFore, pStrImage)) Invalidate();
 }
 
 void CButtonUI::SetBindTabIndex(int iIndex) {
@@ -225,6 +223,12 @@ void CButtonUI::RefreshStateFlags() {
 }
 
 bool CButtonUI::IsSet(const CImageAttribute& image) { return !image.GetAttributeString().IsEmpty(); }
+
+bool CButtonUI::ReplaceImage(CImageAttribute& image, LPCTSTR pStrImage) {
+  if (image.GetAttributeString() == (pStrImage != nullptr ? pStrImage : L"")) return false;
+  image.SetAttributeString(pStrImage);
+  return true;
+}
 
 void CButtonUI::DrawIfSet(HDC hDC, CImageAttribute& image) {
   if (IsSet(image)) DrawImage(hDC, image);

@@ -54,6 +54,8 @@ class CButtonUI : public CLabelUI {
   // The focused and disabled flags follow the control before it is drawn.
   void RefreshStateFlags();
   static bool IsSet(const CImageAttribute& image);
+  // Gives the image a new description; false when it already had that one.
+  static bool ReplaceImage(CImageAttribute& image, LPCTSTR pStrImage);
   // Draws the image when the skin set one.
   void DrawIfSet(HDC hDC, CImageAttribute& image);
 

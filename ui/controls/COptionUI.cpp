@@ -121,23 +121,19 @@ void COptionUI::SetAttribute(LPCTSTR pstrName, LPCTSTR pstrValue) {
 }
 
 void COptionUI::SetSelectedImage(LPCTSTR pStrImage) {
-  m_diSelected.SetAttributeString(pStrImage);
-  Invalidate();
+  if (ReplaceImage(m_diSelected, pStrImage)) Invalidate();
 }
 
 void COptionUI::SetSelectedHotImage(LPCTSTR pStrImage) {
-  m_diSelectedHot.SetAttributeString(pStrImage);
-  Invalidate();
+  if (ReplaceImage(m_diSelectedHot, pStrImage)) Invalidate();
 }
 
 void COptionUI::SetSelectedPushedImage(LPCTSTR pStrImage) {
-  m_diSelectedPushed.SetAttributeString(pStrImage);
-  Invalidate();
+  if (ReplaceImage(m_diSelectedPushed, pStrImage)) Invalidate();
 }
 
 void COptionUI::SetSelectedForeImage(LPCTSTR pStrImage) {
-  m_diSelectedFore.SetAttributeString(pStrImage);
-  Invalidate();
+  if (ReplaceImage(m_diSelectedFore, pStrImage)) Invalidate();
 }
 
 void COptionUI::SetSelectedBkColor(DWORD dwColor) { m_dwSelectedBkColor = dwColor; }

@@ -17,6 +17,13 @@ bool IsMouseEvent(int type) { return type >= UIEVENT_MOUSEMOVE && type <= UIEVEN
 
 bool IsSet(const CImageAttribute& image) { return !image.GetAttributeString().IsEmpty(); }
 
+// Gives the image a new description; false when it already had that one.
+bool ReplaceImage(CImageAttribute& image, LPCTSTR pStrImage) {
+  if (image.GetAttributeString() == (pStrImage != nullptr ? pStrImage : L"")) return false;
+  image.SetAttributeString(pStrImage);
+  return true;
+}
+
 // What a wheel event's wParam says.
 const WORD kWheelUp = 0;
 const WORD kWheelDown = 1;
@@ -50,18 +57,15 @@ void CSliderUI::SetChangeStep(int nStep) { m_nStep = nStep; }
 void CSliderUI::SetThumbSize(SIZE szXY) { m_szThumb = szXY; }
 
 void CSliderUI::SetThumbImage(LPCTSTR pStrImage) {
-  m_diThumb.SetAttributeString(pStrImage);
-  Invalidate();
+  if (ReplaceImage(m_diThumb, pStrImage)) Invalidate();
 }
 
 void CSliderUI::SetThumbHotImage(LPCTSTR pStrImage) {
-  m_diThumbHot.SetAttributeString(pStrImage);
-  Invalidate();
+  if (ReplaceImage(m_diThumbHot, pStrImage)) Invalidate();
 }
 
 void CSliderUI::SetThumbPushedImage(LPCTSTR pStrImage) {
-  m_diThumbPushed.SetAttributeString(pStrImage);
-  Invalidate();
+  if (ReplaceImage(m_diThumbPushed, pStrImage)) Invalidate();
 }
 
 void CSliderUI::SetCanSendMove(bool bCanSend) { m_bSendMove = bCanSend; }
