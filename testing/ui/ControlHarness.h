@@ -37,7 +37,7 @@ class ControlHarness {
 
   // Runs the call on the window's thread and waits for it.
   void OnGui(const std::function<void()>& call);
-  // Runs for each notification on the window's thread, after it was recorded.
+  // Runs for each notification on the window's thread, as the window's own handler.
   void OnNotify(std::function<void(SkinUI::UINotifyRecord&)> handler);
   // Runs the window's modal loop on its thread; the loop's result is kept when the
   // window closes.

@@ -9,8 +9,9 @@ ControlTestWindow::ControlTestWindow(std::wstring skin, NotifyRecorder* recorder
 
 void ControlTestWindow::Notify(SkinUI::UINotifyRecord& msg) {
   if (recorder_ != nullptr) recorder_->Notify(msg);
-  if (onNotify) onNotify(msg);
   WindowImplBase::Notify(msg);
+  // Last, as a window's own handler: it may delete the sender.
+  if (onNotify) onNotify(msg);
 }
 
 LPCTSTR ControlTestWindow::GetWindowClassName() const { return L"ControlTestWindow"; }

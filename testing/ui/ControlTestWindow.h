@@ -1,7 +1,7 @@
 #pragma once
 // A skin window for control tests: built from skin markup given inline, it records
-// every notification before the window base acts on it (so the system buttons work
-// as in every window of the program), and runs a test's own handler in between.
+// every notification, lets the window base act on it (so the system buttons work as
+// in every window of the program), then runs a test's own handler.
 #include <functional>
 #include <string>
 
@@ -17,7 +17,7 @@ class ControlTestWindow : public SkinUI::WindowImplBase {
   SkinUI::CWindowManagerUI& Manager() { return m_pm; }
   void Notify(SkinUI::UINotifyRecord& msg) override;
 
-  // Runs on the window's thread for each notification, after it was recorded.
+  // Runs on the window's thread for each notification, after the window base.
   std::function<void(SkinUI::UINotifyRecord&)> onNotify;
 
  protected:

@@ -25,11 +25,12 @@ CButtonUI::CButtonUI()
       m_dwHotTextColor(0),
       m_dwPushedTextColor(0),
       m_dwFocusedTextColor(0),
-      m_iBindTabIndex(-1) {
+      m_iBindTabIndex(-1),
+      m_pAlive(std::make_shared<bool>(true)) {
   m_uTextStyle = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 }
 
-CButtonUI::~CButtonUI() = default;
+CButtonUI::~CButtonUI() { *m_pAlive = false; }
 
 LPCTSTR CButtonUI::GetClassName() const { return L"ButtonUI"; }
 
@@ -46,10 +47,8 @@ UINT CButtonUI::GetBehaviorFlags() const {
 
 bool CButtonUI::Activate() {
   if (!CControlUI::Activate()) return false;
-  if (m_pManager != nullptr) {
-    m_pManager->SendNotify(this, L"click");
-    SelectBoundTab(-1);
-  }
+  if (m_pManager == nullptr) return true;
+  if (NotifyWindow(L"click")) SelectBoundTab(-1);
   return true;
 }
 
@@ -82,9 +81,9 @@ void CButtonUI::HandleEvent(UIEventRecord& event) {
     case UIEVENT_DBLCLICK:
       if (!::PtInRect(&m_rcItem, event.ptMouse) || !IsEnabled()) return;
       m_uButtonState |= UISTATE_PUSHED | UISTATE_CAPTURED;
-      if (m_pManager != nullptr) m_pManager->SendNotify(this, L"BtnDown");
-      if (m_pParent != nullptr) m_pParent->HandleEvent(event);
       Invalidate();
+      if (!NotifyWindow(L"BtnDown")) return;
+      if (m_pParent != nullptr) m_pParent->HandleEvent(event);
       return;
     case UIEVENT_MOUSEMOVE:
       if ((m_uButtonState & UISTATE_CAPTURED) == 0) return;
@@ -93,21 +92,22 @@ void CButtonUI::HandleEvent(UIEventRecord& event) {
       } else {
         m_uButtonState &= ~UISTATE_PUSHED;
       }
-      if (m_pManager != nullptr) m_pManager->SendNotify(this, L"BtnMove");
       Invalidate();
+      NotifyWindow(L"BtnMove");
       return;
-    case UIEVENT_BUTTONUP:
+    case UIEVENT_BUTTONUP: {
       if ((m_uButtonState & UISTATE_CAPTURED) == 0) return;
       // The "click" handler still sees the button pressed.
+      const std::shared_ptr<bool> pAlive = m_pAlive;
       if (::PtInRect(&m_rcItem, event.ptMouse)) Activate();
+      if (!*pAlive) return;
       m_uButtonState &= ~(UISTATE_PUSHED | UISTATE_CAPTURED);
-      if (m_pManager != nullptr) m_pManager->SendNotify(this, L"BtnUp");
       Invalidate();
+      NotifyWindow(L"BtnUp");
       return;
+    }
     case UIEVENT_CONTEXTMENU:
-      if (IsContextMenuUsed() && m_pManager != nullptr) {
-        m_pManager->SendNotify(this, L"menu", event.wParam, event.lParam);
-      }
+      if (IsContextMenuUsed()) NotifyWindow(L"menu", event.wParam, event.lParam);
       return;
     case UIEVENT_MOUSEENTER:
       if (!IsEnabled()) break;
@@ -223,6 +223,13 @@ void CButtonUI::RefreshStateFlags() {
 }
 
 bool CButtonUI::IsSet(const CImageAttribute& image) { return !image.GetAttributeString().IsEmpty(); }
+
+bool CButtonUI::NotifyWindow(LPCTSTR pstrType, WPARAM wParam, LPARAM lParam) {
+  if (m_pManager == nullptr) return true;
+  const std::shared_ptr<bool> pAlive = m_pAlive;
+  m_pManager->SendNotify(this, pstrType, wParam, lParam);
+  return *pAlive;
+}
 
 bool CButtonUI::ReplaceImage(CImageAttribute& image, LPCTSTR pStrImage) {
   if (image.GetAttributeString() == (pStrImage != nullptr ? pStrImage : L"")) return false;

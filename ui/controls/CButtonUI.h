@@ -4,6 +4,8 @@
 // Space and Return. Activation sends "click", through which nearly every command of
 // the program's windows arrives, and can show a page of a tab layout. A press sends
 // "BtnDown", "BtnMove" and "BtnUp" as the mouse goes.
+#include <memory>
+
 #include "ui/controls/CLabelUI.h"
 #include "ui/core/render/CImageAttribute.h"
 
@@ -56,6 +58,10 @@ class CButtonUI : public CLabelUI {
   static bool IsSet(const CImageAttribute& image);
   // Gives the image a new description; false when it already had that one.
   static bool ReplaceImage(CImageAttribute& image, LPCTSTR pStrImage);
+  // Sends the notification for this control; false when the control did not outlive
+  // it. A window's handler may run a modal loop, in which the window deletes the
+  // controls it took out of their containers, this one among them.
+  bool NotifyWindow(LPCTSTR pstrType, WPARAM wParam = 0, LPARAM lParam = 0);
   // Draws the image when the skin set one.
   void DrawIfSet(HDC hDC, CImageAttribute& image);
 
@@ -68,6 +74,8 @@ class CButtonUI : public CLabelUI {
   CImageAttribute m_diPushedFore;
   int m_iBindTabIndex;
   CUIString m_sBindTabLayoutName;
+  // False once the control is deleted; whoever holds a copy can tell.
+  const std::shared_ptr<bool> m_pAlive;
 };
 
 }  // namespace SkinUI

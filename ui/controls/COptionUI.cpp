@@ -30,8 +30,9 @@ LPVOID COptionUI::GetInterface(LPCTSTR pstrName) {
 }
 
 bool COptionUI::Activate() {
+  const std::shared_ptr<bool> pAlive = m_pAlive;
   if (!CButtonUI::Activate()) return false;
-  SetSelected(m_sGroupName.IsEmpty() ? !m_bSelected : true);
+  if (*pAlive) SetSelected(m_sGroupName.IsEmpty() ? !m_bSelected : true);
   return true;
 }
 
@@ -79,23 +80,21 @@ void COptionUI::SetSelected(bool bSelected) {
   } else {
     m_uButtonState &= ~UISTATE_SELECTED;
   }
-  if (m_pManager == nullptr) {
-    Invalidate();
+  Invalidate();
+  if (m_pManager == nullptr) return;
+  if (m_sGroupName.IsEmpty()) {
+    NotifyWindow(L"selectchanged");
     return;
   }
-  if (m_sGroupName.IsEmpty()) {
-    m_pManager->SendNotify(this, L"selectchanged");
-  } else if (m_bSelected) {
-    // A group the manager does not know holds this option alone. The others are
-    // grouped and go unselected, so they send nothing.
-    CUIPtrArray* pGroup = m_pManager->GetOptionGroup(m_sGroupName);
-    for (int i = 0; pGroup != nullptr && i < pGroup->GetSize(); ++i) {
-      COptionUI* pOther = static_cast<COptionUI*>(pGroup->GetAt(i));
-      if (pOther != this) pOther->SetSelected(false);
-    }
-    m_pManager->SendNotify(this, L"selectchanged");
+  if (!m_bSelected) return;
+  // A group the manager does not know holds this option alone. The others are
+  // grouped and go unselected, so they send nothing.
+  CUIPtrArray* pGroup = m_pManager->GetOptionGroup(m_sGroupName);
+  for (int i = 0; pGroup != nullptr && i < pGroup->GetSize(); ++i) {
+    COptionUI* pOther = static_cast<COptionUI*>(pGroup->GetAt(i));
+    if (pOther != this) pOther->SetSelected(false);
   }
-  Invalidate();
+  NotifyWindow(L"selectchanged");
 }
 
 void COptionUI::SetAttribute(LPCTSTR pstrName, LPCTSTR pstrValue) {

@@ -131,8 +131,8 @@ void CSliderUI::HandleEvent(UIEventRecord& event) {
       const int nValue = ValueAt(event.ptMouse);
       if (!IsInRange(nValue)) return;
       m_nValue = nValue;
-      if (m_pManager != nullptr) m_pManager->SendNotify(this, L"valuechanged");
       Invalidate();
+      if (m_pManager != nullptr) m_pManager->SendNotify(this, L"valuechanged");
       return;
     }
     case UIEVENT_CONTEXTMENU:
@@ -146,11 +146,8 @@ void CSliderUI::HandleEvent(UIEventRecord& event) {
       return;
     }
     case UIEVENT_MOUSEMOVE: {
-      if ((m_uButtonState & UISTATE_CAPTURED) != 0) {
-        m_nValue = ValueAt(event.ptMouse);
-        if (m_bSendMove && m_pManager != nullptr) m_pManager->SendNotify(this, L"movevaluechanged");
-        Invalidate();
-      }
+      const bool bDragging = (m_uButtonState & UISTATE_CAPTURED) != 0;
+      if (bDragging) m_nValue = ValueAt(event.ptMouse);
       const RECT rcThumb = GetThumbRect();
       if (IsEnabled() && ::PtInRect(&rcThumb, event.ptMouse)) {
         m_uButtonState |= UISTATE_HOT;
@@ -158,6 +155,8 @@ void CSliderUI::HandleEvent(UIEventRecord& event) {
         m_uButtonState &= ~UISTATE_HOT;
       }
       Invalidate();
+      // Last: the window's handler may take the slider away.
+      if (bDragging && m_bSendMove && m_pManager != nullptr) m_pManager->SendNotify(this, L"movevaluechanged");
       return;
     }
     case UIEVENT_SETCURSOR:

@@ -204,6 +204,27 @@ TEST(OptionClick, AClickHandlerReadsTheSelectionAsItWas) {
   EXPECT_EQ(seen, (Lines{"o2:100", "check:010"}));
 }
 
+TEST(ButtonClick, AControlItsClickHandlerDeletesIsNotTouchedAgain) {
+  for (LPCTSTR name : {L"btn", L"toggle"}) {
+    platform::headless::TestDriver driver;
+    ControlHarness h(driver, TestSkin(kButtons));
+    ASSERT_TRUE(h.Created());
+    h.OnNotify([&](SkinUI::UINotifyRecord& msg) {
+      if (msg.sType != L"click") return;
+      static_cast<SkinUI::CContainerUI*>(msg.pSender->GetParent())->Remove(msg.pSender);
+      // A modal dialog's loop, in which the window deletes what was taken out.
+      MSG pending;
+      while (::PeekMessageW(&pending, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&pending);
+    });
+    h.Click(name);
+    h.OnNotify(nullptr);
+    const std::string sender = controltest::Narrow(name);
+    EXPECT_EQ(h.Notifications().Lines(), (Lines{"BtnDown:" + sender, "click:" + sender}))
+        << "nothing more from a deleted control";
+    h.OnGui([&] { EXPECT_EQ(h.Find(name), nullptr); });
+  }
+}
+
 TEST(BoundTabLayout, ShowsThePageAfterTheClick) {
   const struct {
     const char* what;
