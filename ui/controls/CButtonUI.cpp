@@ -79,33 +79,14 @@ void CButtonUI::HandleEvent(UIEventRecord& event) {
       return;
     case UIEVENT_BUTTONDOWN:
     case UIEVENT_DBLCLICK:
-      if (!::PtInRect(&m_rcItem, event.ptMouse) || !IsEnabled()) return;
-      m_uButtonState |= UISTATE_PUSHED | UISTATE_CAPTURED;
-      Invalidate();
-      if (!NotifyWindow(L"BtnDown")) return;
-      if (m_pParent != nullptr) m_pParent->HandleEvent(event);
+      OnPress(event);
       return;
     case UIEVENT_MOUSEMOVE:
-      if ((m_uButtonState & UISTATE_CAPTURED) == 0) return;
-      if (::PtInRect(&m_rcItem, event.ptMouse)) {
-        m_uButtonState |= UISTATE_PUSHED;
-      } else {
-        m_uButtonState &= ~UISTATE_PUSHED;
-      }
-      Invalidate();
-      NotifyWindow(L"BtnMove");
+      OnCapturedMove(event.ptMouse);
       return;
-    case UIEVENT_BUTTONUP: {
-      if ((m_uButtonState & UISTATE_CAPTURED) == 0) return;
-      // The "click" handler still sees the button pressed.
-      const std::shared_ptr<bool> pAlive = m_pAlive;
-      if (::PtInRect(&m_rcItem, event.ptMouse)) Activate();
-      if (!*pAlive) return;
-      m_uButtonState &= ~(UISTATE_PUSHED | UISTATE_CAPTURED);
-      Invalidate();
-      NotifyWindow(L"BtnUp");
+    case UIEVENT_BUTTONUP:
+      OnRelease(event.ptMouse);
       return;
-    }
     case UIEVENT_CONTEXTMENU:
       if (IsContextMenuUsed()) NotifyWindow(L"menu", event.wParam, event.lParam);
       return;
@@ -126,6 +107,36 @@ void CButtonUI::HandleEvent(UIEventRecord& event) {
       break;
   }
   CLabelUI::HandleEvent(event);
+}
+
+void CButtonUI::OnPress(UIEventRecord& event) {
+  if (!::PtInRect(&m_rcItem, event.ptMouse) || !IsEnabled()) return;
+  m_uButtonState |= UISTATE_PUSHED | UISTATE_CAPTURED;
+  Invalidate();
+  if (!NotifyWindow(L"BtnDown")) return;
+  if (m_pParent != nullptr) m_pParent->HandleEvent(event);
+}
+
+void CButtonUI::OnCapturedMove(POINT pt) {
+  if ((m_uButtonState & UISTATE_CAPTURED) == 0) return;
+  if (::PtInRect(&m_rcItem, pt)) {
+    m_uButtonState |= UISTATE_PUSHED;
+  } else {
+    m_uButtonState &= ~UISTATE_PUSHED;
+  }
+  Invalidate();
+  NotifyWindow(L"BtnMove");
+}
+
+void CButtonUI::OnRelease(POINT pt) {
+  if ((m_uButtonState & UISTATE_CAPTURED) == 0) return;
+  // The "click" handler still sees the button pressed.
+  const std::shared_ptr<bool> pAlive = m_pAlive;
+  if (::PtInRect(&m_rcItem, pt)) Activate();
+  if (!*pAlive) return;
+  m_uButtonState &= ~(UISTATE_PUSHED | UISTATE_CAPTURED);
+  Invalidate();
+  NotifyWindow(L"BtnUp");
 }
 
 void CButtonUI::SetAttribute(LPCTSTR pstrName, LPCTSTR pstrValue) {

@@ -65,6 +65,12 @@ class CButtonUI : public CLabelUI {
   // Draws the image when the skin set one.
   void DrawIfSet(HDC hDC, CImageAttribute& image);
 
+  // The phases of a press: down inside (captured and pushed), moves while captured
+  // (pushed only inside), up (activated only inside).
+  void OnPress(UIEventRecord& event);
+  void OnCapturedMove(POINT pt);
+  void OnRelease(POINT pt);
+
   UINT m_uButtonState;
   DWORD m_dwHotBkColor;
   DWORD m_dwHotTextColor;

@@ -116,49 +116,22 @@ void CSliderUI::HandleEvent(UIEventRecord& event) {
   }
   switch (event.Type) {
     case UIEVENT_BUTTONDOWN:
-    case UIEVENT_DBLCLICK: {
+    case UIEVENT_DBLCLICK:
       if (!IsEnabled()) break;
-      m_uButtonState |= UISTATE_CAPTURED;
-      const int nValue = ValueAt(event.ptMouse);
-      if (nValue != m_nValue && IsInRange(nValue)) {
-        m_nValue = nValue;
-        Invalidate();
-      }
+      OnPress(event.ptMouse);
       return;
-    }
-    case UIEVENT_BUTTONUP: {
-      m_uButtonState &= ~UISTATE_CAPTURED;
-      const int nValue = ValueAt(event.ptMouse);
-      if (!IsInRange(nValue)) return;
-      m_nValue = nValue;
-      Invalidate();
-      if (m_pManager != nullptr) m_pManager->SendNotify(this, L"valuechanged");
+    case UIEVENT_BUTTONUP:
+      OnRelease(event.ptMouse);
       return;
-    }
     case UIEVENT_CONTEXTMENU:
       return;
-    case UIEVENT_SCROLLWHEEL: {
-      const WORD wDirection = LOWORD(event.wParam);
-      if (wDirection != kWheelUp && wDirection != kWheelDown) break;
-      // Reported even when the value stays, at either end or during a drag.
-      if ((m_uButtonState & UISTATE_CAPTURED) == 0) SetValue(m_nValue + (wDirection == kWheelUp ? m_nStep : -m_nStep));
-      if (m_pManager != nullptr) m_pManager->SendNotify(this, L"valuechanged");
+    case UIEVENT_SCROLLWHEEL:
+      if (LOWORD(event.wParam) != kWheelUp && LOWORD(event.wParam) != kWheelDown) break;
+      OnWheel(LOWORD(event.wParam) == kWheelUp);
       return;
-    }
-    case UIEVENT_MOUSEMOVE: {
-      const bool bDragging = (m_uButtonState & UISTATE_CAPTURED) != 0;
-      if (bDragging) m_nValue = ValueAt(event.ptMouse);
-      const RECT rcThumb = GetThumbRect();
-      if (IsEnabled() && ::PtInRect(&rcThumb, event.ptMouse)) {
-        m_uButtonState |= UISTATE_HOT;
-      } else {
-        m_uButtonState &= ~UISTATE_HOT;
-      }
-      Invalidate();
-      // Last: the window's handler may take the slider away.
-      if (bDragging && m_bSendMove && m_pManager != nullptr) m_pManager->SendNotify(this, L"movevaluechanged");
+    case UIEVENT_MOUSEMOVE:
+      OnMouseMove(event.ptMouse);
       return;
-    }
     case UIEVENT_SETCURSOR:
       if (!IsEnabled()) break;
       ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
@@ -172,6 +145,44 @@ void CSliderUI::HandleEvent(UIEventRecord& event) {
       break;
   }
   CControlUI::HandleEvent(event);
+}
+
+// A press takes the value of the point silently; the release reports it.
+void CSliderUI::OnPress(POINT pt) {
+  m_uButtonState |= UISTATE_CAPTURED;
+  const int nValue = ValueAt(pt);
+  if (nValue == m_nValue || !IsInRange(nValue)) return;
+  m_nValue = nValue;
+  Invalidate();
+}
+
+void CSliderUI::OnRelease(POINT pt) {
+  m_uButtonState &= ~UISTATE_CAPTURED;
+  const int nValue = ValueAt(pt);
+  if (!IsInRange(nValue)) return;
+  m_nValue = nValue;
+  Invalidate();
+  if (m_pManager != nullptr) m_pManager->SendNotify(this, L"valuechanged");
+}
+
+// Reported even when the value stays, at either end or during a drag.
+void CSliderUI::OnWheel(bool bUp) {
+  if ((m_uButtonState & UISTATE_CAPTURED) == 0) SetValue(m_nValue + (bUp ? m_nStep : -m_nStep));
+  if (m_pManager != nullptr) m_pManager->SendNotify(this, L"valuechanged");
+}
+
+void CSliderUI::OnMouseMove(POINT pt) {
+  const bool bDragging = (m_uButtonState & UISTATE_CAPTURED) != 0;
+  if (bDragging) m_nValue = ValueAt(pt);
+  const RECT rcThumb = GetThumbRect();
+  if (IsEnabled() && ::PtInRect(&rcThumb, pt)) {
+    m_uButtonState |= UISTATE_HOT;
+  } else {
+    m_uButtonState &= ~UISTATE_HOT;
+  }
+  Invalidate();
+  // Last: the window's handler may take the slider away.
+  if (bDragging && m_bSendMove && m_pManager != nullptr) m_pManager->SendNotify(this, L"movevaluechanged");
 }
 
 void CSliderUI::SetAttribute(LPCTSTR pstrName, LPCTSTR pstrValue) {

@@ -36,6 +36,10 @@ class CSliderUI : public CProgressUI {
  private:
   // The value the thumb would have with its middle at the point.
   int ValueAt(POINT pt) const;
+  void OnPress(POINT pt);
+  void OnRelease(POINT pt);
+  void OnWheel(bool bUp);
+  void OnMouseMove(POINT pt);
 
   SIZE m_szThumb;
   UINT m_uButtonState;
