@@ -235,6 +235,16 @@ TEST_F(TextLinks, ADisabledTextSendsNothing) {
   EXPECT_TRUE(h.Notifications().Lines().empty());
 }
 
+TEST_F(TextLinks, PlainTextKeepsNoLinksOfAnEarlierMarkup) {
+  Build(L"");
+  ControlHarness& h = *harness_;
+  ASSERT_EQ(links_, 8);
+  h.OnGui([&] { h.Find<SkinUI::CTextUI>(L"t")->SetShowHtml(false); });
+  h.ClickAt(L"t", LinkPoint(2));
+  h.OnGui([&] { EXPECT_EQ(h.Find<SkinUI::CTextUI>(L"t")->GetLinkCount(), 0); });
+  EXPECT_TRUE(h.Notifications().Lines().empty()) << "no click on a link that is no longer drawn";
+}
+
 TEST_F(TextLinks, TheHandShowsOverALink) {
   Build(L"");
   ControlHarness& h = *harness_;
