@@ -174,7 +174,8 @@ TEST_F(ScrollBarInput, OwnedBarScrollsItsContainerAndDragsTheThumbOnTicks) {
     Send(bar, SkinUI::UIEVENT_BUTTONUP, POINT{90, 150});
     list->SetScrollPos(SIZE{0, 0});
 
-    // Thumb 16..100 of a 200-pixel bar: the track for the ratio is 200 - 84 - 32.
+    // Thumb 16..100 of a 200-pixel bar: the thumb travels 200 - 84 less the two
+    // 16-pixel arrow buttons.
     const RECT thumb = bar->GetThumbRect();
     ASSERT_EQ((RECT{84, 16, 100, 100}), thumb);
     Send(bar, SkinUI::UIEVENT_BUTTONDOWN, POINT{90, 50});
