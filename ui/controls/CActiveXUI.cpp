@@ -108,11 +108,11 @@ void CActiveXUI::Paint(HDC hDC, const RECT& rcPaint) {
 }
 
 POINT CActiveXUI::MessagePoint(UINT uMsg, LPARAM lParam) const {
-  // WM_SETCURSOR carries a hit code, and the wheel a screen point: neither is a point in
-  // the client area.
-  if (uMsg == WM_SETCURSOR) return m_pManager != nullptr ? m_pManager->GetMousePos() : POINT{-1, -1};
+  // WM_SETCURSOR carries a hit code and the wheel a screen point, neither a point in the
+  // client area: the cursor's place stands for both.
   POINT pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-  if (uMsg == WM_MOUSEWHEEL || uMsg == WM_MOUSEHWHEEL) ::ScreenToClient(m_hwndHost, &pt);
+  if (uMsg == WM_SETCURSOR) ::GetCursorPos(&pt);
+  if (uMsg == WM_SETCURSOR || uMsg == WM_MOUSEWHEEL || uMsg == WM_MOUSEHWHEEL) ::ScreenToClient(m_hwndHost, &pt);
   return pt;
 }
 
