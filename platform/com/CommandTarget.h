@@ -1,7 +1,7 @@
 #pragma once
 // Commands sent between an object and its container by command group and number.
-#include "platform/com/Variant.h"
 #include "platform/com/Unknown.h"
+#include "platform/com/Variant.h"
 
 // Command numbers of the standard group (a null group).
 enum OLECMDID {

@@ -78,7 +78,8 @@ struct IHTMLDocument2 : IHTMLDocument {
   virtual HRESULT STDMETHODCALLTYPE get_nameProp(BSTR* p) = 0;
   virtual HRESULT STDMETHODCALLTYPE write(SAFEARRAY* psarray) = 0;
   virtual HRESULT STDMETHODCALLTYPE writeln(SAFEARRAY* psarray) = 0;
-  virtual HRESULT STDMETHODCALLTYPE open(BSTR url, VARIANT name, VARIANT features, VARIANT replace, IDispatch** pomWindowResult) = 0;
+  virtual HRESULT STDMETHODCALLTYPE open(BSTR url, VARIANT name, VARIANT features, VARIANT replace,
+                                         IDispatch** pomWindowResult) = 0;
   virtual HRESULT STDMETHODCALLTYPE close() = 0;
   virtual HRESULT STDMETHODCALLTYPE clear() = 0;
   virtual HRESULT STDMETHODCALLTYPE queryCommandSupported(BSTR cmdID, VARIANT_BOOL* pfRet) = 0;
@@ -87,7 +88,8 @@ struct IHTMLDocument2 : IHTMLDocument {
   virtual HRESULT STDMETHODCALLTYPE queryCommandIndeterm(BSTR cmdID, VARIANT_BOOL* pfRet) = 0;
   virtual HRESULT STDMETHODCALLTYPE queryCommandText(BSTR cmdID, BSTR* pcmdText) = 0;
   virtual HRESULT STDMETHODCALLTYPE queryCommandValue(BSTR cmdID, VARIANT* pcmdValue) = 0;
-  virtual HRESULT STDMETHODCALLTYPE execCommand(BSTR cmdID, VARIANT_BOOL showUI, VARIANT value, VARIANT_BOOL* pfRet) = 0;
+  virtual HRESULT STDMETHODCALLTYPE execCommand(BSTR cmdID, VARIANT_BOOL showUI, VARIANT value,
+                                                VARIANT_BOOL* pfRet) = 0;
   virtual HRESULT STDMETHODCALLTYPE execCommandShowHelp(BSTR cmdID, VARIANT_BOOL* pfRet) = 0;
   virtual HRESULT STDMETHODCALLTYPE createElement(BSTR eTag, IHTMLElement** newElem) = 0;
   virtual HRESULT STDMETHODCALLTYPE put_onhelp(VARIANT v) = 0;

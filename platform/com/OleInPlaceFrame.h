@@ -30,8 +30,7 @@ struct IOleInPlaceUIWindow : IOleWindow {
   virtual HRESULT STDMETHODCALLTYPE GetBorder(LPRECT lprectBorder) = 0;
   virtual HRESULT STDMETHODCALLTYPE RequestBorderSpace(LPCBORDERWIDTHS pborderwidths) = 0;
   virtual HRESULT STDMETHODCALLTYPE SetBorderSpace(LPCBORDERWIDTHS pborderwidths) = 0;
-  virtual HRESULT STDMETHODCALLTYPE SetActiveObject(IOleInPlaceActiveObject* pActiveObject,
-                                                    LPCOLESTR pszObjName) = 0;
+  virtual HRESULT STDMETHODCALLTYPE SetActiveObject(IOleInPlaceActiveObject* pActiveObject, LPCOLESTR pszObjName) = 0;
 
  protected:
   ~IOleInPlaceUIWindow() = default;

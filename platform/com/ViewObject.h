@@ -42,10 +42,10 @@ struct IViewObjectEx : IViewObject2 {
   virtual HRESULT STDMETHODCALLTYPE GetViewStatus(DWORD* pdwStatus) = 0;
   virtual HRESULT STDMETHODCALLTYPE QueryHitPoint(DWORD dwAspect, LPCRECT pRectBounds, POINT ptlLoc, LONG lCloseHint,
                                                   DWORD* pHitResult) = 0;
-  virtual HRESULT STDMETHODCALLTYPE QueryHitRect(DWORD dwAspect, LPCRECT pRectBounds, LPCRECT pRectLoc,
-                                                 LONG lCloseHint, DWORD* pHitResult) = 0;
-  virtual HRESULT STDMETHODCALLTYPE GetNaturalExtent(DWORD dwAspect, LONG lindex, DVTARGETDEVICE* ptd,
-                                                     HDC hicTargetDev, DVEXTENTINFO* pExtentInfo, LPSIZEL pSizel) = 0;
+  virtual HRESULT STDMETHODCALLTYPE QueryHitRect(DWORD dwAspect, LPCRECT pRectBounds, LPCRECT pRectLoc, LONG lCloseHint,
+                                                 DWORD* pHitResult) = 0;
+  virtual HRESULT STDMETHODCALLTYPE GetNaturalExtent(DWORD dwAspect, LONG lindex, DVTARGETDEVICE* ptd, HDC hicTargetDev,
+                                                     DVEXTENTINFO* pExtentInfo, LPSIZEL pSizel) = 0;
 
  protected:
   ~IViewObjectEx() = default;

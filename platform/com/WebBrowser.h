@@ -89,8 +89,8 @@ struct IWebBrowserApp : IWebBrowser {
 };
 
 struct IWebBrowser2 : IWebBrowserApp {
-  virtual HRESULT STDMETHODCALLTYPE Navigate2(VARIANT* URL, VARIANT* Flags, VARIANT* TargetFrameName,
-                                              VARIANT* PostData, VARIANT* Headers) = 0;
+  virtual HRESULT STDMETHODCALLTYPE Navigate2(VARIANT* URL, VARIANT* Flags, VARIANT* TargetFrameName, VARIANT* PostData,
+                                              VARIANT* Headers) = 0;
   virtual HRESULT STDMETHODCALLTYPE QueryStatusWB(OLECMDID cmdID, OLECMDF* pcmdf) = 0;
   virtual HRESULT STDMETHODCALLTYPE ExecWB(OLECMDID cmdID, OLECMDEXECOPT cmdexecopt, VARIANT* pvaIn,
                                            VARIANT* pvaOut) = 0;

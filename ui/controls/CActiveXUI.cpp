@@ -38,8 +38,7 @@ ComPtr<IViewObject> FirstViewObject(IOleObject* pControl) {
 
 }  // namespace
 
-CActiveXUI::CActiveXUI()
-    : m_clsid(GUID_NULL), m_bCreated(false), m_bDelayCreate(true), m_hwndHost(nullptr) {}
+CActiveXUI::CActiveXUI() : m_clsid(GUID_NULL), m_bCreated(false), m_bDelayCreate(true), m_hwndHost(nullptr) {}
 
 CActiveXUI::~CActiveXUI() { CActiveXUI::ReleaseControl(); }
 
@@ -103,8 +102,8 @@ void CActiveXUI::Paint(HDC hDC, const RECT& rcPaint) {
   if (!::IntersectRect(&rcTemp, &rcPaint, &m_rcItem)) return;
   if (!m_pControl || !m_pControl->IsWindowless() || m_pControl->GetViewObject() == nullptr) return;
   const RECTL rcBounds = {m_rcItem.left, m_rcItem.top, m_rcItem.right, m_rcItem.bottom};
-  m_pControl->GetViewObject()->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, hDC, &rcBounds, &rcBounds,
-                                    nullptr, 0);
+  m_pControl->GetViewObject()->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, hDC, &rcBounds, &rcBounds, nullptr,
+                                    0);
 }
 
 POINT CActiveXUI::MessagePoint(UINT uMsg, LPARAM lParam) const {

@@ -84,8 +84,6 @@ HRESULT CFlashUI::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCE
 
 // --- ITranslateAccelerator ---
 
-LRESULT CFlashUI::TranslateAccelerator(MSG* pMsg) {
-  return TranslateAcceleratorFor(m_pFlash.Get(), pMsg);
-}
+LRESULT CFlashUI::TranslateAccelerator(MSG* pMsg) { return TranslateAcceleratorFor(m_pFlash.Get(), pMsg); }
 
 }  // namespace SkinUI

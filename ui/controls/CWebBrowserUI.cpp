@@ -24,8 +24,8 @@ HRESULT ReadProperty(IDispatch* pObject, const wchar_t* pstrName) {
   DISPPARAMS params = {nullptr, nullptr, 0, 0};
   VARIANT value;
   VariantInit(&value);
-  hr = pObject->Invoke(dispId, IID_NULL, LOCALE_SYSTEM_DEFAULT, DISPATCH_PROPERTYGET, &params, &value, nullptr,
-                       nullptr);
+  hr =
+      pObject->Invoke(dispId, IID_NULL, LOCALE_SYSTEM_DEFAULT, DISPATCH_PROPERTYGET, &params, &value, nullptr, nullptr);
   VariantClear(&value);
   return hr;
 }
@@ -234,8 +234,7 @@ HRESULT CWebBrowserUI::GetTypeInfo(UINT, LCID, ITypeInfo**) { return E_NOTIMPL; 
 
 HRESULT CWebBrowserUI::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { return E_NOTIMPL; }
 
-HRESULT CWebBrowserUI::Invoke(DISPID dispIdMember, REFIID riid, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                              UINT*) {
+HRESULT CWebBrowserUI::Invoke(DISPID dispIdMember, REFIID riid, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) {
   if (riid != IID_NULL) return E_INVALIDARG;
   switch (dispIdMember) {
     case DISPID_STATUSTEXTCHANGE:
@@ -263,8 +262,6 @@ void CWebBrowserUI::NavigateComplete2() {
 
 // --- ITranslateAccelerator ---
 
-LRESULT CWebBrowserUI::TranslateAccelerator(MSG* pMsg) {
-  return TranslateAcceleratorFor(m_pWebBrowser2.Get(), pMsg);
-}
+LRESULT CWebBrowserUI::TranslateAccelerator(MSG* pMsg) { return TranslateAcceleratorFor(m_pWebBrowser2.Get(), pMsg); }
 
 }  // namespace SkinUI

@@ -66,9 +66,9 @@ TEST_F(ActiveXTest, CreatesTheControlInTheOrderOfTheProtocol) {
        false,
        0,
        {"GetMiscStatus(1)", "InitNew", "SetClientSite(site)", "SetHostNames(UIActiveX,null)", "notify:showactivex",
-        "DoVerb(-5,10,20,110,70)", "site.CanInPlaceActivate", "SetObjectRects(0,0,100,50)",
-        "site.OnInPlaceActivate", "site.GetWindow", "site.GetWindowContext(0,0,0,0)", "SetSite(site)",
-        "SetExtent(1,2646,1323)", "SetObjectRects(0,0,100,50)"}},
+        "DoVerb(-5,10,20,110,70)", "site.CanInPlaceActivate", "SetObjectRects(0,0,100,50)", "site.OnInPlaceActivate",
+        "site.GetWindow", "site.GetWindowContext(0,0,0,0)", "SetSite(site)", "SetExtent(1,2646,1323)",
+        "SetObjectRects(0,0,100,50)"}},
   };
   RegisterScripted(CLSID_ScriptedControl);
   for (const Case& c : cases) {
@@ -335,7 +335,8 @@ TEST_F(ActiveXTest, AWindowedControlsChildWindowFollowsTheHost) {
     ::GetWindowRect(child, &rc);
     POINT topLeft = {rc.left, rc.top};
     ::ScreenToClient(Frame(), &topLeft);
-    return oletest::RectText(RECT{topLeft.x, topLeft.y, topLeft.x + rc.right - rc.left, topLeft.y + rc.bottom - rc.top});
+    return oletest::RectText(
+        RECT{topLeft.x, topLeft.y, topLeft.x + rc.right - rc.left, topLeft.y + rc.bottom - rc.top});
   };
   gui.Call([&] {
     child = host->GetHostWindow();
@@ -360,8 +361,16 @@ TEST_F(ActiveXTest, AWindowedControlsChildWindowFollowsTheHost) {
     std::string at;
   };
   const Step steps[] = {
-      {"moved by the layout", [&] { root->SetInset(RECT{40, 30, 0, 0}); }, true, "40,30,140,80"},
-      {"moved by hand", [&] { host->SetPos(RECT{50, 10, 150, 60}); }, true, "50,10,150,60"},
+      {"moved by the layout",
+       [&] {
+         root->SetInset(RECT{40, 30, 0, 0});
+       },
+       true, "40,30,140,80"},
+      {"moved by hand",
+       [&] {
+         host->SetPos(RECT{50, 10, 150, 60});
+       },
+       true, "50,10,150,60"},
       {"hidden", [&] { host->SetVisible(false); }, false, "50,10,150,60"},
       {"shown, and laid out again", [&] { host->SetVisible(true); }, true, "40,30,140,80"},
       {"its parent hidden", [&] { root->SetVisible(false); }, false, "40,30,140,80"},
@@ -395,8 +404,7 @@ TEST_F(ActiveXTest, AWindowlessControlGetsTheMessagesItAnswers) {
   };
   auto site = [] {
     ComPtr<IOleInPlaceSiteWindowless> windowless;
-    ScriptedOleControl::Last()->ClientSite()->QueryInterface(IID_IOleInPlaceSiteWindowless,
-                                                             windowless.PutVoid());
+    ScriptedOleControl::Last()->ClientSite()->QueryInterface(IID_IOleInPlaceSiteWindowless, windowless.PutVoid());
     return windowless;
   };
   const LPARAM inside = MAKELPARAM(20, 30);
@@ -404,8 +412,8 @@ TEST_F(ActiveXTest, AWindowlessControlGetsTheMessagesItAnswers) {
   const Case cases[] = {
       {"a click in its hit area", nullptr, WM_LBUTTONDOWN, inside, true, true},
       {"a click outside it", nullptr, WM_LBUTTONDOWN, rightHalf, false, false},
-      {"a click anywhere while it holds the capture", [&] { site()->SetCapture(TRUE); }, WM_LBUTTONUP, rightHalf,
-       true, true},
+      {"a click anywhere while it holds the capture", [&] { site()->SetCapture(TRUE); }, WM_LBUTTONUP, rightHalf, true,
+       true},
       {"released again", [&] { site()->SetCapture(FALSE); }, WM_LBUTTONUP, rightHalf, false, false},
       {"a key without the focus", nullptr, WM_KEYDOWN, 0, false, false},
       {"a key with the focus", [&] { host->SetFocus(); }, WM_KEYDOWN, 0, true, true},
@@ -416,8 +424,7 @@ TEST_F(ActiveXTest, AWindowlessControlGetsTheMessagesItAnswers) {
       {"a context menu", nullptr, WM_CONTEXTMENU, 0, true, false},
       {"help", nullptr, WM_HELP, 0, true, false},
       {"anything else", nullptr, WM_TIMER, 0, false, false},
-      {"a click while mouse input is off", [&] { host->SetMouseEnabled(false); }, WM_LBUTTONDOWN, inside, false,
-       false},
+      {"a click while mouse input is off", [&] { host->SetMouseEnabled(false); }, WM_LBUTTONDOWN, inside, false, false},
   };
   for (const Case& c : cases) {
     gui.Call([&] {

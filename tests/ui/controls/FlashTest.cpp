@@ -77,8 +77,8 @@ TEST_F(FlashTest, TakesThePlayersEventsAndIgnoresThem) {
     EXPECT_FALSE(Manager().TranslateAccelerator(&key)) << "the control is on no accelerator list";
   });
   OnGui([&] { root->Remove(flash); });
-  EXPECT_EQ(ScriptRecord::Calls(), (Lines{"cp.Unadvise(1)", "SetSite(null)", "Close(1)", "site.OnInPlaceDeactivate",
-                                          "SetClientSite(null)"}));
+  EXPECT_EQ(ScriptRecord::Calls(),
+            (Lines{"cp.Unadvise(1)", "SetSite(null)", "Close(1)", "site.OnInPlaceDeactivate", "SetClientSite(null)"}));
 }
 
 TEST_F(FlashTest, ASecondClassLetsTheFirstControlGo) {

@@ -72,8 +72,8 @@ TEST_F(WebBrowserTest, ListensToTheBrowsersEventsWhileItHasTheBrowser) {
     ScriptRecord::Reset();
   });
   OnGui([&] { root->Remove(browser); });
-  EXPECT_EQ(ScriptRecord::Calls(), (Lines{"cp.Unadvise(1)", "SetSite(null)", "Close(1)", "site.OnInPlaceDeactivate",
-                                          "SetClientSite(null)"}))
+  EXPECT_EQ(ScriptRecord::Calls(),
+            (Lines{"cp.Unadvise(1)", "SetSite(null)", "Close(1)", "site.OnInPlaceDeactivate", "SetClientSite(null)"}))
       << "unadvised with the cookie of the advise, before the browser goes";
 }
 
@@ -117,8 +117,8 @@ TEST_F(WebBrowserTest, NavigateComplete2InstallsTheUIHandlerWhereTheDocumentTake
     }
     EXPECT_EQ(events->Fire(259), std::vector<HRESULT>{DISP_E_MEMBERNOTFOUND}) << "an event it does not know";
     const IID someInterface = {1, 2, 3, {4, 5, 6, 7, 8, 9, 10, 11}};
-    EXPECT_EQ(browser->Invoke(DISPID_NAVIGATECOMPLETE2, someInterface, 0, DISPATCH_METHOD, nullptr, nullptr,
-                              nullptr, nullptr),
+    EXPECT_EQ(browser->Invoke(DISPID_NAVIGATECOMPLETE2, someInterface, 0, DISPATCH_METHOD, nullptr, nullptr, nullptr,
+                              nullptr),
               E_INVALIDARG);
   });
 }
@@ -187,8 +187,8 @@ TEST_F(WebBrowserTest, AcceleratorsReachTheBrowserOnlyWhileTheFocusIsInIt) {
   const Case cases[] = {
       {"the focus in the window, outside the browser", [&] { return Frame(); }, WM_KEYDOWN, S_FALSE},
       {"the focus in the browser's window", [&] { return browser->GetHostWindow(); }, WM_KEYDOWN, S_OK},
-      {"the focus in a window of the browser's own", [&] { return ScriptedOleControl::Last()->ownWindow; },
-       WM_CHAR, S_OK},
+      {"the focus in a window of the browser's own", [&] { return ScriptedOleControl::Last()->ownWindow; }, WM_CHAR,
+       S_OK},
       {"no key", [&] { return browser->GetHostWindow(); }, WM_LBUTTONDOWN, S_FALSE},
   };
   for (const Case& c : cases) {

@@ -64,8 +64,7 @@ std::vector<HRESULT> ScriptedConnectionPoint::Fire(DISPID dispid) {
     HRESULT hr = sink->QueryInterface(IID_IDispatch, dispatch.PutVoid());
     if (SUCCEEDED(hr)) {
       DISPPARAMS params = {nullptr, nullptr, 0, 0};
-      hr = dispatch->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, nullptr,
-                            nullptr);
+      hr = dispatch->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
     }
     answers.push_back(hr);
   }

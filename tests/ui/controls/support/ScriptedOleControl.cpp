@@ -109,8 +109,7 @@ HRESULT ScriptedOleControl::QueryInterface(REFIID riid, void** ppvObject) {
     *ppvObject = static_cast<IObjectWithSite*>(this);
   } else if (riid == IID_IConnectionPointContainer && (script_.browser || script_.flash)) {
     *ppvObject = static_cast<IConnectionPointContainer*>(this);
-  } else if ((riid == IID_IWebBrowser2 || riid == IID_IWebBrowserApp || riid == IID_IWebBrowser) &&
-             script_.browser) {
+  } else if ((riid == IID_IWebBrowser2 || riid == IID_IWebBrowserApp || riid == IID_IWebBrowser) && script_.browser) {
     *ppvObject = static_cast<IWebBrowser2*>(this);
   } else if (riid == IID_IShockwaveFlash && script_.flash) {
     *ppvObject = static_cast<IShockwaveFlash*>(this);

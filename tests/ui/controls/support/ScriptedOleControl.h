@@ -104,8 +104,8 @@ class ScriptedOleControl final : public IOleControl,
   HRESULT STDMETHODCALLTYPE GetMoniker(DWORD dwAssign, DWORD dwWhichMoniker, IMoniker** ppmk) override;
   HRESULT STDMETHODCALLTYPE InitFromData(IDataObject* pDataObject, BOOL fCreation, DWORD dwReserved) override;
   HRESULT STDMETHODCALLTYPE GetClipboardData(DWORD dwReserved, IDataObject** ppDataObject) override;
-  HRESULT STDMETHODCALLTYPE DoVerb(LONG iVerb, LPMSG lpmsg, IOleClientSite* pActiveSite, LONG lindex,
-                                   HWND hwndParent, LPCRECT lprcPosRect) override;
+  HRESULT STDMETHODCALLTYPE DoVerb(LONG iVerb, LPMSG lpmsg, IOleClientSite* pActiveSite, LONG lindex, HWND hwndParent,
+                                   LPCRECT lprcPosRect) override;
   HRESULT STDMETHODCALLTYPE EnumVerbs(IEnumOLEVERB** ppEnumOleVerb) override;
   HRESULT STDMETHODCALLTYPE Update() override;
   HRESULT STDMETHODCALLTYPE IsUpToDate() override;
@@ -128,8 +128,8 @@ class ScriptedOleControl final : public IOleControl,
   HRESULT STDMETHODCALLTYPE InitNew() override;
 
   // IViewObjectEx
-  HRESULT STDMETHODCALLTYPE Draw(DWORD dwDrawAspect, LONG lindex, void* pvAspect, DVTARGETDEVICE* ptd,
-                                 HDC hdcTargetDev, HDC hdcDraw, LPCRECTL lprcBounds, LPCRECTL lprcWBounds,
+  HRESULT STDMETHODCALLTYPE Draw(DWORD dwDrawAspect, LONG lindex, void* pvAspect, DVTARGETDEVICE* ptd, HDC hdcTargetDev,
+                                 HDC hdcDraw, LPCRECTL lprcBounds, LPCRECTL lprcWBounds,
                                  BOOL(STDMETHODCALLTYPE* pfnContinue)(ULONG_PTR dwContinue),
                                  ULONG_PTR dwContinue) override;
   HRESULT STDMETHODCALLTYPE GetColorSet(DWORD dwDrawAspect, LONG lindex, void* pvAspect, DVTARGETDEVICE* ptd,
@@ -138,8 +138,7 @@ class ScriptedOleControl final : public IOleControl,
   HRESULT STDMETHODCALLTYPE Unfreeze(DWORD dwFreeze) override;
   HRESULT STDMETHODCALLTYPE SetAdvise(DWORD aspects, DWORD advf, IAdviseSink* pAdvSink) override;
   HRESULT STDMETHODCALLTYPE GetAdvise(DWORD* pAspects, DWORD* pAdvf, IAdviseSink** ppAdvSink) override;
-  HRESULT STDMETHODCALLTYPE GetExtent(DWORD dwDrawAspect, LONG lindex, DVTARGETDEVICE* ptd,
-                                      LPSIZEL lpsizel) override;
+  HRESULT STDMETHODCALLTYPE GetExtent(DWORD dwDrawAspect, LONG lindex, DVTARGETDEVICE* ptd, LPSIZEL lpsizel) override;
   HRESULT STDMETHODCALLTYPE GetRect(DWORD dwAspect, LPRECTL pRect) override;
   HRESULT STDMETHODCALLTYPE GetViewStatus(DWORD* pdwStatus) override;
   // Hits the left half of the bounds.
@@ -166,8 +165,7 @@ class ScriptedOleControl final : public IOleControl,
   HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG lpmsg) override;
   HRESULT STDMETHODCALLTYPE OnFrameWindowActivate(BOOL fActivate) override;
   HRESULT STDMETHODCALLTYPE OnDocWindowActivate(BOOL fActivate) override;
-  HRESULT STDMETHODCALLTYPE ResizeBorder(LPCRECT prcBorder, IOleInPlaceUIWindow* pUIWindow,
-                                         BOOL fFrameWindow) override;
+  HRESULT STDMETHODCALLTYPE ResizeBorder(LPCRECT prcBorder, IOleInPlaceUIWindow* pUIWindow, BOOL fFrameWindow) override;
   HRESULT STDMETHODCALLTYPE EnableModeless(BOOL fEnable) override;
 
   // IObjectWithSite
@@ -183,9 +181,8 @@ class ScriptedOleControl final : public IOleControl,
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo) override;
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid,
                                           DISPID* rgDispId) override;
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
-                                   DISPPARAMS* pDispParams, VARIANT* pVarResult, EXCEPINFO* pExcepInfo,
-                                   UINT* puArgErr) override;
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pDispParams,
+                                   VARIANT* pVarResult, EXCEPINFO* pExcepInfo, UINT* puArgErr) override;
 
   // IWebBrowser2
   HRESULT STDMETHODCALLTYPE Navigate(BSTR URL, VARIANT* Flags, VARIANT* TargetFrameName, VARIANT* PostData,
