@@ -65,15 +65,15 @@ ULONG CActiveXCtrl::Release() {
 // --- IObjectWithSite ---
 
 HRESULT CActiveXCtrl::SetSite(IUnknown* pUnkSite) {
-  m_pUnkSite = ComPtr<IUnknown>(pUnkSite);
+  m_pSite = ComPtr<IUnknown>(pUnkSite);
   return S_OK;
 }
 
 HRESULT CActiveXCtrl::GetSite(REFIID riid, void** ppvSite) {
   if (ppvSite == nullptr) return E_POINTER;
   *ppvSite = nullptr;
-  if (!m_pUnkSite) return E_FAIL;
-  return m_pUnkSite->QueryInterface(riid, ppvSite);
+  if (!m_pSite) return E_FAIL;
+  return m_pSite->QueryInterface(riid, ppvSite);
 }
 
 // --- IOleClientSite ---
@@ -89,7 +89,7 @@ HRESULT CActiveXCtrl::GetContainer(IOleContainer** ppContainer) {
   if (ppContainer == nullptr) return E_POINTER;
   *ppContainer = nullptr;
   HRESULT hr = E_NOTIMPL;
-  if (m_pUnkSite) hr = m_pUnkSite->QueryInterface(IID_IOleContainer, reinterpret_cast<void**>(ppContainer));
+  if (m_pSite) hr = m_pSite->QueryInterface(IID_IOleContainer, reinterpret_cast<void**>(ppContainer));
   if (FAILED(hr)) hr = QueryInterface(IID_IOleContainer, reinterpret_cast<void**>(ppContainer));
   return hr;
 }
@@ -185,8 +185,8 @@ HRESULT CActiveXCtrl::OnDefWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam,
 // --- IOleInPlaceSiteEx ---
 
 HRESULT CActiveXCtrl::OnInPlaceActivateEx(BOOL*, DWORD dwFlags) {
-  if (m_pOwner == nullptr || !m_pOwner->m_pUnk) return E_UNEXPECTED;
-  IOleObject* pControl = m_pOwner->m_pUnk.Get();
+  if (m_pOwner == nullptr || !m_pOwner->m_pControl) return E_UNEXPECTED;
+  IOleObject* pControl = m_pOwner->m_pControl.Get();
   ::OleLockRunning(pControl, TRUE, FALSE);
   HRESULT hr = E_FAIL;
   if ((dwFlags & ACTIVATE_WINDOWLESS) != 0) {
@@ -306,8 +306,8 @@ HRESULT CActiveXCtrl::LockInPlaceActive(BOOL) { return S_OK; }
 HRESULT CActiveXCtrl::GetExtendedControl(IDispatch** ppDisp) {
   if (ppDisp == nullptr) return E_POINTER;
   *ppDisp = nullptr;
-  if (m_pOwner == nullptr || !m_pOwner->m_pUnk) return E_UNEXPECTED;
-  return m_pOwner->m_pUnk->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(ppDisp));
+  if (m_pOwner == nullptr || !m_pOwner->m_pControl) return E_UNEXPECTED;
+  return m_pOwner->m_pControl->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(ppDisp));
 }
 
 HRESULT CActiveXCtrl::TransformCoords(POINTL*, POINTF*, DWORD) { return S_OK; }
@@ -329,7 +329,7 @@ HRESULT CActiveXCtrl::EnumObjects(DWORD, IEnumUnknown** ppenum) {
   if (ppenum == nullptr) return E_POINTER;
   *ppenum = nullptr;
   if (m_pOwner == nullptr) return E_UNEXPECTED;
-  *ppenum = new CActiveXEnum(m_pOwner->m_pUnk.Get());
+  *ppenum = new CActiveXEnum(m_pOwner->m_pControl.Get());
   return S_OK;
 }
 

@@ -124,7 +124,7 @@ class CActiveXCtrl final : public IOleClientSite,
   ULONG m_dwRef;
   CActiveXUI* m_pOwner;
   std::unique_ptr<CActiveXWnd> m_pWindow;
-  platform::com::ComPtr<IUnknown> m_pUnkSite;
+  platform::com::ComPtr<IUnknown> m_pSite;
   platform::com::ComPtr<IViewObject> m_pViewObject;
   platform::com::ComPtr<IOleInPlaceObject> m_pInPlaceObject;
   bool m_bLocked;

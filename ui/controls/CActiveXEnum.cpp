@@ -4,7 +4,7 @@ namespace SkinUI {
 
 using platform::com::ComPtr;
 
-CActiveXEnum::CActiveXEnum(IUnknown* pUnk) : m_iPos(0), m_dwRef(1), m_pUnk(pUnk) {}
+CActiveXEnum::CActiveXEnum(IUnknown* pUnk) : m_iPos(0), m_dwRef(1), m_pControl(pUnk) {}
 
 HRESULT CActiveXEnum::QueryInterface(REFIID riid, void** ppvObject) {
   if (ppvObject == nullptr) return E_POINTER;
@@ -26,8 +26,8 @@ ULONG CActiveXEnum::Release() {
 HRESULT CActiveXEnum::Next(ULONG, IUnknown** rgelt, ULONG* pceltFetched) {
   if (pceltFetched != nullptr) *pceltFetched = 0;
   if (rgelt == nullptr) return E_POINTER;
-  if (++m_iPos > 1 || !m_pUnk) return S_FALSE;
-  *rgelt = ComPtr<IUnknown>(m_pUnk).Detach();
+  if (++m_iPos > 1 || !m_pControl) return S_FALSE;
+  *rgelt = ComPtr<IUnknown>(m_pControl).Detach();
   if (pceltFetched != nullptr) *pceltFetched = 1;
   return S_OK;
 }

@@ -28,7 +28,7 @@ class CActiveXEnum final : public IEnumUnknown {
 
   LONG m_iPos;
   ULONG m_dwRef;
-  platform::com::ComPtr<IUnknown> m_pUnk;
+  platform::com::ComPtr<IUnknown> m_pControl;
 };
 
 }  // namespace SkinUI

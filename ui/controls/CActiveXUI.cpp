@@ -52,19 +52,19 @@ LPVOID CActiveXUI::GetInterface(LPCTSTR pstrName) {
 void CActiveXUI::SetPos(RECT rc) {
   CControlUI::SetPos(rc);
   if (!m_bCreated) CreateHostedControl();
-  if (!m_pUnk || !m_pControl) return;
+  if (!m_pControl || !m_pSite) return;
 
   SIZEL hmSize = HimetricSize(m_rcItem.right - m_rcItem.left, m_rcItem.bottom - m_rcItem.top);
-  m_pUnk->SetExtent(DVASPECT_CONTENT, &hmSize);
+  m_pControl->SetExtent(DVASPECT_CONTENT, &hmSize);
   // The calls above may let the control go.
-  if (!m_pControl) return;
-  if (IOleInPlaceObject* pInPlace = m_pControl->GetInPlaceObject()) {
+  if (!m_pSite) return;
+  if (IOleInPlaceObject* pInPlace = m_pSite->GetInPlaceObject()) {
     RECT rcObject = m_rcItem;
-    if (!m_pControl->IsWindowless()) ::OffsetRect(&rcObject, -rcObject.left, -rcObject.top);
+    if (!m_pSite->IsWindowless()) ::OffsetRect(&rcObject, -rcObject.left, -rcObject.top);
     pInPlace->SetObjectRects(&rcObject, &rcObject);
   }
-  if (m_pControl && !m_pControl->IsWindowless() && m_pControl->GetChildWindow() != nullptr) {
-    ::MoveWindow(m_pControl->GetChildWindow(), m_rcItem.left, m_rcItem.top, m_rcItem.right - m_rcItem.left,
+  if (m_pSite && !m_pSite->IsWindowless() && m_pSite->GetChildWindow() != nullptr) {
+    ::MoveWindow(m_pSite->GetChildWindow(), m_rcItem.left, m_rcItem.top, m_rcItem.right - m_rcItem.left,
                  m_rcItem.bottom - m_rcItem.top, TRUE);
   }
 }
@@ -80,7 +80,7 @@ void CActiveXUI::SetParentVisible(bool bVisible) {
 }
 
 void CActiveXUI::ShowHostWindow() {
-  if (m_hwndHost == nullptr || !m_pControl || m_pControl->IsWindowless()) return;
+  if (m_hwndHost == nullptr || !m_pSite || m_pSite->IsWindowless()) return;
   ::ShowWindow(m_hwndHost, IsVisible() ? SW_SHOW : SW_HIDE);
 }
 
@@ -100,9 +100,9 @@ void CActiveXUI::SetAttribute(LPCTSTR pstrName, LPCTSTR pstrValue) {
 void CActiveXUI::Paint(HDC hDC, const RECT& rcPaint) {
   RECT rcTemp = {};
   if (!::IntersectRect(&rcTemp, &rcPaint, &m_rcItem)) return;
-  if (!m_pControl || !m_pControl->IsWindowless() || m_pControl->GetViewObject() == nullptr) return;
+  if (!m_pSite || !m_pSite->IsWindowless() || m_pSite->GetViewObject() == nullptr) return;
   const RECTL rcBounds = {m_rcItem.left, m_rcItem.top, m_rcItem.right, m_rcItem.bottom};
-  m_pControl->GetViewObject()->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, hDC, &rcBounds, &rcBounds, nullptr,
+  m_pSite->GetViewObject()->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, hDC, &rcBounds, &rcBounds, nullptr,
                                     0);
 }
 
@@ -116,8 +116,8 @@ POINT CActiveXUI::MessagePoint(UINT uMsg, LPARAM lParam) const {
 }
 
 bool CActiveXUI::IsHit(UINT uMsg, LPARAM lParam) const {
-  if (m_pControl->IsCaptured()) return true;
-  IViewObject* pView = m_pControl->GetViewObject();
+  if (m_pSite->IsCaptured()) return true;
+  IViewObject* pView = m_pSite->GetViewObject();
   if (pView == nullptr) return false;
   ComPtr<IViewObjectEx> viewEx;
   if (FAILED(pView->QueryInterface(IID_IViewObjectEx, viewEx.PutVoid())) || !viewEx) return false;
@@ -127,8 +127,8 @@ bool CActiveXUI::IsHit(UINT uMsg, LPARAM lParam) const {
 }
 
 LRESULT CActiveXUI::FilterMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) {
-  if (!m_pControl || !m_pControl->IsInPlaceActive()) return 0;
-  ComPtr<IOleInPlaceObjectWindowless> windowless(m_pControl->GetWindowlessObject());
+  if (!m_pSite || !m_pSite->IsInPlaceActive()) return 0;
+  ComPtr<IOleInPlaceObjectWindowless> windowless(m_pSite->GetWindowlessObject());
   if (!windowless) return 0;
   const bool bMouse = IsMouseMessage(uMsg);
   if (bMouse && !IsMouseEnabled()) return 0;
@@ -189,8 +189,8 @@ const CLSID& CActiveXUI::GetClsid() const { return m_clsid; }
 HRESULT CActiveXUI::QueryControl(REFIID riid, LPVOID* ppRet) {
   if (ppRet == nullptr) return E_POINTER;
   *ppRet = nullptr;
-  if (!m_pUnk) return E_PENDING;
-  return m_pUnk->QueryInterface(riid, ppRet);
+  if (!m_pControl) return E_PENDING;
+  return m_pControl->QueryInterface(riid, ppRet);
 }
 
 HWND CActiveXUI::GetHostWindow() const { return m_hwndHost; }
@@ -234,21 +234,21 @@ bool CActiveXUI::CreateHostedControl() {
   if (!m_sModuleName.IsEmpty()) hr = CreateFromModule(created.Put());
   if (FAILED(hr)) hr = ::CoCreateInstance(m_clsid, nullptr, CLSCTX_ALL, IID_IOleControl, created.PutVoid());
   if (FAILED(hr) || !created) return false;
-  hr = created->QueryInterface(IID_IOleObject, m_pUnk.PutVoid());
+  hr = created->QueryInterface(IID_IOleObject, m_pControl.PutVoid());
   created.Reset();
-  if (FAILED(hr) || !m_pUnk) {
-    m_pUnk.Reset();
+  if (FAILED(hr) || !m_pControl) {
+    m_pControl.Reset();
     return false;
   }
 
-  m_pControl = ComPtr<CActiveXCtrl>::Adopt(new CActiveXCtrl(this));
+  m_pSite = ComPtr<CActiveXCtrl>::Adopt(new CActiveXCtrl(this));
   DWORD dwMiscStatus = 0;
-  m_pUnk->GetMiscStatus(DVASPECT_CONTENT, &dwMiscStatus);
-  ComPtr<IOleClientSite> clientSite = m_pControl->ClientSite();
+  m_pControl->GetMiscStatus(DVASPECT_CONTENT, &dwMiscStatus);
+  ComPtr<IOleClientSite> clientSite = m_pSite->ClientSite();
   const bool bSiteFirst = (dwMiscStatus & OLEMISC_SETCLIENTSITEFIRST) != 0;
-  if (bSiteFirst) m_pUnk->SetClientSite(clientSite.Get());
+  if (bSiteFirst) m_pControl->SetClientSite(clientSite.Get());
   ComPtr<IPersistStreamInit> persist;
-  if (SUCCEEDED(m_pUnk->QueryInterface(IID_IPersistStreamInit, persist.PutVoid())) && persist) {
+  if (SUCCEEDED(m_pControl->QueryInterface(IID_IPersistStreamInit, persist.PutVoid())) && persist) {
     hr = persist->InitNew();
     persist.Reset();
     if (FAILED(hr)) {
@@ -258,28 +258,28 @@ bool CActiveXUI::CreateHostedControl() {
       return false;
     }
   }
-  if (!bSiteFirst) m_pUnk->SetClientSite(clientSite.Get());
-  m_pControl->SetViewObject(FirstViewObject(m_pUnk.Get()));
-  m_pUnk->SetHostNames(L"UIActiveX", nullptr);
+  if (!bSiteFirst) m_pControl->SetClientSite(clientSite.Get());
+  m_pSite->SetViewObject(FirstViewObject(m_pControl.Get()));
+  m_pControl->SetHostNames(L"UIActiveX", nullptr);
   if (m_pManager != nullptr) m_pManager->SendNotify(this, L"showactivex", 0, 0, false);
   // A listener of the notification may have let the control go.
-  if (!m_pUnk) return false;
+  if (!m_pControl) return false;
   if ((dwMiscStatus & OLEMISC_INVISIBLEATRUNTIME) == 0) {
     const HWND hWndParent = m_pManager != nullptr ? m_pManager->GetPaintWindow() : nullptr;
-    hr = m_pUnk->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, clientSite.Get(), 0, hWndParent, &m_rcItem);
+    hr = m_pControl->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, clientSite.Get(), 0, hWndParent, &m_rcItem);
   }
-  if (!m_pUnk) return false;
+  if (!m_pControl) return false;
   ComPtr<IObjectWithSite> withSite;
-  if (SUCCEEDED(m_pUnk->QueryInterface(IID_IObjectWithSite, withSite.PutVoid())) && withSite && m_pControl) {
-    withSite->SetSite(static_cast<IOleClientSite*>(m_pControl.Get()));
+  if (SUCCEEDED(m_pControl->QueryInterface(IID_IObjectWithSite, withSite.PutVoid())) && withSite && m_pSite) {
+    withSite->SetSite(static_cast<IOleClientSite*>(m_pSite.Get()));
   }
   return SUCCEEDED(hr);
 }
 
 void CActiveXUI::ReleaseControl() {
   m_hwndHost = nullptr;
-  if (m_pUnk) {
-    ComPtr<IOleObject> control = std::move(m_pUnk);
+  if (m_pControl) {
+    ComPtr<IOleObject> control = std::move(m_pControl);
     ComPtr<IObjectWithSite> withSite;
     if (SUCCEEDED(control->QueryInterface(IID_IObjectWithSite, withSite.PutVoid())) && withSite) {
       withSite->SetSite(nullptr);
@@ -287,8 +287,8 @@ void CActiveXUI::ReleaseControl() {
     control->Close(OLECLOSE_NOSAVE);
     control->SetClientSite(nullptr);
   }
-  if (m_pControl) {
-    ComPtr<CActiveXCtrl> site = std::move(m_pControl);
+  if (m_pSite) {
+    ComPtr<CActiveXCtrl> site = std::move(m_pSite);
     site->SetOwner(nullptr);
   }
   if (m_pManager != nullptr) m_pManager->RemoveMessageFilter(this);

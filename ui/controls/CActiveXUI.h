@@ -70,8 +70,8 @@ class CActiveXUI : public CControlUI, public IMessageFilterUI {
   CUIString m_sModuleName;
   bool m_bCreated;
   bool m_bDelayCreate;
-  platform::com::ComPtr<IOleObject> m_pUnk;
-  platform::com::ComPtr<CActiveXCtrl> m_pControl;
+  platform::com::ComPtr<IOleObject> m_pControl;
+  platform::com::ComPtr<CActiveXCtrl> m_pSite;
   HWND m_hwndHost;
 
  private:

@@ -130,6 +130,9 @@ TEST_F(ActiveXTest, CreatesAtTheFirstLayoutUnlessDelayedCreationIsOff) {
 TEST_F(ActiveXTest, ClsidTextIsAProgIdOrABracedGuid) {
   RegisterScripted(CLSID_ScriptedControl, kScriptedProgId);
   const CLSID other = {0x5C1A7E00, 0x2024, 0x4A11, {0x9A, 0x11, 0, 0, 0, 0, 0, 1}};
+  // Only the first 99 characters of the text are read.
+  const std::wstring longProgId = L"Patrol." + std::wstring(92, L'x') + L".Cut";
+  RegisterScripted(other, longProgId.c_str());
   struct Case {
     const wchar_t* text;
     bool accepted;
@@ -145,6 +148,7 @@ TEST_F(ActiveXTest, ClsidTextIsAProgIdOrABracedGuid) {
       {L"{5C1A7E00-2024-4A11-9A11-504154524F4}", false, &GUID_NULL},
       {L"5C1A7E00-2024-4A11-9A11-504154524F4C", false, &GUID_NULL},
       {L"Patrol.NotRegistered", false, &GUID_NULL},
+      {longProgId.c_str(), false, &GUID_NULL},
       {L"", false, &GUID_NULL},
   };
   for (const Case& c : cases) {
