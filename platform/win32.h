@@ -12,6 +12,7 @@
 #include "platform/base/Bstr.h"
 #include "platform/base/Path.h"
 #include "platform/base/FileApi.h"
+#include "platform/base/GlobalMemory.h"
 #include "platform/base/Profile.h"
 #include "platform/base/Module.h"
 #include "platform/base/WinSock.h"
