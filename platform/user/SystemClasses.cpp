@@ -5,9 +5,11 @@
 #include "platform/user/ClassRecord.h"
 #include "platform/user/CommCtrl.h"
 #include "platform/user/Cursor.h"
+#include "platform/user/DatePickerWindow.h"
 #include "platform/user/Edit.h"
 #include "platform/user/EditWindow.h"
 #include "platform/user/MessageBoxWindow.h"
+#include "platform/user/MonthCalendarWindow.h"
 #include "platform/user/TooltipWindow.h"
 #include "platform/user/WindowClassRegistry.h"
 #include "platform/user/UserLock.h"
@@ -35,6 +37,8 @@ void SystemClasses::Ensure() {
     RegisterSystem(TOOLTIPS_CLASSW, &TooltipWindow::Proc, CS_DBLCLKS | CS_SAVEBITS, sizeof(void*));
     RegisterSystem(MessageBoxWindow::ClassName(), &MessageBoxWindow::Proc, 0, sizeof(void*));
     RegisterSystem(WC_EDITW, &EditWindow::Proc, CS_DBLCLKS, 0, IDC_IBEAM);
+    RegisterSystem(DATETIMEPICK_CLASSW, &DatePickerWindow::Proc, 0, 0);
+    RegisterSystem(MONTHCAL_CLASSW, &MonthCalendarWindow::Proc, 0, 0);
   });
 }
 
