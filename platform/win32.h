@@ -18,9 +18,5 @@
 #include "platform/base/WinSock.h"
 #include "platform/base/Shell.h"
 #include "platform/base/Process.h"
-#if __has_include("platform/user/User.h")
 #include "platform/user/User.h"
-#endif
-#if __has_include("platform/gdi/Gdi.h")
 #include "platform/gdi/Gdi.h"
-#endif

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -199,7 +198,8 @@ DWORD ListNames(const std::string& path, LPCWSTR section, LPWSTR buffer, DWORD s
   if (FindSection(lines, section, &found)) {
     for (size_t i = found.header + 1; i < found.end; ++i) {
       Parsed parsed = Parse(lines[i]);
-      if (parsed.kind == Kind::Key || parsed.kind == Kind::Other) names.push_back(parsed.name);
+      // A line without '=' holds no key.
+      if (parsed.kind == Kind::Key) names.push_back(parsed.name);
     }
   }
   return CopyList(names, buffer, size);
@@ -365,12 +365,12 @@ UINT GetPrivateProfileIntW(LPCWSTR lpAppName, LPCWSTR lpKeyName, INT nDefault, L
   size_t i = 0;
   bool negative = false;
   if (i < value.size() && (value[i] == L'-' || value[i] == L'+')) negative = value[i++] == L'-';
-  long long number = 0;
+  // 32-bit arithmetic that wraps, as Windows reads: "4294967296" is 0.
+  UINT number = 0;
   for (; i < value.size() && value[i] >= L'0' && value[i] <= L'9'; ++i) {
-    number = number * 10 + (value[i] - L'0');
-    if (number > UINT_MAX) number = UINT_MAX;  // keep the arithmetic defined; the cast wraps as Windows does
+    number = number * 10u + static_cast<UINT>(value[i] - L'0');
   }
-  return static_cast<UINT>(negative ? -number : number);
+  return negative ? 0u - number : number;
 }
 
 BOOL WritePrivateProfileStringW(LPCWSTR lpAppName, LPCWSTR lpKeyName, LPCWSTR lpString, LPCWSTR lpFileName) {

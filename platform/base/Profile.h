@@ -11,13 +11,13 @@
 
 // Copies the value (cut at nSize - 1 characters) or the default (null reads as "")
 // and returns the number of characters copied. A null key lists the section's
-// keys, a null section lists the sections, each NUL-terminated with a second NUL
-// at the end.
+// keys (lines without '=' are none), a null section lists the sections, each
+// NUL-terminated with a second NUL at the end.
 DWORD GetPrivateProfileStringW(LPCWSTR lpAppName, LPCWSTR lpKeyName, LPCWSTR lpDefault,
                                LPWSTR lpReturnedString, DWORD nSize, LPCWSTR lpFileName);
 
-// The value's leading decimal integer (0 when it has none), or nDefault when the
-// file, section or key is missing.
+// The value's leading decimal integer (0 when it has none) in 32-bit arithmetic
+// that wraps, or nDefault when the file, section or key is missing.
 UINT GetPrivateProfileIntW(LPCWSTR lpAppName, LPCWSTR lpKeyName, INT nDefault, LPCWSTR lpFileName);
 
 // Creates the file, the section (at the end of the file) and the key (at the end

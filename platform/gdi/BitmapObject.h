@@ -1,8 +1,10 @@
 #pragma once
-// A bitmap handle's object: 32-bit premultiplied B, G, R, A pixels with a stride of
-// width x 4. A top-down bitmap is a cairo image surface over its own bits; a
-// bottom-up one keeps its rows in memory bottom first and is drawn through a flipped
-// copy that is written back when the drawing ends.
+// A bitmap handle's object. Drawing always sees 32-bit premultiplied B, G, R, A pixels,
+// top-down, with a stride of width x 4: a cairo image surface. The bitmap's own bits
+// (what a DIB section hands its caller, or what CreateBitmap was given) are that
+// surface itself for a top-down 32-bit bitmap; any other layout (bottom-up rows, 24
+// bits per pixel, one bit per pixel) is unpacked into the surface when drawing starts
+// and packed back when it ends having drawn.
 #include <cairo.h>
 
 #include <cstdint>
@@ -17,8 +19,10 @@ class DeviceContext;
 
 class BitmapObject : public GdiObject {
  public:
-  // Null when the size is not positive or the memory cannot be had.
-  static BitmapObject* Create(int width, int height, bool bottomUp);
+  // Null when the size is not positive, the depth is not 1, 24 or 32, or the memory
+  // cannot be had. Rows of 24-bit bits are padded to four bytes (a DIB's rows), rows
+  // of 1-bit bits to two (a device bitmap's); bits start zero.
+  static BitmapObject* Create(int width, int height, int bitsPerPixel = 32, bool bottomUp = false);
   ~BitmapObject() override;
 
   static BitmapObject* FromHandle(HGDIOBJ handle);
@@ -26,8 +30,11 @@ class BitmapObject : public GdiObject {
 
   int Width() const { return width_; }
   int Height() const { return height_; }
+  int BitsPerPixel() const { return bitsPerPixel_; }
   bool BottomUp() const { return bottomUp_; }
+  // The bitmap's own bits, `Stride()` bytes a row.
   uint8_t* Bits() { return bits_.get(); }
+  int Stride() const { return stride_; }
   // DIB sections show their bits through GetObjectW; compatible bitmaps do not.
   bool IsDibSection() const { return dibSection_; }
   void SetDibSection() { dibSection_ = true; }
@@ -42,14 +49,20 @@ class BitmapObject : public GdiObject {
   void SetOwner(DeviceContext* dc) { owner_ = dc; }
 
  private:
-  BitmapObject(int width, int height, bool bottomUp, std::unique_ptr<uint8_t[]> bits);
-  void CopyRowsFlipped(const uint8_t* from, uint8_t* to) const;
+  BitmapObject(int width, int height, int bitsPerPixel, bool bottomUp, int stride, std::unique_ptr<uint8_t[]> bits);
+  bool SurfaceIsTheBits() const { return pixels_ == nullptr; }
+  // The row of the bits that holds image row `y` (counted from the top).
+  uint8_t* BitsRow(int y);
+  void Unpack();
+  void Pack();
 
   int width_;
   int height_;
+  int bitsPerPixel_;
   bool bottomUp_;
+  int stride_;
   std::unique_ptr<uint8_t[]> bits_;
-  std::unique_ptr<uint8_t[]> flipped_;
+  std::unique_ptr<uint8_t[]> pixels_;  // the surface's memory when the bits are not it
   cairo_surface_t* surface_ = nullptr;
   int acquired_ = 0;
   bool modified_ = false;

@@ -1,5 +1,6 @@
 // Copies between device contexts, stretching, alpha blending and gradients.
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "platform/gdi/BrushObject.h"
@@ -39,9 +40,17 @@ SourceRect Normalised(int x, int y, int w, int h) {
 
 bool FillsWithoutSource(DWORD rop) { return rop == BLACKNESS || rop == WHITENESS || rop == PATCOPY; }
 
-// Raster operations that mix source and destination bits have no use on premultiplied
-// pixels here; they are refused rather than done as a plain copy.
-bool Supported(DWORD rop) { return rop == SRCCOPY || FillsWithoutSource(rop); }
+// The raster operations that combine colour bits, as masks, drag rectangles and
+// inverted images use them. They work on the colour bytes and leave opaque pixels.
+bool MixesBits(DWORD rop) {
+  return rop == SRCAND || rop == SRCPAINT || rop == SRCINVERT || rop == NOTSRCCOPY || rop == DSTINVERT ||
+         rop == PATINVERT;
+}
+
+bool ReadsSource(DWORD rop) { return rop == SRCAND || rop == SRCPAINT || rop == SRCINVERT || rop == NOTSRCCOPY; }
+
+// Others are refused rather than done as a plain copy.
+bool Supported(DWORD rop) { return rop == SRCCOPY || FillsWithoutSource(rop) || MixesBits(rop); }
 
 void FillForRop(DeviceContext& dc, const RECT& rect, DWORD rop);
 
@@ -60,6 +69,89 @@ cairo_surface_t* SnapshotIfSame(cairo_surface_t* source, cairo_surface_t* target
   return snapshot;
 }
 
+uint32_t Mix(DWORD rop, uint32_t destination, uint32_t source, uint32_t pattern) {
+  uint32_t colour = 0;
+  switch (rop) {
+    case SRCAND: colour = source & destination; break;
+    case SRCPAINT: colour = source | destination; break;
+    case SRCINVERT: colour = source ^ destination; break;
+    case NOTSRCCOPY: colour = ~source; break;
+    case DSTINVERT: colour = ~destination; break;
+    case PATINVERT: colour = pattern ^ destination; break;
+    default: colour = source; break;
+  }
+  return 0xFF000000u | (colour & 0x00FFFFFFu);
+}
+
+// One source pixel per destination pixel, nearest to where the destination pixel's
+// centre maps; false when that lies outside the source.
+struct SourceMap {
+  const uint8_t* pixels;
+  int stride, width, height;
+  int x, y, w, h;          // the source rectangle, device coordinates
+  int destX, destY, destW, destH;  // the destination rectangle, logical coordinates
+
+  bool At(int logicalX, int logicalY, uint32_t* pixel) const {
+    const int sx = x + int(std::floor((logicalX + 0.5 - destX) * w / destW));
+    const int sy = y + int(std::floor((logicalY + 0.5 - destY) * h / destH));
+    if (sx < 0 || sy < 0 || sx >= width || sy >= height) return false;
+    *pixel = *reinterpret_cast<const uint32_t*>(pixels + static_cast<size_t>(sy) * stride + size_t(sx) * 4);
+    return true;
+  }
+};
+
+void MixArea(DrawScope& scope, const RECT& area, DWORD rop, const SourceMap* source, uint32_t pattern) {
+  PixRegion device = DeviceArea(scope, area);
+  int count = 0;
+  const pixman_box32_t* boxes = pixman_region32_rectangles(device.Get(), &count);
+  for (int i = 0; i < count; ++i) {
+    for (int y = boxes[i].y1; y < boxes[i].y2; ++y) {
+      auto* row = reinterpret_cast<uint32_t*>(scope.Pixels() + static_cast<size_t>(y) * scope.Stride());
+      for (int x = boxes[i].x1; x < boxes[i].x2; ++x) {
+        uint32_t from = 0;
+        if (source && !source->At(x - scope.OriginX(), y - scope.OriginY(), &from)) continue;
+        row[x] = Mix(rop, row[x], from, pattern);
+      }
+    }
+  }
+}
+
+BOOL MixPixels(DeviceContext& dst, const RECT& area, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc,
+               int xSrc, int ySrc, int wSrc, int hSrc, DWORD rop) {
+  uint32_t pattern = 0;
+  if (rop == PATINVERT) {
+    // A hollow brush leaves the destination as it is.
+    if (!dst.State().brush || !dst.State().brush->Paints()) return TRUE;
+    pattern = OpaquePixel(dst.State().brush->Color());
+  }
+  if (!ReadsSource(rop)) {
+    DrawScope scope(dst, true);
+    if (scope.Visible()) MixArea(scope, area, rop, nullptr, pattern);
+    return TRUE;
+  }
+  DeviceContext* src = DeviceContext::FromHandle(hdcSrc);
+  if (!src) return FALSE;
+  if (wDest == 0 || hDest == 0 || wSrc == 0 || hSrc == 0) return TRUE;
+  cairo_surface_t* surface = src->BeginAccess();
+  if (!surface) return FALSE;
+  {
+    DrawScope scope(dst, true);
+    if (scope.Visible()) {
+      // Read from a copy when source and destination are one surface.
+      cairo_surface_t* snapshot = SnapshotIfSame(surface, scope.Surface());
+      cairo_surface_t* from = snapshot ? snapshot : surface;
+      cairo_surface_flush(from);
+      SourceMap map{cairo_image_surface_get_data(from), cairo_image_surface_get_stride(from),
+                    cairo_image_surface_get_width(from), cairo_image_surface_get_height(from),
+                    xSrc + src->Origin().x, ySrc + src->Origin().y, wSrc, hSrc, xDest, yDest, wDest, hDest};
+      MixArea(scope, area, rop, &map, 0);
+      if (snapshot) cairo_surface_destroy(snapshot);
+    }
+  }
+  src->EndAccess(false);
+  return TRUE;
+}
+
 // Copies (or stretches) with the source operator: all four bytes of each pixel.
 BOOL CopyPixels(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc, int xSrc, int ySrc,
                 int wSrc, int hSrc, DWORD rop, bool smooth) {
@@ -71,6 +163,7 @@ BOOL CopyPixels(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdc
     FillForRop(*dst, area, rop);
     return TRUE;
   }
+  if (MixesBits(rop)) return MixPixels(*dst, area, xDest, yDest, wDest, hDest, hdcSrc, xSrc, ySrc, wSrc, hSrc, rop);
   DeviceContext* src = DeviceContext::FromHandle(hdcSrc);
   if (!src) return FALSE;
   if (wDest == 0 || hDest == 0 || wSrc == 0 || hSrc == 0) return TRUE;

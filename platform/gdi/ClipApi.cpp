@@ -16,6 +16,14 @@ PixRegion CurrentClip(DeviceContext& dc) {
   return dc.State().clip ? *dc.State().clip : dc.Bounds();
 }
 
+// The application's clip narrowed to `region`; with none yet, `region` itself, as
+// Windows keeps it: what drawing may touch is narrowed by the drawable anyway.
+PixRegion Narrowed(DeviceContext& dc, const pixman_region32_t* region) {
+  PixRegion result(region);
+  if (dc.State().clip) pixman_region32_intersect(result.Get(), dc.State().clip->Get(), result.Get());
+  return result;
+}
+
 }  // namespace
 
 int GetClipBox(HDC hdc, LPRECT lprect) {
@@ -58,7 +66,7 @@ int ExtSelectClipRgn(HDC hdc, HRGN hrgn, int mode) {
       result = PixRegion(region->Pixman());
       break;
     case RGN_AND:
-      pixman_region32_intersect(result.Get(), current.Get(), region->Pixman());
+      result = Narrowed(*dc, region->Pixman());
       break;
     case RGN_OR:
       pixman_region32_union(result.Get(), current.Get(), region->Pixman());
@@ -83,9 +91,8 @@ int ExtSelectClipRgn(HDC hdc, HRGN hrgn, int mode) {
 int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom) {
   DeviceContext* dc = DeviceContext::FromHandle(hdc);
   if (!dc) return ERROR;
-  PixRegion clip = CurrentClip(*dc);
-  clip.IntersectRect(left, top, right, bottom);
-  dc->State().clip = clip;
+  PixRegion rect(left, top, right, bottom);
+  dc->State().clip = Narrowed(*dc, rect.Get());
   return ClipKind(*dc);
 }
 

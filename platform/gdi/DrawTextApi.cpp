@@ -57,11 +57,10 @@ int DrawTextW(HDC hdc, LPCWSTR lpchText, int cchText, LPRECT lprc, UINT format) 
   const TEXTMETRICW& metrics = font.Metrics();
   int lineHeight = metrics.tmHeight + ((format & DT_EXTERNALLEADING) ? metrics.tmExternalLeading : 0);
   if (count == 0) {
-    if (format & DT_CALCRECT) {
-      lprc->right = lprc->left;
-      lprc->bottom = lprc->top;
-    }
-    return 0;
+    // Nothing to draw still measures one line, so an empty label keeps its height;
+    // the width is left as it was.
+    if (format & DT_CALCRECT) lprc->bottom = lprc->top + ((format & DT_SINGLELINE) ? lineHeight : 0);
+    return lineHeight;
   }
   DrawTextLayout layout(font, lpchText, count, format, lprc->right - lprc->left);
   int height = lineHeight * static_cast<int>(layout.Lines().size());

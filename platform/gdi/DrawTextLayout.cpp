@@ -120,12 +120,28 @@ void DrawTextLayout::AddParagraph(size_t begin, size_t end, UINT format) {
     if (breakEnd > start) {
       AddLine(start, breakEnd);
       start = breakNext;
-    } else {
-      // One word longer than the line: it is cut where it overflows.
+      continue;
+    }
+    if (format & DT_EDITCONTROL) {
+      // An edit control breaks a word longer than the line where it overflows.
       AddLine(start, i);
       start = i;
+      continue;
     }
+    // A word longer than the line is kept whole and overflows (the drawing clips it),
+    // or loses its end to an ellipsis.
+    const size_t wordEnd = WordEnd(i, end);
+    AddLine(start, wordEnd);
+    if (format & DT_WORD_ELLIPSIS) Ellipsise(lines_.back());
+    start = wordEnd;
+    while (start < end && IsBreakSpace(text_[start])) ++start;
   }
+}
+
+size_t DrawTextLayout::WordEnd(size_t from, size_t end) const {
+  size_t i = from + 1;
+  while (i < end && !IsBreakSpace(text_[i]) && !BreakBetween(text_[i - 1], text_[i])) ++i;
+  return i;
 }
 
 void DrawTextLayout::Ellipsise(DrawTextLine& line) {

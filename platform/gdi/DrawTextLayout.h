@@ -1,6 +1,8 @@
 #pragma once
 // DrawTextW's line layout: prefix characters, paragraphs, word breaking (at spaces,
-// and between Chinese characters), the end ellipsis, and each line's width.
+// and between Chinese characters; a longer word overflows whole unless the format
+// asks for an edit control's break or a word ellipsis), the end ellipsis, and each
+// line's width.
 #include <string>
 #include <vector>
 
@@ -31,6 +33,9 @@ class DrawTextLayout {
   void AddParagraph(size_t begin, size_t end, UINT format);
   void AddLine(size_t begin, size_t end);
   void Ellipsise(DrawTextLine& line);
+  // Where the word going on at `from` ends: at a space, a break between Chinese
+  // characters, or `end`.
+  size_t WordEnd(size_t from, size_t end) const;
   int Extent(size_t begin, size_t end);
 
   FontObject& font_;

@@ -31,9 +31,9 @@ int DescribeBitmap(BitmapObject* bitmap, int c, LPVOID pv) {
   dib.dsBm.bmType = 0;
   dib.dsBm.bmWidth = bitmap->Width();
   dib.dsBm.bmHeight = bitmap->Height();
-  dib.dsBm.bmWidthBytes = bitmap->Width() * 4;
+  dib.dsBm.bmWidthBytes = bitmap->Stride();
   dib.dsBm.bmPlanes = 1;
-  dib.dsBm.bmBitsPixel = 32;
+  dib.dsBm.bmBitsPixel = static_cast<WORD>(bitmap->BitsPerPixel());
   dib.dsBm.bmBits = bitmap->IsDibSection() ? bitmap->Bits() : nullptr;
   bool wantsDib = bitmap->IsDibSection() && (pv == nullptr || c >= static_cast<int>(sizeof(DIBSECTION)));
   if (!wantsDib) return CopyOut(&dib.dsBm, sizeof(BITMAP), c, pv);
@@ -41,9 +41,9 @@ int DescribeBitmap(BitmapObject* bitmap, int c, LPVOID pv) {
   dib.dsBmih.biWidth = bitmap->Width();
   dib.dsBmih.biHeight = bitmap->BottomUp() ? bitmap->Height() : -bitmap->Height();
   dib.dsBmih.biPlanes = 1;
-  dib.dsBmih.biBitCount = 32;
+  dib.dsBmih.biBitCount = static_cast<WORD>(bitmap->BitsPerPixel());
   dib.dsBmih.biCompression = BI_RGB;
-  dib.dsBmih.biSizeImage = static_cast<DWORD>(bitmap->Width() * bitmap->Height() * 4);
+  dib.dsBmih.biSizeImage = static_cast<DWORD>(bitmap->Stride() * bitmap->Height());
   return CopyOut(&dib, sizeof(DIBSECTION), c, pv);
 }
 
@@ -120,15 +120,17 @@ int GetObjectW(HGDIOBJ h, int c, LPVOID pv) {
 
 HBITMAP CreateCompatibleBitmap(HDC hdc, int cx, int cy) {
   if (cx == 0 || cy == 0) return StockObjects::DefaultBitmap()->Handle();
-  BitmapObject* bitmap = BitmapObject::Create(cx, cy, false);
+  BitmapObject* bitmap = BitmapObject::Create(cx, cy);
   return bitmap ? bitmap->Handle() : nullptr;
 }
 
 HBITMAP CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitCount, const void* lpBits) {
-  BitmapObject* bitmap = BitmapObject::Create(nWidth, nHeight, false);
+  // Masks are one bit deep; every other depth is held as 32 bits.
+  const bool mono = nPlanes == 1 && nBitCount == 1;
+  BitmapObject* bitmap = BitmapObject::Create(nWidth, nHeight, mono ? 1 : 32);
   if (!bitmap) return nullptr;
-  if (lpBits && nPlanes == 1 && nBitCount == 32)
-    std::memcpy(bitmap->Bits(), lpBits, static_cast<size_t>(nWidth) * nHeight * 4);
+  if (lpBits && nPlanes == 1 && (mono || nBitCount == 32))
+    std::memcpy(bitmap->Bits(), lpBits, static_cast<size_t>(bitmap->Stride()) * nHeight);
   return bitmap->Handle();
 }
 
@@ -137,12 +139,13 @@ HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* pbmi, UINT usage, void** ppv
   if (ppvBits) *ppvBits = nullptr;
   if (!pbmi || hSection || usage != DIB_RGB_COLORS) return nullptr;
   const BITMAPINFOHEADER& header = pbmi->bmiHeader;
-  if (header.biBitCount != 32 || header.biPlanes != 1) return nullptr;
-  if (header.biCompression != BI_RGB && header.biCompression != BI_BITFIELDS) return nullptr;
+  if ((header.biBitCount != 32 && header.biBitCount != 24) || header.biPlanes != 1) return nullptr;
+  const bool masks = header.biCompression == BI_BITFIELDS && header.biBitCount == 32;
+  if (header.biCompression != BI_RGB && !masks) return nullptr;
   if (header.biWidth <= 0 || header.biHeight == 0) return nullptr;
   bool bottomUp = header.biHeight > 0;
   int height = bottomUp ? header.biHeight : -header.biHeight;
-  BitmapObject* bitmap = BitmapObject::Create(header.biWidth, height, bottomUp);
+  BitmapObject* bitmap = BitmapObject::Create(header.biWidth, height, header.biBitCount, bottomUp);
   if (!bitmap) return nullptr;
   bitmap->SetDibSection();
   if (ppvBits) *ppvBits = bitmap->Bits();

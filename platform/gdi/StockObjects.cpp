@@ -45,7 +45,7 @@ HGDIOBJ StockObjects::Get(int id) {
 }
 
 BitmapObject* StockObjects::DefaultBitmap() {
-  static BitmapObject* bitmap = Stock(BitmapObject::Create(1, 1, false));
+  static BitmapObject* bitmap = Stock(BitmapObject::Create(1, 1));
   return bitmap;
 }
 

@@ -3,29 +3,11 @@
 #include <cstdint>
 
 #include "platform/base/WinTypes.h"
+#include "platform/com/Guid.h"
 
 typedef uint32_t UINT32;
 
-
-#ifndef GUID_DEFINED
-#define GUID_DEFINED
-typedef struct _GUID {
-  DWORD Data1;
-  WORD Data2;
-  WORD Data3;
-  BYTE Data4[8];
-} GUID;
-#endif
-typedef GUID CLSID;
 typedef ULONG PROPID;
-
-inline bool operator==(const GUID& a, const GUID& b) {
-  if (a.Data1 != b.Data1 || a.Data2 != b.Data2 || a.Data3 != b.Data3) return false;
-  for (int i = 0; i < 8; ++i)
-    if (a.Data4[i] != b.Data4[i]) return false;
-  return true;
-}
-inline bool operator!=(const GUID& a, const GUID& b) { return !(a == b); }
 
 namespace Gdiplus {
 

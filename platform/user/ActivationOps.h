@@ -7,11 +7,18 @@ namespace platform::user {
 
 // Makes the top-level window `hwnd` of the calling thread its active window and the
 // foreground window, raising it; the previous active window (of this or another
-// thread) is told. `how` is WA_ACTIVE or WA_CLICKACTIVE.
-void ActivateWindow(HWND hwnd, WORD how);
-// After `gone` (the active window) was hidden or is being destroyed: activates its
-// owner when it can take it, else another window of the thread, else nothing.
-void ActivateAfter(HWND gone, HWND owner);
+// thread) is told. `how` is WA_ACTIVE or WA_CLICKACTIVE. `handedFrom` names the
+// window that gave up activation for this one when the thread has no active window
+// left to name.
+void ActivateWindow(HWND hwnd, WORD how, HWND handedFrom = nullptr);
+// After `gone`, the calling thread's active window, was hidden or minimised, or
+// while it is being destroyed: deactivates it and takes the thread's focus away,
+// then activates the program's next window (its owner first), on whichever thread
+// owns that window. With none left, activation leaves the program.
+void ActivateAfter(HWND gone);
+// Runs on the thread of `lost`: its window lost the foreground to `gainer`, a window
+// of another thread, or to another program when `gainer` is null.
+void LoseForeground(HWND lost, HWND gainer);
 // The thread-local focus change with its WM_KILLFOCUS/WM_SETFOCUS pair.
 HWND SetFocusOnThisThread(HWND hwnd);
 // Before a button-down message: WM_MOUSEACTIVATE and the activation it asks for.

@@ -24,8 +24,13 @@ class ClassRecord {
   bool system = false;
   bool unregistered = false;
   std::vector<BYTE> extra;
+  int windows = 0;  // live windows of the class: it cannot be unregistered under them
 
   void FillInfo(WNDCLASSEXW* info) const;
+  // The class extra bytes at `offset`, `size` of them (a LONG or a LONG_PTR); false
+  // when they do not lie inside the class's extra bytes.
+  bool ReadExtra(int offset, size_t size, LONG_PTR* value) const;
+  bool WriteExtra(int offset, size_t size, LONG_PTR value);
 };
 
 }  // namespace platform::user

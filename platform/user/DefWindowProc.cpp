@@ -12,6 +12,7 @@
 #include "platform/user/Window.h"
 #include "platform/user/WindowHelpers.h"
 #include "platform/user/WindowPos.h"
+#include "platform/user/WindowPosOps.h"
 
 using namespace platform::user;
 
@@ -79,6 +80,28 @@ LRESULT OnEraseBackground(HWND hwnd, HDC hdc) {
   GetClientRect(hwnd, &client);
   FillRect(hdc, &client, brush);
   return 1;
+}
+
+// A new size keeps within the track sizes the window answers, as a drag does; pop-ups
+// and children without a sizing frame take any size. A minimised window may be
+// larger than its largest track size.
+LRESULT OnWindowPosChanging(HWND hwnd, WINDOWPOS* pos) {
+  if (!pos || (pos->flags & SWP_NOSIZE)) return 0;
+  DWORD style;
+  {
+    Guard guard = UserLock::Acquire();
+    WindowObject* w = FindWindowObject(hwnd);
+    if (!w) return 0;
+    style = w->style;
+  }
+  if (!(style & WS_THICKFRAME) && (style & (WS_POPUP | WS_CHILD))) return 0;
+  const MINMAXINFO mmi = QueryMinMaxInfo(hwnd, nullptr);
+  pos->cx = std::max<int>(pos->cx, mmi.ptMinTrackSize.x);
+  pos->cy = std::max<int>(pos->cy, mmi.ptMinTrackSize.y);
+  if (style & WS_MINIMIZE) return 0;
+  pos->cx = std::min<int>(pos->cx, mmi.ptMaxTrackSize.x);
+  pos->cy = std::min<int>(pos->cy, mmi.ptMaxTrackSize.y);
+  return 0;
 }
 
 LRESULT OnWindowPosChanged(HWND hwnd, const WINDOWPOS* pos) {
@@ -218,6 +241,7 @@ LRESULT DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
       WindowObject* w = FindWindowObject(hWnd);
       return w ? LRESULT(w->text.size()) : 0;
     }
+    case WM_WINDOWPOSCHANGING: return OnWindowPosChanging(hWnd, reinterpret_cast<WINDOWPOS*>(lParam));
     case WM_WINDOWPOSCHANGED: return OnWindowPosChanged(hWnd, reinterpret_cast<const WINDOWPOS*>(lParam));
     case WM_SYSCOMMAND: return OnSysCommand(hWnd, wParam);
     case WM_NCLBUTTONDOWN: return OnNcButtonDown(hWnd, wParam, lParam);

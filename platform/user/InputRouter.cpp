@@ -7,6 +7,7 @@
 #include "platform/user/Focus.h"
 #include "platform/user/Input.h"
 #include "platform/user/KeyboardLayout.h"
+#include "platform/user/MessageQueue.h"
 #include "platform/user/QueueRegistry.h"
 #include "platform/user/WindowHelpers.h"
 
@@ -160,18 +161,7 @@ void InputRouter::FocusLeftProgram() {
   }
   if (!lost) return;
   RunOnOwnerThread(lost, [lost]() -> LRESULT {
-    HWND focus;
-    {
-      Guard guard = UserLock::Acquire();
-      ThreadQueue* queue = ThreadQueue::Current();
-      if (queue->active != lost) return 0;
-      focus = queue->focus;
-      queue->active = nullptr;
-      queue->focus = nullptr;
-    }
-    SendMessageInternal(lost, WM_NCACTIVATE, FALSE, 0);
-    SendMessageInternal(lost, WM_ACTIVATE, WA_INACTIVE, 0);
-    if (focus) SendMessageInternal(focus, WM_KILLFOCUS, 0, 0);
+    LoseForeground(lost, nullptr);
     return 0;
   }, false);
 }
@@ -195,5 +185,8 @@ void InputRouter::CloseRequested(HWND hwnd) {
   WindowObject* w = FindWindowObject(hwnd);
   if (w && !IsDesktop(w)) w->queue->Post(MakeMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0));
 }
+
+// Posted, so the window's own thread restores it when it comes to it.
+void InputRouter::RestoreRequested(HWND hwnd) { PostMessageW(hwnd, WM_SYSCOMMAND, SC_RESTORE, 0); }
 
 }  // namespace platform::user

@@ -382,10 +382,15 @@ BOOL EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint) {
 }
 
 HDC GetDC(HWND hWnd) {
-  if (!hWnd) return ScreenDC();
-  Guard guard = UserLock::Acquire();
-  WindowObject* w = OwnWindow(hWnd);
-  return w ? NewWindowDC(w, nullptr) : nullptr;
+  {
+    Guard guard = UserLock::Acquire();
+    if (hWnd && !IsDesktop(FindWindowObject(hWnd))) {
+      WindowObject* w = OwnWindow(hWnd);
+      return w ? NewWindowDC(w, nullptr) : nullptr;
+    }
+  }
+  // The desktop's DC is the screen's, as with no window at all.
+  return ScreenDC();
 }
 
 HDC GetWindowDC(HWND hWnd) { return GetDC(hWnd); }

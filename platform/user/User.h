@@ -21,3 +21,4 @@
 #include "platform/user/Clipboard.h"
 #include "platform/user/Modules.h"
 #include "platform/user/Imm.h"
+#include "platform/user/Accelerator.h"

@@ -1,5 +1,6 @@
 #pragma once
 // Window classes: registered per (name, instance); system classes have a null instance.
+// A null instance anywhere else means the program's own module, as on Windows.
 #include "platform/base/WinTypes.h"
 #include "platform/user/Messages.h"
 #include "platform/user/Styles.h"
@@ -7,6 +8,8 @@
 #define ERROR_CLASS_ALREADY_EXISTS 1410L
 #define ERROR_CLASS_DOES_NOT_EXIST 1411L
 #define ERROR_CANNOT_FIND_WND_CLASS 1407L
+#define ERROR_CLASS_HAS_WINDOWS 1412L
+#define ERROR_INVALID_INDEX 1413L
 
 typedef struct tagWNDCLASSW {
   UINT style;

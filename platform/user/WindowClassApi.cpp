@@ -9,15 +9,24 @@
 
 using namespace platform::user;
 
+namespace {
+
+ATOM Register(const WNDCLASSEXW& info) {
+  SystemClasses::Ensure();
+  Guard guard = UserLock::Acquire();
+  ClassRecord* record = WindowClassRegistry::Instance().Register(info, false);
+  return record ? record->atom : 0;
+}
+
+}  // namespace
+
 ATOM RegisterClassExW(const WNDCLASSEXW* lpwcx) {
-  if (!lpwcx) {
+  // A size that does not cover the fields is a caller's mistake, not a short form.
+  if (!lpwcx || lpwcx->cbSize < sizeof(WNDCLASSEXW)) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
-  SystemClasses::Ensure();
-  Guard guard = UserLock::Acquire();
-  ClassRecord* record = WindowClassRegistry::Instance().Register(*lpwcx, false);
-  return record ? record->atom : 0;
+  return Register(*lpwcx);
 }
 
 ATOM RegisterClassW(const WNDCLASSW* lpWndClass) {
@@ -26,7 +35,7 @@ ATOM RegisterClassW(const WNDCLASSW* lpWndClass) {
     return 0;
   }
   WNDCLASSEXW ex{};
-  ex.cbSize = sizeof(WNDCLASSW);  // no small icon
+  ex.cbSize = sizeof(ex);
   ex.style = lpWndClass->style;
   ex.lpfnWndProc = lpWndClass->lpfnWndProc;
   ex.cbClsExtra = lpWndClass->cbClsExtra;
@@ -37,7 +46,7 @@ ATOM RegisterClassW(const WNDCLASSW* lpWndClass) {
   ex.hbrBackground = lpWndClass->hbrBackground;
   ex.lpszMenuName = lpWndClass->lpszMenuName;
   ex.lpszClassName = lpWndClass->lpszClassName;
-  return RegisterClassExW(&ex);
+  return Register(ex);
 }
 
 BOOL UnregisterClassW(LPCWSTR lpClassName, HINSTANCE hInstance) {
@@ -54,13 +63,14 @@ BOOL GetClassInfoExW(HINSTANCE hInstance, LPCWSTR lpszClass, LPWNDCLASSEXW lpwcx
     return FALSE;
   }
   record->FillInfo(lpwcx);
-  return TRUE;
+  return record->atom;  // non-zero, as Windows answers
 }
 
 BOOL GetClassInfoW(HINSTANCE hInstance, LPCWSTR lpClassName, LPWNDCLASSW lpWndClass) {
   WNDCLASSEXW ex{};
   ex.cbSize = sizeof(ex);
-  if (!lpWndClass || !GetClassInfoExW(hInstance, lpClassName, &ex)) return FALSE;
+  const BOOL atom = lpWndClass ? GetClassInfoExW(hInstance, lpClassName, &ex) : FALSE;
+  if (!atom) return FALSE;
   lpWndClass->style = ex.style;
   lpWndClass->lpfnWndProc = ex.lpfnWndProc;
   lpWndClass->cbClsExtra = ex.cbClsExtra;
@@ -71,7 +81,7 @@ BOOL GetClassInfoW(HINSTANCE hInstance, LPCWSTR lpClassName, LPWNDCLASSW lpWndCl
   lpWndClass->hbrBackground = ex.hbrBackground;
   lpWndClass->lpszMenuName = ex.lpszMenuName;
   lpWndClass->lpszClassName = ex.lpszClassName;
-  return TRUE;
+  return atom;
 }
 
 int GetClassNameW(HWND hWnd, LPWSTR lpClassName, int nMaxCount) {
@@ -85,48 +95,63 @@ int GetClassNameW(HWND hWnd, LPWSTR lpClassName, int nMaxCount) {
   return int(n);
 }
 
-ULONG_PTR GetClassLongPtrW(HWND hWnd, int nIndex) {
-  Guard guard = UserLock::Acquire();
-  WindowObject* w = FindWindowObject(hWnd);
-  if (!w || !w->cls) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return 0;
-  }
-  const ClassRecord& c = *w->cls;
-  switch (nIndex) {
-    case GCLP_HBRBACKGROUND: return ULONG_PTR(c.background);
-    case GCLP_HCURSOR: return ULONG_PTR(c.cursor);
-    case GCLP_HICON: return ULONG_PTR(c.icon);
-    case GCLP_HICONSM: return ULONG_PTR(c.iconSmall);
-    case GCLP_HMODULE: return ULONG_PTR(c.instance);
-    case GCLP_WNDPROC: return ULONG_PTR(c.proc);
-    case GCL_STYLE: return c.style;
-    case GCL_CBWNDEXTRA: return ULONG_PTR(c.wndExtra);
-    case GCL_CBCLSEXTRA: return ULONG_PTR(c.clsExtra);
-    case GCW_ATOM: return c.atom;
-    default: SetLastError(ERROR_INVALID_PARAMETER); return 0;
+namespace {
+
+// Lock held: a class value by index, negative for the fixed ones, else the class's
+// extra bytes (`size` of them).
+bool ReadClassLong(const ClassRecord& c, int index, size_t size, LONG_PTR* value) {
+  switch (index) {
+    case GCLP_HBRBACKGROUND: *value = LONG_PTR(c.background); return true;
+    case GCLP_HCURSOR: *value = LONG_PTR(c.cursor); return true;
+    case GCLP_HICON: *value = LONG_PTR(c.icon); return true;
+    case GCLP_HICONSM: *value = LONG_PTR(c.iconSmall); return true;
+    case GCLP_HMODULE: *value = LONG_PTR(c.instance); return true;
+    case GCLP_WNDPROC: *value = LONG_PTR(c.proc); return true;
+    case GCL_STYLE: *value = LONG_PTR(c.style); return true;
+    case GCL_CBWNDEXTRA: *value = c.wndExtra; return true;
+    case GCL_CBCLSEXTRA: *value = c.clsExtra; return true;
+    case GCW_ATOM: *value = c.atom; return true;
+    default: return c.ReadExtra(index, size, value);
   }
 }
 
-DWORD GetClassLongW(HWND hWnd, int nIndex) { return DWORD(GetClassLongPtrW(hWnd, nIndex)); }
+bool WriteClassLong(ClassRecord& c, int index, size_t size, LONG_PTR value) {
+  switch (index) {
+    case GCLP_HBRBACKGROUND: c.background = HBRUSH(value); return true;
+    case GCLP_HCURSOR: c.cursor = HCURSOR(value); return true;
+    case GCLP_HICON: c.icon = HICON(value); return true;
+    case GCLP_HICONSM: c.iconSmall = HICON(value); return true;
+    case GCLP_WNDPROC: c.proc = WNDPROC(value); return true;
+    case GCL_STYLE: c.style = UINT(value); return true;
+    default: return c.WriteExtra(index, size, value);
+  }
+}
+
+LONG_PTR GetClassValue(HWND hWnd, int nIndex, size_t size) {
+  return WithWindow(hWnd, LONG_PTR(0), [nIndex, size](WindowObject* w) -> LONG_PTR {
+    LONG_PTR value = 0;
+    if (!w->cls || !ReadClassLong(*w->cls, nIndex, size, &value)) {
+      SetLastError(ERROR_INVALID_INDEX);
+      return 0;
+    }
+    return value;
+  });
+}
+
+}  // namespace
+
+ULONG_PTR GetClassLongPtrW(HWND hWnd, int nIndex) { return ULONG_PTR(GetClassValue(hWnd, nIndex, sizeof(LONG_PTR))); }
+
+DWORD GetClassLongW(HWND hWnd, int nIndex) { return DWORD(GetClassValue(hWnd, nIndex, sizeof(LONG))); }
 
 ULONG_PTR SetClassLongPtrW(HWND hWnd, int nIndex, LONG_PTR dwNewLong) {
-  Guard guard = UserLock::Acquire();
-  WindowObject* w = FindWindowObject(hWnd);
-  if (!w || !w->cls) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return 0;
-  }
-  ClassRecord& c = *w->cls;
-  ULONG_PTR old = 0;
-  switch (nIndex) {
-    case GCLP_HBRBACKGROUND: old = ULONG_PTR(c.background); c.background = HBRUSH(dwNewLong); break;
-    case GCLP_HCURSOR: old = ULONG_PTR(c.cursor); c.cursor = HCURSOR(dwNewLong); break;
-    case GCLP_HICON: old = ULONG_PTR(c.icon); c.icon = HICON(dwNewLong); break;
-    case GCLP_HICONSM: old = ULONG_PTR(c.iconSmall); c.iconSmall = HICON(dwNewLong); break;
-    case GCLP_WNDPROC: old = ULONG_PTR(c.proc); c.proc = WNDPROC(dwNewLong); break;
-    case GCL_STYLE: old = c.style; c.style = UINT(dwNewLong); break;
-    default: SetLastError(ERROR_INVALID_PARAMETER); return 0;
-  }
-  return old;
+  return WithWindow(hWnd, ULONG_PTR(0), [nIndex, dwNewLong](WindowObject* w) -> ULONG_PTR {
+    LONG_PTR old = 0;
+    if (!w->cls || !ReadClassLong(*w->cls, nIndex, sizeof(LONG_PTR), &old) ||
+        !WriteClassLong(*w->cls, nIndex, sizeof(LONG_PTR), dwNewLong)) {
+      SetLastError(ERROR_INVALID_INDEX);
+      return 0;
+    }
+    return ULONG_PTR(old);
+  });
 }

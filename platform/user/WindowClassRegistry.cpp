@@ -1,6 +1,8 @@
 #include "platform/user/WindowClassRegistry.h"
 
 #include "platform/base/Error.h"
+#include "platform/base/Module.h"
+#include "platform/user/WindowClass.h"
 
 namespace platform::user {
 namespace {
@@ -14,6 +16,9 @@ bool SameName(const std::wstring& a, LPCWSTR b) {
   }
   return b[i] == 0;
 }
+
+// A class the program registers or asks for without naming a module is its own.
+HINSTANCE ProgramInstance(HINSTANCE instance) { return instance ? instance : GetModuleHandleW(nullptr); }
 
 }  // namespace
 
@@ -33,7 +38,7 @@ ClassRecord* WindowClassRegistry::Register(const WNDCLASSEXW& info, bool system)
     SetLastError(ERROR_INVALID_PARAMETER);
     return nullptr;
   }
-  const HINSTANCE instance = system ? nullptr : info.hInstance;
+  const HINSTANCE instance = system ? nullptr : ProgramInstance(info.hInstance);
   for (const auto& record : classes_) {
     if (Matches(*record, info.lpszClassName) && record->instance == instance) {
       SetLastError(ERROR_CLASS_ALREADY_EXISTS);
@@ -54,12 +59,13 @@ ClassRecord* WindowClassRegistry::Register(const WNDCLASSEXW& info, bool system)
   if (info.lpszMenuName && !IS_INTRESOURCE(info.lpszMenuName)) record->menuName = info.lpszMenuName;
   record->system = system;
   record->extra.assign(size_t(record->clsExtra), 0);
-  if (info.cbSize >= sizeof(WNDCLASSEXW)) record->iconSmall = info.hIconSm;
+  record->iconSmall = info.hIconSm;
   classes_.push_back(std::move(record));
   return classes_.back().get();
 }
 
 ClassRecord* WindowClassRegistry::Find(LPCWSTR name, HINSTANCE instance) {
+  instance = ProgramInstance(instance);
   ClassRecord* fallback = nullptr;
   for (const auto& record : classes_) {
     if (!Matches(*record, name)) continue;
@@ -70,11 +76,15 @@ ClassRecord* WindowClassRegistry::Find(LPCWSTR name, HINSTANCE instance) {
 }
 
 bool WindowClassRegistry::Unregister(LPCWSTR name, HINSTANCE instance) {
+  instance = ProgramInstance(instance);
   for (const auto& record : classes_) {
-    if (Matches(*record, name) && record->instance == instance && !record->system) {
-      record->unregistered = true;
-      return true;
+    if (!Matches(*record, name) || record->instance != instance || record->system) continue;
+    if (record->windows > 0) {
+      SetLastError(ERROR_CLASS_HAS_WINDOWS);
+      return false;
     }
+    record->unregistered = true;
+    return true;
   }
   SetLastError(ERROR_CLASS_DOES_NOT_EXIST);
   return false;

@@ -1,7 +1,7 @@
 #pragma once
 // Registered window classes, keyed by (name, instance); system classes have a null
-// instance and are found from any instance. Records are never freed: windows keep
-// pointers to their class.
+// instance and are found from any instance, and a null instance otherwise stands for
+// the program's module. Records are never freed: windows keep pointers to their class.
 #include <memory>
 #include <vector>
 
@@ -18,6 +18,7 @@ class WindowClassRegistry {
   // The class a window of `instance` would get: the instance's own, else a system or
   // global class. `name` may be an atom.
   ClassRecord* Find(LPCWSTR name, HINSTANCE instance);
+  // Refused while windows of the class exist.
   bool Unregister(LPCWSTR name, HINSTANCE instance);
 
  private:

@@ -42,6 +42,39 @@ LONG_PTR ReadExtra(const WindowObject* w, int offset) {
   return value;
 }
 
+// Lock held: whether `w` sits in another window rather than on the desktop.
+bool HasParentWindow(const WindowObject* w) { return w->parent && !IsDesktop(w->parent); }
+
+// Lock held: GetParent's answer, which follows the style: a child's parent, a
+// pop-up's owner, nothing for other windows.
+WindowObject* ParentByStyle(const WindowObject* w) {
+  if (IsDesktop(w)) return nullptr;
+  if (w->IsChild()) return w->parent;
+  if (w->style & WS_POPUP) return FindWindowObject(w->owner);
+  return nullptr;
+}
+
+// Lock held: a top-level window takes `value`'s top-level window as its owner (the
+// desktop, like null, meaning none). A window that is not there, or one owned by `w`
+// already, is refused: ownership never runs in a circle.
+LONG_PTR SetOwner(WindowObject* w, HWND value) {
+  WindowObject* owner = nullptr;
+  if (value) {
+    WindowObject* o = Lookup(value);
+    if (!o) return 0;
+    owner = IsDesktop(o) ? nullptr : RootOf(o);
+    for (WindowObject* up = owner; up; up = FindWindowObject(up->owner)) {
+      if (up == w) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return 0;
+      }
+    }
+  }
+  const LONG_PTR old = LONG_PTR(w->owner);
+  w->owner = owner ? owner->handle : nullptr;
+  return old;
+}
+
 LONG_PTR GetLongPtr(HWND hwnd, int index) {
   Guard guard = UserLock::Acquire();
   WindowObject* w = Lookup(hwnd);
@@ -49,7 +82,7 @@ LONG_PTR GetLongPtr(HWND hwnd, int index) {
   switch (index) {
     case GWLP_WNDPROC: return LONG_PTR(w->proc);
     case GWLP_HINSTANCE: return LONG_PTR(w->instance);
-    case GWLP_HWNDPARENT: return LONG_PTR(w->IsChild() && w->parent ? w->parent->handle : w->owner);
+    case GWLP_HWNDPARENT: return LONG_PTR(HasParentWindow(w) ? w->parent->handle : w->owner);
     case GWLP_ID: return w->id;
     case GWL_STYLE: return LONG_PTR(LONG(w->style));
     case GWL_EXSTYLE: return LONG_PTR(LONG(w->exStyle));
@@ -100,10 +133,8 @@ LONG_PTR SetLongPtr(HWND hwnd, int index, LONG_PTR value) {
       w->instance = HINSTANCE(value);
       return old;
     case GWLP_HWNDPARENT:
-      if (w->IsChild()) return 0;
-      old = LONG_PTR(w->owner);
-      w->owner = HWND(value);
-      return old;
+      if (HasParentWindow(w)) return 0;
+      return SetOwner(w, HWND(value));
     case GWLP_ID:
       old = w->id;
       w->id = value;
@@ -202,10 +233,8 @@ LRESULT CallWindowProcW(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wPara
 HWND GetParent(HWND hWnd) {
   Guard guard = UserLock::Acquire();
   WindowObject* w = Lookup(hWnd);
-  if (!w || IsDesktop(w)) return nullptr;
-  if (w->IsChild()) return w->parent ? w->parent->handle : nullptr;
-  if (w->style & WS_POPUP) return w->owner;
-  return nullptr;
+  WindowObject* parent = w ? ParentByStyle(w) : nullptr;
+  return parent ? parent->handle : nullptr;
 }
 
 HWND SetParent(HWND hWndChild, HWND hWndNewParent) {
@@ -249,14 +278,18 @@ HWND GetAncestor(HWND hwnd, UINT gaFlags) {
   Guard guard = UserLock::Acquire();
   WindowObject* w = Lookup(hwnd);
   if (!w || IsDesktop(w)) return nullptr;
-  if (gaFlags == GA_PARENT) return w->parent ? w->parent->handle : nullptr;
-  WindowObject* root = RootOf(w);
-  if (gaFlags == GA_ROOT) return root->handle;
-  if (gaFlags == GA_ROOTOWNER) {
-    for (WindowObject* o = FindWindowObject(root->owner); o; o = FindWindowObject(o->owner)) root = o;
-    return root->handle;
+  switch (gaFlags) {
+    case GA_PARENT: return w->parent ? w->parent->handle : nullptr;
+    case GA_ROOT: return RootOf(w)->handle;
+    case GA_ROOTOWNER: {
+      // Up the parents to the top-level window, then on as GetParent leads: pop-ups
+      // to their owners, an owned window that is not a pop-up nowhere.
+      WindowObject* root = RootOf(w);
+      while (WindowObject* up = ParentByStyle(root)) root = up;
+      return root->handle;
+    }
+    default: SetLastError(ERROR_INVALID_PARAMETER); return nullptr;
   }
-  return nullptr;
 }
 
 HWND GetTopWindow(HWND hWnd) {
@@ -433,6 +466,7 @@ BOOL EnumChildWindows(HWND hWndParent, WNDENUMPROC lpEnumFunc, LPARAM lParam) {
     if (!w) return FALSE;
     CollectDescendants(w, &handles);
   }
+  if (handles.empty()) return FALSE;
   for (HWND h : handles) {
     if (IsWindow(h) && !lpEnumFunc(h, lParam)) return FALSE;
   }

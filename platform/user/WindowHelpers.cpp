@@ -46,7 +46,7 @@ WindowObject* Desktop() { return WindowTable::Instance().Desktop(); }
 bool IsDesktop(const WindowObject* w) { return w == Desktop(); }
 
 WindowObject* RootOf(WindowObject* w) {
-  while (w && w->IsChild() && w->parent && !IsDesktop(w->parent)) w = w->parent;
+  while (w && w->parent && !IsDesktop(w->parent)) w = w->parent;
   return w;
 }
 
@@ -237,7 +237,10 @@ LRESULT RunOnOwnerThread(HWND hwnd, std::function<LRESULT()> call, bool wait, bo
   Guard guard = UserLock::Acquire();
   WindowObject* w = FindWindowObject(hwnd);
   if (ran) *ran = w != nullptr && !IsDesktop(w);
-  if (!w || IsDesktop(w)) return 0;
+  if (!w || IsDesktop(w)) {
+    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return 0;
+  }
   if (w->threadId == GetCurrentThreadId()) {
     guard.unlock();
     return call();

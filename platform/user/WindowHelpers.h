@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/backend/Backend.h"
+#include "platform/base/Error.h"
 #include "platform/user/ThreadQueue.h"
 #include "platform/user/WindowObject.h"
 
@@ -21,6 +22,7 @@ WindowObject* FindWindowObject(HWND hwnd);
 std::shared_ptr<WindowObject> FindWindowShared(HWND hwnd);
 WindowObject* Desktop();
 bool IsDesktop(const WindowObject* w);
+// The top-level window `w` sits in, by the parents it has, whatever its style says.
 WindowObject* RootOf(WindowObject* w);
 bool IsDescendantOf(const WindowObject* w, const WindowObject* ancestor);
 POINT WindowOriginOnScreen(const WindowObject* w);
@@ -39,11 +41,24 @@ std::vector<WindowObject*> OwnedWindows(const WindowObject* owner);
 void SyncStacking();
 ThreadQueue* CallingQueue();
 
-// Not locked.
+// Not locked. Runs `call` on the window's object under the user lock and answers what
+// it returns; when the window is gone the call does not run, the last error says so
+// and the answer is `failed`.
+template <typename Result, typename Call>
+Result WithWindow(HWND hwnd, Result failed, Call call) {
+  Guard guard = UserLock::Acquire();
+  WindowObject* w = FindWindowObject(hwnd);
+  if (!w) {
+    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return failed;
+  }
+  return call(w);
+}
+
 LRESULT SendMessageInternal(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 // Runs `call` on the thread that owns `hwnd`: directly when that is the calling
 // thread, else as a sent call (waiting for it when `wait`). `*ran` says whether the
-// window was there to run it.
+// window was there to run it; when it was not, the last error says so.
 LRESULT RunOnOwnerThread(HWND hwnd, std::function<LRESULT()> call, bool wait, bool* ran = nullptr);
 bool IsCallingThreadOwner(HWND hwnd);
 // The same for a thread by id (its queue must exist); false when it has none.

@@ -46,6 +46,7 @@ void Unregister(WindowObject* w) {
     if (top->owner == w->handle) top->owner = nullptr;
   }
   ZOrder::Unlink(w);
+  if (w->cls) --w->cls->windows;
   if (w->surface) {
     if (backend::Backend* b = ActiveBackend()) b->DestroySurface(w->surface);
     w->surface = 0;
@@ -106,10 +107,27 @@ void MarkDestroying(WindowObject* w) {
   for (WindowObject* child : w->children) MarkDestroying(child);
 }
 
+// The focus inside a window being destroyed goes to the window's parent, or nowhere
+// when the parent goes too, belongs to another thread, or the window is top-level.
+void GiveUpFocus(HWND hwnd) {
+  HWND to = nullptr;
+  {
+    Guard guard = UserLock::Acquire();
+    WindowObject* w = FindWindowObject(hwnd);
+    WindowObject* focus = FindWindowObject(ThreadQueue::Current()->focus);
+    if (!w || !focus || !IsDescendantOf(focus, w)) return;
+    WindowObject* parent = w->parent;
+    if (w->IsChild() && parent && !IsDesktop(parent) && parent->state == WindowObject::State::Alive &&
+        parent->threadId == GetCurrentThreadId()) {
+      to = parent->handle;
+    }
+  }
+  SetFocusOnThisThread(to);
+}
+
 void DestroyOnOwner(HWND hwnd) {
   bool wasVisible;
   bool child;
-  HWND owner;
   std::vector<HWND> owned;
   {
     Guard guard = UserLock::Acquire();
@@ -118,7 +136,6 @@ void DestroyOnOwner(HWND hwnd) {
     MarkDestroying(w);
     wasVisible = w->Visible();
     child = w->IsChild();
-    owner = w->owner;
     for (WindowObject* o : OwnedWindows(w)) {
       if (o->threadId == w->threadId) {
         owned.push_back(o->handle);
@@ -132,7 +149,7 @@ void DestroyOnOwner(HWND hwnd) {
     SetWindowPosOnOwner(hwnd, nullptr, 0, 0, 0, 0,
                         SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   } else if (!child) {
-    ActivateAfter(hwnd, owner);
+    ActivateAfter(hwnd);
   }
   for (HWND o : owned) DestroyOnOwner(o);
   {
@@ -148,6 +165,7 @@ void DestroyOnOwner(HWND hwnd) {
       SendMessageInternal(lost, WM_CAPTURECHANGED, 0, 0);
     }
   }
+  GiveUpFocus(hwnd);
   SendDestroyDownwards(hwnd);
   FinishUpwards(hwnd);
 }
@@ -205,6 +223,7 @@ HWND CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName,
     queue->gui = true;
     w = WindowTable::Instance().Add();
     w->cls = cls;
+    ++cls->windows;
     w->proc = cls->proc;
     w->style = dwStyle & ~DWORD(WS_VISIBLE | WS_MINIMIZE | WS_MAXIMIZE);
     if (!(dwStyle & (WS_POPUP | WS_CHILD))) w->style |= WS_CLIPSIBLINGS | WS_CAPTION;
@@ -254,6 +273,8 @@ HWND CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName,
         desc.toolWindow = (dwExStyle & WS_EX_TOOLWINDOW) != 0;
         desc.noActivate = (dwExStyle & WS_EX_NOACTIVATE) != 0;
         desc.topmost = (dwExStyle & WS_EX_TOPMOST) != 0;
+        desc.exStyle = w->exStyle;
+        if (w->cls) desc.className = w->cls->name;
         w->surface = b->CreateSurface(desc);
         b->SetTitle(w->surface, w->text);
       }

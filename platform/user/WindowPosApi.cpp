@@ -16,10 +16,7 @@ BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy,
   const LRESULT result = RunOnOwnerThread(hWnd, [=]() -> LRESULT {
     return SetWindowPosOnOwner(hWnd, hWndInsertAfter, X, Y, cx, cy, flags);
   }, wait, &ran);
-  if (!ran) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return FALSE;
-  }
+  if (!ran) return FALSE;
   return wait ? BOOL(result) : TRUE;
 }
 
@@ -46,52 +43,45 @@ BOOL ShowWindow(HWND hWnd, int nCmdShow) {
   bool ran = false;
   const LRESULT result =
       RunOnOwnerThread(hWnd, [=]() -> LRESULT { return ShowWindowOnOwner(hWnd, nCmdShow); }, true, &ran);
-  if (!ran) SetLastError(ERROR_INVALID_WINDOW_HANDLE);
   return ran ? BOOL(result) : FALSE;
 }
 
 BOOL BringWindowToTop(HWND hWnd) { return SetWindowPos(hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
 
 BOOL GetWindowRect(HWND hWnd, LPRECT lpRect) {
-  Guard guard = UserLock::Acquire();
-  WindowObject* w = FindWindowObject(hWnd);
-  if (!w || !lpRect) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return FALSE;
-  }
-  *lpRect = ScreenRectOf(w);
-  return TRUE;
+  if (!lpRect) return FALSE;
+  return WithWindow(hWnd, FALSE, [lpRect](WindowObject* w) {
+    *lpRect = ScreenRectOf(w);
+    return TRUE;
+  });
 }
 
 BOOL GetClientRect(HWND hWnd, LPRECT lpRect) {
-  Guard guard = UserLock::Acquire();
-  WindowObject* w = FindWindowObject(hWnd);
-  if (!w || !lpRect) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return FALSE;
-  }
-  *lpRect = IsDesktop(w) ? RECT{0, 0, w->Width(), w->Height()} : RECT{0, 0, w->ClientWidth(), w->ClientHeight()};
-  return TRUE;
+  if (!lpRect) return FALSE;
+  return WithWindow(hWnd, FALSE, [lpRect](WindowObject* w) {
+    *lpRect = IsDesktop(w) ? RECT{0, 0, w->Width(), w->Height()} : RECT{0, 0, w->ClientWidth(), w->ClientHeight()};
+    return TRUE;
+  });
 }
 
 BOOL ClientToScreen(HWND hWnd, LPPOINT lpPoint) {
-  Guard guard = UserLock::Acquire();
-  WindowObject* w = FindWindowObject(hWnd);
-  if (!w || !lpPoint) return FALSE;
-  const POINT origin = ClientOriginOnScreen(w);
-  lpPoint->x += origin.x;
-  lpPoint->y += origin.y;
-  return TRUE;
+  if (!lpPoint) return FALSE;
+  return WithWindow(hWnd, FALSE, [lpPoint](WindowObject* w) {
+    const POINT origin = ClientOriginOnScreen(w);
+    lpPoint->x += origin.x;
+    lpPoint->y += origin.y;
+    return TRUE;
+  });
 }
 
 BOOL ScreenToClient(HWND hWnd, LPPOINT lpPoint) {
-  Guard guard = UserLock::Acquire();
-  WindowObject* w = FindWindowObject(hWnd);
-  if (!w || !lpPoint) return FALSE;
-  const POINT origin = ClientOriginOnScreen(w);
-  lpPoint->x -= origin.x;
-  lpPoint->y -= origin.y;
-  return TRUE;
+  if (!lpPoint) return FALSE;
+  return WithWindow(hWnd, FALSE, [lpPoint](WindowObject* w) {
+    const POINT origin = ClientOriginOnScreen(w);
+    lpPoint->x -= origin.x;
+    lpPoint->y -= origin.y;
+    return TRUE;
+  });
 }
 
 int MapWindowPoints(HWND hWndFrom, HWND hWndTo, LPPOINT lpPoints, UINT cPoints) {
@@ -121,18 +111,19 @@ BOOL AdjustWindowRect(LPRECT lpRect, DWORD dwStyle, BOOL bMenu) {
 }
 
 BOOL GetWindowPlacement(HWND hWnd, WINDOWPLACEMENT* lpwndpl) {
-  Guard guard = UserLock::Acquire();
-  WindowObject* w = FindWindowObject(hWnd);
-  if (!w || !lpwndpl) return FALSE;
-  lpwndpl->flags = 0;
-  lpwndpl->showCmd = (w->style & WS_MINIMIZE)   ? SW_SHOWMINIMIZED
-                     : (w->style & WS_MAXIMIZE) ? SW_SHOWMAXIMIZED
-                     : w->Visible()             ? SW_SHOWNORMAL
-                                                : SW_HIDE;
-  lpwndpl->ptMinPosition = POINT{-1, -1};
-  lpwndpl->ptMaxPosition = POINT{-1, -1};
-  lpwndpl->rcNormalPosition = (w->style & (WS_MINIMIZE | WS_MAXIMIZE)) && w->hasNormalRect ? w->normalRect : w->rect;
-  return TRUE;
+  if (!lpwndpl) return FALSE;
+  return WithWindow(hWnd, FALSE, [lpwndpl](WindowObject* w) {
+    lpwndpl->flags = 0;
+    lpwndpl->showCmd = (w->style & WS_MINIMIZE)   ? SW_SHOWMINIMIZED
+                       : (w->style & WS_MAXIMIZE) ? SW_SHOWMAXIMIZED
+                       : w->Visible()             ? SW_SHOWNORMAL
+                                                  : SW_HIDE;
+    lpwndpl->ptMinPosition = POINT{-1, -1};
+    lpwndpl->ptMaxPosition = POINT{-1, -1};
+    lpwndpl->rcNormalPosition =
+        (w->style & (WS_MINIMIZE | WS_MAXIMIZE)) && w->hasNormalRect ? w->normalRect : w->rect;
+    return TRUE;
+  });
 }
 
 HWND WindowFromPoint(POINT Point) {
@@ -142,13 +133,14 @@ HWND WindowFromPoint(POINT Point) {
 }
 
 HWND ChildWindowFromPoint(HWND hWndParent, POINT Point) {
-  Guard guard = UserLock::Acquire();
-  WindowObject* parent = FindWindowObject(hWndParent);
-  if (!parent) return nullptr;
-  if (Point.x < 0 || Point.y < 0 || Point.x >= parent->ClientWidth() || Point.y >= parent->ClientHeight()) return nullptr;
-  for (WindowObject* child : parent->children) {
-    const RECT& r = child->rect;
-    if (Point.x >= r.left && Point.x < r.right && Point.y >= r.top && Point.y < r.bottom) return child->handle;
-  }
-  return hWndParent;
+  return WithWindow(hWndParent, HWND(nullptr), [hWndParent, Point](WindowObject* parent) -> HWND {
+    if (Point.x < 0 || Point.y < 0 || Point.x >= parent->ClientWidth() || Point.y >= parent->ClientHeight()) {
+      return nullptr;
+    }
+    for (WindowObject* child : parent->children) {
+      const RECT& r = child->rect;
+      if (Point.x >= r.left && Point.x < r.right && Point.y >= r.top && Point.y < r.bottom) return child->handle;
+    }
+    return hWndParent;
+  });
 }

@@ -72,7 +72,10 @@ BOOL SetWindowPosOnOwner(HWND hwnd, HWND after, int x, int y, int cx, int cy, UI
     WindowObject* w = FindWindowObject(hwnd);
     if (!w) return FALSE;
     isChild = w->IsChild();
-    if (!(pos.flags & SWP_NOZORDER)) ZOrder::Place(w, pos.hwndInsertAfter);
+    // Hiding keeps the window's place: ShowWindow names no place, and a hidden
+    // window's place matters only once it shows, which raises it.
+    const bool hideInPlace = (pos.flags & SWP_HIDEWINDOW) && pos.hwndInsertAfter == HWND_TOP;
+    if (!(pos.flags & SWP_NOZORDER) && !hideInPlace) ZOrder::Place(w, pos.hwndInsertAfter);
     w->rect = newRect;
     if (pos.flags & SWP_SHOWWINDOW) w->style |= WS_VISIBLE;
     if (pos.flags & SWP_HIDEWINDOW) w->style &= ~DWORD(WS_VISIBLE);
@@ -126,10 +129,7 @@ BOOL SetWindowPosOnOwner(HWND hwnd, HWND after, int x, int y, int cx, int cy, UI
   WINDOWPOS changed = pos;
   changed.flags = changedFlags;
   SendMessageInternal(hwnd, WM_WINDOWPOSCHANGED, 0, LPARAM(&changed));
-  if (!isChild && wasVisible && !nowVisible) {
-    HWND owner = GetWindow(hwnd, GW_OWNER);
-    ActivateAfter(hwnd, owner);
-  }
+  if (!isChild && wasVisible && !nowVisible) ActivateAfter(hwnd);
   return TRUE;
 }
 
@@ -212,7 +212,7 @@ void Minimize(HWND hwnd, bool activateNext) {
   SetWindowPosOnOwner(hwnd, nullptr, 0, 0, 0, 0,
                       SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_STATECHANGED |
                           SWP_SHOWWINDOW);
-  if (activateNext && !facts.child) ActivateAfter(hwnd, GetWindow(hwnd, GW_OWNER));
+  if (activateNext && !facts.child) ActivateAfter(hwnd);
 }
 
 void Restore(HWND hwnd, bool activate) {
@@ -236,8 +236,9 @@ void Restore(HWND hwnd, bool activate) {
 void Show(HWND hwnd, bool activate) {
   const ShowFacts facts = Facts(hwnd);
   if (!facts.visible) SendMessageInternal(hwnd, WM_SHOWWINDOW, TRUE, 0);
-  UINT flags = SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW;
-  if (!activate || facts.child) flags |= SWP_NOACTIVATE;
+  UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW;
+  if (facts.child) flags |= SWP_NOACTIVATE | SWP_NOZORDER;
+  if (!activate) flags |= SWP_NOACTIVATE;
   if (facts.visible && (flags & SWP_NOACTIVATE)) return;
   SetWindowPosOnOwner(hwnd, nullptr, 0, 0, 0, 0, flags);
 }
@@ -252,7 +253,8 @@ BOOL ShowWindowOnOwner(HWND hwnd, int command) {
       if (!facts.visible) return FALSE;
       SendMessageInternal(hwnd, WM_SHOWWINDOW, FALSE, 0);
       SetWindowPosOnOwner(hwnd, nullptr, 0, 0, 0, 0,
-                          SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+                          SWP_NOMOVE | SWP_NOSIZE | SWP_HIDEWINDOW |
+                              (facts.child ? SWP_NOACTIVATE | SWP_NOZORDER : 0));
       break;
     case SW_SHOWMAXIMIZED:
       Maximize(hwnd, true);

@@ -171,10 +171,12 @@ TEST(BitBlt, OffScreenBitmapToAWindowImageAndBack) {
 }
 
 TEST(BitBlt, RefusesRasterOperationsItDoesNotDo) {
+  const DWORD kMergeCopy = 0x00C000CA;
+  const DWORD kSourceErase = 0x00440328;
   DibCanvas src(2, 2), dst(2, 2);
   src.Fill(Pixel(255, 1, 1, 1));
-  EXPECT_FALSE(BitBlt(dst.dc(), 0, 0, 2, 2, src.dc(), 0, 0, SRCAND));
-  EXPECT_FALSE(BitBlt(dst.dc(), 0, 0, 2, 2, src.dc(), 0, 0, SRCINVERT));
+  EXPECT_FALSE(BitBlt(dst.dc(), 0, 0, 2, 2, src.dc(), 0, 0, kMergeCopy));
+  EXPECT_FALSE(BitBlt(dst.dc(), 0, 0, 2, 2, src.dc(), 0, 0, kSourceErase));
   EXPECT_EQ(dst.At(0, 0), 0u);
   EXPECT_TRUE(BitBlt(dst.dc(), 0, 0, 2, 2, nullptr, 0, 0, WHITENESS));
   EXPECT_EQ(dst.At(1, 1), Pixel(255, 255, 255, 255));

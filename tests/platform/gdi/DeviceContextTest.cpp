@@ -109,7 +109,7 @@ TEST(CreateDIBSection, SizesTable) {
 
 TEST(CreateDIBSection, RefusesWhatItCannotHold) {
   BITMAPINFO info = Info(4, -4);
-  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biBitCount = 16;
   void* bits = nullptr;
   EXPECT_EQ(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0), nullptr);
   EXPECT_EQ(bits, nullptr);

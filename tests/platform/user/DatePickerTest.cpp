@@ -6,8 +6,8 @@
 
 #include <mutex>
 
-#include "platform/backend/headless/GuiThread.h"
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
 #include "tests/platform/user/PresentedImage.h"
 #include "tests/platform/user/TraceWindow.h"
 

@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/backend/headless/GuiThread.h"
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
 #include "platform/win32.h"
 #include "tests/platform/user/TraceWindow.h"
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/TestDriver.h"
 
 namespace test {
 

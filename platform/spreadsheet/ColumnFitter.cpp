@@ -1,0 +1,90 @@
+#include "platform/spreadsheet/ColumnFitter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+
+#include "platform/gdi/Gdi.h"
+
+namespace platform::spreadsheet {
+namespace {
+
+// The default font's widest digit, and what the application adds around a column's
+// text: a fitted width is the text plus the padding, less the cell margins the width
+// unit leaves out.
+constexpr int kDigitPixels = 7;
+constexpr int kFitPadding = 7;
+constexpr int kCellMargin = 5;
+constexpr double kMaxWidth = 255.0;
+
+int PixelsFromPoints(int points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
+
+}  // namespace
+
+bool ColumnFitter::FontKey::operator<(const FontKey& other) const {
+  return std::tie(name, size, bold, italic) < std::tie(other.name, other.size, other.bold, other.italic);
+}
+
+ColumnFitter::FontHandle::~FontHandle() {
+  if (font) DeleteObject(font);
+}
+
+ColumnFitter::ColumnFitter() : dc_(CreateCompatibleDC(nullptr)) {}
+
+ColumnFitter::~ColumnFitter() {
+  if (dc_) DeleteDC(dc_);
+}
+
+HFONT ColumnFitter::FontFor(const CellFont& font) {
+  FontKey key{font.name, font.size, font.bold, font.italic};
+  auto& handle = fonts_[key];
+  if (handle) return handle->font;
+  handle = std::make_unique<FontHandle>();
+  handle->font = CreateFontW(-PixelsFromPoints(font.size), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, 0, 0,
+                             DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                             font.name.c_str());
+  return handle->font;
+}
+
+int ColumnFitter::TextPixels(const CellFont& font, const std::wstring& text) {
+  HFONT handle = FontFor(font);
+  if (!dc_ || !handle) return 0;
+  HGDIOBJ old = SelectObject(dc_, handle);
+  int widest = 0;
+  size_t start = 0;
+  while (start <= text.size()) {
+    size_t end = text.find(L'\n', start);
+    if (end == std::wstring::npos) end = text.size();
+    SIZE extent{};
+    if (end > start && GetTextExtentPoint32W(dc_, text.c_str() + start, static_cast<int>(end - start), &extent)) {
+      widest = std::max(widest, static_cast<int>(extent.cx));
+    }
+    start = end + 1;
+  }
+  SelectObject(dc_, old);
+  return widest;
+}
+
+double ColumnFitter::CharactersFromPixels(int pixels) {
+  const double characters = pixels > kDigitPixels + kCellMargin
+                                ? static_cast<double>(pixels - kCellMargin) / kDigitPixels
+                                : static_cast<double>(pixels) / (kDigitPixels + kCellMargin);
+  return std::min(kMaxWidth, std::round(characters * 100.0) / 100.0);
+}
+
+std::map<int, double> ColumnFitter::Widths(const SheetModel& sheet) {
+  std::map<int, int> pixels;
+  for (const auto& [key, cell] : sheet.Cells()) {
+    if (cell.text.empty()) continue;
+    const int row = SheetModel::RowOf(key), column = SheetModel::ColumnOf(key);
+    if (!sheet.IsFitted(column) || sheet.MergeAt(row, column)) continue;
+    const int width = TextPixels(cell.style.font, cell.text) + kFitPadding;
+    int& widest = pixels[column];
+    widest = std::max(widest, width);
+  }
+  std::map<int, double> widths;
+  for (const auto& [column, width] : pixels) widths[column] = CharactersFromPixels(width);
+  return widths;
+}
+
+}  // namespace platform::spreadsheet

@@ -1,0 +1,96 @@
+#include "platform/spreadsheet/SheetModel.h"
+
+#include <algorithm>
+
+namespace platform::spreadsheet {
+
+void SheetModel::SetText(int row, int column, const std::wstring& text) {
+  if (text.empty()) {
+    // An emptied cell keeps its style; one that never had any is dropped.
+    const auto found = cells_.find(Key(row, column));
+    if (found == cells_.end()) return;
+    found->second.text.clear();
+    if (found->second.style.IsDefault()) cells_.erase(found);
+    return;
+  }
+  At(row, column).text = text;
+}
+
+bool SheetModel::ChangeStyles(const CellRange& range, const std::function<void(CellStyle&)>& change) {
+  if (range.CellCount() > kMaxCellsPerOperation) return false;
+  for (int row = range.firstRow; row <= range.lastRow; ++row) {
+    for (int column = range.firstColumn; column <= range.lastColumn; ++column) change(At(row, column).style);
+  }
+  return true;
+}
+
+void SheetModel::ChangeEdges(const CellRange& cells, Edge edge, const std::function<void(BorderEdge&)>& change) {
+  for (int row = cells.firstRow; row <= cells.lastRow; ++row) {
+    for (int column = cells.firstColumn; column <= cells.lastColumn; ++column) change(At(row, column).style.EdgeAt(edge));
+  }
+}
+
+bool SheetModel::ChangeBorder(const CellRange& range, int index, const std::function<void(BorderEdge&)>& change) {
+  if (range.CellCount() > kMaxCellsPerOperation) return false;
+  const CellRange& r = range;
+  switch (index) {
+    case kEdgeLeft:
+      ChangeEdges({r.firstRow, r.firstColumn, r.lastRow, r.firstColumn}, Edge::Left, change);
+      return true;
+    case kEdgeTop:
+      ChangeEdges({r.firstRow, r.firstColumn, r.firstRow, r.lastColumn}, Edge::Top, change);
+      return true;
+    case kEdgeBottom:
+      ChangeEdges({r.lastRow, r.firstColumn, r.lastRow, r.lastColumn}, Edge::Bottom, change);
+      return true;
+    case kEdgeRight:
+      ChangeEdges({r.firstRow, r.lastColumn, r.lastRow, r.lastColumn}, Edge::Right, change);
+      return true;
+    case kInsideVertical:
+      if (r.Columns() < 2) return false;
+      ChangeEdges({r.firstRow, r.firstColumn, r.lastRow, r.lastColumn - 1}, Edge::Right, change);
+      ChangeEdges({r.firstRow, r.firstColumn + 1, r.lastRow, r.lastColumn}, Edge::Left, change);
+      return true;
+    case kInsideHorizontal:
+      if (r.Rows() < 2) return false;
+      ChangeEdges({r.firstRow, r.firstColumn, r.lastRow - 1, r.lastColumn}, Edge::Bottom, change);
+      ChangeEdges({r.firstRow + 1, r.firstColumn, r.lastRow, r.lastColumn}, Edge::Top, change);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void SheetModel::Merge(const CellRange& range) {
+  Unmerge(range);
+  if (range.CellCount() < 2) return;
+  merges_.push_back(range);
+}
+
+void SheetModel::Unmerge(const CellRange& range) {
+  merges_.erase(std::remove_if(merges_.begin(), merges_.end(), [&](const CellRange& m) { return m.Intersects(range); }),
+                merges_.end());
+}
+
+void SheetModel::FitColumns(int firstColumn, int lastColumn) {
+  fitted_.push_back(CellRange{1, firstColumn, 1, lastColumn});
+}
+
+bool SheetModel::IsFitted(int column) const {
+  return std::any_of(fitted_.begin(), fitted_.end(),
+                     [&](const CellRange& span) { return column >= span.firstColumn && column <= span.lastColumn; });
+}
+
+const CellRange* SheetModel::MergeAt(int row, int column) const {
+  for (const CellRange& merge : merges_) {
+    if (merge.Contains(row, column)) return &merge;
+  }
+  return nullptr;
+}
+
+const Cell* SheetModel::Find(int row, int column) const {
+  const auto found = cells_.find(Key(row, column));
+  return found == cells_.end() ? nullptr : &found->second;
+}
+
+}  // namespace platform::spreadsheet

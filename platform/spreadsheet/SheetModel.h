@@ -1,0 +1,67 @@
+#pragma once
+// One worksheet as the automation calls build it: its name, the cells that were written
+// or styled (text and style each), the merged ranges and the columns marked for fitting.
+// Range operations write into every cell of the range, so the last write to a cell wins.
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/spreadsheet/CellRange.h"
+#include "platform/spreadsheet/CellStyle.h"
+
+namespace platform::spreadsheet {
+
+struct Cell {
+  std::wstring text;
+  CellStyle style;
+};
+
+class SheetModel {
+ public:
+  // The most cells one range operation touches; a larger range (a whole sheet or a whole
+  // column's worth of rows) is refused rather than filled cell by cell.
+  static constexpr int64_t kMaxCellsPerOperation = 1 << 20;
+
+  explicit SheetModel(std::wstring name) : name_(std::move(name)) {}
+
+  const std::wstring& Name() const { return name_; }
+  void SetName(std::wstring name) { name_ = std::move(name); }
+
+  void SetText(int row, int column, const std::wstring& text);
+  // Runs `change` on the style of every cell of the range; false, changing nothing,
+  // when the range holds more than kMaxCellsPerOperation cells.
+  bool ChangeStyles(const CellRange& range, const std::function<void(CellStyle&)>& change);
+  // Runs `change` on one edge of the cells along a range's border index (left, top,
+  // bottom, right: the outer cells; inside lines: the cells on both sides of each).
+  bool ChangeBorder(const CellRange& range, int index, const std::function<void(BorderEdge&)>& change);
+
+  // A merge replaces the merges it overlaps; merging one cell records nothing.
+  void Merge(const CellRange& range);
+  void Unmerge(const CellRange& range);
+  void FitColumns(int firstColumn, int lastColumn);
+
+  // Cells in row order, then column order.
+  const std::map<int64_t, Cell>& Cells() const { return cells_; }
+  const std::vector<CellRange>& Merges() const { return merges_; }
+  bool IsFitted(int column) const;
+  // The merge a cell lies in, or null.
+  const CellRange* MergeAt(int row, int column) const;
+  const Cell* Find(int row, int column) const;
+
+  static int64_t Key(int row, int column) { return static_cast<int64_t>(row - 1) * kSheetColumns + (column - 1); }
+  static int RowOf(int64_t key) { return static_cast<int>(key / kSheetColumns) + 1; }
+  static int ColumnOf(int64_t key) { return static_cast<int>(key % kSheetColumns) + 1; }
+
+ private:
+  Cell& At(int row, int column) { return cells_[Key(row, column)]; }
+  void ChangeEdges(const CellRange& cells, Edge edge, const std::function<void(BorderEdge&)>& change);
+
+  std::wstring name_;
+  std::map<int64_t, Cell> cells_;
+  std::vector<CellRange> merges_;
+  std::vector<CellRange> fitted_;  // column spans, rows unused
+};
+
+}  // namespace platform::spreadsheet

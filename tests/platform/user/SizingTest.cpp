@@ -1,0 +1,154 @@
+// Programmatic resizing within the track sizes, and the flags show commands carry.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
+#include "tests/platform/user/TraceWindow.h"
+
+namespace {
+
+using platform::headless::GuiThread;
+using platform::headless::TestDriver;
+using test::Trace;
+using test::TraceWindow;
+using test::WindowSpec;
+
+// The program's frames answer their own limits.
+std::optional<LRESULT> FrameLimits(HWND, UINT m, WPARAM, LPARAM lp) {
+  if (m != WM_GETMINMAXINFO) return std::nullopt;
+  auto* mmi = reinterpret_cast<MINMAXINFO*>(lp);
+  mmi->ptMinTrackSize = POINT{200, 100};
+  mmi->ptMaxTrackSize = POINT{600, 400};
+  return 0;
+}
+
+struct ResizeCase {
+  const char* scenario;
+  DWORD style;
+  bool frameLimits;
+  std::function<void(HWND)> resize;
+  SIZE expected;
+  bool asks;  // whether WM_GETMINMAXINFO was sent
+};
+
+void PrintTo(const ResizeCase& c, std::ostream* out) { *out << c.scenario; }
+
+class Resize : public ::testing::TestWithParam<ResizeCase> {};
+
+TEST_P(Resize, KeepsWithinTheTrackSizesTheWindowAnswers) {
+  const ResizeCase& c = GetParam();
+  TestDriver driver;
+  Trace trace;
+  GuiThread gui;
+  gui.Call([&] {
+    WindowSpec spec{"w", c.style, 0, {100, 100, 400, 300}};
+    if (c.frameLimits) spec.hook = FrameLimits;
+    HWND w = TraceWindow::Create(trace, spec);
+    trace.Clear();
+    c.resize(w);
+    RECT r;
+    GetWindowRect(w, &r);
+    EXPECT_EQ(r.right - r.left, c.expected.cx);
+    EXPECT_EQ(r.bottom - r.top, c.expected.cy);
+    EXPECT_EQ(!trace.Take({WM_GETMINMAXINFO}).empty(), c.asks);
+  });
+}
+
+void SetSize(HWND w, int cx, int cy) { SetWindowPos(w, nullptr, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Resize,
+    ::testing::Values(
+        ResizeCase{"a sizing frame too small grows to its least size", WS_POPUP | WS_THICKFRAME, true,
+                   [](HWND w) { SetSize(w, 50, 20); }, SIZE{200, 100}, true},
+        ResizeCase{"a sizing frame too large through MoveWindow", WS_POPUP | WS_THICKFRAME, true,
+                   [](HWND w) { MoveWindow(w, 0, 0, 900, 700, TRUE); }, SIZE{600, 400}, true},
+        ResizeCase{"within the limits stays as asked", WS_POPUP | WS_THICKFRAME, true,
+                   [](HWND w) { SetSize(w, 500, 150); }, SIZE{500, 150}, true},
+        ResizeCase{"an overlapped window keeps the system's least size", WS_OVERLAPPED, false,
+                   [](HWND w) { SetSize(w, 50, 20); }, SIZE{136, 39}, true},
+        ResizeCase{"a pop-up without a sizing frame takes any size", WS_POPUP, true,
+                   [](HWND w) { SetSize(w, 50, 20); }, SIZE{50, 20}, false},
+        ResizeCase{"a move alone asks nothing", WS_POPUP | WS_THICKFRAME, true,
+                   [](HWND w) { SetWindowPos(w, nullptr, 5, 5, 0, 0, SWP_NOSIZE | SWP_NOZORDER); },
+                   SIZE{300, 200}, false}),
+    [](const ::testing::TestParamInfo<ResizeCase>& info) { return "Case" + std::to_string(info.index); });
+
+std::string FlagNames(UINT flags) {
+  static const std::pair<UINT, const char*> names[] = {
+      {SWP_NOSIZE, "NOSIZE"},         {SWP_NOMOVE, "NOMOVE"},         {SWP_NOZORDER, "NOZORDER"},
+      {SWP_NOACTIVATE, "NOACTIVATE"}, {SWP_SHOWWINDOW, "SHOWWINDOW"}, {SWP_HIDEWINDOW, "HIDEWINDOW"}};
+  std::string out;
+  for (const auto& [flag, name] : names) {
+    if (flags & flag) out += (out.empty() ? "" : "|") + std::string(name);
+  }
+  return out;
+}
+
+struct ShowCase {
+  const char* scenario;
+  bool child;
+  bool visible;
+  std::function<void(HWND)> show;
+  std::string flags;  // of WM_WINDOWPOSCHANGING
+  std::string top;    // the topmost top-level window afterwards
+};
+
+void PrintTo(const ShowCase& c, std::ostream* out) { *out << c.scenario; }
+
+class ShowFlags : public ::testing::TestWithParam<ShowCase> {};
+
+TEST_P(ShowFlags, AreTheWindowsOnes) {
+  const ShowCase& c = GetParam();
+  TestDriver driver;
+  Trace trace;
+  std::string flags;  // outlives the windows, which write it until they are gone
+  GuiThread gui;
+  gui.Call([&] {
+    WindowSpec spec{"target", WS_POPUP, 0, {0, 0, 100, 100}};
+    spec.hook = [&flags](HWND, UINT m, WPARAM, LPARAM lp) -> std::optional<LRESULT> {
+      if (m == WM_WINDOWPOSCHANGING) flags = FlagNames(reinterpret_cast<WINDOWPOS*>(lp)->flags);
+      return std::nullopt;
+    };
+    HWND parent = TraceWindow::Create(trace, WindowSpec{"parent", WS_POPUP | WS_VISIBLE, 0, {0, 0, 300, 300}});
+    if (c.child) {
+      spec.style = WS_CHILD;
+      spec.parent = parent;
+    }
+    if (c.visible) spec.style |= WS_VISIBLE;
+    HWND target = TraceWindow::Create(trace, spec);
+    TraceWindow::Create(trace, WindowSpec{"cover", WS_POPUP | WS_VISIBLE, 0, {200, 200, 300, 300}});
+    flags.clear();
+    c.show(target);
+    EXPECT_EQ(flags, c.flags);
+    HWND top = GetTopWindow(nullptr);
+    EXPECT_EQ(top == target ? "target" : top == parent ? "parent" : "cover", c.top);
+  });
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ShowFlags,
+    ::testing::Values(
+        ShowCase{"SW_SHOW raises and activates", false, false, [](HWND w) { ShowWindow(w, SW_SHOW); },
+                 "NOSIZE|NOMOVE|SHOWWINDOW", "target"},
+        ShowCase{"SW_SHOWNA raises without activating", false, false, [](HWND w) { ShowWindow(w, SW_SHOWNA); },
+                 "NOSIZE|NOMOVE|NOACTIVATE|SHOWWINDOW", "target"},
+        ShowCase{"SW_SHOWNOACTIVATE raises without activating", false, false,
+                 [](HWND w) { ShowWindow(w, SW_SHOWNOACTIVATE); }, "NOSIZE|NOMOVE|NOACTIVATE|SHOWWINDOW", "target"},
+        ShowCase{"SW_HIDE of a top-level window", false, true, [](HWND w) { ShowWindow(w, SW_HIDE); },
+                 "NOSIZE|NOMOVE|HIDEWINDOW", "cover"},
+        ShowCase{"SW_SHOW of a child keeps its place", true, false, [](HWND w) { ShowWindow(w, SW_SHOW); },
+                 "NOSIZE|NOMOVE|NOZORDER|NOACTIVATE|SHOWWINDOW", "cover"},
+        ShowCase{"SW_HIDE of a child", true, true, [](HWND w) { ShowWindow(w, SW_HIDE); },
+                 "NOSIZE|NOMOVE|NOZORDER|NOACTIVATE|HIDEWINDOW", "cover"},
+        ShowCase{"a show that asks to keep the place keeps it", false, false,
+                 [](HWND w) {
+                   SetWindowPos(w, nullptr, 0, 0, 0, 0,
+                                SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+                 },
+                 "NOSIZE|NOMOVE|NOZORDER|NOACTIVATE|SHOWWINDOW", "cover"}),
+    [](const ::testing::TestParamInfo<ShowCase>& info) { return "Case" + std::to_string(info.index); });
+
+}  // namespace

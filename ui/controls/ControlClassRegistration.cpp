@@ -1,0 +1,43 @@
+// Makes the skin builder create these controls for their element names before main
+// runs. Every program that links this library gets them: the linker keeps this file
+// through the symbol below, which the library's link options ask for.
+#include "ui/controls/CButtonUI.h"
+#include "ui/controls/CCheckBoxUI.h"
+#include "ui/controls/CGifAnimUI.h"
+#include "ui/controls/CLabelUI.h"
+#include "ui/controls/COptionUI.h"
+#include "ui/controls/CProgressUI.h"
+#include "ui/controls/CSliderUI.h"
+#include "ui/controls/CTextUI.h"
+#include "ui/core/builder/CControlClassTable.h"
+
+extern "C" {
+int ui_controls_registered = 0;
+}
+
+namespace SkinUI {
+namespace {
+
+template <class T>
+CControlUI* Make() {
+  return new T;
+}
+
+struct Registration {
+  Registration() {
+    CControlClassTable::Register(L"Label", &Make<CLabelUI>);
+    CControlClassTable::Register(L"Text", &Make<CTextUI>);
+    CControlClassTable::Register(L"Button", &Make<CButtonUI>);
+    CControlClassTable::Register(L"Option", &Make<COptionUI>);
+    CControlClassTable::Register(L"CheckBox", &Make<CCheckBoxUI>);
+    CControlClassTable::Register(L"Progress", &Make<CProgressUI>);
+    CControlClassTable::Register(L"Slider", &Make<CSliderUI>);
+    CControlClassTable::Register(L"GifAnim", &Make<CGifAnimUI>);
+    ui_controls_registered = 1;
+  }
+};
+
+const Registration g_registration;
+
+}  // namespace
+}  // namespace SkinUI
