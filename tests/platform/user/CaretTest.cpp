@@ -5,11 +5,10 @@
 
 #include "tests/platform/user/EditHost.h"
 #include "tests/platform/user/PresentedImage.h"
+#include "tests/platform/user/TracedTest.h"
 
 namespace {
 
-using platform::headless::GuiThread;
-using platform::headless::TestDriver;
 using test::EditHost;
 using test::PresentedImage;
 
@@ -67,10 +66,9 @@ std::optional<LRESULT> PaintWhite(HWND hwnd, UINT message, WPARAM, LPARAM) {
   return 0;
 }
 
-TEST(Caret, ShowsOnlyWhileItsHideCountIsZeroAndGoesWithItsWindow) {
-  TestDriver driver;
-  test::Trace trace;
-  GuiThread gui;
+class CaretCalls : public test::TracedTest {};
+
+TEST_F(CaretCalls, ShowOnlyWhileTheHideCountIsZeroAndEndWithTheWindow) {
   HWND window = nullptr;
   gui.Call([&] {
     test::WindowSpec spec{"w", WS_POPUP | WS_VISIBLE, 0, {0, 0, 40, 40}};
@@ -108,10 +106,7 @@ TEST(Caret, ShowsOnlyWhileItsHideCountIsZeroAndGoesWithItsWindow) {
   });
 }
 
-TEST(Caret, IsNotDrawnOnALayeredWindow) {
-  TestDriver driver;
-  test::Trace trace;
-  GuiThread gui;
+TEST_F(CaretCalls, DrawNothingOnALayeredWindow) {
   HWND window = nullptr;
   gui.Call([&] {
     window = test::TraceWindow::Create(trace, test::WindowSpec{"w", WS_POPUP | WS_VISIBLE, WS_EX_LAYERED,
