@@ -3,6 +3,8 @@
 // through the symbol below, which the library's link options ask for.
 #include "ui/controls/CButtonUI.h"
 #include "ui/controls/CCheckBoxUI.h"
+#include "ui/controls/CDateTimeUI.h"
+#include "ui/controls/CEditUI.h"
 #include "ui/controls/CGifAnimUI.h"
 #include "ui/controls/CLabelUI.h"
 #include "ui/controls/COptionUI.h"
@@ -33,6 +35,8 @@ struct Registration {
     CControlClassTable::Register(L"Progress", &Make<CProgressUI>);
     CControlClassTable::Register(L"Slider", &Make<CSliderUI>);
     CControlClassTable::Register(L"GifAnim", &Make<CGifAnimUI>);
+    CControlClassTable::Register(L"Edit", &Make<CEditUI>);
+    CControlClassTable::Register(L"DateTime", &Make<CDateTimeUI>);
     ui_controls_registered = 1;
   }
 };
