@@ -192,6 +192,7 @@ void DatePickerWindow::OpenCalendar() {
   SetFocus(calendar_);
   // Like a drop-down it sees every press, to close on one outside it.
   if (Calendar()) SetCapture(calendar_);
+  InvalidateRect(hwnd_, nullptr, FALSE);  // no field is selected while the calendar is open
 }
 
 HFONT DatePickerWindow::Font() const {
