@@ -159,12 +159,12 @@ const EditCase kEditCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Table, EditBoxEvents, ::testing::ValuesIn(kEditCases));
 
-TEST(EditBox, FocusGivesAnEditWndChildOverTheTextAreaCentredByFontHeight) {
+TEST(EditBox, FocusByAClickGivesAnEditWndChildOverTheTextAreaCentredByFontHeight) {
   platform::headless::TestDriver driver;
   ControlHarness h(driver, TestSkin(kEdits));
   ASSERT_TRUE(h.Created());
   EXPECT_EQ(Native(h), nullptr) << "idle: drawn as a label";
-  h.OnGui([&] { h.Find(L"edit")->SetFocus(); });
+  h.Click(L"edit");
   HWND native = Native(h);
   ASSERT_NE(native, nullptr);
   EXPECT_NE(GetWindowLongW(native, GWL_STYLE) & WS_CHILD, 0);
