@@ -1,5 +1,6 @@
 #include "platform/user/EditWindow.h"
 
+#include <algorithm>
 #include <cwchar>
 
 #include "platform/base/GlobalMemory.h"

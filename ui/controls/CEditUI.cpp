@@ -164,6 +164,7 @@ void CEditUI::HandleEvent(UIEventRecord& event) {
 }
 
 void CEditUI::SetMaxChar(int uMax) {
+  if (m_uMaxChar == uMax) return;
   m_uMaxChar = uMax;
   if (m_pWindow != nullptr) ::SendMessageW(m_pWindow->GetHWND(), EM_LIMITTEXT, static_cast<WPARAM>(m_uMaxChar), 0);
 }

@@ -250,6 +250,21 @@ TEST(EditMessages, KillFocusHidesTheSelectionAndDestroysNothing) {
   host.gui.Call([&] { EXPECT_FALSE(GetCaretPos(&caret)) << "the caret goes with the focus"; });
 }
 
+TEST(EditMessages, AParentDestroyingTheEditOnANotificationEndsCleanly) {
+  EditHost host(ES_AUTOHSCROLL);
+  // The parent destroys the edit when asked for colours while the edit draws a change:
+  // the edit, still inside its own handling of the key, draws and sends nothing more.
+  host.AnswerColours([&](UINT, HDC) -> LRESULT {
+    DestroyWindow(host.edit);
+    return 0;
+  });
+  host.Type(L"a");
+  EXPECT_FALSE(IsWindow(host.edit));
+  EXPECT_EQ(host.TakeNotifications(), (Lines{"EN_UPDATE", "WM_CTLCOLOREDIT"}));
+  host.Type(L"b");
+  EXPECT_EQ(host.TakeNotifications(), Lines{});
+}
+
 TEST(EditMouse, PressPlacesTheCaretAndDragSelects) {
   EditHost host(ES_AUTOHSCROLL);
   host.gui.Call([&] { SetText(host.edit, L"abcdef"); });
