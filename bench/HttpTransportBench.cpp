@@ -12,7 +12,7 @@
 #include <boost/beast/http.hpp>
 
 #include "CommonTools/HttpHelper.h"
-#include "tests/support/FakeHttpServer.h"
+#include "testing/http/FakeHttpServer.h"
 
 namespace {
 

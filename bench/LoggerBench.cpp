@@ -10,7 +10,7 @@
 
 #include "CommonTools/Log.h"
 #include "CommonTools/LogHelper.h"
-#include "tests/support/ScratchFolder.h"
+#include "testing/files/ScratchFolder.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/TestDriver.h"
 #include "ui/core/manager/CWindowManagerUI.h"
 #include "ui/core/render/CSkinRenderer.h"
 

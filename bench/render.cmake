@@ -3,4 +3,4 @@
 # single stretched blends.
 project_benchmark(bench_render
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/RenderBench.cpp
-  LIBS ui_core platform_test_driver)
+  LIBS ui_core testing_driver)

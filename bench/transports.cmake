@@ -4,4 +4,4 @@ project_benchmark(bench_transports
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/HttpTransportBench.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LoggerBench.cpp
-  LIBS CommonTools test_support)
+  LIBS CommonTools testing_http testing_files)

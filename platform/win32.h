@@ -12,14 +12,11 @@
 #include "platform/base/Bstr.h"
 #include "platform/base/Path.h"
 #include "platform/base/FileApi.h"
+#include "platform/base/GlobalMemory.h"
 #include "platform/base/Profile.h"
 #include "platform/base/Module.h"
 #include "platform/base/WinSock.h"
 #include "platform/base/Shell.h"
 #include "platform/base/Process.h"
-#if __has_include("platform/user/User.h")
 #include "platform/user/User.h"
-#endif
-#if __has_include("platform/gdi/Gdi.h")
 #include "platform/gdi/Gdi.h"
-#endif

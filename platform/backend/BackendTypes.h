@@ -26,6 +26,10 @@ struct SurfaceDesc {
   bool toolWindow = false; // WS_EX_TOOLWINDOW: menus and drop-downs
   bool noActivate = false; // tooltips and shadows
   bool topmost = false;
+  // The window's own extended style and class at creation: roles on a desktop are
+  // decided once, when the surface is made.
+  DWORD exStyle = 0;
+  std::wstring className;
 };
 
 enum class ShowState { Hidden, Normal, Minimized, Maximized };

@@ -24,6 +24,8 @@ class EventSink {
   virtual void FocusReturned(HWND hwnd) = 0;
   // The desktop asks to close a top-level window (a title-bar close on X11).
   virtual void CloseRequested(HWND hwnd) = 0;
+  // Another program (or the taskbar) asks to restore and activate a top-level window.
+  virtual void RestoreRequested(HWND hwnd) = 0;
 };
 
 }  // namespace platform::backend

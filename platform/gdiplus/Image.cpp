@@ -2,10 +2,26 @@
 
 #include <cstring>
 
+#include "platform/com/Stream.h"
 #include "platform/gdiplus/ImageCodec.h"
 #include "platform/gdiplus/ImageEncoders.h"
 
 namespace Gdiplus {
+
+namespace {
+
+// What is left of the stream, in the pieces its reads give.
+bool ReadRest(IStream* stream, std::vector<uint8_t>* bytes) {
+  uint8_t chunk[64 * 1024];
+  for (;;) {
+    ULONG read = 0;
+    if (FAILED(stream->Read(chunk, sizeof(chunk), &read))) return false;
+    if (read == 0) return true;
+    bytes->insert(bytes->end(), chunk, chunk + read);
+  }
+}
+
+}  // namespace
 
 Image::Image(const WCHAR* filename, BOOL) {
   std::vector<uint8_t> bytes;
@@ -13,13 +29,20 @@ Image::Image(const WCHAR* filename, BOOL) {
     status_ = filename ? FileNotFound : InvalidParameter;
     return;
   }
-  DecodedImage decoded;
-  if (!ImageCodec::Decode(bytes.data(), bytes.size(), &decoded)) {
-    for (cairo_surface_t* frame : decoded.frames) cairo_surface_destroy(frame);
-    status_ = UnknownImageFormat;
+  Load(bytes.data(), bytes.size());
+}
+
+Image::Image(IStream* stream, BOOL) {
+  std::vector<uint8_t> bytes;
+  if (stream == nullptr) {
+    status_ = InvalidParameter;
     return;
   }
-  Adopt(decoded);
+  if (!ReadRest(stream, &bytes)) {
+    status_ = Win32Error;
+    return;
+  }
+  Load(bytes.data(), bytes.size());
 }
 
 Image::~Image() {
@@ -30,16 +53,24 @@ Image* Image::FromFile(const WCHAR* filename, BOOL useEmbeddedColorManagement) {
   return new Image(filename, useEmbeddedColorManagement);
 }
 
+Image* Image::FromStream(IStream* stream, BOOL useEmbeddedColorManagement) {
+  return new Image(stream, useEmbeddedColorManagement);
+}
+
 Image* Image::FromMemory(const void* data, size_t size) {
   auto* image = new Image();
-  DecodedImage decoded;
-  if (!ImageCodec::Decode(static_cast<const uint8_t*>(data), size, &decoded)) {
-    for (cairo_surface_t* frame : decoded.frames) cairo_surface_destroy(frame);
-    image->status_ = UnknownImageFormat;
-    return image;
-  }
-  image->Adopt(decoded);
+  image->Load(static_cast<const uint8_t*>(data), size);
   return image;
+}
+
+void Image::Load(const uint8_t* data, size_t size) {
+  DecodedImage decoded;
+  if (!ImageCodec::Decode(data, size, &decoded)) {
+    for (cairo_surface_t* frame : decoded.frames) cairo_surface_destroy(frame);
+    status_ = UnknownImageFormat;
+    return;
+  }
+  Adopt(decoded);
 }
 
 void Image::Adopt(DecodedImage& decoded) {

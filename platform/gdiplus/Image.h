@@ -7,6 +7,8 @@
 
 #include "platform/gdiplus/GdiPlusTypes.h"
 
+struct IStream;
+
 namespace Gdiplus {
 
 struct DecodedImage;
@@ -15,11 +17,15 @@ struct EncoderParameters;
 class Image {
  public:
   explicit Image(const WCHAR* filename, BOOL useEmbeddedColorManagement = FALSE);
+  // Reads the stream from its position to its end, then decodes the bytes; the
+  // picture keeps no hold on the stream.
+  explicit Image(IStream* stream, BOOL useEmbeddedColorManagement = FALSE);
   virtual ~Image();
   Image(const Image&) = delete;
   Image& operator=(const Image&) = delete;
 
   static Image* FromFile(const WCHAR* filename, BOOL useEmbeddedColorManagement = FALSE);
+  static Image* FromStream(IStream* stream, BOOL useEmbeddedColorManagement = FALSE);
   // A picture decoded from bytes in memory (the program reads GIFs into memory first).
   static Image* FromMemory(const void* data, size_t size);
 
@@ -46,6 +52,8 @@ class Image {
  protected:
   Image() = default;
   void Adopt(DecodedImage& decoded);
+  // Decodes the bytes into this picture, or records that they are no picture.
+  void Load(const uint8_t* data, size_t size);
   void SetStatus(Status status) { status_ = status; }
 
  private:

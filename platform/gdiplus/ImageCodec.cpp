@@ -67,6 +67,8 @@ bool DecodeGif(const uint8_t* data, size_t size, DecodedImage* out) {
   }
   stbi_image_free(pixels);
   stbi_image_free(delays);
+  // A GIF of one frame is a still picture: it has no frame delays to answer.
+  if (out->frames.size() < 2) out->delays.clear();
   return ok && !out->frames.empty();
 }
 

@@ -14,7 +14,7 @@ namespace Gdiplus {
 
 struct DecodedImage {
   std::vector<cairo_surface_t*> frames;  // owned by the receiver
-  std::vector<UINT> delays;              // hundredths of a second, one per frame (GIF only)
+  std::vector<UINT> delays;              // hundredths of a second, one per frame (animated GIFs only)
   GUID format{};
 };
 

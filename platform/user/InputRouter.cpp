@@ -7,6 +7,7 @@
 #include "platform/user/Focus.h"
 #include "platform/user/Input.h"
 #include "platform/user/KeyboardLayout.h"
+#include "platform/user/MessageQueue.h"
 #include "platform/user/QueueRegistry.h"
 #include "platform/user/WindowHelpers.h"
 
@@ -184,5 +185,8 @@ void InputRouter::CloseRequested(HWND hwnd) {
   WindowObject* w = FindWindowObject(hwnd);
   if (w && !IsDesktop(w)) w->queue->Post(MakeMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0));
 }
+
+// Posted, so the window's own thread restores it when it comes to it.
+void InputRouter::RestoreRequested(HWND hwnd) { PostMessageW(hwnd, WM_SYSCOMMAND, SC_RESTORE, 0); }
 
 }  // namespace platform::user

@@ -18,6 +18,7 @@ class InputRouter : public backend::EventSink {
   void FocusLeftProgram() override;
   void FocusReturned(HWND hwnd) override;
   void CloseRequested(HWND hwnd) override;
+  void RestoreRequested(HWND hwnd) override;
 
  private:
   InputRouter() = default;

@@ -273,6 +273,8 @@ HWND CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName,
         desc.toolWindow = (dwExStyle & WS_EX_TOOLWINDOW) != 0;
         desc.noActivate = (dwExStyle & WS_EX_NOACTIVATE) != 0;
         desc.topmost = (dwExStyle & WS_EX_TOPMOST) != 0;
+        desc.exStyle = w->exStyle;
+        if (w->cls) desc.className = w->cls->name;
         w->surface = b->CreateSurface(desc);
         b->SetTitle(w->surface, w->text);
       }

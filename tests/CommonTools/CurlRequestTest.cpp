@@ -11,8 +11,8 @@
 #include "CommonTools/CurlRequest.h"
 #include "CommonTools/HttpDownload.h"
 #include "CommonTools/Log.h"
-#include "tests/support/FakeHttpServer.h"
-#include "tests/support/ScratchFolder.h"
+#include "testing/files/ScratchFolder.h"
+#include "testing/http/FakeHttpServer.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include <boost/beast/http/error.hpp>
 
 #include "CommonTools/HttpHelper.h"
-#include "tests/support/Compression.h"
-#include "tests/support/FakeHttpServer.h"
+#include "testing/http/Compression.h"
+#include "testing/http/FakeHttpServer.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "CommonTools/Log.h"
 #include "platform/win32.h"
-#include "tests/support/ScratchFolder.h"
+#include "testing/files/ScratchFolder.h"
 
 namespace {
 

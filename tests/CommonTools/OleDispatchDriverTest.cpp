@@ -10,8 +10,8 @@
 #include "CommonTools/COleDispatchDriver.h"
 #include "CommonTools/COleDispatchException.h"
 #include "CommonTools/COleException.h"
-#include "platform/backend/headless/GuiThread.h"
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
 
 namespace {
 

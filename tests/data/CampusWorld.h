@@ -11,10 +11,10 @@
 
 #include "CommonTools/global_singleton.h"
 #include "data/DalLog.h"
-#include "tests/support/FakeBasePlatform.h"
-#include "tests/support/FakeCampusService.h"
-#include "tests/support/FakePatrolServer.h"
-#include "tests/support/FakeRoutesAndPlans.h"
+#include "testing/services/FakeBasePlatform.h"
+#include "testing/services/FakeCampusService.h"
+#include "testing/services/FakePatrolServer.h"
+#include "testing/services/FakeRoutesAndPlans.h"
 
 class CampusWorld {
  public:

@@ -15,9 +15,9 @@
 #include "data/LoginParser.h"
 #include "data/StartupCaches.h"
 #include "data/SystemLogParser.h"
+#include "testing/files/ScratchFolder.h"
+#include "testing/http/FakeHttpServer.h"
 #include "tests/data/DataTestBase.h"
-#include "tests/support/FakeHttpServer.h"
-#include "tests/support/ScratchFolder.h"
 
 namespace {
 

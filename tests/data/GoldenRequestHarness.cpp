@@ -5,8 +5,8 @@
 
 #include "CommonTools/Conversions.h"
 #include "CommonTools/Network.h"
-#include "tests/support/FakeHttpServer.h"
-#include "tests/support/WireJson.h"
+#include "testing/http/FakeHttpServer.h"
+#include "testing/services/WireJson.h"
 
 namespace data_test {
 

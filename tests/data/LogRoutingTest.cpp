@@ -11,8 +11,8 @@
 #include "data/InspectPosDeviceParser.h"
 #include "data/LoginParser.h"
 #include "data/SystemLogParser.h"
+#include "testing/http/FakeHttpServer.h"
 #include "tests/data/DataTestBase.h"
-#include "tests/support/FakeHttpServer.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include "data/CloudServerPort.h"
 #include "data/DataCollection.h"
 #include "data/PlatformUsers.h"
+#include "testing/services/WireJson.h"
 #include "tests/data/CampusWorld.h"
-#include "tests/support/WireJson.h"
 
 namespace {
 

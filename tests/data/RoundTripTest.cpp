@@ -7,9 +7,9 @@
 #include "data/DAL_LoginInfo.h"
 #include "data/DAL_PatrolServer.h"
 #include "data/StartupCaches.h"
+#include "testing/files/ScratchFolder.h"
+#include "testing/services/FakePatrolServer.h"
 #include "tests/data/DataTestBase.h"
-#include "tests/support/FakePatrolServer.h"
-#include "tests/support/ScratchFolder.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include "data/DAL_LoginInfo.h"
 #include "data/DAL_PatrolServer.h"
+#include "testing/http/FakeHttpServer.h"
 #include "tests/data/DataTestBase.h"
-#include "tests/support/FakeHttpServer.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <boost/asio/io_context.hpp>
 #include <boost/asio/steady_timer.hpp>
 
-#include "tests/support/FakeBasePlatform.h"
-#include "tests/support/FakeCampusService.h"
-#include "tests/support/FakePatrolServer.h"
-#include "tests/support/FakeRoutesAndPlans.h"
+#include "testing/services/FakeBasePlatform.h"
+#include "testing/services/FakeCampusService.h"
+#include "testing/services/FakePatrolServer.h"
+#include "testing/services/FakeRoutesAndPlans.h"
 
 namespace campus_server {
 

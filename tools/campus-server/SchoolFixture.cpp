@@ -5,9 +5,9 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "tests/support/CivilDate.h"
-#include "tests/support/GbkWire.h"
-#include "tests/support/WireJson.h"
+#include "testing/services/CivilDate.h"
+#include "testing/services/GbkWire.h"
+#include "testing/services/WireJson.h"
 
 namespace campus_server {
 

@@ -4,10 +4,10 @@
 // patrol data with its plans and visits placed around today's date.
 #include <string>
 
-#include "tests/support/FakeBasePlatform.h"
-#include "tests/support/FakeCampusService.h"
-#include "tests/support/FakePatrolServer.h"
-#include "tests/support/FakeRoutesAndPlans.h"
+#include "testing/services/FakeBasePlatform.h"
+#include "testing/services/FakeCampusService.h"
+#include "testing/services/FakePatrolServer.h"
+#include "testing/services/FakeRoutesAndPlans.h"
 
 namespace campus_server {
 

@@ -14,7 +14,6 @@ class SkinPreviewWnd : public SkinUI::WindowImplBase {
   // `skinFile` is relative to the framework's resource folder.
   explicit SkinPreviewWnd(std::wstring skinFile);
 
-  SkinUI::CControlUI* CreateControl(LPCTSTR pstrClass) override;
   SkinUI::CWindowManagerUI& Manager() { return m_pm; }
 
  protected:

@@ -20,14 +20,16 @@ bool SameName(const std::wstring& a, const wchar_t* b) {
 
 }  // namespace
 
-Role SurfaceRole::Classify(const backend::SurfaceDesc& desc, DWORD exStyle, const std::wstring& className) {
-  if (SameName(className, L"tooltips_class32")) return Role::Tooltip;
+Role SurfaceRole::Classify(const backend::SurfaceDesc& desc) {
+  if (SameName(desc.className, L"tooltips_class32")) return Role::Tooltip;
   // The drop shadow: a layered, click-through pop-up following its owner.
-  if (desc.popup && (exStyle & kExLayered) && (exStyle & kExTransparent)) return Role::Shadow;
-  if (desc.toolWindow || (exStyle & kExToolWindow)) return Role::Menu;
-  if (desc.noActivate || (exStyle & kExNoActivate)) return Role::Tooltip;
+  if (desc.popup && (desc.exStyle & kExLayered) && (desc.exStyle & kExTransparent)) return Role::Shadow;
+  if (desc.toolWindow || (desc.exStyle & kExToolWindow)) return Role::Menu;
+  if (desc.noActivate || (desc.exStyle & kExNoActivate)) return Role::Tooltip;
   // The framework's edit box lays a top-level edit window over a layered host.
-  if (desc.popup && (SameName(className, L"EditWnd") || SameName(className, L"Edit"))) return Role::EditPopup;
+  if (desc.popup && (SameName(desc.className, L"EditWnd") || SameName(desc.className, L"Edit"))) {
+    return Role::EditPopup;
+  }
   return desc.owner ? Role::Dialog : Role::Normal;
 }
 

@@ -3,8 +3,6 @@
 // tooltips, shadows, menus and drop-downs (tool windows) and the edit pop-up are
 // override-redirect, placed by the program in root coordinates; every other window,
 // dialogs included whatever their WS_POPUP, is managed by the window manager.
-#include <string>
-
 #include "platform/backend/BackendTypes.h"
 
 namespace platform::x11 {
@@ -13,8 +11,7 @@ enum class Role { Normal, Dialog, Tooltip, Menu, Shadow, EditPopup };
 
 class SurfaceRole {
  public:
-  // `exStyle` and `className` are the window's own at creation.
-  static Role Classify(const backend::SurfaceDesc& desc, DWORD exStyle, const std::wstring& className);
+  static Role Classify(const backend::SurfaceDesc& desc);
   static bool OverrideRedirect(Role role);
   // Windows that never take the keyboard focus.
   static bool TakesFocus(Role role);

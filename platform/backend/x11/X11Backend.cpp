@@ -2,7 +2,6 @@
 
 #include "platform/backend/x11/XHeaders.h"
 
-#include "platform/backend/x11/LayerBridge.h"
 #include "platform/backend/x11/PixelImage.h"
 #include "platform/backend/x11/PresentQueue.h"
 #include "platform/backend/x11/XConnection.h"
@@ -29,9 +28,7 @@ struct OwnedRegion {
 
 X11Backend::X11Backend() = default;
 
-std::unique_ptr<X11Backend> X11Backend::Open(std::string* error) { return Open(error, LayerBridge::ToWindowLayer()); }
-
-std::unique_ptr<X11Backend> X11Backend::Open(std::string* error, LayerBridge layer) {
+std::unique_ptr<X11Backend> X11Backend::Open(std::string* error) {
   std::unique_ptr<XConnection> connection(XConnection::Open(error));
   if (!connection) return nullptr;
   std::unique_ptr<X11Backend> backend(new X11Backend);
@@ -39,7 +36,7 @@ std::unique_ptr<X11Backend> X11Backend::Open(std::string* error, LayerBridge lay
   backend->presents_ = std::make_unique<PresentQueue>();
   X11Backend* self = backend.get();
   backend->desktop_ = std::make_unique<XDesktop>(
-      *backend->connection_, *backend->presents_, backend->sink_, std::move(layer),
+      *backend->connection_, *backend->presents_, backend->sink_,
       [self](std::vector<backend::MonitorDesc> monitors) {
         std::lock_guard<std::mutex> lock(self->monitorsMutex_);
         self->monitors_ = std::move(monitors);

@@ -21,14 +21,11 @@ class PresentQueue;
 class XConnection;
 class XDesktop;
 class XThread;
-struct LayerBridge;
 
 class X11Backend : public backend::Backend, public backend::ForeignWindows, public backend::InputMethodSpot {
  public:
   // Null with `error` set when the display cannot be opened.
   static std::unique_ptr<X11Backend> Open(std::string* error);
-  // As Open, with the layer reached through `layer` (tests give their own).
-  static std::unique_ptr<X11Backend> Open(std::string* error, LayerBridge layer);
   ~X11Backend() override;
 
   // The X11 backend of this process, or null when another backend is active.

@@ -65,9 +65,9 @@ int CursorFontShape(backend::CursorShape shape) {
 }  // namespace
 
 XDesktop::XDesktop(XConnection& connection, PresentQueue& presents, std::atomic<backend::EventSink*>& sink,
-                   LayerBridge layer, MonitorsChanged monitorsChanged)
+                   MonitorsChanged monitorsChanged)
     : connection_(connection), display_(connection.display()), presents_(presents), sink_(sink),
-      layer_(std::move(layer)), monitorsChanged_(std::move(monitorsChanged)), inputMethod_(connection) {
+      monitorsChanged_(std::move(monitorsChanged)), inputMethod_(connection) {
   // The root tells of work-area changes, of screens changing size, and carries the
   // activation requests other programs send for our windows.
   XSelectInput(display_, connection_.root(), PropertyChangeMask | StructureNotifyMask | SubstructureNotifyMask);
@@ -176,10 +176,9 @@ void XDesktop::RefreshMonitors() {
 // ---- surfaces ----
 
 void XDesktop::Create(backend::SurfaceId id, const backend::SurfaceDesc& desc) {
-  const WindowFacts facts = layer_.facts ? layer_.facts(desc.hwnd) : WindowFacts{};
-  const Role role = SurfaceRole::Classify(desc, facts.exStyle, facts.className);
+  const Role role = SurfaceRole::Classify(desc);
   XSurface* owner = Find(desc.owner);
-  const bool clickThrough = (facts.exStyle & 0x00000020L) != 0;  // WS_EX_TRANSPARENT from the start
+  const bool clickThrough = (desc.exStyle & 0x00000020L) != 0;  // WS_EX_TRANSPARENT from the start
   auto surface = std::make_unique<XSurface>(connection_, desc, role, owner ? owner->window() : 0, clickThrough);
   if (cursor_) surface->SetCursor(cursor_);
   if (SurfaceRole::TakesFocus(role)) {
@@ -549,7 +548,7 @@ void XDesktop::HandleClientMessage(const XClientMessageEvent& event) {
   if (event.message_type == atoms._NET_ACTIVE_WINDOW) {
     XSurface* surface = FindByWindow(event.window);
     if (!surface) return;
-    if (layer_.restoreRequested) layer_.restoreRequested(surface->hwnd());
+    if (backend::EventSink* sink = Sink()) sink->RestoreRequested(surface->hwnd());
     if (!facts_.windowManager && surface->viewable() && SurfaceRole::TakesFocus(surface->role())) {
       FocusSomeWindow(surface, nullptr);
     }

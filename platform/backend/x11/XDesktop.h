@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "platform/backend/EventSink.h"
-#include "platform/backend/x11/LayerBridge.h"
 #include "platform/backend/x11/PresentQueue.h"
 #include "platform/backend/x11/XConnection.h"
 #include "platform/backend/x11/XInputMethod.h"
@@ -26,7 +25,7 @@ class XDesktop {
   typedef std::function<void(std::vector<backend::MonitorDesc>)> MonitorsChanged;
 
   XDesktop(XConnection& connection, PresentQueue& presents, std::atomic<backend::EventSink*>& sink,
-           LayerBridge layer, MonitorsChanged monitorsChanged);
+           MonitorsChanged monitorsChanged);
   ~XDesktop();
   XDesktop(const XDesktop&) = delete;
   XDesktop& operator=(const XDesktop&) = delete;
@@ -91,7 +90,6 @@ class XDesktop {
   Display* display_;
   PresentQueue& presents_;
   std::atomic<backend::EventSink*>& sink_;
-  LayerBridge layer_;
   MonitorsChanged monitorsChanged_;
   XInputMethod inputMethod_;
   std::map<backend::SurfaceId, std::unique_ptr<XSurface>> surfaces_;

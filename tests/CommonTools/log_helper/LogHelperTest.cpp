@@ -9,7 +9,7 @@
 
 #include "CommonTools/CMyData.h"
 #include "CommonTools/LogHelper.h"
-#include "tests/support/ScratchFolder.h"
+#include "testing/files/ScratchFolder.h"
 
 // The logger finds its folder once per process, at its first record, under the current
 // folder; these tests run in an executable of their own for that reason, and move into a

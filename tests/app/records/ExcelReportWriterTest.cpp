@@ -16,7 +16,7 @@
 #include "tests/app/records/DispatchCalls.h"
 #include "tests/app/records/RecordingDispatch.h"
 #include "tests/app/records/RecordsTestSupport.h"
-#include "tests/support/ScratchFolder.h"
+#include "testing/files/ScratchFolder.h"
 #include "testing/xlsx/XlsxWorkbook.h"
 
 namespace {

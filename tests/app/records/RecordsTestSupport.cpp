@@ -6,7 +6,7 @@
 
 #include "CommonTools/Log.h"
 #include "platform/win32.h"
-#include "tests/support/ScratchFolder.h"
+#include "testing/files/ScratchFolder.h"
 
 namespace records_test {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/TestDriver.h"
 
 namespace records_test {
 

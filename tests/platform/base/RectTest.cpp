@@ -1,17 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "platform/base/Rect.h"
+#include "testing/base/RectValues.h"
 
 namespace {
 
 RECT R(LONG left, LONG top, LONG right, LONG bottom) { return RECT{left, top, right, bottom}; }
-
-::testing::AssertionResult SameRect(const RECT& a, const RECT& b) {
-  if (EqualRect(&a, &b)) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "{" << a.left << "," << a.top << "," << a.right << ","
-                                       << a.bottom << "} != {" << b.left << "," << b.top << ","
-                                       << b.right << "," << b.bottom << "}";
-}
 
 TEST(Rect, Emptiness) {
   struct Case {
@@ -44,19 +38,19 @@ TEST(Rect, PointInsideIsHalfOpen) {
 TEST(Rect, SettingMovingAndGrowing) {
   RECT rect;
   ASSERT_TRUE(SetRect(&rect, 1, 2, 3, 4));
-  EXPECT_TRUE(SameRect(rect, R(1, 2, 3, 4)));
+  EXPECT_EQ(rect, R(1, 2, 3, 4));
   OffsetRect(&rect, 10, -2);
-  EXPECT_TRUE(SameRect(rect, R(11, 0, 13, 2)));
+  EXPECT_EQ(rect, R(11, 0, 13, 2));
   InflateRect(&rect, 1, 2);
-  EXPECT_TRUE(SameRect(rect, R(10, -2, 14, 4)));
+  EXPECT_EQ(rect, R(10, -2, 14, 4));
   InflateRect(&rect, -3, -3);
-  EXPECT_TRUE(SameRect(rect, R(13, 1, 11, 1)));
+  EXPECT_EQ(rect, R(13, 1, 11, 1));
   EXPECT_TRUE(IsRectEmpty(&rect));
   RECT copy;
   ASSERT_TRUE(CopyRect(&copy, &rect));
-  EXPECT_TRUE(SameRect(copy, rect));
+  EXPECT_EQ(copy, rect);
   SetRectEmpty(&copy);
-  EXPECT_TRUE(SameRect(copy, R(0, 0, 0, 0)));
+  EXPECT_EQ(copy, R(0, 0, 0, 0));
   EXPECT_FALSE(EqualRect(&copy, nullptr));
   EXPECT_FALSE(SetRect(nullptr, 0, 0, 1, 1));
 }
@@ -100,13 +94,13 @@ TEST(Rect, IntersectUnionSubtract) {
     SCOPED_TRACE(c.what);
     RECT out = R(-99, -99, -99, -99);
     EXPECT_EQ(IntersectRect(&out, &c.a, &c.b) != FALSE, c.intersects);
-    EXPECT_TRUE(SameRect(out, c.intersection));
+    EXPECT_EQ(out, c.intersection);
     out = R(-99, -99, -99, -99);
     EXPECT_TRUE(UnionRect(&out, &c.a, &c.b));
-    EXPECT_TRUE(SameRect(out, c.unionRect));
+    EXPECT_EQ(out, c.unionRect);
     out = R(-99, -99, -99, -99);
     EXPECT_EQ(SubtractRect(&out, &c.a, &c.b) != FALSE, c.subtractNonEmpty);
-    EXPECT_TRUE(SameRect(out, c.difference));
+    EXPECT_EQ(out, c.difference);
   }
 }
 
@@ -115,7 +109,7 @@ TEST(Rect, UnionOfTwoEmptyRectanglesIsEmpty) {
   const RECT b = R(9, 9, 1, 1);
   RECT out = R(1, 2, 3, 4);
   EXPECT_FALSE(UnionRect(&out, &a, &b));
-  EXPECT_TRUE(SameRect(out, R(0, 0, 0, 0)));
+  EXPECT_EQ(out, R(0, 0, 0, 0));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "DibCanvas.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/SurfaceDC.h"
+#include "testing/base/RectValues.h"
 
 namespace {
 
@@ -15,10 +16,6 @@ RECT Box(HDC dc) {
   return box;
 }
 
-bool SameRect(const RECT& a, const RECT& b) {
-  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 struct ClipStep {
   const char* what;
   RECT box;
@@ -27,23 +24,23 @@ struct ClipStep {
 TEST(Clipping, IntersectionsAccumulateAndSelectReplaces) {
   DibCanvas canvas(100, 80);
   HDC dc = canvas.dc();
-  EXPECT_TRUE(SameRect(Box(dc), RECT{0, 0, 100, 80}));
+  EXPECT_EQ(Box(dc), (RECT{0, 0, 100, 80}));
 
   HRGN first = CreateRectRgn(10, 10, 60, 60);
   EXPECT_EQ(ExtSelectClipRgn(dc, first, RGN_AND), SIMPLEREGION);  // no clip yet: the region itself
-  EXPECT_TRUE(SameRect(Box(dc), RECT{10, 10, 60, 60}));
+  EXPECT_EQ(Box(dc), (RECT{10, 10, 60, 60}));
   HRGN second = CreateRectRgn(40, 0, 200, 50);
   ExtSelectClipRgn(dc, second, RGN_AND);
-  EXPECT_TRUE(SameRect(Box(dc), RECT{40, 10, 60, 50}));
+  EXPECT_EQ(Box(dc), (RECT{40, 10, 60, 50}));
   IntersectClipRect(dc, 0, 20, 100, 100);
-  EXPECT_TRUE(SameRect(Box(dc), RECT{40, 20, 60, 50}));
+  EXPECT_EQ(Box(dc), (RECT{40, 20, 60, 50}));
   // The DC copied the regions: changing them later changes nothing.
   OffsetRgn(first, 30, 30);
-  EXPECT_TRUE(SameRect(Box(dc), RECT{40, 20, 60, 50}));
+  EXPECT_EQ(Box(dc), (RECT{40, 20, 60, 50}));
   EXPECT_EQ(SelectClipRgn(dc, first), SIMPLEREGION);
-  EXPECT_TRUE(SameRect(Box(dc), RECT{40, 40, 90, 80}));  // cut at the bitmap
+  EXPECT_EQ(Box(dc), (RECT{40, 40, 90, 80}));  // cut at the bitmap
   EXPECT_EQ(SelectClipRgn(dc, nullptr), SIMPLEREGION);
-  EXPECT_TRUE(SameRect(Box(dc), RECT{0, 0, 100, 80}));
+  EXPECT_EQ(Box(dc), (RECT{0, 0, 100, 80}));
   HRGN far = CreateRectRgn(500, 500, 600, 600);
   EXPECT_EQ(SelectClipRgn(dc, far), NULLREGION);
   DeleteObject(first);
@@ -106,11 +103,11 @@ TEST(SurfaceDC, DrawsAtTheOriginInsideTheWindowClip) {
   ASSERT_NE(dc, nullptr);
   RECT box;
   GetClipBox(dc, &box);
-  EXPECT_TRUE(SameRect(box, RECT{0, 0, 10, 10}));
+  EXPECT_EQ(box, (RECT{0, 0, 10, 10}));
   // The window layer's clip stays when the application removes its own.
   SelectClipRgn(dc, nullptr);
   GetClipBox(dc, &box);
-  EXPECT_TRUE(SameRect(box, RECT{0, 0, 10, 10}));
+  EXPECT_EQ(box, (RECT{0, 0, 10, 10}));
   HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
   RECT all{-100, -100, 100, 100};
   FillRect(dc, &all, red);

@@ -1,7 +1,7 @@
 #pragma once
-// Writes small animated GIFs for the decoder tests: up to four colours, every frame
-// the full size, each with its delay. Pixel codes are written without compression
-// (a clear code every two pixels keeps every code three bits wide).
+// Writes small animated GIFs for the decoder and control tests: up to four colours,
+// every frame the full size, each with its delay. Pixel codes are written without
+// compression (a clear code every two pixels keeps every code three bits wide).
 #include <cstdint>
 #include <vector>
 
@@ -25,11 +25,12 @@ class GifWriter {
     bytes_.insert(bytes_.end(), loop, loop + sizeof(loop));
   }
 
-  // `indices` holds width x height palette indices; `delay` is in hundredths of a second.
+  // `indices` holds width x height palette indices; `delay` is in hundredths of a second,
+  // and a negative one writes the frame without a delay (no graphic control block).
   void AddFrame(const std::vector<uint8_t>& indices, int delay) {
     const uint8_t control[] = {0x21, 0xF9, 4, 0x04, static_cast<uint8_t>(delay & 0xFF),
                                static_cast<uint8_t>(delay >> 8), 0, 0};
-    bytes_.insert(bytes_.end(), control, control + sizeof(control));
+    if (delay >= 0) bytes_.insert(bytes_.end(), control, control + sizeof(control));
     bytes_.push_back(0x2C);
     Word(0);
     Word(0);

@@ -10,7 +10,7 @@
 #include "platform/base/CodePage.h"
 #include "platform/spreadsheet/SpreadsheetApplication.h"
 #include "tests/platform/spreadsheet/AutomationClient.h"
-#include "tests/support/ScratchFolder.h"
+#include "testing/files/ScratchFolder.h"
 #include "testing/xlsx/XlsxWorkbook.h"
 
 namespace {

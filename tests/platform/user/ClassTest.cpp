@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "platform/backend/headless/GuiThread.h"
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
 #include "platform/win32.h"
 
 namespace {

@@ -1,30 +1,16 @@
 // Positions, z-order, show commands, maximising on monitors, system commands.
 #include <gtest/gtest.h>
 
-#include "platform/backend/headless/GuiThread.h"
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/TestDriver.h"
+#include "tests/platform/user/TracedTest.h"
 #include "tests/platform/user/TraceWindow.h"
 
 namespace {
 
-using platform::backend::MonitorDesc;
-using platform::headless::GuiThread;
 using platform::headless::TestDriver;
-using test::Trace;
 using test::TraceWindow;
 using test::WindowSpec;
 typedef std::vector<std::string> Lines;
-
-std::vector<MonitorDesc> TwoMonitors() {
-  MonitorDesc primary;
-  primary.bounds = RECT{0, 0, 1920, 1080};
-  primary.work = RECT{0, 0, 1920, 1040};
-  primary.primary = true;
-  MonitorDesc second;
-  second.bounds = RECT{1920, 0, 3200, 1024};
-  second.work = RECT{1920, 30, 3200, 1024};  // a panel along the top
-  return {primary, second};
-}
 
 // Maximises into the work area of the window's monitor, as the program's windows do.
 std::optional<LRESULT> WorkAreaMaximise(HWND h, UINT m, WPARAM, LPARAM lp) {
@@ -38,15 +24,17 @@ std::optional<LRESULT> WorkAreaMaximise(HWND h, UINT m, WPARAM, LPARAM lp) {
   return 0;
 }
 
-TEST(Maximise, IntoTheWorkAreaOfASecondMonitorAndBack) {
-  TestDriver driver(TwoMonitors());
-  Trace trace;
-  GuiThread gui;
+class Maximise : public test::TracedTest {
+ protected:
+  Maximise() : TracedTest(TestDriver::TwoMonitors()) {}
+};
+
+TEST_F(Maximise, IntoTheWorkAreaOfASecondMonitorAndBack) {
   HWND w = nullptr;
   std::vector<std::string> sizes;
   gui.Call([&] {
     WindowSpec spec{"w", WS_POPUP | WS_VISIBLE | WS_THICKFRAME, 0, {2000, 100, 2600, 500}};
-    spec.hook = [&trace](HWND h, UINT m, WPARAM wp, LPARAM lp) -> std::optional<LRESULT> {
+    spec.hook = [this](HWND h, UINT m, WPARAM wp, LPARAM lp) -> std::optional<LRESULT> {
       if (m == WM_SIZE) trace.Add("size " + std::to_string(wp) + " " + std::to_string(LOWORD(lp)) + "x" +
                                   std::to_string(HIWORD(lp)));
       return WorkAreaMaximise(h, m, wp, lp);
@@ -83,13 +71,10 @@ struct ShowCase {
   UINT sizeKind;  // the last WM_SIZE kind, or 99 for none
 };
 
-class ShowCommands : public ::testing::TestWithParam<ShowCase> {};
+class ShowCommands : public test::TracedTest, public ::testing::WithParamInterface<ShowCase> {};
 
 TEST_P(ShowCommands, SetTheStateSynchronously) {
   const ShowCase& c = GetParam();
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
   UINT lastSize = 99;
   gui.Call([&] {
     WindowSpec spec{"w", WS_POPUP, 0, {10, 10, 210, 110}};
@@ -120,13 +105,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ShowCase{"SW_MINIMIZE", SW_MINIMIZE, true, true, false, false, SIZE_MINIMIZED}),
     [](const ::testing::TestParamInfo<ShowCase>& info) { return "Case" + std::to_string(info.index); });
 
-TEST(ShowCommands, RestoringAMinimisedWindowSendsSizeRestored) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
+TEST_F(ShowCommands, RestoringAMinimisedWindowSendsSizeRestored) {
   gui.Call([&] {
     WindowSpec spec{"w", WS_POPUP | WS_VISIBLE, 0, {10, 10, 210, 110}};
-    spec.hook = [&trace](HWND, UINT m, WPARAM wp, LPARAM lp) -> std::optional<LRESULT> {
+    spec.hook = [this](HWND, UINT m, WPARAM wp, LPARAM lp) -> std::optional<LRESULT> {
       if (m == WM_SIZE) trace.Add("size " + std::to_string(wp) + " " + std::to_string(LOWORD(lp)));
       return std::nullopt;
     };
@@ -139,10 +121,10 @@ TEST(ShowCommands, RestoringAMinimisedWindowSendsSizeRestored) {
   EXPECT_EQ(trace.Take(std::set<UINT>{}), (Lines{"size 1 0", "size 0 200"}));
 }
 
-TEST(SetWindowPos, ChangingHandlerAdjustsTheValuesAndChangedSendsMoveThenSize) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
+// Named apart from the call they test, which a fixture of that name would hide.
+using WindowPositions = test::TracedTest;
+
+TEST_F(WindowPositions, ChangingHandlerAdjustsTheValuesAndChangedSendsMoveThenSize) {
   HWND w = nullptr;
   gui.Call([&] {
     WindowSpec spec{"w", WS_POPUP | WS_VISIBLE, 0, {0, 0, 100, 100}};
@@ -162,10 +144,7 @@ TEST(SetWindowPos, ChangingHandlerAdjustsTheValuesAndChangedSendsMoveThenSize) {
   EXPECT_EQ(r.bottom, 300);
 }
 
-TEST(SetWindowPos, TopmostBandAndOwnedWindowsAboveTheirOwner) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
+TEST_F(WindowPositions, TopmostBandAndOwnedWindowsAboveTheirOwner) {
   HWND host = nullptr, shadow = nullptr, other = nullptr, toast = nullptr;
   gui.Call([&] {
     host = TraceWindow::Create(trace, WindowSpec{"host", WS_POPUP | WS_VISIBLE});
@@ -182,7 +161,7 @@ TEST(SetWindowPos, TopmostBandAndOwnedWindowsAboveTheirOwner) {
 }
 
 TEST(Monitors, LookupsByPointWindowAndWorkArea) {
-  TestDriver driver(TwoMonitors());
+  TestDriver driver(TestDriver::TwoMonitors());
   HMONITOR primary = MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
   HMONITOR second = MonitorFromPoint(POINT{2000, 500}, MONITOR_DEFAULTTONULL);
   EXPECT_NE(primary, second);

@@ -3,8 +3,9 @@
 
 #include <future>
 
-#include "platform/backend/headless/GuiThread.h"
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
+#include "tests/platform/user/TracedTest.h"
 #include "tests/platform/user/TraceWindow.h"
 
 namespace {
@@ -30,13 +31,10 @@ struct DoubleClickCase {
   Lines expected;
 };
 
-class DoubleClicks : public ::testing::TestWithParam<DoubleClickCase> {};
+class DoubleClicks : public test::TracedTest, public ::testing::WithParamInterface<DoubleClickCase> {};
 
 TEST_P(DoubleClicks, OnlyForClassesThatAskAndWithinTimeAndDistance) {
   const DoubleClickCase& c = GetParam();
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
   gui.Call([&] {
     WindowSpec spec{"w", WS_POPUP | WS_VISIBLE, 0, {100, 100, 300, 300}};
     spec.className = TraceWindow::ClassName(c.doubleClickClass);
@@ -61,10 +59,9 @@ INSTANTIATE_TEST_SUITE_P(
                         {"w:WM_LBUTTONDOWN", "w:WM_LBUTTONUP", "w:WM_LBUTTONDOWN", "w:WM_LBUTTONUP"}}),
     [](const ::testing::TestParamInfo<DoubleClickCase>& info) { return "Case" + std::to_string(info.index); });
 
-TEST(MouseInput, HitTestAndCursorPrecedeEveryMouseMessage) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
+using MouseInput = test::TracedTest;
+
+TEST_F(MouseInput, HitTestAndCursorPrecedeEveryMouseMessage) {
   gui.Call([&] { TraceWindow::Create(trace, WindowSpec{"w", WS_POPUP | WS_VISIBLE, 0, {100, 100, 300, 300}}); });
   trace.Clear();
   driver.MoveMouse(120, 130);
@@ -72,10 +69,7 @@ TEST(MouseInput, HitTestAndCursorPrecedeEveryMouseMessage) {
             (Lines{"w:WM_NCHITTEST", "w:WM_SETCURSOR", "w:WM_MOUSEMOVE"}));
 }
 
-TEST(MouseInput, NonClientHitCodesGiveNonClientMessagesAndCaptionDragsMove) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
+TEST_F(MouseInput, NonClientHitCodesGiveNonClientMessagesAndCaptionDragsMove) {
   HWND w = nullptr;
   gui.Call([&] {
     WindowSpec spec{"w", WS_POPUP | WS_VISIBLE, 0, {100, 100, 300, 300}};
@@ -100,10 +94,7 @@ TEST(MouseInput, NonClientHitCodesGiveNonClientMessagesAndCaptionDragsMove) {
   EXPECT_EQ(r.top, 130);
 }
 
-TEST(MouseInput, LeaveArrivesWhenThePointerEntersAChild) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
+TEST_F(MouseInput, LeaveArrivesWhenThePointerEntersAChild) {
   gui.Call([&] {
     WindowSpec spec{"parent", WS_POPUP | WS_VISIBLE, 0, {0, 0, 200, 200}};
     spec.hook = [](HWND h, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
@@ -124,13 +115,10 @@ TEST(MouseInput, LeaveArrivesWhenThePointerEntersAChild) {
             (Lines{"parent:WM_MOUSEMOVE", "parent:WM_MOUSEMOVE", "parent:WM_MOUSELEAVE", "child:WM_MOUSEMOVE"}));
 }
 
-TEST(MouseInput, HoverFiresOnceAfterTheHoverTime) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
+TEST_F(MouseInput, HoverFiresOnceAfterTheHoverTime) {
   gui.Call([&] {
     WindowSpec spec{"w", WS_POPUP | WS_VISIBLE, 0, {0, 0, 200, 200}};
-    spec.hook = [&trace](HWND h, UINT m, WPARAM, LPARAM lp) -> std::optional<LRESULT> {
+    spec.hook = [this](HWND h, UINT m, WPARAM, LPARAM lp) -> std::optional<LRESULT> {
       if (m == WM_LBUTTONDOWN) {
         TRACKMOUSEEVENT tme{sizeof(tme), TME_HOVER, h, 300};
         _TrackMouseEvent(&tme);
@@ -148,14 +136,11 @@ TEST(MouseInput, HoverFiresOnceAfterTheHoverTime) {
   EXPECT_EQ(trace.Take({WM_MOUSEHOVER}), (Lines{"w:WM_MOUSEHOVER", "hover at 40,50"}));
 }
 
-TEST(MouseInput, CaptureGetsMessagesOutsideWithNegativeClientCoordinates) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
+TEST_F(MouseInput, CaptureGetsMessagesOutsideWithNegativeClientCoordinates) {
   HWND w = nullptr;
   gui.Call([&] {
     WindowSpec spec{"w", WS_POPUP | WS_VISIBLE, 0, {100, 100, 200, 200}};
-    spec.hook = [&trace](HWND h, UINT m, WPARAM, LPARAM lp) -> std::optional<LRESULT> {
+    spec.hook = [this](HWND h, UINT m, WPARAM, LPARAM lp) -> std::optional<LRESULT> {
       if (m == WM_LBUTTONDOWN) SetCapture(h);
       if (m == WM_MOUSEMOVE || m == WM_LBUTTONUP) trace.Add(TraceWindow::MessageName(m) + " " + Point(lp));
       return std::nullopt;
@@ -173,13 +158,10 @@ TEST(MouseInput, CaptureGetsMessagesOutsideWithNegativeClientCoordinates) {
   gui.Call([&] { EXPECT_EQ(GetCapture(), w); });
 }
 
-TEST(MouseInput, RightButtonUpGivesAContextMenuAtTheScreenPoint) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
+TEST_F(MouseInput, RightButtonUpGivesAContextMenuAtTheScreenPoint) {
   gui.Call([&] {
     WindowSpec spec{"w", WS_POPUP | WS_VISIBLE, 0, {100, 100, 300, 300}};
-    spec.hook = [&trace](HWND, UINT m, WPARAM, LPARAM lp) -> std::optional<LRESULT> {
+    spec.hook = [this](HWND, UINT m, WPARAM, LPARAM lp) -> std::optional<LRESULT> {
       if (m == WM_CONTEXTMENU) trace.Add("menu at " + Point(lp));
       return std::nullopt;
     };
@@ -190,10 +172,7 @@ TEST(MouseInput, RightButtonUpGivesAContextMenuAtTheScreenPoint) {
             (Lines{"w:WM_RBUTTONDOWN", "w:WM_RBUTTONUP", "w:WM_CONTEXTMENU", "menu at 150,120"}));
 }
 
-TEST(MouseInput, ClickGoesThroughATransparentWindowAndDisabledWindowsGetNothing) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
+TEST_F(MouseInput, ClickGoesThroughATransparentWindowAndDisabledWindowsGetNothing) {
   HWND below = nullptr;
   gui.Call([&] {
     below = TraceWindow::Create(trace, WindowSpec{"below", WS_POPUP | WS_VISIBLE, 0, {0, 0, 200, 200}});
@@ -207,13 +186,26 @@ TEST(MouseInput, ClickGoesThroughATransparentWindowAndDisabledWindowsGetNothing)
   EXPECT_EQ(trace.Take(kButtons), Lines{});
 }
 
-TEST(Focus, APopUpTakesTheFocusAndThePreviousWindowIsToldWhoTookIt) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
+// The program's UI thread and the message broker's thread, which can each open a
+// top-level window: the main window and the alarm.
+class Focus : public test::TracedTest {
+ protected:
+  // Opens the main window, then the alarm, which has the foreground as the last shown.
+  bool OpenMainAndAlarm() {
+    gui.Call([&] { main = TraceWindow::Create(trace, WindowSpec{"main", WS_POPUP | WS_VISIBLE}); });
+    broker.Call([&] { alarm = TraceWindow::Create(trace, WindowSpec{"alarm", WS_POPUP | WS_VISIBLE}); });
+    return driver.WaitIdle();
+  }
+
+  GuiThread broker;
+  HWND main = nullptr;
+  HWND alarm = nullptr;
+};
+
+TEST_F(Focus, APopUpTakesTheFocusAndThePreviousWindowIsToldWhoTookIt) {
   HWND frame = nullptr, popup = nullptr;
   gui.Call([&] {
-    auto tellFocus = [&trace](HWND, UINT m, WPARAM wp, LPARAM) -> std::optional<LRESULT> {
+    auto tellFocus = [this](HWND, UINT m, WPARAM wp, LPARAM) -> std::optional<LRESULT> {
       if (m == WM_KILLFOCUS) trace.Add("lost to " + std::to_string(uintptr_t(wp)));
       return std::nullopt;
     };
@@ -233,14 +225,8 @@ TEST(Focus, APopUpTakesTheFocusAndThePreviousWindowIsToldWhoTookIt) {
   EXPECT_EQ(GetForegroundWindow(), popup);
 }
 
-TEST(Focus, KeysGoToTheForegroundWindowsThread) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread ui, broker;
-  HWND main = nullptr, alarm = nullptr;
-  ui.Call([&] { main = TraceWindow::Create(trace, WindowSpec{"main", WS_POPUP | WS_VISIBLE}); });
-  broker.Call([&] { alarm = TraceWindow::Create(trace, WindowSpec{"alarm", WS_POPUP | WS_VISIBLE}); });
-  ASSERT_TRUE(driver.WaitIdle());
+TEST_F(Focus, KeysGoToTheForegroundWindowsThread) {
+  ASSERT_TRUE(OpenMainAndAlarm());
   EXPECT_EQ(GetForegroundWindow(), alarm);
   trace.Clear();
   driver.Tap('A');
@@ -253,23 +239,17 @@ TEST(Focus, KeysGoToTheForegroundWindowsThread) {
   broker.Call([&] { EXPECT_EQ(GetFocus(), nullptr); });
 }
 
-TEST(Focus, AThreadThatTookTheForegroundBackKeepsItWhenTheOldNewsArrives) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread ui, broker;
-  HWND main = nullptr, alarm = nullptr;
-  ui.Call([&] { main = TraceWindow::Create(trace, WindowSpec{"main", WS_POPUP | WS_VISIBLE}); });
-  broker.Call([&] { alarm = TraceWindow::Create(trace, WindowSpec{"alarm", WS_POPUP | WS_VISIBLE}); });
-  ASSERT_TRUE(driver.WaitIdle());
+TEST_F(Focus, AThreadThatTookTheForegroundBackKeepsItWhenTheOldNewsArrives) {
+  ASSERT_TRUE(OpenMainAndAlarm());
   // The broker is busy while the main window takes the foreground, and takes it back
   // before it gets round to hearing that it lost it.
   std::promise<void> release;
   std::shared_future<void> released = release.get_future().share();
-  broker.Post([&alarm, released] {
+  broker.Post([this, released] {
     released.wait();
     SetForegroundWindow(alarm);
   });
-  ui.Call([&] { SetForegroundWindow(main); });
+  gui.Call([&] { SetForegroundWindow(main); });
   release.set_value();
   ASSERT_TRUE(driver.WaitIdle());
   EXPECT_EQ(GetForegroundWindow(), alarm);
@@ -292,13 +272,10 @@ struct ReturnCase {
 
 void PrintTo(const ReturnCase& c, std::ostream* out) { *out << c.scenario; }
 
-class KeyboardReturns : public ::testing::TestWithParam<ReturnCase> {};
+class KeyboardReturns : public test::TracedTest, public ::testing::WithParamInterface<ReturnCase> {};
 
 TEST_P(KeyboardReturns, ReactivatesOnlyAProgramThatHadAnActiveWindow) {
   const ReturnCase& c = GetParam();
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
   HWND first = nullptr, second = nullptr;
   gui.Call([&] {
     first = TraceWindow::Create(trace, WindowSpec{"first", WS_POPUP, 0, {0, 0, 100, 100}});
@@ -326,13 +303,12 @@ INSTANTIATE_TEST_SUITE_P(
         ReturnCase{"the active window went meanwhile", true, true, false, {}}),
     [](const ::testing::TestParamInfo<ReturnCase>& info) { return "Case" + std::to_string(info.index); });
 
-TEST(Keyboard, KeyStateIsAsOfTheLastMessageAndAltMakesSystemCharacters) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
+using Keyboard = test::TracedTest;
+
+TEST_F(Keyboard, KeyStateIsAsOfTheLastMessageAndAltMakesSystemCharacters) {
   gui.Call([&] {
     WindowSpec spec{"w", WS_POPUP | WS_VISIBLE};
-    spec.hook = [&trace](HWND, UINT m, WPARAM wp, LPARAM) -> std::optional<LRESULT> {
+    spec.hook = [this](HWND, UINT m, WPARAM wp, LPARAM) -> std::optional<LRESULT> {
       if (m == WM_CHAR || m == WM_SYSCHAR) trace.Add(std::string(1, char(wp)) + (GetKeyState(VK_SHIFT) < 0 ? " shift" : ""));
       return std::nullopt;
     };
@@ -352,13 +328,10 @@ TEST(Keyboard, KeyStateIsAsOfTheLastMessageAndAltMakesSystemCharacters) {
                    "w:WM_CHAR", std::string(1, char(L'中'))}));
 }
 
-TEST(MouseInput, WheelGoesToTheFocusWindowWithScreenCoordinates) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
+TEST_F(MouseInput, WheelGoesToTheFocusWindowWithScreenCoordinates) {
   gui.Call([&] {
     WindowSpec spec{"focus", WS_POPUP | WS_VISIBLE, 0, {0, 0, 100, 100}};
-    spec.hook = [&trace](HWND, UINT m, WPARAM wp, LPARAM lp) -> std::optional<LRESULT> {
+    spec.hook = [this](HWND, UINT m, WPARAM wp, LPARAM lp) -> std::optional<LRESULT> {
       if (m == WM_MOUSEWHEEL) trace.Add(std::to_string(GET_WHEEL_DELTA_WPARAM(wp)) + " at " + Point(lp));
       return std::nullopt;
     };

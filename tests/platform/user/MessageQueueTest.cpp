@@ -4,10 +4,11 @@
 #include <atomic>
 #include <thread>
 
-#include "platform/backend/headless/GuiThread.h"
-#include "platform/backend/headless/TestDriver.h"
 #include "platform/backend/headless/VirtualClock.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
 #include "tests/platform/user/ModalLoop.h"
+#include "tests/platform/user/TracedTest.h"
 #include "tests/platform/user/TraceWindow.h"
 
 namespace {
@@ -26,13 +27,10 @@ struct CloseCase {
   int expectedResult;
 };
 
-class ModalClose : public ::testing::TestWithParam<CloseCase> {};
+class ModalClose : public test::TracedTest, public ::testing::WithParamInterface<CloseCase> {};
 
 TEST_P(ModalClose, PostedCloseGivesItsCodeSentCloseGivesZero) {
   const CloseCase& c = GetParam();
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
   HWND frame = nullptr, page = nullptr, dialog = nullptr;
   std::atomic<int> result{-1};
   gui.Call([&] {
@@ -188,10 +186,9 @@ TEST(CrossThread, OwnerThreadCarriesOutPositionChangesAndTimersFromElsewhereFail
   EXPECT_TRUE(IsWindow(w));
 }
 
-TEST(Retrieval, PostedThenQuitThenPaintThenTimer) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
+using Retrieval = test::TracedTest;
+
+TEST_F(Retrieval, PostedThenQuitThenPaintThenTimer) {
   std::vector<UINT> order;
   gui.Call([&] {
     HWND w = TraceWindow::Create(trace, WindowSpec{"w", WS_POPUP | WS_VISIBLE});
@@ -212,10 +209,9 @@ TEST(Retrieval, PostedThenQuitThenPaintThenTimer) {
   EXPECT_EQ(order, (std::vector<UINT>{WM_APP, WM_USER, WM_QUIT, WM_PAINT, WM_TIMER}));
 }
 
-TEST(Posting, MessagePostedBeforeTheLoopStartsIsStillDelivered) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
+using Posting = test::TracedTest;
+
+TEST_F(Posting, MessagePostedBeforeTheLoopStartsIsStillDelivered) {
   HWND w = nullptr;
   gui.Call([&] { w = TraceWindow::Create(trace, WindowSpec{"w"}); });
   std::atomic<int> result{-1};

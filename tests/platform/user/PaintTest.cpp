@@ -2,15 +2,13 @@
 // windows and window shapes.
 #include <gtest/gtest.h>
 
-#include "platform/backend/headless/GuiThread.h"
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/TestDriver.h"
+#include "tests/platform/user/TracedTest.h"
 #include "tests/platform/user/TraceWindow.h"
 
 namespace {
 
-using platform::headless::GuiThread;
 using platform::headless::TestDriver;
-using test::Trace;
 using test::TraceWindow;
 using test::WindowSpec;
 typedef std::vector<std::string> Lines;
@@ -42,10 +40,9 @@ uint32_t PixelAt(TestDriver& driver, HWND hwnd, int x, int y) {
   return pixel;
 }
 
-TEST(Painting, UpdateRegionAccumulatesAndBeginPaintValidates) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
+using Painting = test::TracedTest;
+
+TEST_F(Painting, UpdateRegionAccumulatesAndBeginPaintValidates) {
   gui.Call([&] {
     HWND w = TraceWindow::Create(trace, WindowSpec{"w", WS_POPUP, 0, {0, 0, 100, 100}});
     RECT r;
@@ -65,10 +62,7 @@ TEST(Painting, UpdateRegionAccumulatesAndBeginPaintValidates) {
   });
 }
 
-TEST(Painting, ChildWindowsAreComposedIntoTheTopLevelPicture) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
+TEST_F(Painting, ChildWindowsAreComposedIntoTheTopLevelPicture) {
   HWND frame = nullptr;
   gui.Call([&] {
     WindowSpec frameSpec{"frame", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, {0, 0, 100, 100}};
@@ -85,10 +79,7 @@ TEST(Painting, ChildWindowsAreComposedIntoTheTopLevelPicture) {
   EXPECT_EQ(PixelAt(driver, frame, 60, 50), 0xFFFF0000u);
 }
 
-TEST(Painting, LayeredPictureKeepsAlphaAndOpacityIsStored) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
+TEST_F(Painting, LayeredPictureKeepsAlphaAndOpacityIsStored) {
   HWND w = nullptr;
   gui.Call([&] {
     w = TraceWindow::Create(trace, WindowSpec{"w", WS_POPUP | WS_VISIBLE, 0, {0, 0, 40, 40}});
@@ -128,10 +119,9 @@ TEST(Painting, LayeredPictureKeepsAlphaAndOpacityIsStored) {
   EXPECT_EQ(WindowFromPoint(POINT{305, 235}), nullptr);
 }
 
-TEST(WindowShapes, RegionShapesHitTestingAndIsCopiedBack) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
+using WindowShapes = test::TracedTest;
+
+TEST_F(WindowShapes, RegionShapesHitTestingAndIsCopiedBack) {
   HWND w = nullptr;
   gui.Call([&] {
     w = TraceWindow::Create(trace, WindowSpec{"w", WS_POPUP | WS_VISIBLE, 0, {100, 100, 200, 200}});

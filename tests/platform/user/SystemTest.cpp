@@ -3,15 +3,15 @@
 
 #include <atomic>
 
-#include "platform/backend/headless/GuiThread.h"
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
+#include "tests/platform/user/TracedTest.h"
 #include "tests/platform/user/TraceWindow.h"
 
 namespace {
 
 using platform::headless::GuiThread;
 using platform::headless::TestDriver;
-using test::Trace;
 using test::TraceWindow;
 using test::WindowSpec;
 
@@ -52,13 +52,10 @@ struct BoxCase {
   int expected;
 };
 
-class MessageBoxes : public ::testing::TestWithParam<BoxCase> {};
+class MessageBoxes : public test::TracedTest, public ::testing::WithParamInterface<BoxCase> {};
 
 TEST_P(MessageBoxes, RunModallyAndTheDriverAnswers) {
   const BoxCase& c = GetParam();
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
   HWND owner = nullptr;
   std::atomic<int> result{-1};
   gui.Call([&] { owner = TraceWindow::Create(trace, WindowSpec{"owner", WS_POPUP | WS_VISIBLE}); });
@@ -94,10 +91,9 @@ TEST(MessageBoxes, WorkBeforeAnyOtherWindowExists) {
   EXPECT_EQ(result.load(), IDOK);
 }
 
-TEST(Tooltips, ShowNearThePointerWithoutTakingTheFocus) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
+using Tooltips = test::TracedTest;
+
+TEST_F(Tooltips, ShowNearThePointerWithoutTakingTheFocus) {
   HWND host = nullptr, tip = nullptr;
   driver.MoveMouse(500, 400);
   gui.Call([&] {

@@ -3,15 +3,15 @@
 
 #include <functional>
 
-#include "platform/backend/headless/GuiThread.h"
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
+#include "tests/platform/user/TracedTest.h"
 #include "tests/platform/user/TraceWindow.h"
 
 namespace {
 
 using platform::headless::GuiThread;
 using platform::headless::TestDriver;
-using test::Trace;
 using test::TraceWindow;
 using test::WindowSpec;
 
@@ -28,16 +28,13 @@ struct TimerCase {
   std::vector<TimerStep> steps;
 };
 
-class Timers : public ::testing::TestWithParam<TimerCase> {};
+class Timers : public test::TracedTest, public ::testing::WithParamInterface<TimerCase> {};
 
 TEST_P(Timers, FireOnTheVirtualClock) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
   HWND w = nullptr;
   gui.Call([&] {
     WindowSpec spec{"w"};
-    spec.hook = [&trace](HWND, UINT m, WPARAM wp, LPARAM) -> std::optional<LRESULT> {
+    spec.hook = [this](HWND, UINT m, WPARAM wp, LPARAM) -> std::optional<LRESULT> {
       if (m == WM_TIMER) trace.Add("tick " + std::to_string(wp));
       return std::nullopt;
     };
@@ -91,10 +88,9 @@ TEST(Timers, ThreadTimerWithProcedureGetsItsOwnIdAndRuns) {
   gui.Call([&] { EXPECT_TRUE(KillTimer(nullptr, id)); });
 }
 
-TEST(Caret, PositionNeedsACaretAndTheBlinkTimeIsTheDefault) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
+using Caret = test::TracedTest;
+
+TEST_F(Caret, PositionNeedsACaretAndTheBlinkTimeIsTheDefault) {
   gui.Call([&] {
     HWND w = TraceWindow::Create(trace, WindowSpec{"w"});
     EXPECT_FALSE(SetCaretPos(3, 4)) << "no caret yet";

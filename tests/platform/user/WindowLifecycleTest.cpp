@@ -1,13 +1,12 @@
 // Creation and destruction orders, owners and parents, window data.
 #include <gtest/gtest.h>
 
-#include "platform/backend/headless/GuiThread.h"
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/TestDriver.h"
+#include "tests/platform/user/TracedTest.h"
 #include "tests/platform/user/TraceWindow.h"
 
 namespace {
 
-using platform::headless::GuiThread;
 using platform::headless::TestDriver;
 using test::Trace;
 using test::TraceWindow;
@@ -32,13 +31,10 @@ struct CreationCase {
   Lines expected;
 };
 
-class CreationOrder : public ::testing::TestWithParam<CreationCase> {};
+class CreationOrder : public test::TracedTest, public ::testing::WithParamInterface<CreationCase> {};
 
 TEST_P(CreationOrder, SendsTheWindowsSequence) {
   const CreationCase& c = GetParam();
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
   HWND created = nullptr;
   gui.Call([&] {
     WindowSpec spec{"w", c.style, 0, RECT{10, 20, 110, 70}};
@@ -65,10 +61,9 @@ INSTANTIATE_TEST_SUITE_P(
                      {"w:WM_NCCREATE", "w:WM_NCCALCSIZE", "w:WM_CREATE", "w:WM_DESTROY", "w:WM_NCDESTROY"}}),
     [](const ::testing::TestParamInfo<CreationCase>& info) { return "Case" + std::to_string(info.index); });
 
-TEST(WindowLifecycle, DestroyingAnOwnerDestroysOwnedWindowsThenChildrenInOrder) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
+using WindowLifecycle = test::TracedTest;
+
+TEST_F(WindowLifecycle, DestroyingAnOwnerDestroysOwnedWindowsThenChildrenInOrder) {
   HWND frame = nullptr, child = nullptr, grandchild = nullptr, dialog = nullptr;
   gui.Call([&] {
     frame = TraceWindow::Create(trace, WindowSpec{"frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, {0, 0, 400, 300}});
@@ -84,10 +79,7 @@ TEST(WindowLifecycle, DestroyingAnOwnerDestroysOwnedWindowsThenChildrenInOrder) 
   for (HWND h : {frame, child, grandchild, dialog}) EXPECT_FALSE(IsWindow(h));
 }
 
-TEST(WindowLifecycle, HandlesAreNeverReusedAndCallsOnDeadWindowsFailHarmlessly) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
+TEST_F(WindowLifecycle, HandlesAreNeverReusedAndCallsOnDeadWindowsFailHarmlessly) {
   HWND first = nullptr, second = nullptr;
   gui.Call([&] {
     first = TraceWindow::Create(trace, WindowSpec{"a"});
@@ -112,13 +104,10 @@ struct OwnerCase {
   int expectedParent;  // GetParent: 0 none, 2 the frame, 3 the page
 };
 
-class OwnerRules : public ::testing::TestWithParam<OwnerCase> {};
+class OwnerRules : public test::TracedTest, public ::testing::WithParamInterface<OwnerCase> {};
 
 TEST_P(OwnerRules, FollowTheParentArgument) {
   const OwnerCase& c = GetParam();
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
   gui.Call([&] {
     HWND frame = TraceWindow::Create(trace, WindowSpec{"frame", WS_OVERLAPPEDWINDOW});
     HWND page = TraceWindow::Create(trace, WindowSpec{"page", WS_CHILD, 0, {0, 0, 10, 10}, frame});
@@ -139,10 +128,9 @@ INSTANTIATE_TEST_SUITE_P(Table, OwnerRules,
                                            OwnerCase{"owned through a page: the page's frame", 3, WS_POPUP, 2, 2},
                                            OwnerCase{"child of the page", 3, WS_CHILD, 0, 3}));
 
-TEST(WindowData, LongsPropertiesAndSubclassing) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
+using WindowData = test::TracedTest;
+
+TEST_F(WindowData, LongsPropertiesAndSubclassing) {
   static Trace* subclassTrace = &trace;
   static WNDPROC previous = nullptr;
   gui.Call([&] {

@@ -10,10 +10,10 @@
 
 #include <string>
 
-#include "platform/backend/headless/GuiThread.h"
 #include "platform/backend/x11/X11Backend.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/x11/TestDisplay.h"
 #include "tests/platform/x11/SmokeWindow.h"
-#include "tests/platform/x11/TestDisplay.h"
 
 extern char** environ;
 

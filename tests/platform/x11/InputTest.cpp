@@ -2,10 +2,10 @@
 // injected through XTest, and text an input method commits.
 #include <gtest/gtest.h>
 
-#include "platform/backend/headless/GuiThread.h"
 #include "platform/backend/x11/X11Backend.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/x11/TestDisplay.h"
 #include "tests/platform/x11/SmokeWindow.h"
-#include "tests/platform/x11/TestDisplay.h"
 
 #include <X11/keysym.h>
 

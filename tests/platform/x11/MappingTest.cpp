@@ -2,9 +2,9 @@
 // decides how they are mapped, and follow the layer's moves and z-order.
 #include <gtest/gtest.h>
 
-#include "platform/backend/headless/GuiThread.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/x11/TestDisplay.h"
 #include "tests/platform/x11/SmokeWindow.h"
-#include "tests/platform/x11/TestDisplay.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include "platform/backend/BackendRegistry.h"
 #include "platform/backend/x11/X11Backend.h"
 #include "platform/base/CodePage.h"
+#include "testing/x11/TestDisplay.h"
 #include "tests/platform/x11/SmokeWindow.h"
-#include "tests/platform/x11/TestDisplay.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include <algorithm>
 
-#include "platform/backend/headless/GuiThread.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/x11/TestDisplay.h"
 #include "tests/platform/x11/SmokeWindow.h"
-#include "tests/platform/x11/TestDisplay.h"
 
 #include <X11/keysym.h>
 

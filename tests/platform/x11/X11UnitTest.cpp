@@ -9,6 +9,7 @@
 #include "platform/backend/x11/MonitorLayout.h"
 #include "platform/backend/x11/SurfaceRole.h"
 #include "platform/backend/x11/XThread.h"
+#include "testing/base/RectValues.h"
 
 #include <X11/keysym.h>
 #include <unistd.h>
@@ -107,7 +108,7 @@ TEST(SurfaceRole, RolesDecideHowWindowsMap) {
       {"tooltip by class", true, false, false, true, 0, L"tooltips_class32", Role::Tooltip},
       {"tooltip, class in other case", true, false, false, true, 0, L"Tooltips_Class32", Role::Tooltip},
       {"menu", true, true, false, true, 0, L"MenuWnd", Role::Menu},
-      {"tool window style read late", true, false, false, true, WS_EX_TOOLWINDOW, L"ComboWnd", Role::Menu},
+      {"tool window by its extended style", true, false, false, true, WS_EX_TOOLWINDOW, L"ComboWnd", Role::Menu},
       {"shadow", true, false, false, true, WS_EX_LAYERED | WS_EX_TRANSPARENT, L"VelmoShadowWnd", Role::Shadow},
       {"layered but clickable stays managed", true, false, false, false, WS_EX_LAYERED, L"MainWnd", Role::Normal},
       {"edit pop-up", true, false, false, true, 0, L"EditWnd", Role::EditPopup},
@@ -120,22 +121,20 @@ TEST(SurfaceRole, RolesDecideHowWindowsMap) {
     desc.toolWindow = c.toolWindow;
     desc.noActivate = c.noActivate;
     desc.owner = c.owned ? 7 : 0;
-    EXPECT_EQ(SurfaceRole::Classify(desc, c.exStyle, c.className), c.role) << c.name;
+    desc.exStyle = c.exStyle;
+    desc.className = c.className;
+    EXPECT_EQ(SurfaceRole::Classify(desc), c.role) << c.name;
   }
   EXPECT_FALSE(SurfaceRole::OverrideRedirect(Role::Dialog));
   EXPECT_TRUE(SurfaceRole::OverrideRedirect(Role::EditPopup));
   EXPECT_FALSE(SurfaceRole::TakesFocus(Role::Menu));
 }
 
-bool SameRect(const RECT& a, const RECT& b) {
-  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 TEST(MonitorLayout, WithoutOutputsTheRootIsTheMonitor) {
   const std::vector<MonitorDesc> monitors = MonitorLayout::Build({}, nullptr, 1280, 1024);
   ASSERT_EQ(monitors.size(), 1u);
-  EXPECT_TRUE(SameRect(monitors[0].bounds, RECT{0, 0, 1280, 1024}));
-  EXPECT_TRUE(SameRect(monitors[0].work, monitors[0].bounds));
+  EXPECT_EQ(monitors[0].bounds, (RECT{0, 0, 1280, 1024}));
+  EXPECT_EQ(monitors[0].work, monitors[0].bounds);
   EXPECT_TRUE(monitors[0].primary);
 }
 
@@ -149,8 +148,8 @@ TEST(MonitorLayout, WorkAreaIsCutPerMonitorAndPrimaryComesFirst) {
   EXPECT_EQ(monitors[0].name, L"HDMI-1");
   EXPECT_TRUE(monitors[0].primary);
   EXPECT_FALSE(monitors[1].primary);
-  EXPECT_TRUE(SameRect(monitors[0].work, RECT{1920, 30, 3200, 1000}));
-  EXPECT_TRUE(SameRect(monitors[1].work, RECT{0, 30, 1920, 1000}));
+  EXPECT_EQ(monitors[0].work, (RECT{1920, 30, 3200, 1000}));
+  EXPECT_EQ(monitors[1].work, (RECT{0, 30, 1920, 1000}));
 }
 
 TEST(MonitorLayout, AWorkAreaMissingAMonitorLeavesItWholeAndNoPrimaryPicksTheFirst) {
@@ -161,8 +160,8 @@ TEST(MonitorLayout, AWorkAreaMissingAMonitorLeavesItWholeAndNoPrimaryPicksTheFir
   ASSERT_EQ(monitors.size(), 2u);
   EXPECT_EQ(monitors[0].name, L"A");
   EXPECT_TRUE(monitors[0].primary);
-  EXPECT_TRUE(SameRect(monitors[0].work, RECT{0, 0, 800, 560}));
-  EXPECT_TRUE(SameRect(monitors[1].work, RECT{800, 0, 1600, 600}));
+  EXPECT_EQ(monitors[0].work, (RECT{0, 0, 800, 560}));
+  EXPECT_EQ(monitors[1].work, (RECT{800, 0, 1600, 600}));
 }
 
 PixelImage Picture(int width, int height, std::vector<uint32_t> pixels) {

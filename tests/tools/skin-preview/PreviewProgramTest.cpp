@@ -1,6 +1,7 @@
 // The preview program itself, started as a person would start it: with no argument
 // it shows its sample skin from beside the executable, with a path it shows that
-// skin. It centres its window on the work area, where the test looks for it.
+// skin; its close button ends it. It centres its window on the work area, where the
+// test looks for it.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
@@ -19,7 +20,7 @@
 
 #include "platform/backend/x11/ErrorTrap.h"
 #include "platform/win32.h"
-#include "tests/platform/x11/TestDisplay.h"
+#include "testing/x11/TestDisplay.h"
 #include "tests/tools/skin-preview/PreviewColours.h"
 
 extern char** environ;
@@ -145,6 +146,22 @@ TEST(PreviewProgram, ShowsTheSkinItIsGivenCentredOnTheScreen) {
     EXPECT_TRUE(preview.Running()) << c.what;
     if (!arguments.empty()) std::remove(arguments[0].c_str());
   }
+}
+
+TEST(PreviewProgram, ItsCloseButtonEndsIt) {
+  TestDisplay display;
+  ASSERT_TRUE(display.ok());
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  ASSERT_TRUE(GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &info));
+  const int left = info.rcWork.left + (info.rcWork.right - info.rcWork.left - 600) / 2;
+  const int top = info.rcWork.top + (info.rcWork.bottom - info.rcWork.top - 400) / 2;
+  PreviewProcess preview({});
+  ASSERT_TRUE(preview.started());
+  ASSERT_TRUE(display.WaitForPixel(left + 20, top + 20, kLogoOrange, 2, 15000)) << "the sample skin never showed";
+  // The close button is the title bar's last 40 pixels, inside the window's 1-pixel frame.
+  display.Click(left + 600 - 1 - 20, top + 1 + 20);
+  EXPECT_EQ(preview.WaitForExit(15000), 0);
 }
 
 TEST(PreviewProgram, SaysSoAndEndsWhenTheSkinCannotBeLoaded) {

@@ -14,10 +14,10 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
-#include "platform/backend/headless/GuiThread.h"
-#include "platform/backend/x11/ScreenCapture.h"
 #include "platform/win32.h"
-#include "tests/platform/x11/TestDisplay.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/x11/ScreenCapture.h"
+#include "testing/x11/TestDisplay.h"
 #include "tests/tools/skin-preview/PreviewColours.h"
 #include "tools/skin-preview/SkinPreviewWnd.h"
 #include "ui/core/control/CControlUI.h"

@@ -115,6 +115,7 @@ void CScrollBarUI::SetLineSize(int nSize) { m_nLineSize = nSize; }
 bool CScrollBarUI::GetShowButton1() const { return m_bShowButton1; }
 
 void CScrollBarUI::SetShowButton1(bool bShow) {
+  if (m_bShowButton1 == bShow) return;
   m_bShowButton1 = bShow;
   SetPos(m_rcItem);
 }
@@ -122,6 +123,7 @@ void CScrollBarUI::SetShowButton1(bool bShow) {
 bool CScrollBarUI::GetShowButton2() const { return m_bShowButton2; }
 
 void CScrollBarUI::SetShowButton2(bool bShow) {
+  if (m_bShowButton2 == bShow) return;
   m_bShowButton2 = bShow;
   SetPos(m_rcItem);
 }
@@ -146,6 +148,10 @@ int CScrollBarUI::Thickness() const { return m_bHorizontal ? m_cxyFixed.cy : m_c
 
 int CScrollBarUI::Length() const {
   return m_bHorizontal ? m_rcItem.right - m_rcItem.left : m_rcItem.bottom - m_rcItem.top;
+}
+
+int CScrollBarUI::ShownButtonsLength() const {
+  return (m_bShowButton1 ? Thickness() : 0) + (m_bShowButton2 ? Thickness() : 0);
 }
 
 // Laid out along y for a vertical bar and along x for a horizontal one; the helper
@@ -302,11 +308,12 @@ void CScrollBarUI::OnButtonUp() {
 void CScrollBarUI::OnMouseMove(const UIEventRecord& event) {
   const POINT pt = event.ptMouse;
   if ((m_uThumbState & kStateCaptured) != 0) {
-    // The arrow buttons count in the ratio whether or not they are shown.
-    const int track = m_bHorizontal ? (m_rcItem.right - m_rcItem.left) - (m_rcThumb.right - m_rcThumb.left)
-                                    : (m_rcItem.bottom - m_rcItem.top) - (m_rcThumb.bottom - m_rcThumb.top);
-    const int nTrack = track - 2 * Thickness();
-    if (nTrack == 0) return;
+    // The pixels the thumb can travel: the bar less the thumb and the arrow buttons
+    // shown, so that the thumb stays under the mouse. A bar with no room to travel
+    // (the thumb as long as the track) is not dragged.
+    const int nThumb = m_bHorizontal ? m_rcThumb.right - m_rcThumb.left : m_rcThumb.bottom - m_rcThumb.top;
+    const int nTrack = Length() - nThumb - ShownButtonsLength();
+    if (nTrack <= 0) return;
     const int delta = m_bHorizontal ? pt.x - m_ptLastMouse.x : pt.y - m_ptLastMouse.y;
     m_nLastScrollOffset = delta * m_nRange / nTrack;
     return;

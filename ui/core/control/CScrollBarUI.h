@@ -60,6 +60,8 @@ class CScrollBarUI : public CControlUI {
 
   int Thickness() const;
   int Length() const;
+  // What the arrow buttons shown take of the length.
+  int ShownButtonsLength() const;
   // The bar's own position moves only without an owner; with one the owner scrolls.
   void LineBack();
   void LineForward();

@@ -276,10 +276,10 @@ TEST_P(WindowAttributes, ReachTheManagerOnlyFromAWindowRoot) {
 
 const WindowCase kWindowCases[] = {
     {"Size", L"size=\"300,200\"", [](CWindowManagerUI& m) { return SizeText(m.GetInitSize()); }, "300,200"},
-    {"SizeBox", L"sizebox=\"4,5,6,7\"", [](CWindowManagerUI& m) { return skintest::Str(m.GetSizeBox()); },
-     "4,5,6,7"},
-    {"Caption", L"caption=\"0,0,0,30\"", [](CWindowManagerUI& m) { return skintest::Str(m.GetCaptionRect()); },
-     "0,0,0,30"},
+    {"SizeBox", L"sizebox=\"4,5,6,7\"",
+     [](CWindowManagerUI& m) { return ::testing::PrintToString(m.GetSizeBox()); }, "{4,5,6,7}"},
+    {"Caption", L"caption=\"0,0,0,30\"",
+     [](CWindowManagerUI& m) { return ::testing::PrintToString(m.GetCaptionRect()); }, "{0,0,0,30}"},
     {"RoundCorner", L"roundcorner=\"5,6\"", [](CWindowManagerUI& m) { return SizeText(m.GetRoundCorner()); },
      "5,6"},
     {"MinInfo", L"mininfo=\"100,80\"", [](CWindowManagerUI& m) { return SizeText(m.GetMinInfo()); }, "100,80"},

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tests/ui/core/support/SkinnedControl.h"
+#include "testing/base/RectValues.h"
 
 namespace {
 
@@ -14,11 +15,6 @@ std::string Hex(DWORD value) {
   char text[16];
   snprintf(text, sizeof(text), "%08X", value);
   return text;
-}
-
-std::string Rect(const RECT& rc) {
-  return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) + "," +
-         std::to_string(rc.bottom);
 }
 
 std::string Text(const SkinUI::CUIString& text) {
@@ -43,14 +39,15 @@ std::string Field(const SkinnedControl& c, const std::string& field) {
            std::to_string(r.nMoveYPercent) + "," + std::to_string(r.nZoomXPercent) + "," +
            std::to_string(r.nZoomYPercent);
   }
-  if (field == "padding") return Rect(c.GetPadding());
+  if (field == "padding") return ::testing::PrintToString(c.GetPadding());
   if (field == "colours") {
     return Hex(c.BkColor(1)) + " " + Hex(c.BkColor(2)) + " " + Hex(c.BkColor(3)) + " " + Hex(c.BorderColor()) + " " +
            Hex(c.FocusBorderColor());
   }
   if (field == "border") {
-    return std::to_string(c.BorderSize()) + "|" + Rect(c.BorderSizes()) + "|" + std::to_string(c.BorderStyle()) + "|" +
-           std::to_string(c.BorderRound().cx) + "," + std::to_string(c.BorderRound().cy);
+    return std::to_string(c.BorderSize()) + "|" + ::testing::PrintToString(c.BorderSizes()) + "|" +
+           std::to_string(c.BorderStyle()) + "|" + std::to_string(c.BorderRound().cx) + "," +
+           std::to_string(c.BorderRound().cy);
   }
   if (field == "limits") {
     return std::to_string(c.GetMinWidth()) + "x" + std::to_string(c.GetMinHeight()) + " " +
@@ -93,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                       AttributeCase{"PosWithAnInvertedWidth", L"pos", L"10,20,5,60", "fixed", "10,20 0x40"},
                       AttributeCase{"PosCutShort", L"pos", L"1,2", "fixed", "1,2 0x0"},
                       AttributeCase{"RelativePos", L"relativepos", L"10,20,30,40", "relative", "on 10,20,30,40"},
-                      AttributeCase{"Padding", L"padding", L"1,2,3,4", "padding", "1,2,3,4"},
+                      AttributeCase{"Padding", L"padding", L"1,2,3,4", "padding", "{1,2,3,4}"},
                       AttributeCase{"BkColorWithHash", L"bkcolor", L"#FF112233", "colours",
                                     "FF112233 00000000 00000000 00000000 00000000"},
                       AttributeCase{"BkColorWithoutHash", L"bkcolor", L"80FF0000", "colours",
@@ -116,14 +113,14 @@ INSTANTIATE_TEST_SUITE_P(
                                     "00000000 00000000 00000000 00000000 00000000"},
                       AttributeCase{"FocusBorderColor", L"focusbordercolor", L"FFABCDEF", "colours",
                                     "00000000 00000000 00000000 00000000 FFABCDEF"},
-                      AttributeCase{"BorderSizeAlone", L"bordersize", L"3", "border", "3|0,0,0,0|0|0,0"},
-                      AttributeCase{"BorderSizeBySide", L"bordersize", L"1,0,2,5", "border", "0|1,0,2,5|0|0,0"},
-                      AttributeCase{"LeftBorderSize", L"leftbordersize", L"4", "border", "0|4,0,0,0|0|0,0"},
-                      AttributeCase{"TopBorderSize", L"topbordersize", L"4", "border", "0|0,4,0,0|0|0,0"},
-                      AttributeCase{"RightBorderSize", L"rightbordersize", L"4", "border", "0|0,0,4,0|0|0,0"},
-                      AttributeCase{"BottomBorderSize", L"bottombordersize", L" 4", "border", "0|0,0,0,4|0|0,0"},
-                      AttributeCase{"BorderStyle", L"borderstyle", L"2", "border", "0|0,0,0,0|2|0,0"},
-                      AttributeCase{"BorderRound", L"borderround", L"4,6", "border", "0|0,0,0,0|0|4,6"},
+                      AttributeCase{"BorderSizeAlone", L"bordersize", L"3", "border", "3|{0,0,0,0}|0|0,0"},
+                      AttributeCase{"BorderSizeBySide", L"bordersize", L"1,0,2,5", "border", "0|{1,0,2,5}|0|0,0"},
+                      AttributeCase{"LeftBorderSize", L"leftbordersize", L"4", "border", "0|{4,0,0,0}|0|0,0"},
+                      AttributeCase{"TopBorderSize", L"topbordersize", L"4", "border", "0|{0,4,0,0}|0|0,0"},
+                      AttributeCase{"RightBorderSize", L"rightbordersize", L"4", "border", "0|{0,0,4,0}|0|0,0"},
+                      AttributeCase{"BottomBorderSize", L"bottombordersize", L" 4", "border", "0|{0,0,0,4}|0|0,0"},
+                      AttributeCase{"BorderStyle", L"borderstyle", L"2", "border", "0|{0,0,0,0}|2|0,0"},
+                      AttributeCase{"BorderRound", L"borderround", L"4,6", "border", "0|{0,0,0,0}|0|4,6"},
                       AttributeCase{"Width", L"width", L"120", "fixed", "0,0 120x0"},
                       AttributeCase{"Height", L"height", L"abc", "fixed", "0,0 0x0"},
                       AttributeCase{"MinWidth", L"minwidth", L"20", "limits", "20x0 9999x9999"},
@@ -162,16 +159,16 @@ TEST(BaseAttributes, ASingleBorderSizeClearsTheSideSizes) {
   SkinnedControl control;
   control.SetAttribute(L"bordersize", L"0,0,0,2");
   control.SetAttribute(L"bordersize", L"1");
-  EXPECT_EQ(Field(control, "border"), "1|0,0,0,0|0|0,0");
+  EXPECT_EQ(Field(control, "border"), "1|{0,0,0,0}|0|0,0");
   control.SetAttribute(L"bordersize", L"2,2,2,2");
-  EXPECT_EQ(Field(control, "border"), "1|2,2,2,2|0|0,0") << "side sizes keep the uniform size";
+  EXPECT_EQ(Field(control, "border"), "1|{2,2,2,2}|0|0,0") << "side sizes keep the uniform size";
 }
 
 struct ListCase {
   const char* name;
   const wchar_t* list;
   const char* fixed;  // what "pos", "width" and "height" left behind
-  const char* padding;
+  RECT padding;
 };
 
 class AttributeLists : public ::testing::TestWithParam<ListCase> {};
@@ -181,20 +178,21 @@ TEST_P(AttributeLists, ApplyPairsSeparatedByOneBlank) {
   SkinnedControl control;
   control.SetAttributeList(c.list);
   EXPECT_EQ(Field(control, "fixed"), c.fixed);
-  EXPECT_EQ(Field(control, "padding"), c.padding);
+  EXPECT_EQ(control.GetPadding(), c.padding);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, AttributeLists,
     ::testing::Values(
-        ListCase{"EveryPair", L"padding=\"33,6,0,0\" width=\"290\" height=\"30\"", "0,0 290x30", "33,6,0,0"},
-        ListCase{"TwoBlanksPassALeadingBlankInTheName", L"width=\"290\"  padding=\"1,2,3,4\"", "0,0 290x0", "0,0,0,0"},
-        ListCase{"AnythingButABlankAfterAValueStops", L"width=\"290\",padding=\"1,2,3,4\"", "0,0 290x0", "0,0,0,0"},
-        ListCase{"ANameWithoutEqualsStops", L"width \"290\" padding=\"1,2,3,4\"", "0,0 0x0", "0,0,0,0"},
-        ListCase{"AValueWithoutQuotesStops", L"width=290 padding=\"1,2,3,4\"", "0,0 0x0", "0,0,0,0"},
-        ListCase{"AnUnclosedValueIsNotApplied", L"height=\"12\" width=\"290", "0,0 0x12", "0,0,0,0"},
-        ListCase{"BlanksInsideValuesStay", L"pos=\"1, 2, 41, 22\"", "1,2 40x20", "0,0,0,0"},
-        ListCase{"AnEmptyListDoesNothing", L"", "0,0 0x0", "0,0,0,0"}),
+        ListCase{"EveryPair", L"padding=\"33,6,0,0\" width=\"290\" height=\"30\"", "0,0 290x30", {33, 6, 0, 0}},
+        ListCase{"TwoBlanksPassALeadingBlankInTheName", L"width=\"290\"  padding=\"1,2,3,4\"", "0,0 290x0",
+                 {0, 0, 0, 0}},
+        ListCase{"AnythingButABlankAfterAValueStops", L"width=\"290\",padding=\"1,2,3,4\"", "0,0 290x0", {0, 0, 0, 0}},
+        ListCase{"ANameWithoutEqualsStops", L"width \"290\" padding=\"1,2,3,4\"", "0,0 0x0", {0, 0, 0, 0}},
+        ListCase{"AValueWithoutQuotesStops", L"width=290 padding=\"1,2,3,4\"", "0,0 0x0", {0, 0, 0, 0}},
+        ListCase{"AnUnclosedValueIsNotApplied", L"height=\"12\" width=\"290", "0,0 0x12", {0, 0, 0, 0}},
+        ListCase{"BlanksInsideValuesStay", L"pos=\"1, 2, 41, 22\"", "1,2 40x20", {0, 0, 0, 0}},
+        ListCase{"AnEmptyListDoesNothing", L"", "0,0 0x0", {0, 0, 0, 0}}),
     [](const ::testing::TestParamInfo<ListCase>& info) { return info.param.name; });
 
 TEST(AttributeLists, GoThroughTheControlsOwnVocabulary) {

@@ -6,10 +6,11 @@
 #include <functional>
 #include <vector>
 
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/TestDriver.h"
 #include "tests/ui/core/support/RenderTestSupport.h"
 #include "tests/ui/core/support/SkinnedControl.h"
 #include "ui/core/manager/CWindowManagerUI.h"
+#include "testing/base/RectValues.h"
 
 namespace {
 
@@ -165,10 +166,10 @@ TEST_P(ControlBorders, FollowThePriorityRules) {
   Canvas canvas(60, 60);
   control.Paint(canvas.DC(), RECT{0, 0, 60, 60});
   for (const RECT& rc : c.painted) {
-    EXPECT_EQ(canvas.Count(rc, c.colour), Area(rc)) << rc.left << "," << rc.top << "," << rc.right << "," << rc.bottom;
+    EXPECT_EQ(canvas.Count(rc, c.colour), Area(rc)) << ::testing::PrintToString(rc);
   }
   for (const RECT& rc : c.untouched) {
-    EXPECT_EQ(canvas.Count(rc, kWhite), Area(rc)) << rc.left << "," << rc.top << "," << rc.right << "," << rc.bottom;
+    EXPECT_EQ(canvas.Count(rc, kWhite), Area(rc)) << ::testing::PrintToString(rc);
   }
 }
 

@@ -2,10 +2,11 @@
 // enabling and focus rules, events going up to the parent.
 #include <gtest/gtest.h>
 
-#include "platform/backend/headless/GuiThread.h"
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
 #include "tests/ui/core/support/UiTestSupport.h"
 #include "ui/core/types/CDelegate.h"
+#include "testing/base/RectValues.h"
 
 namespace {
 
@@ -18,11 +19,6 @@ using uitest::Lines;
 using uitest::LogContainer;
 using uitest::LogControl;
 using uitest::LogListener;
-
-std::string Str(const RECT& rc) {
-  return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) + "," +
-         std::to_string(rc.bottom);
-}
 
 class ControlTest : public ::testing::Test {
  protected:
@@ -71,8 +67,8 @@ TEST_P(Placement, InvalidatesOldAndNewPositionsClippedByTheAncestors) {
   gui.Call([&] {
     child->Place(c.oldPos);
     child->SetPos(c.newPos);
-    EXPECT_EQ(Str(child->GetPos()), Str(c.expectedPos)) << c.scenario;
-    EXPECT_EQ(Str(host->TakeUpdateRect()), Str(c.expectedUpdate)) << c.scenario;
+    EXPECT_EQ(child->GetPos(), c.expectedPos) << c.scenario;
+    EXPECT_EQ(host->TakeUpdateRect(), c.expectedUpdate) << c.scenario;
     EXPECT_FALSE(child->IsUpdateNeeded());
   });
 }
@@ -99,11 +95,11 @@ TEST_F(ControlTest, ManagerInvalidationClampsToTheClientArea) {
   gui.Call([&] {
     SkinUI::CWindowManagerUI& m = host->Manager();
     m.Invalidate(RECT{-5, -5, 20, 20});
-    EXPECT_EQ(Str(host->TakeUpdateRect()), "0,0,20,20");
+    EXPECT_EQ(host->TakeUpdateRect(), (RECT{0, 0, 20, 20}));
     m.Invalidate(RECT{30, 10, 20, 40});
-    EXPECT_EQ(Str(host->TakeUpdateRect()), "0,0,0,0") << "right left of left is an empty rectangle at left";
+    EXPECT_EQ(host->TakeUpdateRect(), (RECT{0, 0, 0, 0})) << "right left of left is an empty rectangle at left";
     m.Invalidate(RECT{-10, 5, -3, 9});
-    EXPECT_EQ(Str(host->TakeUpdateRect()), "0,0,0,0");
+    EXPECT_EQ(host->TakeUpdateRect(), (RECT{0, 0, 0, 0}));
   });
 }
 
@@ -168,7 +164,7 @@ TEST_F(ControlTest, SizeDelegatesAreNotReenteredByTheirOwnPlacement) {
     child->SetPos(RECT{10, 10, 50, 50});
   });
   EXPECT_EQ(resizer.calls, 1);
-  gui.Call([&] { EXPECT_EQ(Str(child->GetPos()), "0,0,5,5"); });
+  gui.Call([&] { EXPECT_EQ(child->GetPos(), (RECT{0, 0, 5, 5})); });
 }
 
 TEST_F(ControlTest, HidingTheFocusedControlLeavesTheWindowWithoutFocus) {
@@ -198,7 +194,7 @@ TEST_F(ControlTest, AHiddenParentHidesAndUnfocusesItsChild) {
     child->SetVisible(false);
     child->SetVisible(true);
     EXPECT_FALSE(child->IsVisible());
-    EXPECT_EQ(Str(host->TakeUpdateRect()), "0,0,0,0");
+    EXPECT_EQ(host->TakeUpdateRect(), (RECT{0, 0, 0, 0}));
   });
 }
 
@@ -210,12 +206,12 @@ TEST_F(ControlTest, VisibilityChangesAskTheParentForALayout) {
     host->TakeUpdateRect();
     child->SetVisible(false);
     EXPECT_TRUE(parent->IsUpdateNeeded());
-    EXPECT_EQ(Str(host->TakeUpdateRect()), "20,20,120,80");
+    EXPECT_EQ(host->TakeUpdateRect(), (RECT{20, 20, 120, 80}));
     parent->SetPos(RECT{20, 20, 120, 80});
     host->TakeUpdateRect();
     child->SetVisible(false);
     EXPECT_FALSE(parent->IsUpdateNeeded()) << "hiding a hidden control changes nothing";
-    EXPECT_EQ(Str(host->TakeUpdateRect()), "0,0,0,0");
+    EXPECT_EQ(host->TakeUpdateRect(), (RECT{0, 0, 0, 0}));
   });
 }
 
@@ -224,9 +220,9 @@ TEST_F(ControlTest, EnablingInvalidatesOnlyOnAChange) {
   gui.Call([&] {
     child->Place(RECT{10, 10, 50, 50});
     child->SetEnabled(true);
-    EXPECT_EQ(Str(host->TakeUpdateRect()), "0,0,0,0");
+    EXPECT_EQ(host->TakeUpdateRect(), (RECT{0, 0, 0, 0}));
     child->SetEnabled(false);
-    EXPECT_EQ(Str(host->TakeUpdateRect()), "10,10,50,50");
+    EXPECT_EQ(host->TakeUpdateRect(), (RECT{10, 10, 50, 50}));
     EXPECT_FALSE(child->Activate());
     child->SetEnabled(true);
     EXPECT_TRUE(child->Activate());
@@ -349,7 +345,7 @@ TEST_F(ControlTest, FocusEventsSetTheFlagAndRepaintTheControl) {
     event.Type = SkinUI::UIEVENT_SETFOCUS;
     child->HandleEvent(event);
     EXPECT_TRUE(child->IsFocused());
-    EXPECT_EQ(Str(host->TakeUpdateRect()), "10,10,50,50");
+    EXPECT_EQ(host->TakeUpdateRect(), (RECT{10, 10, 50, 50}));
     event.Type = SkinUI::UIEVENT_KILLFOCUS;
     child->HandleEvent(event);
     EXPECT_FALSE(child->IsFocused());
@@ -393,9 +389,9 @@ TEST_F(ControlTest, ChangingTheTextRepaintsOnlyOnADifference) {
   gui.Call([&] {
     child->Place(RECT{5, 5, 25, 15});
     child->SetText(L"abc");
-    EXPECT_EQ(Str(host->TakeUpdateRect()), "5,5,25,15");
+    EXPECT_EQ(host->TakeUpdateRect(), (RECT{5, 5, 25, 15}));
     child->SetText(L"abc");
-    EXPECT_EQ(Str(host->TakeUpdateRect()), "0,0,0,0");
+    EXPECT_EQ(host->TakeUpdateRect(), (RECT{0, 0, 0, 0}));
   });
 }
 

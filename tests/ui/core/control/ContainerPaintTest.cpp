@@ -64,8 +64,8 @@ TEST_F(TreePaint, ChildrenStayInsideTheInsetAndFloatChildrenInsideTheContainer) 
         L"</VerticalLayout></Window>",
         SIZE{100, 100});
     ASSERT_NE(nullptr, root);
-    ASSERT_EQ("10,10,90,210", PosOf(L"tall"));
-    ASSERT_EQ("70,70,90,90", PosOf(L"stray"));
+    ASSERT_EQ((RECT{10, 10, 90, 210}), PosOf(L"tall"));
+    ASSERT_EQ((RECT{70, 70, 90, 90}), PosOf(L"stray"));
     Canvas canvas(100, 100);
     root->Paint(canvas.Dc(), RECT{0, 0, 100, 100});
     EXPECT_EQ(kRed, canvas.At(20, 20));

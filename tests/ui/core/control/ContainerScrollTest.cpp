@@ -23,10 +23,10 @@ struct ScrollCase {
   const char* what;
   const wchar_t* skin;
   SIZE client;
-  std::vector<std::pair<const wchar_t*, const char*>> expected;
+  std::vector<std::pair<const wchar_t*, RECT>> expected;
   bool vertical;  // which bar of the root is checked
   bool barShown;
-  const char* barPos;  // checked only when shown
+  RECT barPos;  // checked only when shown
   int range;
 };
 
@@ -48,7 +48,7 @@ TEST_P(ScrollBars, AppearWithTheRangeTheContentNeeds) {
     EXPECT_EQ(c.barShown, bar->IsVisible());
     EXPECT_EQ(c.range, bar->GetScrollRange());
     if (c.barShown) {
-      EXPECT_EQ(c.barPos, skintest::Str(bar->GetPos()));
+      EXPECT_EQ(c.barPos, bar->GetPos());
     }
   });
 }
@@ -58,48 +58,48 @@ const ScrollCase kScrollCases[] = {
      L"<Window><VerticalLayout vscrollbar=\"true\"><Control name=\"a\" height=\"50\"/>"
      L"<Control name=\"b\" height=\"50\"/><Control name=\"c\" height=\"50\"/></VerticalLayout></Window>",
      {100, 100},
-     {{L"a", "0,0,84,50"}, {L"b", "0,50,84,100"}, {L"c", "0,100,84,150"}},
-     true, true, "84,0,100,100", 50},
+     {{L"a", {0, 0, 84, 50}}, {L"b", {0, 50, 84, 100}}, {L"c", {0, 100, 84, 150}}},
+     true, true, {84, 0, 100, 100}, 50},
     {"VerticalContentThatFitsHidesTheBar",
      L"<Window><VerticalLayout vscrollbar=\"true\"><Control name=\"a\" height=\"30\"/>"
      L"<Control name=\"b\" height=\"30\"/></VerticalLayout></Window>",
      {100, 100},
-     {{L"a", "0,0,100,30"}, {L"b", "0,30,100,60"}},
-     true, false, "", 0},
+     {{L"a", {0, 0, 100, 30}}, {L"b", {0, 30, 100, 60}}},
+     true, false, {}, 0},
     {"VerticalRangeCountsInsetAndChildPadding",
      L"<Window><VerticalLayout vscrollbar=\"true\" inset=\"0,10,0,10\" childpadding=\"5\">"
      L"<Control name=\"a\" height=\"50\"/><Control name=\"b\" height=\"50\"/></VerticalLayout></Window>",
      {100, 100},
-     {{L"a", "0,10,84,60"}, {L"b", "0,65,84,115"}},
-     true, true, "84,10,100,90", 25},
+     {{L"a", {0, 10, 84, 60}}, {L"b", {0, 65, 84, 115}}},
+     true, true, {84, 10, 100, 90}, 25},
     {"HorizontalOverflowShowsTheBarUnderTheContent",
      L"<Window><HorizontalLayout hscrollbar=\"true\"><Control name=\"a\" width=\"250\"/>"
      L"<Control name=\"b\" width=\"250\"/></HorizontalLayout></Window>",
      {300, 100},
-     {{L"a", "0,0,250,84"}, {L"b", "250,0,500,84"}},
-     false, true, "0,84,300,100", 200},
+     {{L"a", {0, 0, 250, 84}}, {L"b", {250, 0, 500, 84}}},
+     false, true, {0, 84, 300, 100}, 200},
     {"HorizontalContentThatFitsGetsTheFullHeightBack",
      L"<Window><HorizontalLayout hscrollbar=\"true\"><Control name=\"a\" width=\"100\"/></HorizontalLayout>"
      L"</Window>",
      {300, 100},
-     {{L"a", "0,0,100,100"}},
-     false, false, "", 0},
+     {{L"a", {0, 0, 100, 100}}},
+     false, false, {}, 0},
     {"EmptyVerticalLayoutKeepsTheBarInside",
      L"<Window><VerticalLayout hscrollbar=\"true\"/></Window>",
      {100, 100},
      {},
-     false, true, "0,84,100,100", 100},
+     false, true, {0, 84, 100, 100}, 100},
     {"EmptyHorizontalLayoutLeavesTheBarBelowItself",
      L"<Window><HorizontalLayout hscrollbar=\"true\"/></Window>",
      {100, 100},
      {},
-     false, true, "0,100,100,116", 100},
+     false, true, {0, 100, 100, 116}, 100},
     {"TileRowsBeyondTheHeightShowTheBar",
      L"<Window><TileLayout vscrollbar=\"true\" columns=\"2\"><Control name=\"a\" height=\"60\"/>"
      L"<Control name=\"b\" height=\"60\"/><Control name=\"c\" height=\"60\"/></TileLayout></Window>",
      {116, 100},
-     {{L"a", "0,0,50,60"}, {L"b", "50,0,100,60"}, {L"c", "0,60,50,120"}},
-     true, true, "100,0,116,100", 20},
+     {{L"a", {0, 0, 50, 60}}, {L"b", {50, 0, 100, 60}}, {L"c", {0, 60, 50, 120}}},
+     true, true, {100, 0, 116, 100}, 20},
 };
 
 INSTANTIATE_TEST_SUITE_P(Layouts, ScrollBars, ::testing::ValuesIn(kScrollCases), CaseName);
@@ -127,12 +127,12 @@ TEST_F(Scrolling, MovesChildrenByTheClampedAmountAndNotFloatChildren) {
     ASSERT_EQ(60, list->GetScrollRange().cy);
     list->SetScrollPos(SIZE{0, 500});
     EXPECT_EQ(60, list->GetScrollPos().cy);
-    EXPECT_EQ("0,-50,84,0", PosOf(L"a"));
-    EXPECT_EQ("0,50,84,100", PosOf(L"c"));
-    EXPECT_EQ("0,0,20,8", PosOf(L"badge"));
+    EXPECT_EQ((RECT{0, -50, 84, 0}), PosOf(L"a"));
+    EXPECT_EQ((RECT{0, 50, 84, 100}), PosOf(L"c"));
+    EXPECT_EQ((RECT{0, 0, 20, 8}), PosOf(L"badge"));
     // A relayout keeps the scrolled place.
     LayOut(RECT{0, 0, 100, 100});
-    EXPECT_EQ("0,-50,84,0", PosOf(L"a"));
+    EXPECT_EQ((RECT{0, -50, 84, 0}), PosOf(L"a"));
   });
 }
 
@@ -144,9 +144,9 @@ TEST_F(Scrolling, NothingMovedMeansNothingRepainted) {
     host->TakeUpdateRect();
     // Only the bar, asked for a place beyond its range, lays itself out again.
     list->SetScrollPos(SIZE{0, 90});
-    EXPECT_EQ("84,10,100,100", skintest::Str(host->TakeUpdateRect()));
+    EXPECT_EQ((RECT{84, 10, 100, 100}), host->TakeUpdateRect());
     list->SetScrollPos(SIZE{0, 0});
-    EXPECT_EQ("0,0,100,100", skintest::Str(host->TakeUpdateRect()));
+    EXPECT_EQ((RECT{0, 0, 100, 100}), host->TakeUpdateRect());
   });
 }
 
@@ -176,11 +176,11 @@ TEST_F(Scrolling, VerticalLayoutTakesTheHorizontalBarAcrossItsAxis) {
     ASSERT_NE(list, nullptr);
     CScrollBarUI* bar = list->GetHorizontalScrollBar();
     ASSERT_TRUE(bar->IsVisible()) << "only the horizontal layout hides its horizontal bar";
-    EXPECT_EQ("0,0,200,30", PosOf(L"a")) << "a new bar's range of 100 widens the child";
+    EXPECT_EQ((RECT{0, 0, 200, 30}), PosOf(L"a")) << "a new bar's range of 100 widens the child";
     bar->SetScrollRange(40);
     list->SetScrollPos(SIZE{10, 0});
     LayOut(RECT{0, 0, 100, 100});
-    EXPECT_EQ("-10,0,130,30", PosOf(L"a"));
+    EXPECT_EQ((RECT{-10, 0, 130, 30}), PosOf(L"a"));
   });
 }
 
@@ -194,12 +194,12 @@ TEST_F(Scrolling, HorizontalLayoutIgnoresTheVerticalBarsPosition) {
                                                 SIZE{100, 20}));
     ASSERT_NE(row, nullptr);
     ASSERT_TRUE(row->GetVerticalScrollBar()->IsVisible());
-    EXPECT_EQ("0,30,50,30", PosOf(L"a"));
+    EXPECT_EQ((RECT{0, 30, 50, 30}), PosOf(L"a"));
     row->SetScrollPos(SIZE{0, 5});
-    EXPECT_EQ("0,25,50,25", PosOf(L"a"));
+    EXPECT_EQ((RECT{0, 25, 50, 25}), PosOf(L"a"));
     LayOut(RECT{0, 0, 100, 20});
     EXPECT_EQ(5, row->GetScrollPos().cy);
-    EXPECT_EQ("0,30,50,30", PosOf(L"a"));
+    EXPECT_EQ((RECT{0, 30, 50, 30}), PosOf(L"a"));
   });
 }
 

@@ -208,9 +208,9 @@ TEST_F(Container, FloatChildFollowsTheGrowthByItsPercentages) {
     badge->SetRelativePos(50, 0, 50, 0);
     root->Add(badge);
     root->SetPos(RECT{0, 0, 200, 100});
-    EXPECT_EQ("10,10,30,30", skintest::Str(badge->GetPos())) << "the first placement only records the size";
+    EXPECT_EQ((RECT{10, 10, 30, 30}), badge->GetPos()) << "the first placement only records the size";
     root->SetPos(RECT{0, 0, 300, 100});
-    EXPECT_EQ("60,10,130,30", skintest::Str(badge->GetPos()));
+    EXPECT_EQ((RECT{60, 10, 130, 30}), badge->GetPos());
   });
 }
 
@@ -225,7 +225,7 @@ TEST_F(Container, FloatChildCountsFromTheEdgeItsSignNames) {
     root->Add(corner);
     root->SetInset(RECT{7, 7, 7, 7});
     root->SetPos(RECT{0, 0, 200, 100});
-    EXPECT_EQ("160,75,190,95", skintest::Str(corner->GetPos())) << "the inset does not move float children";
+    EXPECT_EQ((RECT{160, 75, 190, 95}), corner->GetPos()) << "the inset does not move float children";
   });
 }
 
@@ -241,9 +241,9 @@ TEST_F(Container, PlainContainerStacksChildrenOverTheInnerRectangle) {
     hidden->SetVisible(false);
     root->SetInset(RECT{1, 2, 3, 4});
     root->SetPos(RECT{0, 0, 100, 50});
-    EXPECT_EQ("1,2,97,46", skintest::Str(a->GetPos()));
-    EXPECT_EQ("1,2,97,46", skintest::Str(b->GetPos()));
-    EXPECT_EQ("0,0,0,0", skintest::Str(hidden->GetPos()));
+    EXPECT_EQ((RECT{1, 2, 97, 46}), a->GetPos());
+    EXPECT_EQ((RECT{1, 2, 97, 46}), b->GetPos());
+    EXPECT_EQ((RECT{0, 0, 0, 0}), hidden->GetPos());
   });
 }
 

@@ -48,7 +48,7 @@ TEST_F(LayoutInput, WheelOverAListScrollsItByLines) {
   ASSERT_TRUE(driver.WaitIdle());
   OnGui([&] {
     EXPECT_EQ(10, list->GetScrollPos().cy);
-    EXPECT_EQ("0,-10,84,40", skintest::Str(list->GetItemAt(0)->GetPos()));
+    EXPECT_EQ((RECT{0, -10, 84, 40}), list->GetItemAt(0)->GetPos());
   });
 }
 
@@ -72,7 +72,7 @@ TEST_F(LayoutInput, DraggingTheStripOverAChildResizesThePanel) {
   ASSERT_TRUE(driver.WaitIdle());
   OnGui([&] {
     LayOut(RECT{0, 0, 300, 100});
-    EXPECT_EQ("0,0,163,100", skintest::Str(panel->GetPos()));
+    EXPECT_EQ((RECT{0, 0, 163, 100}), panel->GetPos());
     EXPECT_EQ(163, panel->GetFixedWidth());
   });
 }

@@ -21,7 +21,7 @@ struct StripCase {
   const char* what;
   bool vertical;
   int size;
-  const char* strip;  // of a layout at 0,0,200,100
+  RECT strip;  // of a layout at 0,0,200,100
 };
 
 // Test output names a case by what it checks.
@@ -38,28 +38,28 @@ TEST_P(SeparatorStrip, LiesAtTheEdgeTheSignOfItsSizeNames) {
     CVerticalLayoutUI layout;
     layout.SetPos(pos);
     layout.SetSepHeight(c.size);
-    EXPECT_EQ(c.strip, skintest::Str(layout.GetSeparatorRect(false)));
-    EXPECT_EQ(c.strip, skintest::Str(layout.GetSeparatorRect(true))) << "no drag: the position counts";
+    EXPECT_EQ(c.strip, layout.GetSeparatorRect(false));
+    EXPECT_EQ(c.strip, layout.GetSeparatorRect(true)) << "no drag: the position counts";
     EXPECT_EQ(c.size != 0 ? SkinUI::UIFLAG_SETCURSOR : 0u, layout.GetBehaviorFlags());
   } else {
     CHorizontalLayoutUI layout;
     layout.SetPos(pos);
     layout.SetSepWidth(c.size);
-    EXPECT_EQ(c.strip, skintest::Str(layout.GetSeparatorRect(false)));
+    EXPECT_EQ(c.strip, layout.GetSeparatorRect(false));
     EXPECT_EQ(c.size != 0 ? SkinUI::UIFLAG_SETCURSOR : 0u, layout.GetBehaviorFlags());
   }
 }
 
 const StripCase kStripCases[] = {
-    {"VerticalPositiveAtTheBottom", true, 4, "0,96,200,100"},
-    {"VerticalNegativeAtTheTop", true, -4, "0,0,200,4"},
-    {"VerticalClampedToTheLayout", true, 300, "0,0,200,100"},
-    {"VerticalNegativeClampedToTheLayout", true, -300, "0,0,200,100"},
-    {"HorizontalPositiveAtTheRight", false, 4, "196,0,200,100"},
-    {"HorizontalNegativeAtTheLeft", false, -4, "0,0,4,100"},
-    {"HorizontalNotClamped", false, -300, "0,0,300,100"},
-    {"HorizontalPositiveNotClamped", false, 300, "-100,0,200,100"},
-    {"NoSeparator", true, 0, "0,100,200,100"},
+    {"VerticalPositiveAtTheBottom", true, 4, {0, 96, 200, 100}},
+    {"VerticalNegativeAtTheTop", true, -4, {0, 0, 200, 4}},
+    {"VerticalClampedToTheLayout", true, 300, {0, 0, 200, 100}},
+    {"VerticalNegativeClampedToTheLayout", true, -300, {0, 0, 200, 100}},
+    {"HorizontalPositiveAtTheRight", false, 4, {196, 0, 200, 100}},
+    {"HorizontalNegativeAtTheLeft", false, -4, {0, 0, 4, 100}},
+    {"HorizontalNotClamped", false, -300, {0, 0, 300, 100}},
+    {"HorizontalPositiveNotClamped", false, 300, {-100, 0, 200, 100}},
+    {"NoSeparator", true, 0, {0, 100, 200, 100}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Layouts, SeparatorStrip, ::testing::ValuesIn(kStripCases), StripName);
@@ -195,23 +195,23 @@ TEST_F(SeparatorDrag, TrackModeMovesOnlyTheTrackUntilRelease) {
     ASSERT_NE(nullptr, panel);
     Press(panel, 10, 50);
     Move(panel, 10, 30);
-    EXPECT_EQ("0,96,200,100", skintest::Str(panel->GetSeparatorRect(true))) << "a press off the strip is no drag";
+    EXPECT_EQ((RECT{0, 96, 200, 100}), panel->GetSeparatorRect(true)) << "a press off the strip is no drag";
 
     Press(panel, 10, 98);
     Move(panel, 10, 80);
-    EXPECT_EQ("0,0,200,100", PosOf(L"panel"));
-    EXPECT_EQ("0,78,200,82", skintest::Str(panel->GetSeparatorRect(true)));
+    EXPECT_EQ((RECT{0, 0, 200, 100}), PosOf(L"panel"));
+    EXPECT_EQ((RECT{0, 78, 200, 82}), panel->GetSeparatorRect(true));
     EXPECT_EQ(82, panel->GetFixedHeight());
     host->TakeUpdateRect();
     Move(panel, 10, 70);
-    EXPECT_EQ("0,68,200,100", skintest::Str(host->TakeUpdateRect())) << "old track, new track and the strip";
+    EXPECT_EQ((RECT{0, 68, 200, 100}), host->TakeUpdateRect()) << "old track, new track and the strip";
 
     Release(panel, 10, 70);
     LayOut(RECT{0, 0, 200, 300});
-    EXPECT_EQ("0,0,200,72", PosOf(L"panel"));
-    EXPECT_EQ("0,72,200,300", PosOf(L"rest"));
+    EXPECT_EQ((RECT{0, 0, 200, 72}), PosOf(L"panel"));
+    EXPECT_EQ((RECT{0, 72, 200, 300}), PosOf(L"rest"));
     Move(panel, 10, 10);
-    EXPECT_EQ("0,0,200,72", PosOf(L"panel")) << "no drag after the release";
+    EXPECT_EQ((RECT{0, 0, 200, 72}), PosOf(L"panel")) << "no drag after the release";
   });
 }
 
@@ -222,7 +222,7 @@ TEST_F(SeparatorDrag, LimitsStopTheDragAndTheWayBackWaitsForTheStrip) {
     ASSERT_NE(nullptr, panel);
     Press(panel, 10, 98);
     Move(panel, 10, 20);
-    EXPECT_EQ("0,46,200,50", skintest::Str(panel->GetSeparatorRect(true))) << "stopped at the minimum";
+    EXPECT_EQ((RECT{0, 46, 200, 50}), panel->GetSeparatorRect(true)) << "stopped at the minimum";
     Move(panel, 10, 10);
     EXPECT_EQ(50, panel->GetFixedHeight());
     Move(panel, 10, 53);
@@ -235,7 +235,7 @@ TEST_F(SeparatorDrag, LimitsStopTheDragAndTheWayBackWaitsForTheStrip) {
     EXPECT_EQ(150, panel->GetFixedHeight());
     Release(panel, 10, 410);
     LayOut(RECT{0, 0, 200, 300});
-    EXPECT_EQ("0,0,200,150", PosOf(L"panel"));
+    EXPECT_EQ((RECT{0, 0, 200, 150}), PosOf(L"panel"));
   });
 }
 
@@ -249,15 +249,15 @@ TEST_F(SeparatorDrag, ImmediateModeResizesOnEveryMove) {
     EXPECT_TRUE(side->IsSepImmMode());
     Press(side, 97, 50);
     Move(side, 98, 50);
-    EXPECT_EQ("0,0,101,100", PosOf(L"side")) << "a rightward drag counts inside the strip at once";
+    EXPECT_EQ((RECT{0, 0, 101, 100}), PosOf(L"side")) << "a rightward drag counts inside the strip at once";
     LayOut(RECT{0, 0, 300, 100});
-    EXPECT_EQ("101,0,300,100", PosOf(L"rest"));
+    EXPECT_EQ((RECT{101, 0, 300, 100}), PosOf(L"rest"));
     Move(side, 60, 50);
-    EXPECT_EQ("0,0,63,100", PosOf(L"side"));
+    EXPECT_EQ((RECT{0, 0, 63, 100}), PosOf(L"side"));
     Release(side, 60, 50);
     LayOut(RECT{0, 0, 300, 100});
-    EXPECT_EQ("0,0,63,100", PosOf(L"side"));
-    EXPECT_EQ("63,0,300,100", PosOf(L"rest"));
+    EXPECT_EQ((RECT{0, 0, 63, 100}), PosOf(L"side"));
+    EXPECT_EQ((RECT{63, 0, 300, 100}), PosOf(L"rest"));
   });
 }
 

@@ -27,7 +27,9 @@ struct PartsCase {
   bool button2;
   int range;
   int scrollPos;
-  const char* parts;  // "button1 | button2 | thumb"
+  RECT button1Rect;
+  RECT button2Rect;
+  RECT thumbRect;
 };
 
 void PrintTo(const PartsCase& c, std::ostream* os) { *os << c.what; }
@@ -45,20 +47,26 @@ TEST_P(ScrollBarParts, SizeTheThumbToTheVisiblePart) {
   bar.SetScrollRange(c.range);
   bar.SetScrollPos(c.scrollPos);
   bar.SetPos(c.pos);
-  EXPECT_EQ(c.parts, skintest::Str(bar.GetButton1Rect()) + " | " + skintest::Str(bar.GetButton2Rect()) + " | " +
-                         skintest::Str(bar.GetThumbRect()));
+  EXPECT_EQ(c.button1Rect, bar.GetButton1Rect());
+  EXPECT_EQ(c.button2Rect, bar.GetButton2Rect());
+  EXPECT_EQ(c.thumbRect, bar.GetThumbRect());
 }
 
 const PartsCase kPartsCases[] = {
-    {"ThumbAtTheStart", false, {0, 0, 16, 200}, true, true, 100, 0, "0,0,16,16 | 0,184,16,200 | 0,16,16,128"},
-    {"ThumbAtTheEnd", false, {0, 0, 16, 200}, true, true, 100, 100, "0,0,16,16 | 0,184,16,200 | 0,72,16,184"},
-    {"NoRangeFillsTheTrack", false, {0, 0, 16, 200}, true, true, 0, 0, "0,0,16,16 | 0,184,16,200 | 0,16,16,184"},
-    {"TooShortForAThumb", false, {0, 0, 16, 20}, true, true, 100, 0, "0,0,16,10 | 0,10,16,20 | 0,0,0,0"},
+    {"ThumbAtTheStart", false, {0, 0, 16, 200}, true, true, 100, 0,
+     {0, 0, 16, 16}, {0, 184, 16, 200}, {0, 16, 16, 128}},
+    {"ThumbAtTheEnd", false, {0, 0, 16, 200}, true, true, 100, 100,
+     {0, 0, 16, 16}, {0, 184, 16, 200}, {0, 72, 16, 184}},
+    {"NoRangeFillsTheTrack", false, {0, 0, 16, 200}, true, true, 0, 0,
+     {0, 0, 16, 16}, {0, 184, 16, 200}, {0, 16, 16, 184}},
+    {"TooShortForAThumb", false, {0, 0, 16, 20}, true, true, 100, 0,
+     {0, 0, 16, 10}, {0, 10, 16, 20}, {0, 0, 0, 0}},
     {"HiddenFirstButton", false, {10, 20, 26, 220}, false, true, 100, 0,
-     "10,20,10,20 | 10,204,26,220 | 10,20,26,142"},
+     {10, 20, 10, 20}, {10, 204, 26, 220}, {10, 20, 26, 142}},
     {"ThumbNeverShorterThanTheBarIsThick", false, {0, 0, 16, 100}, true, true, 100000, 0,
-     "0,0,16,16 | 0,84,16,100 | 0,16,16,32"},
-    {"Horizontal", true, {0, 0, 200, 16}, true, true, 100, 50, "0,0,16,16 | 184,0,200,16 | 44,0,156,16"},
+     {0, 0, 16, 16}, {0, 84, 16, 100}, {0, 16, 16, 32}},
+    {"Horizontal", true, {0, 0, 200, 16}, true, true, 100, 50,
+     {0, 0, 16, 16}, {184, 0, 200, 16}, {44, 0, 156, 16}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Bar, ScrollBarParts, ::testing::ValuesIn(kPartsCases), PartsName);
@@ -156,7 +164,7 @@ TEST_F(ScrollBarInput, OwnedBarScrollsItsContainerAndDragsTheThumbOnTicks) {
     LayOut(RECT{0, 0, 100, 200});
     CScrollBarUI* bar = list->GetVerticalScrollBar();
     ASSERT_EQ(200, bar->GetScrollRange());
-    ASSERT_EQ("84,0,100,200", skintest::Str(bar->GetPos()));
+    ASSERT_EQ((RECT{84, 0, 100, 200}), bar->GetPos());
 
     Send(bar, SkinUI::UIEVENT_BUTTONDOWN, POINT{90, 195});
     EXPECT_EQ(5, list->GetScrollPos().cy) << "the owner's line step, not the bar's";
@@ -166,9 +174,10 @@ TEST_F(ScrollBarInput, OwnedBarScrollsItsContainerAndDragsTheThumbOnTicks) {
     Send(bar, SkinUI::UIEVENT_BUTTONUP, POINT{90, 150});
     list->SetScrollPos(SIZE{0, 0});
 
-    // Thumb 16..100 of a 200-pixel bar: the track for the ratio is 200 - 84 - 32.
+    // Thumb 16..100 of a 200-pixel bar: the thumb travels 200 - 84 less the two
+    // 16-pixel arrow buttons.
     const RECT thumb = bar->GetThumbRect();
-    ASSERT_EQ("84,16,100,100", skintest::Str(thumb));
+    ASSERT_EQ((RECT{84, 16, 100, 100}), thumb);
     Send(bar, SkinUI::UIEVENT_BUTTONDOWN, POINT{90, 50});
     Send(bar, SkinUI::UIEVENT_MOUSEMOVE, POINT{90, 67});
     EXPECT_EQ(0, list->GetScrollPos().cy) << "a drag takes effect at the next tick";

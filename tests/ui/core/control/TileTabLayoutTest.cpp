@@ -19,7 +19,7 @@ struct GridCase {
   const char* what;
   const wchar_t* skin;
   SIZE client;
-  std::vector<std::pair<const wchar_t*, const char*>> expected;
+  std::vector<std::pair<const wchar_t*, RECT>> expected;
 };
 
 // Test output names a case by what it checks.
@@ -43,30 +43,30 @@ const GridCase kTileCases[] = {
      L"<Control name=\"b\" height=\"40\"/><Control name=\"c\" height=\"40\"/><Control name=\"d\" height=\"40\"/>"
      L"</TileLayout></Window>",
      {400, 200},
-     {{L"a", "0,0,133,40"}, {L"b", "133,0,266,40"}, {L"c", "266,0,399,40"}, {L"d", "0,40,133,80"}}},
+     {{L"a", {0, 0, 133, 40}}, {L"b", {133, 0, 266, 40}}, {L"c", {266, 0, 399, 40}}, {L"d", {0, 40, 133, 80}}}},
     {"ChildPaddingIsHalvedAtTheOuterEdges",
      L"<Window><TileLayout columns=\"3\" childpadding=\"10\"><Control name=\"a\" height=\"40\"/>"
      L"<Control name=\"b\" height=\"40\"/><Control name=\"c\" height=\"40\"/><Control name=\"d\" height=\"40\"/>"
      L"</TileLayout></Window>",
      {300, 200},
-     {{L"a", "0,0,95,40"}, {L"b", "105,0,195,40"}, {L"c", "205,0,300,40"}, {L"d", "0,50,95,90"}}},
+     {{L"a", {0, 0, 95, 40}}, {L"b", {105, 0, 195, 40}}, {L"c", {205, 0, 300, 40}}, {L"d", {0, 50, 95, 90}}}},
     {"RowIsAsHighAsItsTallestAndChildrenAreCentred",
      L"<Window><TileLayout columns=\"3\"><Control name=\"a\" width=\"50\" height=\"40\"/>"
      L"<Control name=\"b\" height=\"60\"/><Control name=\"c\" height=\"50\"/><Control name=\"d\" height=\"10\"/>"
      L"</TileLayout></Window>",
      {300, 200},
-     {{L"a", "25,10,75,50"}, {L"b", "100,0,200,60"}, {L"c", "200,5,300,55"}, {L"d", "0,60,100,70"}}},
+     {{L"a", {25, 10, 75, 50}}, {L"b", {100, 0, 200, 60}}, {L"c", {200, 5, 300, 55}}, {L"d", {0, 60, 100, 70}}}},
     {"InsetAndPaddingShrinkTheCell",
      L"<Window><TileLayout columns=\"2\" inset=\"10,10,10,10\"><Control name=\"a\" height=\"20\" padding=\"4,2,6,0\"/>"
      L"<Control name=\"b\" height=\"20\"/></TileLayout></Window>",
      {220, 100},
-     {{L"a", "14,12,104,32"}, {L"b", "110,11,210,31"}}},
+     {{L"a", {14, 12, 104, 32}}, {L"b", {110, 11, 210, 31}}}},
     {"HiddenAndFloatChildrenTakeNoCell",
      L"<Window><TileLayout columns=\"2\"><Control name=\"h\" height=\"20\" visible=\"false\"/>"
      L"<Control name=\"f\" float=\"true\" pos=\"1,2,11,12\"/><Control name=\"a\" height=\"20\"/>"
      L"<Control name=\"b\" height=\"20\"/></TileLayout></Window>",
      {200, 100},
-     {{L"h", "0,0,0,0"}, {L"f", "1,2,11,12"}, {L"a", "0,0,100,20"}, {L"b", "100,0,200,20"}}},
+     {{L"h", {0, 0, 0, 0}}, {L"f", {1, 2, 11, 12}}, {L"a", {0, 0, 100, 20}}, {L"b", {100, 0, 200, 20}}}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Tile, TileAndTab, ::testing::ValuesIn(kTileCases), CaseName);
@@ -76,16 +76,16 @@ const GridCase kTabCases[] = {
      L"<Window><TabLayout inset=\"5,5,5,5\"><Control name=\"p0\"/><Control name=\"p1\"/><Control name=\"p2\"/>"
      L"</TabLayout></Window>",
      {100, 80},
-     {{L"p0", "5,5,95,75"}, {L"p1", "0,0,0,0"}, {L"p2", "0,0,0,0"}}},
+     {{L"p0", {5, 5, 95, 75}}, {L"p1", {0, 0, 0, 0}}, {L"p2", {0, 0, 0, 0}}}},
     {"SelectedIdInTheMarkupPicksThePage",
      L"<Window><TabLayout selectedid=\"1\"><Control name=\"p0\"/><Control name=\"p1\" padding=\"1,2,3,4\"/>"
      L"</TabLayout></Window>",
      {100, 80},
-     {{L"p1", "1,2,97,76"}}},
+     {{L"p1", {1, 2, 97, 76}}}},
     {"PageKeepsItsFixedSizeAndLimits",
      L"<Window><TabLayout><Control name=\"p0\" width=\"40\" maxheight=\"30\"/></TabLayout></Window>",
      {100, 80},
-     {{L"p0", "0,0,40,30"}}},
+     {{L"p0", {0, 0, 40, 30}}}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Tab, TileAndTab, ::testing::ValuesIn(kTabCases), CaseName);
@@ -129,7 +129,7 @@ TEST_F(TabPages, SelectingShowsFocusesAndNotifiesOnce) {
     EXPECT_TRUE(tabs->SelectItem(2));
     EXPECT_EQ("001", Shown(tabs));
     EXPECT_EQ(Find(L"p2"), Manager().GetFocus());
-    EXPECT_EQ("0,0,100,80", PosOf(L"p2"));
+    EXPECT_EQ((RECT{0, 0, 100, 80}), PosOf(L"p2"));
     EXPECT_EQ(std::vector<std::string>{"2,0"}, TabSelects(listener, tabs));
 
     EXPECT_TRUE(tabs->SelectItem(2));

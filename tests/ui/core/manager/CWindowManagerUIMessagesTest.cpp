@@ -5,8 +5,8 @@
 
 #include <functional>
 
-#include "platform/backend/headless/GuiThread.h"
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
 #include "tests/ui/core/support/WindowTestSupport.h"
 #include "ui/core/types/CDelegate.h"
 

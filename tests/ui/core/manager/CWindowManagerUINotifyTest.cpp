@@ -3,8 +3,8 @@
 
 #include <functional>
 
-#include "platform/backend/headless/GuiThread.h"
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
 #include "tests/ui/core/support/UiTestSupport.h"
 #include "ui/core/types/CDelegate.h"
 

@@ -3,10 +3,10 @@
 // which rectangle each paint covers.
 #include <gtest/gtest.h>
 
-#include "platform/backend/headless/GuiThread.h"
 #include "platform/backend/headless/HeadlessBackend.h"
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/TestDriver.h"
 #include "tests/ui/core/support/WindowTestSupport.h"
+#include "testing/driver/GuiThread.h"
 
 namespace {
 
@@ -19,7 +19,6 @@ using wintest::ManagedWindow;
 using wintest::PresentedImage;
 using wintest::ProbeContainer;
 using wintest::ProbeControl;
-using wintest::Str;
 
 const uint32_t kRed = 0xFFFF0000;
 const uint32_t kWhite = 0xFFFFFFFF;
@@ -63,22 +62,22 @@ class PaintTest : public ::testing::Test {
 };
 
 TEST_F(PaintTest, TheFirstPaintLaysTheRootOnTheClientAreaThenSaysWindowinitOnce) {
-  std::string rootAtInit;
+  RECT rootAtInit{};
   wintest::CallbackListener atInit([&](SkinUI::UINotifyRecord& msg) {
-    if (msg.sType == L"windowinit") rootAtInit = Str(msg.pSender->GetPos());
+    if (msg.sType == L"windowinit") rootAtInit = msg.pSender->GetPos();
   });
   gui.Call([&] {
     Build(false, kWhite);
     Manager().AddNotifier(&atInit);
   });
   ASSERT_TRUE(driver.WaitIdle());
-  EXPECT_EQ(rootAtInit, "0,0,200,100");
+  EXPECT_EQ(rootAtInit, (RECT{0, 0, 200, 100}));
   gui.Call([&] {
     a->Invalidate();
     SetWindowPos(Frame(), nullptr, 0, 0, 240, 120, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
   });
   ASSERT_TRUE(driver.WaitIdle());
-  gui.Call([&] { EXPECT_EQ(Str(root->GetPos()), "0,0,240,120") << "a new size is laid out at the next paint"; });
+  gui.Call([&] { EXPECT_EQ(root->GetPos(), (RECT{0, 0, 240, 120})) << "a new size is laid out at the next paint"; });
   EXPECT_EQ(notes, (Lines{"listener:windowinit:root"}));
 }
 
@@ -130,7 +129,7 @@ struct RepaintCase {
   const char* scenario;
   bool layered;
   bool restoreFirst;
-  std::string expected;
+  RECT expected;
 };
 
 void PrintTo(const RepaintCase& c, std::ostream* os) { *os << c.scenario; }
@@ -149,13 +148,13 @@ TEST_P(Repaints, CoverTheInvalidatedAreaOrAfterARestoreTheWholeWindow) {
     a->Invalidate();
   });
   ASSERT_TRUE(driver.WaitIdle());
-  gui.Call([&] { EXPECT_EQ(Str(root->lastPaint), c.expected); });
+  gui.Call([&] { EXPECT_EQ(root->lastPaint, c.expected); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Repaints,
-                         ::testing::Values(RepaintCase{"ordinary window", false, false, "10,10,60,40"},
-                                           RepaintCase{"layered window", true, false, "10,10,60,40"},
-                                           RepaintCase{"layered window after a restore", true, true, "0,0,200,100"}),
+                         ::testing::Values(RepaintCase{"ordinary window", false, false, {10, 10, 60, 40}},
+                                           RepaintCase{"layered window", true, false, {10, 10, 60, 40}},
+                                           RepaintCase{"layered window after a restore", true, true, {0, 0, 200, 100}}),
                          [](const ::testing::TestParamInfo<RepaintCase>& info) {
                            return "Case" + std::to_string(info.index);
                          });
@@ -165,7 +164,7 @@ TEST_F(PaintTest, ALayeredPaintStaysInsideTheBitmapWhateverWasInvalidated) {
   ASSERT_TRUE(driver.WaitIdle());
   gui.Call([&] { Manager().Invalidate(RECT{0, 0, 5000, 4000}); });
   ASSERT_TRUE(driver.WaitIdle());
-  gui.Call([&] { EXPECT_EQ(Str(root->lastPaint), "0,0,200,100"); });
+  gui.Call([&] { EXPECT_EQ(root->lastPaint, (RECT{0, 0, 200, 100})); });
   const PresentedImage image(Frame());
   EXPECT_EQ(image.Pixel(20, 20), kRed);
 }

@@ -6,8 +6,8 @@
 #include <functional>
 #include <map>
 
-#include "platform/backend/headless/GuiThread.h"
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
 #include "tests/ui/core/support/RenderTestSupport.h"
 #include "tests/ui/core/support/UiTestSupport.h"
 

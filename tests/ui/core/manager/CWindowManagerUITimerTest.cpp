@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "platform/backend/headless/GuiThread.h"
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
 #include "tests/ui/core/support/UiTestSupport.h"
 
 namespace {

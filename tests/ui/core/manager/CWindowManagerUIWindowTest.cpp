@@ -2,8 +2,8 @@
 // the initial size and the whole-window opacity.
 #include <gtest/gtest.h>
 
-#include "platform/backend/headless/GuiThread.h"
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
 #include "tests/ui/core/support/UiTestSupport.h"
 
 namespace {

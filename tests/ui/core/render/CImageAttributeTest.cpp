@@ -8,6 +8,7 @@
 #include "ui/core/manager/CWindowManagerUI.h"
 #include "ui/core/render/CImageAttribute.h"
 #include "ui/core/render/CSkinRenderer.h"
+#include "testing/base/RectValues.h"
 
 namespace {
 
@@ -17,10 +18,6 @@ using rendertest::WritePng;
 using SkinUI::CImageAttribute;
 using SkinUI::CSkinRenderer;
 using SkinUI::CWindowManagerUI;
-
-bool SameRect(const RECT& a, const RECT& b) {
-  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
 
 struct ParseCase {
   const char* name;
@@ -44,9 +41,9 @@ TEST_P(ImageDescriptionParse, FillsTheFields) {
   EXPECT_EQ(image.GetAttributeString(), c.text);
   EXPECT_EQ(image.GetFile(), c.file);
   EXPECT_EQ(image.GetResType(), c.resType);
-  EXPECT_TRUE(SameRect(image.GetDest(), c.dest));
-  EXPECT_TRUE(SameRect(image.GetSource(), c.source));
-  EXPECT_TRUE(SameRect(image.GetCorner(), c.corner));
+  EXPECT_EQ(image.GetDest(), c.dest);
+  EXPECT_EQ(image.GetSource(), c.source);
+  EXPECT_EQ(image.GetCorner(), c.corner);
   EXPECT_EQ(image.GetMask(), c.mask);
   EXPECT_EQ(image.GetFade(), c.fade);
   EXPECT_EQ(image.IsHole(), c.hole);
@@ -158,14 +155,14 @@ TEST(ImageDescription, ModifyingParsesOverTheFieldsAndKeepsTheText) {
   image.ModifyAttribute(L"dest='10,0,20,10' source='5,0,10,5'");
   EXPECT_EQ(image.GetFile(), L"strip.png");
   EXPECT_EQ(image.GetFade(), 100);
-  EXPECT_TRUE(SameRect(image.GetDest(), RECT{10, 0, 20, 10}));
-  EXPECT_TRUE(SameRect(image.GetSource(), RECT{5, 0, 10, 5}));
+  EXPECT_EQ(image.GetDest(), (RECT{10, 0, 20, 10}));
+  EXPECT_EQ(image.GetSource(), (RECT{5, 0, 10, 5}));
   EXPECT_EQ(image.GetAttributeString(), L"file='strip.png' dest='0,0,10,10' fade='100'");
 
   image.SetAttributeString(L"file='strip.png' dest='0,0,10,10' fade='100'");
-  EXPECT_TRUE(SameRect(image.GetDest(), RECT{10, 0, 20, 10})) << "the same text again changes nothing";
+  EXPECT_EQ(image.GetDest(), (RECT{10, 0, 20, 10})) << "the same text again changes nothing";
   image.SetAttributeString(L"other.png");
-  EXPECT_TRUE(SameRect(image.GetDest(), kZero)) << "a new text starts from a clean description";
+  EXPECT_EQ(image.GetDest(), kZero) << "a new text starts from a clean description";
   EXPECT_EQ(image.GetFade(), 255);
   image.ModifyAttribute(nullptr);
   EXPECT_EQ(image.GetFile(), L"other.png");
@@ -180,7 +177,7 @@ TEST(ImageDescription, CopiesCarryEveryField) {
   for (const CImageAttribute* other : {&copy, &assigned}) {
     EXPECT_EQ(other->GetAttributeString(), image.GetAttributeString());
     EXPECT_EQ(other->GetFile(), L"a.png");
-    EXPECT_TRUE(SameRect(other->GetCorner(), RECT{1, 2, 3, 4}));
+    EXPECT_EQ(other->GetCorner(), (RECT{1, 2, 3, 4}));
     EXPECT_EQ(other->GetMask(), 0xFF00FF00u);
     EXPECT_TRUE(other->IsHole());
   }
@@ -252,7 +249,7 @@ TEST_F(ImageLoading, TheSourceDefaultsToThePictureAndIsCutToIt) {
     CImageAttribute image;
     image.SetAttributeString(c.text);
     ASSERT_TRUE(image.LoadImage(&manager_));
-    EXPECT_TRUE(SameRect(image.GetSource(), c.source)) << rendertest::Narrow(c.text);
+    EXPECT_EQ(image.GetSource(), c.source) << rendertest::Narrow(c.text);
   }
   CImageAttribute image;
   image.SetAttributeString(L"pic.png");

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/TestDriver.h"
 #include "tests/ui/core/support/RenderTestSupport.h"
 #include "ui/core/manager/CWindowManagerUI.h"
 #include "ui/core/render/CSkinRenderer.h"

@@ -13,11 +13,6 @@ SkinUI::CControlUI* CALLBACK FindUpdateNeeded(SkinUI::CControlUI* pThis, LPVOID)
 
 }  // namespace
 
-std::string Str(const RECT& rc) {
-  return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) + "," +
-         std::to_string(rc.bottom);
-}
-
 void SkinTest::SetUp() {
   uitest::EnsureInstance();
   gui.Call([this] { host.reset(new uitest::Host(RECT{0, 0, 640, 480})); });
@@ -53,10 +48,13 @@ void SkinTest::LayOut(RECT rc) {
   ADD_FAILURE() << "the layout did not settle";
 }
 
-std::string SkinTest::PosOf(LPCTSTR name) {
+RECT SkinTest::PosOf(LPCTSTR name) {
   SkinUI::CControlUI* control = Find(name);
-  if (control == nullptr) return "missing";
-  return Str(control->GetPos());
+  if (control == nullptr) {
+    ADD_FAILURE() << "no control named " << uitest::Narrow(name);
+    return RECT{};
+  }
+  return control->GetPos();
 }
 
 }  // namespace skintest

@@ -8,17 +8,15 @@
 #include <memory>
 #include <string>
 
-#include "platform/backend/headless/GuiThread.h"
-#include "platform/backend/headless/TestDriver.h"
 #include "platform/win32.h"
 #include "tests/ui/core/support/UiTestSupport.h"
 #include "ui/core/control/CControlUI.h"
 #include "ui/core/manager/CWindowManagerUI.h"
+#include "testing/base/RectValues.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
 
 namespace skintest {
-
-// "l,t,r,b", for readable comparisons of rectangles.
-std::string Str(const RECT& rc);
 
 class SkinTest : public ::testing::Test {
  protected:
@@ -38,8 +36,8 @@ class SkinTest : public ::testing::Test {
   // a layout meanwhile, as the manager's paint does.
   void LayOut(RECT rc);
   SkinUI::CControlUI* Find(LPCTSTR name) { return Manager().FindControl(name); }
-  // The position of a named control, "missing" when there is none.
-  std::string PosOf(LPCTSTR name);
+  // The position of a named control; a missing control fails the test.
+  RECT PosOf(LPCTSTR name);
 
   platform::headless::TestDriver driver;
   platform::headless::GuiThread gui;

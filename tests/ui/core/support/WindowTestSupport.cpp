@@ -238,9 +238,4 @@ uint32_t PresentedImage::Pixel(int x, int y) const {
   return pixels_[static_cast<size_t>(y) * width_ + x];
 }
 
-std::string Str(const RECT& rc) {
-  return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) + "," +
-         std::to_string(rc.bottom);
-}
-
 }  // namespace wintest

@@ -17,6 +17,7 @@
 #include "ui/core/window/CWindowWnd.h"
 #include "ui/core/window/WindowImplBase.h"
 #include "ui/core/manager/IRichEditUI.h"
+#include "testing/base/RectValues.h"
 
 namespace wintest {
 
@@ -159,8 +160,5 @@ class PresentedImage {
   int width_ = 0;
   int height_ = 0;
 };
-
-// "l,t,r,b".
-std::string Str(const RECT& rc);
 
 }  // namespace wintest

@@ -5,11 +5,11 @@
 
 #include <thread>
 
-#include "platform/backend/headless/GuiThread.h"
 #include "platform/backend/headless/HeadlessBackend.h"
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/TestDriver.h"
 #include "tests/ui/core/support/WindowTestSupport.h"
 #include "ui/core/window/CShadowUI.h"
+#include "testing/driver/GuiThread.h"
 
 namespace {
 
@@ -20,7 +20,6 @@ using SkinUI::CShadowUI;
 using wintest::ManagedWindow;
 using wintest::PresentedImage;
 using wintest::ProbeContainer;
-using wintest::Str;
 
 HWND ShadowOf(HWND host) {
   struct Search {
@@ -39,10 +38,10 @@ HWND ShadowOf(HWND host) {
   return search.found;
 }
 
-std::string WindowRect(HWND hwnd) {
+RECT WindowRect(HWND hwnd) {
   RECT rc = {};
   GetWindowRect(hwnd, &rc);
-  return Str(rc);
+  return rc;
 }
 
 // A 200x100 host at (100,100) with a rectangular window region and a shadow of
@@ -84,7 +83,7 @@ class ShadowFollowing : public ::testing::Test {
 };
 
 TEST_F(ShadowFollowing, StartsAroundItsHostGrownByTheSize) {
-  EXPECT_EQ(WindowRect(popup), "94,94,306,206");
+  EXPECT_EQ(WindowRect(popup), (RECT{94, 94, 306, 206}));
   EXPECT_TRUE(IsWindowVisible(popup));
   const auto surface = HeadlessBackend::Instance()->Surface(popup);
   ASSERT_TRUE(surface.has_value());
@@ -108,7 +107,7 @@ TEST_F(ShadowFollowing, PresentsAShadeAroundTheHostAndNothingUnderIt) {
 
 TEST_F(ShadowFollowing, FollowsTheHostsMoves) {
   gui.Call([&] { SetWindowPos(Host(), nullptr, 300, 200, 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE); });
-  EXPECT_EQ(WindowRect(popup), "294,194,506,306");
+  EXPECT_EQ(WindowRect(popup), (RECT{294, 194, 506, 306}));
 }
 
 TEST_F(ShadowFollowing, ShrinkingRedrawsAtOnceAndGrowingWaitsForTheHostsPaint) {
@@ -117,12 +116,12 @@ TEST_F(ShadowFollowing, ShrinkingRedrawsAtOnceAndGrowingWaitsForTheHostsPaint) {
   ASSERT_TRUE(driver.WaitIdle());
   gui.Call([&] {
     Resize(150, 80);
-    EXPECT_EQ(WindowRect(popup), "94,94,256,186") << "at once";
+    EXPECT_EQ(WindowRect(popup), (RECT{94, 94, 256, 186})) << "at once";
     Resize(250, 120);
-    EXPECT_EQ(WindowRect(popup), "94,94,256,186") << "not yet";
+    EXPECT_EQ(WindowRect(popup), (RECT{94, 94, 256, 186})) << "not yet";
   });
   ASSERT_TRUE(driver.WaitIdle());
-  EXPECT_EQ(WindowRect(popup), "94,94,356,226") << "at the host's paint";
+  EXPECT_EQ(WindowRect(popup), (RECT{94, 94, 356, 226})) << "at the host's paint";
 }
 
 TEST_F(ShadowFollowing, HidesWhileTheHostIsMaximisedAndComesBackOnRestore) {
@@ -132,7 +131,7 @@ TEST_F(ShadowFollowing, HidesWhileTheHostIsMaximisedAndComesBackOnRestore) {
   gui.Call([&] { ShowWindow(Host(), SW_RESTORE); });
   ASSERT_TRUE(driver.WaitIdle());
   EXPECT_TRUE(IsWindowVisible(popup));
-  EXPECT_EQ(WindowRect(popup), "94,94,306,206");
+  EXPECT_EQ(WindowRect(popup), (RECT{94, 94, 306, 206}));
 }
 
 TEST_F(ShadowFollowing, HidesAndShowsWithItsHost) {
@@ -144,16 +143,16 @@ TEST_F(ShadowFollowing, HidesAndShowsWithItsHost) {
   });
   ASSERT_TRUE(driver.WaitIdle());
   EXPECT_TRUE(IsWindowVisible(popup));
-  EXPECT_EQ(WindowRect(popup), "394,294,606,406") << "redrawn where the host now is";
+  EXPECT_EQ(WindowRect(popup), (RECT{394, 294, 606, 406})) << "redrawn where the host now is";
 }
 
 TEST_F(ShadowFollowing, SettingsChangedWhileShownRedrawAtOnce) {
   gui.Call([&] {
     CShadowUI* shadow = host->Manager().GetShadow();
     EXPECT_TRUE(shadow->SetPosition(3, 4));
-    EXPECT_EQ(WindowRect(popup), "97,98,309,210");
+    EXPECT_EQ(WindowRect(popup), (RECT{97, 98, 309, 210}));
     EXPECT_TRUE(shadow->SetSize(10));
-    EXPECT_EQ(WindowRect(popup), "93,94,313,214");
+    EXPECT_EQ(WindowRect(popup), (RECT{93, 94, 313, 214}));
   });
 }
 
@@ -172,7 +171,7 @@ TEST(ShadowSize, ZeroShowsNothingUntilASizeIsSet) {
     GetWindowRect(popup, &rc);
     EXPECT_TRUE(IsRectEmpty(&rc)) << "never drawn";
     host.Manager().GetShadow()->SetSize(6);
-    EXPECT_EQ(WindowRect(popup), "94,94,306,206");
+    EXPECT_EQ(WindowRect(popup), (RECT{94, 94, 306, 206}));
     DestroyWindow(host.GetHWND());
   });
 }

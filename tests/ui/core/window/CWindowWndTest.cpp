@@ -6,14 +6,13 @@
 #include <atomic>
 #include <map>
 
-#include "platform/backend/headless/GuiThread.h"
-#include "platform/backend/headless/TestDriver.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
 #include "tests/ui/core/support/UiTestSupport.h"
 #include "ui/core/window/CWindowWnd.h"
 
 namespace {
 
-using platform::backend::MonitorDesc;
 using platform::headless::GuiThread;
 using platform::headless::TestDriver;
 using SkinUI::CWindowManagerUI;
@@ -320,17 +319,6 @@ TEST_F(WindowBaseTest, TheLoopDispatchesNothingTheManagersConsume) {
 
 // --- Placement ---
 
-std::vector<MonitorDesc> TwoMonitors() {
-  MonitorDesc primary;
-  primary.bounds = RECT{0, 0, 1920, 1080};
-  primary.work = RECT{0, 0, 1920, 1040};
-  primary.primary = true;
-  MonitorDesc second;
-  second.bounds = RECT{1920, 0, 3200, 1024};
-  second.work = RECT{1920, 30, 3200, 1024};  // a panel along the top
-  return {primary, second};
-}
-
 struct CenterCase {
   const char* scenario;
   bool owned;
@@ -346,7 +334,7 @@ class Centring : public ::testing::TestWithParam<CenterCase> {};
 TEST_P(Centring, OverTheOwnerOrTheWorkAreaAndKeptInsideTheWorkArea) {
   const CenterCase& c = GetParam();
   uitest::EnsureInstance();
-  TestDriver driver(TwoMonitors());
+  TestDriver driver(TestDriver::TwoMonitors());
   GuiThread gui;
   gui.Call([&] {
     ProbeWindow owner(nullptr, L"SkinUITestPlain"), window(nullptr, L"SkinUITestPlain");

@@ -6,11 +6,11 @@
 
 #include <atomic>
 
-#include "platform/backend/headless/GuiThread.h"
 #include "platform/backend/headless/HeadlessBackend.h"
-#include "platform/backend/headless/TestDriver.h"
 #include "platform/base/Process.h"
 #include "tests/ui/core/support/WindowTestSupport.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
 
 namespace {
 
@@ -20,17 +20,6 @@ using platform::headless::TestDriver;
 using SkinUI::CControlUI;
 using wintest::Lines;
 using wintest::SkinWindow;
-
-std::vector<MonitorDesc> TwoMonitors() {
-  MonitorDesc primary;
-  primary.bounds = RECT{0, 0, 1920, 1080};
-  primary.work = RECT{0, 0, 1920, 1040};
-  primary.primary = true;
-  MonitorDesc second;
-  second.bounds = RECT{1920, 0, 3200, 1024};
-  second.work = RECT{1920, 30, 3200, 1024};  // a panel along the top
-  return {primary, second};
-}
 
 // A 400x300 window at the screen's origin with a 4-pixel size box, a 30-pixel
 // caption, a close button and a title label in the caption.
@@ -281,7 +270,7 @@ TEST_F(WindowImplTest, EnterAndEscapeReachTheDefaultKeyAndGoOnToTheFocusedContro
 
 class WindowImplOnTwoMonitors : public WindowImplTest {
  protected:
-  WindowImplOnTwoMonitors() : WindowImplTest(TwoMonitors()) {}
+  WindowImplOnTwoMonitors() : WindowImplTest(TestDriver::TwoMonitors()) {}
 };
 
 TEST_F(WindowImplOnTwoMonitors, SizeLimitsComeFromTheWorkAreaThenTheSkin) {
@@ -305,7 +294,7 @@ TEST_F(WindowImplOnTwoMonitors, AFrameChangeWhileMaximisedOnTheSecondMonitorKeep
   });
   RECT rc = {};
   GetWindowRect(hwnd, &rc);
-  EXPECT_EQ(wintest::Str(rc), "1920,30,3200,1024");
+  EXPECT_EQ(rc, (RECT{1920, 30, 3200, 1024}));
 }
 
 // --- A skin that cannot be built ---

@@ -1,0 +1,127 @@
+#include "testing/services/PatrolTable.h"
+
+#include <cctype>
+#include <climits>
+#include <utility>
+
+namespace test_support {
+
+namespace {
+
+bool IsDecimalText(const std::string& text) {
+  std::size_t i = (!text.empty() && text[0] == '-') ? 1 : 0;
+  if (i >= text.size() || text.size() - i > 10) return false;
+  for (; i < text.size(); ++i) {
+    if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
+  }
+  const long long value = std::stoll(text);
+  return value >= INT_MIN && value <= INT_MAX;
+}
+
+}  // namespace
+
+PatrolTable::PatrolTable(std::string id_key, std::vector<PatrolField> fields)
+    : id_key_(std::move(id_key)), fields_(std::move(fields)) {}
+
+bool PatrolTable::convert(const Json::Value& value, FieldKind kind, Json::Value& converted) {
+  switch (kind) {
+    case FieldKind::Number:
+      if (!value.isInt()) return false;
+      converted = value.asInt();
+      return true;
+    case FieldKind::DigitText:
+      if (!value.isString() || !IsDecimalText(value.asString())) return false;
+      converted = std::stoi(value.asString());
+      return true;
+    case FieldKind::Text:
+      if (!value.isString()) return false;
+      converted = value;
+      return true;
+  }
+  return false;
+}
+
+bool PatrolTable::to_reply(const Json::Value& body, Json::Value& reply) const {
+  if (!body.isObject() || body.size() != fields_.size()) return false;
+  reply = Json::Value(Json::objectValue);
+  for (const PatrolField& field : fields_) {
+    if (!body.isMember(field.request_key)) return false;
+    Json::Value converted;
+    if (!convert(body[field.request_key], field.kind, converted)) return false;
+    if (!field.reply_key.empty()) reply[field.reply_key] = converted;
+  }
+  return true;
+}
+
+int PatrolTable::add(const Json::Value& body) {
+  Json::Value reply;
+  if (!to_reply(body, reply)) return -1;
+  std::lock_guard<std::mutex> lock(mutex_);
+  const int id = next_id_++;
+  if (!id_key_.empty()) reply[id_key_] = id;
+  entries_[id] = Entry{reply, body};
+  return id;
+}
+
+bool PatrolTable::update(int id, const Json::Value& body) {
+  Json::Value reply;
+  if (!to_reply(body, reply)) return false;
+  std::lock_guard<std::mutex> lock(mutex_);
+  const auto entry = entries_.find(id);
+  if (entry == entries_.end()) return false;
+  if (!id_key_.empty()) reply[id_key_] = id;
+  entry->second = Entry{reply, body};
+  return true;
+}
+
+bool PatrolTable::remove(int id) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return entries_.erase(id) > 0;
+}
+
+int PatrolTable::seed(Json::Value record) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  int id = next_id_;
+  if (!id_key_.empty() && record[id_key_].isInt()) id = record[id_key_].asInt();
+  if (id >= next_id_) next_id_ = id + 1;
+  entries_[id] = Entry{std::move(record), Json::Value()};
+  return id;
+}
+
+Json::Value PatrolTable::select(const Filter& keep) const {
+  Json::Value selected(Json::arrayValue);
+  std::lock_guard<std::mutex> lock(mutex_);
+  for (const auto& entry : entries_) {
+    if (!keep || keep(entry.second.reply)) selected.append(entry.second.reply);
+  }
+  return selected;
+}
+
+Json::Value PatrolTable::first(const Filter& keep) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  for (const auto& entry : entries_) {
+    if (keep(entry.second.reply)) return entry.second.reply;
+  }
+  return Json::Value();
+}
+
+int PatrolTable::first_id(const Filter& keep) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  for (const auto& entry : entries_) {
+    if (keep(entry.second.reply)) return entry.first;
+  }
+  return 0;
+}
+
+Json::Value PatrolTable::request_of(int id) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const auto entry = entries_.find(id);
+  return entry == entries_.end() ? Json::Value() : entry->second.request;
+}
+
+std::size_t PatrolTable::size() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return entries_.size();
+}
+
+}  // namespace test_support

@@ -1,0 +1,64 @@
+#pragma once
+// One table of the fake patrol server: records in ascending id, each kept both in the form
+// the replies give (numbers for every integer) and as the request that last wrote it.
+// Writes are checked strictly: a body that misses a field, has one too many, or sends one
+// in the wrong JSON form is refused and changes nothing. Safe to use from any thread.
+#include <functional>
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include <json/json.h>
+
+#include "testing/services/PatrolField.h"
+
+namespace test_support {
+
+class PatrolTable {
+ public:
+  using Filter = std::function<bool(const Json::Value& record)>;
+
+  // id_key: the reply key of the record's id ("" when the replies carry none).
+  PatrolTable(std::string id_key, std::vector<PatrolField> fields);
+
+  // The new id, or -1 when the body does not match the fields.
+  int add(const Json::Value& body);
+  // False when there is no such record or the body does not match the fields.
+  bool update(int id, const Json::Value& body);
+  bool remove(int id);
+  // Stores a record given in reply form as it stands (a test's seed); its id is taken from
+  // id_key when present, else the next one is given.
+  int seed(Json::Value record);
+
+  // The reply forms of the records that pass the filter, ascending id.
+  Json::Value select(const Filter& keep) const;
+  Json::Value all() const { return select(nullptr); }
+  // The first record that passes, or null.
+  Json::Value first(const Filter& keep) const;
+  // Its id, or 0.
+  int first_id(const Filter& keep) const;
+  // The request that last wrote the record (null for a seeded one or an unknown id).
+  Json::Value request_of(int id) const;
+  std::size_t size() const;
+
+  // A value in the field's request form converted to its reply form; false when the form
+  // is wrong.
+  static bool convert(const Json::Value& value, FieldKind kind, Json::Value& converted);
+
+ private:
+  struct Entry {
+    Json::Value reply;
+    Json::Value request;
+  };
+
+  bool to_reply(const Json::Value& body, Json::Value& reply) const;
+
+  const std::string id_key_;
+  const std::vector<PatrolField> fields_;
+  mutable std::mutex mutex_;
+  std::map<int, Entry> entries_;
+  int next_id_ = 1;
+};
+
+}  // namespace test_support
