@@ -2,6 +2,7 @@
 
 #include <cwchar>
 
+#include "ui/controls/UIButtonState.h"
 #include "ui/core/manager/CWindowManagerUI.h"
 #include "ui/core/render/CSkinRenderer.h"
 #include "ui/core/types/CUIValueParser.h"
@@ -10,11 +11,8 @@ namespace SkinUI {
 
 namespace {
 
-// The state bits of a column header.
-const UINT kStateFocused = 0x01;
-const UINT kStateHot = 0x08;
-const UINT kStatePushed = 0x10;
-const UINT kStateDragging = 0x40;
+// A press on the separator holds it, as a pressed button holds the mouse.
+const UINT kStateDragging = UISTATE_CAPTURED;
 
 // How far a press inside the column still grabs its separator.
 const int kGrabMargin = 4;
@@ -171,7 +169,7 @@ void CListHeaderItemUI::HandleEvent(UIEventRecord& event) {
         }
         return;
       }
-      m_uButtonState |= kStatePushed;
+      m_uButtonState |= UISTATE_PUSHED;
       // Repainted before the click is reported: its handler may rebuild the list.
       Invalidate();
       if (m_pManager != nullptr) m_pManager->SendNotify(this, L"headerclick");
@@ -181,8 +179,8 @@ void CListHeaderItemUI::HandleEvent(UIEventRecord& event) {
       if (IsDragging()) {
         m_uButtonState &= ~kStateDragging;
         RelayoutList();
-      } else if ((m_uButtonState & kStatePushed) != 0) {
-        m_uButtonState &= ~kStatePushed;
+      } else if ((m_uButtonState & UISTATE_PUSHED) != 0) {
+        m_uButtonState &= ~UISTATE_PUSHED;
         Invalidate();
       }
       return;
@@ -199,13 +197,13 @@ void CListHeaderItemUI::HandleEvent(UIEventRecord& event) {
     }
     case UIEVENT_MOUSEENTER:
       if (IsEnabled()) {
-        m_uButtonState |= kStateHot;
+        m_uButtonState |= UISTATE_HOT;
         Invalidate();
       }
       return;
     case UIEVENT_MOUSELEAVE:
       if (IsEnabled()) {
-        m_uButtonState &= ~kStateHot;
+        m_uButtonState &= ~UISTATE_HOT;
         Invalidate();
       }
       return;
@@ -255,16 +253,16 @@ SIZE CListHeaderItemUI::MeasureSize(SIZE szAvailable) {
 
 void CListHeaderItemUI::DrawStateImages(HDC hDC) {
   if (IsFocused()) {
-    m_uButtonState |= kStateFocused;
+    m_uButtonState |= UISTATE_FOCUSED;
   } else {
-    m_uButtonState &= ~kStateFocused;
+    m_uButtonState &= ~UISTATE_FOCUSED;
   }
   CImageAttribute* pImage = &m_diNormal;
-  if ((m_uButtonState & kStatePushed) != 0) {
+  if ((m_uButtonState & UISTATE_PUSHED) != 0) {
     pImage = &m_diPushed;
-  } else if ((m_uButtonState & kStateHot) != 0) {
+  } else if ((m_uButtonState & UISTATE_HOT) != 0) {
     pImage = &m_diHot;
-  } else if ((m_uButtonState & kStateFocused) != 0) {
+  } else if ((m_uButtonState & UISTATE_FOCUSED) != 0) {
     pImage = &m_diFocused;
   }
   DrawImage(hDC, pImage->GetAttributeString().IsEmpty() ? m_diNormal : *pImage);

@@ -260,6 +260,10 @@ void CListUI::SetDelayedDestroy(bool bDelayed) { m_pList->SetDelayedDestroy(bDel
 
 int CListUI::FindSelectable(int iIndex, bool bForward) const { return m_pList->FindSelectable(iIndex, bForward); }
 
+void CListUI::SetScrollStepSize(int nSize) { m_pList->SetScrollStepSize(nSize); }
+
+int CListUI::GetScrollStepSize() const { return m_pList->GetScrollStepSize(); }
+
 SIZE CListUI::GetScrollPos() const { return m_pList->GetScrollPos(); }
 
 SIZE CListUI::GetScrollRange() const { return m_pList->GetScrollRange(); }
@@ -356,6 +360,7 @@ void CListUI::Scroll(int dx, int dy) {
 }
 
 void CListUI::SelectForNavigation(int iIndex) {
+  // Nothing selectable that way: the selection stays where it is.
   if (iIndex < 0) return;
   SelectItem(iIndex, true);
 }
@@ -388,7 +393,8 @@ void CListUI::HandleEvent(UIEventRecord& event) {
           ScrollPageDown();
           return;
         case VK_END:
-          SelectForNavigation(FindSelectable(GetCount() - 1, true));
+          // Backwards: a disabled last row leaves End to the last enabled one.
+          SelectForNavigation(FindSelectable(GetCount() - 1, false));
           return;
         case VK_HOME:
           SelectForNavigation(FindSelectable(0, false));

@@ -46,6 +46,8 @@ class CListUI : public CVerticalLayoutUI, public IListUI {
   bool IsDelayedDestroy() const override;
   void SetDelayedDestroy(bool bDelayed) override;
   int FindSelectable(int iIndex, bool bForward = true) const override;
+  void SetScrollStepSize(int nSize) override;
+  int GetScrollStepSize() const override;
   SIZE GetScrollPos() const override;
   SIZE GetScrollRange() const override;
   void SetScrollPos(SIZE szPos) override;

@@ -15,6 +15,8 @@
 #include "ui/controls/CProgressUI.h"
 #include "ui/controls/CSliderUI.h"
 #include "ui/controls/CTextUI.h"
+#include "ui/controls/CTreeNodeUI.h"
+#include "ui/controls/CTreeViewUI.h"
 #include "ui/core/builder/CControlClassTable.h"
 
 extern "C" {
@@ -45,6 +47,8 @@ struct Registration {
     CControlClassTable::Register(L"ListLabelElement", &Make<CListLabelElementUI>);
     CControlClassTable::Register(L"ListTextElement", &Make<CListTextElementUI>);
     CControlClassTable::Register(L"ListContainerElement", &Make<CListContainerElementUI>);
+    CControlClassTable::Register(L"TreeView", &Make<CTreeViewUI>);
+    CControlClassTable::Register(L"TreeNode", &Make<CTreeNodeUI>);
     ui_controls_registered = 1;
   }
 };
