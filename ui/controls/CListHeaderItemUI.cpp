@@ -126,15 +126,13 @@ RECT CListHeaderItemUI::GetGrabRect() const {
 bool CListHeaderItemUI::IsDragging() const { return (m_uButtonState & kStateDragging) != 0; }
 
 void CListHeaderItemUI::TrackDrag(POINT ptMouse) {
-  RECT rc = m_rcItem;
+  // From the width the last step asked for: moves can come faster than layouts.
+  const int cxNow = m_cxyFixed.cx != 0 ? m_cxyFixed.cx : m_rcItem.right - m_rcItem.left;
   const int dx = ptMouse.x - m_ptLastMouse.x;
-  if (m_iSepWidth >= 0) {
-    rc.right += dx;
-  } else {
-    rc.left += dx;
-  }
-  if (rc.right - rc.left <= GetMinWidth()) return;
-  m_cxyFixed.cx = rc.right - rc.left;
+  // The right edge follows the mouse; a left-hand separator moves the left edge.
+  const int cx = m_iSepWidth >= 0 ? cxNow + dx : cxNow - dx;
+  if (cx <= GetMinWidth()) return;
+  m_cxyFixed.cx = cx;
   m_ptLastMouse = ptMouse;
   RelayoutList();
 }

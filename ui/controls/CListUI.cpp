@@ -77,7 +77,9 @@ void CListUI::SetPos(RECT rc) {
     for (int i = 0; i < m_pHeader->GetCount(); ++i) m_pHeader->GetItemAt(i)->SetParentVisible(true);
     m_pHeader->SetPos(RECT{m_rcItem.left, 0, m_rcItem.right, 0});
   }
-  const int cxScroll = m_pList->GetScrollPos().cx;
+  // A shown header was placed by the body already, scrolled with the rows; only the
+  // hidden one, placed just now, still starts at the list's left edge.
+  const int cxScroll = bHidden ? m_pList->GetScrollPos().cx : 0;
   for (int i = 0; i < m_ListInfo.nColumns; ++i) {
     CControlUI* pColumn = m_pHeader->GetItemAt(i);
     if (!pColumn->IsVisible() || pColumn->IsFloat()) continue;
