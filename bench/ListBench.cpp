@@ -45,8 +45,8 @@ class Scene {
     wc.lpfnWndProc = &DefWindowProcW;
     wc.lpszClassName = L"ListBenchHost";
     RegisterClassExW(&wc);
-    hwnd_ = CreateWindowExW(0, L"ListBenchHost", L"", WS_POPUP, 0, 0, kWidth, kHeight, nullptr, nullptr, nullptr,
-                            nullptr);
+    hwnd_ =
+        CreateWindowExW(0, L"ListBenchHost", L"", WS_POPUP, 0, 0, kWidth, kHeight, nullptr, nullptr, nullptr, nullptr);
     manager_.Init(hwnd_);
   }
   ~Scene() { DestroyWindow(hwnd_); }

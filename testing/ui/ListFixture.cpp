@@ -41,8 +41,8 @@ ListFixture& ListFixture::Cells(std::wstring markup) {
 }
 
 std::wstring ListFixture::RowMarkup(int i) const {
-  std::wstring row = L"<" + rowElement_ + L" name=\"row" + std::to_wstring(i) + L"\" text=\"Row " +
-                     std::to_wstring(i) + L"\" " + rowAttributes_;
+  std::wstring row = L"<" + rowElement_ + L" name=\"row" + std::to_wstring(i) + L"\" text=\"Row " + std::to_wstring(i) +
+                     L"\" " + rowAttributes_;
   if (disabled_.count(i) != 0) row += L" enabled=\"false\"";
   if (hidden_.count(i) != 0) row += L" visible=\"false\"";
   if (cells_.empty()) return row + L"/>";

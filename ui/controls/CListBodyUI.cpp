@@ -52,7 +52,8 @@ CListBodyUI::~CListBodyUI() = default;
 
 int CListBodyUI::NeededWidth(SIZE szAvailable) const {
   CListHeaderUI* pHeader = m_pOwner != nullptr ? m_pOwner->GetHeader() : nullptr;
-  if (pHeader != nullptr && pHeader->GetCount() > 0) return std::max(0, static_cast<int>(pHeader->MeasureSize(szAvailable).cx));
+  if (pHeader != nullptr && pHeader->GetCount() > 0)
+    return std::max(0, static_cast<int>(pHeader->MeasureSize(szAvailable).cx));
   int cxNeeded = 0;
   for (int i = 0; i < m_items.GetSize(); ++i) {
     CControlUI* pRow = static_cast<CControlUI*>(m_items[i]);
@@ -103,7 +104,8 @@ int CListBodyUI::PlaceRows(const RECT& rc, SIZE szAvailable, int cxNeeded) {
       cy = iAdjustable == nAdjustables ? cyLeft - cyShare * (nAdjustables - 1) : cyShare;
     }
     cy = ClampHeight(pRow, cy);
-    const int cx = ClampWidth(pRow, std::max(cxNeeded, static_cast<int>(szAvailable.cx - rcPadding.left - rcPadding.right)));
+    const int cx =
+        ClampWidth(pRow, std::max(cxNeeded, static_cast<int>(szAvailable.cx - rcPadding.left - rcPadding.right)));
     const int left = x + rcPadding.left;
     const int top = y + rcPadding.top;
     pRow->SetPos(RECT{left, top, left + cx, top + cy});

@@ -54,9 +54,7 @@ DWORD CListItemState::GetTextColor(const ListItemInfo& info, bool bEnabled) cons
   return dwColor;
 }
 
-bool CListItemState::IsBackgroundRow(const ListItemInfo& info) const {
-  return !info.bAlternateBk || m_iIndex % 2 == 0;
-}
+bool CListItemState::IsBackgroundRow(const ListItemInfo& info) const { return !info.bAlternateBk || m_iIndex % 2 == 0; }
 
 DWORD CListItemState::GetBkColor(const ListItemInfo& info, bool bEnabled) const {
   DWORD dwColor = IsBackgroundRow(info) ? info.dwBkColor : 0;

@@ -10,8 +10,7 @@
 
 namespace SkinUI {
 
-CListTextElementUI::CListTextElementUI()
-    : m_nLinks(0), m_rcLinks{}, m_nHoverLink(-1), m_pOwnerList(nullptr) {}
+CListTextElementUI::CListTextElementUI() : m_nLinks(0), m_rcLinks{}, m_nHoverLink(-1), m_pOwnerList(nullptr) {}
 
 CListTextElementUI::~CListTextElementUI() = default;
 

@@ -54,7 +54,8 @@ std::wstring ScaledHeader(const std::vector<int>& scales) {
   return markup + L"</ListHeader>";
 }
 
-const wchar_t kThreeCells[] = L"<Label name=\"a\" text=\"a\"/><Label name=\"b\" text=\"b\"/><Label name=\"c\" text=\"c\"/>";
+const wchar_t kThreeCells[] =
+    L"<Label name=\"a\" text=\"a\"/><Label name=\"b\" text=\"b\"/><Label name=\"c\" text=\"c\"/>";
 
 std::vector<Span> Sequence(int count, int width, int start = 0) {
   std::vector<Span> spans;

@@ -114,7 +114,8 @@ TEST(TextRowLinks, EightAreKept) {
       EXPECT_GE(rc.left, i < 5 ? 0 : 100) << "under its own column";
     }
     EXPECT_EQ(pRow->GetLinkText(8), L"");
-    EXPECT_EQ(pRow->GetBehaviorFlags() & SkinUI::UIFLAG_SETCURSOR, UINT(SkinUI::UIFLAG_SETCURSOR)) << "the hand over links";
+    EXPECT_EQ(pRow->GetBehaviorFlags() & SkinUI::UIFLAG_SETCURSOR, UINT(SkinUI::UIFLAG_SETCURSOR))
+        << "the hand over links";
     EXPECT_EQ(h.Find<SkinUI::CListTextElementUI>(L"row1")->GetBehaviorFlags() & SkinUI::UIFLAG_SETCURSOR, 0u);
   });
 }
@@ -133,7 +134,8 @@ TEST(TextRowLinks, AClickOnALinkReportsIt) {
     rcRow = pRow->GetPos();
   });
   h.Notifications().Clear();
-  h.ClickAt(L"row0", POINT{(rcLink.left + rcLink.right) / 2 - rcRow.left, (rcLink.top + rcLink.bottom) / 2 - rcRow.top});
+  const POINT linkCentre = {(rcLink.left + rcLink.right) / 2 - rcRow.left, (rcLink.top + rcLink.bottom) / 2 - rcRow.top};
+  h.ClickAt(L"row0", linkCentre);
   h.ClickAt(L"row0", POINT{390, 12});
   driver.WaitIdle();
   EXPECT_EQ(h.Notifications().Lines(true),

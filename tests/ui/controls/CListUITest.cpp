@@ -39,7 +39,6 @@ SkinUI::CControlUI* NewRow(LPCTSTR name) {
 
 SkinUI::CControlUI* Row(CListUI& list, int index) { return list.GetItemAt(index); }
 
-
 SkinUI::IListItemUI* Item(SkinUI::CControlUI* pRow) {
   return static_cast<SkinUI::IListItemUI*>(pRow->GetInterface(L"ListItem"));
 }
@@ -52,8 +51,8 @@ struct SelectionCase {
   int selected;  // selected before the operation
   std::function<bool(CListUI&)> operation;
   bool result;
-  int expected;              // the selection afterwards
-  const char* selectedRow;   // the row it names, "" for none
+  int expected;             // the selection afterwards
+  const char* selectedRow;  // the row it names, "" for none
   Lines sent;
 };
 

@@ -218,7 +218,8 @@ TEST_P(TreeFlags, ShowOrHideEveryNodesParts) {
 INSTANTIATE_TEST_SUITE_P(
     Attributes, TreeFlags,
     ::testing::Values(FlagCase{L"", false, true}, FlagCase{L"visiblecheckbtn=\"true\"", true, true},
-                      FlagCase{L"visiblecheckbtn=\"TRUE\"", true, true}, FlagCase{L"VisibleCheckBtn=\"True\"", true, true},
+                      FlagCase{L"visiblecheckbtn=\"TRUE\"", true, true},
+                      FlagCase{L"VisibleCheckBtn=\"True\"", true, true},
                       FlagCase{L"visiblecheckbtn=\"yes\"", false, true},
                       FlagCase{L"visiblefolderbtn=\"false\"", false, false},
                       FlagCase{L"visiblefolderbtn=\"FALSE\" visiblecheckbtn=\"true\"", true, false}));
