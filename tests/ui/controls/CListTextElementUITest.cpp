@@ -134,7 +134,8 @@ TEST(TextRowLinks, AClickOnALinkReportsIt) {
     rcRow = pRow->GetPos();
   });
   h.Notifications().Clear();
-  const POINT linkCentre = {(rcLink.left + rcLink.right) / 2 - rcRow.left, (rcLink.top + rcLink.bottom) / 2 - rcRow.top};
+  const POINT linkCentre = {(rcLink.left + rcLink.right) / 2 - rcRow.left,
+                            (rcLink.top + rcLink.bottom) / 2 - rcRow.top};
   h.ClickAt(L"row0", linkCentre);
   h.ClickAt(L"row0", POINT{390, 12});
   driver.WaitIdle();
