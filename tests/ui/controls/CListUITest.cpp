@@ -431,4 +431,52 @@ TEST_F(ListRebuiltInHandlers, HandlersThatRemoveTheClickedOrActivatedRow) {
   });
 }
 
+// --- The classes skins build ---
+
+struct ClassCase {
+  const wchar_t* markup;  // builds a control named "c"
+  const char* className;
+  std::vector<const wchar_t*> interfaces;
+  const wchar_t* notAnswered;
+};
+
+void PrintTo(const ClassCase& c, std::ostream* os) { *os << c.className; }
+
+class ListControlClasses : public ::testing::TestWithParam<ClassCase> {};
+
+TEST_P(ListControlClasses, AreBuiltFromTheirElementNames) {
+  const ClassCase& c = GetParam();
+  platform::headless::TestDriver driver;
+  ControlHarness h(driver, TestSkin(c.markup));
+  ASSERT_TRUE(h.Created());
+  h.OnGui([&] {
+    SkinUI::CControlUI* control = h.Find(L"c");
+    ASSERT_NE(control, nullptr) << "no control for the element";
+    EXPECT_EQ(controltest::Narrow(control->GetClassName()), c.className);
+    for (const wchar_t* name : c.interfaces) {
+      EXPECT_NE(control->GetInterface(name), nullptr) << controltest::Narrow(name);
+    }
+    EXPECT_EQ(control->GetInterface(c.notAnswered), nullptr) << controltest::Narrow(c.notAnswered);
+  });
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Skin, ListControlClasses,
+    ::testing::Values(
+        ClassCase{L"<List name=\"c\"/>", "ListUI", {L"List", L"IList", L"IListOwner", L"IContainer"}, L"ListItem"},
+        ClassCase{L"<List><ListHeader name=\"c\"/></List>", "ListHeaderUI", {L"ListHeader", L"IContainer"}, L"List"},
+        ClassCase{L"<List><ListHeaderItem name=\"c\"/></List>", "ListHeaderItemUI", {L"ListHeaderItem", L"Container"},
+                  L"ListItem"},
+        ClassCase{L"<List><ListLabelElement name=\"c\"/></List>", "ListLabelElementUI",
+                  {L"ListLabelElement", L"ListElement", L"ListItem"}, L"ListTextElement"},
+        ClassCase{L"<List><ListTextElement name=\"c\"/></List>", "ListTextElementUI",
+                  {L"ListTextElement", L"ListLabelElement", L"ListItem"}, L"Container"},
+        ClassCase{L"<List><ListContainerElement name=\"c\"/></List>", "ListContainerElementUI",
+                  {L"ListContainerElement", L"ListItem", L"IContainer"}, L"ListElement"},
+        ClassCase{L"<TreeView name=\"c\"/>", "TreeViewUI", {L"TreeView", L"treeview", L"List", L"IListOwner"},
+                  L"TreeNode"},
+        ClassCase{L"<TreeView><TreeNode name=\"c\"/></TreeView>", "TreeNodeUI",
+                  {L"TreeNode", L"TREENODE", L"ListContainerElement", L"ListItem"}, L"TreeView"}),
+    [](const ::testing::TestParamInfo<ClassCase>& info) { return std::string(info.param.className); });
+
 }  // namespace
