@@ -246,9 +246,14 @@ void CTreeNodeUI::HideIfFolded(CTreeNodeUI* pChild) const {
   if (IsCollapsed() || !m_bVisible) pChild->SetVisible(false);
 }
 
+bool CTreeNodeUI::IsJoinable(const CTreeNodeUI* pChild) const {
+  // A node of a tree view stays where it is: listed twice, it would be deleted twice.
+  return pChild != nullptr && pChild != this && pChild->GetNodeIndex() < 0;
+}
+
 bool CTreeNodeUI::AddChildNode(CControlUI* pControl) {
   CTreeNodeUI* pChild = AsNode(pControl);
-  if (pChild == nullptr || pChild == this) return false;
+  if (!IsJoinable(pChild)) return false;
   // Right after the sub-tree as it is before the child joins it.
   const int iInsert = m_pTreeView != nullptr ? GetLastNode()->GetNodeIndex() + 1 : -1;
   PlaceChild(pChild);
@@ -270,7 +275,7 @@ bool CTreeNodeUI::Add(CControlUI* pControl) {
 
 bool CTreeNodeUI::AddAt(CControlUI* pControl, int iIndex) {
   CTreeNodeUI* pChild = AsNode(pControl);
-  if (pChild == nullptr || pChild == this) return false;
+  if (!IsJoinable(pChild)) return false;
   const bool bBefore = iIndex >= 0 && iIndex < GetCountChild();
   int iInsert = -1;
   if (m_pTreeView != nullptr) {

@@ -90,6 +90,8 @@ class CTreeNodeUI : public CListContainerElementUI, public ITreeNodeUI {
   // Indents the child below this node, joins it to the item buttons' group and the
   // tree view; the child's own sub-tree is indented along.
   void PlaceChild(CTreeNodeUI* pChild);
+  // Null, the node itself and nodes of a tree view cannot become children.
+  bool IsJoinable(const CTreeNodeUI* pChild) const;
   void SetIndentWidth(int cx);
   // Hides a child that joins below a collapsed or hidden node.
   void HideIfFolded(CTreeNodeUI* pChild) const;

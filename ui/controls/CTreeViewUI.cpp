@@ -56,9 +56,14 @@ void CTreeViewUI::Bind(CTreeNodeUI* pNode) {
   if (m_uItemMinWidth > 0) pNode->SetMinWidth(static_cast<int>(m_uItemMinWidth));
 }
 
+bool CTreeViewUI::IsListed(CTreeNodeUI* pNode) const {
+  return pNode->GetTreeView() != nullptr && pNode->GetNodeIndex() >= 0;
+}
+
 bool CTreeViewUI::AddNode(CControlUI* pControl) {
   CTreeNodeUI* pNode = AsNode(pControl);
-  if (pNode == nullptr) return false;
+  // A node listed twice would be deleted twice.
+  if (pNode == nullptr || IsListed(pNode)) return false;
   Bind(pNode);
   if (!CListUI::Add(pNode)) return false;
   for (int i = 0; i < pNode->GetCountChild(); ++i) AddNode(pNode->GetChildNode(i));
@@ -72,7 +77,7 @@ bool CTreeViewUI::AddNode(CControlUI* pControl) {
 
 int CTreeViewUI::AddNodeAt(CControlUI* pControl, int iIndex) {
   CTreeNodeUI* pNode = AsNode(pControl);
-  if (pNode == nullptr) return -1;
+  if (pNode == nullptr || IsListed(pNode)) return -1;
   Bind(pNode);
   if (!CListUI::AddAt(pNode, iIndex)) return -1;
   pNode->SetTreeView(this);

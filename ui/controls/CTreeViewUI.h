@@ -60,6 +60,8 @@ class CTreeViewUI : public CListUI, public INotifyUI, public ITreeViewUI {
   virtual void SetSelItemHotTextColor(DWORD dwColor);
 
  private:
+  // Whether the node is a row of a tree view already.
+  bool IsListed(CTreeNodeUI* pNode) const;
   // The node's delegates, its parts' visibility and the minimum width.
   void Bind(CTreeNodeUI* pNode);
   // The tree's nodes, as rows of the list.

@@ -317,6 +317,13 @@ const EditCase kEditCases[] = {
     {"AddNodeBeforeARow",
      [](ControlHarness& h, CTreeViewUI& tree) { return tree.AddNodeBefore(NewNode(L"X"), Node(h, L"B")); }, true,
      "A A1 (A1a) (A1b) A2 (A2a) X B"},
+    {"ANodeOfTheTreeIsNotAddedAgain",
+     [](ControlHarness& h, CTreeViewUI& tree) {
+       return tree.AddNode(Node(h, L"A1")) || tree.AddNodeAt(Node(h, L"B"), 0) >= 0 ||
+              Node(h, L"B")->AddChildNode(Node(h, L"A1")) || Node(h, L"A2")->AddAt(Node(h, L"A"), 0) ||
+              Node(h, L"A")->AddChildNode(Node(h, L"A"));
+     },
+     false, "A A1 (A1a) (A1b) A2 (A2a) B"},
     {"RemovingANodeWithTwoLevelsOfChildren",
      [](ControlHarness& h, CTreeViewUI& tree) { return tree.RemoveNode(Node(h, L"A")); }, true, "B"},
     {"RemovingAChildLeavesItsParent",
