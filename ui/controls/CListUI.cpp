@@ -22,6 +22,13 @@ bool IsMouseEvent(int type) { return type >= UIEVENT_MOUSEMOVE && type <= UIEVEN
 
 bool Contains(LPCTSTR pstrValue, LPCTSTR pstrWord) { return wcsstr(pstrValue, pstrWord) != nullptr; }
 
+bool IsScrollBarAttribute(LPCTSTR pstrName) {
+  for (LPCTSTR pstrBar : {L"vscrollbar", L"hscrollbar", L"vscrollbarstyle", L"hscrollbarstyle"}) {
+    if (wcscmp(pstrName, pstrBar) == 0) return true;
+  }
+  return false;
+}
+
 IListItemUI* AsListItem(CControlUI* pControl) {
   if (pControl == nullptr) return nullptr;
   return static_cast<IListItemUI*>(pControl->GetInterface(L"ListItem"));
@@ -581,7 +588,11 @@ void CListUI::SetAttribute(LPCTSTR pstrName, LPCTSTR pstrValue) {
     return;
   }
 
-  if (wcscmp(pstrName, L"header") == 0) {
+  if (IsScrollBarAttribute(pstrName)) {
+    // The body's bars: the container's own handling would read the list's, which
+    // it has none of, and drop one bar while making the other or lose the style.
+    m_pList->SetAttribute(pstrName, pstrValue);
+  } else if (wcscmp(pstrName, L"header") == 0) {
     if (m_pHeader != nullptr) m_pHeader->SetVisible(wcscmp(pstrValue, L"hidden") != 0);
   } else if (wcscmp(pstrName, L"headerbkimage") == 0) {
     if (m_pHeader != nullptr) m_pHeader->SetBkImage(pstrValue);

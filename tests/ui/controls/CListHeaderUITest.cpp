@@ -152,4 +152,26 @@ TEST(ListColumnsHeader, RowsOfAWideHeaderScrollSideways) {
   EXPECT_EQ(h.ControlRect(L"header").left, -200);
 }
 
+TEST(ListColumnsHeader, BothBarsAndTheirStylesGoToTheBody) {
+  platform::headless::TestDriver driver;
+  ControlHarness h(driver, TestSkin(ListFixture(30)
+                                        .Header(Header({300, 300}))
+                                        .ListAttributes(L"height=\"200\" vscrollbar=\"true\" hscrollbar=\"true\" "
+                                                        L"vscrollbarstyle=\"width=&quot;12&quot;\"")
+                                        .RowAttributes(L"height=\"24\"")
+                                        .Markup()));
+  ASSERT_TRUE(h.Created());
+  h.OnGui([&] {
+    SkinUI::CListUI* pList = h.Find<SkinUI::CListUI>(L"list");
+    SkinUI::CScrollBarUI* pVertical = pList->GetVerticalScrollBar();
+    SkinUI::CScrollBarUI* pHorizontal = pList->GetHorizontalScrollBar();
+    ASSERT_NE(pVertical, nullptr);
+    ASSERT_NE(pHorizontal, nullptr);
+    EXPECT_EQ(pVertical->GetFixedWidth(), 12);
+    EXPECT_TRUE(pVertical->IsVisible());
+    EXPECT_TRUE(pHorizontal->IsVisible());
+    EXPECT_EQ(pList->GetList()->GetVerticalScrollBar(), pVertical);
+  });
+}
+
 }  // namespace
