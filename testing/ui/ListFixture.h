@@ -37,7 +37,8 @@ class ListFixture {
 
   // The list's element, named `name`, with every row.
   std::wstring Markup(const std::wstring& name = L"list") const;
-  // Adds the same rows to a list built elsewhere; on the window's thread.
+  // Adds the same rows, without cells, to a list built elsewhere; on the window's
+  // thread.
   void Fill(SkinUI::CListUI* pList) const;
 
   // On the test's thread, through the window's thread: the rows' rectangles in order
