@@ -111,7 +111,7 @@ void AddFontResource(CMarkupElement& node, CWindowManagerUI* pManager) {
     if (NameIs(pstrName, L"name")) {
       pFontName = pstrValue;
     } else if (NameIs(pstrName, L"size")) {
-      size = CUIValueParser::ReadDecimal(pstrValue, nullptr);
+      size = CUIValueParser::ReadFontSize(pstrValue, nullptr);
     } else if (NameIs(pstrName, L"bold")) {
       bold = IsTrue(pstrValue);
     } else if (NameIs(pstrName, L"underline")) {

@@ -195,6 +195,17 @@ TEST_F(Builder, DefaultFontAndLaterDuplicateAttributes) {
   });
 }
 
+TEST_F(Builder, FontSizesAreHeldToWhatAScreenCanShow) {
+  OnGui([&] {
+    ASSERT_NE(nullptr, Build(L"<Window><Font name=\"Arial\" size=\"99999999999\"/><Font name=\"Arial\" size=\"-2147483648\"/>"
+                             L"<Font name=\"Arial\" size=\"0\"/><Font name=\"Arial\" size=\"1000\"/><Control/></Window>"));
+    EXPECT_EQ(1000, Manager().GetFontInfo(0)->iSize);
+    EXPECT_EQ(1, Manager().GetFontInfo(1)->iSize) << "its height would not negate";
+    EXPECT_EQ(1, Manager().GetFontInfo(2)->iSize);
+    EXPECT_EQ(1000, Manager().GetFontInfo(3)->iSize);
+  });
+}
+
 TEST_F(Builder, BuildWithoutManagerRegistersNothing) {
   OnGui([&] {
     CDialogBuilder builder;
