@@ -51,13 +51,17 @@ void CManagerInput::SendKeyEvent(CWindowManagerUI& pm, CControlUI* pControl, int
 bool CManagerInput::OnClose(CWindowManagerUI& pm) {
   // Leave the hovered and pressed controls in their resting state: the window may
   // be hidden and shown again rather than destroyed.
+  const std::weak_ptr<const void> alive = pm.Lifetime();
   if (pm.m_pEventHover != nullptr) {
     SendMouseEvent(pm.m_pEventHover, UIEVENT_MOUSELEAVE, pm.m_ptLastMousePos);
+    if (alive.expired()) return false;
   }
   if (pm.m_pEventClick != nullptr) {
     SendMouseEvent(pm.m_pEventClick, UIEVENT_BUTTONUP, pm.m_ptLastMousePos);
+    if (alive.expired()) return false;
   }
   pm.SetFocus(nullptr);
+  if (alive.expired()) return false;
   const HWND hWndOwner = ::GetWindow(pm.m_hWndPaint, GW_OWNER);
   if (hWndOwner != nullptr) ::SetFocus(hWndOwner);
   return false;
@@ -78,16 +82,19 @@ bool CManagerInput::OnMouseMove(CWindowManagerUI& pm, WPARAM wParam, LPARAM lPar
   CControlUI* pNewHover = pm.FindControlAt(pt);
   if (pNewHover != nullptr && pNewHover->GetManager() != &pm) return false;
 
+  const std::weak_ptr<const void> alive = pm.Lifetime();
   if (pNewHover != pm.m_pEventHover && pm.m_pEventHover != nullptr) {
     CControlUI* pOldHover = pm.m_pEventHover;
     pm.m_pEventHover = nullptr;
     SendMouseEvent(pOldHover, UIEVENT_MOUSELEAVE, pt);
+    if (alive.expired()) return false;
     CManagerTooltip::Hide(pm);
   }
   if (pNewHover != pm.m_pEventHover && pNewHover != nullptr) {
     // Recorded first: a handler that destroys the control is then reaped from it.
     pm.m_pEventHover = pNewHover;
     SendMouseEvent(pNewHover, UIEVENT_MOUSEENTER, pt);
+    if (alive.expired()) return false;
   }
   CControlUI* pTarget = pm.m_pEventClick != nullptr ? pm.m_pEventClick : pm.m_pEventHover;
   if (pTarget != nullptr) SendMouseEvent(pTarget, UIEVENT_MOUSEMOVE, pt, wParam);
@@ -97,7 +104,9 @@ bool CManagerInput::OnMouseMove(CWindowManagerUI& pm, WPARAM wParam, LPARAM lPar
 bool CManagerInput::OnMouseLeave(CWindowManagerUI& pm) {
   CManagerTooltip::Hide(pm);
   // A move to where no control lies gives the hovered control its leave event.
+  const std::weak_ptr<const void> alive = pm.Lifetime();
   if (pm.m_bMouseTracking) ::SendMessageW(pm.m_hWndPaint, WM_MOUSEMOVE, 0, static_cast<LPARAM>(-1));
+  if (alive.expired()) return false;
   pm.m_bMouseTracking = false;
   return false;
 }
@@ -109,9 +118,10 @@ bool CManagerInput::OnButtonDown(CWindowManagerUI& pm, WPARAM wParam, LPARAM lPa
   CControlUI* pControl = OwnControlAt(pm, pt);
   if (pControl == nullptr) return false;
   pm.m_pEventClick = pControl;
+  const std::weak_ptr<const void> alive = pm.Lifetime();
   pControl->SetFocus();
-  // Focusing may have destroyed it.
-  if (pm.m_pEventClick != pControl) return false;
+  // Focusing may have destroyed it, or the whole window.
+  if (alive.expired() || pm.m_pEventClick != pControl) return false;
   pm.SetCapture();
   UIEventRecord event;
   event.Type = UIEVENT_BUTTONDOWN;
@@ -172,7 +182,9 @@ bool CManagerInput::OnRightButtonDown(CWindowManagerUI& pm, WPARAM wParam, LPARA
   pm.m_ptLastMousePos = pt;
   CControlUI* pControl = OwnControlAt(pm, pt);
   if (pControl == nullptr) return false;
+  const std::weak_ptr<const void> alive = pm.Lifetime();
   pControl->SetFocus();
+  if (alive.expired()) return false;
   pm.SetCapture();
   // Pressed before its event, for the same reason as a double click.
   pm.m_pEventClick = pControl;
@@ -219,7 +231,9 @@ bool CManagerInput::OnMouseWheel(CWindowManagerUI& pm, WPARAM wParam, LPARAM lPa
   event.wParam = GET_WHEEL_DELTA_WPARAM(wParam) < 0 ? kWheelDown : kWheelUp;
   event.lParam = lParam;
   event.wKeyState = static_cast<WORD>(CWindowManagerUI::GetKeyStateMask());
+  const std::weak_ptr<const void> alive = pm.Lifetime();
   pControl->DispatchEvent(event);
+  if (alive.expired()) return false;
   // The content under the pointer has moved: hovering follows it.
   ::SendMessageW(pm.m_hWndPaint, WM_MOUSEMOVE, 0, MAKELPARAM(pm.m_ptLastMousePos.x, pm.m_ptLastMousePos.y));
   return false;
@@ -273,7 +287,9 @@ bool CManagerInput::OnSize(CWindowManagerUI& pm) {
     event.Type = UIEVENT_WINDOWSIZE;
     event.pSender = pm.m_pFocus;
     event.dwTimestamp = ::GetTickCount();
+    const std::weak_ptr<const void> alive = pm.Lifetime();
     pm.m_pFocus->DispatchEvent(event);
+    if (alive.expired()) return true;
   }
   // The skin builder sizes the window while WM_CREATE runs, before any root exists.
   if (pm.m_pRoot != nullptr) pm.m_pRoot->RequestLayout();

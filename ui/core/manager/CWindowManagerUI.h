@@ -5,6 +5,8 @@
 // window's fonts, images, default attributes, option groups and default colours.
 // It also keeps the framework's process-wide settings (module instance, skin folder,
 // GDI+). A manager is created, used and destroyed on the thread of its window.
+#include <memory>
+
 #include "platform/win32.h"
 #include "ui/core/manager/IMessageFilterUI.h"
 #include "ui/core/manager/INotifyUI.h"
@@ -173,6 +175,11 @@ class CWindowManagerUI {
   DWORD GetDefaultSelectedBkColor() const;
   void SetDefaultSelectedBkColor(DWORD dwColor);
 
+ // Expires when the manager is destroyed. Controls and listeners that a message reaches
+  // may end the window and, with its last message, delete the object holding the
+  // manager: whoever goes on after calling them checks this first.
+  std::weak_ptr<const void> Lifetime() const { return m_pLifetime; }
+
  private:
   friend class CManagerInput;
   friend class CManagerTooltip;
@@ -237,6 +244,7 @@ class CWindowManagerUI {
   bool m_bFocusNeeded;
   bool m_bMouseTracking;
   bool m_bMouseCapture;
+  std::shared_ptr<const void> m_pLifetime = std::make_shared<bool>(true);
   bool m_bUsedVirtualWnd;
 
   CUIPtrArray m_aNotifiers;            // INotifyUI*
