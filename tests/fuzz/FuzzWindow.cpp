@@ -36,13 +36,11 @@ void UseEmptySkinFolder() {
 
 FuzzWindow& FuzzWindow::Get() {
   // The backend is chosen once, when the first window call is made.
-  static platform::headless::TestDriver* driver = [] {
-    setenv("PLATFORM_BACKEND", "headless", 1);
-    return new platform::headless::TestDriver();
-  }();
-  static FuzzWindow* window = new FuzzWindow();  // lives until the process ends
-  (void)driver;
-  return *window;
+  static const bool headless = setenv("PLATFORM_BACKEND", "headless", 1) == 0;
+  static platform::headless::TestDriver driver;
+  static FuzzWindow window;
+  (void)headless;
+  return window;
 }
 
 FuzzWindow::FuzzWindow() {
@@ -52,6 +50,11 @@ FuzzWindow::FuzzWindow() {
   hwnd_ = CreateWindowExW(0, kClassName, L"fuzz", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr,
                           GetModuleHandleW(nullptr), nullptr);
   manager_ = NewManager();
+}
+
+FuzzWindow::~FuzzWindow() {
+  manager_.reset();
+  if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
 }
 
 std::unique_ptr<SkinUI::CWindowManagerUI> FuzzWindow::NewManager() {

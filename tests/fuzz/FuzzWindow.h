@@ -14,6 +14,7 @@ namespace fuzz {
 class FuzzWindow {
  public:
   static FuzzWindow& Get();
+  ~FuzzWindow();
   FuzzWindow(const FuzzWindow&) = delete;
   FuzzWindow& operator=(const FuzzWindow&) = delete;
 
