@@ -93,6 +93,8 @@ class CWindowManagerUI {
 
   // --- Messages, input events and notifications ---
 
+  // True when the message was handled, or when handling it ended the manager: the
+  // caller then touches nothing of the object that held it.
   bool HandleWindowMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
   void SendNotify(CControlUI* pControl, LPCTSTR pstrMessage, WPARAM wParam = 0, LPARAM lParam = 0,
                   bool bAsync = false);
@@ -175,7 +177,7 @@ class CWindowManagerUI {
   DWORD GetDefaultSelectedBkColor() const;
   void SetDefaultSelectedBkColor(DWORD dwColor);
 
- // Expires when the manager is destroyed. Controls and listeners that a message reaches
+  // Expires when the manager is destroyed. Controls and listeners that a message reaches
   // may end the window and, with its last message, delete the object holding the
   // manager: whoever goes on after calling them checks this first.
   std::weak_ptr<const void> Lifetime() const { return m_pLifetime; }

@@ -31,8 +31,6 @@ bool ReflectNotify(WPARAM wParam, LPARAM lParam, LRESULT& lRes) {
 
 }  // namespace
 
-// Once the manager is gone the message counts as handled: the window object that
-// would pass it on was deleted with it.
 bool CWindowManagerUI::HandleWindowMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes) {
   if (m_hWndPaint == nullptr) return false;
   const std::weak_ptr<const void> alive = Lifetime();
