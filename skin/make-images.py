@@ -1,15 +1,18 @@
 #!/usr/bin/env python3
-"""Draws every picture under skin/ into the folder this script lives in, with the
-standard library only, so that running it again gives the same bytes (a test checks
-that the committed pictures are what it draws). Colours and sizes are those of
+"""Draws every picture under skin/ into the folder this script lives in (or the folder
+given as its argument), with the standard library only, so that running it again gives
+the same bytes (a test draws them into a folder of its own and compares them with the
+committed pictures). Colours and sizes are those of
 STYLE.md beside this script; each window's pictures are one section. Later windows
 add their sections and their calls in main()."""
 import math
 import os
 import struct
+import sys
 import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+OUTPUT = HERE
 
 # The palette of STYLE.md, as (R, G, B, A).
 NAVY = (0x00, 0x29, 0x71, 0xFF)
@@ -38,7 +41,7 @@ SAMPLES = [((i + 0.5) / 4, (j + 0.5) / 4) for j in range(4) for i in range(4)]
 # --- Files -------------------------------------------------------------------------
 
 def output_path(name):
-    path = os.path.join(HERE, *name.split("/"))
+    path = os.path.join(OUTPUT, *name.split("/"))
     os.makedirs(os.path.dirname(path), exist_ok=True)
     return path
 
@@ -214,14 +217,9 @@ def red_background(width, height):
 
 
 def details_button(width, height):
-    """The details button: an outlined rounded face with a magnifier at its left."""
-    face = rounded_button(width, height, NAVY_DARK, DISC, FRAME)
-
-    def pixel(x, y):
-        lens = coverage(x, y, lambda px, py: 3.3 <= math.hypot(px - 11.0, py - 13.0) <= 5.0)
-        handle = coverage(x, y, lambda px, py: near_segment(px, py, 14.5, 16.5, 18.5, 20.5, 1.3))
-        return over(with_alpha(WHITE, max(lens, handle)), face(x, y))
-    return pixel
+    """The details button: an outlined face, darker than the other buttons, so that its
+    text in the one-text box's button font fits the 70 pixels."""
+    return rounded_button(width, height, NAVY_DARK, DISC, FRAME)
 
 
 def message_box():
@@ -409,6 +407,8 @@ def qr_window():
 
 
 if __name__ == "__main__":
+    if len(sys.argv) > 1:
+        OUTPUT = os.path.abspath(sys.argv[1])
     message_box()
     busy_window()
     qr_window()
