@@ -406,9 +406,23 @@ def qr_window():
     write_png("QRCode/下载APP二维码.png", side, side, pixel)
 
 
+# --- Scroll bars (the time picker's lists) -----------------------------------------------
+
+def scroll_thumb(colour):
+    """A 6-pixel-wide rounded thumb, drawn stretched with corners of 3 kept."""
+    return lambda x, y: with_alpha(colour, coverage(
+        x, y, lambda px, py: in_rounded_rect(px, py, 0, 0, 6, 24, 3)))
+
+
+def scroll_bars():
+    write_png("ScrollBar/滑块.png", 6, 24, scroll_thumb(MUTED))
+    write_png("ScrollBar/滑块-经过.png", 6, 24, scroll_thumb(WHITE))
+
+
 if __name__ == "__main__":
     if len(sys.argv) > 1:
         OUTPUT = os.path.abspath(sys.argv[1])
     message_box()
     busy_window()
     qr_window()
+    scroll_bars()

@@ -31,6 +31,7 @@ const struct {
     {"BkWindow.xml", {}},
     {"LoadingGifWnd.xml", {"LoadingGifAnim", "lab_context"}},
     {"QR_CodeWndUI.xml", {"btn_close"}},
+    {"TimeWndUI.xml", {"listHour", "listMinute", "btnClose", "btnCancel", "btnOk"}},
 };
 
 // The pictures the code names itself (UTF-8, as the file system has them; narrow
@@ -59,13 +60,16 @@ void Walk(const tinyxml2::XMLElement* element, const std::function<void(const ti
   }
 }
 
-// The file an image description names: "file='...'" or the whole text.
-std::string ImageFile(const std::string& description) {
+// Every "file='...'" of a value: image descriptions, and the attribute lists of
+// styles that hold them.
+std::vector<std::string> NamedFiles(const std::string& value) {
   const std::string key = "file='";
-  const size_t start = description.find(key);
-  if (start == std::string::npos) return description;
-  const size_t end = description.find('\'', start + key.size());
-  return description.substr(start + key.size(), end - start - key.size());
+  std::vector<std::string> files;
+  for (size_t start = value.find(key); start != std::string::npos; start = value.find(key, start + 1)) {
+    const size_t end = value.find('\'', start + key.size());
+    files.push_back(value.substr(start + key.size(), end - start - key.size()));
+  }
+  return files;
 }
 
 bool EndsWith(const std::string& text, const std::string& end) {
@@ -95,7 +99,10 @@ TEST_F(SkinFolder, EveryFileASkinOrTheCodeNamesIsThereWithThatExactName) {
   for (const fs::path& skin : SkinFiles()) {
     Walk(Load(skin).RootElement(), [&](const tinyxml2::XMLElement& element) {
       for (const tinyxml2::XMLAttribute* a = element.FirstAttribute(); a != nullptr; a = a->Next()) {
-        if (EndsWith(a->Name(), "image") && *a->Value() != '\0') named.insert(ImageFile(a->Value()));
+        const std::vector<std::string> files = NamedFiles(a->Value());
+        named.insert(files.begin(), files.end());
+        // A picture's bare name.
+        if (files.empty() && EndsWith(a->Name(), "image") && *a->Value() != '\0') named.insert(a->Value());
       }
     });
   }
