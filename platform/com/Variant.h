@@ -59,3 +59,7 @@ void VariantInit(VARIANTARG* variant);
 // Frees the text, releases the object, and leaves the variant empty. DISP_E_BADVARTYPE
 // for a type tag this runtime does not know (the variant is then left as it was).
 HRESULT VariantClear(VARIANTARG* variant);
+// Clears the destination, then copies the source into it: a text is copied, an object
+// gets one more reference. DISP_E_BADVARTYPE for a type tag this runtime does not know
+// (in either variant; the destination then keeps what it held).
+HRESULT VariantCopy(VARIANTARG* destination, const VARIANTARG* source);

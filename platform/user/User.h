@@ -19,3 +19,4 @@
 #include "platform/user/CommCtrl.h"
 #include "platform/user/Modules.h"
 #include "platform/user/Imm.h"
+#include "platform/user/Accelerator.h"

@@ -5,10 +5,18 @@
 #include "ui/controls/CCheckBoxUI.h"
 #include "ui/controls/CGifAnimUI.h"
 #include "ui/controls/CLabelUI.h"
+#include "ui/controls/CListContainerElementUI.h"
+#include "ui/controls/CListHeaderItemUI.h"
+#include "ui/controls/CListHeaderUI.h"
+#include "ui/controls/CListLabelElementUI.h"
+#include "ui/controls/CListTextElementUI.h"
+#include "ui/controls/CListUI.h"
 #include "ui/controls/COptionUI.h"
 #include "ui/controls/CProgressUI.h"
 #include "ui/controls/CSliderUI.h"
 #include "ui/controls/CTextUI.h"
+#include "ui/controls/CTreeNodeUI.h"
+#include "ui/controls/CTreeViewUI.h"
 #include "ui/core/builder/CControlClassTable.h"
 
 extern "C" {
@@ -33,6 +41,14 @@ struct Registration {
     CControlClassTable::Register(L"Progress", &Make<CProgressUI>);
     CControlClassTable::Register(L"Slider", &Make<CSliderUI>);
     CControlClassTable::Register(L"GifAnim", &Make<CGifAnimUI>);
+    CControlClassTable::Register(L"List", &Make<CListUI>);
+    CControlClassTable::Register(L"ListHeader", &Make<CListHeaderUI>);
+    CControlClassTable::Register(L"ListHeaderItem", &Make<CListHeaderItemUI>);
+    CControlClassTable::Register(L"ListLabelElement", &Make<CListLabelElementUI>);
+    CControlClassTable::Register(L"ListTextElement", &Make<CListTextElementUI>);
+    CControlClassTable::Register(L"ListContainerElement", &Make<CListContainerElementUI>);
+    CControlClassTable::Register(L"TreeView", &Make<CTreeViewUI>);
+    CControlClassTable::Register(L"TreeNode", &Make<CTreeNodeUI>);
     ui_controls_registered = 1;
   }
 };

@@ -4,9 +4,12 @@
 
 #include <atomic>
 #include <cwchar>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "platform/com/Com.h"
+#include "platform/com/OleApartment.h"
 
 namespace {
 
@@ -210,6 +213,87 @@ TEST_F(ComRuntimeTest, VariantClearGivesBackWhatTheVariantHolds) {
   strange.vt = 0x4000;
   EXPECT_EQ(VariantClear(&strange), DISP_E_BADVARTYPE);
   EXPECT_EQ(strange.vt, 0x4000);
+}
+
+TEST_F(ComRuntimeTest, VariantCopyGivesTheCopyItsOwnTextAndReference) {
+  IDispatch* object = nullptr;
+  ASSERT_EQ(CoCreateInstance(kTestClass, nullptr, CLSCTX_ALL, IID_IDispatch, reinterpret_cast<void**>(&object)), S_OK);
+  struct Case {
+    const char* what;
+    VARIANT source;
+  };
+  std::vector<Case> cases(6);
+  for (Case& c : cases) VariantInit(&c.source);
+  cases[0].what = "empty";
+  cases[1].what = "bool";
+  cases[1].source.vt = VT_BOOL;
+  cases[1].source.boolVal = VARIANT_TRUE;
+  cases[2].what = "i4";
+  cases[2].source.vt = VT_I4;
+  cases[2].source.lVal = -42;
+  cases[3].what = "text";
+  cases[3].source.vt = VT_BSTR;
+  cases[3].source.bstrVal = SysAllocStringLen(L"a\0巡", 3);
+  cases[4].what = "dispatch";
+  cases[4].source.vt = VT_DISPATCH;
+  cases[4].source.pdispVal = object;
+  object->AddRef();
+  cases[5].what = "unknown";
+  cases[5].source.vt = VT_UNKNOWN;
+  cases[5].source.punkVal = object;
+  object->AddRef();
+
+  for (Case& c : cases) {
+    VARIANT copy;
+    VariantInit(&copy);
+    copy.vt = VT_BSTR;
+    copy.bstrVal = SysAllocString(L"given back by the copy");
+    ASSERT_EQ(VariantCopy(&copy, &c.source), S_OK) << c.what;
+    EXPECT_EQ(copy.vt, c.source.vt) << c.what;
+    if (c.source.vt == VT_BSTR) {
+      EXPECT_NE(copy.bstrVal, c.source.bstrVal) << "a text of its own";
+      EXPECT_EQ(SysStringLen(copy.bstrVal), 3u);
+      EXPECT_EQ(std::wstring(copy.bstrVal, 3), std::wstring(L"a\0巡", 3));
+    } else {
+      EXPECT_EQ(copy.llVal, c.source.llVal) << c.what;
+    }
+    EXPECT_EQ(VariantClear(&copy), S_OK) << c.what;
+    EXPECT_EQ(copy.vt, VT_EMPTY) << c.what;
+    EXPECT_EQ(VariantClear(&c.source), S_OK) << c.what;
+  }
+  EXPECT_EQ(CountedObject::live.load(), 1) << "both copies gave their reference back";
+  object->Release();
+
+  VARIANT strange;
+  VariantInit(&strange);
+  strange.vt = 0x4000;
+  VARIANT kept;
+  VariantInit(&kept);
+  kept.vt = VT_I4;
+  kept.lVal = 7;
+  EXPECT_EQ(VariantCopy(&kept, &strange), DISP_E_BADVARTYPE);
+  EXPECT_EQ(kept.vt, VT_I4) << "a refused copy leaves the destination alone";
+  EXPECT_EQ(VariantCopy(&kept, &kept), S_OK);
+  EXPECT_EQ(kept.lVal, 7);
+}
+
+TEST(OleApartment, OleInitialisationIsCountedWithComs) {
+  EXPECT_EQ(OleInitialize(nullptr), S_OK);
+  EXPECT_EQ(CoInitialize(nullptr), S_FALSE) << "the same single-threaded apartment";
+  EXPECT_EQ(platform::com::ThreadInitCount(), 2);
+  CoUninitialize();
+  OleUninitialize();
+  EXPECT_EQ(platform::com::ThreadInitCount(), 0);
+
+  EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK);
+  EXPECT_EQ(OleInitialize(nullptr), RPC_E_CHANGED_MODE) << "OLE needs a single-threaded apartment";
+  CoUninitialize();
+
+  CountedObject* object = new CountedObject();
+  EXPECT_EQ(OleLockRunning(object, TRUE, FALSE), S_OK);
+  EXPECT_EQ(OleLockRunning(object, FALSE, FALSE), S_OK);
+  EXPECT_EQ(OleLockRunning(nullptr, TRUE, FALSE), E_INVALIDARG);
+  object->Release();
 }
 
 }  // namespace

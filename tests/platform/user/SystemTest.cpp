@@ -46,6 +46,34 @@ TEST(Exports, UnknownLibrariesAreNotFound) {
   EXPECT_FALSE(fn(nullptr, 0, 10, LWA_ALPHA)) << "the function found is the real one";
 }
 
+TEST(Exports, AControlsModuleIsNoSystemLibrary) {
+  // A skin's "modulename" names a control's own library; none loads, so the host falls
+  // back to the classes registered in the process.
+  for (const wchar_t* name : {L"flash.ocx", L"C:\\Windows\\System32\\ieframe.dll", L"Patrol.dll"}) {
+    EXPECT_EQ(LoadLibraryW(name), nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
+  }
+}
+
+TEST(AcceleratorTables, AreHandlesOverACopyUntilDestroyedOnce) {
+  ACCEL entries[2] = {{FVIRTKEY | FCONTROL, 'C', 100}, {0, 0, 0}};
+  HACCEL first = CreateAcceleratorTableW(entries, 2);
+  HACCEL second = CreateAcceleratorTableW(entries + 1, 1);
+  ASSERT_NE(first, nullptr);
+  ASSERT_NE(second, nullptr);
+  EXPECT_NE(first, second);
+  EXPECT_TRUE(DestroyAcceleratorTable(first));
+  EXPECT_FALSE(DestroyAcceleratorTable(first)) << "destroyed already";
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+  EXPECT_TRUE(DestroyAcceleratorTable(second));
+
+  SetLastError(0);
+  EXPECT_EQ(CreateAcceleratorTableW(entries, 0), nullptr);
+  EXPECT_EQ(CreateAcceleratorTableW(nullptr, 1), nullptr);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+  EXPECT_FALSE(DestroyAcceleratorTable(nullptr));
+}
+
 struct BoxCase {
   UINT type;
   int answer;
