@@ -27,3 +27,19 @@ function(project_test name)
     DISCOVERY_TIMEOUT 30
     PROPERTIES ENVIRONMENT PLATFORM_BACKEND=headless TIMEOUT 120)
 endfunction()
+
+# mirror_skin(<target>): the program's skin folder beside the target's executable, where
+# a program looks for it (its own folder + "skin"), copied again whenever a file of it
+# changes.
+function(mirror_skin target)
+  file(GLOB_RECURSE skin_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/skin/*)
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}-skin.stamp)
+  add_custom_command(OUTPUT ${stamp}
+    COMMAND ${CMAKE_COMMAND} -E remove_directory $<TARGET_FILE_DIR:${target}>/skin
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/skin $<TARGET_FILE_DIR:${target}>/skin
+    COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
+    DEPENDS ${skin_files}
+    COMMENT "Mirroring the skin beside ${target}")
+  add_custom_target(${target}_skin DEPENDS ${stamp})
+  add_dependencies(${target} ${target}_skin)
+endfunction()

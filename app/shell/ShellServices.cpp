@@ -3,6 +3,8 @@
 #include <mutex>
 #include <utility>
 
+#include "app/shell/PhotoFeedBackWindow.h"
+
 PhotoFeedBackWindow* g_pFeedBackWnd = nullptr;
 
 namespace {
@@ -27,8 +29,12 @@ void ShowToast(const std::wstring& text, int seconds) {
     std::lock_guard<std::mutex> lock(HandlerMutex());
     handler = CurrentHandler();
   }
-  if (!handler) return;
-  handler(text, seconds);
+  if (handler) {
+    handler(text, seconds);
+    return;
+  }
+  PhotoFeedBackWindow* toast = g_pFeedBackWnd;
+  if (toast != nullptr) toast->ShowToast(text, seconds);
 }
 
 ToastHandler SetToastHandler(ToastHandler handler) {

@@ -1,8 +1,8 @@
 #pragma once
-// The shell's toast, which the broker consumer reaches through the shell's record alerts
-// (ShellRecordAlerts). Until the shell's own windows exist, the toast is a stand-in that
-// hands the text to a replaceable handler, so that the services and their tests can run
-// without a window.
+// The shell's toast, which the pages and the broker consumer (through the shell's record
+// alerts, ShellRecordAlerts) reach by ShowToast. A replaceable handler takes the text
+// instead of the toast window while it is set, so that the services and their tests can
+// run without a window.
 #include <functional>
 #include <string>
 
@@ -13,11 +13,12 @@
 extern PhotoFeedBackWindow* g_pFeedBackWnd;
 
 // Shows text on the toast window for the given number of seconds. Safe to call from
-// any thread (the broker consumer calls it from its own).
+// any thread (the broker consumer calls it from its own): the toast window's own thread
+// shows it. Dropped while there is no toast window.
 void ShowToast(const std::wstring& text, int seconds);
 
 using ToastHandler = std::function<void(const std::wstring& text, int seconds)>;
 
-// Replaces what ShowToast does and returns the handler it replaced; an empty
-// handler makes ShowToast drop the text.
+// While set, ShowToast hands its text to this handler instead of the toast window.
+// Returns the handler it replaced; an empty handler gives the text back to the window.
 ToastHandler SetToastHandler(ToastHandler handler);

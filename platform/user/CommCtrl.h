@@ -1,5 +1,6 @@
 #pragma once
-// The common-control pieces the program uses: the tooltip class.
+// The common-control pieces the program uses: the tooltip class, the date picker and
+// its month calendar.
 #include "platform/base/WinTypes.h"
 #include "platform/user/Messages.h"
 
@@ -63,5 +64,54 @@ typedef struct tagTOOLINFOW {
 } TTTOOLINFOW, *PTOOLINFOW, *LPTTTOOLINFOW, TOOLINFOW;
 typedef TTTOOLINFOW TTTOOLINFO;
 typedef TOOLINFOW TOOLINFO;
+
+// The date picker and the month calendar it drops down.
+#define DATETIMEPICK_CLASSW L"SysDateTimePick32"
+#define MONTHCAL_CLASSW L"SysMonthCal32"
+
+#define DTM_FIRST 0x1000
+#define DTM_GETSYSTEMTIME (DTM_FIRST + 1)
+#define DTM_SETSYSTEMTIME (DTM_FIRST + 2)
+#define DTM_GETMONTHCAL (DTM_FIRST + 8)
+
+#define GDT_ERROR (-1)
+#define GDT_VALID 0
+#define GDT_NONE 1
+
+#define MCM_FIRST 0x1000
+#define MCM_HITTEST (MCM_FIRST + 14)
+
+#define MCHT_NOWHERE 0x00000000
+#define MCHT_TITLE 0x00010000
+#define MCHT_CALENDAR 0x00020000
+#define MCHT_NEXT 0x01000000
+#define MCHT_PREV 0x02000000
+#define MCHT_TITLEBK MCHT_TITLE
+#define MCHT_TITLEBTNNEXT (MCHT_TITLE | MCHT_NEXT | 0x0003)
+#define MCHT_TITLEBTNPREV (MCHT_TITLE | MCHT_PREV | 0x0003)
+#define MCHT_CALENDARBK MCHT_CALENDAR
+#define MCHT_CALENDARDATE (MCHT_CALENDAR | 0x0001)
+#define MCHT_CALENDARDATENEXT (MCHT_CALENDARDATE | MCHT_NEXT)
+#define MCHT_CALENDARDATEPREV (MCHT_CALENDARDATE | MCHT_PREV)
+#define MCHT_CALENDARDAY (MCHT_CALENDAR | 0x0002)
+
+// MCM_HITTEST: `pt` in the calendar's client coordinates; any cbSize that covers
+// uHit is accepted, and st is filled when it is covered too.
+typedef struct {
+  UINT cbSize;
+  POINT pt;
+  UINT uHit;
+  SYSTEMTIME st;
+} MCHITTESTINFO, *PMCHITTESTINFO;
+
+#define MCN_FIRST (0U - 746U)
+#define MCN_SELECT MCN_FIRST
+
+typedef struct tagNMSELCHANGE {
+  NMHDR nmhdr;
+  SYSTEMTIME stSelStart;
+  SYSTEMTIME stSelEnd;
+} NMSELCHANGE, *LPNMSELCHANGE;
+typedef NMSELCHANGE NMSELECT, *LPNMSELECT;
 
 void InitCommonControls();

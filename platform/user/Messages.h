@@ -197,3 +197,10 @@
 #define GET_KEYSTATE_WPARAM(wParam) (LOWORD(wParam))
 
 typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
+
+// WM_NOTIFY: what every notification structure begins with.
+typedef struct tagNMHDR {
+  HWND hwndFrom;
+  UINT_PTR idFrom;
+  UINT code;
+} NMHDR, *LPNMHDR;

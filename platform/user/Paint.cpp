@@ -6,6 +6,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Region.h"
 #include "platform/gdi/SurfaceDC.h"
+#include "platform/user/CaretPainter.h"
 #include "platform/user/LayeredOps.h"
 #include "platform/user/Paint.h"
 #include "platform/user/PaintOps.h"
@@ -154,7 +155,9 @@ void PresentTopLevel(WindowObject* root) {
   }
   if (!root->image) return;
   std::lock_guard<std::mutex> lock(root->image->Mutex());
+  const std::vector<RECT> carets = CaretPainter::Overlay(root, root->image->Surface());
   b->Present(root->surface, root->image->Surface(), false);
+  CaretPainter::Invert(root->image->Surface(), carets);
 }
 
 void ExStyleChanged(WindowObject* w, DWORD oldExStyle) {

@@ -12,6 +12,9 @@ void InvalidateParentArea(WindowObject* parent, const RECT& area);
 void InvalidateUncovered(WindowObject* w, const RECT& area);
 // Keeps a top-level window's image the size of the window.
 void ResizeTopLevelImage(WindowObject* root);
+// The part of `w`'s client area that shows, in its client coordinates (`out` is
+// initialised here).
+void VisibleRegion(const WindowObject* w, bool clipChildren, pixman_region32_t* out);
 // Releases what painting kept for a window that goes away.
 void ForgetWindowImage(WindowObject* w);
 

@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "platform/base/Module.h"
+#include "platform/user/CaretPainter.h"
 #include "platform/user/DesktopState.h"
 #include "platform/user/InputTranslator.h"
 #include "platform/user/Input.h"
@@ -150,6 +151,7 @@ bool ThreadQueue::Retrieve(Guard& guard, MSG* out, const MessageFilter& filter, 
       return true;
     }
     if (FireHover()) continue;
+    if (CaretPainter::Blink(*this)) continue;
     if (!block) return false;
     waiting = true;
     waitFilter = filter;
@@ -175,7 +177,7 @@ uint64_t ThreadQueue::NextDue() const {
   uint64_t next = UINT64_MAX;
   for (const TimerEntry& t : timers) next = std::min(next, t.due);
   if (tracking.hwnd && (tracking.flags & TME_HOVER)) next = std::min(next, tracking.anchorTime + tracking.hoverTime);
-  return next;
+  return std::min(next, CaretPainter::NextBlink(*this));
 }
 
 bool ThreadQueue::TakePosted(const MessageFilter& filter, UINT flags, MSG* out) {

@@ -74,6 +74,8 @@ struct CaretState {
   int height = 0;
   POINT pos{};
   int hideCount = 1;  // a new caret is hidden
+  bool blinkOn = true;     // in the shown half of its blink
+  uint64_t nextBlink = 0;  // when it next changes half
 };
 
 class ThreadQueue {

@@ -20,11 +20,15 @@ void TopLevelImage::Resize(int width, int height) {
   std::lock_guard<std::mutex> lock(mutex_);
   if (width == width_ && height == height_) return;
   cairo_surface_t* next = NewSurface(width, height);
-  cairo_t* cr = cairo_create(next);
-  cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-  cairo_set_source_surface(cr, surface_, 0, 0);
-  cairo_paint(cr);
-  cairo_destroy(cr);
+  // A surface cairo could not make (a size past its limits, or no memory for it) has
+  // no picture to carry over, and cairo leaks the pattern of such a source.
+  if (cairo_surface_status(surface_) == CAIRO_STATUS_SUCCESS) {
+    cairo_t* cr = cairo_create(next);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_surface(cr, surface_, 0, 0);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+  }
   cairo_surface_destroy(surface_);
   surface_ = next;
   width_ = width;

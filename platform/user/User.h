@@ -17,6 +17,8 @@
 #include "platform/user/Layered.h"
 #include "platform/user/MessageBox.h"
 #include "platform/user/CommCtrl.h"
+#include "platform/user/Edit.h"
+#include "platform/user/Clipboard.h"
 #include "platform/user/Modules.h"
 #include "platform/user/Imm.h"
 #include "platform/user/Accelerator.h"

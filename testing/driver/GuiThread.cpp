@@ -18,19 +18,29 @@ BOOL CALLBACK CollectOwn(HWND hwnd, LPARAM list) {
   return TRUE;
 }
 
+void DestroyOwnWindows() {
+  std::vector<HWND> own;
+  EnumWindows(&CollectOwn, LPARAM(&own));
+  for (HWND hwnd : own) {
+    if (IsWindow(hwnd)) DestroyWindow(hwnd);
+  }
+}
+
 }  // namespace
 
 GuiThread::GuiThread() {
   std::mutex mutex;
   std::condition_variable ready;
   thread_ = std::thread([this, &mutex, &ready] {
+    MSG msg;
+    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);  // the queue exists from here on
     {
-      MSG msg;
-      PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);  // the queue exists from here on
+      // Notified under the lock: once the constructor sees the id it returns and
+      // destroys both, which must not happen while this thread still uses them.
       std::lock_guard<std::mutex> lock(mutex);
       threadId_.store(GetCurrentThreadId());
+      ready.notify_all();
     }
-    ready.notify_all();
     Loop();
   });
   std::unique_lock<std::mutex> lock(mutex);
@@ -40,11 +50,7 @@ GuiThread::GuiThread() {
 GuiThread::~GuiThread() {
   if (!finished_.load()) {
     Post([] {
-      std::vector<HWND> own;
-      EnumWindows(&CollectOwn, LPARAM(&own));
-      for (HWND hwnd : own) {
-        if (IsWindow(hwnd)) DestroyWindow(hwnd);
-      }
+      DestroyOwnWindows();
       PostQuitMessage(0);
     });
   }
@@ -71,6 +77,9 @@ void GuiThread::Loop() {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
+  // A quit of the test's own leaves windows behind: they end with their thread, and
+  // objects freed at their last message are freed.
+  DestroyOwnWindows();
   exitCode_.store(int(msg.wParam));
   finished_.store(true);
 }

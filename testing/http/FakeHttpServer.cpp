@@ -18,10 +18,14 @@ FakeHttpServer::FakeHttpServer(unsigned short port)
 }
 
 FakeHttpServer::~FakeHttpServer() {
+  stop();
+  // Destroying the pending handlers releases the connections and closes their sockets.
+}
+
+void FakeHttpServer::stop() {
   work_.reset();
   io_.stop();
-  thread_.join();
-  // Destroying the pending handlers releases the connections and closes their sockets.
+  if (thread_.joinable()) thread_.join();
 }
 
 std::string FakeHttpServer::base_url() const {

@@ -43,6 +43,10 @@ class FakeHttpServer {
   // Applies to connections accepted from now on.
   void set_limits(ServerLimits limits);
 
+  // Stops serving and waits until no handler runs any more, so that whatever the
+  // routes reach can go; the destructor stops too. Idempotent.
+  void stop();
+
   std::vector<RecordedRequest> requests() const { return log_.all(); }
   std::size_t request_count() const { return log_.count(); }
   void clear_requests() { log_.clear(); }

@@ -143,6 +143,8 @@ std::string join_names(const std::vector<std::string>& names) {
 
 }  // namespace
 
+FakePatrolServer::~FakePatrolServer() { http_.stop(); }
+
 FakePatrolServer::FakePatrolServer(unsigned short port)
     : http_(port),
       audit_log_("iID", audit_fields()),

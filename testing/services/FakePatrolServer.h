@@ -21,6 +21,8 @@ namespace test_support {
 class FakePatrolServer {
  public:
   explicit FakePatrolServer(unsigned short port = 0);
+  // The server stops before the stores its handlers use go.
+  ~FakePatrolServer();
   FakePatrolServer(const FakePatrolServer&) = delete;
   FakePatrolServer& operator=(const FakePatrolServer&) = delete;
 

@@ -16,6 +16,8 @@ CampusServer::CampusServer(boost::asio::io_context& io, unsigned short port, con
   ForgetRequestsNow();
 }
 
+CampusServer::~CampusServer() { m_patrol.http().stop(); }
+
 std::string CampusServer::Url() const { return m_patrol.base_url(); }
 
 void CampusServer::ForgetRequestsNow() {

@@ -18,6 +18,8 @@ class CampusServer {
   // Listens on 127.0.0.1:port (0 for any free port) through io, which the caller runs.
   // Throws when the fixtures cannot be read or the port cannot be had.
   CampusServer(boost::asio::io_context& io, unsigned short port, const std::string& fixtureFolder);
+  // Stops serving first: the connection thread's handlers use every service below.
+  ~CampusServer();
   CampusServer(const CampusServer&) = delete;
   CampusServer& operator=(const CampusServer&) = delete;
 

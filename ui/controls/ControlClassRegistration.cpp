@@ -3,12 +3,22 @@
 // through the symbol below, which the library's link options ask for.
 #include "ui/controls/CButtonUI.h"
 #include "ui/controls/CCheckBoxUI.h"
+#include "ui/controls/CDateTimeUI.h"
+#include "ui/controls/CEditUI.h"
 #include "ui/controls/CGifAnimUI.h"
 #include "ui/controls/CLabelUI.h"
+#include "ui/controls/CListContainerElementUI.h"
+#include "ui/controls/CListHeaderItemUI.h"
+#include "ui/controls/CListHeaderUI.h"
+#include "ui/controls/CListLabelElementUI.h"
+#include "ui/controls/CListTextElementUI.h"
+#include "ui/controls/CListUI.h"
 #include "ui/controls/COptionUI.h"
 #include "ui/controls/CProgressUI.h"
 #include "ui/controls/CSliderUI.h"
 #include "ui/controls/CTextUI.h"
+#include "ui/controls/CTreeNodeUI.h"
+#include "ui/controls/CTreeViewUI.h"
 #include "ui/core/builder/CControlClassTable.h"
 
 extern "C" {
@@ -33,6 +43,16 @@ struct Registration {
     CControlClassTable::Register(L"Progress", &Make<CProgressUI>);
     CControlClassTable::Register(L"Slider", &Make<CSliderUI>);
     CControlClassTable::Register(L"GifAnim", &Make<CGifAnimUI>);
+    CControlClassTable::Register(L"Edit", &Make<CEditUI>);
+    CControlClassTable::Register(L"DateTime", &Make<CDateTimeUI>);
+    CControlClassTable::Register(L"List", &Make<CListUI>);
+    CControlClassTable::Register(L"ListHeader", &Make<CListHeaderUI>);
+    CControlClassTable::Register(L"ListHeaderItem", &Make<CListHeaderItemUI>);
+    CControlClassTable::Register(L"ListLabelElement", &Make<CListLabelElementUI>);
+    CControlClassTable::Register(L"ListTextElement", &Make<CListTextElementUI>);
+    CControlClassTable::Register(L"ListContainerElement", &Make<CListContainerElementUI>);
+    CControlClassTable::Register(L"TreeView", &Make<CTreeViewUI>);
+    CControlClassTable::Register(L"TreeNode", &Make<CTreeNodeUI>);
     ui_controls_registered = 1;
   }
 };

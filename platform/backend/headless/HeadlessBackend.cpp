@@ -257,6 +257,16 @@ void HeadlessBackend::SetCursorShape(backend::CursorShape shape) {
   cursor_ = shape;
 }
 
+std::optional<CompositionSpot> HeadlessBackend::LastCompositionSpot() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return spot_;
+}
+
+void HeadlessBackend::SetCompositionSpot(HWND window, POINT screen) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  spot_ = CompositionSpot{window, screen};
+}
+
 HeadlessSurface* HeadlessBackend::Find(backend::SurfaceId id) const {
   auto it = surfaces_.find(id);
   return it == surfaces_.end() ? nullptr : it->second.get();

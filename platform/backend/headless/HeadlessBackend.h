@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/backend/Backend.h"
+#include "platform/backend/InputMethodSpot.h"
 #include "platform/backend/headless/HeadlessSurface.h"
 
 namespace platform::headless {
@@ -28,7 +29,13 @@ struct SurfaceSnapshot {
   int presentCount = 0;
 };
 
-class HeadlessBackend : public backend::Backend {
+// Where the program last put an input method's composition.
+struct CompositionSpot {
+  HWND window = nullptr;
+  POINT screen{};
+};
+
+class HeadlessBackend : public backend::Backend, public backend::InputMethodSpot {
  public:
   HeadlessBackend();
   ~HeadlessBackend() override;
@@ -58,6 +65,7 @@ class HeadlessBackend : public backend::Backend {
   bool SaveImagePng(HWND hwnd, const std::string& path) const;
   backend::CursorShape CursorShape() const;
   HWND PointerGrab() const;
+  std::optional<headless::CompositionSpot> LastCompositionSpot() const;
 
   // backend::Backend
   void SetEventSink(backend::EventSink* sink) override;
@@ -79,6 +87,9 @@ class HeadlessBackend : public backend::Backend {
   void UngrabPointer() override;
   void SetCursorShape(backend::CursorShape shape) override;
 
+  // backend::InputMethodSpot
+  void SetCompositionSpot(HWND window, POINT screen) override;
+
  private:
   HeadlessSurface* Find(backend::SurfaceId id) const;
   HeadlessSurface* FindByWindow(HWND hwnd) const;
@@ -92,6 +103,7 @@ class HeadlessBackend : public backend::Backend {
   backend::SurfaceId grab_ = 0;
   backend::CursorShape cursor_ = backend::CursorShape::Arrow;
   POINT pointer_{0, 0};
+  std::optional<headless::CompositionSpot> spot_;
 };
 
 }  // namespace platform::headless

@@ -14,6 +14,7 @@ namespace {
 
 std::atomic<X11Backend*> g_instance{nullptr};
 const std::chrono::milliseconds kLookupLimit(3000);
+const std::chrono::milliseconds kClipboardLimit(1000);
 
 // A region copied for the X thread.
 struct OwnedRegion {
@@ -200,6 +201,35 @@ bool X11Backend::RestoreForeignWindow(HWND foreign) {
 void X11Backend::SetCompositionSpot(HWND window, POINT screen) {
   XDesktop* desktop = desktop_.get();
   Post([desktop, window, screen] { desktop->SetCompositionSpot(window, screen); });
+}
+
+
+void X11Backend::OfferText(const std::wstring& text) {
+  XDesktop* desktop = desktop_.get();
+  const std::string utf8 = platform::codepage::WideToUtf8(text);
+  Post([desktop, utf8] { desktop->Clipboard().Offer(utf8); });
+}
+
+bool X11Backend::ReadForeignText(std::wstring* text) {
+  typedef std::pair<bool, std::string> Answer;
+  auto promise = std::make_shared<std::promise<Answer>>();
+  std::future<Answer> answer = promise->get_future();
+  XDesktop* desktop = desktop_.get();
+  Post([desktop, promise] {
+    desktop->Clipboard().Read([promise](bool foreign, const std::string& utf8) {
+      promise->set_value(Answer(foreign, utf8));
+    });
+  });
+  text->clear();
+  // Another program that does not answer within the limit has given nothing.
+  if (answer.wait_for(kClipboardLimit) != std::future_status::ready) return true;
+  try {
+    const Answer got = answer.get();
+    *text = platform::codepage::Utf8ToWide(got.second);
+    return got.first;
+  } catch (const std::future_error&) {
+    return false;  // the X thread stopped before it came to the question
+  }
 }
 
 }  // namespace platform::x11

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/backend/Backend.h"
+#include "platform/backend/DesktopClipboard.h"
 #include "platform/backend/ForeignWindows.h"
 #include "platform/backend/InputMethodSpot.h"
 
@@ -22,7 +23,10 @@ class XConnection;
 class XDesktop;
 class XThread;
 
-class X11Backend : public backend::Backend, public backend::ForeignWindows, public backend::InputMethodSpot {
+class X11Backend : public backend::Backend,
+                   public backend::ForeignWindows,
+                   public backend::InputMethodSpot,
+                   public backend::DesktopClipboard {
  public:
   // Null with `error` set when the display cannot be opened.
   static std::unique_ptr<X11Backend> Open(std::string* error);
@@ -67,6 +71,10 @@ class X11Backend : public backend::Backend, public backend::ForeignWindows, publ
 
   // backend::InputMethodSpot
   void SetCompositionSpot(HWND window, POINT screen) override;
+
+  // backend::DesktopClipboard
+  void OfferText(const std::wstring& text) override;
+  bool ReadForeignText(std::wstring* text) override;
 
  private:
   X11Backend();

@@ -67,7 +67,7 @@ int CursorFontShape(backend::CursorShape shape) {
 XDesktop::XDesktop(XConnection& connection, PresentQueue& presents, std::atomic<backend::EventSink*>& sink,
                    MonitorsChanged monitorsChanged)
     : connection_(connection), display_(connection.display()), presents_(presents), sink_(sink),
-      monitorsChanged_(std::move(monitorsChanged)), inputMethod_(connection) {
+      monitorsChanged_(std::move(monitorsChanged)), inputMethod_(connection), clipboard_(connection) {
   // The root tells of work-area changes, of screens changing size, and carries the
   // activation requests other programs send for our windows.
   XSelectInput(display_, connection_.root(), PropertyChangeMask | StructureNotifyMask | SubstructureNotifyMask);
@@ -457,6 +457,11 @@ void XDesktop::Handle(XEvent& event) {
       return;
     case ClientMessage:
       HandleClientMessage(event.xclient);
+      return;
+    case SelectionRequest:
+    case SelectionClear:
+    case SelectionNotify:
+      clipboard_.Handle(event);
       return;
     case PropertyNotify:
       if (event.xproperty.window == connection_.root()) HandleRootProperty(event.xproperty);

@@ -14,6 +14,7 @@
 
 #include "platform/backend/EventSink.h"
 #include "platform/backend/x11/PresentQueue.h"
+#include "platform/backend/x11/XClipboard.h"
 #include "platform/backend/x11/XConnection.h"
 #include "platform/backend/x11/XInputMethod.h"
 #include "platform/backend/x11/XSurface.h"
@@ -55,6 +56,8 @@ class XDesktop {
   // Where an input method's commit enters, from the input method or a test.
   void CommitText(const std::string& utf8);
 
+  XClipboard& Clipboard() { return clipboard_; }
+
   HWND FindForeignWindow(const std::string& utf8Title);
   bool RestoreForeignWindow(Window window);
   Window WindowOf(HWND hwnd) const;
@@ -92,6 +95,7 @@ class XDesktop {
   std::atomic<backend::EventSink*>& sink_;
   MonitorsChanged monitorsChanged_;
   XInputMethod inputMethod_;
+  XClipboard clipboard_;
   std::map<backend::SurfaceId, std::unique_ptr<XSurface>> surfaces_;
   std::map<Window, backend::SurfaceId> byWindow_;
   std::vector<Window> lastStack_;

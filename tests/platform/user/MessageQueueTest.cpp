@@ -148,11 +148,12 @@ TEST(CrossThread, TwoThreadsSendingToEachOtherDoNotDeadlock) {
     wa = TraceWindow::Create(trace, spec);
   });
   // b, while handling WM_APP sent by a, sends back to a: a answers inside its own send.
+  static WNDPROC traced = nullptr;  // the window's own procedure frees its object at the end
   b.Call([&] {
-    SetWindowLongPtrW(wb, GWLP_WNDPROC, LONG_PTR(+[](HWND h, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+    traced = WNDPROC(SetWindowLongPtrW(wb, GWLP_WNDPROC, LONG_PTR(+[](HWND h, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
       if (m == WM_APP) return SendMessageW(HWND(wp), WM_APP + 1, 0, 0) + 1;
-      return DefWindowProcW(h, m, wp, lp);
-    }));
+      return CallWindowProcW(traced, h, m, wp, lp);
+    })));
   });
   LRESULT answer = 0;
   a.Call([&] { answer = SendMessageW(wb, WM_APP, WPARAM(wa), 0); });

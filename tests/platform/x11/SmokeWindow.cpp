@@ -7,10 +7,9 @@
 namespace x11test {
 
 void MessageLog::Add(const Logged& entry) {
-  {
-    std::lock_guard<std::mutex> lock(mutex_);
-    entries_.push_back(entry);
-  }
+  // Notified under the lock: a waiter that sees the entry may end the log's life.
+  std::lock_guard<std::mutex> lock(mutex_);
+  entries_.push_back(entry);
   changed_.notify_all();
 }
 

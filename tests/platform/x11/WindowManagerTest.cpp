@@ -75,8 +75,9 @@ TEST(WindowManager, DialogStaysAboveTheShadeThatOwnsIt) {
 TEST(WindowManager, MenuPopupKeepsTheKeyboardUntilItCloses) {
   TestDisplay display;
   ASSERT_TRUE(display.ok());
-  GuiThread gui;
+  // The logs outlive the thread: its windows log until they are destroyed with it.
   MessageLog mainLog, menuLog;
+  GuiThread gui;
   HWND main = nullptr, menu = nullptr;
   gui.Call([&] {
     SmokeSpec m;
@@ -128,8 +129,8 @@ TEST(WindowManager, MenuPopupKeepsTheKeyboardUntilItCloses) {
 TEST(WindowManager, CaptionDragMovesTheWindow) {
   TestDisplay display;
   ASSERT_TRUE(display.ok());
+  MessageLog log;  // outlives the thread, whose windows log until they go
   GuiThread gui;
-  MessageLog log;
   HWND window = nullptr;
   gui.Call([&] {
     SmokeSpec spec;

@@ -50,7 +50,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ClassCase{L"CheckBox", "CheckBoxUI", {L"Option", L"Button"}, L"CheckBox"},
                       ClassCase{L"Progress", "ProgressUI", {L"Progress", L"Label"}, L"Slider"},
                       ClassCase{L"Slider", "SliderUI", {L"Slider", L"Progress", L"Label"}, L"Button"},
-                      ClassCase{L"GifAnim", "GifAnimUI", {L"GifAnim", L"Control"}, L"Label"}),
+                      ClassCase{L"GifAnim", "GifAnimUI", {L"GifAnim", L"Control"}, L"Label"},
+                      ClassCase{L"Edit", "EditUI", {L"Edit", L"Label"}, L"Button"},
+                      ClassCase{L"DateTime", "DateTimeUI", {L"DateTime", L"Label"}, L"Button"}),
     [](const ::testing::TestParamInfo<ClassCase>& info) { return controltest::Narrow(info.param.element); });
 
 }  // namespace

@@ -47,6 +47,19 @@ class NestingScope {
   NestingScope& operator=(const NestingScope&) = delete;
 };
 
+// The element levels open on this thread, counted across the builds nested in each
+// other, so the skins an "Include" chains together stay within the depth one skin
+// may have: the children are parsed recursively.
+thread_local UINT t_nLevels = 0;
+
+class LevelScope {
+ public:
+  LevelScope() { ++t_nLevels; }
+  ~LevelScope() { --t_nLevels; }
+  LevelScope(const LevelScope&) = delete;
+  LevelScope& operator=(const LevelScope&) = delete;
+};
+
 bool NameIs(LPCTSTR pstrName, LPCTSTR pstrExpected) { return wcscmp(pstrName, pstrExpected) == 0; }
 
 ITreeNodeUI* AsTreeNode(CControlUI* pControl) {
@@ -95,7 +108,7 @@ void AddFontResource(CMarkupElement& node, CWindowManagerUI* pManager) {
     if (NameIs(pstrName, L"name")) {
       pFontName = pstrValue;
     } else if (NameIs(pstrName, L"size")) {
-      size = CUIValueParser::ReadDecimal(pstrValue, nullptr);
+      size = CUIValueParser::ReadFontSize(pstrValue, nullptr);
     } else if (NameIs(pstrName, L"bold")) {
       bold = CUIValueParser::IsTrue(pstrValue);
     } else if (NameIs(pstrName, L"underline")) {
@@ -227,6 +240,7 @@ CControlUI* CDialogBuilder::CreateFromMarkup(IDialogBuilderCallback* pCallback, 
   m_pCallback = pCallback;
   CMarkupElement root = m_xml.GetRoot();
   if (!root.IsValid()) return nullptr;
+  if (!m_xml.FitsUnder(t_nLevels)) return nullptr;
   if (pManager != nullptr) {
     RegisterResources(root, pManager);
     if (NameIs(root.GetName(), L"Window") && pManager->GetPaintWindow() != nullptr) {
@@ -338,6 +352,7 @@ bool CDialogBuilder::ParseTreeNode(CMarkupElement& element, CControlUI* pParent,
 }
 
 CControlUI* CDialogBuilder::ParseChildren(CMarkupElement& element, CControlUI* pParent, CWindowManagerUI* pManager) {
+  LevelScope level;
   IContainerUI* pContainer = nullptr;
   bool bContainerAsked = false;
   CControlUI* pReturn = nullptr;

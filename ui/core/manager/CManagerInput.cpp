@@ -1,5 +1,7 @@
 #include "ui/core/manager/CManagerInput.h"
 
+#include <memory>
+
 #include "ui/core/control/CControlUI.h"
 #include "ui/core/manager/CManagerTooltip.h"
 #include "ui/core/manager/CWindowManagerUI.h"
@@ -91,9 +93,18 @@ void CManagerInput::SendKeyEvent(CControlUI* pControl, int nType, WPARAM wParam)
 bool CManagerInput::OnClose() {
   // Leave the hovered and pressed controls in their resting state: the window may
   // be hidden and shown again rather than destroyed.
-  if (m_pEventHover != nullptr) Send(m_pEventHover, EventRecord(UIEVENT_MOUSELEAVE, m_pEventHover, m_ptLastMousePos));
-  if (m_pEventClick != nullptr) Send(m_pEventClick, EventRecord(UIEVENT_BUTTONUP, m_pEventClick, m_ptLastMousePos));
+  // Any handler reached here may end the window and delete the manager with this object.
+  const std::weak_ptr<const void> alive = m_manager.Lifetime();
+  if (m_pEventHover != nullptr) {
+    Send(m_pEventHover, EventRecord(UIEVENT_MOUSELEAVE, m_pEventHover, m_ptLastMousePos));
+    if (alive.expired()) return false;
+  }
+  if (m_pEventClick != nullptr) {
+    Send(m_pEventClick, EventRecord(UIEVENT_BUTTONUP, m_pEventClick, m_ptLastMousePos));
+    if (alive.expired()) return false;
+  }
   m_manager.SetFocus(nullptr);
+  if (alive.expired()) return false;
   const HWND hWndOwner = ::GetWindow(m_manager.GetPaintWindow(), GW_OWNER);
   if (hWndOwner != nullptr) ::SetFocus(hWndOwner);
   return false;
@@ -114,10 +125,12 @@ bool CManagerInput::OnMouseMove(WPARAM wParam, LPARAM lParam) {
   CControlUI* pNewHover = m_manager.FindControlAt(pt);
   if (pNewHover != nullptr && pNewHover->GetManager() != &m_manager) return false;
 
+  const std::weak_ptr<const void> alive = m_manager.Lifetime();
   if (pNewHover != m_pEventHover && m_pEventHover != nullptr) {
     CControlUI* pOldHover = m_pEventHover;
     m_pEventHover = nullptr;
     Send(pOldHover, EventRecord(UIEVENT_MOUSELEAVE, pOldHover, pt));
+    if (alive.expired()) return false;
     m_tooltip.Hide();
     // The leave handler may have rebuilt the tree under the pointer and deleted the
     // control found there.
@@ -127,6 +140,7 @@ bool CManagerInput::OnMouseMove(WPARAM wParam, LPARAM lParam) {
     // Recorded first: a handler that destroys the control is then reaped from it.
     m_pEventHover = pNewHover;
     Send(pNewHover, EventRecord(UIEVENT_MOUSEENTER, pNewHover, pt));
+    if (alive.expired()) return false;
   }
   CControlUI* pTarget = m_pEventClick != nullptr ? m_pEventClick : m_pEventHover;
   if (pTarget != nullptr) Send(pTarget, EventRecord(UIEVENT_MOUSEMOVE, pTarget, pt, 0, wParam));
@@ -140,7 +154,9 @@ bool CManagerInput::OnMouseHover(LPARAM lParam) {
   CControlUI* pHover = m_manager.FindControlAt(pt);
   if (pHover == nullptr) return false;
   if (m_pEventHover != nullptr) {
+    const std::weak_ptr<const void> alive = m_manager.Lifetime();
     Send(m_pEventHover, EventRecord(UIEVENT_MOUSEHOVER, m_pEventHover, pt));
+    if (alive.expired()) return true;
     // The handler may have rebuilt the tree under the pointer and deleted the control
     // found; only one still there has its tooltip read.
     if (m_manager.FindControlAt(pt) != pHover) return true;
@@ -152,7 +168,9 @@ bool CManagerInput::OnMouseHover(LPARAM lParam) {
 bool CManagerInput::OnMouseLeave() {
   m_tooltip.Hide();
   // A move to where no control lies gives the hovered control its leave event.
+  const std::weak_ptr<const void> alive = m_manager.Lifetime();
   if (m_bMouseTracking) ::SendMessageW(m_manager.GetPaintWindow(), WM_MOUSEMOVE, 0, static_cast<LPARAM>(-1));
+  if (alive.expired()) return false;
   m_bMouseTracking = false;
   return false;
 }
@@ -164,9 +182,10 @@ bool CManagerInput::OnButtonDown(WPARAM wParam, LPARAM lParam) {
   CControlUI* pControl = OwnControlAt(pt);
   if (pControl == nullptr) return false;
   m_pEventClick = pControl;
+  const std::weak_ptr<const void> alive = m_manager.Lifetime();
   pControl->SetFocus();
-  // Focusing may have destroyed it.
-  if (m_pEventClick != pControl) return false;
+  // Focusing may have destroyed it, or the whole window.
+  if (alive.expired() || m_pEventClick != pControl) return false;
   SetCapture();
   Send(pControl, EventRecord(UIEVENT_BUTTONDOWN, pControl, pt, LOWORD(wParam), wParam, lParam));
   return false;
@@ -208,8 +227,9 @@ bool CManagerInput::OnRightButtonDown(WPARAM wParam, LPARAM lParam) {
   // Pressed before it is focused and before its event, for the same reasons as a
   // left press and a double click.
   m_pEventClick = pControl;
+  const std::weak_ptr<const void> alive = m_manager.Lifetime();
   pControl->SetFocus();
-  if (m_pEventClick != pControl) return false;
+  if (alive.expired() || m_pEventClick != pControl) return false;
   SetCapture();
   Send(pControl, EventRecord(UIEVENT_RBUTTONDOWN, pControl, pt, LOWORD(wParam), wParam, lParam));
   return false;
@@ -234,7 +254,9 @@ bool CManagerInput::OnMouseWheel(WPARAM wParam, LPARAM lParam) {
   if (pControl == nullptr) return false;
   // Controls scroll by the step alone; the event has always carried no point.
   const WPARAM wStep = GET_WHEEL_DELTA_WPARAM(wParam) < 0 ? kWheelDown : kWheelUp;
+  const std::weak_ptr<const void> alive = m_manager.Lifetime();
   Send(pControl, EventRecord(UIEVENT_SCROLLWHEEL, pControl, POINT{0, 0}, KeyStateMask(), wStep, lParam));
+  if (alive.expired()) return false;
   // The content under the pointer has moved: hovering follows it.
   ::SendMessageW(hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(m_ptLastMousePos.x, m_ptLastMousePos.y));
   return false;
@@ -278,7 +300,11 @@ bool CManagerInput::OnChar(WPARAM wParam) {
 
 bool CManagerInput::OnSize() {
   CControlUI* pFocus = m_manager.GetFocus();
-  if (pFocus != nullptr) Send(pFocus, EventRecord(UIEVENT_WINDOWSIZE, pFocus, POINT{0, 0}));
+  if (pFocus != nullptr) {
+    const std::weak_ptr<const void> alive = m_manager.Lifetime();
+    Send(pFocus, EventRecord(UIEVENT_WINDOWSIZE, pFocus, POINT{0, 0}));
+    if (alive.expired()) return true;
+  }
   // The skin builder sizes the window while WM_CREATE runs, before any root exists.
   CControlUI* pRoot = m_manager.GetRoot();
   if (pRoot != nullptr) pRoot->RequestLayout();

@@ -392,15 +392,21 @@ void CWindowManagerUI::DeliverNotification(UINotifyRecord& Msg, bool bSenderDele
   if (bSenderDelegates && Msg.pSender != nullptr && Msg.pSender->OnNotifyDelegates.IsSet()) {
     Msg.pSender->OnNotifyDelegates.Invoke(&Msg);
   }
+  const std::weak_ptr<const void> alive = Lifetime();
   // By index: a listener may add or remove listeners while it is notified.
-  for (int i = 0; i < m_aNotifiers.GetSize(); ++i) static_cast<INotifyUI*>(m_aNotifiers[i])->Notify(Msg);
+  for (int i = 0; i < m_aNotifiers.GetSize(); ++i) {
+    static_cast<INotifyUI*>(m_aNotifiers[i])->Notify(Msg);
+    if (alive.expired()) return;
+  }
 }
 
 void CWindowManagerUI::DeliverAsyncNotifications() {
+  const std::weak_ptr<const void> alive = Lifetime();
   while (!m_aAsyncNotify.IsEmpty()) {
     std::unique_ptr<UINotifyRecord> pMsg(static_cast<UINotifyRecord*>(m_aAsyncNotify[0]));
     m_aAsyncNotify.RemoveAt(0);
     DeliverNotification(*pMsg, pMsg->pSender != nullptr);
+    if (alive.expired()) return;
   }
 }
 

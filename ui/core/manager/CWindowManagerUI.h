@@ -99,6 +99,8 @@ class CWindowManagerUI {
 
   // --- Messages, input events and notifications ---
 
+  // True when the message was handled, or when handling it ended the manager: the
+  // caller then touches nothing of the object that held it.
   bool HandleWindowMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
   void SendNotify(CControlUI* pControl, LPCTSTR pstrMessage, WPARAM wParam = 0, LPARAM lParam = 0,
                   bool bAsync = false);
@@ -181,6 +183,11 @@ class CWindowManagerUI {
   DWORD GetDefaultSelectedBkColor() const;
   void SetDefaultSelectedBkColor(DWORD dwColor);
 
+  // Expires when the manager is destroyed. Controls and listeners that a message reaches
+  // may end the window and, with its last message, delete the object holding the
+  // manager: whoever goes on after calling them checks this first.
+  std::weak_ptr<const void> Lifetime() const { return m_pLifetime; }
+
  private:
   // Release a font with its HFONT and an image with its bitmap.
   struct FontRecordDeleter {
@@ -246,6 +253,7 @@ class CWindowManagerUI {
   bool m_bFirstLayout;
   bool m_bUpdateNeeded;
   bool m_bFocusNeeded;
+  std::shared_ptr<const void> m_pLifetime = std::make_shared<bool>(true);
   bool m_bUsedVirtualWnd;
 
   CUIPtrArray m_aNotifiers;            // INotifyUI*

@@ -30,14 +30,16 @@ bool ReflectNotify(WPARAM wParam, LPARAM lParam, LRESULT& lRes) {
 
 bool CWindowManagerUI::HandleWindowMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes) {
   if (m_hWndPaint == nullptr) return false;
+  const std::weak_ptr<const void> alive = Lifetime();
   DeliverAsyncNotifications();
+  if (alive.expired()) return true;
 
   for (int i = 0; i < m_aMessageFilters.GetSize(); ++i) {
     bool bHandled = false;
     const LRESULT lResult =
         static_cast<IMessageFilterUI*>(m_aMessageFilters[i])->FilterMessage(uMsg, wParam, lParam, bHandled);
-    if (bHandled) {
-      lRes = lResult;
+    if (bHandled || alive.expired()) {
+      lRes = bHandled ? lResult : 0;
       return true;
     }
   }
@@ -127,8 +129,9 @@ bool CWindowManagerUI::HandleWindowMessage(UINT uMsg, WPARAM wParam, LPARAM lPar
       break;
   }
 
+  if (alive.expired()) return true;
   DeliverAsyncNotifications();
-  return false;
+  return alive.expired();
 }
 
 }  // namespace SkinUI

@@ -1,5 +1,6 @@
 #include "ui/core/markup/CMarkupParser.h"
 
+#include <algorithm>
 #include <cwchar>
 
 namespace SkinUI {
@@ -9,6 +10,7 @@ namespace {
 const size_t FIRST_TABLE_SIZE = 500;
 const size_t ERROR_MESSAGE_CHARS = 99;
 const size_t ERROR_LOCATION_CHARS = 49;
+const wchar_t TOO_DEEP[] = L"Elements nested too deeply";
 
 struct Entity {
   const wchar_t* text;
@@ -104,6 +106,7 @@ void CMarkupParser::ClearErrors() {
 void CMarkupParser::Release() {
   m_pstrXML.reset();
   std::vector<Element>().swap(m_aElements);
+  m_nDepth = 0;
 }
 
 bool CMarkupParser::LoadText(LPCTSTR pstrXML) {
@@ -111,6 +114,8 @@ bool CMarkupParser::LoadText(LPCTSTR pstrXML) {
   ClearErrors();
   if (pstrXML == nullptr) return false;
   const size_t nLength = wcslen(pstrXML);
+  // The same bound as a file's: text handed over directly is no smaller a risk.
+  if (nLength > MAX_DOCUMENT_BYTES) return Failed(L"Text too large", L"");
   std::unique_ptr<WCHAR[]> text(new WCHAR[nLength + 1]);
   wmemcpy(text.get(), pstrXML, nLength + 1);
   return SetText(std::move(text));
@@ -162,6 +167,11 @@ ULONG CMarkupParser::ReserveElement() {
   return static_cast<ULONG>(m_aElements.size() - 1);
 }
 
+bool CMarkupParser::FitsUnder(UINT nEnclosingLevels) {
+  if (nEnclosingLevels <= MAX_DEPTH && m_nDepth <= MAX_DEPTH - nEnclosingLevels) return true;
+  return Failed(TOO_DEEP, L"");
+}
+
 bool CMarkupParser::Failed(LPCTSTR pstrError, LPCTSTR pstrLocation) {
   wcsncpy(m_szErrorMsg, pstrError, ERROR_MESSAGE_CHARS);
   m_szErrorMsg[ERROR_MESSAGE_CHARS] = L'\0';
@@ -174,13 +184,14 @@ bool CMarkupParser::Parse() {
   m_aElements.clear();
   ReserveElement();  // index 0 stands for "none"
   ClearErrors();
+  m_nDepth = 0;
   LPTSTR pstrText = m_pstrXML.get();
-  return ParseLevel(pstrText, 0);
+  return ParseLevel(pstrText, 0, 1);
 }
 
 // The top level and the root's children may be cut off by the end of the text;
 // anything deeper must be closed.
-bool CMarkupParser::ParseLevel(LPTSTR& pstrText, ULONG iParent) {
+bool CMarkupParser::ParseLevel(LPTSTR& pstrText, ULONG iParent, UINT nLevel) {
   ULONG iPrevious = 0;
   for (;;) {
     SkipWhitespace(pstrText);
@@ -193,6 +204,8 @@ bool CMarkupParser::ParseLevel(LPTSTR& pstrText, ULONG iParent) {
       SkipDeclaration(pstrText);
       continue;
     }
+    if (nLevel > MAX_DEPTH) return Failed(TOO_DEEP, pstrText);
+    m_nDepth = std::max(m_nDepth, nLevel);
     const ULONG iElement = ReserveElement();
     m_aElements[iElement] = Element{static_cast<ULONG>(pstrText - m_pstrXML.get()), 0, 0, iParent, 0};
     if (iPrevious != 0) {
@@ -201,11 +214,11 @@ bool CMarkupParser::ParseLevel(LPTSTR& pstrText, ULONG iParent) {
       m_aElements[iParent].iChild = iElement;
     }
     iPrevious = iElement;
-    if (!ParseElement(pstrText, iParent, iElement)) return false;
+    if (!ParseElement(pstrText, iParent, iElement, nLevel)) return false;
   }
 }
 
-bool CMarkupParser::ParseElement(LPTSTR& pstrText, ULONG iParent, ULONG iElement) {
+bool CMarkupParser::ParseElement(LPTSTR& pstrText, ULONG iParent, ULONG iElement, UINT nLevel) {
   LPTSTR pstrName = pstrText;
   SkipIdentifier(pstrText);
   LPTSTR pstrNameEnd = pstrText;
@@ -229,7 +242,7 @@ bool CMarkupParser::ParseElement(LPTSTR& pstrText, ULONG iParent, ULONG iElement
     if (iParent <= 1) return true;
     return Failed(L"Expected end-tag start", pstrText);
   }
-  if (pstrText[1] != L'/' && !ParseLevel(pstrText, iElement)) return false;
+  if (pstrText[1] != L'/' && !ParseLevel(pstrText, iElement, nLevel + 1)) return false;
   if (!(pstrText[0] == L'<' && pstrText[1] == L'/')) return true;
   *pstrDest = L'\0';
   pstrText += 2;

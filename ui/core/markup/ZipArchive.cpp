@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <memory>
+#include <new>
 
 #include "ui/core/markup/CZipArchiveReader.h"
 
@@ -76,5 +77,24 @@ DWORD ExtractZipArchiveItem(HZIPARCHIVE hZip, int iIndex, void* pDest, DWORD dwL
 }
 
 DWORD GetZipArchiveLastResult() { return g_dwLastResult; }
+
+std::unique_ptr<BYTE[]> ReadZipArchiveItem(HZIPARCHIVE hZip, LPCTSTR pstrName, DWORD& dwSize) {
+  dwSize = 0;
+  int iIndex = -1;
+  ZipArchiveEntry entry = {};
+  if (FindZipArchiveItem(hZip, pstrName, true, &iIndex, &entry) != ZIP_OK) return nullptr;
+  if (entry.unc_size == 0 || entry.unc_size > ZIP_MAX_ITEM_BYTES) return nullptr;
+  std::unique_ptr<BYTE[]> pData(new (std::nothrow) BYTE[entry.unc_size]);
+  if (pData == nullptr) return nullptr;
+  // Delivery stops only at the item's end, where the reader compares what came with
+  // the header's size and checksum: a buffer exactly as large as the item fills in
+  // one part, and any part after it is data the header did not declare.
+  DWORD dwResult = ExtractZipArchiveItem(hZip, iIndex, pData.get(), entry.unc_size, ZIP_TARGET_MEMORY);
+  BYTE beyond = 0;
+  while (dwResult == ZIP_MORE) dwResult = ExtractZipArchiveItem(hZip, iIndex, &beyond, 1, ZIP_TARGET_MEMORY);
+  if (dwResult != ZIP_OK) return nullptr;
+  dwSize = entry.unc_size;
+  return pData;
+}
 
 }  // namespace SkinUI

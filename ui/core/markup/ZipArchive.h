@@ -5,6 +5,8 @@
 // Only reading into memory is offered: extraction into files (kinds 1 and 2 of
 // ExtractZipArchiveItem) and opening through a caller's file handle (kind 1 of
 // OpenZipArchive) are refused, since the framework reads skins into memory only.
+#include <memory>
+
 #include "platform/win32.h"
 #include "ui/core/markup/ZipArchiveEntry.h"
 
@@ -32,5 +34,13 @@ DWORD FindZipArchiveItem(HZIPARCHIVE hZip, LPCTSTR pstrName, bool bIgnoreCase, i
 // ZIP_OK once the item is exhausted.
 DWORD ExtractZipArchiveItem(HZIPARCHIVE hZip, int iIndex, void* pDest, DWORD dwLength, DWORD dwKind);
 DWORD GetZipArchiveLastResult();
+
+// An item declaring more than this is refused unread: no skin picture comes near it,
+// and the declared size is what gets allocated.
+enum : DWORD { ZIP_MAX_ITEM_BYTES = 256u * 1024u * 1024u };
+// The named item (case ignored) whole, its size and checksum checked against its
+// header: null, with a zero size, for an item that is missing, empty, larger than
+// ZIP_MAX_ITEM_BYTES, or damaged.
+std::unique_ptr<BYTE[]> ReadZipArchiveItem(HZIPARCHIVE hZip, LPCTSTR pstrName, DWORD& dwSize);
 
 }  // namespace SkinUI

@@ -50,6 +50,15 @@ COLORREF ToColorRef(DWORD dwColor) {
 
 bool Contains(const CUIString& sText, LPCTSTR pstrPart) { return sText.Find(pstrPart) >= 0; }
 
+// How far the pen may get: a text of many offsets and line heights, each clamped
+// where it is read, could otherwise add up past 32 bits; from here, adding a
+// picture's or a line's size cannot.
+const int kFarthest = 1 << 28;
+
+LONG Moved(LONG position, int delta) {
+  return static_cast<LONG>(std::clamp<long long>(static_cast<long long>(position) + delta, -kFarthest, kFarthest));
+}
+
 }  // namespace
 
 CMarkupTextLayout::CMarkupTextLayout(HDC hDC, CWindowManagerUI* pManager, RECT& rc, LPCTSTR pstrText, DWORD dwTextColor,
@@ -177,7 +186,7 @@ void CMarkupTextLayout::LayOutLines() {
     if (m_state.p == lineStart.p) return;
 
     m_pt.x = m_rc.left;
-    m_pt.y += m_cyLine;
+    m_pt.y = Moved(m_pt.y, m_cyLine);
     if (m_bDraw && m_pt.y > m_rc.bottom) return;
     m_cyLine = StartLineHeight();
     if (m_rc.right <= m_rc.left) return;
@@ -252,7 +261,7 @@ void CMarkupTextLayout::OpeningTag() {
       break;
     case L'p': {
       if (m_pt.x > m_rc.left) m_bLineEnd = true;
-      m_state.extras.push_back(CUIValueParser::ReadDecimal(pParams, nullptr));
+      m_state.extras.push_back(CUIValueParser::ReadPixels(pParams, nullptr));
       if (!m_bLineEnd) RaiseLine(StartLineHeight());
       break;
     }
@@ -267,10 +276,10 @@ void CMarkupTextLayout::OpeningTag() {
       PushVariant(false, true, false);
       break;
     case L'x':
-      Advance(CUIValueParser::ReadDecimal(pParams, nullptr));
+      Advance(CUIValueParser::ReadPixels(pParams, nullptr));
       break;
     case L'y':
-      if (Writing()) m_cyLine = CUIValueParser::ReadDecimal(pParams, nullptr);
+      if (Writing()) m_cyLine = CUIValueParser::ReadPixels(pParams, nullptr);
       break;
     default:
       break;
@@ -390,7 +399,7 @@ void CMarkupTextLayout::TextRun() {
     ++p;
     ++nChars;
     // The cheap estimate first; exact measuring only near the right edge.
-    sz.cx = nChars * tm.tmMaxCharWidth;
+    sz.cx = static_cast<LONG>(std::min<long long>(static_cast<long long>(nChars) * tm.tmMaxCharWidth, kFarthest));
     if (m_pt.x + sz.cx >= m_rc.right) ::GetTextExtentPoint32W(m_hDC, pFirst, nChars, &sz);
     if (m_pt.x + sz.cx > m_rc.right) {
       bOverflow = true;
@@ -492,7 +501,7 @@ void CMarkupTextLayout::PushFace(LPCTSTR pstrParams, LPCTSTR pstrTagEnd) {
   const CUIString sFace(pstrParams, static_cast<int>(p - pstrParams));
   p = SkipBlanks(p);
   int nSize = 10;
-  if (p < pstrTagEnd && *p >= L'0' && *p <= L'9') nSize = CUIValueParser::ReadDecimal(p, &p);
+  if (p < pstrTagEnd && *p >= L'0' && *p <= L'9') nSize = CUIValueParser::ReadFontSize(p, &p);
   if (p > pstrTagEnd) p = pstrTagEnd;
   CUIString sWords(p, static_cast<int>(pstrTagEnd - p));
   sWords.MakeLower();
@@ -533,7 +542,7 @@ int CMarkupTextLayout::TextTop() const {
 void CMarkupTextLayout::DrawRunText(int x, LPCTSTR pstr, int cch) { ::TextOutW(m_hDC, x, TextTop(), pstr, cch); }
 
 void CMarkupTextLayout::Advance(int cx) {
-  m_pt.x += cx;
+  m_pt.x = Moved(m_pt.x, cx);
   m_cxMaxWidth = std::max(m_cxMaxWidth, static_cast<int>(m_pt.x));
 }
 

@@ -59,20 +59,7 @@ std::unique_ptr<BYTE[]> CSkinRenderer::LoadZipItemData(LPCTSTR pstrName, DWORD& 
   }
   if (hZip == nullptr) return nullptr;
 
-  std::unique_ptr<BYTE[]> pData;
-  int iIndex = -1;
-  ZipArchiveEntry entry = {};
-  if (FindZipArchiveItem(hZip, pstrName, true, &iIndex, &entry) == ZIP_OK && entry.unc_size != 0) {
-    pData = NewBuffer(entry.unc_size);
-    if (pData != nullptr) {
-      const DWORD dwResult = ExtractZipArchiveItem(hZip, iIndex, pData.get(), entry.unc_size, ZIP_TARGET_MEMORY);
-      if (dwResult == ZIP_OK || dwResult == ZIP_MORE) {
-        dwSize = entry.unc_size;
-      } else {
-        pData.reset();
-      }
-    }
-  }
+  std::unique_ptr<BYTE[]> pData = ReadZipArchiveItem(hZip, pstrName, dwSize);
   if (bOwnArchive) CloseZipArchive(hZip);
   return pData;
 }

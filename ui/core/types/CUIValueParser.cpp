@@ -1,5 +1,6 @@
 #include "ui/core/types/CUIValueParser.h"
 
+#include <algorithm>
 #include <climits>
 #include <cwchar>
 
@@ -14,6 +15,14 @@ int CUIValueParser::ReadDecimal(LPCTSTR pstrText, LPCTSTR* ppEnd) {
   if (value > INT_MAX) return INT_MAX;
   if (value < INT_MIN) return INT_MIN;
   return static_cast<int>(value);
+}
+
+int CUIValueParser::ReadPixels(LPCTSTR pstrText, LPCTSTR* ppEnd) {
+  return std::clamp(ReadDecimal(pstrText, ppEnd), -static_cast<int>(MAX_PIXELS), static_cast<int>(MAX_PIXELS));
+}
+
+int CUIValueParser::ReadFontSize(LPCTSTR pstrText, LPCTSTR* ppEnd) {
+  return std::clamp(ReadDecimal(pstrText, ppEnd), 1, static_cast<int>(MAX_FONT_SIZE));
 }
 
 DWORD CUIValueParser::ReadHex(LPCTSTR pstrText, LPCTSTR* ppEnd) {

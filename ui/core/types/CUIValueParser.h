@@ -23,6 +23,14 @@ class CUIValueParser {
   static DWORD ReadColor(LPCTSTR pstrText);
   // wcstol in base 10, clamped to 32 bits; *ppEnd receives where it stopped.
   static int ReadDecimal(LPCTSTR pstrText, LPCTSTR* ppEnd);
+  // A decimal offset or line height in pixels, clamped to what a screen can show, so
+  // the positions a text adds up from many of them stay far inside 32 bits.
+  enum { MAX_PIXELS = 32767 };
+  static int ReadPixels(LPCTSTR pstrText, LPCTSTR* ppEnd);
+  // A decimal font size in pixels, clamped to 1 to MAX_FONT_SIZE: font heights are
+  // negated and multiplied on their way to the drawing layer.
+  enum { MAX_FONT_SIZE = 1000 };
+  static int ReadFontSize(LPCTSTR pstrText, LPCTSTR* ppEnd);
   // wcstoul in base 16, clamped to 32 bits.
   static DWORD ReadHex(LPCTSTR pstrText, LPCTSTR* ppEnd);
 };

@@ -240,9 +240,14 @@ LRESULT WindowImplBase::OnSysCommand(UINT uMsg, WPARAM wParam, LPARAM lParam, bo
     SendMessage(WM_CLOSE, 0, 0);
     return 0;
   }
-  const bool bZoomed = ::IsZoomed(m_hWnd) != FALSE;
+  // The move and size loops run messages of their own; one of them may end the window
+  // and, with its last message, delete this object. Only locals are read until the
+  // window is known to be there still.
+  const HWND hWnd = m_hWnd;
+  const bool bZoomed = ::IsZoomed(hWnd) != FALSE;
   const LRESULT lRes = CWindowWnd::HandleMessage(uMsg, wParam, lParam);
-  if ((::IsZoomed(m_hWnd) != FALSE) != bZoomed) SwapMaxRestoreButtons(bZoomed);
+  if (!::IsWindow(hWnd)) return lRes;
+  if ((::IsZoomed(hWnd) != FALSE) != bZoomed) SwapMaxRestoreButtons(bZoomed);
   // The manager sees a restore too: a layered window is repainted whole.
   if ((wParam & 0xFFF0) == SC_RESTORE) bHandled = false;
   return lRes;

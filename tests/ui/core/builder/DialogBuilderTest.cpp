@@ -207,6 +207,17 @@ TEST_F(Builder, DefaultFontAndLaterDuplicateAttributes) {
   });
 }
 
+TEST_F(Builder, FontSizesAreHeldToWhatAScreenCanShow) {
+  OnGui([&] {
+    ASSERT_NE(nullptr, Build(L"<Window><Font name=\"Arial\" size=\"99999999999\"/><Font name=\"Arial\" size=\"-2147483648\"/>"
+                             L"<Font name=\"Arial\" size=\"0\"/><Font name=\"Arial\" size=\"1000\"/><Control/></Window>"));
+    EXPECT_EQ(1000, Manager().GetFontInfo(0)->iSize);
+    EXPECT_EQ(1, Manager().GetFontInfo(1)->iSize) << "its height would not negate";
+    EXPECT_EQ(1, Manager().GetFontInfo(2)->iSize);
+    EXPECT_EQ(1000, Manager().GetFontInfo(3)->iSize);
+  });
+}
+
 TEST_F(Builder, BuildWithoutManagerRegistersNothing) {
   OnGui([&] {
     CDialogBuilder builder;
@@ -240,6 +251,46 @@ TEST_F(Builder, BrokenMarkupBuildsNothing) {
       CDialogBuilder builder;
       EXPECT_EQ(nullptr, builder.Create(skin, nullptr, nullptr, &Manager())) << uitest::Narrow(skin);
     }
+  });
+}
+
+// Children are built recursively: a skin deeper than a skin may be is refused with
+// the markup's message instead of running out of stack, and one just within is built
+// whole. Text is held to a file's size.
+TEST_F(Builder, DeepOrOversizedSkinsAreRefusedWithTheMarkupsMessage) {
+  struct Case {
+    const char* what;
+    std::wstring skin;
+    const wchar_t* message;
+  };
+  auto nested = [](size_t depth) {
+    std::wstring skin = L"<Window>";
+    for (size_t i = 1; i < depth; ++i) skin += L"<Container>";
+    for (size_t i = 1; i < depth; ++i) skin += L"</Container>";
+    return skin + L"</Window>";
+  };
+  std::wstring oversized = L"<Window><Control/></Window>";
+  oversized.resize(SkinUI::CMarkupParser::MAX_DOCUMENT_BYTES + 1, L' ');
+  const Case cases[] = {
+      {"one level too deep", nested(SkinUI::CMarkupParser::MAX_DEPTH + 1), L"Elements nested too deeply"},
+      {"a hundred thousand levels", nested(100000), L"Elements nested too deeply"},
+      {"text past the size limit", oversized, L"Text too large"},
+  };
+  OnGui([&] {
+    for (const Case& c : cases) {
+      CDialogBuilder builder;
+      EXPECT_EQ(nullptr, builder.Create(c.skin.c_str(), nullptr, nullptr, &Manager())) << c.what;
+      EXPECT_STREQ(c.message, builder.GetMarkup()->GetLastErrorMessage()) << c.what;
+    }
+    CDialogBuilder builder;
+    CControlUI* root =
+        builder.Create(nested(SkinUI::CMarkupParser::MAX_DEPTH).c_str(), nullptr, nullptr, &Manager());
+    int depth = 1;  // the window element makes no control
+    for (CControlUI* level = root; level != nullptr; level = static_cast<CContainerUI*>(level)->GetItemAt(0)) {
+      ++depth;
+    }
+    EXPECT_EQ(int(SkinUI::CMarkupParser::MAX_DEPTH), depth);
+    delete root;
   });
 }
 

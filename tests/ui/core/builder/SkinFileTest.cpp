@@ -152,6 +152,40 @@ TEST_F(SkinFolder, SkinThatIncludesItselfStopsAtTheNestingLimit) {
   });
 }
 
+// Skins an "Include" chains together count as one: an included skin that would go
+// deeper than a skin may is refused, and what includes it is built without it.
+TEST_F(SkinFolder, AnIncludedSkinTooDeepUnderItsPlaceIsLeftOut) {
+  std::string deep = "<Window>";
+  for (int i = 0; i < 200; ++i) deep += "<Container>";
+  for (int i = 0; i < 200; ++i) deep += "</Container>";
+  deep += "</Window>";
+  Write("deep.xml", deep.c_str());
+  std::wstring skin = L"<Window>";
+  for (int i = 0; i < 100; ++i) skin += L"<VerticalLayout>";
+  skin += L"<Include source=\"deep.xml\"/><Control/>";
+  for (int i = 0; i < 100; ++i) skin += L"</VerticalLayout>";
+  skin += L"</Window>";
+  OnGui([&] {
+    CControlUI* root = BuildFile(skin.c_str());
+    ASSERT_NE(nullptr, root);
+    CControlUI* innermost = root;
+    int depth = 1;
+    for (auto* level = static_cast<SkinUI::IContainerUI*>(innermost->GetInterface(L"IContainer"));
+         level != nullptr && level->GetCount() > 0;
+         level = static_cast<SkinUI::IContainerUI*>(innermost->GetInterface(L"IContainer"))) {
+      innermost = level->GetItemAt(0);
+      ++depth;
+    }
+    EXPECT_EQ(101, depth) << "the layouts and the control after the include, nothing of deep.xml";
+    EXPECT_STREQ(L"ControlUI", innermost->GetClassName());
+
+    CDialogBuilder alone;
+    CControlUI* whole = alone.Create(L"deep.xml", nullptr, nullptr, &Manager());
+    EXPECT_NE(nullptr, whole) << "the same skin on its own is within the limit";
+    delete whole;
+  });
+}
+
 TEST_F(SkinFolder, ChildLayoutBuildsItsFileAtEveryInitialisation) {
   Write("child.xml", "<Window><HorizontalLayout><Control/></HorizontalLayout></Window>");
   OnGui([&] {

@@ -209,6 +209,9 @@ TEST_F(ManagerTree, AttachingTheSameRootAgainKeepsIt) {
   });
   driver.WaitIdle();
   EXPECT_FALSE(watch.destroyed);
+  // The watch lives on this frame: the root goes before it does.
+  gui.Call([this] { host.reset(); });
+  EXPECT_TRUE(watch.destroyed);
 }
 
 TEST_F(ManagerTree, DelayedCleanupDeletesAQueuedControlOnce) {

@@ -316,4 +316,70 @@ TEST(CMarkupParserMemory, FourMebibytesIsTheLimit) {
   }
 }
 
+// Text handed over directly has the same bound as a file's bytes.
+TEST(CMarkupParserText, FourMebicharactersIsTheLimit) {
+  struct Case {
+    size_t length;
+    bool ok;
+    const wchar_t* message;
+  } cases[] = {{CMarkupParser::MAX_DOCUMENT_BYTES, true, L""},
+               {CMarkupParser::MAX_DOCUMENT_BYTES + 1u, false, L"Text too large"}};
+  for (const Case& c : cases) {
+    std::wstring document = L"<a v=\"1\"/>";
+    document.resize(c.length, L' ');
+    CMarkupParser parser;
+    EXPECT_EQ(c.ok, parser.LoadText(document.c_str())) << c.length;
+    EXPECT_STREQ(c.message, parser.GetLastErrorMessage()) << c.length;
+    EXPECT_EQ(c.ok, parser.GetRoot().IsValid()) << c.length;
+  }
+}
+
+std::wstring Nested(size_t depth) {
+  std::wstring document;
+  for (size_t i = 0; i < depth; ++i) document += L"<a>";
+  for (size_t i = 0; i < depth; ++i) document += L"</a>";
+  return document;
+}
+
+// Elements are parsed recursively: a deep document is refused before the stack runs
+// out, by text and from memory alike, and the deepest level a skin may have is kept.
+TEST(CMarkupParserStructure, DocumentsDeeperThanTheLimitAreRefused) {
+  struct Case {
+    size_t depth;
+    bool ok;
+  } cases[] = {{1, true}, {CMarkupParser::MAX_DEPTH, true}, {CMarkupParser::MAX_DEPTH + 1, false}, {60000, false}};
+  for (const Case& c : cases) {
+    const std::wstring document = Nested(c.depth);
+    CMarkupParser parser;
+    EXPECT_EQ(c.ok, parser.LoadText(document.c_str())) << c.depth;
+    EXPECT_STREQ(c.ok ? L"" : L"Elements nested too deeply", parser.GetLastErrorMessage()) << c.depth;
+    EXPECT_EQ(c.ok ? c.depth : 0u, parser.GetDepth()) << c.depth;
+
+    const std::string bytes(document.begin(), document.end());
+    CMarkupParser fromMemory;
+    EXPECT_EQ(c.ok, fromMemory.LoadFromMemory(reinterpret_cast<const BYTE*>(bytes.data()),
+                                               static_cast<DWORD>(bytes.size())))
+        << c.depth;
+  }
+  // Unclosed, as the top levels may be, and as deep: refused all the same.
+  std::wstring unclosed;
+  for (int i = 0; i < 100000; ++i) unclosed += L"<a>";
+  CMarkupParser parser;
+  EXPECT_FALSE(parser.LoadText(unclosed.c_str()));
+  EXPECT_STREQ(L"Elements nested too deeply", parser.GetLastErrorMessage());
+}
+
+TEST(CMarkupParserStructure, DepthCountsTheDeepestBranch) {
+  CMarkupParser parser;
+  ASSERT_TRUE(parser.LoadText(L"<a><b><c/></b><d/></a><e/>"));
+  EXPECT_EQ(3u, parser.GetDepth());
+  EXPECT_TRUE(parser.FitsUnder(CMarkupParser::MAX_DEPTH - 3));
+  EXPECT_STREQ(L"", parser.GetLastErrorMessage());
+  EXPECT_FALSE(parser.FitsUnder(CMarkupParser::MAX_DEPTH - 2));
+  EXPECT_STREQ(L"Elements nested too deeply", parser.GetLastErrorMessage());
+  EXPECT_FALSE(parser.FitsUnder(0xFFFFFFFFu)) << "no wrap-around";
+  ASSERT_TRUE(parser.LoadText(L""));
+  EXPECT_EQ(0u, parser.GetDepth());
+}
+
 }  // namespace

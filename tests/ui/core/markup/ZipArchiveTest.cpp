@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -198,6 +200,64 @@ TEST(ZipArchiveExtract, DamagedItemsFailInsteadOfPassingAsWhole) {
     std::vector<DWORD> results;
     archive.ReadAll(0, 4, &results);
     EXPECT_EQ(c.last, results.back()) << c.name;
+  }
+}
+
+// Writes a declared uncompressed size into both headers of a one-item archive, as a
+// lying or damaged archive would have it.
+std::vector<BYTE> WithDeclaredSize(std::vector<BYTE> archive, DWORD size) {
+  auto put32 = [&](size_t at) {
+    for (int i = 0; i < 4; ++i) archive[at + i] = static_cast<BYTE>(size >> (8 * i));
+  };
+  put32(22);  // the local header at the start
+  for (size_t at = 0; at + 4 <= archive.size(); ++at) {
+    if (archive[at] == 0x50 && archive[at + 1] == 0x4B && archive[at + 2] == 0x01 && archive[at + 3] == 0x02) {
+      put32(at + 24);  // the directory's record
+    }
+  }
+  return archive;
+}
+
+// Reading an item whole: only an item whose size and checksum agree with its header
+// comes back, and a declared size past the cap is refused before anything is
+// allocated.
+TEST(ZipArchiveRead, OnlyWholeAndCheckedItemsComeBack) {
+  const std::string text(3000, 'w');
+  struct Case {
+    const char* name;
+    ZipItemSpec spec;
+    DWORD declared;  // 0 keeps the true size
+    const char* lookup;
+    bool whole;
+  } cases[] = {
+      {"intact, deflated", Item("Pics/A.png", text), 0, "pics\\a.png", true},
+      {"intact, stored", Item("a.png", text, false), 0, "a.png", true},
+      {"missing", Item("a.png", text), 0, "b.png", false},
+      {"empty", Item("a.png", ""), 0, "a.png", false},
+      {"declared larger than the data", Item("a.png", text), 4000, "a.png", false},
+      {"declared larger, stored", Item("a.png", text, false), 4000, "a.png", false},
+      {"declared smaller than the data", Item("a.png", text), 1000, "a.png", false},
+      {"declared one byte short", Item("a.png", text), 2999, "a.png", false},
+      {"wrong checksum", [&] { auto s = Item("a.png", text); s.crcXor = 1; return s; }(), 0, "a.png", false},
+      {"cut-off stream", [&] { auto s = Item("a.png", text); s.dropCompressedBytes = 2; return s; }(), 0, "a.png", false},
+      {"four gibibytes declared", Item("a.png", text), 0xFFFFFFF0u, "a.png", false},
+      {"just past the cap", Item("a.png", text), ZIP_MAX_ITEM_BYTES + 1, "a.png", false},
+  };
+  for (const Case& c : cases) {
+    std::vector<BYTE> bytes = ZipBuilder().Add(c.spec).Build();
+    if (c.declared != 0) bytes = WithDeclaredSize(bytes, c.declared);
+    HZIPARCHIVE archive = OpenZipArchive(bytes.data(), static_cast<DWORD>(bytes.size()), ZIP_SOURCE_MEMORY);
+    ASSERT_NE(nullptr, archive) << c.name;
+    const std::wstring lookup(c.lookup, c.lookup + strlen(c.lookup));
+    DWORD size = 12345;
+    std::unique_ptr<BYTE[]> data = ReadZipArchiveItem(archive, lookup.c_str(), size);
+    EXPECT_EQ(c.whole, data != nullptr) << c.name;
+    if (c.whole && data != nullptr) {
+      EXPECT_EQ(std::string(reinterpret_cast<const char*>(data.get()), size), c.spec.data) << c.name;
+    } else {
+      EXPECT_EQ(0u, size) << c.name;
+    }
+    CloseZipArchive(archive);
   }
 }
 

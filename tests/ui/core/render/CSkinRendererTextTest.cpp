@@ -131,6 +131,47 @@ TEST_F(TextTest, LinesMeasureToTheWidestAndTheirHeightsAddUp) {
   EXPECT_EQ(rc.bottom - rc.top, 4 * LineHeight()) << "an empty line advances by a line height";
 }
 
+// Offsets, line heights and font sizes from tags are held to what a screen can show
+// where they are read: a value past that measures as the largest one.
+TEST_F(TextTest, TagValuesBeyondTheScreenMeasureAsTheLargestItCanShow) {
+  struct Case {
+    const wchar_t* beyond;
+    const wchar_t* largest;
+  } cases[] = {
+      {L"<y 99999999999>a", L"<y 32767>a"},
+      {L"<y -99999999999>a", L"<y -32767>a"},
+      {L"<p 99999999999>a</p>", L"<p 32767>a</p>"},
+      {L"<p -99999999999>a</p>", L"<p -32767>a</p>"},
+      {L"<x 99999999999>a", L"<x 32767>a"},
+      {L"<x -99999999999>a", L"<x -32767>a"},
+      {L"<f Tahoma 99999999999>a</f>", L"<f Tahoma 1000>a</f>"},
+      {L"<f Tahoma 0>a</f>", L"<f Tahoma 1>a</f>"},
+  };
+  for (const Case& c : cases) {
+    const RECT beyond = Measure(c.beyond, 0);
+    const RECT largest = Measure(c.largest, 0);
+    EXPECT_EQ(beyond.right, largest.right) << rendertest::Narrow(c.beyond);
+    EXPECT_EQ(beyond.bottom, largest.bottom) << rendertest::Narrow(c.beyond);
+  }
+  EXPECT_EQ(5 + 32767, Measure(L"<y 99999999999>a", 0).bottom);
+}
+
+// Each value is in range, but many of them add up: the pen stops short of where
+// the sums would wrap around.
+TEST_F(TextTest, ManyLargeOffsetsAddUpWithoutWrappingAround) {
+  std::wstring down;
+  for (int i = 0; i < 70000; ++i) down += L"<y 32767>a\n";
+  const RECT tall = Measure(down.c_str(), 0);
+  EXPECT_GT(tall.bottom, 32767 * 1000) << "lines go on adding up";
+
+  std::wstring back;
+  for (int i = 0; i < 70000; ++i) back += L"<x -32767>";
+  back += L"a";
+  const RECT wide = Measure(back.c_str(), DT_SINGLELINE);
+  EXPECT_LE(wide.left, wide.right);
+  EXPECT_LE(wide.right, 10 + kWidth);
+}
+
 TEST_F(TextTest, NestedTagsOfOneKindEndAtTheFirstClosingTag) {
   const int nested = Extent(L"x", Bold()) + Extent(L"WWW", normal_);
   ASSERT_NE(nested, Extent(L"x", Bold()) + Extent(L"WWW", Bold())) << "the fonts must differ in width";

@@ -266,6 +266,83 @@ TEST_F(WindowImplTest, EnterAndEscapeReachTheDefaultKeyAndGoOnToTheFocusedContro
   ASSERT_TRUE(driver.WaitIdle());
 }
 
+// --- Windows that end while their own messages run ---
+
+// A window that deletes itself with its last message, as a program's windows do,
+// and destroys itself when its "destroybtn" is clicked.
+class SelfDeletingWindow : public SkinWindow {
+ public:
+  SelfDeletingWindow(const wchar_t* skin, Lines* log, std::atomic<int>* moveLoops, std::atomic<bool>* deleted)
+      : SkinWindow(skin, log), moveLoops_(moveLoops), deleted_(deleted) {}
+  ~SelfDeletingWindow() override { *deleted_ = true; }
+  void Notify(SkinUI::UINotifyRecord& msg) override {
+    if (msg.sType == L"click" && msg.pSender != nullptr && msg.pSender->GetName() == L"destroybtn") {
+      DestroyWindow(GetHWND());
+      return;
+    }
+    SkinWindow::Notify(msg);
+  }
+
+ protected:
+  LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override {
+    if (uMsg == WM_ENTERSIZEMOVE) ++*moveLoops_;
+    return SkinWindow::HandleMessage(uMsg, wParam, lParam);
+  }
+  void OnDetached(HWND hWnd) override {
+    SkinWindow::OnDetached(hWnd);
+    delete this;
+  }
+
+ private:
+  std::atomic<int>* moveLoops_;
+  std::atomic<bool>* deleted_;
+};
+
+// Nothing touches the window object once a call that can end the window returns:
+// under the address sanitizer these fail on the first read of a deleted object.
+class WindowEndingInItsOwnMessages : public WindowImplTest {
+ protected:
+  HWND OpenSelfDeleting(const wchar_t* skin) {
+    HWND hwnd = nullptr;
+    gui.Call([&] {
+      auto* window = new SelfDeletingWindow(skin, &log, &moveLoops, &deleted);
+      hwnd = window->Create(nullptr, L"window", WS_POPUP | WS_VISIBLE, 0, 0, 0, 0, 0);
+    });
+    EXPECT_TRUE(driver.WaitIdle());
+    return hwnd;
+  }
+
+  std::atomic<int> moveLoops{0};
+  std::atomic<bool> deleted{false};
+};
+
+TEST_F(WindowEndingInItsOwnMessages, ClosedDuringItsCaptionDrag) {
+  const HWND hwnd = OpenSelfDeleting(kFrameSkin);
+  ASSERT_NE(hwnd, nullptr);
+  driver.MoveMouse(250, 15);
+  driver.Press();
+  ASSERT_TRUE(driver.WaitIdle());
+  ASSERT_EQ(moveLoops.load(), 1) << "the press on the caption runs the move loop";
+  // Runs inside the move loop, as a test's tear-down or another thread's close would.
+  gui.Call([&] { DestroyWindow(hwnd); });
+  driver.MoveMouse(260, 25);
+  driver.Release();
+  ASSERT_TRUE(driver.WaitIdle());
+  EXPECT_FALSE(IsWindow(hwnd));
+  EXPECT_TRUE(deleted.load());
+}
+
+TEST_F(WindowEndingInItsOwnMessages, DestroyedByAClickHandler) {
+  const HWND hwnd = OpenSelfDeleting(
+      L"<Window size=\"400,300\"><Container><Button name=\"destroybtn\" pos=\"10,10,100,40\" float=\"true\"/>"
+      L"</Container></Window>");
+  ASSERT_NE(hwnd, nullptr);
+  driver.Click(50, 25);
+  ASSERT_TRUE(driver.WaitIdle());
+  EXPECT_FALSE(IsWindow(hwnd));
+  EXPECT_TRUE(deleted.load());
+}
+
 // --- Monitors ---
 
 class WindowImplOnTwoMonitors : public WindowImplTest {

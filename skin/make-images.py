@@ -1,0 +1,428 @@
+#!/usr/bin/env python3
+"""Draws every picture under skin/ into the folder this script lives in (or the folder
+given as its argument), with the standard library only, so that running it again gives
+the same bytes (a test draws them into a folder of its own and compares them with the
+committed pictures). Colours and sizes are those of
+STYLE.md beside this script; each window's pictures are one section. Later windows
+add their sections and their calls in main()."""
+import math
+import os
+import struct
+import sys
+import zlib
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+OUTPUT = HERE
+
+# The palette of STYLE.md, as (R, G, B, A).
+NAVY = (0x00, 0x29, 0x71, 0xFF)
+NAVY_DARK = (0x00, 0x29, 0x64, 0xFF)
+DISC = (0x01, 0x15, 0x4C, 0xFF)
+ACCENT = (0xD7, 0xF3, 0x34, 0xFF)
+PASSED = (0x34, 0xF3, 0x5D, 0xFF)
+LATE = (0x07, 0x8F, 0xD6, 0xFF)
+ALARM = (0xFF, 0x00, 0x00, 0xFF)
+ALARM_SOFT = (0xCA, 0x49, 0x3C, 0xFF)
+MUTED = (0xA9, 0xB2, 0xB8, 0xFF)
+WHITE = (0xFF, 0xFF, 0xFF, 0xFF)
+FRAME = (0x1E, 0x5B, 0xC6, 0xFF)
+BUTTON_TOP = (0x15, 0x60, 0xD8, 0xFF)
+BUTTON_BOTTOM = (0x0D, 0x47, 0xA8, 0xFF)
+BUTTON_HOT_TOP = (0x2A, 0x7B, 0xF0, 0xFF)
+RED_TOP = (0xE0, 0x60, 0x4F, 0xFF)
+RED_HOT_TOP = (0xF0, 0x7A, 0x6A, 0xFF)
+RED_BACK_TOP = (0x8E, 0x24, 0x1C, 0xFF)
+CLEAR = (0, 0, 0, 0)
+
+# Every sample of a pixel on a 4 x 4 grid: shapes get smooth edges, always the same.
+SAMPLES = [((i + 0.5) / 4, (j + 0.5) / 4) for j in range(4) for i in range(4)]
+
+
+# --- Files -------------------------------------------------------------------------
+
+def output_path(name):
+    path = os.path.join(OUTPUT, *name.split("/"))
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    return path
+
+
+def write_png(name, width, height, pixel):
+    rows = bytearray()
+    for y in range(height):
+        rows.append(0)  # no filter
+        for x in range(width):
+            rows.extend(pixel(x, y))
+
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
+
+    header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
+    with open(output_path(name), "wb") as out:
+        out.write(b"\x89PNG\r\n\x1a\n")
+        out.write(chunk(b"IHDR", header))
+        out.write(chunk(b"IDAT", zlib.compress(bytes(rows), 9)))
+        out.write(chunk(b"IEND", b""))
+
+
+def lzw_codes(indexes, min_code_size):
+    """The pixels as LZW codes that never grow past min_code_size + 1 bits: a clear
+    code before every few literals keeps the table small. Larger than real
+    compression, but short to write and read by every decoder."""
+    clear = 1 << min_code_size
+    end = clear + 1
+    run = clear - 2
+    codes = []
+    for start in range(0, len(indexes), run):
+        codes.append(clear)
+        codes.extend(indexes[start:start + run])
+    codes.append(end)
+    width = min_code_size + 1
+    data = bytearray()
+    buffer = 0
+    bits = 0
+    for code in codes:
+        buffer |= code << bits
+        bits += width
+        while bits >= 8:
+            data.append(buffer & 0xFF)
+            buffer >>= 8
+            bits -= 8
+    if bits:
+        data.append(buffer & 0xFF)
+    return bytes(data)
+
+
+def write_gif(name, width, height, palette, frames, delay):
+    """An endlessly looping GIF; palette: up to 8 (R, G, B), index 0 transparent;
+    frames: functions (x, y) -> palette index; delay in hundredths of a second."""
+    colours = list(palette) + [(0, 0, 0)] * (8 - len(palette))
+    out = bytearray(b"GIF89a")
+    out += struct.pack("<HHBBB", width, height, 0xF2, 0, 0)  # global table of 8 colours
+    for r, g, b in colours:
+        out += bytes((r, g, b))
+    out += b"\x21\xFF\x0BNETSCAPE2.0\x03\x01\x00\x00\x00"
+    for frame in frames:
+        out += b"\x21\xF9\x04" + struct.pack("<BHBB", 0x09, delay, 0, 0)  # restore to background, transparent 0
+        out += b"\x2C" + struct.pack("<HHHHB", 0, 0, width, height, 0)
+        indexes = [frame(x, y) for y in range(height) for x in range(width)]
+        data = lzw_codes(indexes, 3)
+        out.append(3)
+        for start in range(0, len(data), 255):
+            block = data[start:start + 255]
+            out.append(len(block))
+            out += block
+        out.append(0)
+    out += b"\x3B"
+    with open(output_path(name), "wb") as f:
+        f.write(bytes(out))
+
+
+# --- Drawing -------------------------------------------------------------------------
+
+def mix(a, b, t):
+    return tuple(int(round(a[i] + (b[i] - a[i]) * t)) for i in range(4))
+
+
+def over(top, bottom):
+    """`top` drawn over `bottom`, straight (not premultiplied) alpha."""
+    ta = top[3] / 255.0
+    ba = bottom[3] / 255.0
+    oa = ta + ba * (1 - ta)
+    if oa == 0:
+        return CLEAR
+    rgb = [(top[i] * ta + bottom[i] * ba * (1 - ta)) / oa for i in range(3)]
+    return tuple(int(round(c)) for c in rgb) + (int(round(oa * 255)),)
+
+
+def coverage(x, y, inside):
+    hits = sum(1 for dx, dy in SAMPLES if inside(x + dx, y + dy))
+    return hits / len(SAMPLES)
+
+
+def with_alpha(colour, amount):
+    return colour[:3] + (int(round(colour[3] * amount)),)
+
+
+def near_segment(px, py, ax, ay, bx, by, half_width):
+    vx, vy = bx - ax, by - ay
+    t = max(0.0, min(1.0, ((px - ax) * vx + (py - ay) * vy) / (vx * vx + vy * vy)))
+    qx, qy = ax + t * vx, ay + t * vy
+    return (px - qx) ** 2 + (py - qy) ** 2 <= half_width ** 2
+
+
+def in_rounded_rect(px, py, left, top, right, bottom, radius):
+    if px < left or px > right or py < top or py > bottom:
+        return False
+    cx = min(max(px, left + radius), right - radius)
+    cy = min(max(py, top + radius), bottom - radius)
+    return (px - cx) ** 2 + (py - cy) ** 2 <= radius ** 2
+
+
+def rounded_button(width, height, top_colour, bottom_colour, border):
+    """A rounded button face: a vertical gradient inside a one-pixel border."""
+    def pixel(x, y):
+        outer = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 0, 0, width, height, 4))
+        inner = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 1, 1, width - 1, height - 1, 3))
+        fill = mix(top_colour, bottom_colour, y / max(1, height - 1))
+        colour = over(with_alpha(fill, inner), with_alpha(border, outer))
+        return colour
+    return pixel
+
+
+# --- Message box ---------------------------------------------------------------------
+
+ICON_W, ICON_H = 47, 42
+ICON_CX, ICON_CY, ICON_R = 23.5, 21.0, 19.0
+
+
+def icon(disc_colour, glyph):
+    """A round badge of the message box: a disc with a white glyph on it."""
+    def pixel(x, y):
+        disc = coverage(x, y, lambda px, py: (px - ICON_CX) ** 2 + (py - ICON_CY) ** 2 <= ICON_R ** 2)
+        mark = coverage(x, y, glyph)
+        return over(with_alpha(WHITE, mark), with_alpha(disc_colour, disc))
+    return pixel
+
+
+def glyph_information(px, py):
+    dot = (px - ICON_CX) ** 2 + (py - 11.5) ** 2 <= 2.6 ** 2
+    return dot or near_segment(px, py, ICON_CX, 17, ICON_CX, 31, 2.3)
+
+
+def glyph_question(px, py):
+    angle = math.atan2(py - 15.0, px - ICON_CX)
+    radius = math.hypot(px - ICON_CX, py - 15.0)
+    hook = 4.5 <= radius <= 8.8 and not (0.35 < angle < 2.6)
+    stem = near_segment(px, py, ICON_CX + 2.0, 21.5, ICON_CX, 25.5, 2.2)
+    dot = (px - ICON_CX) ** 2 + (py - 31.0) ** 2 <= 2.5 ** 2
+    return hook or stem or dot
+
+
+def glyph_success(px, py):
+    return near_segment(px, py, 13.5, 21.5, 20.5, 28.5, 2.6) or near_segment(px, py, 20.5, 28.5, 33.5, 14.0, 2.6)
+
+
+def glyph_failure(px, py):
+    return near_segment(px, py, 16.0, 13.5, 31.0, 28.5, 2.6) or near_segment(px, py, 31.0, 13.5, 16.0, 28.5, 2.6)
+
+
+def red_background(width, height):
+    """The red layouts' background: dark red to alarm red, inside an alarm-red frame."""
+    def pixel(x, y):
+        if x == 0 or y == 0 or x == width - 1 or y == height - 1:
+            return ALARM_SOFT
+        return mix(RED_BACK_TOP, ALARM_SOFT, y / (height - 1))
+    return pixel
+
+
+def details_button(width, height):
+    """The details button: an outlined face, darker than the other buttons, so that its
+    text in the one-text box's button font fits the 70 pixels."""
+    return rounded_button(width, height, NAVY_DARK, DISC, FRAME)
+
+
+def message_box():
+    write_png("MessageUI/图标（中）---提示.png", ICON_W, ICON_H, icon(LATE, glyph_information))
+    write_png("MessageUI/图标（中）---询问.png", ICON_W, ICON_H, icon(BUTTON_TOP, glyph_question))
+    write_png("MessageUI/图标（中）---操作成功.png", ICON_W, ICON_H, icon((0x1F, 0xB3, 0x46, 0xFF), glyph_success))
+    write_png("MessageUI/图标（中）---操作失败.png", ICON_W, ICON_H, icon(ALARM_SOFT, glyph_failure))
+    write_png("MessageUI/提示--弹窗背景-red.png", 400, 220, red_background(400, 220))
+    write_png("MessageUI/确定取消原始_26.png", 88, 40, rounded_button(88, 40, BUTTON_TOP, BUTTON_BOTTOM, FRAME))
+    write_png("MessageUI/确定取消经过.png", 88, 40, rounded_button(88, 40, BUTTON_HOT_TOP, BUTTON_TOP, WHITE))
+    write_png("MessageUI/确定取消常态-red.png", 105, 39, rounded_button(105, 39, RED_TOP, ALARM_SOFT, ALARM_SOFT))
+    write_png("MessageUI/确定取消经过按下状态-red.png", 105, 39,
+              rounded_button(105, 39, RED_HOT_TOP, RED_TOP, WHITE))
+    write_png("MessageUI/确定取消常态.png", 105, 39, rounded_button(105, 39, BUTTON_TOP, BUTTON_BOTTOM, FRAME))
+    write_png("MessageUI/确定取消经过按下状态.png", 105, 39,
+              rounded_button(105, 39, BUTTON_HOT_TOP, BUTTON_TOP, WHITE))
+    write_png("ExaminationManagement/浏览原始.png", 70, 30, details_button(70, 30))
+
+
+# --- Busy window -----------------------------------------------------------------------
+
+SPINNER_SIZE = 64
+SPINNER_DOTS = 8
+
+
+def spinner_frame(step):
+    """Eight dots on a ring; the lit dot moves one place a frame, the two behind it
+    fade. Palette: 0 clear, 1 accent, 2 and 3 fading, 4 muted."""
+    def index(x, y):
+        for dot in range(SPINNER_DOTS):
+            angle = 2 * math.pi * dot / SPINNER_DOTS - math.pi / 2
+            cx = SPINNER_SIZE / 2 + 22 * math.cos(angle)
+            cy = SPINNER_SIZE / 2 + 22 * math.sin(angle)
+            if (x + 0.5 - cx) ** 2 + (y + 0.5 - cy) ** 2 <= 5.5 ** 2:
+                behind = (step - dot) % SPINNER_DOTS
+                return {0: 1, 1: 2, 2: 3}.get(behind, 4)
+        return 0
+    return index
+
+
+def busy_window():
+    palette = [(0, 0, 0), ACCENT[:3], (0x9C, 0xB8, 0x4A), (0x5E, 0x7A, 0x6E), MUTED[:3]]
+    frames = [spinner_frame(step) for step in range(SPINNER_DOTS)]
+    write_gif("LoadingGif/加载中.gif", SPINNER_SIZE, SPINNER_SIZE, palette, frames, 10)
+
+
+# --- QR window -------------------------------------------------------------------------
+
+QR_TEXT = b"PATROL-APP-DOWNLOAD-PLACEHOLDER"
+QR_SIZE = 25          # version 2
+QR_DATA_WORDS = 34    # error correction level L
+QR_EC_WORDS = 10
+QR_MODULE = 6
+QR_QUIET = 4
+
+
+def gf_tables():
+    exp = [0] * 512
+    log = [0] * 256
+    value = 1
+    for i in range(255):
+        exp[i] = value
+        log[value] = i
+        value <<= 1
+        if value & 0x100:
+            value ^= 0x11D
+    for i in range(255, 512):
+        exp[i] = exp[i - 255]
+    return exp, log
+
+
+def reed_solomon(data, count):
+    exp, log = gf_tables()
+    generator = [1]
+    for i in range(count):
+        nxt = [0] * (len(generator) + 1)
+        for j, coefficient in enumerate(generator):
+            nxt[j] ^= coefficient
+            if coefficient:
+                nxt[j + 1] ^= exp[log[coefficient] + i]
+        generator = nxt
+    remainder = list(data) + [0] * count
+    for i in range(len(data)):
+        factor = remainder[i]
+        if factor == 0:
+            continue
+        for j in range(1, len(generator)):
+            if generator[j]:
+                remainder[i + j] ^= exp[log[generator[j]] + log[factor]]
+    return remainder[len(data):]
+
+
+def qr_codewords(text):
+    bits = [int(b) for b in format(0b0100, "04b") + format(len(text), "08b")]
+    for byte in text:
+        bits += [int(b) for b in format(byte, "08b")]
+    bits += [0] * min(4, QR_DATA_WORDS * 8 - len(bits))
+    bits += [0] * (-len(bits) % 8)
+    words = [int("".join(map(str, bits[i:i + 8])), 2) for i in range(0, len(bits), 8)]
+    pad = [0xEC, 0x11]
+    while len(words) < QR_DATA_WORDS:
+        words.append(pad[(len(words) - len(bits) // 8) % 2])
+    return words + reed_solomon(words, QR_EC_WORDS)
+
+
+def qr_matrix(text):
+    """The modules of a version 2-L QR code of the text, with mask 0 (True = dark)."""
+    n = QR_SIZE
+    dark = [[False] * n for _ in range(n)]
+    fixed = [[False] * n for _ in range(n)]
+
+    def put(r, c, value):
+        dark[r][c] = value
+        fixed[r][c] = True
+
+    for top, left in ((0, 0), (0, n - 7), (n - 7, 0)):
+        for r in range(-1, 8):
+            for c in range(-1, 8):
+                rr, cc = top + r, left + c
+                if not (0 <= rr < n and 0 <= cc < n):
+                    continue
+                ring = max(abs(r - 3), abs(c - 3))
+                put(rr, cc, ring != 2 and ring != 4)
+    for r in range(16, 21):
+        for c in range(16, 21):
+            put(r, c, max(abs(r - 18), abs(c - 18)) != 1)
+    for i in range(8, n - 8):
+        put(6, i, i % 2 == 0)
+        put(i, 6, i % 2 == 0)
+    put(n - 8, 8, True)  # the dark module
+    for i in range(9):
+        fixed[8][i] = fixed[i][8] = True
+    for i in range(8):
+        fixed[8][n - 1 - i] = fixed[n - 1 - i][8] = True
+
+    bits = []
+    for word in qr_codewords(text):
+        bits += [(word >> (7 - k)) & 1 for k in range(8)]
+    position = 0
+    column = n - 1
+    upward = True
+    while column > 0:
+        if column == 6:
+            column -= 1
+        rows = range(n - 1, -1, -1) if upward else range(n)
+        for r in rows:
+            for c in (column, column - 1):
+                if fixed[r][c]:
+                    continue
+                bit = bits[position] if position < len(bits) else 0
+                position += 1
+                dark[r][c] = bool(bit) != ((r + c) % 2 == 0)
+        upward = not upward
+        column -= 2
+
+    # Format information: level L (01), mask 0 (000), BCH-protected and masked.
+    data = 0b01000
+    remainder = data << 10
+    for shift in range(4, -1, -1):
+        if remainder & (1 << (shift + 10)):
+            remainder ^= 0b10100110111 << shift
+    format_bits = ((data << 10) | remainder) ^ 0b101010000010010
+    bit = [(format_bits >> i) & 1 for i in range(15)]
+    first = [(0, 8), (1, 8), (2, 8), (3, 8), (4, 8), (5, 8), (7, 8), (8, 8), (8, 7), (8, 5), (8, 4), (8, 3),
+             (8, 2), (8, 1), (8, 0)]
+    second = [(8, n - 1), (8, n - 2), (8, n - 3), (8, n - 4), (8, n - 5), (8, n - 6), (8, n - 7), (8, n - 8),
+              (n - 7, 8), (n - 6, 8), (n - 5, 8), (n - 4, 8), (n - 3, 8), (n - 2, 8), (n - 1, 8)]
+    for i in range(15):
+        for r, c in (first[i], second[i]):
+            dark[r][c] = bool(bit[i])
+    return dark
+
+
+def qr_window():
+    modules = qr_matrix(QR_TEXT)
+    side = (QR_SIZE + 2 * QR_QUIET) * QR_MODULE
+
+    def pixel(x, y):
+        r = y // QR_MODULE - QR_QUIET
+        c = x // QR_MODULE - QR_QUIET
+        if 0 <= r < QR_SIZE and 0 <= c < QR_SIZE and modules[r][c]:
+            return DISC
+        return WHITE
+    write_png("QRCode/下载APP二维码.png", side, side, pixel)
+
+
+# --- Scroll bars (the time picker's lists) -----------------------------------------------
+
+def scroll_thumb(colour):
+    """A 6-pixel-wide rounded thumb, drawn stretched with corners of 3 kept."""
+    return lambda x, y: with_alpha(colour, coverage(
+        x, y, lambda px, py: in_rounded_rect(px, py, 0, 0, 6, 24, 3)))
+
+
+def scroll_bars():
+    write_png("ScrollBar/滑块.png", 6, 24, scroll_thumb(MUTED))
+    write_png("ScrollBar/滑块-经过.png", 6, 24, scroll_thumb(WHITE))
+
+
+if __name__ == "__main__":
+    if len(sys.argv) > 1:
+        OUTPUT = os.path.abspath(sys.argv[1])
+    message_box()
+    busy_window()
+    qr_window()
+    scroll_bars()

@@ -1,0 +1,134 @@
+#include "tests/app/shell/support/ShellWindowTest.h"
+
+#include <filesystem>
+#include <mutex>
+#include <vector>
+
+#include "platform/backend/headless/HeadlessBackend.h"
+#include "ui/core/manager/CWindowManagerList.h"
+
+namespace shelltest {
+
+namespace {
+
+const wchar_t kFrameSkin[] =
+    L"<Window size=\"1000,700\"><VerticalLayout bkcolor=\"#FF002971\"><Control /></VerticalLayout></Window>";
+
+struct ClassSearch {
+  std::wstring className;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchClass(HWND hwnd, LPARAM param) {
+  auto* search = reinterpret_cast<ClassSearch*>(param);
+  wchar_t name[128] = {0};
+  ::GetClassNameW(hwnd, name, 128);
+  if (search->className != name) return TRUE;
+  search->found = hwnd;
+  return FALSE;
+}
+
+std::string ProgramFolder() {
+  wchar_t path[MAX_PATH] = {0};
+  const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+  const std::string module = platform::codepage::WideToUtf8(std::wstring(path, length));
+  return module.substr(0, module.rfind('/') + 1);
+}
+
+}  // namespace
+
+void UseProgramSkin() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    SkinUI::CWindowManagerUI::SetInstance(::GetModuleHandleW(nullptr));
+    SkinUI::CWindowManagerUI::SetResourcePath(SkinUI::CWindowManagerUI::GetInstancePath() + L"skin");
+  });
+}
+
+HWND FindWindowOfClass(const std::wstring& className) {
+  ClassSearch search;
+  search.className = className;
+  ::EnumWindows(&MatchClass, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+SkinUI::CWindowManagerUI* ManagerOf(HWND hwnd) {
+  for (const SkinUI::CWindowManagerList::Entry& entry : SkinUI::CWindowManagerList::Instance().Snapshot()) {
+    if (entry.pManager->GetPaintWindow() == hwnd) return entry.pManager;
+  }
+  return nullptr;
+}
+
+void OnWindowThread(HWND hwnd, const std::function<void()>& call) {
+  platform::user::RunOnOwnerThread(hwnd, [&call]() -> LRESULT {
+    call();
+    return 0;
+  }, true);
+}
+
+SkinUI::CControlUI* FindControl(HWND hwnd, LPCTSTR name) {
+  SkinUI::CWindowManagerUI* manager = ManagerOf(hwnd);
+  return manager == nullptr ? nullptr : manager->FindControl(name);
+}
+
+POINT ControlCentre(HWND hwnd, LPCTSTR name) {
+  POINT centre = {-1, -1};
+  OnWindowThread(hwnd, [&] {
+    SkinUI::CControlUI* control = FindControl(hwnd, name);
+    if (control == nullptr) return;
+    const RECT rc = control->GetPos();
+    centre = POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+    ::ClientToScreen(hwnd, &centre);
+  });
+  return centre;
+}
+
+std::wstring ImagesOf::Background(SkinUI::CControlUI* control) {
+  return (control->*&ImagesOf::m_diBk).GetAttributeString().GetData();
+}
+
+std::wstring ImagesOf::Normal(SkinUI::CControlUI* control) {
+  return (control->*&ImagesOf::m_diNormal).GetAttributeString().GetData();
+}
+
+std::wstring ImagesOf::Hot(SkinUI::CControlUI* control) {
+  return (control->*&ImagesOf::m_diHot).GetAttributeString().GetData();
+}
+
+std::wstring ImagesOf::Pushed(SkinUI::CControlUI* control) {
+  return (control->*&ImagesOf::m_diPushed).GetAttributeString().GetData();
+}
+
+void SavePicture(HWND hwnd, const std::string& name) {
+  platform::headless::HeadlessBackend* backend = platform::headless::HeadlessBackend::Instance();
+  if (backend == nullptr) return;
+  const std::string folder = ProgramFolder() + "pictures";
+  std::filesystem::create_directories(folder);
+  backend->SaveImagePng(hwnd, folder + "/" + name + ".png");
+}
+
+ShellWindowTest::ShellWindowTest() {
+  UseProgramSkin();
+  ui.Call([this] {
+    frameWindow_ = std::make_unique<controltest::ControlTestWindow>(kFrameSkin, nullptr);
+    frame = frameWindow_->Create(nullptr, L"巡更管理", WS_POPUP | WS_CLIPCHILDREN, 0, 0, 0, 0, 0);
+    ::ShowWindow(frame, SW_SHOW);
+    ::SetForegroundWindow(frame);
+  });
+  driver.WaitIdle();
+}
+
+ShellWindowTest::~ShellWindowTest() {
+  ui.Call([this] {
+    if (::IsWindow(frame)) ::DestroyWindow(frame);
+    frameWindow_.reset();
+  });
+  driver.WaitIdle();
+}
+
+void ShellWindowTest::ClickControl(HWND hwnd, LPCTSTR name) {
+  const POINT centre = ControlCentre(hwnd, name);
+  driver.Click(centre.x, centre.y);
+}
+
+}  // namespace shelltest

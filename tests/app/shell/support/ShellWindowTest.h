@@ -1,0 +1,66 @@
+#pragma once
+// What the tests of the shell's windows start from: the real skin beside the test
+// program, the headless driver, a UI thread with a stand-in for the main frame on it,
+// and ways to find the windows the shell opens and look into them on their own
+// threads. Every window's picture can be saved for review.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/user/WindowHelpers.h"
+#include "platform/win32.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
+#include "testing/ui/ControlTestWindow.h"
+#include "ui/core/control/CControlUI.h"
+#include "ui/core/manager/CWindowManagerUI.h"
+
+namespace shelltest {
+
+// The framework reads the skin folder beside the test program, as the program does.
+void UseProgramSkin();
+
+// The top-level window of that class, null when there is none.
+HWND FindWindowOfClass(const std::wstring& className);
+// The framework manager that paints into the window; null for other windows.
+SkinUI::CWindowManagerUI* ManagerOf(HWND hwnd);
+
+// Runs the call on the thread that owns the window, and waits for it.
+void OnWindowThread(HWND hwnd, const std::function<void()>& call);
+// On the window's thread: the control of that name, or null.
+SkinUI::CControlUI* FindControl(HWND hwnd, LPCTSTR name);
+// The middle of a control of the window, on the screen; {-1, -1} when missing.
+POINT ControlCentre(HWND hwnd, LPCTSTR name);
+
+// The image descriptions a control was given (the framework keeps them to itself).
+class ImagesOf : public SkinUI::CControlUI {
+ public:
+  static std::wstring Background(SkinUI::CControlUI* control);
+  static std::wstring Normal(SkinUI::CControlUI* control);
+  static std::wstring Hot(SkinUI::CControlUI* control);
+  static std::wstring Pushed(SkinUI::CControlUI* control);
+};
+
+// Saves what the window last presented as pictures/<name>.png beside the test program.
+void SavePicture(HWND hwnd, const std::string& name);
+
+class ShellWindowTest : public ::testing::Test {
+ protected:
+  ShellWindowTest();
+  ~ShellWindowTest() override;
+
+  // Clicks the middle of a control of the window.
+  void ClickControl(HWND hwnd, LPCTSTR name);
+
+  platform::headless::TestDriver driver;
+  platform::headless::GuiThread ui;
+  // The main frame's stand-in: a plain skin window on the UI thread, shown and active.
+  HWND frame = nullptr;
+
+ private:
+  std::unique_ptr<controltest::ControlTestWindow> frameWindow_;
+};
+
+}  // namespace shelltest

@@ -1,0 +1,117 @@
+#include "ui/controls/CDateTimeUI.h"
+
+#include <cwchar>
+
+#include "ui/controls/CDateTimeWnd.h"
+#include "ui/core/manager/CWindowManagerUI.h"
+
+namespace SkinUI {
+
+namespace {
+
+bool IsMouseEvent(int type) { return type >= UIEVENT_MOUSEMOVE && type <= UIEVENT_SCROLLWHEEL; }
+
+}  // namespace
+
+CDateTimeUI::CDateTimeUI() : m_sysTime{}, m_nDTUpdateFlag(DT_UPDATE), m_pWindow(nullptr) {
+  ::GetLocalTime(&m_sysTime);
+  UpdateText();
+  m_nDTUpdateFlag = DT_NONE;
+}
+
+CDateTimeUI::~CDateTimeUI() {
+  if (m_pWindow == nullptr) return;
+  // The picker would otherwise write into a control that is gone.
+  CDateTimeWnd* pWindow = m_pWindow;
+  m_pWindow = nullptr;
+  pWindow->ForgetOwner();
+  ::DestroyWindow(pWindow->GetHWND());
+}
+
+LPCTSTR CDateTimeUI::GetClassName() const { return L"DateTimeUI"; }
+
+LPVOID CDateTimeUI::GetInterface(LPCTSTR pstrName) {
+  if (pstrName != nullptr && wcscmp(pstrName, L"DateTime") == 0) return static_cast<CDateTimeUI*>(this);
+  return CLabelUI::GetInterface(pstrName);
+}
+
+void CDateTimeUI::UpdateText() {
+  if (m_nDTUpdateFlag == DT_DELETE) {
+    SetText(L"");
+    return;
+  }
+  if (m_nDTUpdateFlag != DT_UPDATE) return;
+  CUIString sText;
+  sText.SmallFormat(L"%4d-%02d-%02d", m_sysTime.wYear, m_sysTime.wMonth, m_sysTime.wDay);
+  SetText(sText);
+}
+
+SYSTEMTIME CDateTimeUI::StartPicking() {
+  m_nDTUpdateFlag = DT_NONE;
+  if (m_sText.IsEmpty()) ::GetLocalTime(&m_sysTime);
+  return m_sysTime;
+}
+
+void CDateTimeUI::EndPickingWith(int nState) {
+  m_nDTUpdateFlag = nState;
+  UpdateText();
+}
+
+void CDateTimeUI::EndPickingWithDate(const SYSTEMTIME& picked) {
+  if (m_nDTUpdateFlag != DT_NONE) return;
+  m_sysTime = picked;
+  m_nDTUpdateFlag = DT_UPDATE;
+  UpdateText();
+}
+
+void CDateTimeUI::PickerClosed() { m_pWindow = nullptr; }
+
+void CDateTimeUI::OpenPicker() {
+  if (m_pWindow == nullptr) m_pWindow = new CDateTimeWnd();
+  m_pWindow->Init(this);
+  m_pWindow->ShowWindow();
+}
+
+void CDateTimeUI::HandleEvent(UIEventRecord& event) {
+  if (!IsMouseEnabled() && IsMouseEvent(event.Type)) {
+    if (m_pParent != nullptr) {
+      m_pParent->HandleEvent(event);
+    } else {
+      CButtonUI::HandleEvent(event);
+    }
+    return;
+  }
+  switch (event.Type) {
+    case UIEVENT_SETCURSOR:
+      if (!IsEnabled()) break;
+      ::SetCursor(::LoadCursorW(nullptr, IDC_IBEAM));
+      return;
+    case UIEVENT_WINDOWSIZE:
+      if (m_pWindow != nullptr && m_pManager != nullptr) m_pManager->SetFocusNeeded(this);
+      break;
+    case UIEVENT_SCROLLWHEEL:
+      if (m_pWindow != nullptr) return;
+      break;
+    case UIEVENT_SETFOCUS:
+      if (!IsEnabled()) break;
+      if (m_pWindow != nullptr) return;
+      OpenPicker();
+      break;
+    case UIEVENT_KILLFOCUS:
+      if (IsEnabled()) Invalidate();
+      break;
+    case UIEVENT_BUTTONDOWN:
+    case UIEVENT_DBLCLICK:
+    case UIEVENT_RBUTTONDOWN:
+      if (!IsEnabled()) break;
+      if (m_pManager != nullptr) m_pManager->ReleaseCapture();
+      // No "click": the press opens the picker instead.
+      if (IsFocused() || m_pWindow != nullptr) OpenPicker();
+      return;
+    default:
+      break;
+  }
+  CButtonUI::HandleEvent(event);
+}
+
+}  // namespace SkinUI

@@ -1,0 +1,124 @@
+#include "ui/controls/CListLabelElementUI.h"
+
+#include <cwchar>
+
+#include "ui/controls/ListItemInfo.h"
+#include "ui/core/manager/CWindowManagerUI.h"
+#include "ui/core/render/CSkinRenderer.h"
+
+namespace SkinUI {
+
+CListLabelElementUI::CListLabelElementUI() = default;
+
+CListLabelElementUI::~CListLabelElementUI() = default;
+
+LPCTSTR CListLabelElementUI::GetClassName() const { return L"ListLabelElementUI"; }
+
+LPVOID CListLabelElementUI::GetInterface(LPCTSTR pstrName) {
+  if (pstrName != nullptr && wcscmp(pstrName, L"ListLabelElement") == 0) {
+    return static_cast<CListLabelElementUI*>(this);
+  }
+  return CListElementUI::GetInterface(pstrName);
+}
+
+bool CListLabelElementUI::HandleRowMouse(UIEventRecord& event) {
+  switch (event.Type) {
+    case UIEVENT_BUTTONDOWN:
+    case UIEVENT_RBUTTONDOWN:
+      if (IsEnabled()) {
+        CListItemState::InvalidateVisiblePart(*this);
+        Select(true);
+      }
+      return true;
+    case UIEVENT_BUTTONUP:
+      // Wherever the press began: a press on another row and a release here is a
+      // click here.
+      if (IsEnabled() && m_pManager != nullptr) m_pManager->SendNotify(this, L"itemclick");
+      return true;
+    case UIEVENT_MOUSEMOVE:
+      return true;
+    case UIEVENT_MOUSEENTER:
+      if (IsEnabled()) {
+        m_state.SetHot(true);
+        CListItemState::InvalidateVisiblePart(*this);
+      }
+      return true;
+    case UIEVENT_MOUSELEAVE:
+      if (m_state.IsHot()) {
+        m_state.SetHot(false);
+        CListItemState::InvalidateVisiblePart(*this);
+      }
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CListLabelElementUI::HandleEvent(UIEventRecord& event) {
+  if (!IsMouseEnabled() && IsMouseEvent(event)) {
+    PassToOwner(event);
+    return;
+  }
+  if (HandleRowMouse(event)) return;
+  CListElementUI::HandleEvent(event);
+}
+
+SIZE CListLabelElementUI::MeasureSize(SIZE) {
+  const ListItemInfo* pInfo = m_state.GetInfo();
+  if (pInfo == nullptr) return SIZE{0, 0};
+  SIZE sz = m_cxyFixed;
+  if (sz.cy == 0) {
+    const int cyFont = m_pManager != nullptr ? m_pManager->GetFontInfo(pInfo->nFont)->tm.tmHeight : 0;
+    sz.cy = cyFont + 8 + pInfo->rcTextPadding.top + pInfo->rcTextPadding.bottom;
+  }
+  if (sz.cx != 0 || m_pManager == nullptr) return sz;
+
+  RECT rcText = {0, 0, 9999, sz.cy};
+  const UINT uStyle = (pInfo->uTextStyle & ~(DT_CENTER | DT_RIGHT)) | DT_CALCRECT | DT_SINGLELINE;
+  if (pInfo->bShowHtml) {
+    int nLinks = 0;
+    CSkinRenderer::DrawMarkupText(m_pManager->GetPaintDC(), m_pManager, rcText, m_sText, 0, nullptr, nullptr, nLinks,
+                                  uStyle);
+  } else {
+    CSkinRenderer::DrawPlainText(m_pManager->GetPaintDC(), m_pManager, rcText, m_sText, 0, pInfo->nFont, uStyle);
+  }
+  sz.cx = rcText.right - rcText.left + pInfo->rcTextPadding.left + pInfo->rcTextPadding.right;
+  return sz;
+}
+
+void CListLabelElementUI::Paint(HDC hDC, const RECT& rcPaint) {
+  if (!::IntersectRect(&m_rcPaint, &rcPaint, &m_rcItem)) return;
+  DrawItemBackground(hDC, m_rcItem);
+  DrawItemText(hDC, m_rcItem);
+}
+
+void CListLabelElementUI::DrawItemBackground(HDC hDC, const RECT& rcItem) {
+  ListItemInfo* pInfo = m_state.GetInfo();
+  if (pInfo == nullptr) return;
+  const DWORD dwColor = m_state.GetBkColor(*pInfo, IsEnabled());
+  if (dwColor != 0) CSkinRenderer::DrawColor(hDC, m_rcPaint, AdjustColor(dwColor));
+  if (m_state.DrawStateImage(*this, hDC, *pInfo, IsEnabled())) return;
+  if (DrawImage(hDC, pInfo->diBk)) return;
+  if (pInfo->dwLineColor != 0) CListItemState::DrawBottomLine(hDC, rcItem, pInfo->dwLineColor);
+}
+
+void CListLabelElementUI::DrawItemText(HDC hDC, const RECT& rcItem) {
+  if (m_sText.IsEmpty()) return;
+  const ListItemInfo* pInfo = m_state.GetInfo();
+  if (pInfo == nullptr || m_pManager == nullptr) return;
+  const DWORD dwColor = m_state.GetTextColor(*pInfo, IsEnabled());
+  RECT rcText = rcItem;
+  rcText.left += pInfo->rcTextPadding.left;
+  rcText.top += pInfo->rcTextPadding.top;
+  rcText.right -= pInfo->rcTextPadding.right;
+  rcText.bottom -= pInfo->rcTextPadding.bottom;
+  const UINT uStyle = pInfo->uTextStyle | DT_SINGLELINE;
+  if (pInfo->bShowHtml) {
+    int nLinks = 0;
+    CSkinRenderer::DrawMarkupText(hDC, m_pManager, rcText, m_sText, dwColor, nullptr, nullptr, nLinks, uStyle);
+  } else {
+    CSkinRenderer::DrawPlainText(hDC, m_pManager, rcText, m_sText, dwColor, pInfo->nFont, uStyle);
+  }
+}
+
+}  // namespace SkinUI
