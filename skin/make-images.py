@@ -32,6 +32,7 @@ BUTTON_HOT_TOP = (0x2A, 0x7B, 0xF0, 0xFF)
 RED_TOP = (0xE0, 0x60, 0x4F, 0xFF)
 RED_HOT_TOP = (0xF0, 0x7A, 0x6A, 0xFF)
 RED_BACK_TOP = (0x8E, 0x24, 0x1C, 0xFF)
+DROP_DOWN_GROOVE = (0x17, 0x2A, 0x2A, 0xFF)
 CLEAR = (0, 0, 0, 0)
 
 # Every sample of a pixel on a 4 x 4 grid: shapes get smooth edges, always the same.
@@ -419,6 +420,26 @@ def scroll_bars():
     write_png("ScrollBar/滑块-经过.png", 6, 24, scroll_thumb(WHITE))
 
 
+# --- Combo drop-down ---------------------------------------------------------------------
+# The drop-down's bar is 10 pixels wide without arrow buttons, on its dark-teal
+# background; both pictures are stretched whole over the bar and the thumb, so they
+# vary across the bar and not along it.
+
+def drop_down_groove(x, y):
+    # A four-pixel groove down the middle; the background shows on either side.
+    return DROP_DOWN_GROOVE if 3 <= x <= 6 else CLEAR
+
+
+def drop_down_thumb(x, y):
+    # A six-pixel thumb over the groove, in the scroll bars' muted colour.
+    return MUTED if 2 <= x <= 7 else CLEAR
+
+
+def combo_drop_down():
+    write_png("弹窗/滚动条beijng.png", 10, 40, drop_down_groove)
+    write_png("弹窗/滚动条原始.png", 10, 40, drop_down_thumb)
+
+
 if __name__ == "__main__":
     if len(sys.argv) > 1:
         OUTPUT = os.path.abspath(sys.argv[1])
@@ -426,3 +447,4 @@ if __name__ == "__main__":
     busy_window()
     qr_window()
     scroll_bars()
+    combo_drop_down()

@@ -43,6 +43,7 @@ const char* const kCodeFiles[] = {
     u8"MessageUI/确定取消经过.png",            u8"MessageUI/确定取消常态-red.png",
     u8"MessageUI/确定取消经过按下状态-red.png", u8"MessageUI/确定取消常态.png",
     u8"MessageUI/确定取消经过按下状态.png",    u8"ExaminationManagement/浏览原始.png",
+    u8"弹窗/滚动条beijng.png",                 u8"弹窗/滚动条原始.png",
 };
 
 std::vector<fs::path> SkinFiles() {
