@@ -86,9 +86,10 @@ class DropDownPlacement : public ::testing::TestWithParam<PlacementCase> {};
 
 TEST_P(DropDownPlacement, LendsTheRowsToAToolWindowOfTheCombosWindowAndGetsThemBack) {
   const PlacementCase& c = GetParam();
-  TestDriver driver(c.monitors);
+  TestDriver driver;
   ControlHarness h(driver, ComboSkin(kComboPos, c.attributes), c.origin);
   ASSERT_TRUE(h.Created());
+  h.SetMonitors(c.monitors);
   Fill(h, c.rows, 25);
   h.Click(L"combo");
 
@@ -253,6 +254,9 @@ INSTANTIATE_TEST_SUITE_P(
                   {"dropdown:combo(0,0)", "itemselect:combo(1,0)"}, true},
         InputCase{"Up, End and Home", 5, 2, {Step::Open, Step::Up, Step::End, Step::Home}, 0,
                   {"dropdown:combo(0,0)", "itemselect:combo(1,2)", "itemselect:combo(4,1)", "itemselect:combo(0,4)"},
+                  true},
+        InputCase{"Page Down and Page Up move one row", 5, 2, {Step::Open, Step::PageDown, Step::PageUp, Step::PageUp}, 1,
+                  {"dropdown:combo(0,0)", "itemselect:combo(3,2)", "itemselect:combo(2,3)", "itemselect:combo(1,2)"},
                   true},
         InputCase{"Enter closes it with the row selected", 5, 0, {Step::Open, Step::Down, Step::Enter}, 1,
                   {"dropdown:combo(0,0)", "itemselect:combo(1,0)"}, false},

@@ -140,6 +140,18 @@ TEST_P(RootPlacement, StartsOrEndsAtThePointAsTheFlagsSay) {
   EXPECT_EQ(GetForegroundWindow(), root.hwnd);
 }
 
+// The same menu with an inset of 4 around its items: a menu that ends at the point
+// ends there with its inset.
+TEST_F(MenuTest, AMenuWithAnInsetEndsAtThePointWithIt) {
+  std::wstring skin = kMenuSkin;
+  skin.replace(skin.find(L"<Menu name"), 10, L"<Menu inset=\"0,4,0,4\" name");
+  Open(POINT{500, 400}, CMenuWnd::ALIGN_LEFT | CMenuWnd::ALIGN_TOP, nullptr, skin.c_str());
+  const OpenWindow root = Root();
+  EXPECT_EQ(root.rect.right, 500);
+  EXPECT_EQ(root.rect.bottom, 400);
+  EXPECT_EQ(root.rect.bottom - root.rect.top, kRootHeight + 8);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Table, RootPlacement,
     ::testing::Values(RootCase{"from the point", CMenuWnd::ALIGN_DEFAULT, {500, 400, 500 + kItemWidth, 400 + kRootHeight}},
@@ -212,6 +224,17 @@ TEST_F(MenuTest, HoveringALeafClosesASiblingsSubMenuAndItsItemsComeBackHidden) {
   driver_.WaitIdle();
   const controltest::ControlPixels sub(MenuOwnedBy(root.hwnd).hwnd, RECT{0, 0, 10, 10});
   EXPECT_EQ(sub.At(5, 5), 0xFFFFFFFFu) << "the sub-menu takes the opener skin's default look of a menu";
+  // The root laid out again meanwhile leaves the sub-items where the sub-menu put them.
+  h_.OnGui([&] {
+    SkinUI::CWindowManagerUI& pm = CMenuWnd::FromHandle(root.hwnd)->Manager();
+    auto* pMore = static_cast<CMenuElementUI*>(pm.FindControl(L"more"));
+    SkinUI::CControlUI* pSub1 = pMore->GetItemAt(0);
+    const RECT before = pSub1->GetPos();
+    pm.GetRoot()->SetPos(pm.GetRoot()->GetPos());
+    pMore->SetPos(pMore->GetPos());
+    EXPECT_TRUE(EqualRect(&before, &pSub1->GetPos()));
+    EXPECT_EQ(before.top, 0) << "the first row of the sub-menu";
+  });
   Hover(root, kOpen);
   EXPECT_EQ(Menus().size(), 1u);
   h_.OnGui([&] {
@@ -248,8 +271,14 @@ TEST_F(MenuTest, RightOpensLeftAndEscapeCloseOneLevelEach) {
   h_.Key(VK_RIGHT);
   ASSERT_EQ(Menus().size(), 2u) << "Right on \"more\" opens its sub-menu";
   EXPECT_EQ(GetForegroundWindow(), MenuOwnedBy(root.hwnd).hwnd);
+  Hover(MenuOwnedBy(root.hwnd), 0);  // selects "sub1" in the sub-menu
   h_.Key(VK_LEFT);
   EXPECT_EQ(Menus().size(), 1u) << "Left closes the sub-menu only";
+  h_.OnGui([&] {
+    auto* pList = static_cast<SkinUI::CMenuUI*>(CMenuWnd::FromHandle(root.hwnd)->Manager().FindControl(L"menu"));
+    EXPECT_EQ(pList->GetCurSel(), 1) << "\"more\" stays selected";
+  });
+  driver_.MoveMouse(10, 10);
   h_.Key(VK_RIGHT);
   ASSERT_EQ(Menus().size(), 2u);
   h_.Key(VK_ESCAPE);
