@@ -95,7 +95,8 @@ void CComboWnd::BuildLayout() {
   m_pm.SetResourceParent(pOwnerManager);
   m_pLayout = new CVerticalLayoutUI;
   m_pLayout->SetManager(&m_pm, nullptr, true);
-  LPCTSTR pDefaultAttributes = pOwnerManager != nullptr ? pOwnerManager->GetDefaultAttributeList(L"VerticalLayout") : nullptr;
+  LPCTSTR pDefaultAttributes =
+      pOwnerManager != nullptr ? pOwnerManager->GetDefaultAttributeList(L"VerticalLayout") : nullptr;
   if (pDefaultAttributes != nullptr) m_pLayout->SetAttributeList(pDefaultAttributes);
   m_pLayout->SetInset(RECT{1, 1, 1, 1});
   m_pLayout->SetBkColor(0xFF233D3D);

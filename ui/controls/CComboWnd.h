@@ -65,7 +65,7 @@ class CComboWnd : public CWindowWnd, public INotifyUI {
   void PostKillFocus();
 
   CWindowManagerUI m_pm;
-  CComboUI* m_pOwner;          // null once the combo is gone
+  CComboUI* m_pOwner;            // null once the combo is gone
   CVerticalLayoutUI* m_pLayout;  // the manager's root, owned through it
   int m_iOldSel;
 };

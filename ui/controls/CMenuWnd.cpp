@@ -56,8 +56,7 @@ CMenuWnd* CMenuWnd::CreateMenu(CMenuElementUI* pOwner, LPCTSTR pstrSkin, POINT p
   return pMenu;
 }
 
-CMenuWnd::CMenuWnd()
-    : m_ptBase{0, 0}, m_pOwner(nullptr), m_pLayout(nullptr), m_dwAlignment(ALIGN_DEFAULT) {}
+CMenuWnd::CMenuWnd() : m_ptBase{0, 0}, m_pOwner(nullptr), m_pLayout(nullptr), m_dwAlignment(ALIGN_DEFAULT) {}
 
 CMenuWnd::~CMenuWnd() = default;
 
