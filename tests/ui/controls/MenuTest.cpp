@@ -384,6 +384,15 @@ TEST_F(MenuTest, TheFocusGoingToAnotherWindowClosesTheChainAndToASubMenuKeepsIt)
   EXPECT_TRUE(opener_.lines.empty());
 }
 
+TEST_F(MenuTest, TheOpenerClosingTakesTheWholeChainAlongFirst) {
+  Open(POINT{500, 400});
+  Hover(Root(), kMore);
+  ASSERT_EQ(Menus().size(), 2u);
+  h_.OnGui([&] { ::DestroyWindow(h_.Window()); });
+  EXPECT_TRUE(Menus().empty());
+  h_.OnGui([&] { EXPECT_TRUE(SkinUI::GetMenuObserver().Receivers().empty()); });
+}
+
 // --- What the observer keeps ---
 
 TEST_F(MenuTest, TheObserverForgetsTheOpenerAndTheMapWithTheLastMenuAndKeepsTheClickedName) {
