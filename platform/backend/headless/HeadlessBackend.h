@@ -58,6 +58,10 @@ class HeadlessBackend : public backend::Backend {
   bool SaveImagePng(HWND hwnd, const std::string& path) const;
   backend::CursorShape CursorShape() const;
   HWND PointerGrab() const;
+  // Frames handed to a child window from another thread: how many so far, and the
+  // latest (null before the first and once cleared).
+  int FrameCount(HWND window) const;
+  std::shared_ptr<const backend::ChildFrame> LastFrame(HWND window) const;
 
   // backend::Backend
   void SetEventSink(backend::EventSink* sink) override;
@@ -78,8 +82,14 @@ class HeadlessBackend : public backend::Backend {
   void GrabPointer(backend::SurfaceId id) override;
   void UngrabPointer() override;
   void SetCursorShape(backend::CursorShape shape) override;
+  void ChildFrameChanged(HWND window, std::shared_ptr<const backend::ChildFrame> frame) override;
 
  private:
+  struct FrameRecord {
+    int count = 0;
+    std::shared_ptr<const backend::ChildFrame> last;
+  };
+
   HeadlessSurface* Find(backend::SurfaceId id) const;
   HeadlessSurface* FindByWindow(HWND hwnd) const;
 
@@ -92,6 +102,7 @@ class HeadlessBackend : public backend::Backend {
   backend::SurfaceId grab_ = 0;
   backend::CursorShape cursor_ = backend::CursorShape::Arrow;
   POINT pointer_{0, 0};
+  std::map<HWND, FrameRecord> frames_;
 };
 
 }  // namespace platform::headless
