@@ -2,44 +2,48 @@
 
 #include <pixman.h>
 
+#include <cstring>
+#include <memory>
+
 #include "platform/user/PaintOps.h"
 #include "platform/user/WindowHelpers.h"
 
 namespace platform::user {
 namespace {
 
-// Clips `cr` to the part of `w`'s client area that shows, placed at `origin`.
-void ClipToVisible(cairo_t* cr, const WindowObject* w, POINT origin) {
+// Copies the frame, scaled to `w`'s client area placed at `origin`, into `target`
+// where the window shows. Straight through pixman: frames are opaque (the fourth byte
+// is ignored), so each visible rectangle is a plain copy when no scaling is needed.
+void DrawFrame(cairo_surface_t* target, const WindowObject* w, POINT origin, const backend::ChildFrame& frame) {
+  const int clientWidth = w->ClientWidth();
+  const int clientHeight = w->ClientHeight();
+  if (clientWidth <= 0 || clientHeight <= 0) return;
+  pixman_image_t* source =
+      pixman_image_create_bits(PIXMAN_x8r8g8b8, frame.width, frame.height,
+                               reinterpret_cast<uint32_t*>(const_cast<uint8_t*>(frame.pixels.get())), frame.stride);
+  pixman_image_t* destination = pixman_image_create_bits(
+      PIXMAN_a8r8g8b8, cairo_image_surface_get_width(target), cairo_image_surface_get_height(target),
+      reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(target)), cairo_image_surface_get_stride(target));
+  if (frame.width != clientWidth || frame.height != clientHeight) {
+    pixman_transform_t scale;
+    pixman_transform_init_scale(&scale, pixman_double_to_fixed(double(frame.width) / clientWidth),
+                                pixman_double_to_fixed(double(frame.height) / clientHeight));
+    pixman_image_set_transform(source, &scale);
+    pixman_image_set_filter(source, PIXMAN_FILTER_BILINEAR, nullptr, 0);
+    pixman_image_set_repeat(source, PIXMAN_REPEAT_PAD);
+  }
   pixman_region32_t visible;
   VisibleRegion(w, true, &visible);
   int count = 0;
   const pixman_box32_t* boxes = pixman_region32_rectangles(&visible, &count);
   for (int i = 0; i < count; ++i) {
-    cairo_rectangle(cr, origin.x + boxes[i].x1, origin.y + boxes[i].y1, boxes[i].x2 - boxes[i].x1,
-                    boxes[i].y2 - boxes[i].y1);
+    const pixman_box32_t& b = boxes[i];
+    pixman_image_composite32(PIXMAN_OP_SRC, source, nullptr, destination, b.x1, b.y1, 0, 0, origin.x + b.x1,
+                             origin.y + b.y1, b.x2 - b.x1, b.y2 - b.y1);
   }
   pixman_region32_fini(&visible);
-  cairo_clip(cr);
-}
-
-void DrawFrame(cairo_surface_t* target, const WindowObject* w, POINT origin, const backend::ChildFrame& frame) {
-  if (w->ClientWidth() <= 0 || w->ClientHeight() <= 0) return;
-  // RGB24: whatever the fourth byte holds, a video frame is opaque.
-  cairo_surface_t* source = cairo_image_surface_create_for_data(
-      const_cast<unsigned char*>(frame.pixels.get()), CAIRO_FORMAT_RGB24, frame.width, frame.height, frame.stride);
-  cairo_t* cr = cairo_create(target);
-  ClipToVisible(cr, w, origin);
-  cairo_translate(cr, origin.x, origin.y);
-  const bool sameSize = frame.width == w->ClientWidth() && frame.height == w->ClientHeight();
-  if (!sameSize) cairo_scale(cr, double(w->ClientWidth()) / frame.width, double(w->ClientHeight()) / frame.height);
-  cairo_set_source_surface(cr, source, 0, 0);
-  cairo_pattern_set_filter(cairo_get_source(cr), sameSize ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_BILINEAR);
-  cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
-  cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-  cairo_rectangle(cr, 0, 0, frame.width, frame.height);
-  cairo_fill(cr);
-  cairo_destroy(cr);
-  cairo_surface_destroy(source);
+  pixman_image_unref(destination);
+  pixman_image_unref(source);
 }
 
 }  // namespace
@@ -72,16 +76,20 @@ void ChildFrameStore::Present(backend::Backend* b, WindowObject* root, cairo_sur
     b->Present(root->surface, image, perPixelAlpha);
     return;
   }
+  // A copy, not the picture itself: the window's own painting stays under the frame,
+  // so clearing the frame shows it again without a repaint. Not zeroed: every byte is
+  // copied over.
   cairo_surface_flush(image);
-  cairo_surface_t* composed = cairo_image_surface_create(
-      CAIRO_FORMAT_ARGB32, cairo_image_surface_get_width(image), cairo_image_surface_get_height(image));
-  cairo_t* cr = cairo_create(composed);
-  cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-  cairo_set_source_surface(cr, image, 0, 0);
-  cairo_paint(cr);
-  cairo_destroy(cr);
+  const int width = cairo_image_surface_get_width(image);
+  const int height = cairo_image_surface_get_height(image);
+  const int stride = cairo_image_surface_get_stride(image);
+  const size_t bytes = static_cast<size_t>(stride) * static_cast<size_t>(height);
+  std::unique_ptr<unsigned char[]> pixels(new unsigned char[bytes]);
+  std::memcpy(pixels.get(), cairo_image_surface_get_data(image), bytes);
+  cairo_surface_t* composed =
+      cairo_image_surface_create_for_data(pixels.get(), CAIRO_FORMAT_ARGB32, width, height, stride);
   DrawFrames(root, composed);
-  cairo_surface_flush(composed);
+  cairo_surface_mark_dirty(composed);
   b->Present(root->surface, composed, perPixelAlpha);
   cairo_surface_destroy(composed);
 }
