@@ -54,6 +54,7 @@ bool Player::Start() {
     stopping_ = false;
   }
   decoder_ = std::thread([this] { Decode(); });
+  pthread_setname_np(decoder_.native_handle(), "player-decode");
   return true;
 }
 
@@ -93,7 +94,6 @@ void Player::EndStreamLocked() {
 bool Player::Interrupted(uint64_t generation) const { return stopping_.load() || generation_.load() != generation; }
 
 void Player::Decode() {
-  pthread_setname_np(pthread_self(), "player-decode");
   std::unique_lock<std::mutex> lock(mutex_);
   while (!stopping_) {
     const std::string url = url_;

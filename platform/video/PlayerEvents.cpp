@@ -15,7 +15,6 @@ struct PlayerEvents::Queue {
   bool closing = false;
 
   void Deliver() {
-    pthread_setname_np(pthread_self(), "player-events");
     std::unique_lock<std::mutex> lock(mutex);
     for (;;) {
       wake.wait(lock, [this] { return closing || !pending.empty(); });
@@ -31,6 +30,8 @@ struct PlayerEvents::Queue {
 
 PlayerEvents::PlayerEvents() : queue_(std::make_shared<Queue>()) {
   thread_ = std::thread([queue = queue_] { queue->Deliver(); });
+  // Named here, not by the thread itself, so the name is there once the player is.
+  pthread_setname_np(thread_.native_handle(), "player-events");
 }
 
 PlayerEvents::~PlayerEvents() { Close(); }

@@ -172,7 +172,7 @@ TEST_F(LoopbackCamera, StopReturnsWhileTheWindowsThreadIsKeptFromAnsweringTheEve
 }
 
 TEST_F(LoopbackCamera, CloseAfterStopLeavesNoThreadOfThePlayer) {
-  const int before = videotest::ThreadCount();
+  const int before = videotest::PlayerThreadCount();
   SmartPlayerHandle handle = nullptr;
   ASSERT_EQ(player.api.Open(&handle, nullptr, 0, nullptr), 0u);
   ASSERT_EQ(player.api.SetURL(handle, source.Url(1).c_str()), 0u);
@@ -183,10 +183,10 @@ TEST_F(LoopbackCamera, CloseAfterStopLeavesNoThreadOfThePlayer) {
     player.api.GetPlayState(handle, &playing);
     return playing == 1;
   }, kFirstEventLimitMs));
-  EXPECT_GT(videotest::ThreadCount(), before);
+  EXPECT_GT(videotest::PlayerThreadCount(), before);
   EXPECT_EQ(player.api.StopPlay(handle), 0u);
   EXPECT_EQ(player.api.Close(handle), 0u);
-  EXPECT_EQ(videotest::ThreadCount(), before);
+  EXPECT_EQ(videotest::PlayerThreadCount(), before);
 }
 
 class LoopbackCameraWithoutMain : public LoopbackCamera {

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <dirent.h>
+#include <fstream>
 #include <map>
 #include <mutex>
 #include <thread>
@@ -64,12 +65,18 @@ bool WaitUntil(const std::function<bool()>& done, int limitMs) {
   return true;
 }
 
-int ThreadCount() {
+int PlayerThreadCount() {
   int count = 0;
-  if (DIR* tasks = opendir("/proc/self/task")) {
-    while (dirent* entry = readdir(tasks)) count += entry->d_name[0] != '.';
-    closedir(tasks);
+  DIR* tasks = opendir("/proc/self/task");
+  if (!tasks) return -1;
+  while (dirent* entry = readdir(tasks)) {
+    if (entry->d_name[0] == '.') continue;
+    std::ifstream comm(std::string("/proc/self/task/") + entry->d_name + "/comm");
+    std::string name;
+    std::getline(comm, name);
+    count += name.compare(0, 7, "player-") == 0;
   }
+  closedir(tasks);
   return count;
 }
 

@@ -19,8 +19,9 @@ namespace videotest {
 // True once `done` holds, false when `limitMs` of real time passed first.
 bool WaitUntil(const std::function<bool()>& done, int limitMs);
 
-// The number of threads of this process.
-int ThreadCount();
+// The threads of players in this process: the player names its threads "player-...",
+// and threads they start (the decoder's) inherit the name.
+int PlayerThreadCount();
 
 // Message 1224 as the window received it.
 struct ShownMessage {
