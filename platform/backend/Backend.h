@@ -6,10 +6,12 @@
 #include <cairo.h>
 #include <pixman.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/backend/BackendTypes.h"
+#include "platform/backend/ChildFrame.h"
 #include "platform/backend/EventSink.h"
 
 namespace platform::backend {
@@ -46,6 +48,10 @@ class Backend {
   virtual void GrabPointer(SurfaceId id) = 0;
   virtual void UngrabPointer() = 0;
   virtual void SetCursorShape(CursorShape shape) = 0;
+
+  // The latest frame handed to a child window from another thread, null once cleared.
+  // The layer composes frames itself; a backend may only keep them.
+  virtual void ChildFrameChanged(HWND window, std::shared_ptr<const ChildFrame> frame) {}
 };
 
 }  // namespace platform::backend

@@ -7,6 +7,7 @@
 #include "platform/gdi/Region.h"
 #include "platform/gdi/SurfaceDC.h"
 #include "platform/user/CaretPainter.h"
+#include "platform/user/ChildFrameStore.h"
 #include "platform/user/LayeredOps.h"
 #include "platform/user/Paint.h"
 #include "platform/user/PaintOps.h"
@@ -143,20 +144,23 @@ void ResizeTopLevelImage(WindowObject* root) {
   root->image->Resize(root->Width(), root->Height());
 }
 
-void ForgetWindowImage(WindowObject* w) { w->image.reset(); }
+void ForgetWindowImage(WindowObject* w) {
+  w->image.reset();
+  ChildFrameStore::Instance().Remove(w->handle);
+}
 
 void PresentTopLevel(WindowObject* root) {
   backend::Backend* b = ActiveBackend();
   if (!b || !root->surface) return;
   const bool layered = (root->exStyle & WS_EX_LAYERED) != 0;
   if (layered && root->layeredImage) {
-    b->Present(root->surface, root->layeredImage, true);
+    ChildFrameStore::Instance().Present(b, root, root->layeredImage, true);
     return;
   }
   if (!root->image) return;
   std::lock_guard<std::mutex> lock(root->image->Mutex());
   const std::vector<RECT> carets = CaretPainter::Overlay(root, root->image->Surface());
-  b->Present(root->surface, root->image->Surface(), false);
+  ChildFrameStore::Instance().Present(b, root, root->image->Surface(), false);
   CaretPainter::Invert(root->image->Surface(), carets);
 }
 

@@ -4,6 +4,10 @@
 
 namespace platform::user {
 
+// The part of `w`'s client area that shows, in its client coordinates (`out` is
+// initialised here); without the children's parts when `clipChildren` and the window
+// clips them.
+void VisibleRegion(const WindowObject* w, bool clipChildren, pixman_region32_t* out);
 // The whole client area of `w` and of its shown descendants becomes invalid.
 void InvalidateWindowTree(WindowObject* w, bool erase);
 // The part of `parent`'s client area a child uncovered (parent client coordinates).

@@ -41,9 +41,37 @@ TEST(CameraUrlTest, StreamAddressPerBrandAndKind) {
   }
 }
 
-TEST(CameraUrlTest, AccountGoesInUnescaped) {
-  EXPECT_EQ(CommonTools::build_rtsp_url("192.168.1.64", 2, 2, "a@b", "p:w/d"),
-            "rtsp://a@b:p:w/d@192.168.1.64:554/h264/ch1/sub/av_stream");
+struct CredentialCase {
+  const char* user;
+  const char* password;
+  const char* userInfo;  // what stands between "rtsp://" and "@"
+};
+
+TEST(CameraUrlTest, AccountAndPasswordArePercentEncodedAsUserInformation) {
+  const CredentialCase cases[] = {
+      {"admin", "12345", "admin:12345"},
+      // What would end the user information or start a path, query or fragment.
+      {"a@b", "p:w/d", "a%40b:p%3Aw%2Fd"},
+      {"admin", "50%off", "admin:50%25off"},
+      {"admin", "q?x#y", "admin:q%3Fx%23y"},
+      {"admin", "[::1]", "admin:%5B%3A%3A1%5D"},
+      {"ad min", "tab\t", "ad%20min:tab%09"},
+      {"", "", ":"},
+      // Kept: letters, digits, the unreserved marks and the sub-delimiters.
+      {"A-z.0_9~", "!$&'()*+,;=", "A-z.0_9~:!$&'()*+,;="},
+      // Narrow text is GBK: each byte of a Chinese name is encoded on its own.
+      {"\xD5\xC5", "\x01\x7F", "%D5%C5:%01%7F"},
+  };
+  for (const CredentialCase& c : cases) {
+    EXPECT_EQ(CommonTools::build_rtsp_url("192.168.1.64", 2, 2, c.user, c.password),
+              std::string("rtsp://") + c.userInfo + "@192.168.1.64:554/h264/ch1/sub/av_stream")
+        << c.user << " / " << c.password;
+  }
+}
+
+TEST(CameraUrlTest, AddressAndPathGoInAsTheyAre) {
+  EXPECT_EQ(CommonTools::build_rtsp_url("cam%1:8", 1, 1, "u", "p"),
+            "rtsp://u:p@cam%1:8:554/cam/realmonitor?channel=1&subtype=0");
 }
 
 }  // namespace

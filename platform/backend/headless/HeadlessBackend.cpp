@@ -163,6 +163,25 @@ HWND HeadlessBackend::PointerGrab() const {
   return surface ? surface->desc.hwnd : nullptr;
 }
 
+int HeadlessBackend::FrameCount(HWND window) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  auto it = frames_.find(window);
+  return it == frames_.end() ? 0 : it->second.count;
+}
+
+std::shared_ptr<const backend::ChildFrame> HeadlessBackend::LastFrame(HWND window) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  auto it = frames_.find(window);
+  return it == frames_.end() ? nullptr : it->second.last;
+}
+
+void HeadlessBackend::ChildFrameChanged(HWND window, std::shared_ptr<const backend::ChildFrame> frame) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  FrameRecord& record = frames_[window];
+  if (frame) ++record.count;
+  record.last = std::move(frame);
+}
+
 void HeadlessBackend::SetEventSink(backend::EventSink* sink) {
   std::lock_guard<std::mutex> lock(mutex_);
   sink_ = sink;

@@ -66,6 +66,10 @@ class HeadlessBackend : public backend::Backend, public backend::InputMethodSpot
   backend::CursorShape CursorShape() const;
   HWND PointerGrab() const;
   std::optional<headless::CompositionSpot> LastCompositionSpot() const;
+  // Frames handed to a child window from another thread: how many so far, and the
+  // latest (null before the first and once cleared).
+  int FrameCount(HWND window) const;
+  std::shared_ptr<const backend::ChildFrame> LastFrame(HWND window) const;
 
   // backend::Backend
   void SetEventSink(backend::EventSink* sink) override;
@@ -86,11 +90,17 @@ class HeadlessBackend : public backend::Backend, public backend::InputMethodSpot
   void GrabPointer(backend::SurfaceId id) override;
   void UngrabPointer() override;
   void SetCursorShape(backend::CursorShape shape) override;
+  void ChildFrameChanged(HWND window, std::shared_ptr<const backend::ChildFrame> frame) override;
 
   // backend::InputMethodSpot
   void SetCompositionSpot(HWND window, POINT screen) override;
 
  private:
+  struct FrameRecord {
+    int count = 0;
+    std::shared_ptr<const backend::ChildFrame> last;
+  };
+
   HeadlessSurface* Find(backend::SurfaceId id) const;
   HeadlessSurface* FindByWindow(HWND hwnd) const;
 
@@ -104,6 +114,7 @@ class HeadlessBackend : public backend::Backend, public backend::InputMethodSpot
   backend::CursorShape cursor_ = backend::CursorShape::Arrow;
   POINT pointer_{0, 0};
   std::optional<headless::CompositionSpot> spot_;
+  std::map<HWND, FrameRecord> frames_;
 };
 
 }  // namespace platform::headless

@@ -26,9 +26,11 @@ cairo_surface_t* CopySurface(cairo_surface_t* source) {
 void MakeOpaque(cairo_surface_t* image) {
   unsigned char* data = cairo_image_surface_get_data(image);
   const int stride = cairo_image_surface_get_stride(image);
-  for (int y = 0; y < cairo_image_surface_get_height(image); ++y) {
+  const int width = cairo_image_surface_get_width(image);
+  const int height = cairo_image_surface_get_height(image);
+  for (int y = 0; y < height; ++y) {
     uint32_t* row = reinterpret_cast<uint32_t*>(data + y * stride);
-    for (int x = 0; x < cairo_image_surface_get_width(image); ++x) row[x] |= 0xFF000000u;
+    for (int x = 0; x < width; ++x) row[x] |= 0xFF000000u;
   }
   cairo_surface_mark_dirty(image);
 }
