@@ -26,14 +26,14 @@ void CEditPeopleWnd::OnSkinBuilt() {
 }
 
 int CEditPeopleWnd::Save() {
+  // Without the cached person there is nobody to send: an update would blank the
+  // server's record of that id.
+  if (!m_bCached) return 0;
   const int group = m_boxes.Mask();
   if (group == 0) {
     ShowMessage(L"请选择人员类型!", m_hWnd, 1);
     return 0;
   }
-  // Without the cached person there is nobody to send: an update would blank the
-  // server's record of that id.
-  if (!m_bCached) return 0;
   DAL_PatrolServer server;
   const int result = server.DAL_People_Update(m_people.iID, m_people.strName, m_people.UserID, m_people.iIdentity,
                                               group, m_people.strTelephone, "--");

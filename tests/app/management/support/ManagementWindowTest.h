@@ -20,12 +20,12 @@ class ManagementWindowTest : public shelltest::ShellWindowTest {
 
   // Creates the window on the UI thread as a child of the frame, as the main frame does
   // with its pages.
-  template <class Page>
-  Page* OpenPage() {
+  template <class Page, class... Args>
+  Page* OpenPage(Args... args) {
     Page* page = nullptr;
     ClosePage();
     ui.Call([&] {
-      auto made = std::make_unique<Page>();
+      auto made = std::make_unique<Page>(args...);
       page = made.get();
       made->CreateWithStyle(frame, L"", WS_CHILD | WS_VISIBLE, 0);
       window_ = std::move(made);
@@ -63,6 +63,9 @@ class ManagementWindowTest : public shelltest::ShellWindowTest {
   void AddPlatformUser(const std::string& id, const std::string& name, const std::string& telephone,
                        int userType = 2, std::vector<std::string> identities = {"IC0002"});
 
+  // The logged-in user, with the all-types flag login gives an administrator.
+  void LogInAs(const std::string& userID, int userType, const std::string& identityCode);
+
   // The requests the fake servers received on that path.
   std::vector<test_support::RecordedRequest> RequestsTo(const std::string& path);
 
@@ -72,6 +75,7 @@ class ManagementWindowTest : public shelltest::ShellWindowTest {
  private:
   std::wstring Close(LPCTSTR button);
   void ClosePage();
+  std::string savedIdentityCode_;
   std::unique_ptr<SkinUI::WindowImplBase> window_;
 };
 
