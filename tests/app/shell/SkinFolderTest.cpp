@@ -32,6 +32,22 @@ const struct {
     {"LoadingGifWnd.xml", {"LoadingGifAnim", "lab_context"}},
     {"QR_CodeWndUI.xml", {"btn_close"}},
     {"TimeWndUI.xml", {"listHour", "listMinute", "btnClose", "btnCancel", "btnOk"}},
+    {"PeopleManageWndEx.xml",
+     {"list-people", "Comb_PeopleType", "Rich_PeopleFind", "lab_listCounts", "btn_clear", "AddPeopleBtn",
+      "RefreshPeopleBtn", "btn_Peoplefind", "btn_prev_page_People", "btn_next_page_People", "page_count_People",
+      "current_page_People", "btn_goto_People", "PageShow_People", "hlNoContent"}},
+    {"Authority.xml",
+     {"list-Authority", "Rich_AuthorityEdit", "lab_AuthoritylistCounts", "btn_clear", "btn_Authorityfind",
+      "btn_prev_page_People", "btn_next_page_People", "page_count_People", "current_page_People",
+      "btn_goto_People", "PageShow_People", "hlNoContent"}},
+    {"CAuthorityWnd.xml", {"AreaNum", "MoudleNum", "TL_Area", "TL_Moudle", "btn_Save", "lab_title", "btn_close",
+                           "btn_Cancel"}},
+    {"AddPeopleWnd.xml",
+     {"TileLayout_AllUser", "TileLayout_SelectedUser", "SelectAll", "Safeck", "healthck", "canteenck",
+      "dormitoryck", "teachingck", "deviceck", "fireck", "Rich_PeopleFind", "btn_Peoplefind", "btn_close",
+      "btn_Cancel", "btn_Ok"}},
+    {"EditPeopleWnd.xml", {"PeopleNamelab", "Safeck", "healthck", "canteenck", "dormitoryck", "teachingck",
+                           "deviceck", "fireck", "btn_close", "btn_Cancel", "btn_Ok"}},
 };
 
 // The pictures the code names itself (UTF-8, as the file system has them; narrow
@@ -44,6 +60,13 @@ const char* const kCodeFiles[] = {
     u8"MessageUI/确定取消经过按下状态-red.png", u8"MessageUI/确定取消常态.png",
     u8"MessageUI/确定取消经过按下状态.png",    u8"ExaminationManagement/浏览原始.png",
     u8"弹窗/滚动条beijng.png",                 u8"弹窗/滚动条原始.png",
+    u8"2巡更计划/未打钩原始.png",              u8"2巡更计划/未打钩经过.png",
+    u8"2巡更计划/已打勾原始.png",              u8"2巡更计划/已打勾经过.png",
+    u8"4设备管理/编辑原始.png",                u8"4设备管理/编辑经过.png",
+    u8"1首页/查看.png",                        u8"1首页/查看经过.png",
+    u8"5人员管理/删除原始.png",                u8"5人员管理/删除经过.png",
+    u8"弹窗/人员背景.png",                     u8"弹窗/删除原始.png",
+    u8"弹窗/删除经过.png",
 };
 
 std::vector<fs::path> SkinFiles() {
