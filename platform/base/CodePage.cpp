@@ -268,8 +268,8 @@ size_t DecodeBmp(const unsigned char* p, size_t left, char32_t* c) {
 // Multilingual Plane) goes to iconv one unit at a time, so the output is iconv's, and a
 // text with many refusals is not converted again from each of them. False when the
 // policy ends the conversion.
-bool Utf8ToGbkText(const char* input, size_t length, iconv_t cd, Policy policy, OutputBuffer<std::string>& output,
-                   Outcome<std::string>& outcome) {
+bool ConvertUtf8ToGbk(const char* input, size_t length, iconv_t cd, Policy policy, OutputBuffer<std::string>& output,
+                      Outcome<std::string>& outcome) {
   GbkCodes& codes = TheGbkCodes();
   const auto* p = reinterpret_cast<const unsigned char*>(input);
   size_t done = 0;
@@ -350,7 +350,7 @@ std::string Utf8ToGbkText(const std::string& text, Policy policy, bool* complete
   if (cd == reinterpret_cast<iconv_t>(-1)) return Narrow(Encoding::Utf8, Encoding::Gbk, text, policy, complete);
   Outcome<std::string> outcome;
   OutputBuffer<std::string> output;
-  const bool whole = Utf8ToGbkText(text.data(), text.size(), cd, policy, output, outcome);
+  const bool whole = ConvertUtf8ToGbk(text.data(), text.size(), cd, policy, output, outcome);
   if (!whole && policy == Policy::Fail) return Finish(outcome, complete);
   outcome.text = output.Take();
   return Finish(outcome, complete);

@@ -1,11 +1,12 @@
 #include "platform/gdi/LayoutCache.h"
 
-#include <array>
 #include <functional>
 #include <iterator>
 #include <list>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
 #include "platform/gdi/TextContext.h"
 
@@ -93,14 +94,21 @@ class ThreadCache {
   }
 
  private:
-  // A text is kept from its second drawing on. A list scrolled through shows most texts
-  // once: keeping those would only push out the texts drawn again, and free layouts
-  // long out of the processor's cache.
+  // A text is kept from its second drawing within the last kRemembered texts that were
+  // not kept. A list scrolled through shows most texts once, or again only after more
+  // texts than the cache holds: keeping those would only push out the texts drawn again,
+  // and free layouts long out of the processor's cache.
   bool FirstSight(const Key& key) {
     const size_t hash = KeyHash()(key);
-    size_t& seen = seen_[hash % seen_.size()];
-    if (seen == hash) return false;
-    seen = hash;
+    if (seen_.count(hash)) return false;
+    if (seenOrder_.size() == kRemembered) {
+      seen_.erase(seenOrder_[oldest_]);
+      seenOrder_[oldest_] = hash;
+      oldest_ = (oldest_ + 1) % kRemembered;
+    } else {
+      seenOrder_.push_back(hash);
+    }
+    seen_.insert(hash);
     return true;
   }
 
@@ -114,7 +122,10 @@ class ThreadCache {
 
   std::list<Entry> entries_;
   std::unordered_map<Key, std::list<Entry>::iterator, KeyHash> index_;
-  std::array<size_t, 1024> seen_{};  // hashes of texts met lately, by their low bits
+  static constexpr size_t kRemembered = 2 * kCapacity;
+  std::unordered_set<size_t> seen_;  // hashes of texts met once lately
+  std::vector<size_t> seenOrder_;    // the same, oldest at oldest_ once full
+  size_t oldest_ = 0;
 };
 
 }  // namespace
