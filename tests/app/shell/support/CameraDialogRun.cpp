@@ -1,5 +1,6 @@
 #include "tests/app/shell/support/CameraDialogRun.h"
 
+#include "app/shell/CSmartPlayerWndEx.h"
 #include "app/shell/OpenCameraDialog.h"
 #include "app/shell/ShellServices.h"
 #include "tests/app/shell/support/ShellWindowTest.h"
@@ -80,7 +81,7 @@ CameraDialogRun::~CameraDialogRun() {
 
 LRESULT CALLBACK CameraDialogRun::Spy(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* run = static_cast<CameraDialogRun*>(::GetPropW(hwnd, kRunProperty));
-  if (message == kPlayFailed) {
+  if (message == CSmartPlayerWndEx::WM_PLAY_FAILED) {
     std::lock_guard<std::mutex> lock(run->mutex_);
     run->failuresAt_.push_back(static_cast<long>(::GetTickCount() - run->start_));
   }

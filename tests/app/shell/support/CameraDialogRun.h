@@ -46,8 +46,6 @@ class CameraRecorder {
 
 class CameraDialogRun {
  public:
-  static constexpr UINT kPlayFailed = WM_USER + 230;
-
   // Opens the dialog on `ui` and waits until the threads are idle.
   CameraDialogRun(platform::headless::GuiThread& ui, platform::headless::TestDriver& driver, HWND owner,
                   int checkpointId);
