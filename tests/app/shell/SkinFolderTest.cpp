@@ -32,6 +32,8 @@ const struct {
     {"LoadingGifWnd.xml", {"LoadingGifAnim", "lab_context"}},
     {"QR_CodeWndUI.xml", {"btn_close"}},
     {"TimeWndUI.xml", {"listHour", "listMinute", "btnClose", "btnCancel", "btnOk"}},
+    {"CamPlay.xml", {"btn_close"}},
+    {"CSmartPlayerWnd.xml", {}},
 };
 
 // The pictures the code names itself (UTF-8, as the file system has them; narrow
