@@ -164,6 +164,12 @@ HRESULT TextServices::TxSendMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRES
       result = GetText(reinterpret_cast<const GETTEXTEX*>(wparam), reinterpret_cast<LPWSTR>(lparam), hr);
       break;
     case EM_EXSETSEL: result = SetSelection(reinterpret_cast<const CHARRANGE*>(lparam)); break;
+    case EM_EXGETSEL:
+      if (auto* range = reinterpret_cast<CHARRANGE*>(lparam)) {
+        range->cpMin = LONG(editor_.SelectionStart());
+        range->cpMax = LONG(editor_.SelectionEnd());
+      }
+      break;
     case EM_REPLACESEL: {
       // Undo is not kept, so the "can undo" flag asks for nothing.
       const auto* text = reinterpret_cast<LPCWSTR>(lparam);
