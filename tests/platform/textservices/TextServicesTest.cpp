@@ -16,6 +16,7 @@
 #include "platform/win32.h"
 #include "testing/driver/GuiThread.h"
 #include "testing/driver/TestDriver.h"
+#include "tests/platform/gdi/DibCanvas.h"
 #include "tests/platform/textservices/RecordingTextHost.h"
 
 namespace {
@@ -419,5 +420,133 @@ TEST(TextServices, ADragPastTheBottomScrollsOnTheServicesOwnTimer) {
   EXPECT_EQ(f.Send(WM_TIMER, platform::textservices::TextServices::kAutoScrollTimer).first, S_FALSE)
       << "stopped with the drag";
 }
+
+}  // namespace
+
+namespace {
+
+const uint32_t kBlue = 0xFF0000FF;
+
+// Draws the services' text over a blue canvas the size of the host's client rectangle.
+struct Drawn {
+  explicit Drawn(ServicesFixture& f) : canvas(260, 140) {
+    canvas.Fill(kBlue);
+    f.gui.Call([&] {
+      const RECT& rc = f.host->client;
+      const RECTL bounds{rc.left, rc.top, rc.right, rc.bottom};
+      EXPECT_EQ(f.services->TxDraw(DVASPECT_CONTENT, 0, nullptr, nullptr, canvas.dc(), nullptr, &bounds, nullptr,
+                                   nullptr, nullptr, 0, TXTVIEW_ACTIVE),
+                S_OK);
+    });
+  }
+  int Count(uint32_t argb) const {
+    int n = 0;
+    for (int y = 0; y < canvas.height(); ++y)
+      for (int x = 0; x < canvas.width(); ++x) n += canvas.At(x, y) == argb;
+    return n;
+  }
+  DibCanvas canvas;
+};
+
+uint32_t Argb(COLORREF colour) {
+  return 0xFF000000u | (uint32_t(GetRValue(colour)) << 16) | (uint32_t(GetGValue(colour)) << 8) | GetBValue(colour);
+}
+
+TEST(TextServicesDrawing, TheTextInTheFormatColourInsideTheBoundsOnly) {
+  ServicesFixture f([](RecordingTextHost& host) { host.charFormat.crTextColor = RGB(255, 0, 0); });
+  f.Replace(L"巡更 WWW");
+  Drawn drawn(f);
+  EXPECT_GT(drawn.Count(0xFFFF0000), 10) << "glyph cores in the character format's colour";
+  const RECT ink = drawn.canvas.InkBox(kBlue);
+  EXPECT_GE(ink.left, 10);
+  EXPECT_GE(ink.top, 20);
+  EXPECT_LE(ink.bottom, 20 + f.host->LineHeight());
+}
+
+TEST(TextServicesDrawing, ATransparentHostKeepsItsBackgroundAndAnOpaqueOneGetsTheWindowColour) {
+  ServicesFixture transparent;
+  EXPECT_EQ(Drawn(transparent).canvas.InkBox(kBlue).right, 0) << "nothing drawn for an empty text";
+  ServicesFixture opaque([](RecordingTextHost& host) { host.backStyle = TXTBACK_OPAQUE; });
+  Drawn drawn(opaque);
+  EXPECT_EQ(drawn.Count(Argb(GetSysColor(COLOR_WINDOW))), 200 * 100);
+}
+
+TEST(TextServicesDrawing, TheSelectionShowsWhileFocusedAndHidesWithTheFocus) {
+  ServicesFixture f([](RecordingTextHost& host) { host.bits |= TXTBIT_HIDESELECTION; });
+  f.Replace(L"WWW");
+  f.Select(0, -1);
+  const uint32_t highlight = Argb(GetSysColor(COLOR_HIGHLIGHT));
+  EXPECT_EQ(Drawn(f).Count(highlight), 0) << "hidden while unfocused";
+  f.Send(WM_SETFOCUS);
+  EXPECT_GT(Drawn(f).Count(highlight), 20);
+}
+
+TEST(TextServicesDrawing, APasswordShowsOneMaskCharacterPerCharacter) {
+  ServicesFixture masked([](RecordingTextHost& host) { host.bits |= TXTBIT_USEPASSWORD; });
+  masked.Replace(L"WWW");
+  ServicesFixture stars;
+  stars.Replace(L"***");
+  const RECT a = Drawn(masked).canvas.InkBox(kBlue);
+  const RECT b = Drawn(stars).canvas.InkBox(kBlue);
+  EXPECT_EQ(a.right - a.left, b.right - b.left);
+  EXPECT_GT(a.right - a.left, 0);
+}
+
+TEST(TextServicesLife, TheServicesHoldNoReferenceOnTheirHostAndGoWithTheirLast) {
+  RecordingTextHost host;
+  ComPtr<IUnknown> unknown;
+  ASSERT_EQ(CreateTextServices(nullptr, &host, unknown.Put()), S_OK);
+  ITextServices* services = nullptr;
+  ASSERT_EQ(unknown->QueryInterface(IID_ITextServices, reinterpret_cast<void**>(&services)), S_OK);
+  unknown.Reset();
+  services->OnTxInPlaceActivate(nullptr);
+  services->TxSendMessage(WM_SETFOCUS, 0, 0, nullptr);
+  services->OnTxInPlaceDeactivate();
+  EXPECT_EQ(host.references, 0) << "a counted reference would be a cycle with the host that owns them";
+  EXPECT_EQ(services->Release(), 0u) << "the host's release is the last";
+}
+
+TEST(TextServicesLife, CreationRefusesAnOuterObjectAndAMissingHost) {
+  RecordingTextHost host;
+  IUnknown* out = reinterpret_cast<IUnknown*>(1);
+  EXPECT_EQ(CreateTextServices(nullptr, nullptr, &out), E_INVALIDARG);
+  EXPECT_EQ(out, nullptr);
+  EXPECT_EQ(CreateTextServices(reinterpret_cast<IUnknown*>(&host), &host, &out), CLASS_E_NOAGGREGATION);
+  EXPECT_EQ(CreateTextServices(nullptr, &host, nullptr), E_INVALIDARG);
+}
+
+struct LibraryCase {
+  const char* what;
+  const wchar_t* missing;  // or null
+  bool richEdit;           // "Riched20.dll" loads and exports CreateTextServices
+  bool msftEdit;
+};
+
+void PrintTo(const LibraryCase& c, std::ostream* os) { *os << c.what; }
+
+class TextServicesLibraries : public ::testing::TestWithParam<LibraryCase> {};
+
+TEST_P(TextServicesLibraries, ExportCreateTextServices) {
+  const LibraryCase& c = GetParam();
+  if (c.missing) platform::SetSystemModuleMissing(c.missing, true);
+  auto resolves = [](const wchar_t* name) {
+    HMODULE module = LoadLibraryW(name);
+    const bool found = module != nullptr && GetProcAddress(module, "CreateTextServices") != nullptr;
+    if (module) FreeLibrary(module);
+    return found;
+  };
+  EXPECT_EQ(resolves(L"Riched20.dll"), c.richEdit);
+  EXPECT_EQ(resolves(L"msftedit.dll"), c.msftEdit);
+  EXPECT_EQ(GetProcAddress(LoadLibraryW(L"user32.dll"), "CreateTextServices"), nullptr) << "only the rich edits";
+  if (c.missing) platform::SetSystemModuleMissing(c.missing, false);
+}
+
+const LibraryCase kLibraryCases[] = {
+    {"BothPresent", nullptr, true, true},
+    {"WithoutMsftEdit", L"MSFTEDIT.DLL", true, false},
+    {"WithoutRichEdit", L"riched20", false, true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, TextServicesLibraries, ::testing::ValuesIn(kLibraryCases));
 
 }  // namespace
