@@ -535,7 +535,10 @@ HRESULT TextServices::OnTxPropertyBitsChange(DWORD dwMask, DWORD) {
   if (dwMask & TXTBIT_MAXLENGTHCHANGE) ReadMaxLength();
   if (dwMask & TXTBIT_BACKSTYLECHANGE) ReadBackStyle();
   if (dwMask & TXTBIT_SCROLLBARCHANGE) ReadScrollBars();
-  if (dwMask & kViewBits) ReadClientRect(nullptr);
+  const bool bView = (dwMask & kViewBits) != 0;
+  if (bView) ReadClientRect(nullptr);
+  // The host sizes its bar against its client rectangle: a new rectangle asks again.
+  if (bView) UpdateScrollBars(true);
   if (dwMask & ~TXTBIT_MAXLENGTHCHANGE) ViewChanged();
   return S_OK;
 }

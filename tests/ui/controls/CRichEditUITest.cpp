@@ -253,4 +253,272 @@ const CaretCase kCaretCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Table, RichEditCaret, ::testing::ValuesIn(kCaretCases));
 
+// --- Mouse, wheel, bar and Tab ---
+
+TEST(RichEdit, AClickFocusesTheControlBeforeTheServicesPlaceTheCaret) {
+  platform::headless::TestDriver driver;
+  ControlHarness h(driver, TestSkin(L"<Button name=\"first\" height=\"30\"/>"
+                                    L"<RichEdit name=\"memo\" height=\"60\" text=\"abc\"/>"));
+  ASSERT_TRUE(h.Created());
+  h.ClickAt(L"memo", POINT{1, 5});
+  h.OnGui([&] { EXPECT_EQ(h.Manager().GetFocus(), h.Find(L"memo")); });
+  Type(h, L"z");
+  EXPECT_EQ(TextOf(h, L"memo"), L"zabc") << "the caret went where the click was";
+  h.Notifications().Clear();
+  h.ClickAt(L"memo", POINT{300, 5});
+  Type(h, L"y");
+  EXPECT_EQ(TextOf(h, L"memo"), L"zabcy");
+  EXPECT_EQ(h.Notifications().Lines(), Lines{"textchanged:memo"}) << "the services took the click";
+}
+
+TEST(RichEdit, AClickOnAControlLyingOverItIsNotTaken) {
+  platform::headless::TestDriver driver;
+  ControlHarness h(driver, TestSkin(L"<Button name=\"first\" height=\"30\"/>"
+                                    L"<RichEdit name=\"memo\" height=\"60\">"
+                                    L"<Button name=\"over\" float=\"true\" pos=\"100,10,160,40\"/></RichEdit>"));
+  ASSERT_TRUE(h.Created());
+  h.Click(L"over");
+  EXPECT_EQ(h.Notifications().Lines(), (Lines{"BtnDown:over", "click:over", "BtnUp:over"}));
+  h.OnGui([&] { EXPECT_NE(h.Manager().GetFocus(), h.Find(L"memo")); });
+}
+
+const wchar_t kTall[] =
+    L"<Button name=\"first\" height=\"30\"/>"
+    L"<RichEdit name=\"memo\" height=\"80\" vscrollbar=\"true\" autovscroll=\"true\"/>";
+
+std::wstring Lines10() { return L"1\r2\r3\r4\r5\r6\r7\r8\r9\r10"; }
+
+bool BarShown(ControlHarness& h) {
+  bool shown = false;
+  h.Driver().WaitIdle();
+  h.OnGui([&] {
+    SkinUI::CScrollBarUI* bar = h.Find<SkinUI::CRichEditUI>(L"memo")->GetVerticalScrollBar();
+    shown = bar != nullptr && bar->IsVisible();
+  });
+  return shown;
+}
+
+int BarPos(ControlHarness& h) {
+  int pos = -1;
+  h.OnGui([&] { pos = h.Find<SkinUI::CRichEditUI>(L"memo")->GetVerticalScrollBar()->GetScrollPos(); });
+  return pos;
+}
+
+TEST(RichEdit, TheVerticalBarShowsForATallTextAndGoesWhenLinesAreDeleted) {
+  platform::headless::TestDriver driver;
+  ControlHarness h(driver, TestSkin(kTall));
+  ASSERT_TRUE(h.Created());
+  EXPECT_FALSE(BarShown(h));
+  h.OnGui([&] { h.Find(L"memo")->SetText(Lines10().c_str()); });
+  EXPECT_TRUE(BarShown(h));
+  h.OnGui([&] {
+    const RECT client = h.Find<SkinUI::CRichEditUI>(L"memo")->GetTextHost()->GetClientRect();
+    EXPECT_LE(client.right, h.Find(L"memo")->GetPos().right - 16) << "the text makes room for the bar";
+  });
+  h.Click(L"memo");
+  driver.KeyDown(VK_CONTROL);
+  h.Key(VK_END);
+  driver.KeyUp(VK_CONTROL);
+  for (int i = 0; i < 19; ++i) h.Key(VK_BACK);
+  EXPECT_EQ(TextOf(h, L"memo"), L"1");
+  EXPECT_FALSE(BarShown(h));
+}
+
+TEST(RichEdit, TheWheelScrollsThroughTheContainerAndWithCtrlThroughTheServices) {
+  platform::headless::TestDriver driver;
+  ControlHarness h(driver, TestSkin(kTall));
+  ASSERT_TRUE(h.Created());
+  h.OnGui([&] {
+    auto* memo = h.Find<SkinUI::CRichEditUI>(L"memo");
+    memo->SetText(Lines10().c_str());
+    memo->SetSel(0, 0);  // back to the top with the caret
+  });
+  ASSERT_TRUE(BarShown(h));
+  ASSERT_EQ(BarPos(h), 0);
+  int lineHeight = 0;
+  h.OnGui([&] { lineHeight = h.Manager().GetDefaultFontInfo()->tm.tmHeight; });
+  h.Wheel(L"memo", -WHEEL_DELTA);
+  EXPECT_EQ(BarPos(h), lineHeight) << "the container's line step, as a line of text";
+  driver.KeyDown(VK_CONTROL);
+  h.Wheel(L"memo", -WHEEL_DELTA);
+  driver.KeyUp(VK_CONTROL);
+  EXPECT_EQ(BarPos(h), 4 * lineHeight) << "the services' own three lines";
+  h.Wheel(L"memo", WHEEL_DELTA);
+  EXPECT_EQ(BarPos(h), 3 * lineHeight);
+}
+
+struct TabCase {
+  const char* what;
+  const wchar_t* attributes;
+  std::wstring text;
+  bool keeps;
+};
+
+void PrintTo(const TabCase& c, std::ostream* os) { *os << c.what; }
+
+class RichEditTab : public ::testing::TestWithParam<TabCase> {};
+
+TEST_P(RichEditTab, IsTypedOrMovesTheFocusOn) {
+  const TabCase& c = GetParam();
+  platform::headless::TestDriver driver;
+  ControlHarness h(driver, TestSkin(std::wstring(L"<Button name=\"first\" height=\"30\"/>"
+                                                 L"<RichEdit name=\"memo\" height=\"60\" ") +
+                                    c.attributes + L"/><Button name=\"next\" height=\"30\"/>"));
+  ASSERT_TRUE(h.Created());
+  h.RunModal();  // the window's own loop offers keys to its manager first
+  h.Click(L"memo");
+  h.Key(VK_TAB);
+  EXPECT_EQ(TextOf(h, L"memo"), c.text);
+  h.OnGui([&] { EXPECT_EQ(h.Manager().GetFocus() == h.Find(L"memo"), c.keeps); });
+}
+
+const TabCase kTabCases[] = {
+    {"WantedByDefault", L"", L"\t", true},
+    {"NotWantedPassesTheFocusOn", L"wanttab=\"false\"", L"", false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, RichEditTab, ::testing::ValuesIn(kTabCases));
+
+// --- The text host ---
+
+TEST(RichEdit, ATwelvePixelFontIsAHundredAndEightyTwips) {
+  platform::headless::TestDriver driver;
+  ControlHarness h(driver, L"<Window size=\"300,200\"><Font name=\"宋体\" size=\"12\" default=\"true\"/>"
+                           L"<Font name=\"微软雅黑\" size=\"12\" bold=\"true\"/>"
+                           L"<VerticalLayout><RichEdit name=\"memo\" font=\"1\"/></VerticalLayout></Window>");
+  ASSERT_TRUE(h.Created());
+  h.OnGui([&] {
+    const CHARFORMAT2W& format = h.Find<SkinUI::CRichEditUI>(L"memo")->GetTextHost()->GetCharFormat();
+    EXPECT_EQ(format.yHeight, 180);
+    EXPECT_EQ(format.dwEffects & CFE_BOLD, DWORD(CFE_BOLD));
+    EXPECT_EQ(std::wstring(format.szFaceName), L"微软雅黑");
+    EXPECT_EQ(format.cbSize, sizeof(CHARFORMAT2W));
+  });
+}
+
+TEST(RichEdit, AMaximumLengthBelowOneIsTheDefault) {
+  platform::headless::TestDriver driver;
+  ControlHarness h(driver, TestSkin(L"<RichEdit name=\"memo\" height=\"60\" maxchar=\"3\"/>"));
+  ASSERT_TRUE(h.Created());
+  h.OnGui([&] {
+    auto* memo = h.Find<SkinUI::CRichEditUI>(L"memo");
+    EXPECT_EQ(memo->GetTextHost()->GetMaxLength(), 3);
+    memo->SetText(L"abcdef");
+    EXPECT_EQ(memo->GetText(), L"abc") << "the limit holds for the program's text too";
+    memo->SetLimitText(0);
+    EXPECT_EQ(memo->GetTextHost()->GetMaxLength(), 0x7FFF);
+    memo->SetText(L"abcdef");
+    EXPECT_EQ(memo->GetText(), L"abcdef");
+  });
+}
+
+// The services each library made, with a reference of the test's own on each, so
+// that what the host still holds shows when the test lets go.
+struct MadeServices {
+  static std::vector<IUnknown*>& RichEdit() {
+    static std::vector<IUnknown*> made;
+    return made;
+  }
+  static std::vector<IUnknown*>& MsftEdit() {
+    static std::vector<IUnknown*> made;
+    return made;
+  }
+  static HRESULT Keep(std::vector<IUnknown*>& made, IUnknown* outer, ITextHost* host, IUnknown** out) {
+    const HRESULT hr = CreateTextServices(outer, host, out);
+    if (SUCCEEDED(hr)) {
+      (*out)->AddRef();
+      made.push_back(*out);
+    }
+    return hr;
+  }
+  static HRESULT FromRichEdit(IUnknown* outer, ITextHost* host, IUnknown** out) {
+    return Keep(RichEdit(), outer, host, out);
+  }
+  static HRESULT FromMsftEdit(IUnknown* outer, ITextHost* host, IUnknown** out) {
+    return Keep(MsftEdit(), outer, host, out);
+  }
+  // How many of them the host still holds; the test's references go.
+  static int StillHeld(std::vector<IUnknown*>& made) {
+    int held = 0;
+    for (IUnknown* services : made) held += services->Release() > 0 ? 1 : 0;
+    made.clear();
+    return held;
+  }
+};
+
+class CountedLibraries {
+ public:
+  explicit CountedLibraries(const wchar_t* missing) : missing_(missing) {
+    platform::user::ModuleExports::Register(L"riched20.dll", "CreateTextServices",
+                                            reinterpret_cast<void*>(&MadeServices::FromRichEdit));
+    platform::user::ModuleExports::Register(L"msftedit.dll", "CreateTextServices",
+                                            reinterpret_cast<void*>(&MadeServices::FromMsftEdit));
+    if (missing_) platform::SetSystemModuleMissing(missing_, true);
+  }
+  ~CountedLibraries() {
+    MadeServices::StillHeld(MadeServices::RichEdit());
+    MadeServices::StillHeld(MadeServices::MsftEdit());
+    if (missing_) platform::SetSystemModuleMissing(missing_, false);
+    platform::textservices::TextServicesExports::Register();
+  }
+
+ private:
+  const wchar_t* missing_;
+};
+
+struct LibraryCase {
+  const char* what;
+  const wchar_t* missing;
+  bool host;
+  int richEditHeld;
+  int msftEditHeld;
+};
+
+void PrintTo(const LibraryCase& c, std::ostream* os) { *os << c.what; }
+
+class RichEditLibraries : public ::testing::TestWithParam<LibraryCase> {};
+
+TEST_P(RichEditLibraries, ChooseTheServices) {
+  const LibraryCase& c = GetParam();
+  CountedLibraries libraries(c.missing);
+  {
+    platform::headless::TestDriver driver;
+    ControlHarness h(driver, TestSkin(kSearch));
+    ASSERT_TRUE(h.Created());
+    h.OnGui([&] { EXPECT_EQ(h.Find<SkinUI::CRichEditUI>(L"find")->GetTextHost() != nullptr, c.host); });
+    h.Click(L"find");
+    Type(h, L"ab");
+    EXPECT_EQ(TextOf(h, L"find"), c.host ? L"ab" : L"");
+    h.OnGui([&] {
+      EXPECT_EQ(MadeServices::StillHeld(MadeServices::RichEdit()), c.richEditHeld);
+      EXPECT_EQ(MadeServices::StillHeld(MadeServices::MsftEdit()), c.msftEditHeld);
+    });
+  }
+}
+
+const LibraryCase kLibraryCases[] = {
+    // Two rich edits in the skin, each with its own services.
+    {"BothPresentTheNewerIsUsed", nullptr, true, 0, 2},
+    {"WithoutMsftEditRichEditIsUsed", L"msftedit.dll", true, 2, 0},
+    {"WithoutRichEditNoHostAndAnEmptyContainer", L"riched20.dll", false, 0, 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, RichEditLibraries, ::testing::ValuesIn(kLibraryCases));
+
+TEST(RichEdit, DestroyingTheControlFreesItsHostAndItsServices) {
+  CountedLibraries libraries(nullptr);
+  platform::headless::TestDriver driver;
+  ControlHarness h(driver, TestSkin(L"<VerticalLayout name=\"box\" height=\"60\">"
+                                    L"<RichEdit name=\"memo\" height=\"60\" vscrollbar=\"true\"/></VerticalLayout>"));
+  ASSERT_TRUE(h.Created());
+  h.Click(L"memo");
+  Type(h, L"ab");
+  h.OnGui([&] { h.Find<SkinUI::CContainerUI>(L"box")->Remove(h.Find(L"memo")); });
+  driver.WaitIdle();
+  // The services go only with their host's release, in its destructor.
+  h.OnGui([&] { EXPECT_EQ(MadeServices::StillHeld(MadeServices::MsftEdit()), 0); });
+  Type(h, L"c");
+  EXPECT_EQ(h.Notifications().Count("textchanged"), 2) << "nothing reaches the control that is gone";
+}
+
 }  // namespace
