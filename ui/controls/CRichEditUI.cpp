@@ -298,6 +298,21 @@ void CRichEditUI::OnTxNotify(DWORD iNotify, void* pv) {
 
 // --- Input ---
 
+void CRichEditUI::MoveCompositionToCaret() {
+  if (m_pManager == nullptr) return;
+  // The input method shows what is being composed at the caret.
+  HWND hWnd = m_pManager->GetPaintWindow();
+  HIMC hImc = ::ImmGetContext(hWnd);
+  if (hImc == nullptr) return;
+  POINT pt{};
+  ::GetCaretPos(&pt);
+  COMPOSITIONFORM form{};
+  form.dwStyle = CFS_POINT;
+  form.ptCurrentPos = pt;
+  ::ImmSetCompositionWindow(hImc, &form);
+  ::ImmReleaseContext(hWnd, hImc);
+}
+
 bool CRichEditUI::IsInHostRect(POINT pt) const { return m_pTwh && ::PtInRect(&m_pTwh->GetClientRect(), pt); }
 
 LRESULT CRichEditUI::FilterMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) {
@@ -306,18 +321,7 @@ LRESULT CRichEditUI::FilterMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool
   if (uMsg == WM_MOUSEWHEEL && (LOWORD(wParam) & MK_CONTROL) == 0) return 0;
 
   if (uMsg == WM_IME_COMPOSITION) {
-    // The input method shows what is being composed at the caret.
-    HWND hWnd = m_pManager->GetPaintWindow();
-    HIMC hImc = ::ImmGetContext(hWnd);
-    if (hImc != nullptr) {
-      POINT pt{};
-      ::GetCaretPos(&pt);
-      COMPOSITIONFORM form{};
-      form.dwStyle = CFS_POINT;
-      form.ptCurrentPos = pt;
-      ::ImmSetCompositionWindow(hImc, &form);
-      ::ImmReleaseContext(hWnd, hImc);
-    }
+    MoveCompositionToCaret();
     return 0;
   }
 
@@ -379,6 +383,9 @@ void CRichEditUI::HandleEvent(UIEventRecord& event) {
     case UIEVENT_SETFOCUS:
     case UIEVENT_KILLFOCUS: {
       const bool bFocus = event.Type == UIEVENT_SETFOCUS;
+      // Focused before the services hear of it, so the caret they place takes the
+      // input method's composition along.
+      if (bFocus) m_bFocused = true;
       if (m_pTwh) {
         m_pTwh->InPlaceActivate(nullptr);
         LRESULT lResult = 0;

@@ -84,6 +84,8 @@ class CRichEditUI : public CContainerUI, public IMessageFilterUI, public IRichEd
   DWORD GetTipValueColor() const;
   UINT GetEditStyle() const;
   CTxtWinHost* GetTextHost() const { return m_pTwh.Get(); }
+  // The input method's composition goes to the caret (GetCaretPos).
+  void MoveCompositionToCaret();
 
  private:
   bool IsInHostRect(POINT pt) const;

@@ -310,11 +310,13 @@ BOOL CTxtWinHost::TxShowCaret(BOOL fShow) {
 
 BOOL CTxtWinHost::TxSetCaretPos(INT x, INT y) {
   if (m_pOwner == nullptr) return FALSE;
-  if (IsLayered()) {
-    m_pOwner->GetManager()->SetCaretPos(m_pOwner, x, y);
-    return TRUE;
-  }
-  return ::SetCaretPos(x, y);
+  BOOL bPlaced = TRUE;
+  if (IsLayered()) m_pOwner->GetManager()->SetCaretPos(m_pOwner, x, y);
+  else bPlaced = ::SetCaretPos(x, y);
+  // No input method of this desktop announces a composition before it begins, so the
+  // composition follows the caret of the focused control as it moves.
+  if (m_pOwner->IsFocused()) m_pOwner->MoveCompositionToCaret();
+  return bPlaced;
 }
 
 BOOL CTxtWinHost::TxSetTimer(UINT idTimer, UINT uTimeout) {

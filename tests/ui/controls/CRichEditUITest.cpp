@@ -521,4 +521,29 @@ TEST(RichEdit, DestroyingTheControlFreesItsHostAndItsServices) {
   EXPECT_EQ(h.Notifications().Count("textchanged"), 2) << "nothing reaches the control that is gone";
 }
 
+TEST(RichEdit, TheInputMethodsCompositionFollowsTheCaret) {
+  platform::headless::TestDriver driver;
+  ControlHarness h(driver, TestSkin(kSearch));
+  ASSERT_TRUE(h.Created());
+  h.Click(L"find");
+  auto spotAtCaret = [&] {
+    POINT caret{};
+    h.OnGui([&] {
+      ::GetCaretPos(&caret);
+      ::ClientToScreen(h.Window(), &caret);
+    });
+    const auto spot = driver.Backend().LastCompositionSpot();
+    return spot.has_value() && spot->window == h.Window() && spot->screen.x == caret.x && spot->screen.y == caret.y;
+  };
+  EXPECT_TRUE(spotAtCaret()) << "placed with the caret on focus";
+  const POINT start = h.ScreenPoint(L"find", POINT{4, 6});
+  EXPECT_EQ(driver.Backend().LastCompositionSpot()->screen.x, start.x) << "at the text's start";
+  Type(h, L"ab");
+  EXPECT_TRUE(spotAtCaret()) << "moved along with typing";
+  EXPECT_GT(driver.Backend().LastCompositionSpot()->screen.x, start.x);
+  h.OnGui([&] { ::SendMessageW(h.Window(), WM_IME_COMPOSITION, 0, 0); });
+  EXPECT_TRUE(spotAtCaret()) << "and when a composition is announced";
+  EXPECT_EQ(TextOf(h, L"find"), L"ab") << "the announcement types nothing";
+}
+
 }  // namespace
