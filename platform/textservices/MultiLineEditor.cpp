@@ -265,7 +265,7 @@ POINT MultiLineEditor::CaretPoint() const {
   const size_t line = LineOf(caret_);
   const EditorLine& l = lines_[line];
   int x = LineX(l);
-  for (size_t i = l.start; i < caret_; ++i) x += const_cast<MultiLineEditor*>(this)->Advance(i);
+  x += RunWidth(l.start, caret_);
   return POINT{x - scrollX_, int(line) * lineHeight_ - scrollY_};
 }
 
@@ -275,7 +275,7 @@ wchar_t MultiLineEditor::ShownAt(size_t index) const {
   return passwordChar_ ? passwordChar_ : ch;
 }
 
-int MultiLineEditor::Advance(size_t index) {
+int MultiLineEditor::Advance(size_t index) const {
   const wchar_t ch = ShownAt(index);
   if (ch == kBreak) return 0;
   auto found = advances_.find(ch);
@@ -286,7 +286,7 @@ int MultiLineEditor::Advance(size_t index) {
   return size.cx;
 }
 
-int MultiLineEditor::RunWidth(size_t start, size_t end) {
+int MultiLineEditor::RunWidth(size_t start, size_t end) const {
   int width = 0;
   for (size_t i = start; i < end; ++i) width += Advance(i);
   return width;
@@ -373,7 +373,7 @@ int MultiLineEditor::LineX(const EditorLine& line) const {
   return viewWidth_ - line.width;
 }
 
-size_t MultiLineEditor::IndexInLine(size_t line, int x) {
+size_t MultiLineEditor::IndexInLine(size_t line, int x) const {
   const EditorLine& l = lines_[line];
   int left = LineX(l) - scrollX_;
   for (size_t i = l.start; i < l.end; ++i) {

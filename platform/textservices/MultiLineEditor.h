@@ -111,8 +111,8 @@ class MultiLineEditor {
  private:
   bool Wraps() const { return multiLine_ && wrap_; }
   wchar_t ShownAt(size_t index) const;
-  int Advance(size_t index);
-  int RunWidth(size_t start, size_t end);
+  int Advance(size_t index) const;
+  int RunWidth(size_t start, size_t end) const;
   void LayoutAll();
   // Lays out the paragraphs of text_[from, to), `to` a paragraph end.
   void LayoutParagraphs(size_t from, size_t to, int width, std::vector<EditorLine>& out);
@@ -124,7 +124,7 @@ class MultiLineEditor {
   std::wstring Normalised(const std::wstring& text) const;
   size_t LineOf(size_t index) const;
   int LineX(const EditorLine& line) const;
-  size_t IndexInLine(size_t line, int x);
+  size_t IndexInLine(size_t line, int x) const;
   size_t LineAtY(int y) const;
   void KeepCaretVisible();
   void ClampScroll();
@@ -142,7 +142,7 @@ class MultiLineEditor {
   Align align_ = Align::Left;
   HFONT font_ = nullptr;
   HDC measureDc_ = nullptr;
-  std::unordered_map<wchar_t, int> advances_;
+  mutable std::unordered_map<wchar_t, int> advances_;  // learnt as characters are met
   int lineHeight_ = 0;
   int viewWidth_ = 0;
   int viewHeight_ = 0;

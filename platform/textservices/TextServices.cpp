@@ -507,7 +507,6 @@ HRESULT TextServices::OnTxSetCursor(DWORD, LONG, void*, DVTARGETDEVICE*, HDC, HD
 }
 
 HRESULT TextServices::OnTxInPlaceActivate(LPCRECT prcClient) {
-  active_ = true;
   ReadClientRect(prcClient);
   // With a bar of its own the host makes it now; whether it shows follows the range.
   if (scrollBars_ & WS_VSCROLL) {
@@ -519,7 +518,6 @@ HRESULT TextServices::OnTxInPlaceActivate(LPCRECT prcClient) {
 }
 
 HRESULT TextServices::OnTxInPlaceDeactivate() {
-  active_ = false;
   StopAutoScroll();
   if (capturing_) {
     capturing_ = false;

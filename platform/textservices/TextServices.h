@@ -103,7 +103,6 @@ class TextServices final : public ITextServices {
   DWORD eventMask_ = 0;
   TXTBACKSTYLE backStyle_ = TXTBACK_OPAQUE;
   RECT client_{};
-  bool active_ = false;
   bool focused_ = false;
   bool capturing_ = false;
   bool timerRunning_ = false;

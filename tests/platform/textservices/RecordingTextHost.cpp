@@ -104,7 +104,9 @@ BOOL RecordingTextHost::TxSetTimer(UINT, UINT) {
 
 void RecordingTextHost::TxKillTimer(UINT) { calls.push_back("timer.kill"); }
 
-void RecordingTextHost::TxScrollWindowEx(INT, INT, LPCRECT, LPCRECT, HRGN, LPRECT, UINT) { calls.push_back("scrollwindow"); }
+void RecordingTextHost::TxScrollWindowEx(INT, INT, LPCRECT, LPCRECT, HRGN, LPRECT, UINT) {
+  calls.push_back("scrollwindow");
+}
 
 void RecordingTextHost::TxSetCapture(BOOL fCapture) { calls.push_back(fCapture ? "capture" : "release"); }
 

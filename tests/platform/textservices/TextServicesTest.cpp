@@ -549,4 +549,88 @@ const LibraryCase kLibraryCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Table, TextServicesLibraries, ::testing::ValuesIn(kLibraryCases));
 
+std::wstring ClipboardText() {
+  std::wstring text;
+  if (!OpenClipboard(nullptr)) return L"<closed>";
+  HANDLE block = GetClipboardData(CF_UNICODETEXT);
+  if (const auto* bytes = static_cast<const WCHAR*>(GlobalLock(block))) {
+    text = bytes;
+    GlobalUnlock(block);
+  }
+  CloseClipboard();
+  return text;
+}
+
+void SetClipboardText(const std::wstring& text) {
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(WCHAR));
+  wmemcpy(static_cast<WCHAR*>(GlobalLock(block)), text.c_str(), text.size() + 1);
+  GlobalUnlock(block);
+  SetClipboardData(CF_UNICODETEXT, block);
+  CloseClipboard();
+}
+
+struct ClipboardCase {
+  const char* what;
+  DWORD bits;
+  std::wstring start;
+  std::function<void(ServicesFixture&)> input;
+  std::wstring text;
+  std::wstring clipboard;
+};
+
+void PrintTo(const ClipboardCase& c, std::ostream* os) { *os << c.what; }
+
+class TextServicesClipboard : public ::testing::TestWithParam<ClipboardCase> {};
+
+TEST_P(TextServicesClipboard, CopiesCutsAndPastes) {
+  const ClipboardCase& c = GetParam();
+  ServicesFixture f([&](RecordingTextHost& host) { host.bits = c.bits; });
+  f.Replace(c.start);
+  SetClipboardText(L"old");
+  c.input(f);
+  f.driver.WaitIdle();
+  EXPECT_EQ(f.Text(), c.text);
+  EXPECT_EQ(ClipboardText(), c.clipboard);
+}
+
+const ClipboardCase kClipboardCases[] = {
+    {"CopyGivesBreaksAsCrLf", kMulti, L"a\rb",
+     [](ServicesFixture& f) {
+       f.Chord(VK_CONTROL, 'A');
+       f.Chord(VK_CONTROL, 'C');
+     },
+     L"a\rb", L"a\r\nb"},
+    {"CutTakesTheSelection", kMulti, L"abc",
+     [](ServicesFixture& f) {
+       f.Chord(VK_SHIFT, VK_LEFT);
+       f.Chord(VK_CONTROL, 'X');
+     },
+     L"ab", L"c"},
+    {"PasteReplacesTheSelection", kMulti, L"abc",
+     [](ServicesFixture& f) {
+       f.Chord(VK_SHIFT, VK_LEFT);
+       f.Chord(VK_CONTROL, 'V');
+     },
+     L"abold", L"old"},
+    {"APasswordIsNeitherCopiedNorCut", kMulti | TXTBIT_USEPASSWORD, L"secret",
+     [](ServicesFixture& f) {
+       f.Chord(VK_CONTROL, 'A');
+       f.Chord(VK_CONTROL, 'C');
+       f.Chord(VK_CONTROL, 'X');
+     },
+     L"secret", L"old"},
+    {"ReadOnlyCopiesButNeitherCutsNorPastes", kMulti | TXTBIT_READONLY, L"abc",
+     [](ServicesFixture& f) {
+       f.Chord(VK_CONTROL, 'A');
+       f.Chord(VK_CONTROL, 'C');
+       f.Chord(VK_CONTROL, 'X');
+       f.Chord(VK_CONTROL, 'V');
+     },
+     L"abc", L"abc"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, TextServicesClipboard, ::testing::ValuesIn(kClipboardCases));
+
 }  // namespace
