@@ -22,13 +22,25 @@ using x11test::TestDisplay;
 
 const POINT kOrigin{120, 120};
 
-TEST(RichEditX11, AChineseCommitTypedIntoTheSearchBoxIsShownAndReported) {
+// The window lives on its GUI thread and goes there, however the test ends.
+class RichEditX11 : public testing::Test {
+ protected:
+  void TearDown() override {
+    gui.Call([this] {
+      if (::IsWindow(hwnd)) ::DestroyWindow(hwnd);
+      window.reset();
+    });
+  }
+
   TestDisplay display;
-  ASSERT_TRUE(display.ok());
   GuiThread gui;
   controltest::NotifyRecorder recorder;
   std::unique_ptr<controltest::ControlTestWindow> window;
   HWND hwnd = nullptr;
+};
+
+TEST_F(RichEditX11, AChineseCommitTypedIntoTheSearchBoxIsShownAndReported) {
+  ASSERT_TRUE(display.ok());
   gui.Call([&] {
     window = std::make_unique<controltest::ControlTestWindow>(
         controltest::TestSkin(L"<Button name=\"first\" text=\"First\" height=\"30\"/>"
@@ -49,6 +61,11 @@ TEST(RichEditX11, AChineseCommitTypedIntoTheSearchBoxIsShownAndReported) {
   RECT box{};
   gui.Call([&] { box = window->Manager().FindControl(L"Rich_PlanFind")->GetPos(); });
   display.Click(kOrigin.x + (box.left + box.right) / 2, kOrigin.y + (box.top + box.bottom) / 2);
+  ASSERT_TRUE(TestDisplay::WaitUntil([&] {
+    bool focused = false;
+    gui.Call([&] { focused = window->Manager().GetFocus() == window->Manager().FindControl(L"Rich_PlanFind"); });
+    return focused;
+  })) << "the click never focused the box";
   auto text = [&] {
     std::wstring out;
     gui.Call([&] { out = window->Manager().FindControl(L"Rich_PlanFind")->GetText().GetData(); });
@@ -64,10 +81,6 @@ TEST(RichEditX11, AChineseCommitTypedIntoTheSearchBoxIsShownAndReported) {
   ASSERT_TRUE(TestDisplay::WaitUntil([&] { return recorder.Count("return") == 1; }));
   EXPECT_EQ(recorder.Count("textchanged"), 9) << "one per character";
   EXPECT_EQ(text(), L"plan 巡更计划") << "Enter typed nothing";
-  gui.Call([&] {
-    if (::IsWindow(hwnd)) ::DestroyWindow(hwnd);
-    window.reset();
-  });
 }
 
 }  // namespace
