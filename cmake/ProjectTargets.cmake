@@ -30,16 +30,21 @@ endfunction()
 
 # mirror_skin(<target>): the program's skin folder beside the target's executable, where
 # a program looks for it (its own folder + "skin"), copied again whenever a file of it
-# changes.
+# changes. Executables of one folder share one copy: copies made side by side into the
+# same place would remove each other's files.
 function(mirror_skin target)
-  file(GLOB_RECURSE skin_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/skin/*)
-  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}-skin.stamp)
-  add_custom_command(OUTPUT ${stamp}
-    COMMAND ${CMAKE_COMMAND} -E remove_directory $<TARGET_FILE_DIR:${target}>/skin
-    COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/skin $<TARGET_FILE_DIR:${target}>/skin
-    COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
-    DEPENDS ${skin_files}
-    COMMENT "Mirroring the skin beside ${target}")
-  add_custom_target(${target}_skin DEPENDS ${stamp})
-  add_dependencies(${target} ${target}_skin)
+  file(RELATIVE_PATH folder ${CMAKE_BINARY_DIR} ${CMAKE_CURRENT_BINARY_DIR})
+  string(MAKE_C_IDENTIFIER "skin_mirror_${folder}" mirror)
+  if(NOT TARGET ${mirror})
+    file(GLOB_RECURSE skin_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/skin/*)
+    set(stamp ${CMAKE_CURRENT_BINARY_DIR}/skin.stamp)
+    add_custom_command(OUTPUT ${stamp}
+      COMMAND ${CMAKE_COMMAND} -E remove_directory ${CMAKE_CURRENT_BINARY_DIR}/skin
+      COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/skin ${CMAKE_CURRENT_BINARY_DIR}/skin
+      COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
+      DEPENDS ${skin_files}
+      COMMENT "Mirroring the skin into ${folder}")
+    add_custom_target(${mirror} DEPENDS ${stamp})
+  endif()
+  add_dependencies(${target} ${mirror})
 endfunction()

@@ -48,6 +48,16 @@ const struct {
       "btn_Cancel", "btn_Ok"}},
     {"EditPeopleWnd.xml", {"PeopleNamelab", "Safeck", "healthck", "canteenck", "dormitoryck", "teachingck",
                            "deviceck", "fireck", "btn_close", "btn_Cancel", "btn_Ok"}},
+    {"CamPlay.xml", {"btn_close"}},
+    {"CSmartPlayerWnd.xml", {}},
+    {"AddPlanWnd.xml",
+     {"lab_title", "TileLayout_People", "SelectAll", "WorkingDayck", "SelectAllDate", "TimeVtc", "Edit_PlanName",
+      "Edit_remark", "Comb_PlanType", "Comb_route", "Comb_Device", "dt_Startdate", "dt_Enddate", "lb_remark_count",
+      "Comb_People", "Week1", "Week2", "Week3", "Week4", "Week5", "Week6", "Week7", "btn_close", "btn_Cancel",
+      "btn_Ok", "btnAddTime", "btndeleteTime", "btn_Route"}},
+    {"AddRouteWnd.xml",
+     {"lab_title", "Edit_RouteName", "Comb_RouteType", "Comb_CampusName", "hz_BuildingRoads", "treeArealist", "ie",
+      "btn_close", "btn_Cancel", "btn_Ok", "Btn_GoDigitizing"}},
 };
 
 // The pictures the code names itself (UTF-8, as the file system has them; narrow
