@@ -15,6 +15,7 @@ struct SystemModule {
 const SystemModule kModules[] = {
     {L"user32.dll", 0x7E100000},  {L"msimg32.dll", 0x7E200000}, {L"riched20.dll", 0x7E300000},
     {L"msftedit.dll", 0x7E400000}, {L"gdi32.dll", 0x7E500000},   {L"kernel32.dll", 0x7E600000},
+    {L"dbghelp.dll", 0x7E700000},
 };
 
 // "C:\\Windows\\System32\\USER32" and "user32.dll" name the same library.
