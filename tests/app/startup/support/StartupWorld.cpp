@@ -43,6 +43,7 @@ void PrepareProcess() {
     fs::create_directories(ScratchRoot() / "log");
     fs::create_directories(ScratchRoot() / "session");
     ::setenv("PATROL_LOGIN_SESSION_DIR", (ScratchRoot() / "session").c_str(), 1);
+    ::setenv("PATROL_INSTANCE_COUNTER", (ScratchRoot() / "instances.count").c_str(), 1);
     g_log.Init("log", 7, 104857600, (ScratchRoot() / "log").string());
     SkinUI::CWindowManagerUI::SetInstance(::GetModuleHandleW(nullptr));
     SkinUI::CWindowManagerUI::SetResourcePath(SkinUI::CWindowManagerUI::GetInstancePath() + L"skin");
