@@ -191,6 +191,17 @@ TEST_F(Processes, ALockedFilterStaysWhoeverTriesToReplaceIt) {
   EXPECT_EQ(Dumps().size(), 1u);  // written by the program's filter, not the other one
 }
 
+// The asynchronous logger writes out its queue in an atexit handler, after the main
+// thread's own objects (its code-page converters among them) have gone.
+TEST_F(Processes, TextStillConvertsWhileTheProcessEnds) {
+  Helper helper({"exit-convert"}, folder);
+  EXPECT_EQ(helper.Line(), u8"启动");
+  EXPECT_EQ(helper.Line(), u8"退出时转换");
+  const int status = helper.Wait();
+  ASSERT_TRUE(WIFEXITED(status)) << "signal " << WTERMSIG(status);
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
 // The counter's own rules, in one process.
 TEST(InstanceCounter, RaisesOnlyFromZeroAndNeverGoesBelowIt) {
   const fs::path file = fs::temp_directory_path() / ("counter-" + std::to_string(::getpid()));

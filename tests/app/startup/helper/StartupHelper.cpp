@@ -2,6 +2,8 @@
 //   hold          takes the single-instance step, says "passed" or "refused", and keeps
 //                 running (holding the count) until its input closes
 //   try <file>    takes the step and writes "passed" or "refused" into the file
+//   exit-convert  converts text in main and again in an atexit handler (as the
+//                 asynchronous logger does when it writes out its queue), then returns
 //   crash <how>   installs the program's crash filter and locks it, then faults:
 //                 "null" (a null write), "thread" (the same on a second thread),
 //                 "relock" (after trying to replace the locked filter)
@@ -9,11 +11,13 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <string>
 #include <thread>
 
+#include "platform/base/CodePage.h"
 #include "app/client/CrashDump.h"
 #include "platform/base/InstanceCounter.h"
 
@@ -66,6 +70,12 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (mode == "crash" && argc > 2) return Crash(argv[2]);
-  std::fputs("usage: startup-helper hold | try <file> | crash null|thread|relock\n", stderr);
+  if (mode == "exit-convert") {
+    std::atexit([] { std::printf("%s\n", platform::codepage::WideToUtf8(L"退出时转换").c_str()); });
+    std::printf("%s\n", platform::codepage::WideToUtf8(L"启动").c_str());
+    std::fflush(stdout);
+    return 0;
+  }
+  std::fputs("usage: startup-helper hold | try <file> | exit-convert | crash null|thread|relock\n", stderr);
   return 2;
 }

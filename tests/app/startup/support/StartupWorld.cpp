@@ -1,5 +1,7 @@
 #include "tests/app/startup/support/StartupWorld.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -148,6 +150,15 @@ void OnWindowThread(HWND hwnd, const std::function<void()>& call) {
 SkinUI::CControlUI* FindControl(HWND hwnd, LPCTSTR name) {
   SkinUI::CWindowManagerUI* manager = ManagerOf(hwnd);
   return manager == nullptr ? nullptr : manager->FindControl(name);
+}
+
+StartupWorld::ConfigLock::ConfigLock() {
+  fd_ = ::open(CommonTools::wstring_to_string(CommonTools::get_exe_dir()).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd_ >= 0) ::flock(fd_, LOCK_EX);
+}
+
+StartupWorld::ConfigLock::~ConfigLock() {
+  if (fd_ >= 0) ::close(fd_);
 }
 
 StartupWorld::StartupWorld() {

@@ -66,6 +66,21 @@ class StartupWorld : public ::testing::Test {
 
   global_singleton& session() { return global_singleton::get_mutable_instance(); }
 
+  // Config.ini beside the test program is shared by every test process ctest runs at
+  // once: a world holds a lock on the program's folder while it lives (declared first,
+  // so it is taken before the file is touched and let go after).
+  class ConfigLock {
+   public:
+    ConfigLock();
+    ~ConfigLock();
+    ConfigLock(const ConfigLock&) = delete;
+    ConfigLock& operator=(const ConfigLock&) = delete;
+
+   private:
+    int fd_ = -1;
+  };
+  ConfigLock configLock_;
+
   test_support::FakePatrolServer patrol;
   test_support::FakeBasePlatform platform{patrol.http()};
   platform::headless::TestDriver driver;
