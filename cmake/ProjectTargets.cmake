@@ -48,3 +48,33 @@ function(mirror_skin target)
   endif()
   add_dependencies(${target} ${mirror})
 endfunction()
+
+# embed_resources(<target>): the module resources of resources/<type>/<name>.<ext>
+# compiled into the target, registered when it starts (FindResourceW and LoadImageW read
+# them). The table is written again whenever a resource file changes.
+function(embed_resources target)
+  file(GLOB_RECURSE resource_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*)
+  set(source ${CMAKE_CURRENT_BINARY_DIR}/${target}-resources.cpp)
+  set(text "// Written by embed_resources from resources/.\n#include \"platform/base/Resource.h\"\n\nnamespace {\n\n")
+  set(entries "")
+  set(index 0)
+  foreach(file IN LISTS resource_files)
+    file(RELATIVE_PATH relative ${CMAKE_SOURCE_DIR}/resources ${file})
+    get_filename_component(type ${relative} DIRECTORY)
+    get_filename_component(name ${relative} NAME_WE)
+    file(READ ${file} bytes HEX)
+    string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${bytes}")
+    string(APPEND text "const unsigned char kData${index}[] = {${bytes}};\n")
+    string(APPEND entries "    {\"${type}\", \"${name}\", kData${index}, sizeof kData${index}},\n")
+    math(EXPR index "${index} + 1")
+  endforeach()
+  if(index EQUAL 0)
+    string(APPEND text "const bool kRegistered = true;\n\n}  // namespace\n")
+  else()
+    string(APPEND text "\nconst platform::ModuleResource kResources[] = {\n${entries}};\n\n"
+      "const bool kRegistered = (platform::RegisterModuleResources(kResources, sizeof kResources / sizeof kResources[0]), true);\n\n"
+      "}  // namespace\n")
+  endif()
+  file(CONFIGURE OUTPUT ${source} CONTENT "${text}")
+  target_sources(${target} PRIVATE ${source})
+endfunction()

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Draws every picture under skin/ into the folder this script lives in (or the folder
-given as its argument), with the standard library only, so that running it again gives
+given as its first argument), and the program's icon resources into resources/ beside it
+(or the folder given as the second argument), with the standard library only, so that running it again gives
 the same bytes (a test draws them into a folder of its own and compares them with the
 committed pictures). Colours and sizes are those of
 STYLE.md beside this script; each window's pictures are one section. Later windows
@@ -13,6 +14,7 @@ import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 OUTPUT = HERE
+RESOURCES = os.path.join(os.path.dirname(HERE), "resources")
 
 # The palette of STYLE.md, as (R, G, B, A).
 NAVY = (0x00, 0x29, 0x71, 0xFF)
@@ -47,7 +49,7 @@ def output_path(name):
     return path
 
 
-def write_png(name, width, height, pixel):
+def write_png(name, width, height, pixel, folder=None):
     rows = bytearray()
     for y in range(height):
         rows.append(0)  # no filter
@@ -59,7 +61,9 @@ def write_png(name, width, height, pixel):
         return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
 
     header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
-    with open(output_path(name), "wb") as out:
+    path = output_path(name) if folder is None else os.path.join(folder, *name.split("/"))
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as out:
         out.write(b"\x89PNG\r\n\x1a\n")
         out.write(chunk(b"IHDR", header))
         out.write(chunk(b"IDAT", zlib.compress(bytes(rows), 9)))
@@ -508,13 +512,91 @@ def people_pages():
     write_png("弹窗/删除原始.png", 15, 15, cross(MUTED))
     write_png("弹窗/删除经过.png", 15, 15, cross(ALARM_SOFT))
 
+# --- Login window and address dialog ------------------------------------------------------
+
+FIELD_W, FIELD_H = 300, 40
+
+
+def glyph_person(px, py):
+    head = (px - 20.0) ** 2 + (py - 15.5) ** 2 <= 4.6 ** 2
+    body = (px - 20.0) ** 2 / 8.5 ** 2 + (py - 30.0) ** 2 / 7.0 ** 2 <= 1.0 and py <= 29.0
+    return head or body
+
+
+def glyph_lock(px, py):
+    shackle = 4.0 <= math.hypot(px - 20.0, py - 17.0) <= 6.2 and py <= 17.0
+    legs = (13.8 <= px <= 16.0 or 24.0 <= px <= 26.2) and 17.0 <= py <= 20.0
+    box = in_rounded_rect(px, py, 12.0, 19.5, 28.0, 30.5, 2.0)
+    return shackle or legs or box
+
+
+def field(border, glyph, width=FIELD_W):
+    """A field's frame: the navy face inside a rounded border of the state's colour, its
+    glyph (when there is one) in the 40 pixels on the left."""
+    def pixel(x, y):
+        edge = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 0, 0, width, FIELD_H, 4))
+        face = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 1, 1, width - 1, FIELD_H - 1, 3))
+        colour = over(with_alpha(NAVY, face), with_alpha(border, edge))
+        if glyph is None:
+            return colour
+        return over(with_alpha(border, coverage(x, y, glyph)), colour)
+    return pixel
+
+
+def check_box(selected):
+    def pixel(x, y):
+        edge = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 0, 0, 16, 16, 3))
+        face = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 1, 1, 15, 15, 2))
+        colour = over(with_alpha(BUTTON_TOP if selected else NAVY_DARK, face), with_alpha(FRAME, edge))
+        if not selected:
+            return colour
+        tick = coverage(x, y, lambda px, py: near_segment(px, py, 4.0, 8.0, 7.0, 11.5, 1.3) or
+                        near_segment(px, py, 7.0, 11.5, 12.5, 4.5, 1.3))
+        return over(with_alpha(WHITE, tick), colour)
+    return pixel
+
+
+def login_window():
+    for state, colour in (("normal", FRAME), ("hover", WHITE), ("error", ALARM_SOFT)):
+        write_png("LoginWnd/账号-%s.png" % state, FIELD_W, FIELD_H, field(colour, glyph_person))
+        write_png("LoginWnd/密码-%s.png" % state, FIELD_W, FIELD_H, field(colour, glyph_lock))
+    write_png("LoginWnd/地址框.png", 336, FIELD_H, field(FRAME, None, 336))
+    write_png("LoginWnd/勾选框.png", 16, 16, check_box(False))
+    write_png("LoginWnd/勾选框-选中.png", 16, 16, check_box(True))
+
+
+# --- Program icon (resource 101: the login window and the main frame) ---------------------
+
+def program_icon():
+    """A navy rounded square in the frame colour's border, with a patrol route on it:
+    three checkpoints joined by a white path, the last one lit in the accent colour."""
+    size = 64
+    points = [(16.0, 46.0), (30.0, 20.0), (48.0, 40.0)]
+
+    def pixel(x, y):
+        face = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 2, 2, 62, 62, 12))
+        inner = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 4, 4, 60, 60, 10))
+        path = coverage(x, y, lambda px, py: near_segment(px, py, *points[0], *points[1], 2.2) or
+                        near_segment(px, py, *points[1], *points[2], 2.2))
+        dots = coverage(x, y, lambda px, py: any((px - cx) ** 2 + (py - cy) ** 2 <= 5.5 ** 2 for cx, cy in points[:2]))
+        lit = coverage(x, y, lambda px, py: (px - points[2][0]) ** 2 + (py - points[2][1]) ** 2 <= 6.5 ** 2)
+        colour = over(with_alpha(NAVY, inner), with_alpha(FRAME, face))
+        colour = over(with_alpha(WHITE, max(path, dots)), colour)
+        return over(with_alpha(ACCENT, lit), colour)
+    write_png("icon/101.png", size, size, pixel, RESOURCES)
+
 
 if __name__ == "__main__":
     if len(sys.argv) > 1:
         OUTPUT = os.path.abspath(sys.argv[1])
+        RESOURCES = os.path.join(os.path.dirname(OUTPUT), "resources")
+    if len(sys.argv) > 2:
+        RESOURCES = os.path.abspath(sys.argv[2])
     message_box()
     busy_window()
     qr_window()
     scroll_bars()
     combo_drop_down()
     people_pages()
+    program_icon()
+    login_window()

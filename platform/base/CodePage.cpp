@@ -32,34 +32,54 @@ const char* IconvName(Encoding encoding) {
 }
 
 // iconv descriptors are not thread-safe, and opening one is costly: each thread keeps
-// its own, closed when the thread ends.
+// its own, closed when the thread ends. The main thread's thread objects end before the
+// process's atexit handlers run, and those still convert (the asynchronous logger writes
+// out its queue there): the cache itself has no destructor and is only emptied by the
+// thread's closer, so that afterwards it opens again what it is asked for, which the
+// ending process releases.
 class DescriptorCache {
  public:
-  ~DescriptorCache() {
-    for (auto& entry : entries_) iconv_close(entry.second);
-  }
-
-  iconv_t Get(Encoding from, Encoding to) {
-    const int key = static_cast<int>(from) * 8 + static_cast<int>(to);
-    for (auto& entry : entries_) {
-      if (entry.first == key) return Reset(entry.second);
-    }
-    iconv_t cd = iconv_open(IconvName(to), IconvName(from));
-    if (cd == reinterpret_cast<iconv_t>(-1)) return cd;
-    entries_.emplace_back(key, cd);
-    return cd;
+  iconv_t Get(Encoding from, Encoding to);
+  void CloseAll() {
+    for (size_t i = 0; i < count_; ++i) iconv_close(entries_[i].cd);
+    count_ = 0;
   }
 
  private:
+  struct Entry {
+    int key;
+    iconv_t cd;
+  };
+  // More than every pair of the encodings, so a slot is always free.
+  static constexpr size_t kSlots = 16;
+
   static iconv_t Reset(iconv_t cd) {
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
     return cd;
   }
 
-  std::vector<std::pair<int, iconv_t>> entries_;
+  Entry entries_[kSlots];
+  size_t count_ = 0;
 };
 
 thread_local DescriptorCache t_descriptors;
+
+struct DescriptorCloser {
+  ~DescriptorCloser() { t_descriptors.CloseAll(); }
+};
+thread_local DescriptorCloser t_closer;
+
+iconv_t DescriptorCache::Get(Encoding from, Encoding to) {
+  static_cast<void>(&t_closer);  // made, and so run at the thread's end, with the first descriptor
+  const int key = static_cast<int>(from) * 8 + static_cast<int>(to);
+  for (size_t i = 0; i < count_; ++i) {
+    if (entries_[i].key == key) return Reset(entries_[i].cd);
+  }
+  iconv_t cd = iconv_open(IconvName(to), IconvName(from));
+  if (cd == reinterpret_cast<iconv_t>(-1) || count_ == kSlots) return cd;
+  entries_[count_++] = Entry{key, cd};
+  return cd;
+}
 
 // How many input bytes one unconvertible character takes, so that a policy replaces or
 // drops a whole character, not each of its bytes.

@@ -19,6 +19,7 @@ std::atomic<unsigned> g_missing{0};
 const SystemModule kModules[] = {
     {L"user32.dll", 0x7E100000},  {L"msimg32.dll", 0x7E200000}, {L"riched20.dll", 0x7E300000},
     {L"msftedit.dll", 0x7E400000}, {L"gdi32.dll", 0x7E500000},   {L"kernel32.dll", 0x7E600000},
+    {L"dbghelp.dll", 0x7E700000},
 };
 
 }  // namespace

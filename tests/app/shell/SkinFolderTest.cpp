@@ -1,6 +1,7 @@
 // The skin folder as the program finds it: every file a skin or the code names is there
 // with exactly that name, every control the code looks up is in its skin, every skin
-// declares the one font list, and the generator draws exactly the committed pictures.
+// declares the one font list, and the generator draws exactly the committed pictures
+// and icon resources.
 // Later windows add their rows to the tables.
 #include <gtest/gtest.h>
 
@@ -19,6 +20,8 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path kSkin = SKIN_SOURCE_DIR;
+// The program's module resources, which the generator draws too.
+const fs::path kResources = kSkin.parent_path() / "resources";
 
 // The skins the code loads, and the controls it looks up in each by name.
 const struct {
@@ -58,6 +61,10 @@ const struct {
     {"AddRouteWnd.xml",
      {"lab_title", "Edit_RouteName", "Comb_RouteType", "Comb_CampusName", "hz_BuildingRoads", "treeArealist", "ie",
       "btn_close", "btn_Cancel", "btn_Ok", "Btn_GoDigitizing"}},
+    {"LoginWndUI.xml",
+     {"conn_user_id", "conn_user_pwd", "user_id", "user_pwd", "remember_pwd", "forget_pwd", "tip_id", "tip_pwd",
+      "tip_check", "btn_close", "btn_login"}},
+    {"InputQVBaseAddrWnd.xml", {"QVBaseAddrEdit", "cb_outsideSchool", "check_tips", "CompleteBtn", "CancelBtn", "closebtn"}},
 };
 
 // The pictures the code names itself (UTF-8, as the file system has them; narrow
@@ -77,6 +84,9 @@ const char* const kCodeFiles[] = {
     u8"5人员管理/删除原始.png",                u8"5人员管理/删除经过.png",
     u8"弹窗/人员背景.png",                     u8"弹窗/删除原始.png",
     u8"弹窗/删除经过.png",
+    u8"LoginWnd/账号-hover.png",               u8"LoginWnd/账号-normal.png",
+    u8"LoginWnd/账号-error.png",               u8"LoginWnd/密码-hover.png",
+    u8"LoginWnd/密码-normal.png",              u8"LoginWnd/密码-error.png",
 };
 
 std::vector<fs::path> SkinFiles() {
@@ -174,24 +184,31 @@ TEST_F(SkinFolder, EverySkinDeclaresTheOneFontList) {
   }
 }
 
-TEST_F(SkinFolder, TheGeneratorDrawsExactlyTheCommittedPictures) {
-  const fs::path drawn = fs::temp_directory_path() / ("skin-pictures-" + std::to_string(::getpid()));
-  fs::remove_all(drawn);
-  const std::string command = "python3 '" + (kSkin / "make-images.py").string() + "' '" + drawn.string() + "'";
-  ASSERT_EQ(std::system(command.c_str()), 0) << command;
-
+// Every picture drawn is the committed one, and every committed picture is drawn.
+void ExpectSameFolder(const fs::path& drawn, const fs::path& committed) {
   std::set<fs::path> produced;
   for (const fs::directory_entry& entry : fs::recursive_directory_iterator(drawn)) {
     if (!entry.is_regular_file()) continue;
     const fs::path relative = fs::relative(entry.path(), drawn);
     produced.insert(relative);
-    EXPECT_EQ(Bytes(entry.path()), Bytes(kSkin / relative)) << relative << " differs from the committed picture";
+    EXPECT_EQ(Bytes(entry.path()), Bytes(committed / relative)) << relative << " differs from the committed picture";
   }
-  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(kSkin)) {
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(committed)) {
     const fs::path extension = entry.path().extension();
     if (extension != ".png" && extension != ".gif") continue;
-    EXPECT_EQ(produced.count(fs::relative(entry.path(), kSkin)), 1u) << entry.path() << " is drawn by nothing";
+    EXPECT_EQ(produced.count(fs::relative(entry.path(), committed)), 1u) << entry.path() << " is drawn by nothing";
   }
+}
+
+TEST_F(SkinFolder, TheGeneratorDrawsExactlyTheCommittedPictures) {
+  const fs::path drawn = fs::temp_directory_path() / ("skin-pictures-" + std::to_string(::getpid()));
+  fs::remove_all(drawn);
+  const std::string command = "python3 '" + (kSkin / "make-images.py").string() + "' '" + (drawn / "skin").string() +
+                              "' '" + (drawn / "resources").string() + "'";
+  ASSERT_EQ(std::system(command.c_str()), 0) << command;
+
+  ExpectSameFolder(drawn / "skin", kSkin);
+  ExpectSameFolder(drawn / "resources", kResources);
   fs::remove_all(drawn);
 }
 

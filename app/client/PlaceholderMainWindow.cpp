@@ -1,0 +1,3 @@
+#include "app/client/PlaceholderMainWindow.h"
+
+LPCTSTR PlaceholderMainWindow::GetWindowClassName() const { return L"DuviraMainWindow"; }
