@@ -13,6 +13,9 @@
 #include "tests/data/CampusWorld.h"
 #include "ui/controls/CCheckBoxUI.h"
 #include "ui/controls/CComboUI.h"
+#include "ui/controls/CListLabelElementUI.h"
+#include "ui/controls/CListUI.h"
+#include "data/StartupCaches.h"
 #include "ui/core/control/CContainerUI.h"
 
 namespace {
@@ -186,6 +189,67 @@ TEST_F(AddPlanDialog, LoadedWeekdayMasksTickTheirShortcuts) {
     ASSERT_TRUE(driver.WaitIdle());
     EXPECT_EQ(result.load(), 2);
   }
+}
+
+TEST_F(AddPlanDialog, TimePickerOpensUnderItsButtonAndSetsTheTimeOnlyWhenConfirmed) {
+  Open(1);
+  ClickControl(hwnd, L"btnAddTime");
+  ASSERT_TRUE(driver.WaitIdle());
+  std::wstring before;
+  RECT button = {};
+  OnWindowThread(hwnd, [&] {
+    before = FindControl(hwnd, L"btnSetStartTime1")->GetText().GetData();
+    button = FindControl(hwnd, L"btnSetStartTime1")->GetPos();
+  });
+  RECT dialog = {};
+  ::GetWindowRect(hwnd, &dialog);
+  for (const bool confirm : {false, true}) {
+    SCOPED_TRACE(confirm ? "confirmed" : "cancelled");
+    ClickControl(hwnd, L"btnSetStartTime1");
+    ASSERT_TRUE(driver.WaitIdle());
+    const HWND picker = FindWindowOfClass(L"CTimeWnd");
+    ASSERT_NE(picker, nullptr);
+    RECT placed = {};
+    ::GetWindowRect(picker, &placed);
+    // The picker's anchor is the button's bottom-left on the screen, 5 pixels up; it
+    // places itself 30 pixels right of it.
+    EXPECT_EQ(placed.left, dialog.left + button.left + 30);
+    EXPECT_EQ(placed.top, dialog.top + button.bottom - 5);
+    OnWindowThread(picker, [&] {
+      static_cast<SkinUI::CListUI*>(FindControl(picker, L"listHour")->GetInterface(L"List"))->SelectItem(9, true);
+      static_cast<SkinUI::CListUI*>(FindControl(picker, L"listMinute")->GetInterface(L"List"))->SelectItem(45, true);
+    });
+    ASSERT_TRUE(driver.WaitIdle());
+    ClickControl(picker, confirm ? L"btnOk" : L"btnCancel");
+    ASSERT_TRUE(driver.WaitIdle());
+    EXPECT_FALSE(::IsWindow(picker));
+    OnWindowThread(hwnd, [&] {
+      EXPECT_EQ(std::wstring(FindControl(hwnd, L"btnSetStartTime1")->GetText().GetData()), confirm ? L"09:45" : before);
+    });
+  }
+}
+
+TEST_F(AddPlanDialog, RouteButtonWithARouteNoLongerCachedOpensNothing) {
+  Open(1);
+  ClickControl(hwnd, L"btn_Route");
+  ASSERT_TRUE(driver.WaitIdle());
+  EXPECT_EQ(TakeMessage(), L"线路为空!");
+
+  OnWindowThread(hwnd, [&] {
+    auto* routes = static_cast<SkinUI::CComboUI*>(FindControl(hwnd, L"Comb_route")->GetInterface(L"Combo"));
+    auto* item = new SkinUI::CListLabelElementUI;
+    item->SetText(L"夜巡");
+    routes->Add(item);
+    routes->SelectItem(0);
+  });
+  ASSERT_TRUE(driver.WaitIdle());
+  // The route was deleted elsewhere after the combo was filled.
+  g_mapInspectRoute.clear();
+  ClickControl(hwnd, L"btn_Route");
+  ASSERT_TRUE(driver.WaitIdle());
+  EXPECT_EQ(FindWindowOfClass(L"AddRouteWnd"), nullptr);
+  EXPECT_EQ(TakeMessage(), L"");
+  EXPECT_TRUE(::IsWindow(hwnd));
 }
 
 }  // namespace
