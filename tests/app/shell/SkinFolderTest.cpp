@@ -34,6 +34,19 @@ const struct {
     {"TimeWndUI.xml", {"listHour", "listMinute", "btnClose", "btnCancel", "btnOk"}},
     {"CamPlay.xml", {"btn_close"}},
     {"CSmartPlayerWnd.xml", {}},
+    {"AddDevicePositionWnd.xml",
+     {"lab_title", "Edit_Name", "Edit_code", "Comb_Area", "Comb_Position", "Comb_Cam", "Edit_remark",
+      "lb_remark_count", "btn_close", "btn_Cancel", "btn_Ok"}},
+    {"AddDeviceWnd.xml",
+     {"lab_title", "Btn_AddDevice", "Edit_Device_Code", "Edit_Device_Name", "Btn_AddFingerPrintPeople",
+      "Comb_EmergencyContactPerson", "Edit_EmergencyContactPhone", "Comb_VoiceStatus", "Comb_Volume",
+      "Comb_CallNotifyMethod", "Btn_InitializeDevice", "Comb_people", "TileLayout_people", "Edit_Device_Server",
+      "IPport_CK", "Domain_CK", "HZ_fp", "InitializeDeviceHZ", "Btn_AddFingerPrint", "btn_close", "btn_Cancel",
+      "btn_Ok"}},
+    {"DeviceManageWndEx.xml",
+     {"tabDevice", "tabPositionDevice", "label_DeviceNum", "Rich_DeviceFind", "btn_Devicefind", "AddDeviceBtn",
+      "DeviceListManager", "PosDeviceList", "PageShow_Device", "btn_clear", "btn_prev_page_Device",
+      "btn_next_page_Device", "page_count_Device", "current_page_Device", "btn_goto_Device", "hlNoContent"}},
 };
 
 // The pictures the code names itself (UTF-8, as the file system has them; narrow
@@ -46,6 +59,10 @@ const char* const kCodeFiles[] = {
     u8"MessageUI/确定取消经过按下状态-red.png", u8"MessageUI/确定取消常态.png",
     u8"MessageUI/确定取消经过按下状态.png",    u8"ExaminationManagement/浏览原始.png",
     u8"弹窗/滚动条beijng.png",                 u8"弹窗/滚动条原始.png",
+    u8"4设备管理/编辑经过.png",                u8"4设备管理/编辑原始.png",
+    u8"4设备管理/删除经过.png",                u8"4设备管理/删除原始.png",
+    u8"4设备管理/摄像头.png",                  u8"4设备管理/头像.png",
+    u8"4设备管理/删除原始1.png",               u8"4设备管理/删除经过1.png",
 };
 
 std::vector<fs::path> SkinFiles() {
