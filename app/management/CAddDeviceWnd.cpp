@@ -149,13 +149,15 @@ void CAddDeviceWnd::FillFingerprintTiles() {
   if (m_pTiles == nullptr) return;
   m_pTiles->RemoveAll();
   m_pTiles->SetColumns(2);
+  // The label leaves the tile's last 32 pixels to the delete button, which would
+  // otherwise lie outside the tile, out of reach.
   for (const FingerprintInfo& fingerprint : m_fingerprints) {
     auto row = std::make_unique<SkinUI::CHorizontalLayoutUI>();
     row->SetAttributeList(L"bkcolor=\"0xff2A4FD7\" width=\"160\" height=\"40\"");
     auto label = std::make_unique<SkinUI::CLabelUI>();
     label->SetAttributeList(
         L"padding=\"5,0,0,0\" textcolor=\"0xffffff\" font=\"6\" endellipsis=\"true\" textpadding=\"34,8,10,5\" "
-        L"bkimage=\"file='4设备管理/头像.png' dest='2,7,30,35'\" width=\"160\" height=\"40\"");
+        L"bkimage=\"file='4设备管理/头像.png' dest='2,7,30,35'\" width=\"128\" height=\"40\"");
     const std::wstring name = GbkToWide(fingerprint.strPeopleName);
     label->SetText(name.c_str());
     label->SetToolTip(name.c_str());

@@ -25,8 +25,9 @@ struct Message {
   int kind = 0;  // 1 information, 2 question, 7 failure (by its buttons and icon)
 };
 
+// Its tools are public, so that case tables can take the fixture.
 class ManagementWindowTest : public shelltest::ShellWindowTest {
- protected:
+ public:
   ManagementWindowTest();
   ~ManagementWindowTest() override;
 
