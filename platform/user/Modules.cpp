@@ -6,6 +6,7 @@
 #include "platform/base/SystemModules.h"
 #include "platform/gdi/Msimg32Exports.h"
 #include "platform/user/Layered.h"
+#include "platform/user/ModuleExports.h"
 #include "platform/user/Modules.h"
 
 #ifndef ERROR_MOD_NOT_FOUND
@@ -56,6 +57,8 @@ FARPROC GetProcAddress(HMODULE hModule, LPCSTR lpProcName) {
     address = reinterpret_cast<void*>(&UpdateLayeredWindow);
   } else if (module == L"msimg32.dll") {
     address = platform::gdi::Msimg32Export(lpProcName);
+  } else {
+    address = platform::user::ModuleExports::Find(hModule, lpProcName);
   }
   if (!address) SetLastError(ERROR_PROC_NOT_FOUND);
   return reinterpret_cast<FARPROC>(address);

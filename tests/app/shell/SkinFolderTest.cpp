@@ -47,6 +47,14 @@ const struct {
      {"tabDevice", "tabPositionDevice", "label_DeviceNum", "Rich_DeviceFind", "btn_Devicefind", "AddDeviceBtn",
       "DeviceListManager", "PosDeviceList", "PageShow_Device", "btn_clear", "btn_prev_page_Device",
       "btn_next_page_Device", "page_count_Device", "current_page_Device", "btn_goto_Device", "hlNoContent"}},
+    {"AddPlanWnd.xml",
+     {"lab_title", "TileLayout_People", "SelectAll", "WorkingDayck", "SelectAllDate", "TimeVtc", "Edit_PlanName",
+      "Edit_remark", "Comb_PlanType", "Comb_route", "Comb_Device", "dt_Startdate", "dt_Enddate", "lb_remark_count",
+      "Comb_People", "Week1", "Week2", "Week3", "Week4", "Week5", "Week6", "Week7", "btn_close", "btn_Cancel",
+      "btn_Ok", "btnAddTime", "btndeleteTime", "btn_Route"}},
+    {"AddRouteWnd.xml",
+     {"lab_title", "Edit_RouteName", "Comb_RouteType", "Comb_CampusName", "hz_BuildingRoads", "treeArealist", "ie",
+      "btn_close", "btn_Cancel", "btn_Ok", "Btn_GoDigitizing"}},
 };
 
 // The pictures the code names itself (UTF-8, as the file system has them; narrow

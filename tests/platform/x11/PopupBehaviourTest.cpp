@@ -37,8 +37,9 @@ TEST_P(PopupOnDisplay, MapsOverrideRedirectTakesTheKeysAndLosesTheFocusToAPressO
   const PopupCase& c = GetParam();
   TestDisplay display;
   ASSERT_TRUE(display.ok());
-  GuiThread gui;
+  // The logs outlive the thread whose windows write into them until they are gone.
   MessageLog mainLog, popupLog;
+  GuiThread gui;
   HWND main = nullptr, popup = nullptr;
   gui.Call([&] {
     SmokeSpec m;
