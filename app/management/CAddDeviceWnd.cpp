@@ -20,7 +20,7 @@
 #include "platform/reader/JCommApi.h"
 #include "ui/controls/CButtonUI.h"
 #include "ui/controls/CComboUI.h"
-#include "ui/controls/CEditUI.h"
+#include "ui/controls/CRichEditUI.h"
 #include "ui/controls/CLabelUI.h"
 #include "ui/controls/COptionUI.h"
 #include "ui/core/control/CHorizontalLayoutUI.h"
@@ -107,7 +107,7 @@ void CAddDeviceWnd::OnSkinBuilt() {
   m_pInitialize = m_pm.FindControl(L"Btn_InitializeDevice");
   m_pPeople = static_cast<SkinUI::CComboUI*>(m_pm.FindControl(L"Comb_people"));
   m_pTiles = static_cast<SkinUI::CTileLayoutUI*>(m_pm.FindControl(L"TileLayout_people"));
-  m_pServer = static_cast<SkinUI::CEditUI*>(m_pm.FindControl(L"Edit_Device_Server"));
+  m_pServer = static_cast<SkinUI::CRichEditUI*>(m_pm.FindControl(L"Edit_Device_Server"));
   m_pIpPort = static_cast<SkinUI::COptionUI*>(m_pm.FindControl(L"IPport_CK"));
   m_pDomain = static_cast<SkinUI::COptionUI*>(m_pm.FindControl(L"Domain_CK"));
   m_pFingerprintArea = m_pm.FindControl(L"HZ_fp");

@@ -15,7 +15,7 @@
 namespace SkinUI {
 class CComboUI;
 class CControlUI;
-class CEditUI;
+class CRichEditUI;
 class COptionUI;
 class CTileLayoutUI;
 }  // namespace SkinUI
@@ -94,7 +94,7 @@ class CAddDeviceWnd : public SkinUI::WindowImplBase {
   SkinUI::CControlUI* m_pInitialize = nullptr;
   SkinUI::CComboUI* m_pPeople = nullptr;
   SkinUI::CTileLayoutUI* m_pTiles = nullptr;
-  SkinUI::CEditUI* m_pServer = nullptr;
+  SkinUI::CRichEditUI* m_pServer = nullptr;
   SkinUI::COptionUI* m_pIpPort = nullptr;
   SkinUI::COptionUI* m_pDomain = nullptr;
   SkinUI::CControlUI* m_pFingerprintArea = nullptr;

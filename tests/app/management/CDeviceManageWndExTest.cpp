@@ -354,4 +354,17 @@ TEST_F(DevicePage, AnAddedOrEditedCheckpointIsShownOnTheLastPage) {
   EXPECT_EQ(page->CurrentPage(), 2);
 }
 
+TEST_F(DevicePage, TheCameraButtonOpensTheCameraDialogOfItsCheckpoint) {
+  Checkpoints(1);
+  Open();
+  ShowCheckpoints();
+  ClickInRow(L"PosDeviceList", 0, L"btn_Cam");
+  HWND camera = shelltest::FindWindowOfClass(L"CamPlay");
+  ASSERT_NE(camera, nullptr) << "checkpoint 1 has a camera, though no address to play";
+  EXPECT_FALSE(::IsWindowEnabled(frame)) << "modal over the main frame";
+  Click(camera, L"btn_close");
+  EXPECT_EQ(shelltest::FindWindowOfClass(L"CamPlay"), nullptr);
+  EXPECT_TRUE(::IsWindowEnabled(frame));
+}
+
 }  // namespace
