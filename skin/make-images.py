@@ -440,17 +440,82 @@ def combo_drop_down():
     write_png("弹窗/滚动条原始.png", 10, 40, drop_down_thumb)
 
 
+# --- People and rights pages ---------------------------------------------------------
+# The tick boxes of the people and rights dialogs (16 pixels, placed by the code), the
+# rows' edit, view and delete buttons, and the chosen-user chip of the add-people dialog
+# with its small delete cross.
+
+def tick_box(border, ticked):
+    def pixel(x, y):
+        frame = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 0.5, 0.5, 15.5, 15.5, 2)
+                         and not in_rounded_rect(px, py, 1.5, 1.5, 14.5, 14.5, 1.5))
+        colour = with_alpha(border, frame)
+        if not ticked:
+            return colour
+        inside = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 1.5, 1.5, 14.5, 14.5, 1.5))
+        fill = with_alpha(PASSED, inside)
+        mark = coverage(x, y, lambda px, py: near_segment(px, py, 4, 8, 7, 11, 1.1)
+                        or near_segment(px, py, 7, 11, 12, 5, 1.1))
+        return over(with_alpha(WHITE, mark), over(colour, fill))
+    return pixel
+
+
+def pencil(colour):
+    return lambda x, y: with_alpha(colour, coverage(
+        x, y, lambda px, py: near_segment(px, py, 2, 10, 10, 2, 1.3) or near_segment(px, py, 1, 11, 3, 11, 0.8)))
+
+
+def eye(colour):
+    def inside(px, py):
+        lens = ((px - 7.5) / 7) ** 2 + ((py - 8) / 4.5) ** 2 <= 1 and ((px - 7.5) / 5.5) ** 2 + ((py - 8) / 3) ** 2 >= 1
+        pupil = (px - 7.5) ** 2 + (py - 8) ** 2 <= 3.2
+        return lens or pupil
+    return lambda x, y: with_alpha(colour, coverage(x, y, inside))
+
+
+def bin_glyph(colour):
+    def inside(px, py):
+        lid = 1 <= py <= 2.5 and 0.5 <= px <= 10.5
+        handle = 0 <= py <= 1.2 and 4 <= px <= 7
+        body = 3.5 <= py <= 12.5 and 1.5 <= px <= 9.5 and not (5 <= py <= 11 and (3.5 <= px <= 4.5 or 6.5 <= px <= 7.5))
+        return lid or handle or body
+    return lambda x, y: with_alpha(colour, coverage(x, y, inside))
+
+
+def cross(colour):
+    return lambda x, y: over(
+        with_alpha(WHITE, coverage(x, y, lambda px, py: near_segment(px, py, 4.5, 4.5, 10.5, 10.5, 1)
+                                   or near_segment(px, py, 10.5, 4.5, 4.5, 10.5, 1))),
+        with_alpha(colour, coverage(x, y, lambda px, py: (px - 7.5) ** 2 + (py - 7.5) ** 2 <= 7.5 ** 2)))
+
+
+def user_chip(x, y):
+    return with_alpha(BUTTON_BOTTOM, coverage(x, y, lambda px, py: in_rounded_rect(px, py, 0, 0, 110, 30, 4)))
+
+
+def people_pages():
+    write_png("2巡更计划/未打钩原始.png", 16, 16, tick_box(MUTED, False))
+    write_png("2巡更计划/未打钩经过.png", 16, 16, tick_box(WHITE, False))
+    write_png("2巡更计划/已打勾原始.png", 16, 16, tick_box(PASSED, True))
+    write_png("2巡更计划/已打勾经过.png", 16, 16, tick_box(WHITE, True))
+    write_png("4设备管理/编辑原始.png", 12, 12, pencil(MUTED))
+    write_png("4设备管理/编辑经过.png", 12, 12, pencil(WHITE))
+    write_png("1首页/查看.png", 15, 16, eye(MUTED))
+    write_png("1首页/查看经过.png", 15, 16, eye(WHITE))
+    write_png("5人员管理/删除原始.png", 11, 13, bin_glyph(MUTED))
+    write_png("5人员管理/删除经过.png", 11, 13, bin_glyph(ALARM_SOFT))
+    write_png("弹窗/人员背景.png", 110, 30, user_chip)
+    write_png("弹窗/删除原始.png", 15, 15, cross(MUTED))
+    write_png("弹窗/删除经过.png", 15, 15, cross(ALARM_SOFT))
+
+
 # --- Device page and reader dialog -------------------------------------------------------
-# The list rows' edit and delete glyphs (muted, white or soft alarm when hovered), the
-# camera glyph of a checkpoint's camera button, and the reader dialog's fingerprint tiles:
-# an avatar and a round delete mark.
+# The list rows' delete glyphs (muted, soft alarm when hovered; the edit glyphs are the
+# people and rights pages'), the camera glyph of a checkpoint's camera button, and the
+# reader dialog's fingerprint tiles: an avatar and a round delete mark.
 
 def device_glyph(width, height, colour, glyph):
     return lambda x, y: with_alpha(colour, coverage(x, y, glyph))
-
-
-def glyph_pencil(px, py):
-    return near_segment(px, py, 2.5, 9.5, 9.5, 2.5, 1.4) or near_segment(px, py, 1.0, 11.0, 2.5, 9.5, 0.9)
 
 
 def glyph_bin(px, py):
@@ -493,8 +558,6 @@ def round_cross(disc_colour, cross_colour):
 
 
 def device_page():
-    write_png("4设备管理/编辑原始.png", 12, 12, device_glyph(12, 12, MUTED, glyph_pencil))
-    write_png("4设备管理/编辑经过.png", 12, 12, device_glyph(12, 12, WHITE, glyph_pencil))
     write_png("4设备管理/删除原始.png", 11, 13, device_glyph(11, 13, MUTED, glyph_bin))
     write_png("4设备管理/删除经过.png", 11, 13, device_glyph(11, 13, ALARM_SOFT, glyph_bin))
     write_png("4设备管理/摄像头.png", 20, 19, device_glyph(20, 19, MUTED, glyph_camera))
@@ -511,4 +574,5 @@ if __name__ == "__main__":
     qr_window()
     scroll_bars()
     combo_drop_down()
+    people_pages()
     device_page()

@@ -12,11 +12,11 @@
 
 #include "app/management/CAddDevicePositionWnd.h"
 #include "data/StartupCaches.h"
-#include "tests/app/management/support/ManagementWindowTest.h"
+#include "tests/app/management/support/DeviceWindowTest.h"
 
 namespace {
 
-using managementtest::Message;
+using devicetest::Message;
 using Texts = std::vector<std::wstring>;
 
 // A request body as JSON, so that the key order the writer chose does not matter.
@@ -51,7 +51,7 @@ void AddBuilding(int id, const char* name, int floors, std::list<DigiCameraInfo>
   g_mapDigiArea[id] = building;
 }
 
-class CheckpointDialog : public managementtest::ManagementWindowTest {
+class CheckpointDialog : public devicetest::DeviceWindowTest {
  protected:
   CheckpointDialog() {
     AddBuilding(1, "教学楼", 4, {Camera(1, "旧门", "11")});

@@ -15,14 +15,14 @@
 #include "app/management/CAddDeviceWnd.h"
 #include "data/StartupCaches.h"
 #include "platform/base/Clock.h"
-#include "tests/app/management/support/ManagementWindowTest.h"
+#include "tests/app/management/support/DeviceWindowTest.h"
 #include "ui/controls/CComboUI.h"
 #include "ui/controls/COptionUI.h"
 #include "ui/core/control/CContainerUI.h"
 
 namespace {
 
-using managementtest::Message;
+using devicetest::Message;
 using Lines = std::vector<std::string>;
 using Texts = std::vector<std::wstring>;
 
@@ -51,7 +51,7 @@ PeopleInfo Person(int id, const char* name, const char* phone) {
   return person;
 }
 
-class ReaderDialog : public managementtest::ManagementWindowTest {
+class ReaderDialog : public devicetest::DeviceWindowTest {
  public:
   ReaderDialog() {
     SYSTEMTIME now = {};
@@ -157,7 +157,7 @@ struct Expected {
   bool open = true;
 };
 
-void ExpectOutcome(managementtest::ManagementWindowTest& t, const Expected& e, const std::wstring& told,
+void ExpectOutcome(devicetest::DeviceWindowTest& t, const Expected& e, const std::wstring& told,
                    const char* label) {
   EXPECT_EQ(t.reader.Calls(), e.calls) << label;
   EXPECT_EQ(told, e.told) << label;
@@ -166,7 +166,7 @@ void ExpectOutcome(managementtest::ManagementWindowTest& t, const Expected& e, c
   EXPECT_EQ(t.reader.IsOpen(), e.open) << label;
 }
 
-std::wstring LastToast(managementtest::ManagementWindowTest& t) {
+std::wstring LastToast(devicetest::DeviceWindowTest& t) {
   const Texts toasts = t.Toasts();
   return toasts.empty() ? std::wstring() : toasts.back();
 }

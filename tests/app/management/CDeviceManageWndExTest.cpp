@@ -13,13 +13,13 @@
 
 #include "app/management/CDeviceManageWndEx.h"
 #include "data/StartupCaches.h"
-#include "tests/app/management/support/ManagementWindowTest.h"
+#include "tests/app/management/support/DeviceWindowTest.h"
 #include "ui/controls/CListUI.h"
 #include "ui/core/control/CContainerUI.h"
 
 namespace {
 
-using managementtest::Message;
+using devicetest::Message;
 using Texts = std::vector<std::wstring>;
 
 std::string Numbered(const char* prefix, int n) {
@@ -28,7 +28,7 @@ std::string Numbered(const char* prefix, int n) {
   return text;
 }
 
-class DevicePage : public managementtest::ManagementWindowTest {
+class DevicePage : public devicetest::DeviceWindowTest {
  public:
   DevicePage() {
     RECT work = {0, 0, 0, 0};

@@ -1,90 +1,82 @@
 #pragma once
-// What the tests of the management pages and dialogs start from: the shell's test UI
-// thread with its stand-in main frame, every outside service on the test server with the
-// caches empty, a simulated reader in a scratch folder, and the toasts and reader log
-// lines collected. A window opened modally here runs on the UI thread; message boxes are
-// read and answered with the driver.
-#include <atomic>
-#include <functional>
+// What the tests of the management pages start from: the shell's window fixture (real
+// skin, headless driver, a stand-in main frame on a UI thread) with every outside service
+// faked and the session pointed at it, a page or dialog created over the frame, and ways to
+// read the rows of a list and to answer the message boxes the windows show.
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
-#include "platform/reader/ReaderSimulatorControl.h"
-#include "testing/files/ScratchFolder.h"
 #include "tests/app/shell/support/ShellWindowTest.h"
 #include "tests/data/CampusWorld.h"
 #include "ui/core/window/WindowImplBase.h"
 
 namespace managementtest {
 
-// A message box as the user saw it.
-struct Message {
-  std::wstring text;
-  int kind = 0;  // 1 information, 2 question, 7 failure (by its buttons and icon)
-};
-
-// Its tools are public, so that case tables can take the fixture.
 class ManagementWindowTest : public shelltest::ShellWindowTest {
- public:
+ protected:
   ManagementWindowTest();
   ~ManagementWindowTest() override;
 
-  // Creates the window on the UI thread over `parent` (the frame when null), lets
-  // `before` run on it, and runs it modally; returns once every thread is idle.
-  void OpenModal(SkinUI::WindowImplBase* window, const wchar_t* title,
-                 const std::function<void()>& before = nullptr, HWND parent = nullptr);
-  // Answers the boxes still open and closes the window of the last OpenModal; call it
-  // before the window's object goes.
-  void CloseOpened();
-  // The modal result once the window closed; -1 while it runs.
-  int ModalResult() const { return m_modalResult.load(); }
-  // The window of the last OpenModal, null once it is gone.
-  HWND Opened() const { return ::IsWindow(m_opened) ? m_opened : nullptr; }
+  // Creates the window on the UI thread as a child of the frame, as the main frame does
+  // with its pages.
+  template <class Page, class... Args>
+  Page* OpenPage(Args... args) {
+    Page* page = nullptr;
+    ClosePage();
+    ui.Call([&] {
+      auto made = std::make_unique<Page>(args...);
+      page = made.get();
+      made->CreateWithStyle(frame, L"", WS_CHILD | WS_VISIBLE, 0);
+      window_ = std::move(made);
+    });
+    driver.WaitIdle();
+    pageHwnd = page->GetHWND();
+    return page;
+  }
 
-  // Clicks a control of the window and waits until every thread has settled: the busy
-  // window gone, or a message box open.
-  void Click(HWND hwnd, LPCTSTR name);
-  // Types into an edit as an input method would commit the text (after clicking it).
-  void Type(HWND hwnd, LPCTSTR name, const std::wstring& text);
-  void SetText(HWND hwnd, LPCTSTR name, const std::wstring& text);
-  std::wstring Text(HWND hwnd, LPCTSTR name);
-  // Selects the row of a combo as its drop-down would.
-  void Select(HWND hwnd, LPCTSTR name, int index);
-  int Selected(HWND hwnd, LPCTSTR name);
-  // The texts of a combo's rows.
-  std::vector<std::wstring> Rows(HWND hwnd, LPCTSTR name);
+  // The open message box's text; "" when none is open.
+  std::wstring OpenMessage();
+  // Closes the open message box with its "确定" (or, for boxes without one, its close
+  // button) and gives its text; "" when none was open.
+  std::wstring Answer();
+  // Closes it with "取消".
+  std::wstring Cancel();
+  // Answers every box as it comes, until none is open; their texts in order.
+  std::vector<std::wstring> AnswerAll();
+
+  // The texts of the named cell of each row of the list, top to bottom.
+  std::vector<std::wstring> Column(HWND hwnd, LPCTSTR list, LPCTSTR cell);
+  // Clicks the named button of a row.
+  void ClickRowButton(HWND hwnd, LPCTSTR list, int row, LPCTSTR button);
+  // A control's text, visibility and enabled state, read on its thread.
+  std::wstring TextOf(HWND hwnd, LPCTSTR name);
   bool Visible(HWND hwnd, LPCTSTR name);
+  bool Enabled(HWND hwnd, LPCTSTR name);
+  void SetText(HWND hwnd, LPCTSTR name, const std::wstring& text);
+  // Sends a notification from the named control, as a real event would, without waiting.
+  void Notify(HWND hwnd, LPCTSTR name, LPCTSTR type, WPARAM wParam = 0);
 
-  // The open message box, answered with its button "yes", "cancle" or "close" (the only
-  // one of kind 7); the text is empty when none is open.
-  Message Answer(const wchar_t* button = L"yes");
-  // Answers every box that opens until none is left; their texts in order.
-  std::vector<std::wstring> AnswerAll(const wchar_t* button = L"yes");
+  // A patrol person in the cache and on the fake server.
+  void AddPerson(int id, const std::string& name, int group, const std::string& userID = "");
+  // A user of the patrol module on the fake platform.
+  void AddPlatformUser(const std::string& id, const std::string& name, const std::string& telephone,
+                       int userType = 2, std::vector<std::string> identities = {"IC0002"});
 
-  std::vector<std::wstring> Toasts();
-  std::vector<std::string> ReaderLogLines();
-  void ClearRecords();
+  // The logged-in user, with the all-types flag login gives an administrator.
+  void LogInAs(const std::string& userID, int userType, const std::string& identityCode);
 
-  // The body of the last request to that path ("/api/..."), UTF-8; "" when none came.
-  std::string LastBody(const std::string& path);
-  // The paths of the requests received, in order.
-  std::vector<std::string> Paths();
-
-  // Waits until no busy window is open, or a message box is.
-  void Settle();
+  // The requests the fake servers received on that path.
+  std::vector<test_support::RecordedRequest> RequestsTo(const std::string& path);
 
   CampusWorld world;
-  test_support::ScratchFolder scratch;
-  platform::reader::ReaderSimulatorControl reader;
+  HWND pageHwnd = nullptr;
 
  private:
-  std::mutex m_mutex;
-  std::vector<std::wstring> m_toasts;
-  std::vector<std::string> m_logLines;
-  std::atomic<int> m_modalResult{-1};
-  HWND m_opened = nullptr;
+  std::wstring Close(LPCTSTR button);
+  void ClosePage();
+  std::string savedIdentityCode_;
+  std::unique_ptr<SkinUI::WindowImplBase> window_;
 };
 
 }  // namespace managementtest
