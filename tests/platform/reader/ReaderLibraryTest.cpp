@@ -4,6 +4,7 @@
 // buffer, records copied out and cleared, and no reader at all.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
@@ -113,6 +114,21 @@ TEST(ReaderLibraryWithoutSimulator, FailsEveryOpenAndKnowsOnlyItsOrdinals) {
     EXPECT_NE(platform::reader::JCommProcByOrdinal(ordinal), nullptr) << ordinal;
   }
   for (int ordinal : {0, 3, 9, 100, 604}) EXPECT_EQ(platform::reader::JCommProcByOrdinal(ordinal), nullptr) << ordinal;
+}
+
+// The variable is read once, when the library is first called: the check runs in a
+// process of its own that starts the test afresh (with a scratch folder of its own), and
+// only that folder's reader answers with the id 4711.
+TEST(ReaderLibraryChoice, TheVariableNamesTheSimulatedReadersFolder) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  test_support::ScratchFolder scratch;
+  ReaderSimulatorControl reader(scratch.file("desk"));
+  reader.Reset();
+  reader.SetId(4711);
+  ::setenv("PATROL_READER_SIM", reader.Folder().c_str(), 1);
+  EXPECT_EXIT(std::exit(JComm().OpenDevice() == 1 && JComm().GetDeviceId() == 4711 ? 0 : 1),
+              ::testing::ExitedWithCode(0), "");
+  ::unsetenv("PATROL_READER_SIM");
 }
 
 // --- Fingers -----------------------------------------------------------------------------
