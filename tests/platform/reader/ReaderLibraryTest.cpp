@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -126,8 +127,13 @@ TEST(ReaderLibraryChoice, TheVariableNamesTheSimulatedReadersFolder) {
   reader.Reset();
   reader.SetId(4711);
   ::setenv("PATROL_READER_SIM", reader.Folder().c_str(), 1);
-  EXPECT_EXIT(std::exit(JComm().OpenDevice() == 1 && JComm().GetDeviceId() == 4711 ? 0 : 1),
-              ::testing::ExitedWithCode(0), "");
+  EXPECT_EXIT(
+      {
+        const bool chosen = JComm().OpenDevice() == 1 && JComm().GetDeviceId() == 4711;
+        std::filesystem::remove_all(scratch.path());  // exit() leaves the scratch folder behind
+        std::exit(chosen ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
   ::unsetenv("PATROL_READER_SIM");
 }
 
