@@ -70,6 +70,10 @@ void CDeviceManageWndEx::FindControls() {
   m_pClear = m_pm.FindControl(L"btn_clear");
 }
 
+void CDeviceManageWndEx::FocusFindButton() {
+  if (m_pFind != nullptr) m_pFind->SetFocus();
+}
+
 void CDeviceManageWndEx::SetCount(int count) {
   if (m_pCount == nullptr) return;
   const std::wstring text = std::to_wstring(count);

@@ -27,6 +27,9 @@ class CDeviceManageWndEx : public SkinUI::WindowImplBase {
   void NextPositionPage();
   void GotoPositionPage();
 
+  // What the main frame calls when it selects the page: the search button takes the focus.
+  void FocusFindButton();
+
   void Notify(SkinUI::UINotifyRecord& msg) override;
 
   int CurrentTab() const { return m_tab; }

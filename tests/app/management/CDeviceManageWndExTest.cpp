@@ -367,4 +367,15 @@ TEST_F(DevicePage, TheCameraButtonOpensTheCameraDialogOfItsCheckpoint) {
   EXPECT_TRUE(::IsWindowEnabled(frame));
 }
 
+TEST_F(DevicePage, TheSearchButtonTakesTheFocusWhenTheFrameSelectsThePage) {
+  Open();
+  std::wstring focused;
+  ui.Call([&] {
+    page->FocusFindButton();
+    SkinUI::CControlUI* focus = shelltest::ManagerOf(hwnd)->GetFocus();
+    focused = focus != nullptr ? focus->GetName().GetData() : L"";
+  });
+  EXPECT_EQ(focused, L"btn_Devicefind");
+}
+
 }  // namespace
