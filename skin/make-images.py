@@ -586,6 +586,63 @@ def program_icon():
     write_png("icon/101.png", size, size, pixel, RESOURCES)
 
 
+# --- Device page and reader dialog -------------------------------------------------------
+# The list rows' delete glyphs (muted, soft alarm when hovered; the edit glyphs are the
+# people and rights pages'), the camera glyph of a checkpoint's camera button, and the
+# reader dialog's fingerprint tiles: an avatar and a round delete mark.
+
+def device_glyph(width, height, colour, glyph):
+    return lambda x, y: with_alpha(colour, coverage(x, y, glyph))
+
+
+def glyph_bin(px, py):
+    lid = near_segment(px, py, 0.8, 2.2, 10.2, 2.2, 0.8) or near_segment(px, py, 4.0, 0.8, 7.0, 0.8, 0.8)
+    body = in_rounded_rect(px, py, 1.8, 3.8, 9.2, 12.6, 1.2) and not in_rounded_rect(px, py, 3.0, 4.8, 8.0, 11.4, 0.5)
+    ribs = near_segment(px, py, 5.5, 5.5, 5.5, 10.5, 0.6)
+    return lid or body or ribs
+
+
+def glyph_camera(px, py):
+    box = in_rounded_rect(px, py, 2.0, 5.0, 14.0, 15.0, 2.0)
+    lens = (px - 8.0) ** 2 + (py - 10.0) ** 2 <= 2.4 ** 2
+    side = 14.0 <= px <= 19.0 and abs(py - 10.0) <= (px - 13.0) * 0.9
+    return (box and not lens) or side
+
+
+def avatar(px, py):
+    return (px - 14.0) ** 2 + (py - 14.0) ** 2 <= 14.0 ** 2
+
+
+def avatar_person(px, py):
+    head = (px - 14.0) ** 2 + (py - 10.5) ** 2 <= 5.0 ** 2
+    shoulders = (px - 14.0) ** 2 + (py - 25.0) ** 2 <= 9.5 ** 2 and py <= 24.0
+    return head or shoulders
+
+
+def avatar_pixel(x, y):
+    person = coverage(x, y, avatar_person)
+    disc = coverage(x, y, avatar)
+    return over(with_alpha(WHITE, min(person, disc)), with_alpha(LATE, disc))
+
+
+def round_cross(disc_colour, cross_colour):
+    def pixel(x, y):
+        disc = coverage(x, y, lambda px, py: (px - 9.0) ** 2 + (py - 9.0) ** 2 <= 8.5 ** 2)
+        cross = coverage(x, y, lambda px, py: near_segment(px, py, 5.5, 5.5, 12.5, 12.5, 1.1) or
+                         near_segment(px, py, 12.5, 5.5, 5.5, 12.5, 1.1))
+        return over(with_alpha(cross_colour, cross), with_alpha(disc_colour, disc))
+    return pixel
+
+
+def device_page():
+    write_png("4设备管理/删除原始.png", 11, 13, device_glyph(11, 13, MUTED, glyph_bin))
+    write_png("4设备管理/删除经过.png", 11, 13, device_glyph(11, 13, ALARM_SOFT, glyph_bin))
+    write_png("4设备管理/摄像头.png", 20, 19, device_glyph(20, 19, MUTED, glyph_camera))
+    write_png("4设备管理/头像.png", 28, 28, avatar_pixel)
+    write_png("4设备管理/删除原始1.png", 18, 18, round_cross(NAVY_DARK, MUTED))
+    write_png("4设备管理/删除经过1.png", 18, 18, round_cross(ALARM_SOFT, WHITE))
+
+
 if __name__ == "__main__":
     if len(sys.argv) > 1:
         OUTPUT = os.path.abspath(sys.argv[1])
@@ -600,3 +657,4 @@ if __name__ == "__main__":
     people_pages()
     program_icon()
     login_window()
+    device_page()
