@@ -4,6 +4,7 @@
 
 #include "ui/controls/CComboWnd.h"
 #include "ui/controls/CListItemAttributes.h"
+#include "ui/controls/CMouseToParent.h"
 #include "ui/controls/IListItemUI.h"
 #include "ui/controls/UIButtonState.h"
 #include "ui/core/manager/CWindowManagerUI.h"
@@ -15,8 +16,6 @@ namespace SkinUI {
 namespace {
 
 const wchar_t kListItem[] = L"ListItem";
-
-bool IsMouseEvent(int type) { return type >= UIEVENT_MOUSEMOVE && type <= UIEVENT_SCROLLWHEEL; }
 
 IListItemUI* AsRow(CControlUI* pControl) {
   if (pControl == nullptr) return nullptr;
@@ -214,14 +213,7 @@ void CComboUI::SelectForKey(int iIndex) { SelectItem(iIndex, false); }
 // --- Input ---
 
 void CComboUI::HandleEvent(UIEventRecord& event) {
-  if (!IsMouseEnabled() && IsMouseEvent(event.Type)) {
-    if (m_pParent != nullptr) {
-      m_pParent->HandleEvent(event);
-    } else {
-      CContainerUI::HandleEvent(event);
-    }
-    return;
-  }
+  if (CMouseToParent::Pass<CContainerUI>(*this, event)) return;
   switch (event.Type) {
     case UIEVENT_SETFOCUS:
     case UIEVENT_KILLFOCUS:

@@ -6,6 +6,7 @@
 #include "ui/controls/CListBodyUI.h"
 #include "ui/controls/CListHeaderUI.h"
 #include "ui/controls/CListItemAttributes.h"
+#include "ui/controls/CMouseToParent.h"
 #include "ui/controls/IListItemUI.h"
 #include "ui/core/control/CScrollBarUI.h"
 #include "ui/core/manager/CWindowManagerUI.h"
@@ -18,8 +19,6 @@ namespace {
 // The low word of a wheel event's wParam.
 const WORD kWheelLineUp = 0;
 const WORD kWheelLineDown = 1;
-
-bool IsMouseEvent(int type) { return type >= UIEVENT_MOUSEMOVE && type <= UIEVENT_SCROLLWHEEL; }
 
 bool IsScrollBarAttribute(LPCTSTR pstrName) {
   for (LPCTSTR pstrBar : {L"vscrollbar", L"hscrollbar", L"vscrollbarstyle", L"hscrollbarstyle"}) {
@@ -374,14 +373,7 @@ void CListUI::SelectForNavigation(int iIndex) {
 }
 
 void CListUI::HandleEvent(UIEventRecord& event) {
-  if (!IsMouseEnabled() && IsMouseEvent(event.Type)) {
-    if (m_pParent != nullptr) {
-      m_pParent->HandleEvent(event);
-    } else {
-      CVerticalLayoutUI::HandleEvent(event);
-    }
-    return;
-  }
+  if (CMouseToParent::Pass<CVerticalLayoutUI>(*this, event)) return;
   switch (event.Type) {
     case UIEVENT_SETFOCUS:
       m_bFocused = true;
