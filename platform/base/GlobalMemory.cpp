@@ -32,9 +32,12 @@ class BlockTable {
   std::mutex mutex;
   std::unordered_map<HGLOBAL, std::unique_ptr<Block>> blocks;
 
+  // The block behind a handle; an unknown handle is the caller's error.
   Block* Find(HGLOBAL hMem) {
     auto it = blocks.find(hMem);
-    return it == blocks.end() ? nullptr : it->second.get();
+    if (it != blocks.end()) return it->second.get();
+    SetLastError(ERROR_INVALID_HANDLE);
+    return nullptr;
   }
 };
 
@@ -83,10 +86,7 @@ HGLOBAL GlobalReAlloc(HGLOBAL hMem, SIZE_T dwBytes, UINT uFlags) {
   BlockTable& table = BlockTable::Instance();
   std::lock_guard<std::mutex> lock(table.mutex);
   Block* block = table.Find(hMem);
-  if (block == nullptr) {
-    SetLastError(ERROR_INVALID_HANDLE);
-    return nullptr;
-  }
+  if (block == nullptr) return nullptr;
   const bool zero = (uFlags & GMEM_ZEROINIT) != 0;
   if (block->movable) {
     // Bytes a caller holds locked may move only when the caller says so.
@@ -125,10 +125,7 @@ LPVOID GlobalLock(HGLOBAL hMem) {
   BlockTable& table = BlockTable::Instance();
   std::lock_guard<std::mutex> lock(table.mutex);
   Block* block = table.Find(hMem);
-  if (block == nullptr) {
-    SetLastError(ERROR_INVALID_HANDLE);
-    return nullptr;
-  }
+  if (block == nullptr) return nullptr;
   if (!block->movable) return block->data;
   if (block->data == nullptr) return nullptr;
   ++block->locks;
@@ -139,10 +136,7 @@ BOOL GlobalUnlock(HGLOBAL hMem) {
   BlockTable& table = BlockTable::Instance();
   std::lock_guard<std::mutex> lock(table.mutex);
   Block* block = table.Find(hMem);
-  if (block == nullptr) {
-    SetLastError(ERROR_INVALID_HANDLE);
-    return FALSE;
-  }
+  if (block == nullptr) return FALSE;
   if (block->locks == 0) {
     SetLastError(block->movable ? ERROR_NOT_LOCKED : NO_ERROR);
     return FALSE;
@@ -166,9 +160,6 @@ SIZE_T GlobalSize(HGLOBAL hMem) {
   BlockTable& table = BlockTable::Instance();
   std::lock_guard<std::mutex> lock(table.mutex);
   Block* block = table.Find(hMem);
-  if (block == nullptr) {
-    SetLastError(ERROR_INVALID_HANDLE);
-    return 0;
-  }
+  if (block == nullptr) return 0;
   return block->size;
 }

@@ -2,6 +2,7 @@
 
 #include <cwchar>
 
+#include "ui/controls/CMouseToParent.h"
 #include "ui/controls/UIButtonState.h"
 #include "ui/core/control/CTabLayoutUI.h"
 #include "ui/core/control/UIFindFlags.h"
@@ -14,8 +15,6 @@ namespace SkinUI {
 namespace {
 
 bool IsTrue(LPCTSTR pstrValue) { return wcscmp(pstrValue, L"true") == 0; }
-
-bool IsMouseEvent(int type) { return type >= UIEVENT_MOUSEMOVE && type <= UIEVENT_SCROLLWHEEL; }
 
 }  // namespace
 
@@ -60,14 +59,7 @@ void CButtonUI::SetEnabled(bool bEnable) {
 UINT CButtonUI::GetButtonState() const { return m_uButtonState; }
 
 void CButtonUI::HandleEvent(UIEventRecord& event) {
-  if (!IsMouseEnabled() && IsMouseEvent(event.Type)) {
-    if (m_pParent != nullptr) {
-      m_pParent->HandleEvent(event);
-    } else {
-      CLabelUI::HandleEvent(event);
-    }
-    return;
-  }
+  if (CMouseToParent::Pass<CLabelUI>(*this, event)) return;
   switch (event.Type) {
     case UIEVENT_SETFOCUS:
     case UIEVENT_KILLFOCUS:

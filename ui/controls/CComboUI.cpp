@@ -3,6 +3,8 @@
 #include <cwchar>
 
 #include "ui/controls/CComboWnd.h"
+#include "ui/controls/CListItemAttributes.h"
+#include "ui/controls/CMouseToParent.h"
 #include "ui/controls/IListItemUI.h"
 #include "ui/controls/UIButtonState.h"
 #include "ui/core/manager/CWindowManagerUI.h"
@@ -14,10 +16,6 @@ namespace SkinUI {
 namespace {
 
 const wchar_t kListItem[] = L"ListItem";
-
-bool IsMouseEvent(int type) { return type >= UIEVENT_MOUSEMOVE && type <= UIEVENT_SCROLLWHEEL; }
-
-bool Contains(LPCTSTR pstrText, LPCTSTR pstrPart) { return wcsstr(pstrText, pstrPart) != nullptr; }
 
 IListItemUI* AsRow(CControlUI* pControl) {
   if (pControl == nullptr) return nullptr;
@@ -215,14 +213,7 @@ void CComboUI::SelectForKey(int iIndex) { SelectItem(iIndex, false); }
 // --- Input ---
 
 void CComboUI::HandleEvent(UIEventRecord& event) {
-  if (!IsMouseEnabled() && IsMouseEvent(event.Type)) {
-    if (m_pParent != nullptr) {
-      m_pParent->HandleEvent(event);
-    } else {
-      CContainerUI::HandleEvent(event);
-    }
-    return;
-  }
+  if (CMouseToParent::Pass<CContainerUI>(*this, event)) return;
   switch (event.Type) {
     case UIEVENT_SETFOCUS:
     case UIEVENT_KILLFOCUS:
@@ -386,41 +377,7 @@ void CComboUI::SetItemShowHtml(bool bShowHtml) {
 }
 
 void CComboUI::SetAttribute(LPCTSTR pstrName, LPCTSTR pstrValue) {
-  struct ColorAttribute {
-    LPCTSTR name;
-    void (CComboUI::*setter)(DWORD);
-  };
-  static const ColorAttribute kColors[] = {
-      {L"itemtextcolor", &CComboUI::SetItemTextColor},
-      {L"itembkcolor", &CComboUI::SetItemBkColor},
-      {L"itemselectedtextcolor", &CComboUI::SetSelectedItemTextColor},
-      {L"itemselectedbkcolor", &CComboUI::SetSelectedItemBkColor},
-      {L"itemhottextcolor", &CComboUI::SetHotItemTextColor},
-      {L"itemhotbkcolor", &CComboUI::SetHotItemBkColor},
-      {L"itemdisabledtextcolor", &CComboUI::SetDisabledItemTextColor},
-      {L"itemdisabledbkcolor", &CComboUI::SetDisabledItemBkColor},
-      {L"itemlinecolor", &CComboUI::SetItemLineColor},
-  };
-  struct ImageAttribute {
-    LPCTSTR name;
-    void (CComboUI::*setter)(LPCTSTR);
-  };
-  static const ImageAttribute kImages[] = {
-      {L"itembkimage", &CComboUI::SetItemBkImage},
-      {L"itemselectedimage", &CComboUI::SetSelectedItemImage},
-      {L"itemhotimage", &CComboUI::SetHotItemImage},
-      {L"itemdisabledimage", &CComboUI::SetDisabledItemImage},
-  };
-  for (const ColorAttribute& attribute : kColors) {
-    if (wcscmp(pstrName, attribute.name) != 0) continue;
-    (this->*attribute.setter)(CUIValueParser::ReadColor(pstrValue));
-    return;
-  }
-  for (const ImageAttribute& attribute : kImages) {
-    if (wcscmp(pstrName, attribute.name) != 0) continue;
-    (this->*attribute.setter)(pstrValue);
-    return;
-  }
+  if (CListItemAttributes<CComboUI>::Apply(*this, pstrName, pstrValue)) return;
 
   if (wcscmp(pstrName, L"textpadding") == 0) {
     SetTextPadding(CUIValueParser::ReadRect(pstrValue));
@@ -430,23 +387,6 @@ void CComboUI::SetAttribute(LPCTSTR pstrName, LPCTSTR pstrValue) {
     int values[2] = {0, 0};
     CUIValueParser::ReadIntegers(pstrValue, values, 2);
     SetDropBoxSize(SIZE{values[0], values[1]});
-  } else if (wcscmp(pstrName, L"itemfont") == 0) {
-    SetItemFont(CUIValueParser::ReadDecimal(pstrValue, nullptr));
-  } else if (wcscmp(pstrName, L"itemalign") == 0) {
-    UINT uStyle = m_ListInfo.uTextStyle;
-    if (Contains(pstrValue, L"left")) uStyle &= ~(DT_CENTER | DT_RIGHT);
-    if (Contains(pstrValue, L"center")) uStyle = (uStyle & ~DT_RIGHT) | DT_CENTER;
-    if (Contains(pstrValue, L"right")) uStyle = (uStyle & ~DT_CENTER) | DT_RIGHT;
-    SetItemTextStyle(uStyle);
-  } else if (wcscmp(pstrName, L"itemendellipsis") == 0) {
-    const UINT uStyle = m_ListInfo.uTextStyle;
-    SetItemTextStyle(CUIValueParser::IsTrue(pstrValue) ? (uStyle | DT_END_ELLIPSIS) : (uStyle & ~DT_END_ELLIPSIS));
-  } else if (wcscmp(pstrName, L"itemtextpadding") == 0) {
-    SetItemTextPadding(CUIValueParser::ReadRect(pstrValue));
-  } else if (wcscmp(pstrName, L"itemaltbk") == 0) {
-    SetAlternateBk(CUIValueParser::IsTrue(pstrValue));
-  } else if (wcscmp(pstrName, L"itemshowhtml") == 0) {
-    SetItemShowHtml(CUIValueParser::IsTrue(pstrValue));
   } else {
     CContainerUI::SetAttribute(pstrName, pstrValue);
   }

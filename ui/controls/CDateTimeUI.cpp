@@ -3,15 +3,10 @@
 #include <cwchar>
 
 #include "ui/controls/CDateTimeWnd.h"
+#include "ui/controls/CMouseToParent.h"
 #include "ui/core/manager/CWindowManagerUI.h"
 
 namespace SkinUI {
-
-namespace {
-
-bool IsMouseEvent(int type) { return type >= UIEVENT_MOUSEMOVE && type <= UIEVENT_SCROLLWHEEL; }
-
-}  // namespace
 
 CDateTimeUI::CDateTimeUI() : m_sysTime{}, m_nDTUpdateFlag(DT_UPDATE), m_pWindow(nullptr) {
   ::GetLocalTime(&m_sysTime);
@@ -73,14 +68,7 @@ void CDateTimeUI::OpenPicker() {
 }
 
 void CDateTimeUI::HandleEvent(UIEventRecord& event) {
-  if (!IsMouseEnabled() && IsMouseEvent(event.Type)) {
-    if (m_pParent != nullptr) {
-      m_pParent->HandleEvent(event);
-    } else {
-      CButtonUI::HandleEvent(event);
-    }
-    return;
-  }
+  if (CMouseToParent::Pass<CButtonUI>(*this, event)) return;
   switch (event.Type) {
     case UIEVENT_SETCURSOR:
       if (!IsEnabled()) break;

@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "ui/controls/CEditWnd.h"
+#include "ui/controls/CMouseToParent.h"
 #include "ui/controls/UIButtonState.h"
 #include "ui/core/control/UIFindFlags.h"
 #include "ui/core/manager/CWindowManagerUI.h"
@@ -14,8 +15,6 @@ namespace SkinUI {
 namespace {
 
 bool IsTrue(LPCTSTR pstrValue) { return wcscmp(pstrValue, L"true") == 0; }
-
-bool IsMouseEvent(int type) { return type >= UIEVENT_MOUSEMOVE && type <= UIEVENT_SCROLLWHEEL; }
 
 const DWORD kTipColor = 0xFFBAC0C5;
 const DWORD kSystemColours = 0xFFFFFFFF;
@@ -103,14 +102,7 @@ void CEditUI::SetEnabled(bool bEnable) {
 }
 
 void CEditUI::HandleEvent(UIEventRecord& event) {
-  if (!IsMouseEnabled() && IsMouseEvent(event.Type)) {
-    if (m_pParent != nullptr) {
-      m_pParent->HandleEvent(event);
-    } else {
-      CLabelUI::HandleEvent(event);
-    }
-    return;
-  }
+  if (CMouseToParent::Pass<CLabelUI>(*this, event)) return;
   switch (event.Type) {
     case UIEVENT_SETCURSOR:
       if (!IsEnabled()) break;

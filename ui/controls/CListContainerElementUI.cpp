@@ -96,31 +96,6 @@ bool CListContainerElementUI::HandleRowEvent(UIEventRecord& event) {
       CListItemState::InvalidateVisiblePart(*this);
       Activate();
       return true;
-    case UIEVENT_BUTTONDOWN:
-    case UIEVENT_RBUTTONDOWN:
-      if (IsEnabled()) {
-        CListItemState::InvalidateVisiblePart(*this);
-        Select(true);
-      }
-      return true;
-    case UIEVENT_BUTTONUP:
-      // Wherever the press began: selection happened at the press.
-      if (IsEnabled() && m_pManager != nullptr) m_pManager->SendNotify(this, L"itemclick");
-      return true;
-    case UIEVENT_MOUSEMOVE:
-      return true;
-    case UIEVENT_MOUSEENTER:
-      if (IsEnabled()) {
-        m_state.SetHot(true);
-        CListItemState::InvalidateVisiblePart(*this);
-      }
-      return true;
-    case UIEVENT_MOUSELEAVE:
-      if (m_state.IsHot()) {
-        m_state.SetHot(false);
-        CListItemState::InvalidateVisiblePart(*this);
-      }
-      return true;
     case UIEVENT_TIMER:
       if (m_pManager != nullptr) m_pManager->SendNotify(this, L"timer", event.wParam, event.lParam);
       return true;
@@ -129,7 +104,7 @@ bool CListContainerElementUI::HandleRowEvent(UIEventRecord& event) {
       if (m_pManager != nullptr) m_pManager->SendNotify(this, L"menu", event.wParam, event.lParam);
       return true;
     default:
-      return false;
+      return m_state.HandleMouse(*this, *this, event);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <cwchar>
 
+#include "ui/controls/CMouseToParent.h"
 #include "ui/controls/UIButtonState.h"
 #include "ui/core/manager/CWindowManagerUI.h"
 #include "ui/core/render/CSkinRenderer.h"
@@ -18,8 +19,6 @@ const UINT kStateDragging = UISTATE_CAPTURED;
 const int kGrabMargin = 4;
 // Room above and below the text of a column header without a fixed height.
 const int kTextMargin = 14;
-
-bool IsMouseEvent(int type) { return type >= UIEVENT_MOUSEMOVE && type <= UIEVENT_SCROLLWHEEL; }
 
 bool Contains(LPCTSTR pstrValue, LPCTSTR pstrWord) { return wcsstr(pstrValue, pstrWord) != nullptr; }
 
@@ -143,14 +142,7 @@ void CListHeaderItemUI::RelayoutList() {
 }
 
 void CListHeaderItemUI::HandleEvent(UIEventRecord& event) {
-  if (!IsMouseEnabled() && IsMouseEvent(event.Type)) {
-    if (m_pParent != nullptr) {
-      m_pParent->HandleEvent(event);
-    } else {
-      CContainerUI::HandleEvent(event);
-    }
-    return;
-  }
+  if (CMouseToParent::Pass<CContainerUI>(*this, event)) return;
   switch (event.Type) {
     case UIEVENT_SETFOCUS:
     case UIEVENT_KILLFOCUS:

@@ -1,5 +1,6 @@
 #include "ui/controls/CListItemState.h"
 
+#include "ui/controls/IListItemUI.h"
 #include "ui/controls/IListOwnerUI.h"
 #include "ui/controls/ListItemInfo.h"
 #include "ui/core/control/CContainerUI.h"
@@ -42,6 +43,39 @@ void CListItemState::ApplySelectedAttribute(CControlUI& row, LPCTSTR pstrValue) 
     return;
   }
   Select(row, false);
+}
+
+bool CListItemState::HandleMouse(CControlUI& row, IListItemUI& item, UIEventRecord& event) {
+  switch (event.Type) {
+    case UIEVENT_BUTTONDOWN:
+    case UIEVENT_RBUTTONDOWN:
+      if (row.IsEnabled()) {
+        InvalidateVisiblePart(row);
+        item.Select(true);
+      }
+      return true;
+    case UIEVENT_BUTTONUP:
+      // Wherever the press began: selection happened at the press, and a press on
+      // another row with the release here is a click here.
+      if (row.IsEnabled() && row.GetManager() != nullptr) row.GetManager()->SendNotify(&row, L"itemclick");
+      return true;
+    case UIEVENT_MOUSEMOVE:
+      return true;
+    case UIEVENT_MOUSEENTER:
+      if (row.IsEnabled()) {
+        SetHot(true);
+        InvalidateVisiblePart(row);
+      }
+      return true;
+    case UIEVENT_MOUSELEAVE:
+      if (IsHot()) {
+        SetHot(false);
+        InvalidateVisiblePart(row);
+      }
+      return true;
+    default:
+      return false;
+  }
 }
 
 ListItemInfo* CListItemState::GetInfo() const { return m_pOwner != nullptr ? m_pOwner->GetListInfo() : nullptr; }

@@ -8,8 +8,10 @@
 namespace SkinUI {
 
 class CControlUI;
+class IListItemUI;
 class IListOwnerUI;
 struct ListItemInfo;
+struct UIEventRecord;
 
 class CListItemState {
  public:
@@ -35,6 +37,9 @@ class CListItemState {
   void AfterVisibilityChange(CControlUI& row);
   // The skin's "selected": "true" selects the row, anything else deselects it.
   void ApplySelectedAttribute(CControlUI& row, LPCTSTR pstrValue);
+  // The mouse on a row: a press selects it, a release reports "itemclick", entering
+  // and leaving make it hot and not. False for any other event, for the row to handle.
+  bool HandleMouse(CControlUI& row, IListItemUI& item, UIEventRecord& event);
 
   // The owner's look; null without an owner.
   ListItemInfo* GetInfo() const;

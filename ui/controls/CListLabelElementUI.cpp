@@ -21,45 +21,12 @@ LPVOID CListLabelElementUI::GetInterface(LPCTSTR pstrName) {
   return CListElementUI::GetInterface(pstrName);
 }
 
-bool CListLabelElementUI::HandleRowMouse(UIEventRecord& event) {
-  switch (event.Type) {
-    case UIEVENT_BUTTONDOWN:
-    case UIEVENT_RBUTTONDOWN:
-      if (IsEnabled()) {
-        CListItemState::InvalidateVisiblePart(*this);
-        Select(true);
-      }
-      return true;
-    case UIEVENT_BUTTONUP:
-      // Wherever the press began: a press on another row and a release here is a
-      // click here.
-      if (IsEnabled() && m_pManager != nullptr) m_pManager->SendNotify(this, L"itemclick");
-      return true;
-    case UIEVENT_MOUSEMOVE:
-      return true;
-    case UIEVENT_MOUSEENTER:
-      if (IsEnabled()) {
-        m_state.SetHot(true);
-        CListItemState::InvalidateVisiblePart(*this);
-      }
-      return true;
-    case UIEVENT_MOUSELEAVE:
-      if (m_state.IsHot()) {
-        m_state.SetHot(false);
-        CListItemState::InvalidateVisiblePart(*this);
-      }
-      return true;
-    default:
-      return false;
-  }
-}
-
 void CListLabelElementUI::HandleEvent(UIEventRecord& event) {
   if (!IsMouseEnabled() && IsMouseEvent(event)) {
     PassToOwner(event);
     return;
   }
-  if (HandleRowMouse(event)) return;
+  if (m_state.HandleMouse(*this, *this, event)) return;
   CListElementUI::HandleEvent(event);
 }
 

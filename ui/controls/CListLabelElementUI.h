@@ -23,8 +23,6 @@ class CListLabelElementUI : public CListElementUI {
 
  protected:
   void DrawItemBackground(HDC hDC, const RECT& rcItem);
-  // The row's own handling of the mouse; false for what goes on to the element.
-  bool HandleRowMouse(UIEventRecord& event);
 };
 
 }  // namespace SkinUI

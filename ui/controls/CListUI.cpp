@@ -5,6 +5,8 @@
 
 #include "ui/controls/CListBodyUI.h"
 #include "ui/controls/CListHeaderUI.h"
+#include "ui/controls/CListItemAttributes.h"
+#include "ui/controls/CMouseToParent.h"
 #include "ui/controls/IListItemUI.h"
 #include "ui/core/control/CScrollBarUI.h"
 #include "ui/core/manager/CWindowManagerUI.h"
@@ -17,10 +19,6 @@ namespace {
 // The low word of a wheel event's wParam.
 const WORD kWheelLineUp = 0;
 const WORD kWheelLineDown = 1;
-
-bool IsMouseEvent(int type) { return type >= UIEVENT_MOUSEMOVE && type <= UIEVENT_SCROLLWHEEL; }
-
-bool Contains(LPCTSTR pstrValue, LPCTSTR pstrWord) { return wcsstr(pstrValue, pstrWord) != nullptr; }
 
 bool IsScrollBarAttribute(LPCTSTR pstrName) {
   for (LPCTSTR pstrBar : {L"vscrollbar", L"hscrollbar", L"vscrollbarstyle", L"hscrollbarstyle"}) {
@@ -375,14 +373,7 @@ void CListUI::SelectForNavigation(int iIndex) {
 }
 
 void CListUI::HandleEvent(UIEventRecord& event) {
-  if (!IsMouseEnabled() && IsMouseEvent(event.Type)) {
-    if (m_pParent != nullptr) {
-      m_pParent->HandleEvent(event);
-    } else {
-      CVerticalLayoutUI::HandleEvent(event);
-    }
-    return;
-  }
+  if (CMouseToParent::Pass<CVerticalLayoutUI>(*this, event)) return;
   switch (event.Type) {
     case UIEVENT_SETFOCUS:
       m_bFocused = true;
@@ -552,41 +543,7 @@ void CListUI::SetItemShowHtml(bool bShowHtml) {
 }
 
 void CListUI::SetAttribute(LPCTSTR pstrName, LPCTSTR pstrValue) {
-  struct ColorAttribute {
-    LPCTSTR name;
-    void (CListUI::*setter)(DWORD);
-  };
-  static const ColorAttribute kColors[] = {
-      {L"itemtextcolor", &CListUI::SetItemTextColor},
-      {L"itembkcolor", &CListUI::SetItemBkColor},
-      {L"itemselectedtextcolor", &CListUI::SetSelectedItemTextColor},
-      {L"itemselectedbkcolor", &CListUI::SetSelectedItemBkColor},
-      {L"itemhottextcolor", &CListUI::SetHotItemTextColor},
-      {L"itemhotbkcolor", &CListUI::SetHotItemBkColor},
-      {L"itemdisabledtextcolor", &CListUI::SetDisabledItemTextColor},
-      {L"itemdisabledbkcolor", &CListUI::SetDisabledItemBkColor},
-      {L"itemlinecolor", &CListUI::SetItemLineColor},
-  };
-  struct ImageAttribute {
-    LPCTSTR name;
-    void (CListUI::*setter)(LPCTSTR);
-  };
-  static const ImageAttribute kImages[] = {
-      {L"itembkimage", &CListUI::SetItemBkImage},
-      {L"itemselectedimage", &CListUI::SetSelectedItemImage},
-      {L"itemhotimage", &CListUI::SetHotItemImage},
-      {L"itemdisabledimage", &CListUI::SetDisabledItemImage},
-  };
-  for (const ColorAttribute& attribute : kColors) {
-    if (wcscmp(pstrName, attribute.name) != 0) continue;
-    (this->*attribute.setter)(CUIValueParser::ReadColor(pstrValue));
-    return;
-  }
-  for (const ImageAttribute& attribute : kImages) {
-    if (wcscmp(pstrName, attribute.name) != 0) continue;
-    (this->*attribute.setter)(pstrValue);
-    return;
-  }
+  if (CListItemAttributes<CListUI>::Apply(*this, pstrName, pstrValue)) return;
 
   if (IsScrollBarAttribute(pstrName)) {
     // The body's bars: the container's own handling would read the list's, which
@@ -600,23 +557,6 @@ void CListUI::SetAttribute(LPCTSTR pstrName, LPCTSTR pstrValue) {
     SetScrollSelect(CUIValueParser::IsTrue(pstrValue));
   } else if (wcscmp(pstrName, L"multiexpanding") == 0) {
     SetMultiExpanding(CUIValueParser::IsTrue(pstrValue));
-  } else if (wcscmp(pstrName, L"itemfont") == 0) {
-    SetItemFont(CUIValueParser::ReadDecimal(pstrValue, nullptr));
-  } else if (wcscmp(pstrName, L"itemalign") == 0) {
-    UINT uStyle = m_ListInfo.uTextStyle;
-    if (Contains(pstrValue, L"left")) uStyle &= ~(DT_CENTER | DT_RIGHT);
-    if (Contains(pstrValue, L"center")) uStyle = (uStyle & ~DT_RIGHT) | DT_CENTER;
-    if (Contains(pstrValue, L"right")) uStyle = (uStyle & ~DT_CENTER) | DT_RIGHT;
-    SetItemTextStyle(uStyle);
-  } else if (wcscmp(pstrName, L"itemendellipsis") == 0) {
-    const UINT uStyle = m_ListInfo.uTextStyle;
-    SetItemTextStyle(CUIValueParser::IsTrue(pstrValue) ? (uStyle | DT_END_ELLIPSIS) : (uStyle & ~DT_END_ELLIPSIS));
-  } else if (wcscmp(pstrName, L"itemtextpadding") == 0) {
-    SetItemTextPadding(CUIValueParser::ReadRect(pstrValue));
-  } else if (wcscmp(pstrName, L"itemaltbk") == 0) {
-    SetAlternateBk(CUIValueParser::IsTrue(pstrValue));
-  } else if (wcscmp(pstrName, L"itemshowhtml") == 0) {
-    SetItemShowHtml(CUIValueParser::IsTrue(pstrValue));
   } else {
     CVerticalLayoutUI::SetAttribute(pstrName, pstrValue);
   }

@@ -3,6 +3,7 @@
 #include <cwchar>
 #include <vector>
 
+#include "ui/controls/CMouseToParent.h"
 #include "ui/controls/CTxtWinHost.h"
 #include "ui/controls/UIButtonState.h"
 #include "ui/core/control/CScrollBarUI.h"
@@ -20,8 +21,6 @@ const int kDefaultLimit = 0x7FFF;
 // The mouse messages the services take, WM_MOUSEFIRST to the last button message.
 const UINT kMouseLast = 0x020D;
 const LONG kEndEllipsis = 0x8000;
-
-bool IsMouseEvent(int type) { return type >= UIEVENT_MOUSEMOVE && type <= UIEVENT_SCROLLWHEEL; }
 
 bool IsMouseMessage(UINT uMsg) { return uMsg >= WM_MOUSEFIRST && uMsg <= kMouseLast; }
 
@@ -371,11 +370,7 @@ LRESULT CRichEditUI::FilterMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool
 }
 
 void CRichEditUI::HandleEvent(UIEventRecord& event) {
-  if (!IsMouseEnabled() && IsMouseEvent(event.Type)) {
-    if (m_pParent != nullptr) m_pParent->HandleEvent(event);
-    else CControlUI::HandleEvent(event);
-    return;
-  }
+  if (CMouseToParent::Pass<CControlUI>(*this, event)) return;
   switch (event.Type) {
     case UIEVENT_SETCURSOR:
       if (IsEnabled() && m_pTwh && m_pTwh->SetCursorAtPoint(nullptr, event.ptMouse)) return;

@@ -2,6 +2,7 @@
 
 #include <cwchar>
 
+#include "ui/controls/CMouseToParent.h"
 #include "ui/controls/UIButtonState.h"
 #include "ui/core/control/UIFindFlags.h"
 #include "ui/core/manager/CWindowManagerUI.h"
@@ -12,8 +13,6 @@ namespace SkinUI {
 namespace {
 
 bool IsTrue(LPCTSTR pstrValue) { return wcscmp(pstrValue, L"true") == 0; }
-
-bool IsMouseEvent(int type) { return type >= UIEVENT_MOUSEMOVE && type <= UIEVENT_SCROLLWHEEL; }
 
 bool IsSet(const CImageAttribute& image) { return !image.GetAttributeString().IsEmpty(); }
 
@@ -106,14 +105,7 @@ int CSliderUI::ValueAt(POINT pt) const {
 }
 
 void CSliderUI::HandleEvent(UIEventRecord& event) {
-  if (!IsMouseEnabled() && IsMouseEvent(event.Type)) {
-    if (m_pParent != nullptr) {
-      m_pParent->HandleEvent(event);
-    } else {
-      CLabelUI::HandleEvent(event);
-    }
-    return;
-  }
+  if (CMouseToParent::Pass<CLabelUI>(*this, event)) return;
   switch (event.Type) {
     case UIEVENT_BUTTONDOWN:
     case UIEVENT_DBLCLICK:

@@ -2,6 +2,7 @@
 
 #include <cwchar>
 
+#include "ui/controls/CMouseToParent.h"
 #include "ui/core/control/UIFindFlags.h"
 #include "ui/core/manager/CWindowManagerUI.h"
 #include "ui/core/render/CSkinRenderer.h"
@@ -10,8 +11,6 @@
 namespace SkinUI {
 
 namespace {
-
-bool IsMouseEvent(int type) { return type >= UIEVENT_MOUSEMOVE && type <= UIEVENT_SCROLLWHEEL; }
 
 // Measuring rectangles stop here.
 const int kUnbounded = 9999;
@@ -67,14 +66,7 @@ int CTextUI::LinkAt(POINT pt) const {
 }
 
 void CTextUI::HandleEvent(UIEventRecord& event) {
-  if (!IsMouseEnabled() && IsMouseEvent(event.Type)) {
-    if (m_pParent != nullptr) {
-      m_pParent->HandleEvent(event);
-    } else {
-      CLabelUI::HandleEvent(event);
-    }
-    return;
-  }
+  if (CMouseToParent::Pass<CLabelUI>(*this, event)) return;
   switch (event.Type) {
     case UIEVENT_SETCURSOR:
       if (LinkAt(event.ptMouse) < 0) break;

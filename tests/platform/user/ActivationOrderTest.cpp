@@ -8,6 +8,7 @@
 #include "testing/driver/GuiThread.h"
 #include "testing/driver/TestDriver.h"
 #include "tests/platform/user/TraceWindow.h"
+#include "tests/platform/user/TracedTest.h"
 
 namespace {
 
@@ -87,13 +88,10 @@ struct HandOverCase {
 
 void PrintTo(const HandOverCase& c, std::ostream* out) { *out << c.scenario; }
 
-class HandOver : public ::testing::TestWithParam<HandOverCase> {};
+class HandOver : public test::TracedCaseTest<HandOverCase> {};
 
 TEST_P(HandOver, DeactivatesFirstThenActivatesTheNextWindow) {
   const HandOverCase& c = GetParam();
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
   gui.Call([&] {
     Desk desk(trace);
     for (const std::string& name : c.shown) ShowWindow(desk[name], SW_SHOWNOACTIVATE);

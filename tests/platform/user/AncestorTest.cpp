@@ -4,14 +4,11 @@
 
 #include <map>
 
-#include "testing/driver/GuiThread.h"
-#include "testing/driver/TestDriver.h"
 #include "tests/platform/user/TraceWindow.h"
+#include "tests/platform/user/TracedTest.h"
 
 namespace {
 
-using platform::headless::GuiThread;
-using platform::headless::TestDriver;
 using test::Trace;
 using test::TraceWindow;
 using test::WindowSpec;
@@ -67,13 +64,10 @@ struct RelationCase {
 
 void PrintTo(const RelationCase& c, std::ostream* out) { *out << c.window; }
 
-class Relations : public ::testing::TestWithParam<RelationCase> {};
+class Relations : public test::TracedCaseTest<RelationCase> {};
 
 TEST_P(Relations, AsEachCallReportsThem) {
   const RelationCase& c = GetParam();
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
   gui.Call([&] {
     Family family(trace);
     const HWND w = family[c.window];
@@ -110,13 +104,10 @@ struct ReownCase {
 
 void PrintTo(const ReownCase& c, std::ostream* out) { *out << c.scenario; }
 
-class Reown : public ::testing::TestWithParam<ReownCase> {};
+class Reown : public test::TracedCaseTest<ReownCase> {};
 
 TEST_P(Reown, ChangesTheOwnerOfATopLevelWindow) {
   const ReownCase& c = GetParam();
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
   gui.Call([&] {
     Family family(trace);
     const HWND w = family[c.window];
@@ -136,10 +127,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ReownCase{"a child's owner does not change", "page", "owned", "none", "none"}),
     [](const ::testing::TestParamInfo<ReownCase>& info) { return "Case" + std::to_string(info.index); });
 
-TEST(Owners, DestroyingAnOwnerTakesAlongWhatItOwnsNow) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
+using Owners = test::TracedTest;
+
+TEST_F(Owners, DestroyingAnOwnerTakesAlongWhatItOwnsNow) {
   gui.Call([&] {
     Family family(trace);
     const HWND other = TraceWindow::Create(trace, WindowSpec{"other", WS_POPUP});
@@ -152,10 +142,7 @@ TEST(Owners, DestroyingAnOwnerTakesAlongWhatItOwnsNow) {
   });
 }
 
-TEST(Owners, EnumeratingChildrenSaysWhetherItWentThroughThemAll) {
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
+TEST_F(Owners, EnumeratingChildrenSaysWhetherItWentThroughThemAll) {
   gui.Call([&] {
     Family family(trace);
     auto all = [](HWND, LPARAM) -> BOOL { return TRUE; };

@@ -7,6 +7,7 @@
 
 #include "platform/user/ChildFrame.h"
 #include "testing/driver/TestDriver.h"
+#include "tests/platform/user/PresentedImage.h"
 #include "tests/platform/user/TracedTest.h"
 #include "tests/platform/user/TraceWindow.h"
 
@@ -15,31 +16,6 @@ namespace {
 using platform::headless::TestDriver;
 using test::TraceWindow;
 using test::WindowSpec;
-
-test::Hook PaintWith(COLORREF colour) {
-  return [colour](HWND h, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
-    if (m != WM_PAINT) return std::nullopt;
-    PAINTSTRUCT ps;
-    HDC hdc = BeginPaint(h, &ps);
-    RECT client;
-    GetClientRect(h, &client);
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(hdc, &client, brush);
-    DeleteObject(brush);
-    EndPaint(h, &ps);
-    return 0;
-  };
-}
-
-uint32_t PixelAt(TestDriver& driver, HWND hwnd, int x, int y) {
-  cairo_surface_t* image = driver.Backend().CopyImage(hwnd);
-  if (!image) return 0;
-  const unsigned char* data = cairo_image_surface_get_data(image);
-  const uint32_t pixel =
-      *reinterpret_cast<const uint32_t*>(data + y * cairo_image_surface_get_stride(image) + x * 4);
-  cairo_surface_destroy(image);
-  return pixel;
-}
 
 // A frame of `width` x `height` whose top half is one colour and bottom half another,
 // rows `padding` bytes longer than the pixels, the fourth byte of each pixel 0 as a
@@ -68,13 +44,13 @@ class ChildFrames : public test::TracedTest {
   void SetUp() override {
     gui.Call([&] {
       WindowSpec frameSpec{"frame", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, {0, 0, 200, 150}};
-      frameSpec.hook = PaintWith(RGB(255, 0, 0));
+      frameSpec.hook = TraceWindow::PaintWith(RGB(255, 0, 0));
       frame = TraceWindow::Create(trace, frameSpec);
       WindowSpec videoSpec{"video", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, {20, 30, 120, 90}, frame};
-      videoSpec.hook = PaintWith(RGB(0, 0, 255));
+      videoSpec.hook = TraceWindow::PaintWith(RGB(0, 0, 255));
       video = TraceWindow::Create(trace, videoSpec);
       WindowSpec siblingSpec{"sibling", WS_CHILD | WS_VISIBLE, 0, {100, 30, 140, 90}, frame};
-      siblingSpec.hook = PaintWith(RGB(255, 255, 255));
+      siblingSpec.hook = TraceWindow::PaintWith(RGB(255, 255, 255));
       TraceWindow::Create(trace, siblingSpec);
     });
     ASSERT_TRUE(driver.WaitIdle());
@@ -131,17 +107,17 @@ TEST_F(ChildFrames, PicturesThatDoNotAddUpAndWindowsThatAreGoneAreRefused) {
 }
 
 TEST_F(ChildFrames, TheFrameIsDrawnScaledOverTheWindowsPaintingWhereTheWindowShows) {
-  ASSERT_EQ(PixelAt(driver, frame, 30, 40), 0xFF0000FFu) << "the child's own painting first";
+  ASSERT_EQ(test::PresentedImage(driver, frame).At(30, 40), 0xFF0000FFu) << "the child's own painting first";
   // 10 x 4 pixels stretched over the 100 x 60 client area: green above, yellow below.
   ASSERT_TRUE(TwoBandFrame(10, 4, 0x00FF00, 0xFFFF00).PresentTo(video));
   ASSERT_TRUE(driver.WaitIdle());
-  EXPECT_EQ(PixelAt(driver, frame, 22, 32), 0xFF00FF00u);
-  EXPECT_EQ(PixelAt(driver, frame, 95, 50), 0xFF00FF00u);
-  EXPECT_EQ(PixelAt(driver, frame, 22, 87), 0xFFFFFF00u);
-  EXPECT_EQ(PixelAt(driver, frame, 95, 80), 0xFFFFFF00u);
-  EXPECT_EQ(PixelAt(driver, frame, 110, 50), 0xFFFFFFFFu) << "the sibling above keeps its part";
-  EXPECT_EQ(PixelAt(driver, frame, 10, 10), 0xFFFF0000u) << "the parent around the child";
-  EXPECT_EQ(PixelAt(driver, frame, 60, 95), 0xFFFF0000u);
+  EXPECT_EQ(test::PresentedImage(driver, frame).At(22, 32), 0xFF00FF00u);
+  EXPECT_EQ(test::PresentedImage(driver, frame).At(95, 50), 0xFF00FF00u);
+  EXPECT_EQ(test::PresentedImage(driver, frame).At(22, 87), 0xFFFFFF00u);
+  EXPECT_EQ(test::PresentedImage(driver, frame).At(95, 80), 0xFFFFFF00u);
+  EXPECT_EQ(test::PresentedImage(driver, frame).At(110, 50), 0xFFFFFFFFu) << "the sibling above keeps its part";
+  EXPECT_EQ(test::PresentedImage(driver, frame).At(10, 10), 0xFFFF0000u) << "the parent around the child";
+  EXPECT_EQ(test::PresentedImage(driver, frame).At(60, 95), 0xFFFF0000u);
 }
 
 TEST_F(ChildFrames, ALaterPaintOfTheWindowStaysUnderTheFrame) {
@@ -152,16 +128,16 @@ TEST_F(ChildFrames, ALaterPaintOfTheWindowStaysUnderTheFrame) {
     UpdateWindow(video);
   });
   ASSERT_TRUE(driver.WaitIdle());
-  EXPECT_EQ(PixelAt(driver, frame, 50, 50), 0xFF00FF00u);
+  EXPECT_EQ(test::PresentedImage(driver, frame).At(50, 50), 0xFF00FF00u);
 }
 
 TEST_F(ChildFrames, ClearingShowsTheWindowsOwnPaintingAgain) {
   ASSERT_TRUE(TwoBandFrame(2, 2, 0x00FF00, 0x00FF00).PresentTo(video));
   ASSERT_TRUE(driver.WaitIdle());
-  ASSERT_EQ(PixelAt(driver, frame, 50, 50), 0xFF00FF00u);
+  ASSERT_EQ(test::PresentedImage(driver, frame).At(50, 50), 0xFF00FF00u);
   EXPECT_TRUE(platform::ClearFrame(video));
   ASSERT_TRUE(driver.WaitIdle());
-  EXPECT_EQ(PixelAt(driver, frame, 50, 50), 0xFF0000FFu) << "without the window painting again";
+  EXPECT_EQ(test::PresentedImage(driver, frame).At(50, 50), 0xFF0000FFu) << "without the window painting again";
   EXPECT_EQ(driver.Backend().LastFrame(video), nullptr);
   EXPECT_EQ(driver.Backend().FrameCount(video), 1);
   EXPECT_TRUE(platform::ClearFrame(video)) << "clearing twice is harmless";
@@ -171,7 +147,7 @@ TEST_F(ChildFrames, AHiddenWindowShowsNoFrame) {
   gui.Call([&] { ShowWindow(video, SW_HIDE); });
   ASSERT_TRUE(TwoBandFrame(2, 2, 0x00FF00, 0x00FF00).PresentTo(video));
   ASSERT_TRUE(driver.WaitIdle());
-  EXPECT_EQ(PixelAt(driver, frame, 50, 50), 0xFFFF0000u);
+  EXPECT_EQ(test::PresentedImage(driver, frame).At(50, 50), 0xFFFF0000u);
   EXPECT_EQ(driver.Backend().FrameCount(video), 1) << "the frame is still handed over";
 }
 

@@ -71,7 +71,7 @@ struct ShowCase {
   UINT sizeKind;  // the last WM_SIZE kind, or 99 for none
 };
 
-class ShowCommands : public test::TracedTest, public ::testing::WithParamInterface<ShowCase> {};
+class ShowCommands : public test::TracedCaseTest<ShowCase> {};
 
 TEST_P(ShowCommands, SetTheStateSynchronously) {
   const ShowCase& c = GetParam();

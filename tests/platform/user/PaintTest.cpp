@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "testing/driver/TestDriver.h"
+#include "tests/platform/user/PresentedImage.h"
 #include "tests/platform/user/TracedTest.h"
 #include "tests/platform/user/TraceWindow.h"
 
@@ -12,33 +13,6 @@ using platform::headless::TestDriver;
 using test::TraceWindow;
 using test::WindowSpec;
 typedef std::vector<std::string> Lines;
-
-// Fills its whole client area with one colour on every WM_PAINT.
-test::Hook PaintWith(COLORREF colour) {
-  return [colour](HWND h, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
-    if (m != WM_PAINT) return std::nullopt;
-    PAINTSTRUCT ps;
-    HDC hdc = BeginPaint(h, &ps);
-    RECT client;
-    GetClientRect(h, &client);
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(hdc, &client, brush);
-    DeleteObject(brush);
-    EndPaint(h, &ps);
-    return 0;
-  };
-}
-
-// The presented pixel as 0xAARRGGBB.
-uint32_t PixelAt(TestDriver& driver, HWND hwnd, int x, int y) {
-  cairo_surface_t* image = driver.Backend().CopyImage(hwnd);
-  if (!image) return 0;
-  const unsigned char* data = cairo_image_surface_get_data(image);
-  const uint32_t pixel =
-      *reinterpret_cast<const uint32_t*>(data + y * cairo_image_surface_get_stride(image) + x * 4);
-  cairo_surface_destroy(image);
-  return pixel;
-}
 
 using Painting = test::TracedTest;
 
@@ -66,17 +40,17 @@ TEST_F(Painting, ChildWindowsAreComposedIntoTheTopLevelPicture) {
   HWND frame = nullptr;
   gui.Call([&] {
     WindowSpec frameSpec{"frame", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, {0, 0, 100, 100}};
-    frameSpec.hook = PaintWith(RGB(255, 0, 0));
+    frameSpec.hook = TraceWindow::PaintWith(RGB(255, 0, 0));
     frame = TraceWindow::Create(trace, frameSpec);
     WindowSpec childSpec{"child", WS_CHILD | WS_VISIBLE, 0, {20, 30, 60, 50}, frame};
-    childSpec.hook = PaintWith(RGB(0, 0, 255));
+    childSpec.hook = TraceWindow::PaintWith(RGB(0, 0, 255));
     TraceWindow::Create(trace, childSpec);
   });
   ASSERT_TRUE(driver.WaitIdle());
-  EXPECT_EQ(PixelAt(driver, frame, 5, 5), 0xFFFF0000u);
-  EXPECT_EQ(PixelAt(driver, frame, 25, 35), 0xFF0000FFu);
-  EXPECT_EQ(PixelAt(driver, frame, 59, 49), 0xFF0000FFu);
-  EXPECT_EQ(PixelAt(driver, frame, 60, 50), 0xFFFF0000u);
+  EXPECT_EQ(test::PresentedImage(driver, frame).At(5, 5), 0xFFFF0000u);
+  EXPECT_EQ(test::PresentedImage(driver, frame).At(25, 35), 0xFF0000FFu);
+  EXPECT_EQ(test::PresentedImage(driver, frame).At(59, 49), 0xFF0000FFu);
+  EXPECT_EQ(test::PresentedImage(driver, frame).At(60, 50), 0xFFFF0000u);
 }
 
 TEST_F(Painting, LayeredPictureKeepsAlphaAndOpacityIsStored) {
@@ -108,7 +82,7 @@ TEST_F(Painting, LayeredPictureKeepsAlphaAndOpacityIsStored) {
     EXPECT_TRUE(SetLayeredWindowAttributes(w, 0, 150, LWA_ALPHA));
   });
   ASSERT_TRUE(driver.WaitIdle());
-  EXPECT_EQ(PixelAt(driver, w, 5, 5), 0x80400000u);
+  EXPECT_EQ(test::PresentedImage(driver, w).At(5, 5), 0x80400000u);
   auto surface = driver.Backend().Surface(w);
   ASSERT_TRUE(surface.has_value());
   EXPECT_TRUE(surface->perPixelAlpha);

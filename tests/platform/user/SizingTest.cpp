@@ -6,6 +6,7 @@
 #include "testing/driver/GuiThread.h"
 #include "testing/driver/TestDriver.h"
 #include "tests/platform/user/TraceWindow.h"
+#include "tests/platform/user/TracedTest.h"
 
 namespace {
 
@@ -35,13 +36,10 @@ struct ResizeCase {
 
 void PrintTo(const ResizeCase& c, std::ostream* out) { *out << c.scenario; }
 
-class Resize : public ::testing::TestWithParam<ResizeCase> {};
+class Resize : public test::TracedCaseTest<ResizeCase> {};
 
 TEST_P(Resize, KeepsWithinTheTrackSizesTheWindowAnswers) {
   const ResizeCase& c = GetParam();
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
   gui.Call([&] {
     WindowSpec spec{"w", c.style, 0, {100, 100, 400, 300}};
     if (c.frameLimits) spec.hook = FrameLimits;

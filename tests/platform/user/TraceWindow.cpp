@@ -84,6 +84,21 @@ HWND TraceWindow::Create(Trace& trace, const WindowSpec& spec) {
                          r.right - r.left, r.bottom - r.top, spec.parent, spec.id, nullptr, self);
 }
 
+Hook TraceWindow::PaintWith(COLORREF colour) {
+  return [colour](HWND h, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    if (m != WM_PAINT) return std::nullopt;
+    PAINTSTRUCT ps;
+    HDC hdc = BeginPaint(h, &ps);
+    RECT client;
+    GetClientRect(h, &client);
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(hdc, &client, brush);
+    DeleteObject(brush);
+    EndPaint(h, &ps);
+    return 0;
+  };
+}
+
 LRESULT CALLBACK TraceWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);

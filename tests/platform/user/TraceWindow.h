@@ -54,6 +54,8 @@ class TraceWindow {
   static const wchar_t* ClassName(bool doubleClicks = true);
   static HWND Create(Trace& trace, const WindowSpec& spec);
   static std::string MessageName(UINT message);
+  // A hook that fills the whole client area with one colour on every WM_PAINT.
+  static Hook PaintWith(COLORREF colour);
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
   Trace* trace = nullptr;

@@ -24,4 +24,8 @@ class TracedTest : public ::testing::Test {
   platform::headless::GuiThread gui;
 };
 
+// The same for a table of cases: GetParam() is the row.
+template <class Case>
+class TracedCaseTest : public TracedTest, public ::testing::WithParamInterface<Case> {};
+
 }  // namespace test

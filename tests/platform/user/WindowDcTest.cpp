@@ -7,12 +7,12 @@
 #include "testing/driver/GuiThread.h"
 #include "testing/driver/TestDriver.h"
 #include "tests/platform/user/TraceWindow.h"
+#include "tests/platform/user/TracedTest.h"
 
 namespace {
 
 using platform::headless::GuiThread;
 using platform::headless::TestDriver;
-using test::Trace;
 using test::TraceWindow;
 using test::WindowSpec;
 
@@ -43,14 +43,11 @@ struct ClipCase {
 
 void PrintTo(const ClipCase& c, std::ostream* out) { *out << c.what; }
 
-class SelectedClip : public ::testing::TestWithParam<ClipCase> {};
+class SelectedClip : public test::TracedCaseTest<ClipCase> {};
 
 // A window of 100 x 80 with an update region of (10, 10)-(50, 40) to paint.
 TEST_P(SelectedClip, IsNoneUntilTheApplicationSelectsOne) {
   const ClipCase& c = GetParam();
-  TestDriver driver;
-  Trace trace;
-  GuiThread gui;
   gui.Call([&] {
     HWND w = TraceWindow::Create(trace, WindowSpec{"w", WS_POPUP | WS_VISIBLE, 0, {0, 0, 100, 80}});
     UpdateWindow(w);

@@ -90,6 +90,24 @@ void CManagerInput::SendKeyEvent(CControlUI* pControl, int nType, WPARAM wParam)
   pControl->DispatchEvent(event);
 }
 
+bool CManagerInput::Press(int nType, WPARAM wParam, LPARAM lParam) {
+  ::SetFocus(m_manager.GetPaintWindow());
+  const POINT pt = PointOf(lParam);
+  m_ptLastMousePos = pt;
+  CControlUI* pControl = OwnControlAt(pt);
+  if (pControl == nullptr) return false;
+  // Pressed before it is focused and before its event, for the same reason as a
+  // double click: a handler that destroys it must clear the reference the release uses.
+  m_pEventClick = pControl;
+  const std::weak_ptr<const void> alive = m_manager.Lifetime();
+  pControl->SetFocus();
+  // Focusing may have destroyed it, or the whole window.
+  if (alive.expired() || m_pEventClick != pControl) return false;
+  SetCapture();
+  Send(pControl, EventRecord(nType, pControl, pt, LOWORD(wParam), wParam, lParam));
+  return false;
+}
+
 bool CManagerInput::OnClose() {
   // Leave the hovered and pressed controls in their resting state: the window may
   // be hidden and shown again rather than destroyed.
@@ -175,21 +193,7 @@ bool CManagerInput::OnMouseLeave() {
   return false;
 }
 
-bool CManagerInput::OnButtonDown(WPARAM wParam, LPARAM lParam) {
-  ::SetFocus(m_manager.GetPaintWindow());
-  const POINT pt = PointOf(lParam);
-  m_ptLastMousePos = pt;
-  CControlUI* pControl = OwnControlAt(pt);
-  if (pControl == nullptr) return false;
-  m_pEventClick = pControl;
-  const std::weak_ptr<const void> alive = m_manager.Lifetime();
-  pControl->SetFocus();
-  // Focusing may have destroyed it, or the whole window.
-  if (alive.expired() || m_pEventClick != pControl) return false;
-  SetCapture();
-  Send(pControl, EventRecord(UIEVENT_BUTTONDOWN, pControl, pt, LOWORD(wParam), wParam, lParam));
-  return false;
-}
+bool CManagerInput::OnButtonDown(WPARAM wParam, LPARAM lParam) { return Press(UIEVENT_BUTTONDOWN, wParam, lParam); }
 
 bool CManagerInput::OnDoubleClick(WPARAM wParam, LPARAM lParam) {
   ::SetFocus(m_manager.GetPaintWindow());
@@ -219,20 +223,7 @@ bool CManagerInput::OnButtonUp(WPARAM wParam, LPARAM lParam) {
 }
 
 bool CManagerInput::OnRightButtonDown(WPARAM wParam, LPARAM lParam) {
-  ::SetFocus(m_manager.GetPaintWindow());
-  const POINT pt = PointOf(lParam);
-  m_ptLastMousePos = pt;
-  CControlUI* pControl = OwnControlAt(pt);
-  if (pControl == nullptr) return false;
-  // Pressed before it is focused and before its event, for the same reasons as a
-  // left press and a double click.
-  m_pEventClick = pControl;
-  const std::weak_ptr<const void> alive = m_manager.Lifetime();
-  pControl->SetFocus();
-  if (alive.expired() || m_pEventClick != pControl) return false;
-  SetCapture();
-  Send(pControl, EventRecord(UIEVENT_RBUTTONDOWN, pControl, pt, LOWORD(wParam), wParam, lParam));
-  return false;
+  return Press(UIEVENT_RBUTTONDOWN, wParam, lParam);
 }
 
 bool CManagerInput::OnContextMenu(WPARAM wParam, LPARAM lParam) {

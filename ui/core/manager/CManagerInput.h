@@ -47,6 +47,9 @@ class CManagerInput {
   // The control under a client point when it belongs to this manager, else null.
   CControlUI* OwnControlAt(POINT pt) const;
   void SendKeyEvent(CControlUI* pControl, int nType, WPARAM wParam);
+  // A left or right press: the control under the point is pressed, focused, and
+  // captures the mouse when focusing left it alive.
+  bool Press(int nType, WPARAM wParam, LPARAM lParam);
 
   CWindowManagerUI& m_manager;
   CManagerTooltip& m_tooltip;

@@ -2,18 +2,12 @@
 // The page document with every method refused: a scripted document overrides the
 // few a test drives.
 #include "platform/com/HtmlDocument.h"
+#include "tests/ui/controls/support/DispatchStub.h"
 
 namespace oletest {
 
-class HtmlDocumentStub : public IHTMLDocument2 {
+class HtmlDocumentStub : public DispatchStub<IHTMLDocument2> {
  public:
-  // IDispatch
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-    return E_NOTIMPL;
-  }
   // IHTMLDocument
   HRESULT STDMETHODCALLTYPE get_Script(IDispatch**) override { return E_NOTIMPL; }
   // IHTMLDocument2

@@ -1,18 +1,12 @@
 #pragma once
 // The page event object with every method refused: the host reads it by name.
 #include "platform/com/HtmlEventObj.h"
+#include "tests/ui/controls/support/DispatchStub.h"
 
 namespace oletest {
 
-class HtmlEventObjStub : public IHTMLEventObj {
+class HtmlEventObjStub : public DispatchStub<IHTMLEventObj> {
  public:
-  // IDispatch
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-    return E_NOTIMPL;
-  }
   // IHTMLEventObj
   HRESULT STDMETHODCALLTYPE get_srcElement(IHTMLElement**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_altKey(VARIANT_BOOL*) override { return E_NOTIMPL; }

@@ -2,18 +2,12 @@
 // The page window with every method refused: a scripted window overrides the few a
 // test drives.
 #include "platform/com/HtmlWindow.h"
+#include "tests/ui/controls/support/DispatchStub.h"
 
 namespace oletest {
 
-class HtmlWindowStub : public IHTMLWindow2 {
+class HtmlWindowStub : public DispatchStub<IHTMLWindow2> {
  public:
-  // IDispatch
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-    return E_NOTIMPL;
-  }
   // IHTMLFramesCollection2
   HRESULT STDMETHODCALLTYPE item(VARIANT*, VARIANT*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_length(LONG*) override { return E_NOTIMPL; }

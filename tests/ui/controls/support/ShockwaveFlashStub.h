@@ -1,18 +1,12 @@
 #pragma once
 // The Flash interface with every method refused: the host only holds it.
 #include "platform/com/ShockwaveFlash.h"
+#include "tests/ui/controls/support/DispatchStub.h"
 
 namespace oletest {
 
-class ShockwaveFlashStub : public IShockwaveFlash {
+class ShockwaveFlashStub : public DispatchStub<IShockwaveFlash> {
  public:
-  // IDispatch
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-    return E_NOTIMPL;
-  }
   // IShockwaveFlash
   HRESULT STDMETHODCALLTYPE get_ReadyState(LONG*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_TotalFrames(LONG*) override { return E_NOTIMPL; }

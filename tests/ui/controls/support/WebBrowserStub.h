@@ -2,18 +2,12 @@
 // The browser interface with every method refused: a scripted browser overrides the
 // few a test drives.
 #include "platform/com/WebBrowser.h"
+#include "tests/ui/controls/support/DispatchStub.h"
 
 namespace oletest {
 
-class WebBrowserStub : public IWebBrowser2 {
+class WebBrowserStub : public DispatchStub<IWebBrowser2> {
  public:
-  // IDispatch
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-    return E_NOTIMPL;
-  }
   // IWebBrowser
   HRESULT STDMETHODCALLTYPE GoBack() override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GoForward() override { return E_NOTIMPL; }
