@@ -1,6 +1,7 @@
 #include "tests/data/CampusWorld.h"
 
 #include "data/StartupCaches.h"
+#include "testing/http/RefusingAddress.h"
 
 namespace {
 
@@ -81,7 +82,4 @@ void CampusWorld::clearLog() {
   m_lines.clear();
 }
 
-std::string RefusingBaseUrl() {
-  test_support::FakeHttpServer stopped;
-  return stopped.base_url();
-}
+std::string RefusingBaseUrl() { return test_support::RefusingBaseUrl(); }

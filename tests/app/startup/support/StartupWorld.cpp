@@ -19,6 +19,7 @@
 #include "platform/login/OnlineUserObject.h"
 #include "platform/login/OnlineUserSession.h"
 #include "platform/user/WindowHelpers.h"
+#include "testing/http/RefusingAddress.h"
 #include "testing/services/QueryValues.h"
 #include "ui/core/manager/CWindowManagerList.h"
 #include "ui/core/manager/CWindowManagerUI.h"
@@ -104,10 +105,7 @@ void ResetSession(global_singleton& s) {
 
 std::wstring BackgroundOf(SkinUI::CControlUI* control) { return ImagesOf::Background(control); }
 
-std::string RefusingBaseUrl() {
-  test_support::FakeHttpServer gone;
-  return gone.base_url();
-}
+std::string RefusingBaseUrl() { return test_support::RefusingBaseUrl(); }
 
 std::string ConfigFile() { return CommonTools::wstring_to_string(CommonTools::get_exe_dir()) + "/Config.ini"; }
 
