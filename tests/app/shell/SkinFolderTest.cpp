@@ -32,6 +32,14 @@ const struct {
     {"LoadingGifWnd.xml", {"LoadingGifAnim", "lab_context"}},
     {"QR_CodeWndUI.xml", {"btn_close"}},
     {"TimeWndUI.xml", {"listHour", "listMinute", "btnClose", "btnCancel", "btnOk"}},
+    {"MainFrameWnd.xml",
+     {"label_Time", "label_SchoolName", "btn_close", "btn_min", "btn_logout", "btn_help", "btn_qr_code",
+      "btn_userPhoto", "btn_userName", "btn_userIdentityCode", "tabMain", "tabPlan", "tabRouteManagement",
+      "tabEquipmentManagement", "tabPeopleManagement", "tabResultManagement", "tabAuthorityManagement", "lab1",
+      "lab2", "lab3", "lab4", "lab5", "lab6", "lab7"}},
+    {"AlarmWindow.xml", {"lab_AlarmPeople", "lab_AlarmTime", "lab_Alarmpos", "btn_Cam1", "btn_Cam2", "btn_close"}},
+    {"CamPlayDlg.xml", {"lab_Camera", "btn_close"}},
+    {"PagePlaceholder.xml", {"find_bar", "lab_PageTitle"}},
 };
 
 // The pictures the code names itself (UTF-8, as the file system has them; narrow
