@@ -135,6 +135,9 @@ void FrameTest::OpenFrame() {
   ui.Post([this, closed, &created] {
     const HWND window = frame->Create(nullptr, L"duvira主界面", WS_VISIBLE | WS_OVERLAPPEDWINDOW, WS_EX_WINDOWEDGE, 0, 0,
                                       0, 0);
+    // As the entry does once the frame is built.
+    const RECT work = frame->GetWorkArea();
+    ::SetWindowPos(window, HWND_NOTOPMOST, 0, 0, work.right, work.bottom, SWP_FRAMECHANGED);
     created.set_value(window);
     closed->set_value(window == nullptr ? 0 : frame->ShowModal());
   });
