@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "app/frame/UserBox.h"
 #include "testing/files/ScratchFolder.h"
@@ -20,16 +21,21 @@ const std::wstring kDefaultIcon = L"file='MainFrame/默认身份.png' dest='0,1,
 
 std::string Native(const std::wstring& path) { return platform::NativePath(path); }
 
-bool InFolder(const std::wstring& name) {
-  return std::filesystem::exists(Native(UserBox::PictureFolder() + L"\\" + name));
+std::string InFolderPath(const std::wstring& name) { return Native(UserBox::PictureFolder() + L"\\" + name); }
+
+bool InFolder(const std::wstring& name) { return std::filesystem::exists(InFolderPath(name)); }
+
+void Forget(const std::vector<std::wstring>& names) {
+  for (const std::wstring& name : names) std::filesystem::remove(InFolderPath(name));
 }
 
 class UserBoxFrame : public FrameTest {
  protected:
   UserBoxFrame() {
     world.platform.add_picture("/Photos/u1.png", frametest::PngPicture(64, 64), "image/png");
+    world.platform.add_picture("/Photos/u2.png", frametest::PngPicture(64, 64), "image/png");
     world.platform.add_picture("/Photos/u1.jpg.png", frametest::JpegPicture(80, 50), "image/jpeg");
-    for (const char* icon : {"/Icons/IC0005.png", "/Icons/IC0999.png", "/Icons/IC0021.png"}) {
+    for (const char* icon : {"/Icons/IC0005.png", "/Icons/IC0999.png", "/Icons/IC0021.png", "/Icons/IC0017.png"}) {
       world.platform.add_picture(icon, frametest::PngPicture(20, 20), "image/png");
     }
   }
@@ -85,6 +91,8 @@ TEST_F(UserBoxFrame, ShowsWhatWasDownloadedAndNamesPresetAndSchoolIdentities) {
     int kind;  // 0 none, 1 served, 2 missing
   } icons[] = {{"no icon", 0}, {"icon", 1}, {"missing icon", 2}};
 
+  const std::vector<std::wstring> files = {L"u1.png", L"u1_Circle.png", L"IC0005.png", L"IC0999.png", L"IC0021.png"};
+  Forget(files);
   for (const auto& photo : photos) {
     for (const auto& identity : identities) {
       for (const auto& icon : icons) {
@@ -115,20 +123,23 @@ TEST_F(UserBoxFrame, ShowsWhatWasDownloadedAndNamesPresetAndSchoolIdentities) {
         EXPECT_EQ(shown.name, L"王建国");
 
         CloseFrame();
-        std::filesystem::remove_all(Native(UserBox::PictureFolder()));
+        Forget(files);
       }
     }
   }
 }
 
 TEST_F(UserBoxFrame, ASecondFrameDownloadsThePhotoAgainButNotTheIcon) {
-  world.session().m_userInfo.strPhotoUrl = Url("/Photos/u1.png");
-  world.session().m_strIdentityIcon = Url("/Icons/IC0005.png");
+  world.session().m_userInfo.strUserID = "u2";
+  world.session().m_userInfo.strPhotoUrl = Url("/Photos/u2.png");
+  world.session().m_strIdentityIcon = Url("/Icons/IC0017.png");
+  Forget({L"u2.png", L"u2_Circle.png", L"IC0017.png"});
   OpenFrame();
   CloseFrame();
   OpenFrame();
-  EXPECT_EQ(world.platform.picture_requests("/Photos/u1.png"), 2);
-  EXPECT_EQ(world.platform.picture_requests("/Icons/IC0005.png"), 1);
+  EXPECT_EQ(world.platform.picture_requests("/Photos/u2.png"), 2);
+  EXPECT_EQ(world.platform.picture_requests("/Icons/IC0017.png"), 1);
+  Forget({L"u2.png", L"u2_Circle.png", L"IC0017.png"});
 }
 
 TEST(UserBox, IdentityNumbersReadTheDigitsOfCharactersThreeToSix) {

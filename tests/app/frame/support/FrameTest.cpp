@@ -3,9 +3,7 @@
 #include <stb/stb_image_write.h>
 
 #include <chrono>
-#include <filesystem>
 
-#include "app/frame/UserBox.h"
 #include "app/shell/BkWindow.h"
 #include "app/shell/PhotoFeedBackWindow.h"
 #include "app/shell/ShellServices.h"
@@ -33,11 +31,6 @@ std::vector<unsigned char> Fill(int width, int height) {
   std::vector<unsigned char> pixels;
   for (int i = 0; i < width * height; ++i) pixels.insert(pixels.end(), {0x20, 0x90, 0xE0});
   return pixels;
-}
-
-void RemovePictureFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(platform::NativePath(UserBox::PictureFolder()), ignored);
 }
 
 }  // namespace
@@ -86,7 +79,6 @@ FrameTest::FrameTest() : driver(PanelledScreen()) {
     shellCalls_.push_back(verb + L"|" + file + L"|" + params + L"|" + std::to_wstring(show));
     return 33;
   });
-  RemovePictureFolder();
 }
 
 FrameTest::~FrameTest() {
@@ -95,7 +87,6 @@ FrameTest::~FrameTest() {
   platform::SetShellExecuteHook(nullptr);
   platform::UnpinWallClock();
   RecordAlerts::Install(savedAlerts_);
-  RemovePictureFolder();
   global_singleton& session = global_singleton::get_mutable_instance();
   session.m_pMainFrame = saved_.mainFrame;
   session.m_nAllModules = saved_.allModules;

@@ -2,8 +2,10 @@
 // What the main frame's tests start from: the headless driver with a work area that
 // leaves a panel along the top, a UI thread, the fakes of every outside service with the
 // session pointed at them and logged in as the administrator, the wall clock pinned to
-// Wednesday 2024-03-06 09:05:07, the shell's calls recorded instead of run, and an empty
-// picture folder. The frame is created as the entry creates it and run modally.
+// Wednesday 2024-03-06 09:05:07 and the shell's calls recorded instead of run. The frame
+// is created as the entry creates it and run modally. The picture folder beside the test
+// program is shared by the test processes ctest runs at once: a test that downloads
+// pictures uses file names of its own.
 #include <gtest/gtest.h>
 
 #include <future>
