@@ -82,13 +82,14 @@ http_helper::~http_helper() {
 
 int http_helper::request(std::string& url, std::string& body, int verb, std::string& reply) {
   try {
-    boost::asio::io_context io;
     std::string host;
     std::string port;
     if (!split_url(url, host, port)) {
       reply = "http_error_url，url为：" + url;
       return 1;
     }
+    // The event loop opens descriptors of its own: a refused URL does without it.
+    boost::asio::io_context io;
     url = to_utf8(url, "gbk");
     auto exchange = std::make_shared<session>(io, std::chrono::milliseconds(m_connectLimitMs),
                                               std::chrono::milliseconds(m_readLimitMs),

@@ -15,6 +15,8 @@ namespace {
 // What the server is told it talks to; fixed, whatever the library's own version text.
 const char kUserAgent[] = "Boost.Beast/144";
 
+constexpr std::size_t kReadChunk = 64 * 1024;
+
 }  // namespace
 
 session::session(asio::io_context& io, std::chrono::milliseconds connectLimit,
@@ -86,6 +88,10 @@ void session::on_write(const boost::system::error_code& ec) {
   }
   m_parser.emplace();
   m_parser->body_limit(m_bodyLimit);
+  // The library reads as much as the buffer has room for, at least 512 bytes: an empty
+  // buffer would take a large reply 512 bytes, one poll, one read and one timer update
+  // at a time.
+  m_buffer.reserve(kReadChunk);
   read_some();
 }
 

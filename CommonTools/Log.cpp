@@ -29,26 +29,31 @@ std::size_t GbkPrefixLength(const char* text, std::size_t limit) {
   return length;
 }
 
-// Formats into the record's buffer. A text too long for it keeps as much as fits, cut at
-// a character boundary, and still ends with the line end it was given, so that the next
-// record starts a line of its own.
-void FormatText(char* buffer, const char* format, va_list args) {
+// The record's text, at most a record's size. A text too long for it keeps as much as
+// fits, cut at a character boundary, and still ends with the line end it was given, so
+// that the next record starts a line of its own. Formatted on the stack and kept at its
+// own length: a zero-filled record-sized buffer per line cost more than the formatting.
+std::string FormatText(const char* format, va_list args) {
+  char buffer[Log::kRecordSize];
   va_list copy;
   va_copy(copy, args);
   const int needed = vsnprintf(buffer, Log::kRecordSize, format, args);
+  if (needed < 0) {
+    va_end(copy);
+    return std::string();
+  }
   if (needed < static_cast<int>(Log::kRecordSize)) {
     va_end(copy);
-    return;
+    return std::string(buffer);  // up to a NUL the format may have put inside
   }
   std::string full(static_cast<std::size_t>(needed) + 1, '\0');
   vsnprintf(&full[0], full.size(), format, copy);
   va_end(copy);
   const bool endsLine = full[needed - 1] == '\n';
   const std::size_t room = Log::kRecordSize - 1 - (endsLine ? 1 : 0);
-  const std::size_t kept = GbkPrefixLength(full.c_str(), room);
-  std::memset(buffer, 0, Log::kRecordSize);
-  std::memcpy(buffer, full.data(), kept);
-  if (endsLine) buffer[kept] = '\n';
+  std::string text = full.substr(0, GbkPrefixLength(full.c_str(), room));
+  if (endsLine) text += '\n';
+  return text;
 }
 
 int CurrentFileSize(const std::string& gbkPath) {
@@ -101,10 +106,9 @@ int Log::Write(int level, const char* format, ...) {
   record.level = level;
   record.threadId = GetCurrentThreadId();
   snprintf(record.time, sizeof(record.time), "%s", CommonTools::now_text().c_str());
-  record.text.reset(new char[kRecordSize]());
   va_list args;
   va_start(args, format);
-  FormatText(record.text.get(), format, args);
+  record.text = FormatText(format, args);
   va_end(args);
   {
     boost::lock_guard<boost::mutex> lock(m_mutex);
@@ -114,28 +118,34 @@ int Log::Write(int level, const char* format, ...) {
   return 0;
 }
 
+// Every record queued is taken at once and written, and each file written to is flushed
+// once the records are out: a burst of lines costs one lock and one flush per file, not
+// one per line, and the files hold every line as soon as the writer has caught up.
 void Log::Run() {
-  LogRecord record;
-  while (TakeRecord(record)) {
-    WriteRecord(record);
-    record.text.reset();
+  std::deque<LogRecord> records;
+  while (TakeRecords(records)) {
+    for (const LogRecord& record : records) WriteRecord(record);
+    records.clear();
+    FlushFiles();
   }
 }
 
-// Waits for the next record. After the stop request the records still queued are handed
-// out first: they are the process's last lines.
-bool Log::TakeRecord(LogRecord& record) {
+// Waits for records. After the stop request the records still queued are handed out
+// first: they are the process's last lines.
+bool Log::TakeRecords(std::deque<LogRecord>& records) {
   boost::unique_lock<boost::mutex> lock(m_mutex);
   while (m_queue.empty() && !m_stop) m_cond.wait(lock);
   if (m_queue.empty()) return false;
-  record = std::move(m_queue.front());
-  m_queue.pop_front();
+  records.swap(m_queue);
   return true;
 }
 
 void Log::WriteRecord(const LogRecord& record) {
-  const std::string line = std::string(record.time) + " " + m_names[record.level] + " " +
-                           std::to_string(record.threadId) + " " + record.text.get();
+  const std::string threadId = std::to_string(record.threadId);
+  const char* name = m_names[record.level];
+  std::string line;
+  line.reserve(std::strlen(record.time) + std::strlen(name) + threadId.size() + record.text.size() + 3);
+  line.append(record.time).append(" ").append(name).append(" ").append(threadId).append(" ").append(record.text);
   const int threshold = m_level;
   if (threshold == kAllLevel) {
     WriteLine(m_files[kAllLevel], line);
@@ -147,14 +157,23 @@ void Log::WriteRecord(const LogRecord& record) {
 void Log::WriteLine(LogLevelFile& entry, const std::string& line) {
   if (!entry.file) return;  // the file could not be opened: its lines are skipped
   fwrite(line.data(), 1, line.size(), entry.file);
-  fflush(entry.file);
+  entry.unflushed = true;
   entry.size += static_cast<int>(line.size());
   if (entry.size > m_maxSize) RollOver(entry);
 }
 
+void Log::FlushFiles() {
+  for (LogLevelFile& entry : m_files) {
+    if (!entry.unflushed) continue;
+    if (entry.file) fflush(entry.file);
+    entry.unflushed = false;
+  }
+}
+
 void Log::RollOver(LogLevelFile& entry) {
-  fclose(entry.file);
+  fclose(entry.file);  // writes out what the file still buffers, so the copy ends with the line
   entry.file = nullptr;
+  entry.unflushed = false;
   const std::string native = platform::NativePath(entry.path);
   boost::system::error_code ec;
   boost::filesystem::copy_file(native, native + ".bak",

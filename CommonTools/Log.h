@@ -41,18 +41,20 @@ class Log {
     std::string path;  // GBK, as the program writes paths
     FILE* file = nullptr;
     int size = 0;      // bytes in the file since it was opened
+    bool unflushed = false;
   };
   struct LogRecord {
     int level = 0;
     uint32_t threadId = 0;
     char time[24] = {};
-    std::unique_ptr<char[]> text;
+    std::string text;
   };
 
   void Run();
-  bool TakeRecord(LogRecord& record);
+  bool TakeRecords(std::deque<LogRecord>& records);
   void WriteRecord(const LogRecord& record);
   void WriteLine(LogLevelFile& entry, const std::string& line);
+  void FlushFiles();
   void RollOver(LogLevelFile& entry);
   void OpenFile(LogLevelFile& entry);
   void Stop();

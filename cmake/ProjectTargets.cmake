@@ -30,16 +30,51 @@ endfunction()
 
 # mirror_skin(<target>): the program's skin folder beside the target's executable, where
 # a program looks for it (its own folder + "skin"), copied again whenever a file of it
-# changes.
+# changes. Executables of one folder share one copy: copies made side by side into the
+# same place would remove each other's files.
 function(mirror_skin target)
-  file(GLOB_RECURSE skin_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/skin/*)
-  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}-skin.stamp)
-  add_custom_command(OUTPUT ${stamp}
-    COMMAND ${CMAKE_COMMAND} -E remove_directory $<TARGET_FILE_DIR:${target}>/skin
-    COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/skin $<TARGET_FILE_DIR:${target}>/skin
-    COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
-    DEPENDS ${skin_files}
-    COMMENT "Mirroring the skin beside ${target}")
-  add_custom_target(${target}_skin DEPENDS ${stamp})
-  add_dependencies(${target} ${target}_skin)
+  file(RELATIVE_PATH folder ${CMAKE_BINARY_DIR} ${CMAKE_CURRENT_BINARY_DIR})
+  string(MAKE_C_IDENTIFIER "skin_mirror_${folder}" mirror)
+  if(NOT TARGET ${mirror})
+    file(GLOB_RECURSE skin_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/skin/*)
+    set(stamp ${CMAKE_CURRENT_BINARY_DIR}/skin.stamp)
+    add_custom_command(OUTPUT ${stamp}
+      COMMAND ${CMAKE_COMMAND} -E remove_directory ${CMAKE_CURRENT_BINARY_DIR}/skin
+      COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/skin ${CMAKE_CURRENT_BINARY_DIR}/skin
+      COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
+      DEPENDS ${skin_files}
+      COMMENT "Mirroring the skin into ${folder}")
+    add_custom_target(${mirror} DEPENDS ${stamp})
+  endif()
+  add_dependencies(${target} ${mirror})
+endfunction()
+
+# embed_resources(<target>): the module resources of resources/<type>/<name>.<ext>
+# compiled into the target, registered when it starts (FindResourceW and LoadImageW read
+# them). The table is written again whenever a resource file changes.
+function(embed_resources target)
+  file(GLOB_RECURSE resource_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*)
+  set(source ${CMAKE_CURRENT_BINARY_DIR}/${target}-resources.cpp)
+  set(text "// Written by embed_resources from resources/.\n#include \"platform/base/Resource.h\"\n\nnamespace {\n\n")
+  set(entries "")
+  set(index 0)
+  foreach(file IN LISTS resource_files)
+    file(RELATIVE_PATH relative ${CMAKE_SOURCE_DIR}/resources ${file})
+    get_filename_component(type ${relative} DIRECTORY)
+    get_filename_component(name ${relative} NAME_WE)
+    file(READ ${file} bytes HEX)
+    string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${bytes}")
+    string(APPEND text "const unsigned char kData${index}[] = {${bytes}};\n")
+    string(APPEND entries "    {\"${type}\", \"${name}\", kData${index}, sizeof kData${index}},\n")
+    math(EXPR index "${index} + 1")
+  endforeach()
+  if(index EQUAL 0)
+    string(APPEND text "const bool kRegistered = true;\n\n}  // namespace\n")
+  else()
+    string(APPEND text "\nconst platform::ModuleResource kResources[] = {\n${entries}};\n\n"
+      "const bool kRegistered = (platform::RegisterModuleResources(kResources, sizeof kResources / sizeof kResources[0]), true);\n\n"
+      "}  // namespace\n")
+  endif()
+  file(CONFIGURE OUTPUT ${source} CONTENT "${text}")
+  target_sources(${target} PRIVATE ${source})
 endfunction()

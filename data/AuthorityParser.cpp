@@ -31,3 +31,16 @@ void ParseAuthoritybyID(const char* pData, AuthorityInfo& info) {
   dal::RunParser(DalLogStyle::AsyncRead, "ParseAuthoritybyID", pData,
                  [&](const Json::Value& root) { ReadAuthority(root, info); });
 }
+
+bool ReadAuthorityReply(const char* pData, AuthorityInfo& info) {
+  bool answered = false;
+  dal::RunParser(DalLogStyle::AsyncRead, "ReadAuthorityReply", pData, [&](const Json::Value& root) {
+    if (!root.isNull() && !root.isObject()) {
+      DalLog::ParseFailed(DalLogStyle::AsyncRead, "ReadAuthorityReply", "the reply is no record");
+      return;
+    }
+    if (root.isObject()) ReadAuthority(root, info);
+    answered = true;
+  });
+  return answered;
+}

@@ -27,6 +27,13 @@ AuthorityInfo DAL_PatrolServer::Authority_Get_ByID(std::string strId) {
                ParseAuthoritybyID);
 }
 
+bool DAL_PatrolServer::Authority_Read_ByID(const std::string& strId, AuthorityInfo& info) {
+  info = AuthorityInfo();
+  std::string reply;
+  if (!Get("api/Authority/GetByID?strId=" + strId, DalLogStyle::AsyncRead, "Authority_Read_ByID", reply)) return false;
+  return ReadAuthorityReply(reply.c_str(), info);
+}
+
 int DAL_PatrolServer::Authority_Add(std::string strUserID, std::string strUserName, std::string TypeAuthority,
                                     std::string strModuleAuthority, std::string strReserve) {
   return Write("api/Authority/Add", AuthorityBody(strUserID, strUserName, TypeAuthority, strModuleAuthority, strReserve),

@@ -2,6 +2,7 @@
 #include "data/DAL_PatrolServer.h"
 #include "data/FingerprintParser.h"
 #include "data/JsonBody.h"
+#include "data/JsonMembers.h"
 #include "data/ParserRun.h"
 
 namespace {
@@ -27,18 +28,19 @@ JsonBody DeviceBody(const std::string& strName, const std::string& strCode, cons
 }
 
 void ReadDevice(const Json::Value& element, InspectDeviceInfo& device) {
-  device.iID = dal::ReadInt(element, "iID");
-  device.strName = dal::ReadText(element, "strName");
-  device.strCode = dal::ReadText(element, "strCode");
-  device.strReserve = dal::ReadText(element, "strReserve");
-  device.iPeopleID = dal::ReadInt(element, "iPeopleID");
-  device.strTelephone = dal::ReadText(element, "strTelephone");
-  device.iVoiceStatus = dal::ReadInt(element, "iVoiceStatus");
-  device.iVoice = dal::ReadInt(element, "iVoice");
-  device.iNotifyWay = dal::ReadInt(element, "iNotifyWay");
-  device.iFingerprintStatus = dal::ReadInt(element, "iFingerprintStatus");
-  device.ServerType = dal::ReadInt(element, "ServerType");
-  device.Serveraddr = dal::ReadText(element, "Serveraddr");
+  const dal::JsonMembers fields(element);
+  device.iID = fields.Int("iID");
+  device.strName = fields.Text("strName");
+  device.strCode = fields.Text("strCode");
+  device.strReserve = fields.Text("strReserve");
+  device.iPeopleID = fields.Int("iPeopleID");
+  device.strTelephone = fields.Text("strTelephone");
+  device.iVoiceStatus = fields.Int("iVoiceStatus");
+  device.iVoice = fields.Int("iVoice");
+  device.iNotifyWay = fields.Int("iNotifyWay");
+  device.iFingerprintStatus = fields.Int("iFingerprintStatus");
+  device.ServerType = fields.Int("ServerType");
+  device.Serveraddr = fields.Text("Serveraddr");
 }
 
 }  // namespace

@@ -107,6 +107,9 @@ class DAL_PatrolServer {
   // User rights, by user id; the first record of an id wins.
   std::map<std::string, AuthorityInfo> Authority_Get();
   AuthorityInfo Authority_Get_ByID(std::string strId);
+  // The same record, telling a failure apart: false when the request failed or the reply
+  // was unreadable; true with an empty user ID when the server answered that there is none.
+  bool Authority_Read_ByID(const std::string& strId, AuthorityInfo& info);
   int Authority_Add(std::string strUserID, std::string strUserName, std::string TypeAuthority,
                     std::string strModuleAuthority, std::string strReserve);
   // The server finds the record by strUserID.

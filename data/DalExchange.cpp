@@ -7,12 +7,11 @@
 
 namespace dal {
 
-int Request(const std::string& url, const std::string& body, Verb verb, std::string& reply) {
-  // The transport rewrites the URL it is given, so it gets copies.
-  std::string urlCopy = url;
-  std::string bodyCopy = body;
+// The transport rewrites the URL it is given, so it gets copies: taken by value, a URL
+// or body built for the call is moved in rather than copied.
+int Request(std::string url, std::string body, Verb verb, std::string& reply) {
   const int code = verb == Verb::Get ? CommonTools::http_helper::kGet : CommonTools::http_helper::kPost;
-  return CommonTools::http_helper::instance()->request(urlCopy, bodyCopy, code, reply);
+  return CommonTools::http_helper::instance()->request(url, body, code, reply);
 }
 
 int ReplyToInt(const std::string& reply) {

@@ -9,7 +9,7 @@ enum class Verb { Get, Post };
 
 // The transport's code: 0 success, -1 the reply "-1", anything else a failed exchange
 // (the reply then holds the error's text). The URL and body are the program's GBK.
-int Request(const std::string& url, const std::string& body, Verb verb, std::string& reply);
+int Request(std::string url, std::string body, Verb verb, std::string& reply);
 
 // The reply read as a decimal integer the way atoi reads it: leading blanks, an optional
 // sign, the digits up to the first other character; 0 without digits. A number beyond

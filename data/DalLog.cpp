@@ -1,6 +1,8 @@
 #include "data/DalLog.h"
 
+#include <initializer_list>
 #include <mutex>
+#include <string_view>
 
 #include "CommonTools/Log.h"
 #include "CommonTools/LogHelper.h"
@@ -28,19 +30,30 @@ bool Observed(DalLog::Sink sink, int level, const std::string& line) {
   return true;
 }
 
+// One allocation for a whole line: a long reply's records may each log a failed nested
+// request.
+std::string Joined(std::initializer_list<std::string_view> parts) {
+  std::size_t size = 0;
+  for (std::string_view part : parts) size += part.size();
+  std::string line;
+  line.reserve(size);
+  for (std::string_view part : parts) line += part;
+  return line;
+}
+
 bool IsAsync(DalLogStyle style) {
   return style == DalLogStyle::AsyncRead || style == DalLogStyle::AsyncWrite;
 }
 
 }  // namespace
 
-void DalLog::OperationFailed(DalLogStyle style, const std::string& name, const std::string& text) {
+void DalLog::OperationFailed(DalLogStyle style, std::string_view name, const std::string& text) {
   if (style == DalLogStyle::AsyncWrite) {
-    ToAsyncLog("[" + name + kWriteFailedHead + text);
+    ToAsyncLog(Joined({"[", name, kWriteFailedHead, text}));
   } else if (style == DalLogStyle::AsyncRead) {
-    ToAsyncLog("[" + name + kFailedHead + text);
+    ToAsyncLog(Joined({"[", name, kFailedHead, text}));
   } else {
-    TextLine("[" + name + kFailedHead + text + "\n");
+    TextLine(Joined({"[", name, kFailedHead, text, "\n"}));
   }
 }
 

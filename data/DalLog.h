@@ -6,6 +6,7 @@
 // watch the lines instead of letting them reach the loggers.
 #include <functional>
 #include <string>
+#include <string_view>
 
 enum class DalLogStyle {
   Text,          // g_log level 3, exception lines "%s\n"
@@ -21,7 +22,7 @@ class DalLog {
   using Observer = std::function<void(Sink sink, int level, const std::string& line)>;
 
   // A failed exchange of the operation `name`; the text is the reply or the error.
-  static void OperationFailed(DalLogStyle style, const std::string& name, const std::string& text);
+  static void OperationFailed(DalLogStyle style, std::string_view name, const std::string& text);
   // A reply the JSON reader refused; the text is the reader's error text.
   static void ParseFailed(DalLogStyle style, const std::string& name, const std::string& errors);
   // The JSON library raised its error while records were read from `json`.

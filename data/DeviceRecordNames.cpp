@@ -5,12 +5,15 @@
 DeviceRecordNames::DeviceRecordNames() {
   {
     std::lock_guard<std::mutex> lock(g_mutexInspectPosDevice);
+    // Sized once: tens of thousands of checkpoints would otherwise rehash a dozen times.
+    m_positions.reserve(g_mapInspectPosDevice.size());
     // Ascending id, and emplace keeps the first: the smallest id names a shared code.
     for (const auto& entry : g_mapInspectPosDevice) {
       const InspectPosDeviceInfo& position = entry.second;
       m_positions.emplace(position.strCode, PositionNames{position.strName, position.strAreaName});
     }
   }
+  m_devices.reserve(g_mapInspectDevice.size());
   for (const auto& entry : g_mapInspectDevice) m_devices.emplace(entry.second.strCode, &entry.second);
 }
 

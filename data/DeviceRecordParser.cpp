@@ -3,18 +3,20 @@
 #include <memory>
 
 #include "data/DeviceRecordNames.h"
+#include "data/JsonMembers.h"
 #include "data/ParserRun.h"
 
 namespace {
 
 void ReadDeviceRecord(const Json::Value& element, DeviceRecordInfo& record) {
-  record.strTime = dal::ReadText(element, "strTime");
-  record.iID = dal::ReadInt(element, "iID");
-  record.iType = dal::ReadInt(element, "iType");
-  record.strDeviceCode = dal::ReadText(element, "strDeviceCode");
-  record.strInspectPositionDeviceCode = dal::ReadText(element, "strInspectPositionDeviceCode");
-  record.strPeopleCode = dal::ReadText(element, "strPeopleCode");
-  record.strReserve = dal::ReadText(element, "strReserve");
+  const dal::JsonMembers fields(element);
+  record.strTime = fields.Text("strTime");
+  record.iID = fields.Int("iID");
+  record.iType = fields.Int("iType");
+  record.strDeviceCode = fields.Text("strDeviceCode");
+  record.strInspectPositionDeviceCode = fields.Text("strInspectPositionDeviceCode");
+  record.strPeopleCode = fields.Text("strPeopleCode");
+  record.strReserve = fields.Text("strReserve");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "data/InspectPosDeviceParser.h"
 
+#include "data/JsonMembers.h"
 #include "data/ParserRun.h"
 #include "data/StartupCaches.h"
 
@@ -11,20 +12,21 @@ std::string BuildingName(int iAreaID) {
 }
 
 void ReadPosDevice(const Json::Value& element, InspectPosDeviceInfo& device) {
-  device.iID = dal::ReadInt(element, "iID");
-  device.strName = dal::ReadText(element, "strName");
-  device.iAreaID = dal::ReadInt(element, "iAreaID");
-  device.ifloor = dal::ReadInt(element, "ifloor");
-  device.strCode = dal::ReadText(element, "strCode");
+  const dal::JsonMembers fields(element);
+  device.iID = fields.Int("iID");
+  device.strName = fields.Text("strName");
+  device.iAreaID = fields.Int("iAreaID");
+  device.ifloor = fields.Int("ifloor");
+  device.strCode = fields.Text("strCode");
   device.strAreaName = BuildingName(device.iAreaID);
-  device.strCameraID = dal::ReadText(element, "strCameraID");
-  device.strCamName = dal::ReadText(element, "strCamName");
-  device.strCamIp = dal::ReadText(element, "strCamIp");
-  device.strCamAccount = dal::ReadText(element, "strCamAccount");
-  device.strCamPassword = dal::ReadText(element, "strCamPassword");
-  device.CamPort = dal::ReadInt(element, "CamPort");
-  device.CamBrand = dal::ReadInt(element, "CamBrand");
-  device.strReserve = dal::ReadText(element, "strReserve");
+  device.strCameraID = fields.Text("strCameraID");
+  device.strCamName = fields.Text("strCamName");
+  device.strCamIp = fields.Text("strCamIp");
+  device.strCamAccount = fields.Text("strCamAccount");
+  device.strCamPassword = fields.Text("strCamPassword");
+  device.CamPort = fields.Int("CamPort");
+  device.CamBrand = fields.Int("CamBrand");
+  device.strReserve = fields.Text("strReserve");
 }
 
 }  // namespace

@@ -28,7 +28,9 @@ bool HasShieldedPair(const char* text, std::size_t length) {
 
 std::string ShieldGbkBackslashes(const char* text) {
   const std::size_t length = std::strlen(text);
-  if (!HasShieldedPair(text, length)) return std::string();
+  // Most replies hold no backslash at all, which memchr tells at a fraction of the cost
+  // of walking the characters.
+  if (!std::memchr(text, '\\', length) || !HasShieldedPair(text, length)) return std::string();
   std::string shielded;
   shielded.reserve(length + 16);
   for (std::size_t i = 0; i < length; ++i) {

@@ -42,13 +42,18 @@ void RunParser(DalLogStyle style, const char* name, const char* pData, ReadRecor
 // value), each read into a fresh record by readOne and handed to keep.
 template <class Record, class ReadOne, class Keep>
 void ParseEachElement(const Json::Value& root, ReadOne&& readOne, Keep&& keep) {
-  const Json::ArrayIndex count = root.size();
-  for (Json::ArrayIndex i = 0; i < count; ++i) {
-    const Json::Value& element = root[i];
+  auto readAndKeep = [&](const Json::Value& element) {
     Record record;
     readOne(element, record);
     keep(std::move(record));
+  };
+  // An array is walked: indexing it searches the library's tree of elements every time.
+  if (root.isArray()) {
+    for (const Json::Value& element : root) readAndKeep(element);
+    return;
   }
+  const Json::ArrayIndex count = root.size();
+  for (Json::ArrayIndex i = 0; i < count; ++i) readAndKeep(root[i]);
 }
 
 }  // namespace dal

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Draws every picture under skin/ into the folder this script lives in (or the folder
-given as its argument), with the standard library only, so that running it again gives
+given as its first argument), and the program's icon resources into resources/ beside it
+(or the folder given as the second argument), with the standard library only, so that running it again gives
 the same bytes (a test draws them into a folder of its own and compares them with the
 committed pictures). Colours and sizes are those of
 STYLE.md beside this script; each window's pictures are one section. Later windows
@@ -13,6 +14,7 @@ import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 OUTPUT = HERE
+RESOURCES = os.path.join(os.path.dirname(HERE), "resources")
 
 # The palette of STYLE.md, as (R, G, B, A).
 NAVY = (0x00, 0x29, 0x71, 0xFF)
@@ -32,6 +34,7 @@ BUTTON_HOT_TOP = (0x2A, 0x7B, 0xF0, 0xFF)
 RED_TOP = (0xE0, 0x60, 0x4F, 0xFF)
 RED_HOT_TOP = (0xF0, 0x7A, 0x6A, 0xFF)
 RED_BACK_TOP = (0x8E, 0x24, 0x1C, 0xFF)
+DROP_DOWN_GROOVE = (0x17, 0x2A, 0x2A, 0xFF)
 CLEAR = (0, 0, 0, 0)
 
 # Every sample of a pixel on a 4 x 4 grid: shapes get smooth edges, always the same.
@@ -46,7 +49,7 @@ def output_path(name):
     return path
 
 
-def write_png(name, width, height, pixel):
+def write_png(name, width, height, pixel, folder=None):
     rows = bytearray()
     for y in range(height):
         rows.append(0)  # no filter
@@ -58,7 +61,9 @@ def write_png(name, width, height, pixel):
         return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
 
     header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
-    with open(output_path(name), "wb") as out:
+    path = output_path(name) if folder is None else os.path.join(folder, *name.split("/"))
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as out:
         out.write(b"\x89PNG\r\n\x1a\n")
         out.write(chunk(b"IHDR", header))
         out.write(chunk(b"IDAT", zlib.compress(bytes(rows), 9)))
@@ -453,11 +458,240 @@ def main_frame():
     write_png("MainFrame/默认身份.png", 20, 20, default_identity(20))
 
 
+# --- Combo drop-down ---------------------------------------------------------------------
+# The drop-down's bar is 10 pixels wide without arrow buttons, on its dark-teal
+# background; both pictures are stretched whole over the bar and the thumb, so they
+# vary across the bar and not along it.
+
+def drop_down_groove(x, y):
+    # A four-pixel groove down the middle; the background shows on either side.
+    return DROP_DOWN_GROOVE if 3 <= x <= 6 else CLEAR
+
+
+def drop_down_thumb(x, y):
+    # A six-pixel thumb over the groove, in the scroll bars' muted colour.
+    return MUTED if 2 <= x <= 7 else CLEAR
+
+
+def combo_drop_down():
+    write_png("弹窗/滚动条beijng.png", 10, 40, drop_down_groove)
+    write_png("弹窗/滚动条原始.png", 10, 40, drop_down_thumb)
+
+
+# --- People and rights pages ---------------------------------------------------------
+# The tick boxes of the people and rights dialogs (16 pixels, placed by the code), the
+# rows' edit, view and delete buttons, and the chosen-user chip of the add-people dialog
+# with its small delete cross.
+
+def tick_box(border, ticked):
+    def pixel(x, y):
+        frame = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 0.5, 0.5, 15.5, 15.5, 2)
+                         and not in_rounded_rect(px, py, 1.5, 1.5, 14.5, 14.5, 1.5))
+        colour = with_alpha(border, frame)
+        if not ticked:
+            return colour
+        inside = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 1.5, 1.5, 14.5, 14.5, 1.5))
+        fill = with_alpha(PASSED, inside)
+        mark = coverage(x, y, lambda px, py: near_segment(px, py, 4, 8, 7, 11, 1.1)
+                        or near_segment(px, py, 7, 11, 12, 5, 1.1))
+        return over(with_alpha(WHITE, mark), over(colour, fill))
+    return pixel
+
+
+def pencil(colour):
+    return lambda x, y: with_alpha(colour, coverage(
+        x, y, lambda px, py: near_segment(px, py, 2, 10, 10, 2, 1.3) or near_segment(px, py, 1, 11, 3, 11, 0.8)))
+
+
+def eye(colour):
+    def inside(px, py):
+        lens = ((px - 7.5) / 7) ** 2 + ((py - 8) / 4.5) ** 2 <= 1 and ((px - 7.5) / 5.5) ** 2 + ((py - 8) / 3) ** 2 >= 1
+        pupil = (px - 7.5) ** 2 + (py - 8) ** 2 <= 3.2
+        return lens or pupil
+    return lambda x, y: with_alpha(colour, coverage(x, y, inside))
+
+
+def bin_glyph(colour):
+    def inside(px, py):
+        lid = 1 <= py <= 2.5 and 0.5 <= px <= 10.5
+        handle = 0 <= py <= 1.2 and 4 <= px <= 7
+        body = 3.5 <= py <= 12.5 and 1.5 <= px <= 9.5 and not (5 <= py <= 11 and (3.5 <= px <= 4.5 or 6.5 <= px <= 7.5))
+        return lid or handle or body
+    return lambda x, y: with_alpha(colour, coverage(x, y, inside))
+
+
+def cross(colour):
+    return lambda x, y: over(
+        with_alpha(WHITE, coverage(x, y, lambda px, py: near_segment(px, py, 4.5, 4.5, 10.5, 10.5, 1)
+                                   or near_segment(px, py, 10.5, 4.5, 4.5, 10.5, 1))),
+        with_alpha(colour, coverage(x, y, lambda px, py: (px - 7.5) ** 2 + (py - 7.5) ** 2 <= 7.5 ** 2)))
+
+
+def user_chip(x, y):
+    return with_alpha(BUTTON_BOTTOM, coverage(x, y, lambda px, py: in_rounded_rect(px, py, 0, 0, 110, 30, 4)))
+
+
+def people_pages():
+    write_png("2巡更计划/未打钩原始.png", 16, 16, tick_box(MUTED, False))
+    write_png("2巡更计划/未打钩经过.png", 16, 16, tick_box(WHITE, False))
+    write_png("2巡更计划/已打勾原始.png", 16, 16, tick_box(PASSED, True))
+    write_png("2巡更计划/已打勾经过.png", 16, 16, tick_box(WHITE, True))
+    write_png("4设备管理/编辑原始.png", 12, 12, pencil(MUTED))
+    write_png("4设备管理/编辑经过.png", 12, 12, pencil(WHITE))
+    write_png("1首页/查看.png", 15, 16, eye(MUTED))
+    write_png("1首页/查看经过.png", 15, 16, eye(WHITE))
+    write_png("5人员管理/删除原始.png", 11, 13, bin_glyph(MUTED))
+    write_png("5人员管理/删除经过.png", 11, 13, bin_glyph(ALARM_SOFT))
+    write_png("弹窗/人员背景.png", 110, 30, user_chip)
+    write_png("弹窗/删除原始.png", 15, 15, cross(MUTED))
+    write_png("弹窗/删除经过.png", 15, 15, cross(ALARM_SOFT))
+
+# --- Login window and address dialog ------------------------------------------------------
+
+FIELD_W, FIELD_H = 300, 40
+
+
+def glyph_person(px, py):
+    head = (px - 20.0) ** 2 + (py - 15.5) ** 2 <= 4.6 ** 2
+    body = (px - 20.0) ** 2 / 8.5 ** 2 + (py - 30.0) ** 2 / 7.0 ** 2 <= 1.0 and py <= 29.0
+    return head or body
+
+
+def glyph_lock(px, py):
+    shackle = 4.0 <= math.hypot(px - 20.0, py - 17.0) <= 6.2 and py <= 17.0
+    legs = (13.8 <= px <= 16.0 or 24.0 <= px <= 26.2) and 17.0 <= py <= 20.0
+    box = in_rounded_rect(px, py, 12.0, 19.5, 28.0, 30.5, 2.0)
+    return shackle or legs or box
+
+
+def field(border, glyph, width=FIELD_W):
+    """A field's frame: the navy face inside a rounded border of the state's colour, its
+    glyph (when there is one) in the 40 pixels on the left."""
+    def pixel(x, y):
+        edge = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 0, 0, width, FIELD_H, 4))
+        face = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 1, 1, width - 1, FIELD_H - 1, 3))
+        colour = over(with_alpha(NAVY, face), with_alpha(border, edge))
+        if glyph is None:
+            return colour
+        return over(with_alpha(border, coverage(x, y, glyph)), colour)
+    return pixel
+
+
+def check_box(selected):
+    def pixel(x, y):
+        edge = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 0, 0, 16, 16, 3))
+        face = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 1, 1, 15, 15, 2))
+        colour = over(with_alpha(BUTTON_TOP if selected else NAVY_DARK, face), with_alpha(FRAME, edge))
+        if not selected:
+            return colour
+        tick = coverage(x, y, lambda px, py: near_segment(px, py, 4.0, 8.0, 7.0, 11.5, 1.3) or
+                        near_segment(px, py, 7.0, 11.5, 12.5, 4.5, 1.3))
+        return over(with_alpha(WHITE, tick), colour)
+    return pixel
+
+
+def login_window():
+    for state, colour in (("normal", FRAME), ("hover", WHITE), ("error", ALARM_SOFT)):
+        write_png("LoginWnd/账号-%s.png" % state, FIELD_W, FIELD_H, field(colour, glyph_person))
+        write_png("LoginWnd/密码-%s.png" % state, FIELD_W, FIELD_H, field(colour, glyph_lock))
+    write_png("LoginWnd/地址框.png", 336, FIELD_H, field(FRAME, None, 336))
+    write_png("LoginWnd/勾选框.png", 16, 16, check_box(False))
+    write_png("LoginWnd/勾选框-选中.png", 16, 16, check_box(True))
+
+
+# --- Program icon (resource 101: the login window and the main frame) ---------------------
+
+def program_icon():
+    """A navy rounded square in the frame colour's border, with a patrol route on it:
+    three checkpoints joined by a white path, the last one lit in the accent colour."""
+    size = 64
+    points = [(16.0, 46.0), (30.0, 20.0), (48.0, 40.0)]
+
+    def pixel(x, y):
+        face = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 2, 2, 62, 62, 12))
+        inner = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 4, 4, 60, 60, 10))
+        path = coverage(x, y, lambda px, py: near_segment(px, py, *points[0], *points[1], 2.2) or
+                        near_segment(px, py, *points[1], *points[2], 2.2))
+        dots = coverage(x, y, lambda px, py: any((px - cx) ** 2 + (py - cy) ** 2 <= 5.5 ** 2 for cx, cy in points[:2]))
+        lit = coverage(x, y, lambda px, py: (px - points[2][0]) ** 2 + (py - points[2][1]) ** 2 <= 6.5 ** 2)
+        colour = over(with_alpha(NAVY, inner), with_alpha(FRAME, face))
+        colour = over(with_alpha(WHITE, max(path, dots)), colour)
+        return over(with_alpha(ACCENT, lit), colour)
+    write_png("icon/101.png", size, size, pixel, RESOURCES)
+
+
+# --- Device page and reader dialog -------------------------------------------------------
+# The list rows' delete glyphs (muted, soft alarm when hovered; the edit glyphs are the
+# people and rights pages'), the camera glyph of a checkpoint's camera button, and the
+# reader dialog's fingerprint tiles: an avatar and a round delete mark.
+
+def device_glyph(width, height, colour, glyph):
+    return lambda x, y: with_alpha(colour, coverage(x, y, glyph))
+
+
+def glyph_bin(px, py):
+    lid = near_segment(px, py, 0.8, 2.2, 10.2, 2.2, 0.8) or near_segment(px, py, 4.0, 0.8, 7.0, 0.8, 0.8)
+    body = in_rounded_rect(px, py, 1.8, 3.8, 9.2, 12.6, 1.2) and not in_rounded_rect(px, py, 3.0, 4.8, 8.0, 11.4, 0.5)
+    ribs = near_segment(px, py, 5.5, 5.5, 5.5, 10.5, 0.6)
+    return lid or body or ribs
+
+
+def glyph_camera(px, py):
+    box = in_rounded_rect(px, py, 2.0, 5.0, 14.0, 15.0, 2.0)
+    lens = (px - 8.0) ** 2 + (py - 10.0) ** 2 <= 2.4 ** 2
+    side = 14.0 <= px <= 19.0 and abs(py - 10.0) <= (px - 13.0) * 0.9
+    return (box and not lens) or side
+
+
+def avatar(px, py):
+    return (px - 14.0) ** 2 + (py - 14.0) ** 2 <= 14.0 ** 2
+
+
+def avatar_person(px, py):
+    head = (px - 14.0) ** 2 + (py - 10.5) ** 2 <= 5.0 ** 2
+    shoulders = (px - 14.0) ** 2 + (py - 25.0) ** 2 <= 9.5 ** 2 and py <= 24.0
+    return head or shoulders
+
+
+def avatar_pixel(x, y):
+    person = coverage(x, y, avatar_person)
+    disc = coverage(x, y, avatar)
+    return over(with_alpha(WHITE, min(person, disc)), with_alpha(LATE, disc))
+
+
+def round_cross(disc_colour, cross_colour):
+    def pixel(x, y):
+        disc = coverage(x, y, lambda px, py: (px - 9.0) ** 2 + (py - 9.0) ** 2 <= 8.5 ** 2)
+        cross = coverage(x, y, lambda px, py: near_segment(px, py, 5.5, 5.5, 12.5, 12.5, 1.1) or
+                         near_segment(px, py, 12.5, 5.5, 5.5, 12.5, 1.1))
+        return over(with_alpha(cross_colour, cross), with_alpha(disc_colour, disc))
+    return pixel
+
+
+def device_page():
+    write_png("4设备管理/删除原始.png", 11, 13, device_glyph(11, 13, MUTED, glyph_bin))
+    write_png("4设备管理/删除经过.png", 11, 13, device_glyph(11, 13, ALARM_SOFT, glyph_bin))
+    write_png("4设备管理/摄像头.png", 20, 19, device_glyph(20, 19, MUTED, glyph_camera))
+    write_png("4设备管理/头像.png", 28, 28, avatar_pixel)
+    write_png("4设备管理/删除原始1.png", 18, 18, round_cross(NAVY_DARK, MUTED))
+    write_png("4设备管理/删除经过1.png", 18, 18, round_cross(ALARM_SOFT, WHITE))
+
+
 if __name__ == "__main__":
     if len(sys.argv) > 1:
         OUTPUT = os.path.abspath(sys.argv[1])
+        RESOURCES = os.path.join(os.path.dirname(OUTPUT), "resources")
+    if len(sys.argv) > 2:
+        RESOURCES = os.path.abspath(sys.argv[2])
     message_box()
     busy_window()
     qr_window()
     scroll_bars()
     main_frame()
+
+
+    combo_drop_down()
+    people_pages()
+    program_icon()
+    login_window()
+    device_page()

@@ -5,21 +5,22 @@
 #include "app/frame/ClockText.h"
 #include "app/frame/StartupCacheLoader.h"
 #include "app/frame/UserBox.h"
-#include "app/frame/pages/CAuthorityManageWndEx.h"
-#include "app/frame/pages/CDeviceManageWndEx.h"
 #include "app/frame/pages/CHomePageWndEx.h"
 #include "app/frame/pages/CPatrolPlanWndEx.h"
-#include "app/frame/pages/CPeopleManageWndEx.h"
 #include "app/frame/pages/CResultWndEx.h"
 #include "app/frame/pages/CRouteManageWndEx.h"
+#include "app/management/CAuthorityManageWndEx.h"
+#include "app/management/CDeviceManageWndEx.h"
+#include "app/management/CPeopleManageWndEx.h"
 #include "app/shell/BkWindow.h"
 #include "app/shell/CQRCodeWnd.h"
+#include "app/shell/OnlineUserClient.h"
 #include "app/shell/PhotoFeedBackWindow.h"
 #include "app/shell/RunBusy.h"
-#include "app/shell/ShellRecordAlerts.h"
 #include "app/shell/ShellServices.h"
 #include "app/shell/ShowMessage.h"
 #include "data/PlatformUsers.h"
+#include "platform/base/InstanceCounter.h"
 #include "ui/controls/COptionUI.h"
 #include "ui/core/control/CControlUI.h"
 
@@ -32,19 +33,20 @@ const int kBusyTimeout = 180000;
 const int kTabLeft = 10;
 const int kTabWidth = 109;
 
-// Tab options in page order, with the module of the user's rights that opens each; the
-// rights page has none and its tab is always shown.
+// Tab options in page order, with the module of the user's rights that opens each (the
+// rights page has none and its tab is always shown) and the title of the page's window.
 const struct {
   const wchar_t* option;
   const char* module;
+  const wchar_t* title;
 } kTabs[CMainFrameWnd::PAGE_COUNT] = {
-    {L"tabMain", "巡更主页"},
-    {L"tabPlan", "巡更计划管理"},
-    {L"tabRouteManagement", "巡更线路"},
-    {L"tabEquipmentManagement", "巡更设备管理"},
-    {L"tabPeopleManagement", "巡更人员管理"},
-    {L"tabResultManagement", "巡更结果"},
-    {L"tabAuthorityManagement", nullptr},
+    {L"tabMain", "巡更主页", L"主页"},
+    {L"tabPlan", "巡更计划管理", L"巡更计划"},
+    {L"tabRouteManagement", "巡更线路", L"线路管理"},
+    {L"tabEquipmentManagement", "巡更设备管理", L"设备管理"},
+    {L"tabPeopleManagement", "巡更人员管理", L"人员管理"},
+    {L"tabResultManagement", "巡更结果", L"结果查看"},
+    {L"tabAuthorityManagement", nullptr, L"权限管理"},
 };
 
 const global_singleton& Session() { return global_singleton::get_const_instance(); }
@@ -55,12 +57,22 @@ void OpenInBrowser(const std::wstring& url) {
   ::ShellExecuteW(nullptr, L"open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
+// A child of the frame at the default place: the page places itself once its skin is
+// built. A page that cannot be made leaves its tab without a page.
 template <class Page>
-CPageWnd* CreateOnce(std::unique_ptr<Page>& page, HWND hwndFrame) {
+SkinUI::CWindowWnd* CreateOnce(std::unique_ptr<Page>& page, HWND hwndFrame, int number) {
   if (page) return page.get();
   page = std::make_unique<Page>();
-  if (page->CreatePage(hwndFrame) == nullptr) page.reset();
+  if (page->Create(hwndFrame, kTabs[number - 1].title, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+                   WS_EX_WINDOWEDGE, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT) == nullptr) {
+    page.reset();
+  }
   return page.get();
+}
+
+template <class Page>
+void FocusSearchOf(const std::unique_ptr<Page>& page) {
+  if (page) page->FocusFindButton();
 }
 
 }  // namespace
@@ -149,10 +161,25 @@ void CMainFrameWnd::SelectPage(int page) {
   ShowOnly(page);
   if (page == kHomePage) {
     RefreshHomePage();
-  } else if (page == kResultPage) {
-    if (m_pResultPage) m_pResultPage->FocusCurrentSearch();
-  } else if (CPageWnd* shown = GetPage(page)) {
-    shown->FocusFindButton();
+  } else {
+    FocusPageSearch(page);
+  }
+}
+
+// A page created just now gives the focus to its first control when it first paints;
+// it paints first, so that the search keeps the focus.
+void CMainFrameWnd::FocusPageSearch(int page) {
+  if (SkinUI::CWindowWnd* shown = GetPage(page)) ::UpdateWindow(shown->GetHWND());
+  switch (page) {
+    case 2: FocusSearchOf(m_pPlanPage); break;
+    case 3: FocusSearchOf(m_pRoutePage); break;
+    case 4: FocusSearchOf(m_pDevicePage); break;
+    case 5: FocusSearchOf(m_pPeoplePage); break;
+    case 6:
+      if (m_pResultPage) m_pResultPage->FocusCurrentSearch();
+      break;
+    case 7: FocusSearchOf(m_pAuthorityPage); break;
+    default: break;
   }
 }
 
@@ -176,7 +203,7 @@ void CMainFrameWnd::MoveTabHighlight(int page) {
   }
 }
 
-CPageWnd* CMainFrameWnd::GetPage(int page) const {
+SkinUI::CWindowWnd* CMainFrameWnd::GetPage(int page) const {
   switch (page) {
     case 1: return m_pHomePage.get();
     case 2: return m_pPlanPage.get();
@@ -189,22 +216,22 @@ CPageWnd* CMainFrameWnd::GetPage(int page) const {
   }
 }
 
-CPageWnd* CMainFrameWnd::EnsurePage(int page) {
+SkinUI::CWindowWnd* CMainFrameWnd::EnsurePage(int page) {
   switch (page) {
-    case 1: return CreateOnce(m_pHomePage, m_hWnd);
-    case 2: return CreateOnce(m_pPlanPage, m_hWnd);
-    case 3: return CreateOnce(m_pRoutePage, m_hWnd);
-    case 4: return CreateOnce(m_pDevicePage, m_hWnd);
-    case 5: return CreateOnce(m_pPeoplePage, m_hWnd);
-    case 6: return CreateOnce(m_pResultPage, m_hWnd);
-    case 7: return CreateOnce(m_pAuthorityPage, m_hWnd);
+    case 1: return CreateOnce(m_pHomePage, m_hWnd, 1);
+    case 2: return CreateOnce(m_pPlanPage, m_hWnd, 2);
+    case 3: return CreateOnce(m_pRoutePage, m_hWnd, 3);
+    case 4: return CreateOnce(m_pDevicePage, m_hWnd, 4);
+    case 5: return CreateOnce(m_pPeoplePage, m_hWnd, 5);
+    case 6: return CreateOnce(m_pResultPage, m_hWnd, 6);
+    case 7: return CreateOnce(m_pAuthorityPage, m_hWnd, 7);
     default: return nullptr;
   }
 }
 
 void CMainFrameWnd::ShowOnly(int page) {
   for (int i = 1; i <= PAGE_COUNT; ++i) {
-    CPageWnd* each = GetPage(i);
+    SkinUI::CWindowWnd* each = GetPage(i);
     if (each != nullptr) each->ShowWindow(i == page, true);
   }
   if (m_pHomePage) m_pHomePage->SetShown(page == kHomePage);
@@ -216,8 +243,7 @@ void CMainFrameWnd::RefreshHomePage() {
   RunBusy(m_hWnd, kBusyTimeout, 0, [home] { home->LoadTodayPlans(); });
 }
 
-// The toast and the shade live as long as the process; the broker's alerts show through
-// them from now on.
+// The toast and the shade live as long as the process.
 void CMainFrameWnd::CreateSharedWindows() {
   if (g_pFeedBackWnd == nullptr) {
     auto* toast = new PhotoFeedBackWindow;
@@ -229,7 +255,6 @@ void CMainFrameWnd::CreateSharedWindows() {
     shade->CreateHidden(m_hWnd);
     g_pBkWnd = shade;
   }
-  RecordAlerts::Install(std::make_shared<ShellRecordAlerts>());
 }
 
 void CMainFrameWnd::Notify(SkinUI::UINotifyRecord& msg) {
@@ -299,6 +324,10 @@ void CMainFrameWnd::Logout() {
 }
 
 void CMainFrameWnd::Restart() {
+  OnlineUserClient& component = OnlineUserClient::Instance();
+  if (component.HasComponent()) component.Logout();
+  component.Release();
+  platform::InstanceCounter::Program().Lower();
   wchar_t path[MAX_PATH] = {0};
   ::GetModuleFileNameW(nullptr, path, MAX_PATH);
   WIN32_FIND_DATAW found = {};

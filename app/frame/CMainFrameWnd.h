@@ -13,7 +13,6 @@
 class CAuthorityManageWndEx;
 class CDeviceManageWndEx;
 class CHomePageWndEx;
-class CPageWnd;
 class CPatrolPlanWndEx;
 class CPeopleManageWndEx;
 class CResultWndEx;
@@ -21,6 +20,7 @@ class CRouteManageWndEx;
 
 namespace SkinUI {
 class CControlUI;
+class CWindowWnd;
 }
 
 class CMainFrameWnd : public SkinUI::WindowImplBase {
@@ -48,7 +48,7 @@ class CMainFrameWnd : public SkinUI::WindowImplBase {
 
   // The pages created so far; null before their first selection.
   CHomePageWndEx* GetHomePage() const { return m_pHomePage.get(); }
-  CPageWnd* GetPage(int page) const;
+  SkinUI::CWindowWnd* GetPage(int page) const;
   const RECT& GetWorkArea() const { return m_rcWork; }
 
   void Notify(SkinUI::UINotifyRecord& msg) override;
@@ -65,7 +65,8 @@ class CMainFrameWnd : public SkinUI::WindowImplBase {
   void ShowStartPage(int page);
   void MoveTabHighlight(int page);
   // Creates the page when it does not exist yet; null when it cannot be made.
-  CPageWnd* EnsurePage(int page);
+  SkinUI::CWindowWnd* EnsurePage(int page);
+  void FocusPageSearch(int page);
   void ShowOnly(int page);
   void RefreshHomePage();
   void CreateSharedWindows();

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "CommonTools/Conversions.h"
-#include "app/shell/CameraDialog.h"
+#include "app/shell/OpenCameraDialog.h"
 #include "data/StartupCaches.h"
 #include "ui/core/control/CControlUI.h"
 

@@ -3,7 +3,9 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <cwchar>
 #include <utility>
@@ -30,34 +32,54 @@ const char* IconvName(Encoding encoding) {
 }
 
 // iconv descriptors are not thread-safe, and opening one is costly: each thread keeps
-// its own, closed when the thread ends.
+// its own, closed when the thread ends. The main thread's thread objects end before the
+// process's atexit handlers run, and those still convert (the asynchronous logger writes
+// out its queue there): the cache itself has no destructor and is only emptied by the
+// thread's closer, so that afterwards it opens again what it is asked for, which the
+// ending process releases.
 class DescriptorCache {
  public:
-  ~DescriptorCache() {
-    for (auto& entry : entries_) iconv_close(entry.second);
-  }
-
-  iconv_t Get(Encoding from, Encoding to) {
-    const int key = static_cast<int>(from) * 8 + static_cast<int>(to);
-    for (auto& entry : entries_) {
-      if (entry.first == key) return Reset(entry.second);
-    }
-    iconv_t cd = iconv_open(IconvName(to), IconvName(from));
-    if (cd == reinterpret_cast<iconv_t>(-1)) return cd;
-    entries_.emplace_back(key, cd);
-    return cd;
+  iconv_t Get(Encoding from, Encoding to);
+  void CloseAll() {
+    for (size_t i = 0; i < count_; ++i) iconv_close(entries_[i].cd);
+    count_ = 0;
   }
 
  private:
+  struct Entry {
+    int key;
+    iconv_t cd;
+  };
+  // More than every pair of the encodings, so a slot is always free.
+  static constexpr size_t kSlots = 16;
+
   static iconv_t Reset(iconv_t cd) {
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
     return cd;
   }
 
-  std::vector<std::pair<int, iconv_t>> entries_;
+  Entry entries_[kSlots];
+  size_t count_ = 0;
 };
 
 thread_local DescriptorCache t_descriptors;
+
+struct DescriptorCloser {
+  ~DescriptorCloser() { t_descriptors.CloseAll(); }
+};
+thread_local DescriptorCloser t_closer;
+
+iconv_t DescriptorCache::Get(Encoding from, Encoding to) {
+  static_cast<void>(&t_closer);  // made, and so run at the thread's end, with the first descriptor
+  const int key = static_cast<int>(from) * 8 + static_cast<int>(to);
+  for (size_t i = 0; i < count_; ++i) {
+    if (entries_[i].key == key) return Reset(entries_[i].cd);
+  }
+  iconv_t cd = iconv_open(IconvName(to), IconvName(from));
+  if (cd == reinterpret_cast<iconv_t>(-1) || count_ == kSlots) return cd;
+  entries_[count_++] = Entry{key, cd};
+  return cd;
+}
 
 // How many input bytes one unconvertible character takes, so that a policy replaces or
 // drops a whole character, not each of its bytes.
@@ -105,10 +127,11 @@ class OutputBuffer {
   char* End() { return Bytes() + used_; }
   size_t Room() const { return Capacity() - used_; }
   void MoveEndTo(const char* end) { used_ = end - Bytes(); }
-  void Append(const std::string& bytes) {
-    Reserve(bytes.size());
-    std::memcpy(End(), bytes.data(), bytes.size());
-    used_ += bytes.size();
+  void Append(const std::string& bytes) { Append(bytes.data(), bytes.size()); }
+  void Append(const char* bytes, size_t count) {
+    Reserve(count);
+    std::memcpy(End(), bytes, count);
+    used_ += count;
   }
   // Whole units only: a wide result never ends in part of a character.
   Text Take() {
@@ -131,22 +154,12 @@ struct Outcome {
   bool opened = true;  // false when the conversion is not available at all
 };
 
-// Each run of convertible input goes through iconv in one call; only where iconv refuses
-// a character does the policy act, on that one character, before the next run.
+// Converts [in, in + inLeft) with iconv, each run of convertible input in one call; only
+// where iconv refuses a character does the policy act, on that one character, before the
+// next run. False when the policy ends the conversion.
 template <typename Text>
-Outcome<Text> Convert(Encoding from, Encoding to, const void* input, size_t length,
-                      Policy policy, const std::string& replacement) {
-  Outcome<Text> outcome;
-  iconv_t cd = t_descriptors.Get(from, to);
-  if (cd == reinterpret_cast<iconv_t>(-1)) {
-    outcome.opened = false;
-    outcome.complete = false;
-    return outcome;
-  }
-  const size_t growth = MaxGrowth(from, to);
-  char* in = const_cast<char*>(static_cast<const char*>(input));
-  size_t inLeft = length;
-  OutputBuffer<Text> output;
+bool ConvertSpan(iconv_t cd, Encoding from, size_t growth, char* in, size_t inLeft, Policy policy,
+                 const std::string& replacement, OutputBuffer<Text>& output, Outcome<Text>& outcome) {
   output.Reserve(inLeft * growth);
   while (inLeft > 0) {
     char* out = output.End();
@@ -162,8 +175,7 @@ Outcome<Text> Convert(Encoding from, Encoding to, const void* input, size_t leng
     }
     // EILSEQ or EINVAL: the character at `in` cannot be converted.
     outcome.complete = false;
-    if (policy == Policy::Fail) return outcome;
-    if (policy == Policy::Stop) break;
+    if (policy == Policy::Fail || policy == Policy::Stop) return false;
     if (policy == Policy::DefaultChar) output.Append(replacement);
     const size_t unit = UnitLength(from, reinterpret_cast<unsigned char*>(in), inLeft);
     in += unit;
@@ -171,8 +183,153 @@ Outcome<Text> Convert(Encoding from, Encoding to, const void* input, size_t leng
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
     output.Reserve(inLeft * growth);
   }
+  return true;
+}
+
+template <typename Text>
+Outcome<Text> Convert(Encoding from, Encoding to, const void* input, size_t length,
+                      Policy policy, const std::string& replacement) {
+  Outcome<Text> outcome;
+  iconv_t cd = t_descriptors.Get(from, to);
+  if (cd == reinterpret_cast<iconv_t>(-1)) {
+    outcome.opened = false;
+    outcome.complete = false;
+    return outcome;
+  }
+  char* in = const_cast<char*>(static_cast<const char*>(input));
+  OutputBuffer<Text> output;
+  const bool whole = ConvertSpan(cd, from, MaxGrowth(from, to), in, length, policy, replacement, output, outcome);
+  if (!whole && policy == Policy::Fail) return outcome;
   outcome.text = output.Take();
   return outcome;
+}
+
+// UTF-8 to GBK one character at a time through a table of the characters met so far.
+// glibc converts every character, ASCII included, through its intermediate form in two
+// steps; a reply of megabytes is mostly ASCII and a few hundred distinct Chinese
+// characters. Each character's code is learnt once from iconv, so the results are
+// iconv's. Entries: 0 not learnt yet, kOneByte | byte, a double-byte code, or
+// kNotMapped.
+class GbkCodes {
+ public:
+  static constexpr uint16_t kOneByte = 0x100;
+  static constexpr uint16_t kNotMapped = 0xFFFF;  // no trail byte is 0xFF
+
+  // The entry of a code point of the Basic Multilingual Plane.
+  uint16_t Find(char32_t c, iconv_t cd) {
+    uint16_t entry = codes_[c].load(std::memory_order_relaxed);
+    if (entry == 0) {
+      entry = Learn(c, cd);
+      codes_[c].store(entry, std::memory_order_relaxed);
+    }
+    return entry;
+  }
+
+ private:
+  static uint16_t Learn(char32_t c, iconv_t cd) {
+    char utf8[3];
+    const size_t length = c < 0x80 ? 1 : c < 0x800 ? 2 : 3;
+    if (length == 1) {
+      utf8[0] = static_cast<char>(c);
+    } else if (length == 2) {
+      utf8[0] = static_cast<char>(0xC0 | (c >> 6));
+      utf8[1] = static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      utf8[0] = static_cast<char>(0xE0 | (c >> 12));
+      utf8[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      utf8[2] = static_cast<char>(0x80 | (c & 0x3F));
+    }
+    unsigned char gbk[4];
+    char* in = utf8;
+    size_t inLeft = length;
+    char* out = reinterpret_cast<char*>(gbk);
+    size_t outLeft = sizeof gbk;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    const size_t rc = iconv(cd, &in, &inLeft, &out, &outLeft);
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    const size_t written = sizeof gbk - outLeft;
+    if (rc == static_cast<size_t>(-1) || inLeft != 0) return kNotMapped;
+    if (written == 1) return static_cast<uint16_t>(kOneByte | gbk[0]);
+    if (written == 2) return static_cast<uint16_t>(gbk[0] << 8 | gbk[1]);
+    return kNotMapped;
+  }
+
+  std::atomic<uint16_t> codes_[0x10000] = {};
+};
+
+GbkCodes& TheGbkCodes() {
+  static GbkCodes* codes = new GbkCodes;  // shared by every thread; entries are atomic
+  return *codes;
+}
+
+// The code point of a well-formed UTF-8 character of the Basic Multilingual Plane (other
+// than a surrogate) at `p`, and its length; 0 for anything else, which iconv is left to
+// judge.
+size_t DecodeBmp(const unsigned char* p, size_t left, char32_t* c) {
+  if (p[0] < 0x80) {
+    *c = p[0];
+    return 1;
+  }
+  if (p[0] >= 0xC2 && p[0] <= 0xDF && left >= 2 && (p[1] & 0xC0) == 0x80) {
+    *c = (char32_t{p[0]} & 0x1F) << 6 | (p[1] & 0x3F);
+    return 2;
+  }
+  if (p[0] >= 0xE0 && p[0] <= 0xEF && left >= 3 && (p[1] & 0xC0) == 0x80 && (p[2] & 0xC0) == 0x80) {
+    *c = (char32_t{p[0]} & 0x0F) << 12 | (char32_t{p[1]} & 0x3F) << 6 | (p[2] & 0x3F);
+    const bool overlong = *c < 0x800;
+    const bool surrogate = *c >= 0xD800 && *c <= 0xDFFF;
+    return overlong || surrogate ? 0 : 3;
+  }
+  return 0;
+}
+
+// UTF-8 to GBK by the table, the policy acting on each character iconv has no code for.
+// What the table cannot judge (a broken sequence, a character beyond the Basic
+// Multilingual Plane) goes to iconv one unit at a time, so the output is iconv's, and a
+// text with many refusals is not converted again from each of them. False when the
+// policy ends the conversion.
+bool ConvertUtf8ToGbk(const char* input, size_t length, iconv_t cd, Policy policy, OutputBuffer<std::string>& output,
+                      Outcome<std::string>& outcome) {
+  GbkCodes& codes = TheGbkCodes();
+  const auto* p = reinterpret_cast<const unsigned char*>(input);
+  size_t done = 0;
+  while (done < length) {
+    output.Reserve(length - done);  // a GBK character is never longer than its UTF-8 form
+    char* out = output.End();
+    char32_t c = 0;
+    size_t size = 0;
+    uint16_t entry = 0;
+    while (done < length && (size = DecodeBmp(p + done, length - done, &c)) != 0) {
+      if (size == 1) {  // ASCII is the same byte in GBK
+        *out++ = static_cast<char>(c);
+        ++done;
+        continue;
+      }
+      entry = codes.Find(c, cd);
+      if (entry == GbkCodes::kNotMapped) break;
+      if (entry < 0x200) {
+        *out++ = static_cast<char>(entry & 0xFF);
+      } else {
+        *out++ = static_cast<char>(entry >> 8);
+        *out++ = static_cast<char>(entry & 0xFF);
+      }
+      done += size;
+    }
+    output.MoveEndTo(out);
+    if (done == length) break;
+    if (size != 0) {  // a well-formed character without a GBK code
+      outcome.complete = false;
+      if (policy == Policy::Fail || policy == Policy::Stop) return false;
+      if (policy == Policy::DefaultChar) output.Append("?", 1);
+      done += size;
+      continue;
+    }
+    const size_t unit = UnitLength(Encoding::Utf8, p + done, length - done);
+    char* in = const_cast<char*>(input) + done;
+    if (!ConvertSpan(cd, Encoding::Utf8, 1, in, unit, policy, "?", output, outcome)) return false;
+    done += unit;
+  }
+  return true;
 }
 
 std::string WideBytes(const wchar_t* text, size_t count) {
@@ -208,6 +365,17 @@ std::string Narrow(Encoding from, Encoding to, const std::string& text, Policy p
   return Finish(outcome, complete);
 }
 
+std::string Utf8ToGbkText(const std::string& text, Policy policy, bool* complete) {
+  iconv_t cd = t_descriptors.Get(Encoding::Utf8, Encoding::Gbk);
+  if (cd == reinterpret_cast<iconv_t>(-1)) return Narrow(Encoding::Utf8, Encoding::Gbk, text, policy, complete);
+  Outcome<std::string> outcome;
+  OutputBuffer<std::string> output;
+  const bool whole = ConvertUtf8ToGbk(text.data(), text.size(), cd, policy, output, outcome);
+  if (!whole && policy == Policy::Fail) return Finish(outcome, complete);
+  outcome.text = output.Take();
+  return Finish(outcome, complete);
+}
+
 }  // namespace
 
 std::wstring GbkToWide(const std::string& text, Policy policy, bool* complete) {
@@ -231,7 +399,7 @@ std::string GbkToUtf8(const std::string& text, Policy policy, bool* complete) {
 }
 
 std::string Utf8ToGbk(const std::string& text, Policy policy, bool* complete) {
-  return Narrow(Encoding::Utf8, Encoding::Gbk, text, policy, complete);
+  return Utf8ToGbkText(text, policy, complete);
 }
 
 namespace {

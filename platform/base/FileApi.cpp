@@ -198,6 +198,12 @@ HandleTable& Handles() {
   return *table;
 }
 
+}  // namespace
+
+int platform::FileDescriptorOf(HANDLE handle) { return Handles().FileOf(handle); }
+
+namespace {
+
 int FileOrFail(HANDLE handle) {
   int fd = Handles().FileOf(handle);
   if (fd < 0) SetLastError(ERROR_INVALID_HANDLE);

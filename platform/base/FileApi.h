@@ -160,4 +160,8 @@ namespace platform {
 // differ, as ERROR_FILE_NOT_FOUND and ERROR_PATH_NOT_FOUND).
 DWORD ErrorFromErrno(int error, const std::string& nativePath);
 
+// The descriptor behind an open file's handle, -1 for any other handle. The crash-dump
+// writer writes through it with plain write calls.
+int FileDescriptorOf(HANDLE handle);
+
 }  // namespace platform

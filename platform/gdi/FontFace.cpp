@@ -105,15 +105,22 @@ void FontFace::LearnAdvances(const std::wstring& chars) {
 
 int FontFace::Extent(const wchar_t* text, size_t count) {
   std::lock_guard<std::mutex> lock(mutex_);
+  // One look-up per character while every advance is known, which is almost always.
   std::wstring missing;
+  int total = 0;
   for (size_t i = 0; i < count; ++i) {
     wchar_t ch = Shown(text[i]);
-    if (!advances_.count(ch) && missing.find(ch) == std::wstring::npos) missing += ch;
+    auto known = advances_.find(ch);
+    if (known != advances_.end())
+      total += known->second;
+    else if (missing.find(ch) == std::wstring::npos)
+      missing += ch;
   }
+  if (missing.empty()) return total;
   // The missing characters are shaped together in one layout; each glyph's width is
   // credited to the character it came from.
-  if (!missing.empty()) LearnAdvances(missing);
-  int total = 0;
+  LearnAdvances(missing);
+  total = 0;
   for (size_t i = 0; i < count; ++i) total += advances_[Shown(text[i])];
   return total;
 }

@@ -12,6 +12,32 @@ struct ContextHolder {
   }
 };
 
+// The attributes of a layout by underline and strike-out, parsed once per thread: pango
+// only references a layout's attribute list, and every layout here has one of four.
+struct AttributeLists {
+  PangoAttrList* lists[2][2] = {};
+  ~AttributeLists() {
+    for (auto& pair : lists)
+      for (PangoAttrList* list : pair)
+        if (list) pango_attr_list_unref(list);
+  }
+};
+
+PangoAttrList* MakeAttributes(bool underline, bool strikeout) {
+  PangoAttrList* attrs = pango_attr_list_new();
+  pango_attr_list_insert(attrs, pango_attr_font_features_new("kern 0, liga 0, clig 0, calt 0, dlig 0"));
+  if (underline) pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+  if (strikeout) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
+  return attrs;
+}
+
+PangoAttrList* AttributesFor(bool underline, bool strikeout) {
+  thread_local AttributeLists cache;
+  PangoAttrList*& list = cache.lists[underline][strikeout];
+  if (!list) list = MakeAttributes(underline, strikeout);
+  return list;
+}
+
 cairo_font_options_t* MakeOptions() {
   cairo_font_options_t* options = cairo_font_options_create();
   cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
@@ -45,12 +71,7 @@ PangoLayout* TextContext::NewLayout(const std::string& utf8, const PangoFontDesc
   PangoLayout* layout = pango_layout_new(ForThread());
   pango_layout_set_single_paragraph_mode(layout, TRUE);
   pango_layout_set_font_description(layout, font);
-  PangoAttrList* attrs = pango_attr_list_new();
-  pango_attr_list_insert(attrs, pango_attr_font_features_new("kern 0, liga 0, clig 0, calt 0, dlig 0"));
-  if (underline) pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-  if (strikeout) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
-  pango_layout_set_attributes(layout, attrs);
-  pango_attr_list_unref(attrs);
+  pango_layout_set_attributes(layout, AttributesFor(underline, strikeout));
   pango_layout_set_text(layout, utf8.data(), static_cast<int>(utf8.size()));
   return layout;
 }

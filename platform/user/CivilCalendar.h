@@ -6,8 +6,8 @@ namespace platform::user {
 
 class CivilCalendar {
  public:
-  static const int kMinYear = 1601;
-  static const int kMaxYear = 9999;
+  static constexpr int kMinYear = 1601;
+  static constexpr int kMaxYear = 9999;
 
   static bool IsLeapYear(int year);
   static int DaysInMonth(int year, int month);

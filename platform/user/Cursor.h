@@ -39,6 +39,29 @@ HCURSOR LoadCursorW(HINSTANCE hInstance, LPCWSTR lpCursorName);
 HCURSOR SetCursor(HCURSOR hCursor);
 HCURSOR GetCursor();
 int ShowCursor(BOOL bShow);
+// hInstance null: the system icons (IDI_*). The program's instance: its icon resource
+// of that number or name, at the size of SM_CXICON.
 HICON LoadIconW(HINSTANCE hInstance, LPCWSTR lpIconName);
+
+#define IMAGE_BITMAP 0
+#define IMAGE_ICON 1
+#define IMAGE_CURSOR 2
+#define LR_DEFAULTCOLOR 0x00000000
+#define LR_DEFAULTSIZE 0x00000040
+#define LR_SHARED 0x00008000
+
+// Only IMAGE_ICON from the program's resources: the picture scaled to cx by cy; a zero
+// size is the picture's own, or the system's icon size with LR_DEFAULTSIZE.
+HANDLE LoadImageW(HINSTANCE hInst, LPCWSTR name, UINT type, int cx, int cy, UINT fuLoad);
+// Frees an icon LoadImageW or LoadIconW made; system icons stay.
+BOOL DestroyIcon(HICON hIcon);
 #define LoadCursor LoadCursorW
+#define LoadImage LoadImageW
+
+namespace platform {
+
+// The size of an icon LoadImageW made; false for a system icon or an unknown handle.
+bool GetIconSize(HICON hIcon, SIZE* size);
+
+}  // namespace platform
 #define LoadIcon LoadIconW

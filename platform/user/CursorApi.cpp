@@ -67,7 +67,8 @@ int ShowCursor(BOOL bShow) {
 }
 
 HICON LoadIconW(HINSTANCE hInstance, LPCWSTR lpIconName) {
-  if (hInstance || !IS_INTRESOURCE(lpIconName)) return nullptr;
+  if (hInstance) return HICON(LoadImageW(hInstance, lpIconName, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+  if (!IS_INTRESOURCE(lpIconName)) return nullptr;
   const WORD id = WORD(uintptr_t(lpIconName));
   if (id < 32512 || id > 32518) return nullptr;
   return HICON(kIconBase + id);

@@ -5,6 +5,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/user/Cursor.h"
 #include "platform/user/Focus.h"
+#include "platform/user/IconTable.h"
 #include "platform/user/Input.h"
 #include "platform/user/MessageQueue.h"
 #include "platform/user/Paint.h"
@@ -181,6 +182,13 @@ LRESULT OnSetIcon(HWND hwnd, WPARAM which, HICON icon) {
   HICON& slot = which == ICON_BIG ? w->bigIcon : w->smallIcon;
   HICON old = slot;
   slot = icon;
+  if (w->surface) {
+    if (platform::backend::Backend* b = ActiveBackend()) {
+      cairo_surface_t* image = IconTable::Instance().Image(icon);
+      b->SetIcon(w->surface, image, which == ICON_BIG);
+      if (image) cairo_surface_destroy(image);
+    }
+  }
   return LRESULT(old);
 }
 

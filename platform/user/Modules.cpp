@@ -2,10 +2,13 @@
 #include <cstring>
 #include <string>
 
+#include "platform/base/DbgHelp.h"
 #include "platform/base/Error.h"
+#include "platform/base/ExceptionFilter.h"
 #include "platform/base/SystemModules.h"
 #include "platform/gdi/Msimg32Exports.h"
 #include "platform/user/Layered.h"
+#include "platform/user/ModuleExports.h"
 #include "platform/user/Modules.h"
 
 #ifndef ERROR_MOD_NOT_FOUND
@@ -54,8 +57,14 @@ FARPROC GetProcAddress(HMODULE hModule, LPCSTR lpProcName) {
     address = reinterpret_cast<void*>(&SetLayeredWindowAttributes);
   } else if (module == L"user32.dll" && std::strcmp(lpProcName, "UpdateLayeredWindow") == 0) {
     address = reinterpret_cast<void*>(&UpdateLayeredWindow);
+  } else if (module == L"dbghelp.dll" && std::strcmp(lpProcName, "MiniDumpWriteDump") == 0) {
+    address = reinterpret_cast<void*>(&MiniDumpWriteDump);
+  } else if (module == L"kernel32.dll" && std::strcmp(lpProcName, "SetUnhandledExceptionFilter") == 0) {
+    address = reinterpret_cast<void*>(&SetUnhandledExceptionFilter);
   } else if (module == L"msimg32.dll") {
     address = platform::gdi::Msimg32Export(lpProcName);
+  } else {
+    address = platform::user::ModuleExports::Find(hModule, lpProcName);
   }
   if (!address) SetLastError(ERROR_PROC_NOT_FOUND);
   return reinterpret_cast<FARPROC>(address);

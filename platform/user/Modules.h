@@ -5,7 +5,8 @@
 // Returning void: GCC lets that one function type be cast to any other without a warning.
 typedef void(WINAPI* FARPROC)(void);
 
-// "User32.dll", "msimg32.dll", "Riched20.dll", "msftedit.dll" (any case) give a
+// "User32.dll", "msimg32.dll", "Riched20.dll", "msftedit.dll", "gdi32.dll",
+// "kernel32.dll", "DbgHelp.dll" (any case) give a
 // handle; any other name fails with ERROR_MOD_NOT_FOUND.
 HMODULE LoadLibraryW(LPCWSTR lpLibFileName);
 HMODULE LoadLibraryA(LPCSTR lpLibFileName);

@@ -84,7 +84,12 @@ const AVFrame* StreamInput::NextFrame() {
   if (!codec_) return nullptr;
   for (;;) {
     const int received = avcodec_receive_frame(codec_, frame_);
-    if (received == 0) return frame_;
+    if (received == 0) {
+      if (frame_->key_frame) sawKeyFrame_ = true;
+      if (sawKeyFrame_) return frame_;
+      av_frame_unref(frame_);
+      continue;
+    }
     if (received != AVERROR(EAGAIN) || interrupted_()) return nullptr;
     RestartDeadline();
     const int read = av_read_frame(format_, packet_);

@@ -44,6 +44,9 @@ class StreamInput {
   AVFrame* frame_ = nullptr;
   int stream_ = -1;
   bool draining_ = false;
+  // Pictures before the first key picture refer to pictures the probe may have taken
+  // away (fast start-up reads without keeping): decoded, they are grey.
+  bool sawKeyFrame_ = false;
 };
 
 }  // namespace platform::video

@@ -1,5 +1,7 @@
 #include "testing/services/FakeBasePlatform.h"
 
+#include <algorithm>
+
 #include "CommonTools/Md5Hex.h"
 #include "testing/services/GbkWire.h"
 #include "testing/services/QueryValues.h"
@@ -12,6 +14,10 @@ const char kModuleID[] = "E61001";
 const char kAppID[] = "E61";
 constexpr int kStatusOk = 200;
 constexpr int kStatusDenied = 401;
+// The login answers, UTF-8 on the wire. An unknown account's text is longer than 40
+// bytes in GBK, which is how the login window tells it from a wrong password.
+const char kWrongPassword[] = u8"0|密码错误";
+const char kUnknownAccount[] = u8"0|该账号在基础平台上不存在，请确认账号后重新输入";
 
 Json::Value envelope(int status, const char* message, Json::Value data) {
   Json::Value root;
@@ -69,6 +75,18 @@ FakeBasePlatform::FakeBasePlatform(FakeHttpServer& server) : server_(server), ba
   // The client joins a slash onto a base address that already ends in one.
   server.route("GET", "//UserMgr/Login/Api/Login.ashx",
                [this](const RecordedRequest& r) { return token_check(r); });
+  // The login component joins no second slash.
+  server.route("GET", "/UserMgr/Login/Api/Login.ashx", [this](const RecordedRequest& r) { return token_check(r); });
+  server.route("POST", "/UserMgr/Login/Api/OnlineUser.ashx", [this](const RecordedRequest& r) {
+    const std::string method = query_values(r.target)["method"];
+    if (method == "Login") return login(r);
+    if (method == "Logout") return logout(r);
+    return HttpReply(404, "");
+  });
+  server.route("GET", "/UserMgr/Login/Api/OnlineUser.ashx", [this](const RecordedRequest& r) {
+    if (query_values(r.target)["method"] == "GetUser") return user_of_token(r);
+    return HttpReply(404, "");
+  });
   server.route("GET", "/UserMgr/PowerMgr/GetIdentityTypeByUserID",
                [this](const RecordedRequest& r) { return identities_of_user(r); });
   server.route("GET", "/UserMgr/PowerMgr/GetIdentityTypeByCode",
@@ -152,7 +170,9 @@ HttpReply FakeBasePlatform::token_check(const RecordedRequest& request) const {
   std::lock_guard<std::mutex> lock(mutex_);
   Json::Value root;
   root["error"] = "0";
-  root["data"]["result"] = token_valid_ && token != query.end() && !token->second.empty();
+  const bool ended = token != query.end() &&
+                     std::find(logged_out_.begin(), logged_out_.end(), token->second) != logged_out_.end();
+  root["data"]["result"] = token_valid_ && token != query.end() && !token->second.empty() && !ended;
   return wire_json_reply(root);
 }
 
@@ -182,7 +202,8 @@ HttpReply FakeBasePlatform::identities_of_user(const RecordedRequest& request) c
   std::lock_guard<std::mutex> lock(mutex_);
   Json::Value data(Json::arrayValue);
   const FakePlatformUser* user = find_user(gbk_from_wire(query["UserID"]));
-  if (user && query["ModuleID"] == kModuleID) {
+  // No module id asks for the identities the user holds in any module.
+  if (user && (query["ModuleID"] == kModuleID || query["ModuleID"].empty())) {
     for (const auto& code : user->identityCodes) {
       Json::Value item = identity_json(code);
       if (!item.isNull()) data.append(item);
@@ -248,6 +269,86 @@ HttpReply FakeBasePlatform::deliver(const RecordedRequest& request) {
   std::lock_guard<std::mutex> lock(mutex_);
   deliveries_.push_back(request.body);
   return HttpReply(200, delivery_reply_);
+}
+
+void FakeBasePlatform::set_school_name(const std::string& schoolID, const std::string& name) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  school_names_[schoolID] = name;
+}
+
+void FakeBasePlatform::add_account(const std::string& account, const std::string& password,
+                                   const std::string& userID) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  accounts_[account] = Account{password, userID};
+}
+
+std::string FakeBasePlatform::issue_token(const std::string& userID) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return issue_token_locked(userID);
+}
+
+std::string FakeBasePlatform::issue_token_locked(const std::string& userID) {
+  const std::string token = "tk" + std::to_string(++issued_) + "-" + CommonTools::md5_hex_reversed(userID).substr(0, 8);
+  tokens_[token] = userID;
+  return token;
+}
+
+void FakeBasePlatform::set_login_reply(const std::string& reply) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  scripted_login_ = true;
+  login_reply_ = reply;
+}
+
+void FakeBasePlatform::clear_login_reply() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  scripted_login_ = false;
+}
+
+std::vector<std::string> FakeBasePlatform::logged_out() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return logged_out_;
+}
+
+// Form fields travel percent-encoded in UTF-8, as a query does.
+HttpReply FakeBasePlatform::login(const RecordedRequest& request) {
+  auto form = query_values("/?" + request.body);
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (scripted_login_) return HttpReply(200, login_reply_);
+  const auto account = accounts_.find(gbk_from_wire(form["account"]));
+  if (account == accounts_.end()) return HttpReply(200, kUnknownAccount);
+  if (account->second.password != gbk_from_wire(form["password"])) return HttpReply(200, kWrongPassword);
+  return HttpReply(200, "1|" + issue_token_locked(account->second.userID));
+}
+
+HttpReply FakeBasePlatform::user_of_token(const RecordedRequest& request) const {
+  auto query = query_values(request.target);
+  std::lock_guard<std::mutex> lock(mutex_);
+  const auto token = tokens_.find(query["token"]);
+  const FakePlatformUser* user = token == tokens_.end() ? nullptr : find_user(token->second);
+  if (user == nullptr) return wire_json_reply(Json::Value());
+  Json::Value item;
+  item["UserType"] = user->userType;
+  item["UserID"] = wire_text(user->userID);
+  item["UserName"] = wire_text(user->userName);
+  item["SchoolID"] = wire_text(user->schoolID);
+  const auto school = school_names_.find(user->schoolID);
+  item["SchoolName"] = wire_text(school == school_names_.end() ? std::string() : school->second);
+  item["Extra1"] = wire_text(user->gender);
+  item["Extra2"] = wire_text(user->telephone);
+  item["Extra3"] = "";
+  item["Extra4"] = "";
+  item["PhotoUrl"] = wire_text(user->photoPath);
+  item["Token"] = token->first;
+  return wire_json_reply(item);
+}
+
+HttpReply FakeBasePlatform::logout(const RecordedRequest& request) {
+  auto form = query_values("/?" + request.body);
+  std::lock_guard<std::mutex> lock(mutex_);
+  const std::string token = form["token"];
+  tokens_.erase(token);
+  logged_out_.push_back(token);
+  return HttpReply(200, "1");
 }
 
 }  // namespace test_support

@@ -2,7 +2,8 @@
 // The school's base platform, played on a test server: the sub-system address service
 // (every sub-system points back at the same server unless told otherwise), the token
 // check, the identity and user services with their envelope, the user contact and name
-// services, and the data-collection delivery. Data are held in the program's GBK and sent
+// services, the data-collection delivery, and the login component's accounts and tokens
+// (OnlineUserProtocol.md beside this file). Data are held in the program's GBK and sent
 // as UTF-8. Handlers run on the server's thread; the setters may be called at any time.
 #include <map>
 #include <mutex>
@@ -53,6 +54,18 @@ class FakeBasePlatform {
   // The GET requests for that path so far.
   int picture_requests(const std::string& path) const;
 
+  // The name the login component gives for a school's users.
+  void set_school_name(const std::string& schoolID, const std::string& name);
+  // A login account of a user added with add_user.
+  void add_account(const std::string& account, const std::string& password, const std::string& userID);
+  // A token of the user, as a successful login would issue it.
+  std::string issue_token(const std::string& userID);
+  // While set, every login is answered with this text instead of the accounts' answer.
+  void set_login_reply(const std::string& reply);
+  void clear_login_reply();
+  // The tokens logged out, in order.
+  std::vector<std::string> logged_out() const;
+
  private:
   HttpReply address(const RecordedRequest& request, bool inner) const;
   HttpReply token_check(const RecordedRequest& request) const;
@@ -61,6 +74,10 @@ class FakeBasePlatform {
   HttpReply module_users(const RecordedRequest& request) const;
   HttpReply user_field(const RecordedRequest& request, const char* key) const;
   HttpReply deliver(const RecordedRequest& request);
+  HttpReply login(const RecordedRequest& request);
+  HttpReply user_of_token(const RecordedRequest& request) const;
+  HttpReply logout(const RecordedRequest& request);
+  std::string issue_token_locked(const std::string& userID);
 
   const FakePlatformUser* find_user(const std::string& userID) const;
   Json::Value identity_json(const std::string& code) const;
@@ -74,6 +91,17 @@ class FakeBasePlatform {
   std::vector<FakePlatformUser> users_;
   std::string delivery_reply_ = "1";
   std::vector<std::string> deliveries_;
+  struct Account {
+    std::string password;
+    std::string userID;
+  };
+  std::map<std::string, Account> accounts_;
+  std::map<std::string, std::string> tokens_;  // token -> user ID
+  std::map<std::string, std::string> school_names_;
+  std::vector<std::string> logged_out_;
+  int issued_ = 0;
+  bool scripted_login_ = false;
+  std::string login_reply_;
 };
 
 }  // namespace test_support

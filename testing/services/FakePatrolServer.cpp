@@ -166,6 +166,7 @@ FakePatrolServer::FakePatrolServer(unsigned short port)
   serve_login_records();
   serve_rights();
   serve_pictures();
+  serve_server_port();
 }
 
 void FakePatrolServer::serve_get(const std::string& path, PatrolTable& table) {
@@ -299,6 +300,18 @@ void FakePatrolServer::serve_pictures() {
   http_.route("GET", "/Upload.ashx", [this](const RecordedRequest& request) {
     if (query_text(request, "UploadType") != "32") return text_reply(kRefused);
     return text_reply(join_names(pictures_.names(query_int(request, "PlanID"), query_text(request, "Time"))));
+  });
+}
+
+void FakePatrolServer::set_server_port_reply(const std::string& reply) {
+  std::lock_guard<std::mutex> lock(server_port_mutex_);
+  server_port_reply_ = reply;
+}
+
+void FakePatrolServer::serve_server_port() {
+  http_.route("GET", "/api/Cloud/GetServerPort", [this](const RecordedRequest&) {
+    std::lock_guard<std::mutex> lock(server_port_mutex_);
+    return text_reply(server_port_reply_);
   });
 }
 

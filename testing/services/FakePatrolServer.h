@@ -9,7 +9,8 @@
 // {Get,Add,Update,Delete}; api/Fingerprint/{GetbyDeviceID,Add,Delete}; api/DeviceRecord/
 // {Get,Add}; api/InspectRecord/InspectRecordAdd; api/ExceptionRecord/{Get,Add,Update};
 // api/LoginInfo/{Add,Get}; api/Authority/{Get,GetByID,Add,Update}; Upload.ashx (multipart
-// POST of types 1 store and 16 delete, GET of type 32 names).
+// POST of types 1 store and 16 delete, GET of type 32 names); api/Cloud/GetServerPort.
+#include <mutex>
 #include <string>
 
 #include "testing/http/FakeHttpServer.h"
@@ -43,6 +44,9 @@ class FakePatrolServer {
   PatrolTable& login_records() { return login_records_; }
   PatrolTable& rights() { return rights_; }
   PictureStore& pictures() { return pictures_; }
+  // What api/Cloud/GetServerPort answers: "\"9468\"" at first; "" for the client's default,
+  // "-1" for a refusal.
+  void set_server_port_reply(const std::string& reply);
 
  private:
   void serve_audit_log();
@@ -54,6 +58,7 @@ class FakePatrolServer {
   void serve_login_records();
   void serve_rights();
   void serve_pictures();
+  void serve_server_port();
 
   void serve_get(const std::string& path, PatrolTable& table);
   void serve_add(const std::string& path, PatrolTable& table);
@@ -72,6 +77,8 @@ class FakePatrolServer {
   PatrolTable login_records_;
   PatrolTable rights_;
   PictureStore pictures_;
+  std::mutex server_port_mutex_;
+  std::string server_port_reply_ = "\"9468\"";
 };
 
 }  // namespace test_support

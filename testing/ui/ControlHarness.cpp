@@ -136,4 +136,36 @@ int ControlHarness::PresentCount() {
   return snapshot ? snapshot->presentCount : 0;
 }
 
+std::vector<OpenWindow> ControlHarness::OpenWindows(LPCTSTR className) {
+  driver_.WaitIdle();
+  std::vector<HWND> handles;
+  ::EnumWindows(
+      [](HWND hwnd, LPARAM lParam) -> BOOL {
+        reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hwnd);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&handles));
+  std::vector<OpenWindow> windows;
+  for (HWND hwnd : handles) {
+    OpenWindow window;
+    window.hwnd = hwnd;
+    wchar_t name[256] = {};
+    ::GetClassNameW(hwnd, name, 256);
+    window.className = name;
+    if (className != nullptr && window.className != className) continue;
+    window.style = static_cast<DWORD>(::GetWindowLongW(hwnd, GWL_STYLE));
+    window.exStyle = static_cast<DWORD>(::GetWindowLongW(hwnd, GWL_EXSTYLE));
+    window.owner = ::GetWindow(hwnd, GW_OWNER);
+    ::GetWindowRect(hwnd, &window.rect);
+    window.visible = ::IsWindowVisible(hwnd) != FALSE;
+    windows.push_back(window);
+  }
+  return windows;
+}
+
+void ControlHarness::SetMonitors(std::vector<platform::backend::MonitorDesc> monitors) {
+  driver_.WaitIdle();
+  driver_.Backend().SetMonitors(std::move(monitors));
+}
+
 }  // namespace controltest

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "testing/driver/GuiThread.h"
 #include "testing/driver/TestDriver.h"
@@ -16,6 +17,7 @@
 #include "testing/ui/ControlPixels.h"
 #include "testing/ui/ControlTestWindow.h"
 #include "testing/ui/NotifyRecorder.h"
+#include "testing/ui/OpenWindow.h"
 #include "ui/core/control/CControlUI.h"
 
 namespace controltest {
@@ -82,6 +84,13 @@ class ControlHarness {
   uint32_t Pixel(LPCTSTR name, POINT offset);
   // The window's surface has been presented this many times.
   int PresentCount();
+
+  // The program's top-level windows once it is idle, topmost first; only those of
+  // `className` when one is given.
+  std::vector<OpenWindow> OpenWindows(LPCTSTR className = nullptr);
+  // The virtual screen's monitors and work areas from now on; the window stays where
+  // it is.
+  void SetMonitors(std::vector<platform::backend::MonitorDesc> monitors);
 
  private:
   platform::headless::TestDriver& driver_;

@@ -62,6 +62,7 @@ void SchoolFixture::SeedPlatform(test_support::FakeBasePlatform& platform, const
                                                      Gbk(identity["icon"]), identity["preset"].asBool() ? 1 : 0});
   }
   const std::string school = Gbk(m_platform["school"]["id"]);
+  platform.set_school_name(school, Gbk(m_platform["school"]["name"]));
   for (const auto& user : m_platform["users"]) {
     test_support::FakePlatformUser entry;
     entry.userID = Gbk(user["id"]);
@@ -72,6 +73,8 @@ void SchoolFixture::SeedPlatform(test_support::FakeBasePlatform& platform, const
     entry.userType = user["userType"].asInt();
     for (const auto& code : user["identities"]) entry.identityCodes.push_back(Gbk(code));
     platform.add_user(entry);
+    // The login window's account is the user id.
+    if (user.isMember("password")) platform.add_account(entry.userID, Gbk(user["password"]), entry.userID);
   }
 }
 

@@ -15,6 +15,7 @@
 #include "ui/controls/CListUI.h"
 #include "ui/controls/COptionUI.h"
 #include "ui/controls/CProgressUI.h"
+#include "ui/controls/CRichEditUI.h"
 #include "ui/controls/CSliderUI.h"
 #include "ui/controls/CTextUI.h"
 #include "ui/controls/CTreeNodeUI.h"
@@ -44,6 +45,7 @@ struct Registration {
     CControlClassTable::Register(L"Slider", &Make<CSliderUI>);
     CControlClassTable::Register(L"GifAnim", &Make<CGifAnimUI>);
     CControlClassTable::Register(L"Edit", &Make<CEditUI>);
+    CControlClassTable::Register(L"RichEdit", &Make<CRichEditUI>);
     CControlClassTable::Register(L"DateTime", &Make<CDateTimeUI>);
     CControlClassTable::Register(L"List", &Make<CListUI>);
     CControlClassTable::Register(L"ListHeader", &Make<CListHeaderUI>);

@@ -14,11 +14,6 @@ const wchar_t kFindButtonLook[] =
 
 }  // namespace
 
-HWND CPageWnd::CreatePage(HWND hwndFrame) {
-  return Create(hwndFrame, GetPageTitle(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
-                WS_EX_WINDOWEDGE, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT);
-}
-
 void CPageWnd::FocusFindButton() {
   const LPCTSTR name = GetFindButtonName();
   SkinUI::CControlUI* button = *name == L'\0' ? nullptr : m_pm.FindControl(name);

@@ -126,6 +126,8 @@ std::optional<SurfaceSnapshot> HeadlessBackend::Surface(HWND hwnd) const {
   snap.hasShape = surface->hasShape;
   snap.title = surface->title;
   snap.presentCount = surface->presentCount;
+  snap.bigIcon = surface->bigIcon;
+  snap.smallIcon = surface->smallIcon;
   return snap;
 }
 
@@ -258,7 +260,9 @@ void HeadlessBackend::SetIcon(backend::SurfaceId id, cairo_surface_t* icon, bool
   std::lock_guard<std::mutex> lock(mutex_);
   HeadlessSurface* surface = Find(id);
   if (!surface) return;
-  (big ? surface->hasBigIcon : surface->hasSmallIcon) = icon != nullptr;
+  SIZE size{};
+  if (icon != nullptr) size = SIZE{cairo_image_surface_get_width(icon), cairo_image_surface_get_height(icon)};
+  (big ? surface->bigIcon : surface->smallIcon) = size;
 }
 
 void HeadlessBackend::GrabPointer(backend::SurfaceId id) {

@@ -27,6 +27,8 @@ struct SurfaceSnapshot {
   bool hasShape = false;
   std::wstring title;
   int presentCount = 0;
+  SIZE bigIcon{};  // the icons last set, 0 x 0 for none
+  SIZE smallIcon{};
 };
 
 // Where the program last put an input method's composition.

@@ -29,8 +29,8 @@ class HeadlessSurface {
   bool clickThrough = false;
   bool perPixelAlpha = false;
   bool hasShape = false;
-  bool hasBigIcon = false;
-  bool hasSmallIcon = false;
+  SIZE bigIcon{};  // the size of the icon last set, 0 x 0 for none
+  SIZE smallIcon{};
   std::wstring title;
   int presentCount = 0;
 

@@ -14,10 +14,11 @@ PixelImage PixelImage::Copy(cairo_surface_t* image, bool perPixelAlpha) {
   copy.width = cairo_image_surface_get_width(image);
   copy.height = cairo_image_surface_get_height(image);
   const int stride = cairo_image_surface_get_stride(image);
-  copy.pixels.resize(size_t(copy.width) * size_t(copy.height));
+  // The rows are appended, not copied over a zero-filled buffer first.
+  copy.pixels.reserve(size_t(copy.width) * size_t(copy.height));
   for (int y = 0; y < copy.height; ++y) {
-    std::memcpy(&copy.pixels[size_t(y) * size_t(copy.width)], data + size_t(y) * size_t(stride),
-                size_t(copy.width) * 4);
+    const auto* row = reinterpret_cast<const uint32_t*>(data + size_t(y) * size_t(stride));
+    copy.pixels.insert(copy.pixels.end(), row, row + copy.width);
   }
   if (!perPixelAlpha) {
     for (uint32_t& pixel : copy.pixels) pixel |= 0xFF000000u;

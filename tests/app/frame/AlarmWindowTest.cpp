@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/shell/AlarmWindow.h"
-#include "app/shell/CameraDialog.h"
+#include "app/shell/ShellServices.h"
 #include "data/StartupCaches.h"
 #include "data/rabbitmq_helper.h"
 #include "platform/backend/headless/HeadlessBackend.h"
@@ -37,7 +37,7 @@ class Alarm : public FrameTest {
     g_mapInspectPlan[kPlanId] = plan;
   }
   ~Alarm() override {
-    SetCameraDialogOpener(nullptr);
+    SetToastHandler(nullptr);
     CloseAlarm();
     if (consumer.joinable()) consumer.join();
   }
@@ -122,15 +122,14 @@ TEST_F(Alarm, IsBuiltOnTheConsumersThreadNamingPeopleTimeAndCheckpoint) {
   EXPECT_FALSE(::IsWindow(alarm));
 }
 
+// The camera dialog for checkpoint 0 finds no camera: it says so and closes, over the
+// alarm and on the consumer's thread.
 TEST_F(Alarm, ACheckpointNotCachedShowsPeopleAndTimeAndItsCamerasOpenCheckpointZero) {
   std::mutex mutex;
-  std::vector<std::pair<HWND, int>> opened;
-  std::vector<DWORD> threads;
-  SetCameraDialogOpener([&](HWND owner, int checkpoint) -> UINT {
+  std::vector<std::pair<std::wstring, DWORD>> toasts;
+  SetToastHandler([&](const std::wstring& text, int) {
     std::lock_guard<std::mutex> lock(mutex);
-    opened.emplace_back(owner, checkpoint);
-    threads.push_back(::GetCurrentThreadId());
-    return 2;
+    toasts.emplace_back(text, ::GetCurrentThreadId());
   });
   const HWND alarm = Announce(16);
   ASSERT_NE(alarm, nullptr);
@@ -140,27 +139,12 @@ TEST_F(Alarm, ACheckpointNotCachedShowsPeopleAndTimeAndItsCamerasOpenCheckpointZ
 
   ClickControl(alarm, L"btn_Cam1");
   ClickControl(alarm, L"btn_Cam2");
-  std::lock_guard<std::mutex> lock(mutex);
-  EXPECT_EQ(opened, (std::vector<std::pair<HWND, int>>{{alarm, 0}, {alarm, 0}}));
-  EXPECT_EQ(threads, (std::vector<DWORD>{consumerThread.load(), consumerThread.load()}));
-}
-
-TEST_F(Alarm, TheCameraButtonsOpenTheCameraDialogOverTheAlarm) {
-  CacheCheckpoint();
-  const HWND alarm = Announce(17);
-  ASSERT_NE(alarm, nullptr);
-  ClickControl(alarm, L"btn_Cam1");
-  const HWND dialog = shelltest::FindWindowOfClass(L"CCamPlayDlg");
-  ASSERT_NE(dialog, nullptr);
-  wchar_t title[32] = {};
-  ::GetWindowTextW(dialog, title, 32);
-  EXPECT_EQ(std::wstring(title), L"摄像头播放");
-  EXPECT_EQ(::GetWindow(dialog, GW_OWNER), alarm);
-  EXPECT_FALSE(::IsWindowEnabled(alarm));
-  EXPECT_EQ(Label(dialog, L"lab_Camera").first, L"巡更点 31");
-  ClickControl(dialog, L"btn_close");
-  EXPECT_FALSE(::IsWindow(dialog));
+  EXPECT_EQ(shelltest::FindWindowOfClass(L"CamPlay"), nullptr);
+  EXPECT_TRUE(::IsWindow(alarm));
   EXPECT_TRUE(::IsWindowEnabled(alarm));
+  std::lock_guard<std::mutex> lock(mutex);
+  const std::pair<std::wstring, DWORD> noCamera{L"该巡更点未绑定摄像头!", consumerThread.load()};
+  EXPECT_EQ(toasts, (std::vector<std::pair<std::wstring, DWORD>>{noCamera, noCamera}));
 }
 
 TEST_F(Alarm, CloseOfTheConsumerClosesAnOpenAlarm) {

@@ -2,11 +2,13 @@
 // page does.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/frame/pages/CHomePageWndEx.h"
-#include "app/frame/pages/CPageWnd.h"
+#include "ui/core/window/CWindowWnd.h"
 #include "tests/app/frame/support/FrameTest.h"
 #include "ui/controls/COptionUI.h"
 
@@ -40,7 +42,7 @@ class MainFrameTabs : public FrameTest {
   std::string Pages() {
     std::string pages;
     for (int page = 1; page <= CMainFrameWnd::PAGE_COUNT; ++page) {
-      CPageWnd* window = frame->GetPage(page);
+      SkinUI::CWindowWnd* window = frame->GetPage(page);
       pages += window == nullptr ? "-" : (::IsWindowVisible(window->GetHWND()) ? "1" : "0");
     }
     return pages;
@@ -149,16 +151,16 @@ TEST_F(MainFrameTabs, SelectingAPageCreatesItOnceShowsItAloneAndFocusesItsSearch
   OpenFrame();
   for (int page : {2, 3, 4, 5, 6, 7, 2}) {
     SCOPED_TRACE(page);
-    CPageWnd* before = frame->GetPage(page);
+    SkinUI::CWindowWnd* before = frame->GetPage(page);
     ClickControl(hwnd, kTabs[page - 1]);
 
-    CPageWnd* shown = frame->GetPage(page);
+    SkinUI::CWindowWnd* shown = frame->GetPage(page);
     ASSERT_NE(shown, nullptr);
     if (before != nullptr) {
       EXPECT_EQ(shown, before) << "made again";
     }
     for (int other = 1; other <= 7; ++other) {
-      CPageWnd* window = frame->GetPage(other);
+      SkinUI::CWindowWnd* window = frame->GetPage(other);
       if (window == nullptr) continue;
       EXPECT_EQ(::IsWindowVisible(window->GetHWND()) != FALSE, other == page) << other;
     }
@@ -179,6 +181,15 @@ TEST_F(MainFrameTabs, TheHomePageRefreshesBehindTheBusyWindowEachTimeItIsSelecte
   for (int round = 1; round <= 2; ++round) {
     SCOPED_TRACE(round);
     ClickControl(hwnd, L"tabMain");
+    // The refresh runs on a worker the driver does not wait for: a bounded wait.
+    for (int i = 0; i < 2000; ++i) {
+      if (frame->GetHomePage()->GetLoadCount() == round && shelltest::FindWindowOfClass(L"LoadingGifWnd") == nullptr) {
+        break;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      driver.WaitIdle();
+    }
+    driver.WaitIdle();
     EXPECT_EQ(frame->GetHomePage()->GetLoadCount(), round);
     EXPECT_TRUE(frame->GetHomePage()->IsShown());
     EXPECT_EQ(shelltest::FindWindowOfClass(L"LoadingGifWnd"), nullptr) << "the worker closed it";

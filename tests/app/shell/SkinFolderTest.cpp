@@ -1,6 +1,7 @@
 // The skin folder as the program finds it: every file a skin or the code names is there
 // with exactly that name, every control the code looks up is in its skin, every skin
-// declares the one font list, and the generator draws exactly the committed pictures.
+// declares the one font list, and the generator draws exactly the committed pictures
+// and icon resources.
 // Later windows add their rows to the tables.
 #include <gtest/gtest.h>
 
@@ -19,6 +20,8 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path kSkin = SKIN_SOURCE_DIR;
+// The program's module resources, which the generator draws too.
+const fs::path kResources = kSkin.parent_path() / "resources";
 
 // The skins the code loads, and the controls it looks up in each by name.
 const struct {
@@ -38,8 +41,50 @@ const struct {
       "tabEquipmentManagement", "tabPeopleManagement", "tabResultManagement", "tabAuthorityManagement", "lab1",
       "lab2", "lab3", "lab4", "lab5", "lab6", "lab7"}},
     {"AlarmWindow.xml", {"lab_AlarmPeople", "lab_AlarmTime", "lab_Alarmpos", "btn_Cam1", "btn_Cam2", "btn_close"}},
-    {"CamPlayDlg.xml", {"lab_Camera", "btn_close"}},
     {"PagePlaceholder.xml", {"find_bar", "lab_PageTitle"}},
+    {"PeopleManageWndEx.xml",
+     {"list-people", "Comb_PeopleType", "Rich_PeopleFind", "lab_listCounts", "btn_clear", "AddPeopleBtn",
+      "RefreshPeopleBtn", "btn_Peoplefind", "btn_prev_page_People", "btn_next_page_People", "page_count_People",
+      "current_page_People", "btn_goto_People", "PageShow_People", "hlNoContent"}},
+    {"Authority.xml",
+     {"list-Authority", "Rich_AuthorityEdit", "lab_AuthoritylistCounts", "btn_clear", "btn_Authorityfind",
+      "btn_prev_page_People", "btn_next_page_People", "page_count_People", "current_page_People",
+      "btn_goto_People", "PageShow_People", "hlNoContent"}},
+    {"CAuthorityWnd.xml", {"AreaNum", "MoudleNum", "TL_Area", "TL_Moudle", "btn_Save", "lab_title", "btn_close",
+                           "btn_Cancel"}},
+    {"AddPeopleWnd.xml",
+     {"TileLayout_AllUser", "TileLayout_SelectedUser", "SelectAll", "Safeck", "healthck", "canteenck",
+      "dormitoryck", "teachingck", "deviceck", "fireck", "Rich_PeopleFind", "btn_Peoplefind", "btn_close",
+      "btn_Cancel", "btn_Ok"}},
+    {"EditPeopleWnd.xml", {"PeopleNamelab", "Safeck", "healthck", "canteenck", "dormitoryck", "teachingck",
+                           "deviceck", "fireck", "btn_close", "btn_Cancel", "btn_Ok"}},
+    {"CamPlay.xml", {"btn_close"}},
+    {"CSmartPlayerWnd.xml", {}},
+    {"AddDevicePositionWnd.xml",
+     {"lab_title", "Edit_Name", "Edit_code", "Comb_Area", "Comb_Position", "Comb_Cam", "Edit_remark",
+      "lb_remark_count", "btn_close", "btn_Cancel", "btn_Ok"}},
+    {"AddDeviceWnd.xml",
+     {"lab_title", "Btn_AddDevice", "Edit_Device_Code", "Edit_Device_Name", "Btn_AddFingerPrintPeople",
+      "Comb_EmergencyContactPerson", "Edit_EmergencyContactPhone", "Comb_VoiceStatus", "Comb_Volume",
+      "Comb_CallNotifyMethod", "Btn_InitializeDevice", "Comb_people", "TileLayout_people", "Edit_Device_Server",
+      "IPport_CK", "Domain_CK", "HZ_fp", "InitializeDeviceHZ", "Btn_AddFingerPrint", "btn_close", "btn_Cancel",
+      "btn_Ok"}},
+    {"DeviceManageWndEx.xml",
+     {"tabDevice", "tabPositionDevice", "label_DeviceNum", "Rich_DeviceFind", "btn_Devicefind", "AddDeviceBtn",
+      "DeviceListManager", "PosDeviceList", "PageShow_Device", "btn_clear", "btn_prev_page_Device",
+      "btn_next_page_Device", "page_count_Device", "current_page_Device", "btn_goto_Device", "hlNoContent"}},
+    {"AddPlanWnd.xml",
+     {"lab_title", "TileLayout_People", "SelectAll", "WorkingDayck", "SelectAllDate", "TimeVtc", "Edit_PlanName",
+      "Edit_remark", "Comb_PlanType", "Comb_route", "Comb_Device", "dt_Startdate", "dt_Enddate", "lb_remark_count",
+      "Comb_People", "Week1", "Week2", "Week3", "Week4", "Week5", "Week6", "Week7", "btn_close", "btn_Cancel",
+      "btn_Ok", "btnAddTime", "btndeleteTime", "btn_Route"}},
+    {"AddRouteWnd.xml",
+     {"lab_title", "Edit_RouteName", "Comb_RouteType", "Comb_CampusName", "hz_BuildingRoads", "treeArealist", "ie",
+      "btn_close", "btn_Cancel", "btn_Ok", "Btn_GoDigitizing"}},
+    {"LoginWndUI.xml",
+     {"conn_user_id", "conn_user_pwd", "user_id", "user_pwd", "remember_pwd", "forget_pwd", "tip_id", "tip_pwd",
+      "tip_check", "btn_close", "btn_login"}},
+    {"InputQVBaseAddrWnd.xml", {"QVBaseAddrEdit", "cb_outsideSchool", "check_tips", "CompleteBtn", "CancelBtn", "closebtn"}},
 };
 
 // The pictures the code names itself (UTF-8, as the file system has them; narrow
@@ -51,6 +96,20 @@ const char* const kCodeFiles[] = {
     u8"MessageUI/确定取消经过.png",            u8"MessageUI/确定取消常态-red.png",
     u8"MessageUI/确定取消经过按下状态-red.png", u8"MessageUI/确定取消常态.png",
     u8"MessageUI/确定取消经过按下状态.png",    u8"ExaminationManagement/浏览原始.png",
+    u8"弹窗/滚动条beijng.png",                 u8"弹窗/滚动条原始.png",
+    u8"2巡更计划/未打钩原始.png",              u8"2巡更计划/未打钩经过.png",
+    u8"2巡更计划/已打勾原始.png",              u8"2巡更计划/已打勾经过.png",
+    u8"4设备管理/编辑原始.png",                u8"4设备管理/编辑经过.png",
+    u8"1首页/查看.png",                        u8"1首页/查看经过.png",
+    u8"5人员管理/删除原始.png",                u8"5人员管理/删除经过.png",
+    u8"弹窗/人员背景.png",                     u8"弹窗/删除原始.png",
+    u8"弹窗/删除经过.png",
+    u8"LoginWnd/账号-hover.png",               u8"LoginWnd/账号-normal.png",
+    u8"LoginWnd/账号-error.png",               u8"LoginWnd/密码-hover.png",
+    u8"LoginWnd/密码-normal.png",              u8"LoginWnd/密码-error.png",
+    u8"4设备管理/删除经过.png",                u8"4设备管理/删除原始.png",
+    u8"4设备管理/摄像头.png",                  u8"4设备管理/头像.png",
+    u8"4设备管理/删除原始1.png",               u8"4设备管理/删除经过1.png",
 };
 
 std::vector<fs::path> SkinFiles() {
@@ -148,24 +207,31 @@ TEST_F(SkinFolder, EverySkinDeclaresTheOneFontList) {
   }
 }
 
-TEST_F(SkinFolder, TheGeneratorDrawsExactlyTheCommittedPictures) {
-  const fs::path drawn = fs::temp_directory_path() / ("skin-pictures-" + std::to_string(::getpid()));
-  fs::remove_all(drawn);
-  const std::string command = "python3 '" + (kSkin / "make-images.py").string() + "' '" + drawn.string() + "'";
-  ASSERT_EQ(std::system(command.c_str()), 0) << command;
-
+// Every picture drawn is the committed one, and every committed picture is drawn.
+void ExpectSameFolder(const fs::path& drawn, const fs::path& committed) {
   std::set<fs::path> produced;
   for (const fs::directory_entry& entry : fs::recursive_directory_iterator(drawn)) {
     if (!entry.is_regular_file()) continue;
     const fs::path relative = fs::relative(entry.path(), drawn);
     produced.insert(relative);
-    EXPECT_EQ(Bytes(entry.path()), Bytes(kSkin / relative)) << relative << " differs from the committed picture";
+    EXPECT_EQ(Bytes(entry.path()), Bytes(committed / relative)) << relative << " differs from the committed picture";
   }
-  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(kSkin)) {
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(committed)) {
     const fs::path extension = entry.path().extension();
     if (extension != ".png" && extension != ".gif") continue;
-    EXPECT_EQ(produced.count(fs::relative(entry.path(), kSkin)), 1u) << entry.path() << " is drawn by nothing";
+    EXPECT_EQ(produced.count(fs::relative(entry.path(), committed)), 1u) << entry.path() << " is drawn by nothing";
   }
+}
+
+TEST_F(SkinFolder, TheGeneratorDrawsExactlyTheCommittedPictures) {
+  const fs::path drawn = fs::temp_directory_path() / ("skin-pictures-" + std::to_string(::getpid()));
+  fs::remove_all(drawn);
+  const std::string command = "python3 '" + (kSkin / "make-images.py").string() + "' '" + (drawn / "skin").string() +
+                              "' '" + (drawn / "resources").string() + "'";
+  ASSERT_EQ(std::system(command.c_str()), 0) << command;
+
+  ExpectSameFolder(drawn / "skin", kSkin);
+  ExpectSameFolder(drawn / "resources", kResources);
   fs::remove_all(drawn);
 }
 

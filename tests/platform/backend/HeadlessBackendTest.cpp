@@ -57,6 +57,41 @@ INSTANTIATE_TEST_SUITE_P(Table, Presenting,
                                            PresentCase{true, 0x80402010u, 0x80402010u},
                                            PresentCase{false, 0x00000000u, 0xFF000000u}));
 
+// The backend writes each picture over the last one of the same size: every present
+// still shows exactly its own picture, with the alpha rule of its own call.
+TEST(HeadlessBackend, EachPresentShowsItsOwnPicture) {
+  HeadlessBackend backend;
+  SurfaceDesc desc;
+  desc.hwnd = HWND(0x1800);
+  const auto id = backend.CreateSurface(desc);
+  struct Step {
+    int width, height;
+    uint32_t presented;
+    bool perPixelAlpha;
+    uint32_t readBack;
+  } steps[] = {
+      {4, 3, 0x80402010u, true, 0x80402010u},
+      {4, 3, 0x80402010u, false, 0xFF402010u},
+      {4, 3, 0x40102030u, true, 0x40102030u},
+      {6, 2, 0x00000000u, false, 0xFF000000u},
+      {6, 2, 0x20000000u, true, 0x20000000u},
+  };
+  for (const Step& step : steps) {
+    cairo_surface_t* image = Filled(step.width, step.height, step.presented);
+    backend.Present(id, image, step.perPixelAlpha);
+    cairo_surface_destroy(image);
+    cairo_surface_t* copy = backend.CopyImage(desc.hwnd);
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(cairo_image_surface_get_width(copy), step.width);
+    EXPECT_EQ(cairo_image_surface_get_height(copy), step.height);
+    const unsigned char* data = cairo_image_surface_get_data(copy);
+    const auto* last = reinterpret_cast<const uint32_t*>(data + (step.height - 1) * cairo_image_surface_get_stride(copy));
+    EXPECT_EQ(FirstPixel(copy), step.readBack) << std::hex << step.presented;
+    EXPECT_EQ(last[step.width - 1], step.readBack) << std::hex << step.presented;
+    cairo_surface_destroy(copy);
+  }
+}
+
 TEST(HeadlessBackend, SavesPicturesAsPngAndTracksStacking) {
   HeadlessBackend backend;
   SurfaceDesc a, b;

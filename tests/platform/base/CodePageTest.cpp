@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <iconv.h>
+
 #include <functional>
 #include <string>
 #include <thread>
@@ -216,6 +218,78 @@ TEST(CodePageRoutes, EveryRefusalInALongTextIsHandled) {
               run + "?" + run + u8"€?" + run + "?");
   EXPECT_FALSE(complete);
   EXPECT_TRUE(GbkToUtf8(input, Policy::Skip, &complete) == run + run + u8"€" + run);
+  EXPECT_FALSE(complete);
+}
+
+std::string Utf8Of(char32_t c) {
+  std::string out;
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+  return out;
+}
+
+// What iconv alone makes of one character: its GBK bytes, or nothing when it refuses.
+bool IconvGbk(const std::string& utf8, std::string& gbk) {
+  static iconv_t cd = iconv_open("CP936", "UTF-8");
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  char* in = const_cast<char*>(utf8.data());
+  size_t inLeft = utf8.size();
+  char out[8];
+  char* end = out;
+  size_t outLeft = sizeof out;
+  const bool converted = iconv(cd, &in, &inLeft, &end, &outLeft) != static_cast<size_t>(-1) && inLeft == 0;
+  gbk.assign(out, end);
+  return converted;
+}
+
+// UTF-8 to GBK goes through a table learnt from iconv: every character of the Basic
+// Multilingual Plane converts as iconv converts it, the first time and once learnt, alone
+// and inside a text, under each policy.
+TEST(CodePageRoutes, Utf8ToGbkGivesIconvsCodeForEveryCharacter) {
+  using namespace platform::codepage;
+  std::string all;
+  std::string skipped;
+  std::string defaulted;
+  std::string stopped;
+  bool refusedYet = false;
+  int refused = 0;
+  for (char32_t c = 1; c <= 0xFFFF; ++c) {
+    if (c >= 0xD800 && c <= 0xDFFF) continue;
+    const std::string utf8 = Utf8Of(c);
+    std::string expected;
+    const bool converts = IconvGbk(utf8, expected);
+    for (int pass = 0; pass < 2; ++pass) {
+      bool complete = false;
+      const std::string gbk = Utf8ToGbk(utf8, Policy::Fail, &complete);
+      ASSERT_EQ(complete, converts) << std::hex << "U+" << static_cast<unsigned>(c) << " pass " << pass;
+      ASSERT_EQ(gbk, converts ? expected : std::string()) << std::hex << "U+" << static_cast<unsigned>(c);
+    }
+    all += utf8;
+    skipped += expected;
+    defaulted += converts ? expected : "?";
+    if (!converts) ++refused;
+    refusedYet = refusedYet || !converts;
+    if (!refusedYet) stopped += expected;
+  }
+  ASSERT_GT(refused, 0) << "some characters have no GBK code";
+  bool complete = true;
+  EXPECT_TRUE(Utf8ToGbk(all, Policy::Skip, &complete) == skipped);
+  EXPECT_FALSE(complete);
+  EXPECT_TRUE(Utf8ToGbk(all, Policy::DefaultChar) == defaulted);
+  EXPECT_TRUE(Utf8ToGbk(all, Policy::Stop) == stopped);
+  EXPECT_TRUE(Utf8ToGbk(all, Policy::Fail).empty());
+  // Broken sequences between known characters: iconv's verdict on each, in place.
+  const std::string broken = u8"巡更" "\xE5\xB7" "x" u8"点" "\xC0\x80" u8"东" "\xED\xA0\x80" u8"门" "\xE5";
+  EXPECT_TRUE(Utf8ToGbk(broken, Policy::DefaultChar, &complete) == "巡更?x点??东?门?");
+  EXPECT_TRUE(Utf8ToGbk(broken, Policy::Stop) == "巡更");
   EXPECT_FALSE(complete);
 }
 

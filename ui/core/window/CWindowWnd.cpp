@@ -19,9 +19,12 @@ CWindowWnd* ObjectOfCreation(LPARAM lParam) {
   return static_cast<CWindowWnd*>(pCreate->lpCreateParams);
 }
 
-// The layer keeps no module resources yet, so an icon resource is never found:
-// the window then gets no icon, as with a missing resource.
-HICON LoadIconResource(UINT, int, int) { return nullptr; }
+// Shared, as the icons of windows are never freed; a missing resource gives the window
+// no icon.
+HICON LoadIconResource(UINT nRes, int cx, int cy) {
+  return static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(nRes), IMAGE_ICON, cx, cy,
+                                         LR_DEFAULTCOLOR | LR_SHARED));
+}
 
 }  // namespace
 

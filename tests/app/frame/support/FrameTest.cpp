@@ -6,6 +6,7 @@
 
 #include "app/shell/BkWindow.h"
 #include "app/shell/PhotoFeedBackWindow.h"
+#include "app/shell/ShellRecordAlerts.h"
 #include "app/shell/ShellServices.h"
 #include "platform/base/Clock.h"
 #include "platform/base/Shell.h"
@@ -63,7 +64,8 @@ FrameTest::FrameTest() : driver(PanelledScreen()) {
   session.m_strIdentityIcon.clear();
   session.m_nAllModules = 1;
   session.m_mapModules.clear();
-  savedAlerts_ = RecordAlerts::Current();
+  // As the entry does before the frame exists.
+  savedAlerts_ = RecordAlerts::Install(std::make_shared<ShellRecordAlerts>());
   SYSTEMTIME pinned = {};
   pinned.wYear = 2024;
   pinned.wMonth = 3;

@@ -1,0 +1,81 @@
+// The other process of the start-up tests:
+//   hold          takes the single-instance step, says "passed" or "refused", and keeps
+//                 running (holding the count) until its input closes
+//   try <file>    takes the step and writes "passed" or "refused" into the file
+//   exit-convert  converts text in main and again in an atexit handler (as the
+//                 asynchronous logger does when it writes out its queue), then returns
+//   crash <how>   installs the program's crash filter and locks it, then faults:
+//                 "null" (a null write), "thread" (the same on a second thread),
+//                 "relock" (after trying to replace the locked filter)
+// It works in its current folder, where the crash dump goes.
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <thread>
+
+#include "platform/base/CodePage.h"
+#include "app/client/CrashDump.h"
+#include "platform/base/InstanceCounter.h"
+
+namespace {
+
+LONG WINAPI OtherFilter(EXCEPTION_POINTERS*) {
+  std::fputs("other filter\n", stdout);
+  std::fflush(stdout);
+  return EXCEPTION_EXECUTE_HANDLER;
+}
+
+void WriteThroughNull() {
+  volatile int* nowhere = nullptr;
+  *nowhere = 42;
+}
+
+int Crash(const std::string& how) {
+  ::SetUnhandledExceptionFilter(&UnhandledExceptionHandler);
+  LockUnhandledExceptionFilter();
+  if (how == "relock") {
+    const bool ignored = ::SetUnhandledExceptionFilter(&OtherFilter) == nullptr;
+    std::fputs(ignored ? "relock ignored\n" : "relock taken\n", stdout);
+    std::fflush(stdout);
+  }
+  if (how == "thread") {
+    std::thread worker([] { WriteThroughNull(); });
+    worker.join();
+  }
+  WriteThroughNull();
+  return 0;
+}
+
+const char* Step() { return platform::InstanceCounter::Program().RaiseIfZero() ? "passed" : "refused"; }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string mode = argc > 1 ? argv[1] : "";
+  if (mode == "hold") {
+    std::printf("%s\n", Step());
+    std::fflush(stdout);
+    char c;
+    while (read(0, &c, 1) > 0) {
+    }
+    return 0;
+  }
+  if (mode == "try" && argc > 2) {
+    const char* result = Step();
+    std::ofstream(argv[2]) << result;
+    return 0;
+  }
+  if (mode == "crash" && argc > 2) return Crash(argv[2]);
+  if (mode == "exit-convert") {
+    std::atexit([] { std::printf("%s\n", platform::codepage::WideToUtf8(L"退出时转换").c_str()); });
+    std::printf("%s\n", platform::codepage::WideToUtf8(L"启动").c_str());
+    std::fflush(stdout);
+    return 0;
+  }
+  std::fputs("usage: startup-helper hold | try <file> | exit-convert | crash null|thread|relock\n", stderr);
+  return 2;
+}

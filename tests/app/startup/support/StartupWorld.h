@@ -1,0 +1,90 @@
+#pragma once
+// What the start-up tests begin from: the base platform and the patrol server on one test
+// server, the session pointed at it with nobody logged in, our login component registered
+// with its session file in a scratch folder, no "Config.ini" beside the test program, a
+// broker address where nothing listens, the headless driver and a UI thread. The program's
+// text log is started once, in a scratch folder, so that tests can look for its lines.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "CommonTools/global_singleton.h"
+#include "platform/win32.h"
+#include "ui/core/control/CControlUI.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
+#include "testing/services/FakeBasePlatform.h"
+#include "testing/services/FakePatrolServer.h"
+
+namespace startuptest {
+
+// A user of the platform who holds the module's identity "IC0003", with an account.
+extern const char kUser[];       // "u1"
+extern const char kPassword[];   // "pw1"
+extern const char kSchool[];     // "s1"
+
+// The base URL of a server that has just gone, where every connection is refused at once.
+std::string RefusingBaseUrl();
+
+// Config.ini beside the test program.
+std::string ConfigFile();
+void RemoveConfig();
+// The raw text of Config.ini, "" without one.
+std::string ConfigText();
+
+// Polls the program log (every level up to information) for a line holding `text`
+// (GBK) until it appears or a generous limit passes.
+bool LogHas(const std::string& text);
+
+// The framework window of that class, null when none.
+HWND FindWindowOfClass(const std::wstring& className);
+void OnWindowThread(HWND hwnd, const std::function<void()>& call);
+SkinUI::CControlUI* FindControl(HWND hwnd, LPCTSTR name);
+// The "bkimage" a control was given.
+std::wstring BackgroundOf(SkinUI::CControlUI* control);
+
+struct ShownMessage {
+  std::wstring text;
+  int kind = 0;  // 1 and 7 show different icons: read back from the icon file
+};
+
+class StartupWorld : public ::testing::Test {
+ protected:
+  StartupWorld();
+  ~StartupWorld() override;
+
+  // The message box of the shell that is open now (empty text when none), closed.
+  ShownMessage CloseMessage();
+  // The requests of a path (without query), in order.
+  std::vector<test_support::RecordedRequest> RequestsTo(const std::string& path) const;
+  // The "token" query value of each identity request of the module right check.
+  std::vector<std::string> CheckedTokens() const;
+  // Adds a user with an account; identity codes as given.
+  void AddUser(const std::string& id, int type, const std::vector<std::string>& identities, const std::string& password);
+
+  global_singleton& session() { return global_singleton::get_mutable_instance(); }
+
+  // Config.ini beside the test program is shared by every test process ctest runs at
+  // once: a world holds a lock on the program's folder while it lives (declared first,
+  // so it is taken before the file is touched and let go after).
+  class ConfigLock {
+   public:
+    ConfigLock();
+    ~ConfigLock();
+    ConfigLock(const ConfigLock&) = delete;
+    ConfigLock& operator=(const ConfigLock&) = delete;
+
+   private:
+    int fd_ = -1;
+  };
+  ConfigLock configLock_;
+
+  test_support::FakePatrolServer patrol;
+  test_support::FakeBasePlatform platform{patrol.http()};
+  platform::headless::TestDriver driver;
+  platform::headless::GuiThread ui;
+};
+
+}  // namespace startuptest
