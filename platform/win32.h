@@ -17,6 +17,7 @@
 #include "platform/base/Module.h"
 #include "platform/base/WinSock.h"
 #include "platform/base/Shell.h"
+#include "platform/base/UrlDownload.h"
 #include "platform/base/ShellExecuteEx.h"
 #include "platform/base/Process.h"
 #include "platform/user/User.h"

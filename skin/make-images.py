@@ -424,6 +424,40 @@ def scroll_bars():
     write_png("ScrollBar/滑块-经过.png", 6, 24, scroll_thumb(WHITE))
 
 
+# --- Main frame (the pictures shown before the user's own are downloaded) ------------------
+
+def default_photo(size):
+    """A frame-coloured disc with a white head and shoulders, the shape of the cut photos."""
+    centre = size / 2.0
+
+    def person(px, py):
+        head = (px - centre) ** 2 + (py - size * 0.38) ** 2 <= (size * 0.17) ** 2
+        body = (px - centre) ** 2 / (size * 0.3) ** 2 + (py - size * 0.92) ** 2 / (size * 0.3) ** 2 <= 1
+        return head or body
+
+    def pixel(x, y):
+        disc = coverage(x, y, lambda px, py: (px - centre) ** 2 + (py - centre) ** 2 <= (centre - 0.5) ** 2)
+        mark = coverage(x, y, lambda px, py: person(px, py) and (px - centre) ** 2 + (py - centre) ** 2 <= (centre - 0.5) ** 2)
+        return over(with_alpha(WHITE, mark), with_alpha(FRAME, disc))
+    return pixel
+
+
+def default_identity(size):
+    """A small badge for an identity without an icon: an accent disc with a navy dot."""
+    centre = size / 2.0
+
+    def pixel(x, y):
+        disc = coverage(x, y, lambda px, py: (px - centre) ** 2 + (py - centre) ** 2 <= (centre - 0.5) ** 2)
+        dot = coverage(x, y, lambda px, py: (px - centre) ** 2 + (py - centre) ** 2 <= (size * 0.2) ** 2)
+        return over(with_alpha(NAVY_DARK, dot), with_alpha(ACCENT, disc))
+    return pixel
+
+
+def main_frame():
+    write_png("MainFrame/默认头像.png", 48, 48, default_photo(48))
+    write_png("MainFrame/默认身份.png", 20, 20, default_identity(20))
+
+
 # --- Combo drop-down ---------------------------------------------------------------------
 # The drop-down's bar is 10 pixels wide without arrow buttons, on its dark-teal
 # background; both pictures are stretched whole over the bar and the thumb, so they
@@ -653,6 +687,9 @@ if __name__ == "__main__":
     busy_window()
     qr_window()
     scroll_bars()
+    main_frame()
+
+
     combo_drop_down()
     people_pages()
     program_icon()

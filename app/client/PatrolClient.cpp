@@ -10,8 +10,8 @@
 #include "CommonTools/TextTime.h"
 #include "CommonTools/global_singleton.h"
 #include "app/client/CrashDump.h"
-#include "app/client/PlaceholderMainWindow.h"
 #include "app/client/ProgramLog.h"
+#include "app/frame/CMainFrameWnd.h"
 #include "app/shell/LoginSequence.h"
 #include "app/shell/ShellRecordAlerts.h"
 #include "app/shell/ShowMessage.h"
@@ -110,7 +110,7 @@ void ReleaseServiceSingletons() {
 
 // Runs the main window as the program's main loop, until it closes.
 void RunMainWindow() {
-  auto frame = std::make_unique<PlaceholderMainWindow>();
+  auto frame = std::make_unique<CMainFrameWnd>();
   if (frame->Create(nullptr, kMainWindowTitle, WS_VISIBLE | WS_OVERLAPPEDWINDOW, WS_EX_WINDOWEDGE, CW_USEDEFAULT,
                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT) == nullptr) {
     return;

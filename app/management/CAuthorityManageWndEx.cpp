@@ -160,3 +160,8 @@ void CAuthorityManageWndEx::Notify(SkinUI::UINotifyRecord& msg) {
     FillUserList(1);
   }
 }
+
+void CAuthorityManageWndEx::FocusFindButton() {
+  SkinUI::CControlUI* button = m_pm.FindControl(L"btn_Authorityfind");
+  if (button != nullptr) button->SetFocus();
+}

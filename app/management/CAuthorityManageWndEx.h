@@ -25,6 +25,9 @@ class CAuthorityManageWndEx : public SkinUI::WindowImplBase {
   void NextUserPage();
   void GotoUserPage();
 
+  // What the main frame calls when it selects the page: the search button takes the focus.
+  void FocusFindButton();
+
   void Notify(SkinUI::UINotifyRecord& msg) override;
 
  protected:

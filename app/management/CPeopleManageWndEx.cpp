@@ -232,3 +232,8 @@ void CPeopleManageWndEx::Notify(SkinUI::UINotifyRecord& msg) {
     OnSearchChanged();
   }
 }
+
+void CPeopleManageWndEx::FocusFindButton() {
+  SkinUI::CControlUI* button = m_pm.FindControl(L"btn_Peoplefind");
+  if (button != nullptr) button->SetFocus();
+}

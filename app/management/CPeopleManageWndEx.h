@@ -25,6 +25,9 @@ class CPeopleManageWndEx : public SkinUI::WindowImplBase {
   // Names, roles and telephones from the base platform, for every person found there.
   void RefreshPeople();
 
+  // What the main frame calls when it selects the page: the search button takes the focus.
+  void FocusFindButton();
+
   void Notify(SkinUI::UINotifyRecord& msg) override;
 
  protected:

@@ -1,13 +1,17 @@
 #include "app/shell/AlarmWindow.h"
 
 #include <mutex>
+#include <string>
 #include <utility>
+
+#include "CommonTools/Conversions.h"
+#include "app/shell/OpenCameraDialog.h"
+#include "data/StartupCaches.h"
+#include "ui/core/control/CControlUI.h"
 
 namespace {
 
-const wchar_t kClassName[] = L"AlarmWindow";
-const int kWidth = 360;
-const int kHeight = 220;
+const UINT kHoverRecheckMs = 1000;
 
 std::mutex& HandlerMutex() {
   static std::mutex mutex;
@@ -19,17 +23,20 @@ AlarmWindow::ModalHandler& Handler() {
   return handler;
 }
 
-// Once per process; any thread may be the first to create an alarm.
-bool RegisterWindowClass() {
-  static const bool registered = [] {
-    WNDCLASSEXW wc = {};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kClassName;
-    return RegisterClassExW(&wc) != 0;
-  }();
-  return registered;
+void SetTextAndTip(SkinUI::CControlUI* control, const std::string& gbkText) {
+  if (control == nullptr) return;
+  const std::wstring text = CommonTools::string_to_wstring(gbkText);
+  control->SetText(text.c_str());
+  control->SetToolTip(text.c_str());
+}
+
+// A copy taken under the lock: the pages change the checkpoints on the UI thread.
+bool CachedCheckpoint(int id, InspectPosDeviceInfo& checkpoint) {
+  std::lock_guard<std::mutex> lock(g_mutexInspectPosDevice);
+  const auto found = g_mapInspectPosDevice.find(id);
+  if (found == g_mapInspectPosDevice.end()) return false;
+  checkpoint = found->second;
+  return true;
 }
 
 }  // namespace
@@ -43,28 +50,12 @@ AlarmWindow::ModalHandler AlarmWindow::SetModalHandler(ModalHandler handler) {
 AlarmWindow::AlarmWindow(const InspectRecordInfo& record) : m_record(record) {}
 
 AlarmWindow::~AlarmWindow() {
-  if (m_hWnd && IsWindow(m_hWnd)) DestroyWindow(m_hWnd);
+  if (m_hWnd != nullptr && ::IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
 }
 
-HWND AlarmWindow::CreateWithStyle(HWND hwndParent, LPCWSTR pstrName, DWORD dwStyle,
-                                  DWORD dwExStyle) {
-  if (!RegisterWindowClass()) return nullptr;
-  m_hWnd = CreateWindowExW(dwExStyle, kClassName, pstrName, dwStyle, 0, 0, kWidth, kHeight,
-                           hwndParent, nullptr, GetModuleHandleW(nullptr), nullptr);
-  return m_hWnd;
-}
+LPCTSTR AlarmWindow::GetWindowClassName() const { return L"AlarmWindow"; }
 
-void AlarmWindow::CenterWindow() {
-  if (!m_hWnd) return;
-  RECT desktop = {};
-  RECT window = {};
-  if (!GetWindowRect(GetDesktopWindow(), &desktop) || !GetWindowRect(m_hWnd, &window)) return;
-  const int width = window.right - window.left;
-  const int height = window.bottom - window.top;
-  const int x = desktop.left + (desktop.right - desktop.left - width) / 2;
-  const int y = desktop.top + (desktop.bottom - desktop.top - height) / 2;
-  SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
+SkinUI::CUIString AlarmWindow::GetSkinXmlName() const { return L"AlarmWindow.xml"; }
 
 UINT AlarmWindow::ShowModal() {
   ModalHandler handler;
@@ -72,26 +63,48 @@ UINT AlarmWindow::ShowModal() {
     std::lock_guard<std::mutex> lock(HandlerMutex());
     handler = Handler();
   }
-  if (handler) {
-    handler(*this);
-    return 0;
-  }
-  return RunModalLoop();
+  if (!handler) return RunModalLoop();
+  handler(*this);
+  return 0;
 }
 
-UINT AlarmWindow::RunModalLoop() {
-  if (!m_hWnd || !IsWindow(m_hWnd)) return 0;
-  ShowWindow(m_hWnd, SW_SHOWNORMAL);
-  MSG msg = {};
-  while (IsWindow(m_hWnd)) {
-    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got == 0) {
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
-    }
-    if (got < 0) break;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+UINT AlarmWindow::RunModalLoop() { return CWindowWnd::ShowModal(); }
+
+void AlarmWindow::OnSkinBuilt() {
+  SetTextAndTip(m_pm.FindControl(L"lab_AlarmPeople"), m_record.strPeopleNames);
+  SetTextAndTip(m_pm.FindControl(L"lab_AlarmTime"), m_record.strTime);
+  if (!CachedCheckpoint(m_record.iPositionID, m_checkpoint)) return;
+  SetTextAndTip(m_pm.FindControl(L"lab_Alarmpos"), m_checkpoint.strName);
+}
+
+void AlarmWindow::Notify(SkinUI::UINotifyRecord& msg) {
+  if (msg.sType != L"click" || msg.pSender == nullptr) return;
+  const SkinUI::CUIString name = msg.pSender->GetName();
+  if (name == L"btn_close") {
+    Close(1);
+  } else if (name == L"btn_Cam1" || name == L"btn_Cam2") {
+    OpenCameraDialog(m_hWnd, m_checkpoint.iID);
   }
-  return 0;
+}
+
+LRESULT AlarmWindow::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
+  if (uMsg == WM_TIMER && wParam == ALARM_TIMER_ID) {
+    OnAlarmTimer();
+    return 0;
+  }
+  return WindowImplBase::HandleMessage(uMsg, wParam, lParam);
+}
+
+// While the pointer rests on the alarm it stays, looked at once a second.
+void AlarmWindow::OnAlarmTimer() {
+  ::KillTimer(m_hWnd, ALARM_TIMER_ID);
+  POINT cursor = {};
+  RECT window = {};
+  ::GetCursorPos(&cursor);
+  ::GetWindowRect(m_hWnd, &window);
+  if (::PtInRect(&window, cursor)) {
+    ::SetTimer(m_hWnd, ALARM_TIMER_ID, kHoverRecheckMs, nullptr);
+    return;
+  }
+  Close(1);
 }

@@ -2,18 +2,22 @@
 // The alarm pop-up for an abnormal patrol record, as the broker consumer's alerts use it:
 // built from a copy of the record on the consumer's thread, created under the desktop
 // window, centred, run modally on that thread until the user closes it, then destroyed.
+// It names the patrol people, the time and the checkpoint, and its two camera buttons
+// open the checkpoint's camera dialog (over the alarm, on the same thread).
 //
-// This is the stand-in the services use until the shell's skinned window exists: a plain
-// top-level window of the class "AlarmWindow" whose modal loop ends when the window is
-// destroyed (WM_CLOSE does that), so a posted WM_CLOSE closes it from any thread. Tests
-// put a recording handler in place of the modal loop with SetModalHandler.
+// An alarm stays until the user closes it: the self-closing timer is handled, but nothing
+// starts it. A WM_CLOSE posted from any thread closes it. Tests put a recording handler in
+// place of the modal loop with SetModalHandler.
 #include <functional>
 
+#include "data/InspectPosDeviceInfo.h"
 #include "data/InspectRecordInfo.h"
-#include "platform/win32.h"
+#include "ui/core/window/WindowImplBase.h"
 
-class AlarmWindow {
+class AlarmWindow : public SkinUI::WindowImplBase {
  public:
+  enum : UINT { ALARM_TIMER_ID = 100010 };
+
   // Runs in ShowModal in place of the window's own modal loop and returns when the alarm
   // counts as closed; it may call RunModalLoop itself.
   using ModalHandler = std::function<void(AlarmWindow& window)>;
@@ -22,27 +26,33 @@ class AlarmWindow {
   static ModalHandler SetModalHandler(ModalHandler handler);
 
   explicit AlarmWindow(const InspectRecordInfo& record);
-  ~AlarmWindow();
-  AlarmWindow(const AlarmWindow&) = delete;
-  AlarmWindow& operator=(const AlarmWindow&) = delete;
+  // Destroys the window when it is still there (an alarm refused before its loop ran).
+  ~AlarmWindow() override;
 
   const InspectRecordInfo& GetRecord() const { return m_record; }
-  HWND GetHWND() const { return m_hWnd; }
+  // The checkpoint of the record as the cache held it when the skin was built; id 0 when
+  // the cache did not hold it.
+  const InspectPosDeviceInfo& GetCheckpoint() const { return m_checkpoint; }
 
-  // The window belongs to the calling thread. Null when it could not be created.
-  HWND CreateWithStyle(HWND hwndParent, LPCWSTR pstrName, DWORD dwStyle, DWORD dwExStyle);
-
-  // Centres the window on the desktop.
-  void CenterWindow();
-
-  // Returns once the alarm has been closed.
+  // Returns once the alarm has been closed, with its result.
   UINT ShowModal();
 
-  // Shows the window and pumps the calling thread's messages until the window is gone. A
-  // WM_QUIT that arrives meanwhile ends the loop and is posted again for the loop outside.
+  // The window's own modal loop.
   UINT RunModalLoop();
 
+  void Notify(SkinUI::UINotifyRecord& msg) override;
+
+ protected:
+  LPCTSTR GetWindowClassName() const override;
+  SkinUI::CUIString GetSkinXmlName() const override;
+  void OnSkinBuilt() override;
+  LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
+
  private:
+  void OnAlarmTimer();
+
   InspectRecordInfo m_record;
-  HWND m_hWnd = nullptr;
+  InspectPosDeviceInfo m_checkpoint;
+  // What the consumer gives every alarm; unused while the timer never starts.
+  int m_nShowSeconds = 30;
 };

@@ -66,7 +66,7 @@ std::vector<std::string> comma_pieces(const std::string& text) {
 
 }  // namespace
 
-FakeBasePlatform::FakeBasePlatform(FakeHttpServer& server) : base_url_(server.base_url()) {
+FakeBasePlatform::FakeBasePlatform(FakeHttpServer& server) : server_(server), base_url_(server.base_url()) {
   const std::string service = "/Base/WS/Service_Basic.asmx/";
   server.route("GET", service + "WS_G_GetSubSystemServerInfo",
                [this](const RecordedRequest& r) { return address(r, false); });
@@ -129,6 +129,18 @@ void FakeBasePlatform::set_delivery_reply(const std::string& reply) {
 std::vector<std::string> FakeBasePlatform::deliveries() const {
   std::lock_guard<std::mutex> lock(mutex_);
   return deliveries_;
+}
+
+void FakeBasePlatform::add_picture(const std::string& path, const std::string& bytes, const std::string& contentType) {
+  server_.route("GET", path, HttpReply(200, bytes, contentType));
+}
+
+int FakeBasePlatform::picture_requests(const std::string& path) const {
+  int count = 0;
+  for (const RecordedRequest& request : server_.requests()) {
+    if (request.method == "GET" && request.path() == path) ++count;
+  }
+  return count;
 }
 
 // Four elements: id, name, the address outside the school, the address. The inner query

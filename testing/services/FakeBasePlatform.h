@@ -48,6 +48,11 @@ class FakeBasePlatform {
   void set_delivery_reply(const std::string& reply);
   // The bodies delivered to the data-collection service, as they arrived.
   std::vector<std::string> deliveries() const;
+  // Serves a picture (an identity icon, a user's photo) at a path of the server; the
+  // server's request log counts its downloads.
+  void add_picture(const std::string& path, const std::string& bytes, const std::string& contentType);
+  // The GET requests for that path so far.
+  int picture_requests(const std::string& path) const;
 
   // The name the login component gives for a school's users.
   void set_school_name(const std::string& schoolID, const std::string& name);
@@ -77,6 +82,7 @@ class FakeBasePlatform {
   const FakePlatformUser* find_user(const std::string& userID) const;
   Json::Value identity_json(const std::string& code) const;
 
+  FakeHttpServer& server_;
   std::string base_url_;
   mutable std::mutex mutex_;
   std::map<std::string, std::string> addresses_;

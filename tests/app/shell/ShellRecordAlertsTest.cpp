@@ -1,3 +1,4 @@
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "app/shell/ShellRecordAlerts.h"
 #include "app/shell/ShellServices.h"
 #include "data/InspectRecordInfo.h"
+#include "tests/app/shell/support/ShellWindowTest.h"
 
 namespace {
 
@@ -15,6 +17,7 @@ char g_toastWindowStandIn;
 
 class ShellRecordAlertsTest : public ::testing::Test {
  protected:
+  void SetUp() override { shelltest::UseProgramSkin(); }
   void TearDown() override {
     g_pFeedBackWnd = nullptr;
     SetToastHandler(nullptr);
@@ -69,10 +72,11 @@ TEST_F(ShellRecordAlertsTest, AlarmIsACentredTitledWindowThatRunsModallyOnlyWhen
 
     ASSERT_NE(opened, nullptr);
     EXPECT_EQ(title, L"异常报警");
-    RECT desktop = {};
-    GetWindowRect(GetDesktopWindow(), &desktop);
-    EXPECT_EQ(placed.left + placed.right, desktop.left + desktop.right) << "not centred across";
-    EXPECT_EQ(placed.top + placed.bottom, desktop.top + desktop.bottom) << "not centred down";
+    RECT work = {};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_GT(placed.right, placed.left);
+    EXPECT_LE(std::abs(placed.left + placed.right - work.left - work.right), 1) << "not centred across";
+    EXPECT_LE(std::abs(placed.top + placed.bottom - work.top - work.bottom), 1) << "not centred down";
     EXPECT_EQ(modalRecords, accept ? std::vector<int>{17} : std::vector<int>{});
     EXPECT_FALSE(IsWindow(opened)) << "the alarm window outlives the alarm";
   }

@@ -1,10 +1,12 @@
 #include "tests/data/broker/ConsumerWitness.h"
 
 #include <chrono>
+#include <mutex>
 
 #include "app/shell/AlarmWindow.h"
 #include "app/shell/ShellRecordAlerts.h"
 #include "app/shell/ShellServices.h"
+#include "ui/core/manager/CWindowManagerUI.h"
 
 namespace broker_test {
 
@@ -12,6 +14,16 @@ namespace {
 
 // Only its address matters: the consumer tests the pointer, never uses it.
 char g_toastWindowStandIn;
+
+// The alarm window builds its skin from the folder beside the test program, as the
+// program's does.
+void UseProgramSkin() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    SkinUI::CWindowManagerUI::SetInstance(::GetModuleHandleW(nullptr));
+    SkinUI::CWindowManagerUI::SetResourcePath(SkinUI::CWindowManagerUI::GetInstancePath() + L"skin");
+  });
+}
 
 std::wstring WindowTitle(HWND window) {
   wchar_t title[64] = {};
@@ -23,6 +35,7 @@ std::wstring WindowTitle(HWND window) {
 
 ConsumerWitness::ConsumerWitness(Alarm alarm)
     : m_alarm(alarm), m_replacedAlerts(RecordAlerts::Install(std::make_shared<ShellRecordAlerts>())) {
+  UseProgramSkin();
   SetToastWindow(true);
   SetToastHandler([this](const std::wstring& text, int seconds) {
     ConsumerEvent event;

@@ -1,3 +1,0 @@
-#include "app/client/PlaceholderMainWindow.h"
-
-LPCTSTR PlaceholderMainWindow::GetWindowClassName() const { return L"DuviraMainWindow"; }

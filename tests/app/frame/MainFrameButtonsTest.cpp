@@ -1,0 +1,172 @@
+// The frame's buttons, its clock and the login check on the virtual clock.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/frame/ClockText.h"
+#include "app/shell/CQRCodeWnd.h"
+#include "tests/app/frame/support/FrameTest.h"
+
+namespace {
+
+using frametest::FrameTest;
+using Calls = std::vector<std::wstring>;
+
+class MainFrameButtons : public FrameTest {};
+
+TEST_F(MainFrameButtons, CloseAsksFirstAndClosesWithOneOnYes) {
+  OpenFrame();
+  ClickControl(hwnd, L"btn_close");
+  const HWND box = MessageBoxWindow();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBoxText(box), L"是否退出系统");
+  EXPECT_EQ(::GetWindow(box, GW_OWNER), hwnd);
+  Answer(L"cancle");
+  EXPECT_FALSE(FrameClosed());
+  EXPECT_TRUE(::IsWindow(hwnd));
+
+  ClickControl(hwnd, L"btn_close");
+  Answer(L"yes");
+  EXPECT_EQ(WaitForFrameResult(), 1u);
+  EXPECT_TRUE(ShellCalls().empty()) << "closing starts nothing";
+}
+
+TEST_F(MainFrameButtons, MinimiseThenRestoreBringsTheFrameBackOntoTheWorkArea) {
+  OpenFrame();
+  ClickControl(hwnd, L"btn_min");
+  EXPECT_TRUE(::IsIconic(hwnd));
+  OnFrameThread([&] { ::ShowWindow(hwnd, SW_RESTORE); });
+  driver.WaitIdle();
+  EXPECT_FALSE(::IsIconic(hwnd));
+  RECT window = {};
+  ::GetWindowRect(hwnd, &window);
+  const RECT work = frametest::TestWorkArea();
+  EXPECT_TRUE(::EqualRect(&window, &work));
+}
+
+TEST_F(MainFrameButtons, HelpAndPersonalCentreOpenThePlatformsPagesWithTheToken) {
+  world.session().m_strServerAddr = "http://patrol.campus.edu:8090///";
+  world.session().m_strBaseAddr = "http://base.campus.edu/";
+  world.session().m_userInfo.strToken = "tok-7";
+  world.session().m_strIdentityCode = "IC0002";
+  OpenFrame();
+  ClickControl(hwnd, L"btn_help");
+  ClickControl(hwnd, L"btn_userPhoto");
+  ClickControl(hwnd, L"btn_userName");
+  const std::wstring centre = L"open|http://base.campus.edu/html/personalMgr/index.html?qv_tk=tok-7&qv_ic=IC0002||1";
+  EXPECT_EQ(ShellCalls(), (Calls{L"open|http://patrol.campus.edu:8090/Help/Wardenfell.html?qv_tk=tok-7||1", centre,
+                                 centre}));
+}
+
+TEST_F(MainFrameButtons, TheQRWindowIsOwnedByTheFrame) {
+  OpenFrame();
+  ClickControl(hwnd, L"btn_qr_code");
+  const HWND qr = shelltest::FindWindowOfClass(L"QR_CodeWnd");
+  ASSERT_NE(qr, nullptr);
+  EXPECT_EQ(::GetWindow(qr, GW_OWNER), hwnd);
+  ClickControl(qr, L"btn_close");
+  EXPECT_FALSE(::IsWindow(qr));
+}
+
+TEST_F(MainFrameButtons, TheClockShowsTheLocalTimeEverySecond) {
+  OpenFrame();
+  driver.Advance(1000);
+  std::wstring shown;
+  OnFrameThread([&] { shown = shelltest::FindControl(hwnd, L"label_Time")->GetText().GetData(); });
+  EXPECT_EQ(shown, L"2024年03月06日 09:05:08  星期三");
+  driver.Advance(60000);
+  OnFrameThread([&] { shown = shelltest::FindControl(hwnd, L"label_Time")->GetText().GetData(); });
+  EXPECT_EQ(shown, L"2024年03月06日 09:06:08  星期三");
+}
+
+TEST(ClockText, NamesEveryWeekday) {
+  const struct {
+    WORD year, month, day, dayOfWeek;
+    const wchar_t* text;
+  } cases[] = {
+      {2024, 3, 4, 1, L"2024年03月04日 08:07:06  星期一"}, {2024, 3, 5, 2, L"2024年03月05日 08:07:06  星期二"},
+      {2024, 3, 6, 3, L"2024年03月06日 08:07:06  星期三"}, {2024, 3, 7, 4, L"2024年03月07日 08:07:06  星期四"},
+      {2024, 3, 8, 5, L"2024年03月08日 08:07:06  星期五"}, {2024, 3, 9, 6, L"2024年03月09日 08:07:06  星期六"},
+      {2024, 3, 10, 0, L"2024年03月10日 08:07:06  星期日"},
+  };
+  for (const auto& c : cases) {
+    SYSTEMTIME local = {};
+    local.wYear = c.year;
+    local.wMonth = c.month;
+    local.wDay = c.day;
+    local.wDayOfWeek = c.dayOfWeek;
+    local.wHour = 8;
+    local.wMinute = 7;
+    local.wSecond = 6;
+    EXPECT_EQ(ClockText::Format(local), c.text);
+  }
+}
+
+class LoginCheck : public FrameTest {
+ protected:
+  // Token-check requests the platform has received.
+  int Checks() {
+    int count = 0;
+    for (const auto& request : world.http().requests()) {
+      if (request.path().find("Login.ashx") != std::string::npos) ++count;
+    }
+    return count;
+  }
+};
+
+TEST_F(LoginCheck, AValidOrUnaskableTokenKeepsTheUserLoggedIn) {
+  OpenFrame();
+  driver.Advance(5000);
+  EXPECT_EQ(Checks(), 1);
+  world.session().m_strBaseAddr = RefusingBaseUrl();
+  driver.Advance(10000);
+  EXPECT_EQ(MessageBoxWindow(), nullptr);
+  EXPECT_FALSE(FrameClosed());
+}
+
+TEST_F(LoginCheck, AnExpiredTokenAsksOnceAndYesStartsTheProgramAgain) {
+  OpenFrame();
+  world.platform.set_token_valid(false);
+  driver.Advance(5000);
+  const HWND box = MessageBoxWindow();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBoxText(box), L"系统检测到当前用户登录认证失效,\r\n是否重新登录?");
+  const int checks = Checks();
+  driver.Advance(5000);
+  EXPECT_EQ(Checks(), checks + 1) << "the check goes on under the question";
+  EXPECT_EQ(MessageBoxWindow(), box) << "a second question";
+
+  Answer(L"yes");
+  EXPECT_EQ(WaitForFrameResult(), 1u);
+  wchar_t self[MAX_PATH] = {};
+  ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+  EXPECT_EQ(ShellCalls(), Calls{L"open|" + std::wstring(self) + L"||1"});
+}
+
+TEST_F(LoginCheck, NoClosesTheFrameAndStartsNothing) {
+  OpenFrame();
+  world.platform.set_token_valid(false);
+  driver.Advance(5000);
+  Answer(L"cancle");
+  EXPECT_EQ(WaitForFrameResult(), 1u);
+  EXPECT_TRUE(ShellCalls().empty());
+}
+
+TEST_F(LoginCheck, LogoutAsksAndRestartsOnYes) {
+  OpenFrame();
+  ClickControl(hwnd, L"btn_logout");
+  const HWND box = MessageBoxWindow();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBoxText(box), L"您确定要退出当前账号重新登录吗？");
+  Answer(L"cancle");
+  EXPECT_FALSE(FrameClosed());
+  EXPECT_TRUE(ShellCalls().empty());
+
+  ClickControl(hwnd, L"btn_logout");
+  Answer(L"yes");
+  EXPECT_EQ(WaitForFrameResult(), 1u);
+  EXPECT_EQ(ShellCalls().size(), 1u);
+}
+
+}  // namespace

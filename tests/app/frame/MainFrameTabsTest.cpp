@@ -1,0 +1,210 @@
+// The tabs the user's rights show, the page the frame opens on, and what selecting each
+// page does.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/frame/pages/CHomePageWndEx.h"
+#include "ui/core/window/CWindowWnd.h"
+#include "tests/app/frame/support/FrameTest.h"
+#include "ui/controls/COptionUI.h"
+
+namespace {
+
+using frametest::FrameTest;
+
+const wchar_t* const kTabs[] = {L"tabMain",
+                                L"tabPlan",
+                                L"tabRouteManagement",
+                                L"tabEquipmentManagement",
+                                L"tabPeopleManagement",
+                                L"tabResultManagement",
+                                L"tabAuthorityManagement"};
+
+const wchar_t* const kTitles[] = {L"主页", L"巡更计划", L"线路管理", L"设备管理", L"人员管理", L"结果查看", L"权限管理"};
+const wchar_t* const kFindButtons[] = {L"", L"btn_Planfind", L"btn_Routefind", L"btn_Devicefind",
+                                       L"btn_Peoplefind", L"btn_Resultfind", L"btn_Authorityfind"};
+
+class MainFrameTabs : public FrameTest {
+ protected:
+  // "1" for each visible tab option, in page order.
+  std::string VisibleTabs() {
+    std::string shown;
+    OnFrameThread([&] {
+      for (const wchar_t* tab : kTabs) shown += shelltest::FindControl(hwnd, tab)->IsVisible() ? "1" : "0";
+    });
+    return shown;
+  }
+  // "1" for each page window that exists and is visible, "0" hidden, "-" not created.
+  std::string Pages() {
+    std::string pages;
+    for (int page = 1; page <= CMainFrameWnd::PAGE_COUNT; ++page) {
+      SkinUI::CWindowWnd* window = frame->GetPage(page);
+      pages += window == nullptr ? "-" : (::IsWindowVisible(window->GetHWND()) ? "1" : "0");
+    }
+    return pages;
+  }
+  // The visible highlight label's number and its left padding; 0 when none is visible.
+  std::pair<int, int> Highlight() {
+    std::pair<int, int> shown{0, -1};
+    OnFrameThread([&] {
+      for (int i = 1; i <= 7; ++i) {
+        SkinUI::CControlUI* label = shelltest::FindControl(hwnd, (L"lab" + std::to_wstring(i)).c_str());
+        if (label->IsVisible()) shown = {i, label->GetPadding().left};
+      }
+    });
+    return shown;
+  }
+  bool Selected(int page) {
+    bool selected = false;
+    OnFrameThread([&] {
+      selected = static_cast<SkinUI::COptionUI*>(shelltest::FindControl(hwnd, kTabs[page - 1]))->IsSelected();
+    });
+    return selected;
+  }
+};
+
+TEST_F(MainFrameTabs, TheRightsChooseTheTabsAndThePageTheFrameOpensOn) {
+  const struct {
+    const char* label;
+    int allRights;
+    int allModules;
+    std::vector<const char*> modules;
+    std::string tabs;
+    std::string pages;
+    int startPage;
+  } cases[] = {
+      {"administrator", 1, 0, {}, "1111111", "1------", 1},
+      {"all modules", 0, 1, {}, "1111111", "1------", 1},
+      {"people only", 0, 0, {"巡更人员管理"}, "0000101", "----1--", 5},
+      {"plans and results", 0, 0, {"巡更计划管理", "巡更结果"}, "0100011", "-1-----", 2},
+      {"nothing known", 0, 0, {"巡更报表", "系统设置"}, "0000001", "-------", 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    global_singleton& session = world.session();
+    session.m_nAllRights = c.allRights;
+    session.m_nAllTypes = c.allRights;
+    session.m_nAllModules = c.allModules;
+    session.m_mapModules.clear();
+    for (const char* module : c.modules) session.m_mapModules[module] = 1;
+
+    OpenFrame();
+
+    EXPECT_EQ(VisibleTabs(), c.tabs);
+    EXPECT_EQ(Pages(), c.pages);
+    CHomePageWndEx* home = frame->GetHomePage();
+    EXPECT_EQ(home != nullptr ? home->GetDrawChartsCount() : 0, c.startPage == 1 ? 1 : 0);
+    if (home != nullptr) {
+      EXPECT_EQ(home->GetLastChartRange(), 1);
+      EXPECT_TRUE(home->IsShown());
+      EXPECT_EQ(home->GetLoadCount(), 0) << "nothing is refreshed while the frame is built";
+    }
+    if (c.startPage != 0) {
+      EXPECT_TRUE(Selected(c.startPage));
+      EXPECT_EQ(Highlight(), std::make_pair(c.startPage, 10 + 109 * (c.startPage - 1)));
+      wchar_t title[32] = {};
+      ::GetWindowTextW(frame->GetPage(c.startPage)->GetHWND(), title, 32);
+      EXPECT_EQ(std::wstring(title), kTitles[c.startPage - 1]);
+    }
+    CloseFrame();
+  }
+}
+
+TEST_F(MainFrameTabs, FillsTheWorkAreaAndPlacesPagesUnderTheTabs) {
+  OpenFrame();
+  RECT window = {};
+  ::GetWindowRect(hwnd, &window);
+  const RECT work = frametest::TestWorkArea();
+  // As large as the work area (its own size handling moves it there).
+  EXPECT_EQ(window.right - window.left, work.right - work.left);
+  EXPECT_EQ(window.bottom - window.top, work.bottom - work.top);
+
+  OnFrameThread([&] { frame->SelectPage(3); });
+  driver.WaitIdle();
+  for (int page : {1, 3}) {
+    SCOPED_TRACE(page);
+    const HWND child = frame->GetPage(page)->GetHWND();
+    EXPECT_NE(::GetWindowLongW(child, GWL_STYLE) & WS_CHILD, 0);
+    EXPECT_EQ(::GetParent(child), hwnd);
+    RECT placed = {};
+    ::GetWindowRect(child, &placed);
+    ::MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&placed), 2);
+    EXPECT_EQ(placed.left, 0);
+    EXPECT_EQ(placed.top, 150);
+    EXPECT_EQ(placed.right - placed.left, work.right - work.left);
+    EXPECT_EQ(placed.bottom - placed.top, work.bottom - (page == 1 ? 178 : 180));
+  }
+  wchar_t className[64] = {};
+  OnFrameThread([&] { frame->SelectPage(4); });
+  ::GetClassNameW(frame->GetPage(4)->GetHWND(), className, 64);
+  EXPECT_EQ(std::wstring(className), L"CDeviceManageWndEx");
+  ::GetClassNameW(frame->GetPage(3)->GetHWND(), className, 64);
+  EXPECT_EQ(std::wstring(className), L"CSpliteScreenBase");
+  shelltest::SavePicture(hwnd, "main-frame");
+}
+
+TEST_F(MainFrameTabs, SelectingAPageCreatesItOnceShowsItAloneAndFocusesItsSearch) {
+  OpenFrame();
+  for (int page : {2, 3, 4, 5, 6, 7, 2}) {
+    SCOPED_TRACE(page);
+    SkinUI::CWindowWnd* before = frame->GetPage(page);
+    ClickControl(hwnd, kTabs[page - 1]);
+
+    SkinUI::CWindowWnd* shown = frame->GetPage(page);
+    ASSERT_NE(shown, nullptr);
+    if (before != nullptr) {
+      EXPECT_EQ(shown, before) << "made again";
+    }
+    for (int other = 1; other <= 7; ++other) {
+      SkinUI::CWindowWnd* window = frame->GetPage(other);
+      if (window == nullptr) continue;
+      EXPECT_EQ(::IsWindowVisible(window->GetHWND()) != FALSE, other == page) << other;
+    }
+    EXPECT_FALSE(frame->GetHomePage()->IsShown());
+    EXPECT_EQ(Highlight(), std::make_pair(page, 10 + 109 * (page - 1)));
+    std::wstring focused;
+    shelltest::OnWindowThread(shown->GetHWND(), [&] {
+      SkinUI::CControlUI* focus = shelltest::ManagerOf(shown->GetHWND())->GetFocus();
+      if (focus != nullptr) focused = focus->GetName().GetData();
+    });
+    EXPECT_EQ(focused, kFindButtons[page - 1]);
+  }
+}
+
+TEST_F(MainFrameTabs, TheHomePageRefreshesBehindTheBusyWindowEachTimeItIsSelected) {
+  OpenFrame();
+  ClickControl(hwnd, L"tabPlan");
+  for (int round = 1; round <= 2; ++round) {
+    SCOPED_TRACE(round);
+    ClickControl(hwnd, L"tabMain");
+    // The refresh runs on a worker the driver does not wait for: a bounded wait.
+    for (int i = 0; i < 2000; ++i) {
+      if (frame->GetHomePage()->GetLoadCount() == round && shelltest::FindWindowOfClass(L"LoadingGifWnd") == nullptr) {
+        break;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      driver.WaitIdle();
+    }
+    driver.WaitIdle();
+    EXPECT_EQ(frame->GetHomePage()->GetLoadCount(), round);
+    EXPECT_TRUE(frame->GetHomePage()->IsShown());
+    EXPECT_EQ(shelltest::FindWindowOfClass(L"LoadingGifWnd"), nullptr) << "the worker closed it";
+    EXPECT_TRUE(::IsWindowEnabled(hwnd));
+    ClickControl(hwnd, L"tabPlan");
+  }
+  EXPECT_EQ(frame->GetHomePage()->GetDrawChartsCount(), 1) << "charts are drawn once, at start";
+}
+
+TEST_F(MainFrameTabs, CheckResultTabSelectsTheResultsTabInsteadOfThePlans) {
+  OpenFrame();
+  ClickControl(hwnd, L"tabPlan");
+  OnFrameThread([&] { frame->CheckResultTab(); });
+  EXPECT_TRUE(Selected(6));
+  EXPECT_FALSE(Selected(2));
+}
+
+}  // namespace

@@ -1,0 +1,209 @@
+// The user box: what is downloaded into the picture folder and what the frame shows, for
+// each kind of photo, icon and identity; and the photo cut to an ellipse.
+#include <gtest/gtest.h>
+
+#include <stb/stb_image.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/frame/UserBox.h"
+#include "testing/files/ScratchFolder.h"
+#include "tests/app/frame/support/FrameTest.h"
+
+namespace {
+
+using frametest::FrameTest;
+
+const std::wstring kDefaultPhoto = L"MainFrame/默认头像.png";
+const std::wstring kDefaultIcon = L"file='MainFrame/默认身份.png' dest='0,1,20,21'";
+
+std::string Native(const std::wstring& path) { return platform::NativePath(path); }
+
+std::string InFolderPath(const std::wstring& name) { return Native(UserBox::PictureFolder() + L"\\" + name); }
+
+bool InFolder(const std::wstring& name) { return std::filesystem::exists(InFolderPath(name)); }
+
+void Forget(const std::vector<std::wstring>& names) {
+  for (const std::wstring& name : names) std::filesystem::remove(InFolderPath(name));
+}
+
+class UserBoxFrame : public FrameTest {
+ protected:
+  UserBoxFrame() {
+    world.platform.add_picture("/Photos/u1.png", frametest::PngPicture(64, 64), "image/png");
+    world.platform.add_picture("/Photos/u2.png", frametest::PngPicture(64, 64), "image/png");
+    world.platform.add_picture("/Photos/u1.jpg.png", frametest::JpegPicture(80, 50), "image/jpeg");
+    for (const char* icon : {"/Icons/IC0005.png", "/Icons/IC0999.png", "/Icons/IC0021.png", "/Icons/IC0017.png"}) {
+      world.platform.add_picture(icon, frametest::PngPicture(20, 20), "image/png");
+    }
+  }
+
+  struct Shown {
+    std::wstring photo;
+    std::wstring icon;
+    std::wstring identity;
+    std::wstring identityTip;
+    std::wstring name;
+  };
+
+  Shown Look() {
+    Shown shown;
+    OnFrameThread([&] {
+      SkinUI::CControlUI* photo = shelltest::FindControl(hwnd, L"btn_userPhoto");
+      SkinUI::CControlUI* icon = shelltest::FindControl(hwnd, L"btn_userIdentityCode");
+      shown.photo = shelltest::ImagesOf::Background(photo);
+      shown.icon = shelltest::ImagesOf::Background(icon);
+      shown.identity = icon->GetText().GetData();
+      shown.identityTip = icon->GetToolTip().GetData();
+      shown.name = shelltest::FindControl(hwnd, L"btn_userName")->GetText().GetData();
+    });
+    return shown;
+  }
+
+  std::string Url(const std::string& path) {
+    std::string base = world.patrol.base_url();
+    return base.substr(0, base.size() - 1) + path;
+  }
+};
+
+TEST_F(UserBoxFrame, ShowsWhatWasDownloadedAndNamesPresetAndSchoolIdentities) {
+  const struct {
+    const char* label;
+    const char* photo;  // path on the platform, "" for none
+    bool photoServed;
+  } photos[] = {{"no photo", "", false},
+                {"PNG photo", "/Photos/u1.png", true},
+                {"JPEG photo under a .png name", "/Photos/u1.jpg.png", true},
+                {"missing photo", "/Photos/gone.png", false}};
+  const struct {
+    const char* label;
+    const char* code;
+    int userType;
+    const char* icon;  // the icon's file name, "" for none
+    bool named;        // the identity's name shown, when the icon URL is there
+  } identities[] = {{"preset", "IC0005", 2, "IC0005.png", true},
+                    {"not preset", "IC0999", 3, "IC0999.png", false},
+                    {"school identity of a teacher", "IC0021", 11, "IC0021.png", true}};
+  const struct {
+    const char* label;
+    int kind;  // 0 none, 1 served, 2 missing
+  } icons[] = {{"no icon", 0}, {"icon", 1}, {"missing icon", 2}};
+
+  const std::vector<std::wstring> files = {L"u1.png", L"u1_Circle.png", L"IC0005.png", L"IC0999.png", L"IC0021.png"};
+  Forget(files);
+  for (const auto& photo : photos) {
+    for (const auto& identity : identities) {
+      for (const auto& icon : icons) {
+        SCOPED_TRACE(std::string(photo.label) + ", " + identity.label + ", " + icon.label);
+        global_singleton& session = world.session();
+        session.m_userInfo.strUserName = "王建国";
+        session.m_userInfo.nUserType = identity.userType;
+        session.m_userInfo.strPhotoUrl = *photo.photo ? Url(photo.photo) : "";
+        session.m_strIdentityCode = identity.code;
+        session.m_strIdentityName = "保卫处";
+        const std::string iconPath = std::string(icon.kind == 2 ? "/Missing/" : "/Icons/") + identity.icon;
+        session.m_strIdentityIcon = icon.kind == 0 ? "" : Url(iconPath);
+
+        OpenFrame();
+        const Shown shown = Look();
+
+        const std::wstring folder = UserBox::PictureFolder() + L"\\";
+        EXPECT_EQ(shown.photo, photo.photoServed ? folder + L"u1_Circle.png" : kDefaultPhoto);
+        EXPECT_EQ(InFolder(L"u1.png"), photo.photoServed);
+        EXPECT_EQ(InFolder(L"u1_Circle.png"), photo.photoServed);
+        const std::wstring iconFile = platform::codepage::Utf8ToWide(identity.icon);
+        EXPECT_EQ(shown.icon, icon.kind == 1 ? folder + iconFile : kDefaultIcon);
+        EXPECT_EQ(InFolder(iconFile), icon.kind == 1) << "a failed download leaves no file";
+        // A preset code names itself; a school identity is known by its icon's number.
+        const bool named = identity.userType == 11 ? icon.kind != 0 && identity.named : identity.named;
+        EXPECT_EQ(shown.identity, named ? L"保卫处" : L"");
+        EXPECT_EQ(shown.identityTip, named ? L"保卫处" : L"");
+        EXPECT_EQ(shown.name, L"王建国");
+
+        CloseFrame();
+        Forget(files);
+      }
+    }
+  }
+}
+
+TEST_F(UserBoxFrame, ASecondFrameDownloadsThePhotoAgainButNotTheIcon) {
+  world.session().m_userInfo.strUserID = "u2";
+  world.session().m_userInfo.strPhotoUrl = Url("/Photos/u2.png");
+  world.session().m_strIdentityIcon = Url("/Icons/IC0017.png");
+  Forget({L"u2.png", L"u2_Circle.png", L"IC0017.png"});
+  OpenFrame();
+  CloseFrame();
+  OpenFrame();
+  EXPECT_EQ(world.platform.picture_requests("/Photos/u2.png"), 2);
+  EXPECT_EQ(world.platform.picture_requests("/Icons/IC0017.png"), 1);
+  Forget({L"u2.png", L"u2_Circle.png", L"IC0017.png"});
+}
+
+TEST(UserBox, IdentityNumbersReadTheDigitsOfCharactersThreeToSix) {
+  const struct {
+    const wchar_t* name;
+    int number;
+  } cases[] = {{L"IC0021.png", 21}, {L"IC0005.png", 5}, {L"IC12x4.png", 12}, {L"ICab.png", 0},
+               {L"IC9", 9},         {L"IC", 0},          {L"", 0},           {L"IC00219.png", 21}};
+  for (const auto& c : cases) EXPECT_EQ(UserBox::IdentityNumber(c.name), c.number) << c.name;
+}
+
+TEST(UserBox, PresetCodesAreTheTwentyThree) {
+  int preset = 0;
+  for (int i = 0; i <= 200; ++i) {
+    char code[16];
+    snprintf(code, sizeof(code), "IC%04d", i);
+    if (UserBox::IsPresetIdentityCode(code)) ++preset;
+  }
+  EXPECT_EQ(preset, 23);
+  EXPECT_TRUE(UserBox::IsPresetIdentityCode("IC0017"));
+  EXPECT_TRUE(UserBox::IsPresetIdentityCode("IC0106"));
+  EXPECT_FALSE(UserBox::IsPresetIdentityCode("IC0018"));
+  EXPECT_FALSE(UserBox::IsPresetIdentityCode("ic0001"));
+  EXPECT_FALSE(UserBox::IsPresetIdentityCode(""));
+}
+
+TEST(MakeCirclePhoto, CutsNonSquarePicturesToTheEllipseTouchingTheirSides) {
+  test_support::ScratchFolder folder;
+  const struct {
+    const char* label;
+    std::string bytes;
+    int width, height;
+  } cases[] = {{"PNG", frametest::PngPicture(90, 60), 90, 60}, {"JPEG", frametest::JpegPicture(50, 80), 50, 80}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    const std::string source = folder.file("photo.png");
+    const std::string target = folder.file("circle.png");
+    test_support::ScratchFolder::write(source, c.bytes);
+
+    ASSERT_TRUE(UserBox::MakeCirclePhoto(platform::codepage::Utf8ToWide(source),
+                                         platform::codepage::Utf8ToWide(target)));
+
+    const std::string written = test_support::ScratchFolder::read(target);
+    ASSERT_EQ(written.compare(0, 8, "\x89PNG\r\n\x1a\n"), 0) << "not a PNG";
+    int width = 0, height = 0, channels = 0;
+    unsigned char* pixels = stbi_load_from_memory(reinterpret_cast<const unsigned char*>(written.data()),
+                                                  static_cast<int>(written.size()), &width, &height, &channels, 4);
+    ASSERT_NE(pixels, nullptr);
+    EXPECT_EQ(width, c.width);
+    EXPECT_EQ(height, c.height);
+    auto alpha = [&](int x, int y) { return pixels[(y * width + x) * 4 + 3]; };
+    for (const auto& corner : {std::make_pair(0, 0), std::make_pair(width - 1, 0), std::make_pair(0, height - 1),
+                               std::make_pair(width - 1, height - 1)}) {
+      EXPECT_EQ(alpha(corner.first, corner.second), 0) << corner.first << "," << corner.second;
+    }
+    EXPECT_EQ(alpha(width / 2, height / 2), 255);
+    EXPECT_GT(alpha(0, height / 2), 0) << "left side";
+    EXPECT_GT(alpha(width - 1, height / 2), 0) << "right side";
+    EXPECT_GT(alpha(width / 2, 0), 0) << "top";
+    EXPECT_GT(alpha(width / 2, height - 1), 0) << "bottom";
+    stbi_image_free(pixels);
+  }
+  EXPECT_FALSE(UserBox::MakeCirclePhoto(platform::codepage::Utf8ToWide(folder.file("none.png")),
+                                        platform::codepage::Utf8ToWide(folder.file("out.png"))));
+}
+
+}  // namespace
