@@ -190,13 +190,3 @@ BENCHMARK_CAPTURE(BM_PaintTreeOf500Controls, BaseControls, Cells::Base)->Unit(be
 BENCHMARK_CAPTURE(BM_PaintTreeOf500Controls, RealControls, Cells::Real)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  // Windows need a backend; the benchmark draws off screen, so the headless one serves.
-  setenv("PLATFORM_BACKEND", "headless", 0);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -282,13 +282,3 @@ void BM_BareLayoutHideAndShowRows(benchmark::State& state) {
 BENCHMARK(BM_BareLayoutHideAndShowRows)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  // Windows need a backend; the benchmark draws off screen, so the headless one serves.
-  setenv("PLATFORM_BACKEND", "headless", 0);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -97,13 +97,3 @@ void BM_LayOutTheSameRowsInABareLayout(benchmark::State& state) {
 BENCHMARK(BM_LayOutTheSameRowsInABareLayout)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  // Windows need a backend; nothing is shown, so the headless one serves.
-  setenv("PLATFORM_BACKEND", "headless", 0);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -202,13 +202,3 @@ BENCHMARK(BM_NineGridPictures)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SingleBlendPictures)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  // Windows need a backend; the benchmark draws off screen, so the headless one serves.
-  setenv("PLATFORM_BACKEND", "headless", 0);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

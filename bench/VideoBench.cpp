@@ -187,13 +187,3 @@ BENCHMARK(BM_PlayerClipDecodeScalePresent)->UseManualTime()->Iterations(5)->Unit
 BENCHMARK(BM_PlainClipDecode)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  // The window the frames go to needs a backend; the headless one serves.
-  setenv("PLATFORM_BACKEND", "headless", 0);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -179,12 +179,3 @@ BENCHMARK(BM_WindowRepaint)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CairoSceneToXImage)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  // Headless unless asked otherwise: the benchmark must run where there is no display.
-  setenv("PLATFORM_BACKEND", "headless", 0);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -2,5 +2,5 @@
 # it, measured, placed and laid out, then given back), beside laying the same rows out
 # in a bare vertical layout.
 project_benchmark(bench_popups
-  SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/PopupBench.cpp
+  SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/PopupBench.cpp ${CMAKE_CURRENT_SOURCE_DIR}/HeadlessMain.cpp
   LIBS ui_controls ui_core testing_driver)
