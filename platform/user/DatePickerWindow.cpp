@@ -38,17 +38,7 @@ WindowStateMap<DatePickerWindow>& DatePickerWindow::States() {
 DatePickerWindow::DatePickerWindow(HWND hwnd) : hwnd_(hwnd) { GetLocalTime(&date_); }
 
 LRESULT CALLBACK DatePickerWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    States().Add(hwnd, std::make_shared<DatePickerWindow>(hwnd));
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-  }
-  std::shared_ptr<DatePickerWindow> self = States().Find(hwnd);
-  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    States().Remove(hwnd);
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-  }
-  return self->Handle(message, wParam, lParam);
+  return States().Dispatch(hwnd, message, wParam, lParam, &DatePickerWindow::Handle);
 }
 
 LRESULT DatePickerWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -42,17 +42,7 @@ MonthCalendarWindow::MonthCalendarWindow(HWND hwnd) : hwnd_(hwnd) {
 }
 
 LRESULT CALLBACK MonthCalendarWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    States().Add(hwnd, std::make_shared<MonthCalendarWindow>(hwnd));
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-  }
-  std::shared_ptr<MonthCalendarWindow> self = States().Find(hwnd);
-  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    States().Remove(hwnd);
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-  }
-  return self->Handle(message, wParam, lParam);
+  return States().Dispatch(hwnd, message, wParam, lParam, &MonthCalendarWindow::Handle);
 }
 
 LRESULT MonthCalendarWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -9,6 +9,7 @@
 #include <mutex>
 
 #include "platform/base/WinTypes.h"
+#include "platform/user/Window.h"
 
 namespace platform::user {
 
@@ -33,6 +34,24 @@ class WindowStateMap {
     if (it == states_.end()) return;
     gone = std::move(it->second);
     states_.erase(it);
+  }
+
+  // The window procedure of a class whose every window has a state: made at
+  // WM_NCCREATE, dropped at WM_NCDESTROY, and every other message handed to `handle`
+  // on it.
+  LRESULT Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                   LRESULT (T::*handle)(UINT, WPARAM, LPARAM)) {
+    if (message == WM_NCCREATE) {
+      Add(hwnd, std::make_shared<T>(hwnd));
+      return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    std::shared_ptr<T> self = Find(hwnd);
+    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+      Remove(hwnd);
+      return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    return ((*self).*handle)(message, wParam, lParam);
   }
 
  private:
