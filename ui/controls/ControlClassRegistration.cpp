@@ -1,10 +1,13 @@
 // Makes the skin builder create these controls for their element names before main
 // runs. Every program that links this library gets them: the linker keeps this file
 // through the symbol below, which the library's link options ask for.
+#include "ui/controls/CActiveXUI.h"
 #include "ui/controls/CButtonUI.h"
 #include "ui/controls/CCheckBoxUI.h"
+#include "ui/controls/CComboUI.h"
 #include "ui/controls/CDateTimeUI.h"
 #include "ui/controls/CEditUI.h"
+#include "ui/controls/CFlashUI.h"
 #include "ui/controls/CGifAnimUI.h"
 #include "ui/controls/CLabelUI.h"
 #include "ui/controls/CListContainerElementUI.h"
@@ -20,6 +23,7 @@
 #include "ui/controls/CTextUI.h"
 #include "ui/controls/CTreeNodeUI.h"
 #include "ui/controls/CTreeViewUI.h"
+#include "ui/controls/CWebBrowserUI.h"
 #include "ui/core/builder/CControlClassTable.h"
 
 extern "C" {
@@ -55,6 +59,11 @@ struct Registration {
     CControlClassTable::Register(L"ListContainerElement", &Make<CListContainerElementUI>);
     CControlClassTable::Register(L"TreeView", &Make<CTreeViewUI>);
     CControlClassTable::Register(L"TreeNode", &Make<CTreeNodeUI>);
+    // The menus' elements are made by the menu window itself, as the builder's callback.
+    CControlClassTable::Register(L"Combo", &Make<CComboUI>);
+    CControlClassTable::Register(L"ActiveX", &Make<CActiveXUI>);
+    CControlClassTable::Register(L"WebBrowser", &Make<CWebBrowserUI>);
+    CControlClassTable::Register(L"Flash", &Make<CFlashUI>);
     ui_controls_registered = 1;
   }
 };
