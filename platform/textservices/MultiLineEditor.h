@@ -33,7 +33,7 @@ class MultiLineEditor {
   enum class Move { Left, Right, Up, Down, LineStart, LineEnd, TextStart, TextEnd, PageUp, PageDown };
   enum class Align { Left, Center, Right };
 
-  static const wchar_t kBreak = L'\r';
+  static constexpr wchar_t kBreak = L'\r';
 
   MultiLineEditor();
   ~MultiLineEditor();

@@ -52,7 +52,7 @@ class TextServices final : public ITextServices {
   HRESULT STDMETHODCALLTYPE TxGetCachedSize(DWORD* pdwWidth, DWORD* pdwHeight) override;
 
   // The drag-scrolling timer's id, as given to TxSetTimer.
-  static const UINT kAutoScrollTimer = 0x5E11;
+  static constexpr UINT kAutoScrollTimer = 0x5E11;
 
  private:
   explicit TextServices(ITextHost* host);

@@ -29,7 +29,7 @@ class TextEditor {
   enum class Move { Left, Right, Home, End };
 
   // A single-line edit's limit when none is set.
-  static const size_t kDefaultLimit = 0x7FFFFFFE;
+  static constexpr size_t kDefaultLimit = 0x7FFFFFFE;
 
   TextEditor();
   ~TextEditor();
