@@ -1,5 +1,6 @@
 #include "platform/user/WorkerThread.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <utility>
@@ -37,7 +38,16 @@ void Sleep(user::Guard& guard, user::ThreadQueue& queue) {
 
 }  // namespace
 
+namespace {
+
+std::atomic<int> g_outstanding{0};
+
+}  // namespace
+
+int WorkerThread::Outstanding() { return g_outstanding.load(); }
+
 WorkerThread::WorkerThread(std::function<void()> job) : state_(std::make_shared<State>()) {
+  ++g_outstanding;
   std::shared_ptr<State> state = state_;
   thread_ = std::thread([state, job = std::move(job)] {
     std::exception_ptr error;
@@ -90,6 +100,7 @@ void WorkerThread::Wait() {
   }
   // The job has returned; what is left is the thread's own clean-up.
   thread_.join();
+  --g_outstanding;
   {
     user::Guard guard = user::UserLock::Acquire();
     error_ = std::move(state_->error);

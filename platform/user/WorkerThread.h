@@ -26,6 +26,10 @@ class WorkerThread {
   // True once the job has returned (or thrown).
   bool Ended() const;
 
+  // Workers started and not yet waited for. A thread waiting for one counts as idle
+  // for the test driver, so tests that must see what follows the wait ask this too.
+  static int Outstanding();
+
   // Returns once the job has returned, pumping the calling thread's messages
   // meanwhile. A WM_QUIT retrieved meanwhile is posted again once the wait is over,
   // for the loop outside. An exception the job threw is thrown here.
