@@ -166,4 +166,25 @@ bool DownWindow::Export() {
   return true;
 }
 
-std::string DownWindow::ChooseFolder() { return std::string(); }
+// The chooser's display name is the chosen item's name (a computer's, a library's), not
+// a folder: only a path the chooser turns the item into counts, and anything else leaves
+// the label empty, as a cancel does.
+std::string DownWindow::ChooseFolder() {
+  wchar_t displayName[MAX_PATH] = {0};
+  BROWSEINFOW info{};
+  info.hwndOwner = nullptr;
+  info.pidlRoot = nullptr;
+  info.pszDisplayName = displayName;
+  info.lpszTitle = L"选择一个文件夹";
+  info.ulFlags = BIF_NEWDIALOGSTYLE;
+  wchar_t path[MAX_PATH] = {0};
+  if (PIDLIST_ABSOLUTE item = SHBrowseForFolderW(&info)) {
+    if (!SHGetPathFromIDListW(item, path)) path[0] = 0;
+    CoTaskMemFree(item);
+  }
+  if (SkinUI::CControlUI* label = m_pm.FindControl(L"lab_path")) {
+    label->SetText(path);
+    label->SetToolTip(path);
+  }
+  return CommonTools::cstring_to_string(CStringW(path));
+}

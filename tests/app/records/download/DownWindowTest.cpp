@@ -8,6 +8,7 @@
 #include <atomic>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -391,6 +392,66 @@ TEST_F(DownWindowTest, TheToastNamesTheWrittenFile) {
   EXPECT_EQ(reports.front().filename().string(), u8"20240105093000_巡查记录.xls");
   const std::wstring path = platform::codepage::Utf8ToWide(folder.path()) + L"\\20240105093000_巡查记录.xls";
   EXPECT_EQ(Toasts(), (Texts{L"导出成功，导出文件路径" + path}));
+  EXPECT_EQ(Result(), 1);
+}
+
+// The chooser as the window asks it: no owner, the prompt, the new dialog style; the
+// label shows only a file-system folder, and is emptied by a cancel or by any other item.
+TEST_F(DownWindowTest, TheChosenFolderFillsTheLabel) {
+  struct Case {
+    const char* name;
+    std::function<void(platform::headless::TestDriver&)> answer;
+    std::wstring label;
+  };
+  const std::wstring chosen = platform::codepage::Utf8ToWide(folder.path());
+  const std::vector<Case> cases = {
+      {"a folder", [&](platform::headless::TestDriver& d) { d.ScriptFolder(chosen); }, chosen},
+      {"cancel after it", [](platform::headless::TestDriver& d) { d.ScriptFolderCancel(); }, L""},
+      {"a folder again", [&](platform::headless::TestDriver& d) { d.ScriptFolder(chosen); }, chosen},
+      {"a computer, not a folder",
+       [](platform::headless::TestDriver& d) { d.ScriptNonFileSystemFolder(L"DESKTOP-PC"); }, L""},
+  };
+  Open();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.answer(driver);
+    Click(L"btn_find");
+    OnWindowThread(dialog, [&] {
+      SkinUI::CControlUI* label = FindControl(dialog, L"lab_path");
+      EXPECT_EQ(label->GetText(), c.label.c_str());
+      EXPECT_EQ(label->GetToolTip(), c.label.c_str());
+    });
+  }
+  const auto calls = driver.FolderChooserCalls();
+  ASSERT_EQ(calls.size(), cases.size());
+  EXPECT_EQ(calls.front().owner, nullptr);
+  EXPECT_EQ(calls.front().title, L"选择一个文件夹");
+  EXPECT_EQ(calls.front().flags, static_cast<UINT>(BIF_NEWDIALOGSTYLE));
+}
+
+// Cancelling the chooser after a folder was chosen leaves nothing to export into.
+TEST_F(DownWindowTest, CancelAfterAChoiceThenOkIsRefused) {
+  CachePlan(1, "早巡", 0);
+  Open();
+  driver.ScriptFolder(platform::codepage::Utf8ToWide(folder.path()));
+  Click(L"btn_find");
+  driver.ScriptFolderCancel();
+  Click(L"btn_find");
+  Click(L"btn_Ok");
+  EXPECT_EQ(Toasts(), (Texts{L"请选择下载路径!"}));
+  EXPECT_TRUE(::IsWindow(dialog));
+  EXPECT_TRUE(Queries().empty());
+}
+
+// A folder chosen through the chooser is where the report goes.
+TEST_F(DownWindowTest, TheChosenFolderReceivesTheReport) {
+  CachePlan(1, "早巡", 0);
+  Seed({1, kToday, 1});
+  Open();
+  driver.ScriptFolder(platform::codepage::Utf8ToWide(folder.path()));
+  Click(L"btn_find");
+  Click(L"btn_Ok");
+  EXPECT_EQ(ReportRows(), (std::vector<Row>{{u8"早巡", kToday, u8"张三", "100%", "0%"}}));
   EXPECT_EQ(Result(), 1);
 }
 
