@@ -49,6 +49,14 @@ std::vector<ChosenPlan> ChosenPlans(int planType) {
   return chosen;
 }
 
+PlanDayTally EmptyTally(const ChosenPlan& plan, const std::string& date) {
+  PlanDayTally tally;
+  tally.strPlanName = plan.strName;
+  tally.strDate = date;
+  tally.strPeople = plan.strPeople;
+  return tally;
+}
+
 std::string Today() {
   SYSTEMTIME now{};
   ::GetLocalTime(&now);
@@ -124,12 +132,9 @@ void DownWindow::CollectRows(int planType, int rangeCode) {
   for (const ChosenPlan& plan : ChosenPlans(planType)) {
     PlanTallies tallies;
     for (const InspectRecordInfo& record : server.DAL_InspectRecord_GetForDownLoad(plan.iID, date, rangeCode)) {
-      PlanDayTally& tally = tallies[record.strDate];
-      if (tally.iPassed + tally.iMissed == 0) {
-        tally.strPlanName = plan.strName;
-        tally.strDate = record.strDate;
-        tally.strPeople = plan.strPeople;
-      }
+      auto at = tallies.find(record.strDate);
+      if (at == tallies.end()) at = tallies.emplace(record.strDate, EmptyTally(plan, record.strDate)).first;
+      PlanDayTally& tally = at->second;
       if (record.iResult != 0) {
         ++tally.iPassed;
       } else {
