@@ -85,6 +85,8 @@ const struct {
      {"conn_user_id", "conn_user_pwd", "user_id", "user_pwd", "remember_pwd", "forget_pwd", "tip_id", "tip_pwd",
       "tip_check", "btn_close", "btn_login"}},
     {"InputQVBaseAddrWnd.xml", {"QVBaseAddrEdit", "cb_outsideSchool", "check_tips", "CompleteBtn", "CancelBtn", "closebtn"}},
+    {"DownWindow.xml", {"lab_path", "btn_find", "Comb_PlanType", "Dayck", "weekck", "monthck", "yearck", "btn_Ok",
+                        "btn_Cancel", "btn_close"}},
 };
 
 // The pictures the code names itself (UTF-8, as the file system has them; narrow
