@@ -677,6 +677,14 @@ def device_page():
     write_png("4设备管理/删除经过1.png", 18, 18, round_cross(ALARM_SOFT, WHITE))
 
 
+# --- Result page -----------------------------------------------------------------------
+# The results tab's "查看" button on each row: the people pages' eye, muted and hot.
+
+def result_page():
+    write_png("6结果查看/查看原始.png", 15, 16, eye(MUTED))
+    write_png("6结果查看/查看经过_41.png", 15, 16, eye(WHITE))
+
+
 if __name__ == "__main__":
     if len(sys.argv) > 1:
         OUTPUT = os.path.abspath(sys.argv[1])
@@ -695,3 +703,4 @@ if __name__ == "__main__":
     program_icon()
     login_window()
     device_page()
+    result_page()

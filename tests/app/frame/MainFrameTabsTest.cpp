@@ -26,7 +26,7 @@ const wchar_t* const kTabs[] = {L"tabMain",
 
 const wchar_t* const kTitles[] = {L"主页", L"巡更计划", L"线路管理", L"设备管理", L"人员管理", L"结果查看", L"权限管理"};
 const wchar_t* const kFindButtons[] = {L"", L"btn_Planfind", L"btn_Routefind", L"btn_Devicefind",
-                                       L"btn_Peoplefind", L"btn_Resultfind", L"btn_Authorityfind"};
+                                       L"btn_Peoplefind", L"InspectRecordFind", L"btn_Authorityfind"};
 
 class MainFrameTabs : public FrameTest {
  protected:

@@ -87,6 +87,21 @@ const struct {
     {"InputQVBaseAddrWnd.xml", {"QVBaseAddrEdit", "cb_outsideSchool", "check_tips", "CompleteBtn", "CancelBtn", "closebtn"}},
     {"DownWindow.xml", {"lab_path", "btn_find", "Comb_PlanType", "Dayck", "weekck", "monthck", "yearck", "btn_Ok",
                         "btn_Cancel", "btn_close"}},
+    {"ResultWndEx.xml", {"tabLayout", "tabResult", "tabRecord", "tablog", "ImportBtn"}},
+    {"InspectRecord.xml",
+     {"list-Result", "Rich_PlanFind", "Comb_ResultPlanType", "dt_SResultdate", "dt_EResultdate",
+      "btn_InspectRecordclear", "InspectRecordFind", "lab_ResultlistCounts", "hlNoInspectRecordContent",
+      "PageShow_InspectRecord", "btn_prev_page_InspectRecord", "btn_next_page_InspectRecord",
+      "page_count_InspectRecord", "current_page_InspectRecord", "btn_goto_InspectRecord", "ExportInpectRecordBtn"}},
+    {"DeviceRecord.xml",
+     {"list-Record", "Rich_DeviceFind", "dt_RecordStartdate", "dt_RecordEnddate", "btnStartTime", "btnEndTime",
+      "btn_DeviceRecordclear", "btn_DeviceRecordfind", "lab_RecordlistCounts", "hlNoDeviceRecordContent",
+      "PageShow_DeviceRecord", "btn_prev_page_DeviceRecord", "btn_next_page_DeviceRecord", "page_count_DeviceRecord",
+      "current_page_DeviceRecord", "btn_goto_DeviceRecord", "ExportDeviceRecordBtn"}},
+    {"SystemLog.xml",
+     {"list-log", "Rich_LogFind", "dt_Startdate", "dt_Enddate", "btn_logclear", "btn_logfind", "lab_loglistCounts",
+      "hlNoLogContent", "PageShow_log", "btn_prev_page_log", "btn_next_page_log", "page_count_log", "current_page_log",
+      "btn_goto_log"}},
 };
 
 // The pictures the code names itself (UTF-8, as the file system has them; narrow
@@ -112,6 +127,7 @@ const char* const kCodeFiles[] = {
     u8"4设备管理/删除经过.png",                u8"4设备管理/删除原始.png",
     u8"4设备管理/摄像头.png",                  u8"4设备管理/头像.png",
     u8"4设备管理/删除原始1.png",               u8"4设备管理/删除经过1.png",
+    u8"6结果查看/查看经过_41.png",             u8"6结果查看/查看原始.png",
 };
 
 std::vector<fs::path> SkinFiles() {

@@ -1,4 +1,4 @@
-#include "app/management/ShowTimePicker.h"
+#include "app/shell/ShowTimePicker.h"
 
 #include "app/shell/CTimeWnd.h"
 #include "ui/core/control/CControlUI.h"
