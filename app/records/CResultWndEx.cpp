@@ -16,6 +16,7 @@
 #include "app/records/ReaderImport.h"
 #include "app/records/SystemLogFilter.h"
 #include "app/shell/BkWindow.h"
+#include "app/shell/BrowseForFolder.h"
 #include "app/shell/ListRows.h"
 #include "app/shell/RunBusy.h"
 #include "app/shell/ShellServices.h"
@@ -448,8 +449,7 @@ void CResultWndEx::OpenPlanRun(const std::wstring& userData) {
 
 std::string CResultWndEx::ChooseExportFolder() {
   ShowShade(true);
-  // The shell's folder chooser is not there yet: every choice is a cancel until it is.
-  const std::string folder;
+  const std::string folder = BrowseForFolder();
   ShowShade(false);
   return folder;
 }

@@ -48,10 +48,6 @@ class CResultWndEx : public SkinUI::WindowImplBase {
   const std::list<SystemLogInfo>& KeptLog() const { return m_keptLog; }
   int CurrentPage(Tab tab) const;
 
-  // Writes the tab's rows into a spreadsheet in the folder behind the busy window and
-  // tells the user where, or that it failed.
-  void ExportTo(Tab tab, const std::string& folder);
-
   void Notify(SkinUI::UINotifyRecord& msg) override;
   SkinUI::CControlUI* CreateControl(LPCTSTR pstrClass) override;
 
@@ -80,6 +76,9 @@ class CResultWndEx : public SkinUI::WindowImplBase {
   void AddLogRow(int row, const SystemLogInfo& entry, int number);
   void OpenPlanRun(const std::wstring& userData);
   void Export(Tab tab);
+  // Writes the tab's rows into a spreadsheet in the folder behind the busy window and
+  // tells the user where, or that it failed.
+  void ExportTo(Tab tab, const std::string& folder);
   // The folder the user picks for an export, GBK; empty when cancelled.
   std::string ChooseExportFolder();
   void Import();

@@ -3,27 +3,16 @@
 // for, and the sub-skins built by element name.
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <cstdio>
 #include <functional>
-#include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "app/records/CResultWndEx.h"
-#include "app/records/LookPlanStandIn.h"
-#include "app/shell/ShellServices.h"
 #include "data/StartupCaches.h"
-#include "platform/base/Clock.h"
-#include "platform/reader/ReaderBackend.h"
 #include "platform/reader/ReaderSimulatorControl.h"
-#include "platform/user/WorkerThread.h"
-#include "testing/files/ScratchFolder.h"
 #include "testing/services/DeviceRecordRefusals.h"
-#include "tests/app/shell/support/ShellWindowTest.h"
-#include "tests/data/CampusWorld.h"
+#include "tests/app/records/ResultPageTest.h"
 #include "ui/core/manager/CWindowManagerUI.h"
 
 namespace {
@@ -31,78 +20,11 @@ namespace {
 using shelltest::FindControl;
 using shelltest::OnWindowThread;
 
-// Today's reader time at 08:30:00 (YYMMDDhhmmss), so that the device tab's default range
-// keeps the record.
-std::string TodayAtHalfPastEight() {
-  const std::time_t now = platform::WallClockSeconds();
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[32];
-  std::snprintf(text, sizeof text, "%02d%02d%02d", local.tm_year % 100, local.tm_mon + 1, local.tm_mday);
-  return std::string(text) + "083000";
-}
+// The pinned day's reader time at 08:30:00 (YYMMDDhhmmss), so that the device tab's
+// default range keeps the record.
+std::string Line(const std::string& personHex) { return "2 1 " + personHex + " 123 a b c d e 240105083000 x y z"; }
 
-std::string Line(const std::string& personHex) {
-  return "2 1 " + personHex + " 123 a b c d e " + TodayAtHalfPastEight() + " x y z";
-}
-
-class ResultPage : public shelltest::ShellWindowTest {
- protected:
-  ResultPage() : reader(scratch.file("reader")) {
-    reader.Reset();
-    platform::reader::ReaderBackend::UseSimulator(reader.Folder());
-    SetToastHandler([this](const std::wstring& text, int) {
-      std::lock_guard<std::mutex> lock(mutex);
-      toasts.push_back(text);
-    });
-  }
-  ~ResultPage() override {
-    ui.Call([this] {
-      if (hwnd != nullptr && ::IsWindow(hwnd)) ::DestroyWindow(hwnd);
-      page.reset();
-    });
-    driver.WaitIdle();
-    SetToastHandler(nullptr);
-    platform::reader::ReaderBackend::UseNone();
-    std::lock_guard<std::mutex> lock(g_mutexInspectPlan);
-    g_mapInspectPlan.clear();
-  }
-  void Open() {
-    ui.Call([this] {
-      page = std::make_unique<CResultWndEx>();
-      // Owned rather than a child, so that the whole page lies on the screen beside the
-      // small stand-in frame.
-      hwnd = page->Create(frame, L"结果查看", WS_POPUP | WS_VISIBLE, 0, 0, 0, 0, 0);
-    });
-    ASSERT_TRUE(driver.WaitIdle());
-    ASSERT_NE(hwnd, nullptr);
-  }
-  // Waits until the busy window is gone and its worker has ended: a UI thread waiting for
-  // its worker counts as idle, so the worker is asked first.
-  void Settle() {
-    for (int round = 0; round < 2000; ++round) {
-      const bool working = platform::WorkerThread::Outstanding() > 0;
-      driver.WaitIdle();
-      if (!working && shelltest::FindWindowOfClass(L"LoadingGifWnd") == nullptr) return;
-      std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    ADD_FAILURE() << "the busy window stayed open";
-  }
-  std::vector<std::wstring> TakeToasts() {
-    std::lock_guard<std::mutex> lock(mutex);
-    std::vector<std::wstring> taken;
-    taken.swap(toasts);
-    return taken;
-  }
-
-  CampusWorld world;
-  test_support::ScratchFolder scratch;
-  platform::reader::ReaderSimulatorControl reader;
-  std::unique_ptr<CResultWndEx> page;
-  HWND hwnd = nullptr;
-  std::mutex mutex;
-  std::vector<std::wstring> toasts;
-};
+using ResultPage = records_test::ResultPageTest;
 
 TEST_F(ResultPage, SubSkinsAreBuiltByElementNameInAnyCase) {
   Open();
