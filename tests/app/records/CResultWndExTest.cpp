@@ -1,6 +1,6 @@
 // The result page over the fake patrol server and a simulated reader: the reader import
-// in each of its endings, the plan shown from the plan page, the focus the frame asks
-// for, and the sub-skins built by element name.
+// in each of its endings, the plan shown from the plan page, a row's run opened, the
+// focus the frame asks for, and the sub-skins built by element name.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/records/CResultWndEx.h"
+#include "app/records/LookPlanStandIn.h"
 #include "data/StartupCaches.h"
 #include "platform/reader/ReaderSimulatorControl.h"
 #include "testing/services/DeviceRecordRefusals.h"
@@ -56,6 +57,30 @@ TEST_F(ResultPage, ShowPlanResultsSearchesForACachedPlanOnly) {
     page->ShowPlanResults(4);
     EXPECT_EQ(std::wstring(FindControl(hwnd, L"Rich_PlanFind")->GetText().GetData()), L"东区夜巡");
   });
+}
+
+// The row's "查看" carries the plan id and the run key, which the view is opened with.
+TEST_F(ResultPage, TheViewButtonOpensTheRunOfItsRow) {
+  {
+    std::lock_guard<std::mutex> lock(g_mutexInspectPlan);
+    InspectPlanInfo plan;
+    plan.iID = 12;
+    plan.strName = "东区夜巡";
+    plan.strStartDate = "2024-01-01";
+    plan.strEndDate = "2024-01-31";
+    plan.strWeek = "0000100";
+    PlanTimeSpan slot;
+    slot.strStart = "14:00";
+    slot.strEnd = "15:30";
+    plan.listTime.push_back(slot);
+    g_mapInspectPlan[12] = plan;
+  }
+  Open();
+  EXPECT_EQ(ButtonData(L"list-Result", 0, L"btn_Look"), L"12&2024-01-05/14:00-15:30");
+  ClickInRow(L"list-Result", 0, L"btn_Look");
+  const LookPlanStandIn::Opened opened = LookPlanStandIn::LastOpened();
+  EXPECT_EQ(opened.planId, 12);
+  EXPECT_EQ(opened.runKey, "2024-01-05/14:00-15:30");
 }
 
 TEST_F(ResultPage, FocusGoesToTheSearchButtonOfTheTabInView) {
