@@ -3,6 +3,7 @@
 // focus the frame asks for, and the sub-skins built by element name.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -10,7 +11,9 @@
 
 #include "app/records/CResultWndEx.h"
 #include "app/records/LookPlanStandIn.h"
+#include "app/records/RecordsFile.h"
 #include "data/StartupCaches.h"
+#include "platform/base/Path.h"
 #include "platform/reader/ReaderSimulatorControl.h"
 #include "testing/services/DeviceRecordRefusals.h"
 #include "tests/app/records/ResultPageTest.h"
@@ -111,25 +114,36 @@ TEST_F(ResultPage, ImportEndsEachWayWithTheReaderClosedLast) {
     std::vector<std::wstring> toasts;
     size_t posted;
     bool readerEmptied;
+    const char* logged;  // the level-3 line the case ends with; null for none
   } cases[] = {
-      {"no reader", [](auto& r, auto&) { r.SetPresent(false); }, {L"设备未连接，请先连接巡更设备!"}, 0, false},
-      {"no id", [](auto& r, auto&) { r.InjectFailure(4, -3); }, {L"获取巡更设备ID失败!"}, 0, false},
-      {"records refused", [](auto& r, auto&) { r.InjectFailure(7, -5); }, {L"获取巡更设备ID失败!"}, 0, false},
-      {"no records", [](auto&, auto&) {}, {L"当前巡更设备无巡更记录!"}, 0, false},
+      {"no reader", [](auto& r, auto&) { r.SetPresent(false); }, {L"设备未连接，请先连接巡更设备!"}, 0, false,
+       "登陆巡更设备失败，OpenDevice()接口返回值-1！"},
+      {"no id", [](auto& r, auto&) { r.InjectFailure(4, -3); }, {L"获取巡更设备ID失败!"}, 0, false,
+       "获取巡更设备ID失败，GetDeviceId()接口返回值-3！"},
+      {"records refused", [](auto& r, auto&) { r.InjectFailure(7, -5); }, {L"获取巡更设备ID失败!"}, 0, false,
+       "获取巡更设备ID失败，GetRecords()接口返回值-5！"},
+      {"no records", [](auto&, auto&) {}, {L"当前巡更设备无巡更记录!"}, 0, false, nullptr},
       {"count mismatch",
        [](auto& r, auto&) {
          r.SetPendingRecords({Line("1A2B"), Line("FF")});
          r.SetRecordsCountOverride(3);
        },
-       {L"读取巡更设备记录失败!"}, 0, false},
+       {L"读取巡更设备记录失败!"}, 0, false, "巡更设备记录数量3，实际读取数量2！"},
+      // The reader counts two records but leaves no file beside the program.
+      {"no records file",
+       [](auto& r, auto&) {
+         std::remove(platform::NativePath(RecordsFile::Path()).c_str());
+         r.InjectFailure(7, 2);
+       },
+       {L"记录文件不存在读取失败!", L"读取巡更设备记录失败!"}, 0, false, "巡更设备记录数量2，实际读取数量0！"},
       {"every record posted", [](auto& r, auto&) { r.SetPendingRecords({Line("1A2B"), Line("FF")}); },
-       {L"读取巡更设备记录成功,共读取2条记录"}, 2, true},
+       {L"读取巡更设备记录成功,共读取2条记录"}, 2, true, nullptr},
       {"a post refused",
        [](auto& r, auto& refusals) {
          r.SetPendingRecords({Line("1A2B"), Line("FE")});
          refusals.refuse("0000000254");
        },
-       {L"读取巡更设备记录失败!"}, 1, false},
+       {L"读取巡更设备记录失败!"}, 1, false, "上传巡更设备记录失败1条，共2条！"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -137,6 +151,7 @@ TEST_F(ResultPage, ImportEndsEachWayWithTheReaderClosedLast) {
     test_support::DeviceRecordRefusals refusals(world.patrol);
     c.setUp(reader, refusals);
     const size_t before = world.patrol.device_records().size();
+    const size_t lines = records_test::TextLog::Lines().size();
     const bool held = reader.HasPendingRecords();
     TakeToasts();
     ClickControl(hwnd, L"ImportBtn");
@@ -148,6 +163,10 @@ TEST_F(ResultPage, ImportEndsEachWayWithTheReaderClosedLast) {
     ASSERT_FALSE(calls.empty());
     EXPECT_EQ(calls.back().substr(0, 2), "2 ") << calls.back();
     EXPECT_EQ(reader.HasPendingRecords(), held && !c.readerEmptied) << "the reader is emptied only after every post";
+    if (c.logged != nullptr) {
+      ASSERT_TRUE(records_test::TextLog::WaitForLines(lines + 1));
+      EXPECT_EQ(records_test::TextLog::Lines().back(), c.logged);
+    }
     if (c.posted == 0) continue;
     // The tab shows what the server holds after the posts.
     OnWindowThread(hwnd, [&] { EXPECT_EQ(page->FilteredDeviceRecords().size(), world.patrol.device_records().size()); });
