@@ -10,6 +10,7 @@
 #include "data/StartupCaches.h"
 #include "platform/reader/ReaderBackend.h"
 #include "platform/user/WorkerThread.h"
+#include "ui/controls/CDateTimeUI.h"
 #include "ui/controls/CListUI.h"
 #include "ui/core/control/CContainerUI.h"
 
@@ -194,6 +195,17 @@ void ResultPageTest::PressReturn(LPCTSTR name) {
 
 void ResultPageTest::SetText(LPCTSTR name, const std::wstring& text) {
   OnWindowThread(hwnd, [&] { FindControl(hwnd, name)->SetText(text.c_str()); });
+}
+
+void ResultPageTest::PickDate(LPCTSTR name, WORD year, WORD month, WORD day) {
+  OnWindowThread(hwnd, [&] {
+    auto* field = static_cast<SkinUI::CDateTimeUI*>(FindControl(hwnd, name)->GetInterface(L"DateTime"));
+    SYSTEMTIME picked = field->StartPicking();
+    picked.wYear = year;
+    picked.wMonth = month;
+    picked.wDay = day;
+    field->EndPickingWithDate(picked);
+  });
 }
 
 std::wstring ResultPageTest::Text(LPCTSTR name) {

@@ -47,6 +47,8 @@ class ResultPageTest : public shelltest::ShellWindowTest {
   // Presses Enter in a search box.
   void PressReturn(LPCTSTR name);
   void SetText(LPCTSTR name, const std::wstring& text);
+  // Picks a day in a date field as its picker window would.
+  void PickDate(LPCTSTR name, WORD year, WORD month, WORD day);
   std::wstring Text(LPCTSTR name);
   bool Visible(LPCTSTR name);
   bool Enabled(LPCTSTR name);
