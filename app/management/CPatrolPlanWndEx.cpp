@@ -8,6 +8,7 @@
 #include "app/management/CPatrolPlanUI.h"
 #include "app/management/ShadeScope.h"
 #include "app/records/ExcelReportWriter.h"
+#include "app/shell/BrowseForFolder.h"
 #include "app/shell/RunBusy.h"
 #include "app/shell/ShellServices.h"
 #include "app/shell/ShowMessage.h"
@@ -226,6 +227,20 @@ void CPatrolPlanWndEx::DeletePlan(const InspectPlanInfo& plan) {
   RefreshPlanList(false);
 }
 
+void CPatrolPlanWndEx::Export() {
+  std::string folder;
+  {
+    ShadeScope shade(m_hWnd);
+    folder = BrowseForFolder();
+  }
+  if (folder.empty()) return;
+  if (folder.size() > kMaxFolderBytes) {
+    ShowToast(L"下载路径过长，请重新选择下载路径!", kToastSeconds);
+    return;
+  }
+  ExportPlans(folder);
+}
+
 std::string CPatrolPlanWndEx::ExportPlansTask(const std::string& folder, std::list<InspectPlanInfo> plans) {
   return ExcelReportWriter(folder).WritePlanList(std::move(plans));
 }
@@ -254,6 +269,8 @@ void CPatrolPlanWndEx::Notify(SkinUI::UINotifyRecord& msg) {
       // The box toggles after its click.
       auto* box = static_cast<SkinUI::COptionUI*>(msg.pSender->GetInterface(L"Option"));
       RefreshPlanList(box != nullptr && !box->IsSelected());
+    } else if (name == L"ExportInpectPlanBtn") {
+      Export();
     } else if (name == L"btn_Planfind") {
       RefreshPlanList(false);
     } else if (name == L"btn_Planclear" && m_pSearch != nullptr) {

@@ -57,6 +57,8 @@ class CPatrolPlanWndEx : public SkinUI::WindowImplBase {
   void AddPlan();
   void EditPlan(const InspectPlanInfo& plan);
   void DeletePlan(const InspectPlanInfo& plan);
+  // Asks for a folder over the shade, then exports the shown plans into it.
+  void Export();
   // Behind the busy window; the toast says where the file went, or that none was written.
   void ExportPlans(const std::string& folder);
 

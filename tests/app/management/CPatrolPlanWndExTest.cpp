@@ -1,12 +1,16 @@
 // The plan page over the plan cache and the fake patrol server: the columns and place by
 // the work area, the filters, what a card shows, the empty page, the card's menu opened
-// by a real click and placed by the screen's edges, and the menu's four commands.
+// by a real click and placed by the screen's edges, the menu's four commands, and the
+// export of the shown plans into the folder the user picks.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <functional>
 #include <iterator>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/management/CPatrolPlanUI.h"
@@ -14,6 +18,9 @@
 #include "app/shell/ShellServices.h"
 #include "data/StartupCaches.h"
 #include "platform/base/CodePage.h"
+#include "platform/spreadsheet/SpreadsheetApplication.h"
+#include "testing/files/ScratchFolder.h"
+#include "testing/xlsx/XlsxWorkbook.h"
 #include "tests/app/management/support/ManagementWindowTest.h"
 #include "ui/controls/CComboUI.h"
 #include "ui/controls/CMenuWnd.h"
@@ -457,6 +464,120 @@ TEST_F(PlanPage, LookAsksForThePlansResultsAndImportDoesNothing) {
   EXPECT_EQ(OpenMessage(), L"");
   EXPECT_EQ(FindWindowOfClass(L"AddPlanWnd"), nullptr);
   EXPECT_TRUE(world.http().requests().empty());
+}
+
+// --- Export ---
+
+namespace fs = std::filesystem;
+using platform::spreadsheet::SpreadsheetApplication;
+
+class PlanExport : public PlanPage {
+ protected:
+  PlanExport() { SpreadsheetApplication::Register(); }
+  ~PlanExport() override { SpreadsheetApplication::Unregister(); }
+
+  // A folder under the scratch folder whose narrow (GBK) path is `bytes` long, Chinese
+  // characters counting two; made on disk when asked.
+  std::string FolderOf(size_t bytes, bool make) {
+    std::string folder = scratch.path() + "/";
+    while (folder.size() + 2 <= bytes) folder += "导";
+    if (folder.size() < bytes) folder += "a";
+    if (make) fs::create_directories(fs::u8path(platform::codepage::GbkToUtf8(folder)));
+    return folder;
+  }
+  // Clicks the export button and waits until the export is over.
+  void ClickExport() {
+    ClickControl(pageHwnd, L"ExportInpectPlanBtn");
+    OpenMessage();
+  }
+  // The files in a folder (UTF-8 names).
+  std::vector<std::string> FilesIn(const std::string& gbkFolder) {
+    std::vector<std::string> files;
+    const fs::path folder = fs::u8path(platform::codepage::GbkToUtf8(gbkFolder));
+    if (!fs::is_directory(folder)) return files;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) files.push_back(entry.path().u8string());
+    return files;
+  }
+
+  test_support::ScratchFolder scratch;
+};
+
+TEST_F(PlanExport, WritesTheShownPlansIntoThePickedFolder) {
+  AddPlan(1, "早班巡查", 0, 1);
+  AddPlan(2, "消防巡查", 2, 2);
+  AddPlan(3, "夜间消防", 2, 3);
+  Open();
+  Select(L"Comb_PlanType", 3);
+  const std::string folder = FolderOf(30, true);
+  driver.ScriptFolder(platform::codepage::GbkToWide(folder));
+  ClickExport();
+
+  const auto calls = driver.FolderChooserCalls();
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].title, L"选择一个文件夹");
+  const std::vector<std::string> files = FilesIn(folder);
+  ASSERT_EQ(files.size(), 1u);
+  const Texts toasts = Toasts();
+  ASSERT_EQ(toasts.size(), 1u);
+  EXPECT_EQ(toasts[0].rfind(L"导出成功，导出文件路径" + platform::codepage::GbkToWide(folder), 0), 0u) << toasts[0];
+  test_support::XlsxWorkbook workbook;
+  ASSERT_TRUE(workbook.Read(files[0])) << workbook.error();
+  std::vector<std::string> names;
+  for (int row = 1; row <= workbook.lastRow(); ++row) {
+    const std::string name = workbook.cell("B" + std::to_string(row)).text;
+    if (name.find(u8"巡查") != std::string::npos || name.find(u8"消防") != std::string::npos) names.push_back(name);
+  }
+  EXPECT_EQ(names, (std::vector<std::string>{u8"消防巡查", u8"夜间消防"})) << "the plans shown, no other";
+}
+
+TEST_F(PlanExport, FoldersUpToSixtyBytesPassLongerOnesAndCancelsWriteNothing) {
+  AddPlan(1, "早班巡查", 0, 1);
+  Open();
+  const std::string sixty = FolderOf(60, true);
+  const std::string sixtyOne = FolderOf(61, true);
+  ASSERT_EQ(sixty.size(), 60u);
+  ASSERT_EQ(sixtyOne.size(), 61u);
+
+  driver.ScriptFolder(platform::codepage::GbkToWide(sixtyOne));
+  ClickExport();
+  EXPECT_EQ(Toasts(), (Texts{L"下载路径过长，请重新选择下载路径!/3"}));
+  EXPECT_TRUE(FilesIn(sixtyOne).empty());
+
+  driver.ScriptFolderCancel();
+  ClickExport();
+  driver.ScriptNonFileSystemFolder(L"此电脑");
+  ClickExport();
+  EXPECT_EQ(Toasts().size(), 1u) << "a cancel and a pick that is no folder say nothing";
+  EXPECT_EQ(driver.FolderChooserCalls().size(), 3u);
+
+  driver.ScriptFolder(platform::codepage::GbkToWide(sixty));
+  ClickExport();
+  EXPECT_EQ(FilesIn(sixty).size(), 1u);
+  const Texts toasts = Toasts();
+  ASSERT_EQ(toasts.size(), 2u);
+  EXPECT_EQ(toasts[1].rfind(L"导出成功，导出文件路径", 0), 0u);
+}
+
+TEST_F(PlanExport, NoFileWrittenSaysTheExportFailed) {
+  AddPlan(1, "早班巡查", 0, 1);
+  Open();
+  SpreadsheetApplication::Unregister();
+  const std::string folder = FolderOf(30, true);
+  driver.ScriptFolder(platform::codepage::GbkToWide(folder));
+  ClickControl(pageHwnd, L"ExportInpectPlanBtn");
+  // The worker says the spreadsheet application is missing; the export goes on once it
+  // is answered.
+  for (int tries = 0; tries < 1000 && driver.MessageBoxes().empty(); ++tries) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    driver.WaitIdle();
+  }
+  const auto boxes = driver.MessageBoxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, L"EXCEL初始化时出错!");
+  ASSERT_TRUE(driver.AnswerMessageBox(IDOK));
+  OpenMessage();
+  EXPECT_EQ(Toasts(), (Texts{L"导出失败!/3"}));
+  EXPECT_TRUE(FilesIn(folder).empty());
 }
 
 }  // namespace
