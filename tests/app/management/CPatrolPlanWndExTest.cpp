@@ -420,6 +420,34 @@ TEST_F(PlanPage, EditOpensThePlanInTheDialog) {
   EXPECT_TRUE(Toasts().empty()) << "nothing was saved";
 }
 
+TEST_F(PlanPage, SavedEditSaysSoAndShowsTheEditedPlan) {
+  InspectRouteInfo route;
+  route.iID = 4;
+  route.strName = "东线";
+  g_mapInspectRoute[4] = route;
+  AddPerson(12, "张三", 1000000);
+  AddPerson(15, "李四", 1000000);
+  InspectPlanInfo& plan = AddPlan(3, "早班巡查", 0, 2, "u1", true);
+  plan.strEndDate = "2099-12-31";
+  PlanTimeSpan slot;
+  slot.strStart = "08:00";
+  slot.strEnd = "10:00";
+  plan.listTime = {slot};
+  plan.strTime = "08:00-10:00";
+  Open();
+  Command(3, kEdit);
+  const HWND dialog = FindWindowOfClass(L"AddPlanWnd");
+  ASSERT_NE(dialog, nullptr);
+  SetText(dialog, L"Edit_PlanName", L"晚班巡查");
+  ClickControl(dialog, L"btn_Ok");
+  EXPECT_EQ(Answer(), L"编辑成功!");
+  driver.WaitIdle();
+  EXPECT_FALSE(::IsWindow(dialog));
+  EXPECT_EQ(RequestsTo("/api/InspectPlan/Update").size(), 1u);
+  EXPECT_EQ(Toasts(), (Texts{L"编辑成功!/3"}));
+  EXPECT_EQ(Names(), (Texts{L"晚班巡查"}));
+}
+
 TEST_F(PlanPage, DeleteAsksThenDeletesOnTheServerAndInTheCache) {
   AddPlan(3, "早班巡查", 0, 2, "u1", true);
   AddPlan(4, "夜班", 0, 1, "u1", true);
