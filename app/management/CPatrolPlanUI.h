@@ -19,7 +19,6 @@ class CPatrolPlanUI : public SkinUI::CVerticalLayoutUI {
   explicit CPatrolPlanUI(const InspectPlanInfo& plan);
 
   void SetPageWindow(HWND hwndPage) { m_hwndPage = hwndPage; }
-  const InspectPlanInfo& GetPlan() const { return m_plan; }
 
   void HandleEvent(SkinUI::UIEventRecord& event) override;
 
