@@ -102,6 +102,10 @@ const struct {
      {"list-log", "Rich_LogFind", "dt_Startdate", "dt_Enddate", "btn_logclear", "btn_logfind", "lab_loglistCounts",
       "hlNoLogContent", "PageShow_log", "btn_prev_page_log", "btn_next_page_log", "page_count_log", "current_page_log",
       "btn_goto_log"}},
+    {"PatrolPlanWndEx.xml",
+     {"Comb_PlanType", "Comb_PlanStatus", "MyPlan_CK", "Rich_PlanFind", "TileLayout_plan", "btn_Planclear", "AddPlanBtn",
+      "ExportInpectPlanBtn", "btn_Planfind", "lab_PlanCounts", "hlNoContent"}},
+    {"Menu.xml", {"menu_EditPlan", "menu_deletePlan", "menu_LookPlan", "menu_ImportPlan"}},
 };
 
 // The pictures the code names itself (UTF-8, as the file system has them; narrow
@@ -128,6 +132,13 @@ const char* const kCodeFiles[] = {
     u8"4设备管理/摄像头.png",                  u8"4设备管理/头像.png",
     u8"4设备管理/删除原始1.png",               u8"4设备管理/删除经过1.png",
     u8"6结果查看/查看经过_41.png",             u8"6结果查看/查看原始.png",
+    u8"2巡更计划/已结束背景.png",              u8"2巡更计划/已启用背景.png",
+    u8"2巡更计划/未开始背景.png",              u8"2巡更计划/管理员头像拷贝.png",
+    u8"2巡更计划/更多原始.png",                u8"2巡更计划/更多经过.png",
+    u8"1首页/校园安防.png",                    u8"1首页/设备.png",
+    u8"1首页/消防.png",                        u8"Quillmarsh补充切图1015/界面/食堂.png",
+    u8"1首页/宿舍检查.png",                    u8"Quillmarsh补充切图1015/界面/清洁卫生_49.png",
+    u8"1首页/考试自习.png",
 };
 
 std::vector<fs::path> SkinFiles() {
