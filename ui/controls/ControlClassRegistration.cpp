@@ -17,6 +17,7 @@
 #include "ui/controls/CListTextElementUI.h"
 #include "ui/controls/CListUI.h"
 #include "ui/controls/COptionUI.h"
+#include "ui/controls/CPieChartUI.h"
 #include "ui/controls/CProgressUI.h"
 #include "ui/controls/CRichEditUI.h"
 #include "ui/controls/CSliderUI.h"
@@ -64,6 +65,7 @@ struct Registration {
     CControlClassTable::Register(L"ActiveX", &Make<CActiveXUI>);
     CControlClassTable::Register(L"WebBrowser", &Make<CWebBrowserUI>);
     CControlClassTable::Register(L"Flash", &Make<CFlashUI>);
+    CControlClassTable::Register(L"PieChart", &Make<CPieChartUI>);
     ui_controls_registered = 1;
   }
 };
