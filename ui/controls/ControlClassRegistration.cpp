@@ -25,6 +25,7 @@
 #include "ui/controls/CTreeNodeUI.h"
 #include "ui/controls/CTreeViewUI.h"
 #include "ui/controls/CWebBrowserUI.h"
+#include "ui/controls/CWkeWebkitUI.h"
 #include "ui/core/builder/CControlClassTable.h"
 
 extern "C" {
@@ -66,6 +67,7 @@ struct Registration {
     CControlClassTable::Register(L"WebBrowser", &Make<CWebBrowserUI>);
     CControlClassTable::Register(L"Flash", &Make<CFlashUI>);
     CControlClassTable::Register(L"PieChart", &Make<CPieChartUI>);
+    CControlClassTable::Register(L"wkeWebkit", &Make<CWkeWebkitUI>);
     ui_controls_registered = 1;
   }
 };
