@@ -10,9 +10,11 @@
 #include "app/frame/home/TodayPlanTree.h"
 #include "app/management/ShadeScope.h"
 #include "app/shell/RunBusy.h"
+#include "platform/web/Wke.h"
 #include "ui/controls/CComboUI.h"
 #include "ui/controls/CPieChartUI.h"
 #include "ui/controls/CTreeViewUI.h"
+#include "ui/controls/CWkeWebkitUI.h"
 #include "ui/core/control/CContainerUI.h"
 
 namespace {
@@ -56,7 +58,10 @@ LPCTSTR CHomePageWndEx::GetWindowClassName() const { return L"CSpliteScreenBase"
 
 SkinUI::CUIString CHomePageWndEx::GetSkinXmlName() const { return L"HomePageWndEx.xml"; }
 
-SkinUI::CControlUI* CHomePageWndEx::CreateControl(LPCTSTR) { return nullptr; }
+SkinUI::CControlUI* CHomePageWndEx::CreateControl(LPCTSTR pstrClass) {
+  if (pstrClass != nullptr && _wcsicmp(pstrClass, L"wkeWebkit") == 0) return new SkinUI::CWkeWebkitUI;
+  return nullptr;
+}
 
 void CHomePageWndEx::OnSkinBuilt() {
   PlaceOnWorkArea();
@@ -87,13 +92,30 @@ void CHomePageWndEx::FindControls() {
   m_pPiechart = dynamic_cast<SkinUI::CContainerUI*>(m_pm.FindControl(L"PiechartVL"));
   m_pHistogramLabel = m_pm.FindControl(L"Histogramlab");
   m_pPiechartLabel = m_pm.FindControl(L"Piechartlab");
-  m_pWeb = m_pm.FindControl(L"WkeWeb");
+  m_pWeb = dynamic_cast<SkinUI::CWkeWebkitUI*>(m_pm.FindControl(L"WkeWeb"));
   m_pTodayPlanNum = m_pm.FindControl(L"label_TodayPlanNum");
 }
 
-void CHomePageWndEx::LoadChartPage() {}
+void CHomePageWndEx::LoadChartPage() {
+  if (m_pWeb != nullptr) m_pWeb->LoadURL(CommonTools::get_exe_dir() + L"\\html\\index.html");
+  jsBindFunction("MessageBox", &CHomePageWndEx::OnJsMessageBox, 2);
+}
 
-void CHomePageWndEx::RunScript(const std::wstring&) {}
+void CHomePageWndEx::RunScript(const std::wstring& script) {
+  if (m_pWeb == nullptr) return;
+  wkeRunJS(m_pWeb->GetWebView(), SkinUI::CWkeWebkitUI::wide_to_utf8(script.c_str()).c_str());
+}
+
+// Caption and text are copied whole, however long the page made them.
+jsValue CHomePageWndEx::OnJsMessageBox(jsExecState es) {
+  if (jsArgCount(es) < 2) return jsUndefined();
+  const wchar_t* caption = jsToTempStringW(es, jsArg(es, 0));
+  const wchar_t* text = jsToTempStringW(es, jsArg(es, 1));
+  const std::wstring captionCopy = caption != nullptr ? caption : L"";
+  const std::wstring textCopy = text != nullptr ? text : L"";
+  ::MessageBoxW(nullptr, textCopy.c_str(), captionCopy.c_str(), MB_OK);
+  return jsUndefined();
+}
 
 void CHomePageWndEx::LoadTodayPlans() { ShowTodayPlans(ReadTodayPlans()); }
 

@@ -15,6 +15,7 @@
 #include "app/frame/home/DashboardCounts.h"
 #include "app/frame/home/PassRateBucket.h"
 #include "app/frame/home/TodayPlan.h"
+#include "platform/web/Wke.h"
 #include "ui/core/window/WindowImplBase.h"
 
 namespace SkinUI {
@@ -22,6 +23,7 @@ class CComboUI;
 class CContainerUI;
 class CControlUI;
 class CTreeViewUI;
+class CWkeWebkitUI;
 }  // namespace SkinUI
 
 class CHomePageWndEx : public SkinUI::WindowImplBase {
@@ -70,6 +72,8 @@ class CHomePageWndEx : public SkinUI::WindowImplBase {
   void RunScript(const std::wstring& script);
   void OpenPlanRun(const std::wstring& userData);
   void OpenDownload();
+  // The chart page's "MessageBox(caption, text)": a plain system message box.
+  static jsValue OnJsMessageBox(jsExecState es);
 
   std::vector<TodayPlan> m_todayPlans;
   SkinUI::CTreeViewUI* m_pTodayTree = nullptr;
@@ -77,7 +81,7 @@ class CHomePageWndEx : public SkinUI::WindowImplBase {
   SkinUI::CContainerUI* m_pPiechart = nullptr;
   SkinUI::CControlUI* m_pHistogramLabel = nullptr;
   SkinUI::CControlUI* m_pPiechartLabel = nullptr;
-  SkinUI::CControlUI* m_pWeb = nullptr;
+  SkinUI::CWkeWebkitUI* m_pWeb = nullptr;
   SkinUI::CControlUI* m_pTodayPlanNum = nullptr;
   DashboardCounts m_counts;
   int m_nRange = 1;
