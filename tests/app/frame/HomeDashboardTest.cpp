@@ -274,6 +274,27 @@ TEST_F(HomeDashboard, TheChartsAreDrawnASecondAfterThePageIsBuilt) {
   EXPECT_EQ(page->GetDrawChartsCount(), 1) << "once";
 }
 
+// The page's texts are copied whole, however long, into the plain system box.
+TEST_F(HomeDashboard, ThePagesMessageBoxShowsCaptionAndTextWhole) {
+  OpenPage();
+  const std::string caption = u8"巡更统计图的说明标题，共有三十个字符：一二三四五六七八九十一";
+  const std::string text = u8"本页面显示最近七个时间段的巡更合格率与漏检率统计结果甲乙丙丁";
+  engine->CallFromPage(engine->LastView().id, "MessageBox",
+                       {platform::web::ScriptValue::FromString(caption), platform::web::ScriptValue::FromString(text)});
+  std::vector<platform::user::OpenMessageBox> boxes;
+  for (int i = 0; i < 2000 && boxes.empty(); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    driver.WaitIdle();
+    boxes = driver.MessageBoxes();
+  }
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(SkinUI::CWkeWebkitUI::wide_to_utf8(boxes[0].caption.c_str()), caption);
+  EXPECT_EQ(SkinUI::CWkeWebkitUI::wide_to_utf8(boxes[0].text.c_str()), text);
+  EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_OK));
+  EXPECT_TRUE(driver.AnswerMessageBox(IDOK));
+  driver.WaitIdle();
+}
+
 struct TabCase {
   const wchar_t* tab;
   int range;
