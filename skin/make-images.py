@@ -676,6 +676,50 @@ def device_page():
     write_png("4设备管理/删除原始1.png", 18, 18, round_cross(NAVY_DARK, MUTED))
     write_png("4设备管理/删除经过1.png", 18, 18, round_cross(ALARM_SOFT, WHITE))
 
+# --- Home page -----------------------------------------------------------------------------
+# The dashboard's tree of today's plans: the fold arrows of a plan's row, the diamond before
+# its name, the tag of its plan type at the row's right, the dot before a slot in the colour
+# of its state, and the warning mark of a slot where something abnormal was reported.
+
+MISSED = (0xCC, 0x86, 0x00, 0xFF)
+def chevron(colour, pointing_up):
+    def inside(px, py):
+        tip, base = (1.5, 5.5) if pointing_up else (5.5, 1.5)
+        return near_segment(px, py, 1.5, base, 7.0, tip, 1.0) or near_segment(px, py, 7.0, tip, 12.5, base, 1.0)
+    return lambda x, y: with_alpha(colour, coverage(x, y, inside))
+
+
+def diamond(x, y):
+    return with_alpha(ACCENT, coverage(x, y, lambda px, py: abs(px - 8.0) + abs(py - 8.0) <= 6.0))
+
+
+def time_point(colour, hollow):
+    def pixel(x, y):
+        disc = coverage(x, y, lambda px, py: (px - 7.5) ** 2 + (py - 7.5) ** 2 <= 7.0 ** 2)
+        hole = coverage(x, y, lambda px, py: (px - 7.5) ** 2 + (py - 7.5) ** 2 <= 4.0 ** 2) if hollow else 0.0
+        return with_alpha(colour, max(0.0, disc - hole))
+    return pixel
+
+
+def warning_mark(x, y):
+    def triangle(px, py):
+        return 1.0 <= py <= 12.5 and abs(px - 8.0) <= (py - 0.5) * 0.62
+    def bar(px, py):
+        return (abs(px - 8.0) <= 0.9 and 4.0 <= py <= 8.5) or (px - 8.0) ** 2 + (py - 10.5) ** 2 <= 0.9 ** 2
+    return over(with_alpha(WHITE, coverage(x, y, bar)), with_alpha(ALARM, coverage(x, y, triangle)))
+
+
+def home_page():
+    write_png("20211029补充切图/右侧上拉原始拷贝.png", 14, 7, chevron(MUTED, True))
+    write_png("20211029补充切图/右侧上拉经过拷贝.png", 14, 7, chevron(WHITE, True))
+    write_png("20211029补充切图/右侧下拉原始.png", 14, 7, chevron(MUTED, False))
+    write_png("20211029补充切图/右侧下拉经过.png", 14, 7, chevron(WHITE, False))
+    write_png("1首页/小标题前面菱形.png", 16, 16, diamond)
+    write_png("Quillmarsh补充切图1015/界面/未开始时间点.png", 15, 15, time_point(MUTED, True))
+    write_png("Quillmarsh补充切图1015/界面/进行中时间点.png", 15, 15, time_point(ACCENT, False))
+    write_png("Quillmarsh补充切图1015/界面/已结束时间点.png", 15, 15, time_point(WHITE, False))
+    write_png("2巡更计划/具体详情/有故障.png", 16, 13, warning_mark)
+
 
 # --- Result page -----------------------------------------------------------------------
 # The results tab's "查看" button on each row: the people pages' eye, muted and hot.
@@ -774,14 +818,11 @@ if __name__ == "__main__":
     qr_window()
     scroll_bars()
     main_frame()
-
-
     combo_drop_down()
     people_pages()
     program_icon()
     login_window()
     device_page()
     result_page()
-
-
     plan_page()
+    home_page()

@@ -5,7 +5,7 @@
 #include "app/frame/ClockText.h"
 #include "app/frame/StartupCacheLoader.h"
 #include "app/frame/UserBox.h"
-#include "app/frame/pages/CHomePageWndEx.h"
+#include "app/frame/home/CHomePageWndEx.h"
 #include "app/frame/pages/CRouteManageWndEx.h"
 #include "app/management/CAuthorityManageWndEx.h"
 #include "app/management/CDeviceManageWndEx.h"
@@ -251,7 +251,9 @@ void CMainFrameWnd::ShowOnly(int page) {
 void CMainFrameWnd::RefreshHomePage() {
   CHomePageWndEx* home = m_pHomePage.get();
   if (home == nullptr) return;
-  RunBusy(m_hWnd, kBusyTimeout, 0, [home] { home->LoadTodayPlans(); });
+  RunBusy(
+      m_hWnd, kBusyTimeout, 0, [home] { return home->ReadTodayPlans(); },
+      [home](const std::vector<TodayPlan>& plans) { home->ShowTodayPlans(plans); });
 }
 
 // The toast and the shade live as long as the process.

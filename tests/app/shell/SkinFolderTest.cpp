@@ -106,6 +106,12 @@ const struct {
      {"Comb_PlanType", "Comb_PlanStatus", "MyPlan_CK", "Rich_PlanFind", "TileLayout_plan", "btn_Planclear", "AddPlanBtn",
       "ExportInpectPlanBtn", "btn_Planfind", "lab_PlanCounts", "hlNoContent"}},
     {"Menu.xml", {"menu_EditPlan", "menu_deletePlan", "menu_LookPlan", "menu_ImportPlan"}},
+    {"HomePageWndEx.xml",
+     {"WkeWeb", "Control1", "Control2", "Comb_Type", "tabToday", "tabWeek", "tabMonth", "tabYear", "DownLoadBtn",
+      "label_peopleNum", "label_positionNum", "label_DeviceNum", "label_DevicePlanNum", "label_fireNum",
+      "label_healthNum", "label_TestNum", "label_SafeNum", "label_CanteenNum", "label_DormitoryNum",
+      "label_TodayPlanNum", "TodayPlantreelist", "HistogramVL", "PiechartVL", "Histogramlab", "Piechartlab"}},
+    {"ViewPlaceholder.xml", {"lab_title", "btn_close"}},
 };
 
 // The pictures the code names itself (UTF-8, as the file system has them; narrow
@@ -139,6 +145,14 @@ const char* const kCodeFiles[] = {
     u8"1首页/消防.png",                        u8"Quillmarsh补充切图1015/界面/食堂.png",
     u8"1首页/宿舍检查.png",                    u8"Quillmarsh补充切图1015/界面/清洁卫生_49.png",
     u8"1首页/考试自习.png",
+    u8"20211029补充切图/右侧上拉原始拷贝.png", u8"20211029补充切图/右侧上拉经过拷贝.png",
+    u8"20211029补充切图/右侧下拉经过.png",     u8"20211029补充切图/右侧下拉原始.png",
+    u8"1首页/小标题前面菱形.png",              u8"1首页/校园安防.png",
+    u8"1首页/设备.png",                        u8"1首页/消防.png",
+    u8"Quillmarsh补充切图1015/界面/食堂.png",  u8"1首页/宿舍检查.png",
+    u8"Quillmarsh补充切图1015/界面/清洁卫生_49.png", u8"1首页/考试自习.png",
+    u8"Quillmarsh补充切图1015/界面/未开始时间点.png", u8"Quillmarsh补充切图1015/界面/进行中时间点.png",
+    u8"Quillmarsh补充切图1015/界面/已结束时间点.png", u8"2巡更计划/具体详情/有故障.png",
 };
 
 std::vector<fs::path> SkinFiles() {
