@@ -139,9 +139,13 @@ void CWkeWebkitUI::HandleEvent(UIEventRecord& event) {
     case UIEVENT_CONTEXTMENU:
       wkeFireContextMenuEvent(m_pWebView, pt.x, pt.y, static_cast<unsigned>(event.wParam) & (MK_CONTROL | MK_SHIFT));
       break;
-    case UIEVENT_SCROLLWHEEL:
-      wkeFireMouseWheelEvent(m_pWebView, pt.x, pt.y, event.wParam == 0 ? 120 : -120, event.wKeyState);
+    case UIEVENT_SCROLLWHEEL: {
+      // A wheel event carries no point of its own: the page scrolls where the pointer is.
+      const POINT at = m_pManager != nullptr ? m_pManager->GetMousePos() : event.ptMouse;
+      wkeFireMouseWheelEvent(m_pWebView, at.x - m_rcItem.left, at.y - m_rcItem.top, event.wParam == 0 ? 120 : -120,
+                             event.wKeyState);
       break;
+    }
     case UIEVENT_KILLFOCUS:
       wkeKillFocus(m_pWebView);
       break;
