@@ -677,6 +677,40 @@ def device_page():
     write_png("4设备管理/删除经过1.png", 18, 18, round_cross(ALARM_SOFT, WHITE))
 
 
+# --- Plan execution view -----------------------------------------------------------------
+# The plan-type badges of the view's header (one pill per type, in the type's colour,
+# with a small white mark) and the camera glyph of a checkpoint row's "监控" button, in
+# the accent colour so that it reads on the list's rows.
+
+PLAN_TYPE_BADGES = [
+    ("1首页/校园安防.png", 30, LATE),
+    ("1首页/设备.png", 30, BUTTON_TOP),
+    ("1首页/消防.png", 30, ALARM_SOFT),
+    ("Quillmarsh补充切图1015/界面/食堂.png", 32, (0xCC, 0x86, 0x00, 0xFF)),
+    ("1首页/宿舍检查.png", 30, (0x1F, 0xB3, 0x46, 0xFF)),
+    ("Quillmarsh补充切图1015/界面/清洁卫生_49.png", 30, (0x59, 0xCC, 0xDA, 0xFF)),
+    ("1首页/考试自习.png", 30, (0x8E, 0x5C, 0xD8, 0xFF)),
+]
+
+
+def type_badge(width, colour):
+    def pixel(x, y):
+        pill = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 0, 0, width, 15, 7))
+        mark = coverage(x, y, lambda px, py: near_segment(px, py, width / 2 - 6, 7.5, width / 2 + 6, 7.5, 1.5))
+        return over(with_alpha(WHITE, min(mark, pill)), with_alpha(colour, pill))
+    return pixel
+
+
+def glyph_video(px, py):
+    return glyph_camera(px * 20.0 / 18.0, py)
+
+
+def plan_execution_view():
+    for name, width, colour in PLAN_TYPE_BADGES:
+        write_png(name, width, 15, type_badge(width, colour))
+    write_png("2巡更计划/具体详情/录像.png", 18, 19, device_glyph(18, 19, ACCENT, glyph_video))
+
+
 if __name__ == "__main__":
     if len(sys.argv) > 1:
         OUTPUT = os.path.abspath(sys.argv[1])
@@ -695,3 +729,4 @@ if __name__ == "__main__":
     program_icon()
     login_window()
     device_page()
+    plan_execution_view()

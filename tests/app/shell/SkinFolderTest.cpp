@@ -85,6 +85,12 @@ const struct {
      {"conn_user_id", "conn_user_pwd", "user_id", "user_pwd", "remember_pwd", "forget_pwd", "tip_id", "tip_pwd",
       "tip_check", "btn_close", "btn_login"}},
     {"InputQVBaseAddrWnd.xml", {"QVBaseAddrEdit", "cb_outsideSchool", "check_tips", "CompleteBtn", "CancelBtn", "closebtn"}},
+    {"LookPlanWnd.xml",
+     {"lab_title", "lab_Type", "lab_people", "lab_route", "lab_Date", "lab_Remark", "list-Curplan", "hide_CK", "ie",
+      "AreaHz", "btn_close", "btn_Cancel", "DownLoadBtn", "btn_ExceptionRecord", "taboldplan"}},
+    {"ExceptionRecordWnd.xml",
+     {"Edit_remark", "TileLayout_ExceptionRecord", "TileLayout_Pic", "btn_Ok", "btn_Add", "addhz", "btn_DownLoad", "hzok",
+      "NoContextLab", "textNumberlab", "btn_close", "btn_Cancel"}},
 };
 
 // The pictures the code names itself (UTF-8, as the file system has them; narrow
@@ -110,6 +116,10 @@ const char* const kCodeFiles[] = {
     u8"4设备管理/删除经过.png",                u8"4设备管理/删除原始.png",
     u8"4设备管理/摄像头.png",                  u8"4设备管理/头像.png",
     u8"4设备管理/删除原始1.png",               u8"4设备管理/删除经过1.png",
+    u8"1首页/校园安防.png",                    u8"1首页/设备.png",
+    u8"1首页/消防.png",                        u8"Quillmarsh补充切图1015/界面/食堂.png",
+    u8"1首页/宿舍检查.png",                    u8"Quillmarsh补充切图1015/界面/清洁卫生_49.png",
+    u8"1首页/考试自习.png",                    u8"2巡更计划/具体详情/录像.png",
 };
 
 std::vector<fs::path> SkinFiles() {
