@@ -38,8 +38,9 @@ std::string PlanRunExport::PlanFolder(const std::string& folder) const {
 bool PlanRunExport::Run(const std::string& folder) const {
   const std::string planFolder = PlanFolder(folder);
   if (!EnsureFolder(planFolder)) return false;
-  std::string title1 = m_strPlanName + "_" + m_strRunKey;
-  std::replace(title1.begin(), title1.end(), '/', ' ');
+  std::string run = m_strRunKey;
+  std::replace(run.begin(), run.end(), '/', ' ');
+  const std::string title1 = m_strPlanName + "_" + run;
   const std::string timeKey = TimeKeyFromRunKey(m_strRunKey);
   const ExceptionRecordInfo record = DAL_PatrolServer().DAL_ExceptionRecord_Get(m_nPlanId, timeKey);
   ExcelReportWriter writer(planFolder);
