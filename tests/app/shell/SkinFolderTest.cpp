@@ -112,6 +112,12 @@ const struct {
       "label_healthNum", "label_TestNum", "label_SafeNum", "label_CanteenNum", "label_DormitoryNum",
       "label_TodayPlanNum", "TodayPlantreelist", "HistogramVL", "PiechartVL", "Histogramlab", "Piechartlab"}},
     {"ViewPlaceholder.xml", {"lab_title", "btn_close"}},
+    {"LookPlanWnd.xml",
+     {"lab_title", "lab_Type", "lab_people", "lab_route", "lab_Date", "lab_Remark", "list-Curplan", "hide_CK", "ie",
+      "AreaHz", "btn_close", "btn_Cancel", "DownLoadBtn", "btn_ExceptionRecord", "taboldplan"}},
+    {"ExceptionRecordWnd.xml",
+     {"Edit_remark", "TileLayout_ExceptionRecord", "TileLayout_Pic", "btn_Ok", "btn_Add", "addhz", "btn_DownLoad", "hzok",
+      "NoContextLab", "textNumberlab", "btn_close", "btn_Cancel"}},
 };
 
 // The pictures the code names itself (UTF-8, as the file system has them; narrow
@@ -153,6 +159,10 @@ const char* const kCodeFiles[] = {
     u8"Quillmarsh补充切图1015/界面/清洁卫生_49.png", u8"1首页/考试自习.png",
     u8"Quillmarsh补充切图1015/界面/未开始时间点.png", u8"Quillmarsh补充切图1015/界面/进行中时间点.png",
     u8"Quillmarsh补充切图1015/界面/已结束时间点.png", u8"2巡更计划/具体详情/有故障.png",
+    u8"1首页/校园安防.png",                    u8"1首页/设备.png",
+    u8"1首页/消防.png",                        u8"Quillmarsh补充切图1015/界面/食堂.png",
+    u8"1首页/宿舍检查.png",                    u8"Quillmarsh补充切图1015/界面/清洁卫生_49.png",
+    u8"1首页/考试自习.png",                    u8"2巡更计划/具体详情/录像.png",
 };
 
 std::vector<fs::path> SkinFiles() {
