@@ -111,7 +111,6 @@ const struct {
       "label_peopleNum", "label_positionNum", "label_DeviceNum", "label_DevicePlanNum", "label_fireNum",
       "label_healthNum", "label_TestNum", "label_SafeNum", "label_CanteenNum", "label_DormitoryNum",
       "label_TodayPlanNum", "TodayPlantreelist", "HistogramVL", "PiechartVL", "Histogramlab", "Piechartlab"}},
-    {"ViewPlaceholder.xml", {"lab_title", "btn_close"}},
     {"LookPlanWnd.xml",
      {"lab_title", "lab_Type", "lab_people", "lab_route", "lab_Date", "lab_Remark", "list-Curplan", "hide_CK", "ie",
       "AreaHz", "btn_close", "btn_Cancel", "DownLoadBtn", "btn_ExceptionRecord", "taboldplan"}},
