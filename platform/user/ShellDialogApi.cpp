@@ -1,6 +1,9 @@
 #include <algorithm>
+#include <cstdlib>
 #include <cwchar>
 
+#include "platform/base/CodePage.h"
+#include "platform/user/FolderChooserWindow.h"
 #include "platform/user/ShellDialogScript.h"
 #include "platform/user/ShellItemList.h"
 #include "platform/user/ShlObj.h"
@@ -9,6 +12,7 @@ namespace {
 
 using platform::user::FolderAnswer;
 using platform::user::FolderChooserCall;
+using platform::user::FolderChooserWindow;
 using platform::user::ShellDialogScript;
 using platform::user::ShellItem;
 using platform::user::ShellItemList;
@@ -27,7 +31,13 @@ FolderAnswer AskForFolder(const BROWSEINFOW& info) {
   call.flags = info.ulFlags;
   ShellDialogScript& script = ShellDialogScript::Instance();
   if (script.Active()) return script.AnswerFolder(call);
-  return FolderAnswer{};
+  ShellItem root;
+  const bool rooted = ShellItemList::Read(info.pidlRoot, &root) && root.fileSystem;
+  const char* home = std::getenv("HOME");
+  const std::wstring start = rooted ? root.text : platform::codepage::Utf8ToWide(home != nullptr ? home : "/");
+  FolderChooserWindow window(call.title, rooted ? root.text : L"/", start);
+  if (!window.Run(info.hwndOwner)) return FolderAnswer{};
+  return FolderAnswer{false, ShellItem{true, window.Chosen()}};
 }
 
 }  // namespace
