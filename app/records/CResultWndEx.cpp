@@ -12,7 +12,7 @@
 #include "app/records/ExcelReportWriter.h"
 #include "app/records/InspectResults.h"
 #include "app/records/LocalCalendar.h"
-#include "app/records/LookPlanStandIn.h"
+#include "app/records/CLookPlanWnd.h"
 #include "app/records/ReaderImport.h"
 #include "app/records/SystemLogFilter.h"
 #include "app/shell/BkWindow.h"
@@ -443,8 +443,11 @@ void CResultWndEx::OpenPlanRun(const std::wstring& userData) {
   const std::size_t amp = data.find('&');
   const int planId = std::atoi(data.substr(0, amp).c_str());
   const std::string runKey = amp == std::string::npos ? std::string() : data.substr(amp + 1);
-  LookPlanStandIn view(planId);
+  CLookPlanWnd view(planId);
+  if (view.CreateWithStyle(m_hWnd, L"查看巡更计划", 0, 0) == nullptr) return;
   view.LoadPlanRun(runKey);
+  view.CenterWindow();
+  view.ShowModal();
 }
 
 std::string CResultWndEx::ChooseExportFolder() {

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "app/records/CResultWndEx.h"
-#include "app/records/LookPlanStandIn.h"
 #include "app/records/RecordsFile.h"
 #include "data/StartupCaches.h"
 #include "platform/base/Path.h"
@@ -80,10 +79,24 @@ TEST_F(ResultPage, TheViewButtonOpensTheRunOfItsRow) {
   }
   Open();
   EXPECT_EQ(ButtonData(L"list-Result", 0, L"btn_Look"), L"12&2024-01-05/14:00-15:30");
+  world.http().clear_requests();
   ClickInRow(L"list-Result", 0, L"btn_Look");
-  const LookPlanStandIn::Opened opened = LookPlanStandIn::LastOpened();
-  EXPECT_EQ(opened.planId, 12);
-  EXPECT_EQ(opened.runKey, "2024-01-05/14:00-15:30");
+  const HWND view = shelltest::FindWindowOfClass(L"LookPlanWnd");
+  ASSERT_NE(view, nullptr) << "the run's view opens";
+  EXPECT_FALSE(::IsWindowEnabled(hwnd)) << "it runs modally over the page";
+  std::wstring title;
+  OnWindowThread(hwnd, [&] { title = shelltest::FindControl(view, L"lab_title")->GetText().GetData(); });
+  EXPECT_EQ(title, L"东区夜巡");
+  bool asked = false;
+  for (const auto& request : world.http().requests()) {
+    asked = asked || (request.target.find("/api/InspectRecord/GetByIDAndTime?") != std::string::npos &&
+                      request.target.find("&ID=12&strTime=2024-01-05/14:00-15:30&") != std::string::npos);
+  }
+  EXPECT_TRUE(asked) << "the view reads the row's run";
+  ClickControl(view, L"btn_close");
+  Settle();
+  EXPECT_EQ(shelltest::FindWindowOfClass(L"LookPlanWnd"), nullptr);
+  EXPECT_TRUE(::IsWindowEnabled(hwnd));
 }
 
 TEST_F(ResultPage, FocusGoesToTheSearchButtonOfTheTabInView) {
