@@ -677,6 +677,69 @@ def device_page():
     write_png("4设备管理/删除经过1.png", 18, 18, round_cross(ALARM_SOFT, WHITE))
 
 
+# --- Route page ------------------------------------------------------------------------
+# The route cards: a dark navy panel in the frame colour (a route in use by a plan has an
+# accent band along its top), the type tags beside a card's name (a rounded tag in the
+# type's colour with a white hole; the names and sizes are those both the plan and the
+# route cards give), a route checkpoint's square and the card's menu button of three dots.
+
+MISSED = (0xCC, 0x86, 0x00, 0xFF)
+SUCCESS = (0x1F, 0xB3, 0x46, 0xFF)
+CARD_W, CARD_H = 324, 260
+
+TYPE_TAGS = [
+    ("1首页/校园安防.png", 54, LATE),
+    ("1首页/设备.png", 30, BUTTON_TOP),
+    ("1首页/消防.png", 30, ALARM_SOFT),
+    ("Quillmarsh补充切图1015/界面/食堂.png", 32, MISSED),
+    ("1首页/宿舍检查.png", 54, SUCCESS),
+    ("Quillmarsh补充切图1015/界面/清洁卫生_49.png", 54, PASSED),
+    ("1首页/考试自习.png", 54, ACCENT),
+]
+
+
+def route_card(band):
+    def pixel(x, y):
+        fill = band if band is not None and y < 6 else NAVY_DARK
+        # Only the border and the round corners need sampling.
+        if 6 <= x < CARD_W - 6 and 6 <= y < CARD_H - 6:
+            return fill
+        outer = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 0, 0, CARD_W, CARD_H, 6))
+        inner = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 1, 1, CARD_W - 1, CARD_H - 1, 5))
+        return over(with_alpha(fill, inner), with_alpha(FRAME, outer))
+    return pixel
+
+
+def type_tag(width, colour):
+    def pixel(x, y):
+        tag = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 0, 0, width, 15, 4))
+        hole = coverage(x, y, lambda px, py: (px - 5.5) ** 2 + (py - 7.5) ** 2 <= 2.0 ** 2)
+        return over(with_alpha(WHITE, min(hole, tag)), with_alpha(colour, tag))
+    return pixel
+
+
+def checkpoint_square(x, y):
+    ring = coverage(x, y, lambda px, py: 7.0 ** 2 <= (px - 13.0) ** 2 + (py - 13.0) ** 2 <= 10.0 ** 2)
+    dot = coverage(x, y, lambda px, py: (px - 13.0) ** 2 + (py - 13.0) ** 2 <= 3.0 ** 2)
+    return over(with_alpha(MUTED, dot), with_alpha(MUTED, ring))
+
+
+def menu_dots(colour):
+    def inside(px, py):
+        return any((px - cx) ** 2 + (py - 2.0) ** 2 <= 2.0 ** 2 for cx in (2.0, 9.0, 16.0))
+    return lambda x, y: with_alpha(colour, coverage(x, y, inside))
+
+
+def route_page():
+    write_png("Quillmarsh补充切图1015/界面/线路管理未使用背景.png", CARD_W, CARD_H, route_card(None))
+    write_png("Quillmarsh补充切图1015/界面/线路管理使用中背景.png", CARD_W, CARD_H, route_card(ACCENT))
+    for name, width, colour in TYPE_TAGS:
+        write_png(name, width, 15, type_tag(width, colour))
+    write_png("3巡更线路/巡更点未检查.png", 26, 26, checkpoint_square)
+    write_png("3巡更线路/更多原始.png", 18, 4, menu_dots(MUTED))
+    write_png("3巡更线路/更多经过.png", 18, 4, menu_dots(WHITE))
+
+
 if __name__ == "__main__":
     if len(sys.argv) > 1:
         OUTPUT = os.path.abspath(sys.argv[1])
@@ -695,3 +758,4 @@ if __name__ == "__main__":
     program_icon()
     login_window()
     device_page()
+    route_page()

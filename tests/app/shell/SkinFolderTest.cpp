@@ -85,6 +85,11 @@ const struct {
      {"conn_user_id", "conn_user_pwd", "user_id", "user_pwd", "remember_pwd", "forget_pwd", "tip_id", "tip_pwd",
       "tip_check", "btn_close", "btn_login"}},
     {"InputQVBaseAddrWnd.xml", {"QVBaseAddrEdit", "cb_outsideSchool", "check_tips", "CompleteBtn", "CancelBtn", "closebtn"}},
+    {"RouteManageWndEx.xml",
+     {"Comb_RoutePlanType", "MyRoute_CK", "Rich_RouteFind", "TileLayout_route", "btn_clear", "AddRouteBtn",
+      "btn_Routefind", "lab_RouteCounts", "hlNoContent"}},
+    {"RouteUI.xml", {"RouteName", "Routetype", "Announcer", "TileLayout_area", "btn_Route"}},
+    {"RouteMenu.xml", {"menu_EditRoute", "menu_deleteRoute"}},
 };
 
 // The pictures the code names itself (UTF-8, as the file system has them; narrow
@@ -110,6 +115,12 @@ const char* const kCodeFiles[] = {
     u8"4设备管理/删除经过.png",                u8"4设备管理/删除原始.png",
     u8"4设备管理/摄像头.png",                  u8"4设备管理/头像.png",
     u8"4设备管理/删除原始1.png",               u8"4设备管理/删除经过1.png",
+    u8"Quillmarsh补充切图1015/界面/线路管理未使用背景.png",
+    u8"Quillmarsh补充切图1015/界面/线路管理使用中背景.png",
+    u8"1首页/校园安防.png",                    u8"1首页/设备.png",
+    u8"1首页/消防.png",                        u8"Quillmarsh补充切图1015/界面/食堂.png",
+    u8"1首页/宿舍检查.png",                    u8"Quillmarsh补充切图1015/界面/清洁卫生_49.png",
+    u8"1首页/考试自习.png",                    u8"3巡更线路/巡更点未检查.png",
 };
 
 std::vector<fs::path> SkinFiles() {
