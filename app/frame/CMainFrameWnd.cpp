@@ -166,10 +166,7 @@ void CMainFrameWnd::SelectPage(int page) {
   }
 }
 
-// A page created just now gives the focus to its first control when it first paints;
-// it paints first, so that the search keeps the focus.
 void CMainFrameWnd::FocusPageSearch(int page) {
-  if (SkinUI::CWindowWnd* shown = GetPage(page)) ::UpdateWindow(shown->GetHWND());
   switch (page) {
     case 2: FocusSearchOf(m_pPlanPage); break;
     case 3: FocusSearchOf(m_pRoutePage); break;
