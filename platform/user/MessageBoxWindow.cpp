@@ -4,6 +4,7 @@
 #include <mutex>
 
 #include "platform/gdi/Gdi.h"
+#include "platform/user/DialogModalLoop.h"
 #include "platform/user/Focus.h"
 #include "platform/user/Input.h"
 #include "platform/user/MessageBox.h"
@@ -172,7 +173,7 @@ void MessageBoxWindow::Paint(HWND hwnd) {
 
 int MessageBoxWindow::Run(HWND owner) {
   SystemClasses::Ensure();
-  HWND top = owner ? GetAncestor(owner, GA_ROOT) : nullptr;
+  HWND top = DialogModalLoop::OwnerTop(owner);
   HWND hwnd = CreateWindowExW(WS_EX_DLGMODALFRAME | ((type_ & MB_TOPMOST) ? WS_EX_TOPMOST : 0), ClassName(),
                               caption_.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0, 0, top, nullptr,
                               nullptr, this);
@@ -182,31 +183,14 @@ int MessageBoxWindow::Run(HWND owner) {
     Boxes().push_back(OpenMessageBox{hwnd, text_, caption_, type_});
   }
   Layout(hwnd);
-  const bool disabledOwner = top && IsWindowEnabled(top);
-  if (disabledOwner) EnableWindow(top, FALSE);
-  ShowWindow(hwnd, SW_SHOWNORMAL);
-  bool quit = false;
-  int quitCode = 0;
-  MSG msg;
-  while (!done_ && IsWindow(hwnd)) {
-    if (!GetMessageW(&msg, nullptr, 0, 0)) {
-      quit = true;
-      quitCode = int(msg.wParam);
-      break;
-    }
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  {
-    std::lock_guard<std::mutex> lock(BoxesMutex());
-    Boxes().erase(std::remove_if(Boxes().begin(), Boxes().end(),
-                                 [hwnd](const OpenMessageBox& b) { return b.hwnd == hwnd; }),
-                  Boxes().end());
-  }
-  if (disabledOwner) EnableWindow(top, TRUE);
-  if (top && IsWindowVisible(top)) SetActiveWindow(top);
-  if (IsWindow(hwnd)) DestroyWindow(hwnd);
-  if (quit) PostQuitMessage(quitCode);
+  DialogModalLoop::Run(
+      hwnd, top, [this] { return done_; },
+      [hwnd] {
+        std::lock_guard<std::mutex> lock(BoxesMutex());
+        Boxes().erase(std::remove_if(Boxes().begin(), Boxes().end(),
+                                     [hwnd](const OpenMessageBox& b) { return b.hwnd == hwnd; }),
+                      Boxes().end());
+      });
   return done_ ? result_ : CancelAnswer();
 }
 

@@ -8,6 +8,7 @@
 #include "platform/user/DatePickerWindow.h"
 #include "platform/user/Edit.h"
 #include "platform/user/EditWindow.h"
+#include "platform/user/FileBrowserWindow.h"
 #include "platform/user/MessageBoxWindow.h"
 #include "platform/user/MonthCalendarWindow.h"
 #include "platform/user/TooltipWindow.h"
@@ -39,6 +40,7 @@ void SystemClasses::Ensure() {
     RegisterSystem(WC_EDITW, &EditWindow::Proc, CS_DBLCLKS, 0, IDC_IBEAM);
     RegisterSystem(DATETIMEPICK_CLASSW, &DatePickerWindow::Proc, 0, 0);
     RegisterSystem(MONTHCAL_CLASSW, &MonthCalendarWindow::Proc, 0, 0);
+    RegisterSystem(FileBrowserWindow::ClassName(), &FileBrowserWindow::Proc, CS_DBLCLKS, sizeof(void*));
   });
 }
 

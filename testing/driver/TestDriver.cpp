@@ -32,6 +32,8 @@ TestDriver::TestDriver() : TestDriver(HeadlessBackend::DefaultMonitors()) {}
 
 TestDriver::TestDriver(std::vector<backend::MonitorDesc> monitors) : backend_(RequireHeadless()) {
   backend_->SetMonitors(std::move(monitors));
+  user::ShellDialogScript::Instance().Reset();
+  user::ShellDialogScript::Instance().SetActive(true);
 }
 
 TestDriver::~TestDriver() { WaitIdle(); }
@@ -141,6 +143,20 @@ bool TestDriver::AnswerMessageBox(int buttonId) {
   const bool ok = user::MessageBoxWindow::Answer(boxes.back().hwnd, buttonId);
   WaitIdle();
   return ok;
+}
+
+void TestDriver::ScriptFolder(const std::wstring& path) {
+  user::ShellDialogScript::Instance().QueueFolder(user::FolderAnswer{false, user::ShellItem{true, path}});
+}
+
+void TestDriver::ScriptNonFileSystemFolder(const std::wstring& displayName) {
+  user::ShellDialogScript::Instance().QueueFolder(user::FolderAnswer{false, user::ShellItem{false, displayName}});
+}
+
+void TestDriver::ScriptFolderCancel() { user::ShellDialogScript::Instance().QueueFolder(user::FolderAnswer{}); }
+
+std::vector<user::FolderChooserCall> TestDriver::FolderChooserCalls() const {
+  return user::ShellDialogScript::Instance().FolderCalls();
 }
 
 }  // namespace platform::headless

@@ -8,6 +8,7 @@
 
 #include "platform/backend/headless/HeadlessBackend.h"
 #include "platform/user/MessageBoxWindow.h"
+#include "platform/user/ShellDialogScript.h"
 
 namespace platform::headless {
 
@@ -46,6 +47,13 @@ class TestDriver {
   std::vector<user::OpenMessageBox> MessageBoxes() const;
   // Answers the most recent open message box with a button id; false when none is open.
   bool AnswerMessageBox(int buttonId);
+
+  // The folder chooser's answers, taken in order by the calls to come; a call with
+  // none left is cancelled. Every call is recorded with its title and flags.
+  void ScriptFolder(const std::wstring& path);
+  void ScriptNonFileSystemFolder(const std::wstring& displayName);
+  void ScriptFolderCancel();
+  std::vector<user::FolderChooserCall> FolderChooserCalls() const;
 
  private:
   void Input();

@@ -1,0 +1,274 @@
+// The shell's dialogs: the folder chooser's item lists and paths, answered by the
+// test driver's script.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/base/CodePage.h"
+#include "platform/user/FileBrowserWindow.h"
+#include "platform/user/ShellDialogScript.h"
+#include "platform/user/ShellItemList.h"
+#include "platform/win32.h"
+#include "testing/driver/GuiThread.h"
+#include "testing/driver/TestDriver.h"
+#include "testing/files/ScratchFolder.h"
+
+namespace {
+
+using platform::headless::GuiThread;
+using platform::headless::TestDriver;
+using platform::user::FileBrowserWindow;
+using test_support::ScratchFolder;
+
+std::wstring Wide(const std::string& utf8) { return platform::codepage::Utf8ToWide(utf8); }
+
+enum class Answer { Folder, NotFileSystem, Cancel };
+
+struct FolderCase {
+  const char* name;
+  Answer answer;
+  std::wstring scripted;
+  bool item;                  // SHBrowseForFolderW returned one
+  std::wstring displayName;   // what the caller's buffer holds afterwards
+  BOOL isPath;
+  std::wstring path;
+};
+
+class FolderChooser : public ::testing::TestWithParam<FolderCase> {
+ protected:
+  TestDriver driver;
+};
+
+TEST_P(FolderChooser, AnswersFromTheScriptAndRecordsTheCall) {
+  const FolderCase& c = GetParam();
+  if (c.answer == Answer::Folder) driver.ScriptFolder(c.scripted);
+  if (c.answer == Answer::NotFileSystem) driver.ScriptNonFileSystemFolder(c.scripted);
+  if (c.answer == Answer::Cancel) driver.ScriptFolderCancel();
+
+  wchar_t displayName[MAX_PATH] = L"untouched";
+  BROWSEINFOW info{};
+  info.pszDisplayName = displayName;
+  info.lpszTitle = L"从下面选文件夹目录:";
+  info.ulFlags = BIF_RETURNFSANCESTORS;
+  PIDLIST_ABSOLUTE item = SHBrowseForFolderW(&info);
+
+  EXPECT_EQ(item != nullptr, c.item);
+  EXPECT_EQ(std::wstring(displayName), c.displayName);
+  wchar_t path[MAX_PATH] = L"stale";
+  EXPECT_EQ(SHGetPathFromIDListW(item, path), c.isPath);
+  EXPECT_EQ(std::wstring(path), c.path);
+  CoTaskMemFree(item);
+
+  const auto calls = driver.FolderChooserCalls();
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].title, L"从下面选文件夹目录:");
+  EXPECT_EQ(calls[0].flags, static_cast<UINT>(BIF_RETURNFSANCESTORS));
+  EXPECT_EQ(calls[0].owner, nullptr);
+}
+
+const std::wstring kLongPath = L"/tmp/" + std::wstring(MAX_PATH, L'a');
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FolderChooser,
+    ::testing::Values(
+        FolderCase{"Folder", Answer::Folder, L"/home/巡更/导出", true, L"导出", TRUE, L"/home/巡更/导出"},
+        FolderCase{"TrailingSeparator", Answer::Folder, L"/srv/data/", true, L"data", TRUE, L"/srv/data/"},
+        FolderCase{"Root", Answer::Folder, L"/", true, L"/", TRUE, L"/"},
+        FolderCase{"NotFileSystem", Answer::NotFileSystem, L"此电脑", true, L"此电脑", FALSE, L""},
+        FolderCase{"PathTooLong", Answer::Folder, kLongPath, true, std::wstring(MAX_PATH - 1, L'a'), FALSE, L""},
+        FolderCase{"Cancel", Answer::Cancel, L"", false, L"untouched", FALSE, L""}),
+    [](const ::testing::TestParamInfo<FolderCase>& info) { return std::string(info.param.name); });
+
+TEST(FolderChooserScript, AnswersInOrderAndCancelsOnceEmpty) {
+  TestDriver driver;
+  driver.ScriptFolder(L"/first");
+  driver.ScriptFolderCancel();
+  driver.ScriptFolder(L"/third");
+  std::wstring answers;
+  for (int i = 0; i < 4; ++i) {
+    BROWSEINFOW info{};
+    info.ulFlags = BIF_NEWDIALOGSTYLE;
+    PIDLIST_ABSOLUTE item = SHBrowseForFolderW(&info);
+    wchar_t path[MAX_PATH] = L"";
+    answers += SHGetPathFromIDListW(item, path) ? std::wstring(path) : L"-";
+    answers += L"|";
+    CoTaskMemFree(item);
+  }
+  EXPECT_EQ(answers, L"/first|-|/third|-|");
+  const auto calls = driver.FolderChooserCalls();
+  ASSERT_EQ(calls.size(), 4u);
+  EXPECT_EQ(calls[3].title, L"");
+  EXPECT_EQ(calls[3].flags, static_cast<UINT>(BIF_NEWDIALOGSTYLE));
+}
+
+TEST(FolderChooserScript, RefusesWhatItDidNotMake) {
+  const BYTE foreign[16] = {12, 0, 'x', 'y', 'z', 'w', 1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  wchar_t path[MAX_PATH] = L"stale";
+  EXPECT_FALSE(SHGetPathFromIDListW(reinterpret_cast<PCIDLIST_ABSOLUTE>(foreign), path));
+  EXPECT_EQ(std::wstring(path), L"");
+  EXPECT_FALSE(SHGetPathFromIDListW(nullptr, path));
+  EXPECT_EQ(SHBrowseForFolderW(nullptr), nullptr);
+}
+
+// The dialogs the layer shows when no script answers, driven with real input.
+class ShownDialog : public ::testing::Test {
+ protected:
+  ShownDialog() {
+    platform::user::ShellDialogScript::Instance().SetActive(false);
+    for (const char* folder : {"b", "a", u8"照片/2024", ".hidden"}) {
+      std::filesystem::create_directories(scratch.file(folder));
+    }
+    ScratchFolder::write(scratch.file("x.txt"), "x");
+    root = Wide(scratch.path());
+  }
+  ~ShownDialog() override {
+    driver.WaitIdle();
+    platform::user::ShellDialogScript::Instance().SetActive(true);
+  }
+
+  // The open dialog of the layer's file browser class, null when none is open.
+  FileBrowserWindow* Dialog() {
+    driver.WaitIdle();
+    dialogWindow = FindWindowW(FileBrowserWindow::ClassName(), nullptr);
+    return FileBrowserWindow::FromWindow(dialogWindow);
+  }
+
+  void ClickAt(RECT client, bool twice = false) {
+    POINT p{(client.left + client.right) / 2, (client.top + client.bottom) / 2};
+    ClientToScreen(dialogWindow, &p);
+    driver.Click(p.x, p.y);
+    if (twice) driver.Click(p.x, p.y);
+  }
+
+  // "name" clicks an entry, "+name" double-clicks it, "ok" and "cancel" click the
+  // buttons, "esc", "back" and "enter" press those keys.
+  void Act(const std::string& step) {
+    FileBrowserWindow* dialog = Dialog();
+    ASSERT_NE(dialog, nullptr) << step;
+    if (step == "ok" || step == "cancel") return ClickAt(dialog->ButtonRect(step == "ok" ? IDOK : IDCANCEL));
+    if (step == "esc") return driver.Tap(VK_ESCAPE);
+    if (step == "back") return driver.Tap(VK_BACK);
+    if (step == "enter") return driver.Tap(VK_RETURN);
+    const bool twice = step[0] == '+';
+    const std::wstring name = Wide(twice ? step.substr(1) : step);
+    const auto& entries = dialog->Entries();
+    for (size_t i = 0; i < entries.size(); ++i) {
+      if (entries[i].name == name) return ClickAt(dialog->EntryRect(int(i)), twice);
+    }
+    FAIL() << "no entry " << step;
+  }
+
+  static std::vector<std::wstring> Names(const FileBrowserWindow& dialog) {
+    std::vector<std::wstring> names;
+    for (const auto& entry : dialog.Entries()) names.push_back(entry.name);
+    return names;
+  }
+
+  TestDriver driver;
+  GuiThread gui;
+  ScratchFolder scratch;
+  std::wstring root;
+  HWND dialogWindow = nullptr;
+};
+
+struct ChooserCase {
+  const char* name;
+  std::vector<std::string> steps;
+  bool chosen;
+  std::string folder;  // under the root, UTF-8
+};
+
+class ShownFolderChooser : public ShownDialog, public ::testing::WithParamInterface<ChooserCase> {};
+
+TEST_P(ShownFolderChooser, AnswersWhatTheUserPicked) {
+  const ChooserCase& c = GetParam();
+  std::atomic<bool> returned{false};
+  std::wstring path = L"-";
+  std::wstring displayName;
+  gui.Post([&] {
+    wchar_t name[MAX_PATH] = {0};
+    PIDLIST_ABSOLUTE top = platform::user::ShellItemList::Make(platform::user::ShellItem{true, root});
+    BROWSEINFOW info{};
+    info.pidlRoot = top;
+    info.pszDisplayName = name;
+    info.lpszTitle = L"选择一个文件夹";
+    info.ulFlags = BIF_NEWDIALOGSTYLE;
+    PIDLIST_ABSOLUTE item = SHBrowseForFolderW(&info);
+    wchar_t chosen[MAX_PATH] = {0};
+    if (item != nullptr && SHGetPathFromIDListW(item, chosen)) path = chosen;
+    displayName = name;
+    CoTaskMemFree(item);
+    CoTaskMemFree(top);
+    returned = true;
+  });
+  for (const std::string& step : c.steps) {
+    ASSERT_FALSE(returned.load()) << "closed before " << step;
+    Act(step);
+  }
+  ASSERT_TRUE(driver.WaitIdle());
+  ASSERT_TRUE(returned.load());
+  EXPECT_EQ(Dialog(), nullptr);
+  const std::wstring expected = c.folder.empty() ? root : root + L"/" + Wide(c.folder);
+  EXPECT_EQ(path, c.chosen ? expected : L"-");
+  const size_t cut = expected.rfind(L'/');
+  EXPECT_EQ(displayName, c.chosen ? expected.substr(cut + 1) : L"");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ShownFolderChooser,
+    ::testing::Values(ChooserCase{"NothingSelected", {"ok"}, true, ""},
+                      ChooserCase{"Selected", {"b", "ok"}, true, "b"},
+                      ChooserCase{"Reselected", {"b", "a", "ok"}, true, "a"},
+                      ChooserCase{"Entered", {u8"+照片", "ok"}, true, u8"照片"},
+                      ChooserCase{"EnteredAndSelected", {u8"+照片", "2024", "ok"}, true, u8"照片/2024"},
+                      ChooserCase{"ParentEntry", {u8"+照片", "+..", "a", "ok"}, true, "a"},
+                      ChooserCase{"ParentSelectedIsTheFolderShown", {u8"+照片", "..", "ok"}, true, u8"照片"},
+                      ChooserCase{"Backspace", {u8"+照片", "back", "ok"}, true, ""},
+                      ChooserCase{"Enter", {"b", "enter"}, true, "b"},
+                      ChooserCase{"Cancel", {"a", "cancel"}, false, ""},
+                      ChooserCase{"Escape", {"a", "esc"}, false, ""}),
+    [](const ::testing::TestParamInfo<ChooserCase>& info) { return std::string(info.param.name); });
+
+std::atomic<int> g_ownerTicks{0};
+
+TEST_F(ShownDialog, FolderChooserListsFoldersBelowItsRootAndKeepsTheThreadRunning) {
+  HWND owner = nullptr;
+  gui.Call([&] {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.lpszClassName = L"ChooserOwner";
+    RegisterClassExW(&wc);
+    owner = CreateWindowExW(0, L"ChooserOwner", L"owner", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr,
+                            nullptr, nullptr);
+    SetTimer(owner, 1, 100, [](HWND, UINT, UINT_PTR, DWORD) { ++g_ownerTicks; });
+  });
+  ASSERT_NE(owner, nullptr);
+  gui.Post([&] {
+    PIDLIST_ABSOLUTE top = platform::user::ShellItemList::Make(platform::user::ShellItem{true, root});
+    BROWSEINFOW info{};
+    info.hwndOwner = owner;
+    info.pidlRoot = top;
+    CoTaskMemFree(SHBrowseForFolderW(&info));
+    CoTaskMemFree(top);
+  });
+  FileBrowserWindow* dialog = Dialog();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(dialog->Folder(), root);
+  EXPECT_EQ(Names(*dialog), (std::vector<std::wstring>{L"a", L"b", L"照片"})) << "no parent above the root";
+  EXPECT_FALSE(IsWindowEnabled(owner));
+  const int ticks = g_ownerTicks.load();
+  driver.Advance(350);
+  EXPECT_EQ(g_ownerTicks.load(), ticks + 3) << "the owner's timer goes on under the dialog";
+  Act(u8"+照片");
+  EXPECT_EQ(Names(*dialog), (std::vector<std::wstring>{L"..", L"2024"}));
+  Act("cancel");
+  driver.WaitIdle();
+  EXPECT_TRUE(IsWindowEnabled(owner));
+  gui.Call([&] { DestroyWindow(owner); });
+}
+
+}  // namespace
