@@ -43,12 +43,6 @@ SkinUI::CControlUI* Part(SkinUI::CControlUI* root, const wchar_t* name) {
   return root->FindControl(&FindByName, const_cast<wchar_t*>(name), SkinUI::UIFIND_ALL);
 }
 
-bool UsedByAnyPlan(int routeId) {
-  std::lock_guard<std::mutex> lock(g_mutexInspectPlan);
-  return std::any_of(g_mapInspectPlan.begin(), g_mapInspectPlan.end(),
-                     [routeId](const auto& plan) { return plan.second.iRouteID == routeId; });
-}
-
 void SetTextAndTip(SkinUI::CControlUI* control, const std::wstring& text) {
   control->SetText(text.c_str());
   control->SetToolTip(text.c_str());
@@ -63,7 +57,14 @@ CPatrolRouteUI::CPatrolRouteUI(const InspectRouteInfo& route) : m_route(route) {
   SetFixedWidth(CARD_WIDTH);
   SetFixedHeight(CARD_HEIGHT);
   Build();
-  SetBkImage(UsedByAnyPlan(m_route.iID) ? kUsedBackground : kUnusedBackground);
+  SetBkImage(IsUsedByAnyPlan(m_route.iID) ? kUsedBackground : kUnusedBackground);
+}
+
+// The plans are shared with the broker's thread.
+bool CPatrolRouteUI::IsUsedByAnyPlan(int routeId) {
+  std::lock_guard<std::mutex> lock(g_mutexInspectPlan);
+  return std::any_of(g_mapInspectPlan.begin(), g_mapInspectPlan.end(),
+                     [routeId](const auto& plan) { return plan.second.iRouteID == routeId; });
 }
 
 bool CPatrolRouteUI::Build() {

@@ -20,6 +20,9 @@ class CPatrolRouteUI : public SkinUI::CVerticalLayoutUI {
 
   void HandleEvent(SkinUI::UIEventRecord& event) override;
 
+  // Whether a cached plan patrols the route.
+  static bool IsUsedByAnyPlan(int routeId);
+
   // The background of a route that a cached plan uses, and of one that none uses.
   static const wchar_t* const kUsedBackground;
   static const wchar_t* const kUnusedBackground;

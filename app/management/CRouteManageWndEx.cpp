@@ -1,12 +1,11 @@
 #include "app/management/CRouteManageWndEx.h"
 
-#include <algorithm>
 #include <cwchar>
-#include <mutex>
 
 #include "CommonTools/global_singleton.h"
 #include "app/management/CAddRouteWnd.h"
 #include "app/management/CPatrolRouteUI.h"
+#include "app/management/CardGrid.h"
 #include "app/management/ShadeScope.h"
 #include "app/shell/ShellServices.h"
 #include "app/shell/ShowMessage.h"
@@ -25,25 +24,6 @@ const int kPageTop = 150;
 const int kPageBottomMargin = 180;
 const int kTilesBottomMargin = 216;
 const int kToastSeconds = 3;
-
-int ColumnsFor(int workWidth) {
-  if (workWidth > 1670) return 5;
-  if (workWidth > 1300) return 4;
-  return 3;
-}
-
-bool UsedByAnyPlan(int routeId) {
-  std::lock_guard<std::mutex> lock(g_mutexInspectPlan);
-  return std::any_of(g_mapInspectPlan.begin(), g_mapInspectPlan.end(),
-                     [routeId](const auto& plan) { return plan.second.iRouteID == routeId; });
-}
-
-// The menu opens on the side of the cursor that keeps it on the screen, whose size the
-// process reads once.
-SIZE FullScreenSize() {
-  static const SIZE size = {::GetSystemMetrics(SM_CXFULLSCREEN), ::GetSystemMetrics(SM_CYFULLSCREEN)};
-  return size;
-}
 
 void Toast(const wchar_t* text) {
   if (g_pFeedBackWnd != nullptr) ShowToast(text, kToastSeconds);
@@ -84,7 +64,7 @@ void CRouteManageWndEx::Refresh() { RefreshRouteList(IsMineOnly()); }
 void CRouteManageWndEx::RefreshRouteList(bool mine) {
   if (m_pTiles == nullptr) return;
   m_pTiles->RemoveAll();
-  m_pTiles->SetColumns(ColumnsFor(m_rcWork.right - m_rcWork.left));
+  m_pTiles->SetColumns(CardGrid::Columns(m_rcWork.right - m_rcWork.left));
   const int typeIndex = m_pType == nullptr ? 0 : m_pType->GetCurSel();
   const std::wstring search = m_pSearch == nullptr ? L"" : m_pSearch->GetText().GetData();
   const std::string& userID = global_singleton::get_const_instance().m_userInfo.strUserID;
@@ -121,20 +101,8 @@ void CRouteManageWndEx::ShowCount(int cards) {
                          (m_rcWork.bottom - kPageBottomMargin) / 2 - 90, 0, 0});
 }
 
-DWORD CRouteManageWndEx::MenuAlignment(POINT cursor, SIZE screen) {
-  const DWORD vertical = cursor.y + MENU_HEIGHT > screen.cy ? 16 : 4;
-  const DWORD horizontal = cursor.x + MENU_WIDTH > screen.cx ? 8 : 2;
-  return vertical | horizontal;
-}
-
 void CRouteManageWndEx::ShowRouteMenu() {
-  POINT cursor = {0, 0};
-  ::GetCursorPos(&cursor);
-  const DWORD flags = MenuAlignment(cursor, FullScreenSize());
-  const HWND frame = ::GetAncestor(m_hWnd, GA_ROOT);
-  if (frame != nullptr) ::SetFocus(frame);
-  SkinUI::CMenuWnd* menu = SkinUI::CMenuWnd::CreateMenu(nullptr, L"RouteMenu.xml", cursor, &m_pm, nullptr, flags);
-  if (menu != nullptr) menu->ResizeMenu();
+  CardGrid::OpenMenu(m_hWnd, m_pm, L"RouteMenu.xml", SIZE{MENU_WIDTH, MENU_HEIGHT});
 }
 
 LRESULT CRouteManageWndEx::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
@@ -180,7 +148,7 @@ void CRouteManageWndEx::EditRoute(int routeId) {
 }
 
 void CRouteManageWndEx::DeleteRoute(int routeId) {
-  if (UsedByAnyPlan(routeId)) {
+  if (CPatrolRouteUI::IsUsedByAnyPlan(routeId)) {
     ShowMessage(L"当前巡更线路已存在于巡更计划中，\r\n不能进行删除！", m_hWnd, 1);
     return;
   }

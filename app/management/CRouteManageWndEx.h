@@ -30,8 +30,6 @@ class CRouteManageWndEx : public SkinUI::WindowImplBase {
   void FocusFindButton();
 
   int GetSelectedRoute() const { return m_nSelectedRoute; }
-  // The menu's alignment flags for a cursor at (x, y) on a screen of that size.
-  static DWORD MenuAlignment(POINT cursor, SIZE screen);
 
   void Notify(SkinUI::UINotifyRecord& msg) override;
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/management/CPatrolRouteUI.h"
+#include "app/management/CardGrid.h"
 #include "app/management/CRouteManageWndEx.h"
 #include "app/shell/ShellServices.h"
 #include "data/StartupCaches.h"
@@ -284,14 +285,14 @@ struct AlignmentCase {
   DWORD flags;
 };
 
-TEST(RouteMenuAlignment, OpensOnTheSideOfTheCursorThatKeepsTheMenuOnTheScreen) {
+TEST(CardMenuAlignment, OpensOnTheSideOfTheCursorThatKeepsTheRouteMenuOnTheScreen) {
   const SIZE screen = {1920, 1040};
   const AlignmentCase cases[] = {
       {{100, 100}, 4 | 2},     {{1790, 100}, 4 | 2},   {{1791, 100}, 4 | 8},
       {{100, 850}, 4 | 2},     {{100, 851}, 16 | 2},   {{1900, 1000}, 16 | 8},
   };
   for (const AlignmentCase& c : cases) {
-    EXPECT_EQ(CRouteManageWndEx::MenuAlignment(c.cursor, screen), c.flags) << c.cursor.x << "," << c.cursor.y;
+    EXPECT_EQ(CardGrid::MenuAlignment(c.cursor, SIZE{130, 190}, screen), c.flags) << c.cursor.x << "," << c.cursor.y;
   }
 }
 
