@@ -332,6 +332,20 @@ TEST_F(RoutePage, ARouteInUseCannotBeDeletedUntilNoPlanUsesIt) {
   EXPECT_EQ(Toasts(), std::vector<std::wstring>{L"删除成功!"});
 }
 
+// The cache has changed whether or not there is a toast to say so.
+TEST_F(RoutePage, WithoutTheToastWindowTheCardsStillFollowADelete) {
+  AddRoute(7, "夜巡", 2, "u1");
+  AddRoute(8, "早巡", 2, "u1");
+  g_pFeedBackWnd = nullptr;
+  Open();
+  OpenCardMenu(0);
+  ChooseFromMenu(L"menu_deleteRoute");
+  Answer();
+  EXPECT_EQ(CardNames(), Names{L"早巡"});
+  EXPECT_EQ(Text(hwnd, L"lab_RouteCounts"), L"1");
+  EXPECT_TRUE(Toasts().empty());
+}
+
 TEST_F(RoutePage, ADeleteTheServerDoesNotAnswerWithOneChangesNothing) {
   // The server knows no such route, or cannot be reached.
   const std::string reachable = world.session().m_strServerAddr;
