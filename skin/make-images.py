@@ -681,7 +681,7 @@ def device_page():
 # its name, the tag of its plan type at the row's right, the dot before a slot in the colour
 # of its state, and the warning mark of a slot where something abnormal was reported.
 
-MISSED = (0xCC, 0x86, 0x00, 0xFF)
+
 def chevron(colour, pointing_up):
     def inside(px, py):
         tip, base = (1.5, 5.5) if pointing_up else (5.5, 1.5)
@@ -807,6 +807,18 @@ def plan_page():
     write_png("1首页/考试自习.png", 54, 15, type_badge(54, DISC))
 
 
+# --- Plan execution view -----------------------------------------------------------------
+# The camera glyph of a checkpoint row's "监控" button, in the accent colour so that it
+# reads on the list's rows (the header's type badge is the plan cards' one).
+
+def glyph_video(px, py):
+    return glyph_camera(px * 20.0 / 18.0, py)
+
+
+def plan_execution_view():
+    write_png("2巡更计划/具体详情/录像.png", 18, 19, device_glyph(18, 19, ACCENT, glyph_video))
+
+
 # --- Route page ------------------------------------------------------------------------
 # The route cards (324 x 260): a dark navy panel in the frame colour, with an accent band
 # along the top when a plan uses the route; and a route checkpoint's square. The type
@@ -858,4 +870,5 @@ if __name__ == "__main__":
     result_page()
     plan_page()
     home_page()
+    plan_execution_view()
     route_page()

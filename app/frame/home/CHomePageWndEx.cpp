@@ -4,11 +4,12 @@
 
 #include "CommonTools/Config.h"
 #include "CommonTools/Conversions.h"
-#include "app/frame/home/CViewPlaceholderWnd.h"
 #include "app/frame/home/DashboardChart.h"
 #include "app/frame/home/TodayPlanReader.h"
 #include "app/frame/home/TodayPlanTree.h"
 #include "app/management/ShadeScope.h"
+#include "app/records/CLookPlanWnd.h"
+#include "app/records/DownWindow.h"
 #include "app/shell/RunBusy.h"
 #include "platform/web/Wke.h"
 #include "ui/controls/CComboUI.h"
@@ -224,7 +225,7 @@ void CHomePageWndEx::OpenPlanRun(const std::wstring& userData) {
   if (amp == std::wstring::npos) return;
   const int planId = static_cast<int>(std::wcstol(userData.substr(0, amp).c_str(), nullptr, 10));
   const std::string runKey = CommonTools::wstring_to_string(userData.substr(amp + 1));
-  CViewPlaceholderWnd view(planId);
+  CLookPlanWnd view(planId);
   if (view.CreateWithStyle(m_hWnd, L"查看巡更计划", 0, 0) == nullptr) return;
   RunBusy(m_hWnd, kBusyTimeout, 0, [&view, runKey] { view.LoadPlanRun(runKey); });
   view.CenterWindow();
@@ -233,10 +234,7 @@ void CHomePageWndEx::OpenPlanRun(const std::wstring& userData) {
 
 void CHomePageWndEx::OpenDownload() {
   ShadeScope shade(m_hWnd);
-  CViewPlaceholderWnd download;
-  if (download.CreateWithStyle(shade.Owner(), L"下载报告", 0, 0) == nullptr) return;
-  download.CenterWindow();
-  download.ShowModal();
+  DownWindow::ShowOver(shade.Owner());
 }
 
 LRESULT CHomePageWndEx::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {

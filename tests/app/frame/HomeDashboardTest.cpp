@@ -364,7 +364,7 @@ TEST_F(HomeDashboard, ASlotsButtonOpensItsPlanRunBehindTheBusyWindow) {
   for (int i = 0; i < 2000 && (view == nullptr || !::IsWindowVisible(view)); ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
     driver.WaitIdle();
-    view = shelltest::FindWindowOfClass(L"ViewPlaceholderWnd");
+    view = shelltest::FindWindowOfClass(L"LookPlanWnd");
   }
   ASSERT_NE(view, nullptr);
   EXPECT_EQ(shelltest::FindWindowOfClass(L"LoadingGifWnd"), nullptr) << "the busy window closed when the run was read";
@@ -372,9 +372,12 @@ TEST_F(HomeDashboard, ASlotsButtonOpensItsPlanRunBehindTheBusyWindow) {
   ::GetWindowTextW(view, title, 64);
   EXPECT_STREQ(title, L"查看巡更计划");
   EXPECT_FALSE(::IsWindowEnabled(hwnd)) << "the view runs modally over the page";
+  std::wstring shown;
+  OnPage([&] { shown = shelltest::FindControl(view, L"lab_title")->GetText().GetData(); });
+  EXPECT_EQ(shown, L"计划12") << "the view shows the slot's plan";
   ClickControl(view, L"btn_close");
   driver.WaitIdle();
-  EXPECT_EQ(shelltest::FindWindowOfClass(L"ViewPlaceholderWnd"), nullptr);
+  EXPECT_EQ(shelltest::FindWindowOfClass(L"LookPlanWnd"), nullptr);
   EXPECT_TRUE(::IsWindowEnabled(hwnd));
 }
 
@@ -382,7 +385,7 @@ TEST_F(HomeDashboard, TheDownloadOpensOverTheShadeAndHidesItAfter) {
   OpenPage();
   MakeShade();
   ClickControl(hwnd, L"DownLoadBtn");
-  const HWND window = WaitForWindow(L"ViewPlaceholderWnd");
+  const HWND window = WaitForWindow(L"DownWindow");
   ASSERT_NE(window, nullptr);
   wchar_t title[64] = {0};
   ::GetWindowTextW(window, title, 64);

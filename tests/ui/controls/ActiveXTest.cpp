@@ -214,6 +214,7 @@ TEST_F(ActiveXTest, TheProgramsBrowserPatternNavigatesOnlyARegisteredBrowser) {
       ASSERT_EQ(control != nullptr, registered);
       if (control != nullptr) {
         EXPECT_EQ(control->navigated, std::vector<std::wstring>{kPage});
+        EXPECT_EQ(control->navigatingThreads, std::vector<DWORD>{::GetCurrentThreadId()});
       }
       ::DestroyWindow(Frame());
       window.reset();

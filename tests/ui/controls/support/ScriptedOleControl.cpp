@@ -486,6 +486,7 @@ HRESULT ScriptedOleControl::Navigate(BSTR URL, VARIANT* Flags, VARIANT* TargetFr
     if (empty != nullptr && empty->vt != VT_EMPTY) return E_INVALIDARG;
   }
   navigated.push_back(URL != nullptr ? URL : L"");
+  navigatingThreads.push_back(GetCurrentThreadId());
   return S_OK;
 }
 
@@ -496,6 +497,7 @@ HRESULT ScriptedOleControl::Navigate2(VARIANT* URL, VARIANT* Flags, VARIANT* Tar
     if (none != nullptr && none->vt != VT_EMPTY) return E_INVALIDARG;
   }
   navigated.push_back(std::wstring(L"2:") + (URL->bstrVal != nullptr ? URL->bstrVal : L""));
+  navigatingThreads.push_back(GetCurrentThreadId());
   return S_OK;
 }
 

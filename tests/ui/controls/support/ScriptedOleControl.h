@@ -71,6 +71,7 @@ class ScriptedOleControl final : public IOleControl,
   // What the control recorded besides the call log.
   std::vector<UINT> messages;           // window messages passed to it
   std::vector<std::wstring> navigated;  // URLs given to Navigate and Navigate2 (with "2:")
+  std::vector<DWORD> navigatingThreads;  // the thread of each of those calls
   std::vector<UINT> translated;         // messages offered as accelerators
   int draws = 0;
   HWND siteWindow = nullptr;           // what the site's GetWindow answered
