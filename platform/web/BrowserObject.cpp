@@ -142,6 +142,9 @@ HRESULT BrowserObject::ActivateInPlace(IOleClientSite* pActiveSite, LPCRECT lprc
   ComPtr<IOleInPlaceSite> site;
   if (FAILED(pSite->QueryInterface(IID_IOleInPlaceSite, site.PutVoid())) || !site) return E_NOINTERFACE;
   if (site->CanInPlaceActivate() != S_OK) return E_FAIL;
+  // Where the object goes: the container's rectangle for now, until it sets the
+  // object's rectangles (it may while it hears of the activation).
+  if (lprcPosRect != nullptr && ::IsRectEmpty(&rect_)) rect_ = *lprcPosRect;
   HRESULT hr = site->OnInPlaceActivate();
   if (FAILED(hr)) return hr;
   inPlaceSite_ = site;
@@ -152,15 +155,17 @@ HRESULT BrowserObject::ActivateInPlace(IOleClientSite* pActiveSite, LPCRECT lprc
     InPlaceDeactivate();
     return E_FAIL;
   }
-  RECT pos = lprcPosRect != nullptr ? *lprcPosRect : rect_;
-  RECT clip = pos;
+  RECT pos = rect_;
+  RECT clip = rect_;
   OLEINPLACEFRAMEINFO info = {};
   info.cb = sizeof(info);
   if (FAILED(site->GetWindowContext(frame_.Put(), document_.Put(), &pos, &clip, &info))) {
     frame_.Reset();
     document_.Reset();
+  } else if (!::IsRectEmpty(&pos)) {
+    // A window the container has not placed yet has no size to give.
+    rect_ = pos;
   }
-  rect_ = pos;
   window_ = std::make_unique<BrowserWindow>(parent, rect_, view_);
   ResizeView();
   return S_OK;
