@@ -8,8 +8,6 @@
 #include "platform/com/ConnectionPoint.h"
 #include "platform/com/Dispatch.h"
 
-#define CONNECT_E_CANNOTCONNECT ((HRESULT)0x80040202L)
-
 namespace platform::web {
 
 class BrowserEvents final : public IConnectionPoint {

@@ -74,12 +74,20 @@ LRESULT CALLBACK BrowserWindow::WindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, 
 void BrowserWindow::Paint(HDC hdc) {
   RECT client = {};
   ::GetClientRect(hwnd_, &client);
-  ::FillRect(hdc, &client, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+  HBRUSH white = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
   const int width = wkeGetWidth(view_);
   const int height = wkeGetHeight(view_);
-  if (!EnsureBitmap(width, height)) return;
+  if (!EnsureBitmap(width, height)) {
+    ::FillRect(hdc, &client, white);
+    return;
+  }
   wkePaint2(view_, bits_, 0);
   ::BitBlt(hdc, 0, 0, width, height, memory_, 0, 0, SRCCOPY);
+  // Whatever the view does not cover yet, while a resize is on its way to it.
+  const RECT right = {width, 0, client.right, client.bottom};
+  const RECT below = {0, height, width, client.bottom};
+  if (!::IsRectEmpty(&right)) ::FillRect(hdc, &right, white);
+  if (!::IsRectEmpty(&below)) ::FillRect(hdc, &below, white);
 }
 
 bool BrowserWindow::EnsureBitmap(int width, int height) {
