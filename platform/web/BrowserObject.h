@@ -121,8 +121,8 @@ class BrowserObject final : public IOleObject,
 
   static void OnLoadingFinish(wkeWebView webView, void* param, const wkeString url, wkeLoadingResult result,
                               const wkeString failedReason);
-  static wkeWebView OnCreateView(wkeWebView webView, void* param, wkeNavigationType navigationType,
-                                 const wkeString url, const wkeWindowFeatures* windowFeatures);
+  static wkeWebView OnCreateView(wkeWebView webView, void* param, wkeNavigationType navigationType, const wkeString url,
+                                 const wkeWindowFeatures* windowFeatures);
 
   HRESULT ActivateInPlace(IOleClientSite* pActiveSite, LPCRECT lprcPosRect);
   HRESULT ActivateUI();

@@ -3,7 +3,6 @@
 // window in the host's window and its view following the control, the URLs it loads,
 // the events its sinks get, its answers to the host, and its release.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <fstream>
@@ -229,9 +228,8 @@ TEST_F(BrowserObjectTest, LoadsProgramFolderPathsAsFileUrlsWithTheirQuery) {
     VariantClear(&text);
   });
   EXPECT_EQ(Navigate(L""), E_INVALIDARG);
-  EXPECT_EQ(engine->LastView().loads,
-            (Strings{loaded, "file:///srv/patrol/InspectRecord/index.html?Type=3",
-                     "file:///srv/patrol/InspectRecord/index.html?Type=3"}));
+  EXPECT_EQ(engine->LastView().loads, (Strings{loaded, "file:///srv/patrol/InspectRecord/index.html?Type=3",
+                                               "file:///srv/patrol/InspectRecord/index.html?Type=3"}));
   gui.Call([&] {
     BSTR location = nullptr;
     ASSERT_EQ(browser->get_LocationURL(&location), S_OK);

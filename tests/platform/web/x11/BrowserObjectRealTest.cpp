@@ -30,6 +30,9 @@ using platform::com::ComPtr;
 
 // The map page's own background, #002971, as the window image holds it.
 const uint32_t kPageBackground = 0xFF002971;
+// The map's frame, #1E3F7A, and its text.
+const uint32_t kMapBorder = 0xFF1E3F7A;
+const uint32_t kText = 0xFFFFFFFF;
 const uint32_t kWindowBackground = 0xFFFFFFFF;
 const RECT kControlRect = {10, 20, 310, 220};
 
@@ -184,8 +187,9 @@ TEST_F(BrowserObjectOnEngine, ShowsTheMapPageInsideTheControlWithItsQuery) {
   ASSERT_TRUE(created);
   ASSERT_TRUE(browser) << "the browser answers IWebBrowser2 as soon as it is created";
   Advise();
-  const std::wstring query = L"?token=tk-7&userID=12&campusId=1&InspectRecordID=12&Date=2026-12-08/08:00-09:00"
-                             L"&width=300&height=200&Type=1&QVBaseAddr=http://127.0.0.1:8080";
+  const std::wstring query =
+      L"?token=tk-7&userID=12&campusId=1&InspectRecordID=12&Date=2026-12-08/08:00-09:00"
+      L"&width=300&height=200&Type=1&QVBaseAddr=http://127.0.0.1:8080";
   ASSERT_EQ(Navigate(MapPage(L"index.html", query)), S_OK);
   ASSERT_TRUE(WaitFor([&] { return HasEvent(DISPID_NAVIGATECOMPLETE2); }));
 
@@ -215,6 +219,28 @@ TEST_F(BrowserObjectOnEngine, ShowsTheMapPageInsideTheControlWithItsQuery) {
   EXPECT_EQ(ink.top, 5);
   EXPECT_EQ(ink.right, 5 + 300);
   EXPECT_EQ(ink.bottom, 5 + 200);
+}
+
+// The map page draws its map at the size its query gives and names the run in it.
+TEST_F(BrowserObjectOnEngine, TheMapPageTakesTheSizeItsQueryGives) {
+  ASSERT_TRUE(browser);
+  Advise();
+  ASSERT_EQ(
+      Navigate(MapPage(L"index.html", L"?InspectRecordID=12&Date=2026-12-08/08:00-09:00&width=200&height=120&Type=1")),
+      S_OK);
+  // Image coordinates: the control's top-left is (5, 5).
+  ASSERT_TRUE(WaitFor([&] {
+    const controltest::ControlPixels image = Image();
+    return image.At(5 + 199, 5 + 60) == kMapBorder && image.At(5 + 100, 5 + 119) == kMapBorder;
+  })) << "the map's frame at 200 x 120";
+  const controltest::ControlPixels image = Image();
+  EXPECT_EQ(image.At(5 + 250, 5 + 60), kPageBackground) << "the page beyond the map";
+  EXPECT_EQ(image.At(5 + 100, 5 + 160), kPageBackground);
+  int text = 0;
+  for (int y = 5 + 10; y < 5 + 70; ++y) {
+    for (int x = 5 + 10; x < 5 + 190; ++x) text += image.At(x, y) == kText ? 1 : 0;
+  }
+  EXPECT_GT(text, 0) << "the run's facts in white";
 }
 
 TEST_F(BrowserObjectOnEngine, AMissingPageGivesNavigateError) {
