@@ -115,7 +115,8 @@ TEST(FolderChooserScript, RefusesWhatItDidNotMake) {
 }
 
 const wchar_t kPictures[] = L"媒体文件( 图片)\0*.jpg;*.jpeg;*.png;*.bmp\0\0";
-const DWORD kPictureFlags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+const DWORD kPictureFlags =
+    OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
 
 struct OpenFileCase {
   const char* name;
