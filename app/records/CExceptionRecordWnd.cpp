@@ -26,6 +26,8 @@ namespace {
 const int kMostPictures = 30;
 const std::string::size_type kLongestPictureName = 30;
 const std::string::size_type kFolderLimit = 61;
+// Room for the folder and the names of many pictures chosen at once.
+const DWORD kChosenFilesBuffer = 41600;
 
 std::wstring Wide(const std::string& gbk) { return CommonTools::string_to_cstring(gbk).GetString(); }
 std::string Narrow(const std::wstring& wide) { return CommonTools::cstring_to_string(CStringW(wide.c_str())); }
@@ -56,9 +58,28 @@ bool IsPictureFile(const std::string& path) {
   return false;
 }
 
+// Cut in wide text: a GBK character's second byte may be a backslash. The layer's own
+// dialog answers with "/" as well.
 std::string FileNameOf(const std::string& path) {
-  const std::string::size_type slash = path.rfind('\\');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
+  const std::wstring wide = Wide(path);
+  const std::wstring::size_type separator = wide.find_last_of(L"\\/");
+  return separator == std::wstring::npos ? path : Narrow(wide.substr(separator + 1));
+}
+
+// The dialog's answer: one full path, or the folder followed by each name.
+std::vector<std::wstring> ChosenPaths(const std::vector<wchar_t>& answer) {
+  const wchar_t* part = answer.data();
+  const std::wstring first = part;
+  if (first.empty()) return {};
+  part += first.size() + 1;
+  if (*part == L'\0') return {first};
+  std::vector<std::wstring> paths;
+  while (*part != L'\0') {
+    const std::wstring name = part;
+    paths.push_back(first + L"\\" + name);
+    part += name.size() + 1;
+  }
+  return paths;
 }
 
 // The record's time of day: what follows its first space, or all of it.
@@ -319,8 +340,19 @@ void CExceptionRecordWnd::UploadPictures() {
 }
 
 std::vector<std::string> CExceptionRecordWnd::ChoosePictures() const {
-  // The layer's open-file dialog has not come yet: nothing can be chosen.
-  return {};
+  std::vector<wchar_t> answer(kChosenFilesBuffer, L'\0');
+  OPENFILENAMEW dialog = {};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = nullptr;
+  dialog.lpstrFilter = L"媒体文件( 图片)\0*.jpg;*.jpeg;*.png;*.bmp\0\0";
+  dialog.lpstrFile = answer.data();
+  dialog.nMaxFile = kChosenFilesBuffer;
+  dialog.lpstrTitle = L"选择文件";
+  dialog.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+  if (::GetOpenFileNameW(&dialog) == FALSE) return {};
+  std::vector<std::string> paths;
+  for (const std::wstring& path : ChosenPaths(answer)) paths.push_back(Narrow(path));
+  return paths;
 }
 
 void CExceptionRecordWnd::SavePictures() {

@@ -10,6 +10,9 @@
 #include "app/records/CExceptionRecordWnd.h"
 #include "data/StartupCaches.h"
 #include "platform/base/Clock.h"
+#include "platform/base/CodePage.h"
+#include "testing/files/ScratchFolder.h"
+#include "testing/services/QueryValues.h"
 #include "tests/app/records/windows/PlanRunWindowTest.h"
 #include "ui/controls/CCheckBoxUI.h"
 #include "ui/core/control/CContainerUI.h"
@@ -105,6 +108,34 @@ class ExceptionRecordDialog : public plantest::PlanRunWindowTest {
     std::sort(files.begin(), files.end());
     return files;
   }
+  // Files of these names (UTF-8) written into the scratch folder and picked in the
+  // open-file dialog (none: the dialog is cancelled), then "btn_Add".
+  void Upload(const std::vector<std::string>& names) {
+    std::vector<std::wstring> picked;
+    for (const std::string& name : names) {
+      test_support::ScratchFolder::write(scratch.file(name), "PIC-" + name);
+      picked.push_back(platform::codepage::Utf8ToWide(scratch.file(name)));
+    }
+    if (picked.empty()) {
+      driver.ScriptOpenFileCancel();
+    } else {
+      driver.ScriptOpenFiles(picked);
+    }
+    ClickControl(hwnd, L"btn_Add");
+    Settle();
+  }
+  // The file names the uploads sent, in order, of every upload so far.
+  std::vector<std::string> UploadedNames() {
+    std::vector<std::string> names;
+    for (const auto& request : world.http().requests()) {
+      if (request.method != "POST" || request.path() != "/Upload.ashx") continue;
+      auto query = test_support::query_values(request.target);
+      if (query["UploadType"] == "1") names.push_back(query["FileName"]);
+    }
+    return names;
+  }
+  std::vector<std::string> Stored() { return world.patrol.pictures().names(kPlanId, plantest::kTimeKey); }
+  std::wstring ScratchW() { return platform::codepage::Utf8ToWide(scratch.path()); }
   bool Logged(const std::string& line) {
     for (const std::string& seen : world.logLines()) {
       if (seen == line) return true;
@@ -112,6 +143,7 @@ class ExceptionRecordDialog : public plantest::PlanRunWindowTest {
     return false;
   }
 
+  test_support::ScratchFolder scratch;
   std::unique_ptr<CExceptionRecordWnd> window;
   HWND hwnd = nullptr;
   std::atomic<int> result{-1};
@@ -221,6 +253,77 @@ TEST_F(ExceptionRecordDialog, DeletingTheLastPictureAsksAndRefreshesTheTiles) {
   EXPECT_EQ(State(L"btn_DownLoad"), "hidden enabled");
   EXPECT_EQ(State(L"NoContextLab"), "shown enabled");
   EXPECT_EQ(Toasts(), (Strings{L"删除a.jpg成功!/3"}));
+}
+
+// --- Upload ---------------------------------------------------------------------------
+
+TEST_F(ExceptionRecordDialog, UploadSendsEveryChosenPictureOfTheFilterKinds) {
+  Open();
+  Upload({"a.jpg", "notes.txt", "b.JPEG", "c.Png", "d.bmp"});
+  const auto calls = driver.OpenFileCalls();
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].owner, nullptr);
+  EXPECT_EQ(calls[0].title, L"选择文件");
+  EXPECT_EQ(calls[0].filter, (std::vector<std::wstring>{L"媒体文件( 图片)", L"*.jpg;*.jpeg;*.png;*.bmp"}));
+  EXPECT_EQ(calls[0].flags, 0x81A04u);
+  EXPECT_EQ(Stored(), (std::vector<std::string>{"a.jpg", "b.JPEG", "c.Png", "d.bmp"}))
+      << "the text file is skipped without a word";
+  EXPECT_EQ(world.patrol.pictures().bytes(kPlanId, plantest::kTimeKey, "c.Png"), "PIC-c.Png");
+  EXPECT_EQ(Toasts(), (Strings{L"上传成功/3"}));
+  EXPECT_EQ(PictureTiles(), 4) << "the tiles are refilled after the upload";
+  EXPECT_EQ(LocalPictures(), (std::vector<std::string>{"a.jpg", "b.JPEG", "c.Png", "d.bmp"}));
+
+  // One file comes back from the dialog as its whole path rather than folder and name.
+  Upload({u8"照片.jpg"});
+  EXPECT_EQ(Stored().size(), 5u);
+  EXPECT_EQ(Stored().back(), u8"照片.jpg");
+  EXPECT_EQ(Toasts().back(), L"上传成功/3");
+}
+
+TEST_F(ExceptionRecordDialog, UploadRefusesTooManyNoneAndALongNameBeforeSendingAny) {
+  std::vector<std::string> thirtyOne;
+  for (int i = 1; i <= 31; ++i) thirtyOne.push_back("p" + std::to_string(100 + i) + ".jpg");
+  const std::string longName = "abcdefghijklmnopqrstuvwxyz1.jpg";
+  ASSERT_EQ(longName.size(), 31u);
+  const struct {
+    const char* what;
+    std::vector<std::string> names;
+    std::wstring toast;
+  } refused[] = {
+      {"31 pictures", thirtyOne, L"最多上传30张照片!/3"},
+      {"nothing chosen", {}, L"所选文件为空!/3"},
+      {"a name of 31 bytes", {"ok.jpg", longName},
+       L"所选图片-" + ScratchW() + L"\\abcdefghijklmnopqrstuvwxyz1.jpg-名字过长请修改后上传!/3"},
+  };
+  Open();
+  for (const auto& c : refused) {
+    Upload(c.names);
+    EXPECT_EQ(Toasts().back(), c.toast) << c.what;
+    EXPECT_EQ(UploadedNames(), std::vector<std::string>{}) << c.what;
+  }
+
+  // Thirty, and a name of 30 bytes in the program's code page (43 in UTF-8), are taken.
+  std::vector<std::string> thirty(thirtyOne.begin(), thirtyOne.end() - 1);
+  thirty.back() = u8"巡更照片巡更照片巡更照片巡.jpg";
+  Upload(thirty);
+  EXPECT_EQ(Toasts().back(), L"上传成功/3");
+  EXPECT_EQ(Stored(), thirty);
+  EXPECT_EQ(PictureTiles(), 30);
+}
+
+TEST_F(ExceptionRecordDialog, AnyRefusedUploadSaysUploadFailed) {
+  for (const char* refusedName : {"a.jpg", "c.jpg"}) {
+    world.http().route("POST", "/Upload.ashx", [refusedName](const test_support::RecordedRequest& request) {
+      const bool refuse = test_support::query_values(request.target)["FileName"] == refusedName;
+      return test_support::HttpReply(200, refuse ? "-1" : "1");
+    });
+    Open();
+    Upload({"a.jpg", "b.jpg", "c.jpg"});
+    EXPECT_EQ(Toasts().back(), L"上传失败!/3") << refusedName << " refused";
+    ClickControl(hwnd, L"btn_close");
+    ASSERT_TRUE(driver.WaitIdle());
+  }
+  EXPECT_EQ(UploadedNames().size(), 6u) << "a refusal does not stop the uploads after it";
 }
 
 }  // namespace
