@@ -9,6 +9,7 @@
 #include "CommonTools/Conversions.h"
 #include "CommonTools/global_singleton.h"
 #include "app/records/FileNames.h"
+#include "app/records/FolderCopy.h"
 #include "app/records/PathExists.h"
 #include "app/records/RunKey.h"
 #include "app/records/RunPhase.h"
@@ -391,9 +392,7 @@ std::string CExceptionRecordWnd::ChooseSaveFolder() const {
 }
 
 bool CExceptionRecordWnd::CopyPictureFile(const std::string& target) const {
-  // The layer's folder copy has not come yet: the copy reports failure.
-  (void)target;
-  return false;
+  return CopyFolderInto(m_pictures.RunFolder(), Wide(target));
 }
 
 void CExceptionRecordWnd::DeletePicture(const std::string& name) {

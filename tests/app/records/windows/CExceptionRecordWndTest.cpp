@@ -326,4 +326,88 @@ TEST_F(ExceptionRecordDialog, AnyRefusedUploadSaysUploadFailed) {
   EXPECT_EQ(UploadedNames().size(), 6u) << "a refusal does not stop the uploads after it";
 }
 
+// --- Copy-out -------------------------------------------------------------------------
+
+class ExceptionRecordCopyOut : public ExceptionRecordDialog {
+ protected:
+  ExceptionRecordCopyOut() {
+    world.patrol.pictures().store(kPlanId, plantest::kTimeKey, "a.jpg", "JPEG-A");
+    world.patrol.pictures().store(kPlanId, plantest::kTimeKey, "b.png", "PNG-B");
+  }
+  // "btn_DownLoad" with the folder chooser answering that folder (UTF-8), or cancelled.
+  void CopyOut(const std::string& folder) {
+    if (folder.empty()) {
+      driver.ScriptFolderCancel();
+    } else {
+      driver.ScriptFolder(platform::codepage::Utf8ToWide(folder));
+    }
+    ClickControl(hwnd, L"btn_DownLoad");
+    Settle();
+  }
+  // A folder under the scratch folder whose path is that many bytes long.
+  std::string FolderOfLength(size_t length) {
+    const std::string folder = scratch.path() + "/" + std::string(length - scratch.path().size() - 1, 'x');
+    fs::create_directories(folder);
+    return folder;
+  }
+};
+
+TEST_F(ExceptionRecordCopyOut, TheRunsPicturesGoUnderThePlanInTheChosenFolder) {
+  Open();
+  CopyOut(scratch.path());
+  const auto calls = driver.FolderChooserCalls();
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].owner, nullptr);
+  EXPECT_EQ(calls[0].title, L"从下面选文件夹目录:");
+  EXPECT_EQ(calls[0].flags, 8u);
+  const std::string run = scratch.file(u8"夜巡/") + plantest::kTimeKey;
+  EXPECT_EQ(test_support::ScratchFolder::read(run + "/a.jpg"), "JPEG-A");
+  EXPECT_EQ(test_support::ScratchFolder::read(run + "/b.png"), "PNG-B");
+  EXPECT_EQ(Toasts(), (Strings{L"下载成功!/3"}));
+
+  CopyOut(scratch.path());
+  EXPECT_EQ(Toasts(), (Strings{L"下载成功!/3", L"下载成功!/3"})) << "a second copy replaces the first";
+}
+
+TEST_F(ExceptionRecordCopyOut, RefusesNoFolderALongOneAndSaysWhenTheCopyFailed) {
+  Open();
+  const std::string sixty = FolderOfLength(60);
+  const std::string sixtyOne = FolderOfLength(61);
+  const std::string blocked = FolderOfLength(50);
+  fs::create_directories(blocked + u8"/夜巡");
+  test_support::ScratchFolder::write(blocked + u8"/夜巡/" + plantest::kTimeKey, "a file where the folder goes");
+  const struct {
+    const char* what;
+    std::string folder;
+    Strings toasts;
+    bool copied;
+  } cases[] = {
+      {"cancelled", "", {}, false},
+      {"60 bytes", sixty, {L"下载成功!/3"}, true},
+      {"61 bytes", sixtyOne, {L"下载路径过长，请重新选择下载路径!/3"}, false},
+      {"the run's place held by a file", blocked, {L"下载失败!/3"}, false},
+  };
+  for (const auto& c : cases) {
+    const size_t before = Toasts().size();
+    CopyOut(c.folder);
+    const Strings toasts = Toasts();
+    EXPECT_EQ(Strings(toasts.begin() + static_cast<long>(before), toasts.end()), c.toasts) << c.what;
+    if (c.folder.empty()) continue;
+    EXPECT_EQ(fs::exists(c.folder + u8"/夜巡/" + plantest::kTimeKey + "/a.jpg"), c.copied) << c.what;
+  }
+  EXPECT_FALSE(fs::exists(sixtyOne + u8"/夜巡")) << "a refused folder gets nothing";
+}
+
+TEST_F(ExceptionRecordCopyOut, APlanNameWithSeparatorsStaysInsideTheChosenFolder) {
+  {
+    std::lock_guard<std::mutex> lock(g_mutexInspectPlan);
+    g_mapInspectPlan[kPlanId].strName = "A/B:C";
+  }
+  Open();
+  CopyOut(scratch.path());
+  EXPECT_EQ(test_support::ScratchFolder::read(scratch.file("A_B_C/") + plantest::kTimeKey + "/a.jpg"), "JPEG-A");
+  EXPECT_FALSE(fs::exists(scratch.file("A")));
+  EXPECT_EQ(Toasts(), (Strings{L"下载成功!/3"}));
+}
+
 }  // namespace
