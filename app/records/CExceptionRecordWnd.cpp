@@ -405,6 +405,9 @@ void CExceptionRecordWnd::DeletePicture(const std::string& name) {
 }
 
 void CExceptionRecordWnd::ViewPicture(const std::string& name) const {
-  // The layer's viewer launch has not come yet: nothing is started.
-  (void)name;
+  if (!IsPlainFileName(name)) return;
+  // Quoted: the program folder may hold a space, as "Program Files" does.
+  const std::string path = Narrow(m_pictures.LocalPath(name));
+  const std::string command = "rundll32.exe C:\\Windows\\System32\\shimgvw.dll,ImageView_Fullscreen \"" + path + "\"";
+  ::WinExec(command.c_str(), SW_SHOWNORMAL);
 }

@@ -7,10 +7,12 @@
 #include <fstream>
 #include <memory>
 
+#include "CommonTools/Config.h"
 #include "app/records/CExceptionRecordWnd.h"
 #include "data/StartupCaches.h"
 #include "platform/base/Clock.h"
 #include "platform/base/CodePage.h"
+#include "platform/base/WinExec.h"
 #include "testing/files/ScratchFolder.h"
 #include "testing/services/QueryValues.h"
 #include "tests/app/records/windows/PlanRunWindowTest.h"
@@ -324,6 +326,31 @@ TEST_F(ExceptionRecordDialog, AnyRefusedUploadSaysUploadFailed) {
     ASSERT_TRUE(driver.WaitIdle());
   }
   EXPECT_EQ(UploadedNames().size(), 6u) << "a refusal does not stop the uploads after it";
+}
+
+// --- Viewer ---------------------------------------------------------------------------
+
+TEST_F(ExceptionRecordDialog, APictureOpensInTheViewerWithItsPathQuoted) {
+  ASSERT_NE(ProgramFolder().find(' '), std::string::npos) << "the program folder holds a space";
+  world.patrol.pictures().store(kPlanId, plantest::kTimeKey, u8"门 口.jpg", "JPEG");
+  std::mutex mutex;
+  std::vector<platform::WinExecCall> launches;
+  platform::SetWinExecHook([&](const platform::WinExecCall& call) -> UINT {
+    std::lock_guard<std::mutex> lock(mutex);
+    launches.push_back(call);
+    return 33;
+  });
+  Open();
+  ClickControl(hwnd, L"btn_Look");
+  Settle();
+  platform::SetWinExecHook(nullptr);
+  ASSERT_EQ(launches.size(), 1u);
+  const std::wstring local = CommonTools::get_exe_dir() + L"\\res\\3\\2024050108000930\\门 口.jpg";
+  EXPECT_EQ(platform::codepage::GbkToWide(launches[0].commandLine),
+            L"rundll32.exe C:\\Windows\\System32\\shimgvw.dll,ImageView_Fullscreen \"" + local + L"\"");
+  EXPECT_EQ(launches[0].program, "xdg-open");
+  EXPECT_EQ(launches[0].arguments, std::vector<std::string>{RunPictureFolder() + u8"/门 口.jpg"});
+  EXPECT_EQ(launches[0].show, static_cast<UINT>(SW_SHOWNORMAL));
 }
 
 // --- Copy-out -------------------------------------------------------------------------
