@@ -225,6 +225,27 @@ TEST_F(ExceptionRecordDialog, SaveWritesEachRecordsAnomalyAndTheRemarkAndARefusa
   EXPECT_EQ(Bodies("/api/ExceptionRecord/Update").size(), 1u);
 }
 
+TEST_F(ExceptionRecordDialog, TheRemarkCounterFollowsTypingAndKeepsItsLastValueWhenEmptied) {
+  Open();
+  const auto counter = [&] {
+    std::wstring text;
+    OnWindowThread(hwnd, [&] { text = FindControl(hwnd, L"textNumberlab")->GetText().GetData(); });
+    return text;
+  };
+  ClickControl(hwnd, L"Edit_remark");
+  driver.Commit(L"窗户破损");
+  ASSERT_TRUE(driver.WaitIdle());
+  EXPECT_EQ(counter(), L"4/100") << "characters, not bytes";
+  for (const wchar_t* left : {L"3/100", L"2/100", L"1/100", L"1/100"}) {
+    driver.Tap(VK_BACK);
+    ASSERT_TRUE(driver.WaitIdle());
+    EXPECT_EQ(counter(), left);
+  }
+  std::wstring remark = L"?";
+  OnWindowThread(hwnd, [&] { remark = FindControl(hwnd, L"Edit_remark")->GetText().GetData(); });
+  EXPECT_EQ(remark, L"") << "the last key emptied the remark";
+}
+
 TEST_F(ExceptionRecordDialog, PicturesAreFetchedIntoTheRunFolderAndUnsafeNamesRefused) {
   world.patrol.pictures().store(kPlanId, plantest::kTimeKey, "a.jpg", "JPEG-A");
   world.patrol.pictures().store(kPlanId, plantest::kTimeKey, "gone.jpg", "");  // listed, 404 on fetch
