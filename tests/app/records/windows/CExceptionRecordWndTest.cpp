@@ -156,23 +156,30 @@ TEST_F(ExceptionRecordDialog, OnlyThePlansPeopleEditAndOnlyDuringTheRunOrLaterTh
     const char* what;
     SYSTEMTIME now;
     const char* user;
+    bool picture;
     bool editable;
   } cases[] = {
-      {"during the run", At(1, 8, 30), "u1", true},
-      {"later that day", At(1, 22, 0), "U1", true},
-      {"before the start", At(1, 7, 59), "u1", false},
-      {"the next day", At(2, 8, 30), "u1", false},
-      {"someone not of the plan", At(1, 8, 30), "u9", false},
+      {"during the run", At(1, 8, 30), "u1", false, true},
+      {"at the start minute, as after it on the day", At(1, 8, 0), "u1", false, true},
+      {"later that day", At(1, 22, 0), "U1", false, true},
+      {"before the start", At(1, 7, 59), "u1", false, false},
+      {"the next day", At(2, 8, 30), "u1", false, false},
+      {"the next day, with a picture", At(2, 8, 30), "u1", true, false},
+      {"someone not of the plan", At(1, 8, 30), "u9", false, false},
   };
   for (const auto& c : cases) {
     Pin(c.now);
     world.session().m_userInfo.strUserID = c.user;
+    world.patrol.pictures().erase(kPlanId, plantest::kTimeKey, "a.jpg");
+    if (c.picture) world.patrol.pictures().store(kPlanId, plantest::kTimeKey, "a.jpg", "JPEG-A");
     Open();
     EXPECT_EQ(State(L"btn_Ok"), c.editable ? "shown enabled" : "hidden enabled") << c.what;
     EXPECT_EQ(State(L"btn_Add"), c.editable ? "shown enabled" : "hidden enabled") << c.what;
     EXPECT_EQ(State(L"Edit_remark"), c.editable ? "shown enabled" : "shown disabled") << c.what;
     EXPECT_EQ(State(L"TileLayout_ExceptionRecord"), c.editable ? "shown enabled" : "shown disabled") << c.what;
-    EXPECT_EQ(State(L"addhz"), c.editable ? "shown enabled" : "hidden enabled") << c.what << ": no pictures";
+    EXPECT_EQ(State(L"TileLayout_Pic"), c.editable ? "shown enabled" : "shown disabled") << c.what;
+    EXPECT_EQ(State(L"addhz"), c.editable || c.picture ? "shown enabled" : "hidden enabled")
+        << c.what << ": hidden only when read-only without pictures";
     ClickControl(hwnd, L"btn_close");
     ASSERT_TRUE(driver.WaitIdle());
     EXPECT_EQ(result.load(), 2);
@@ -223,6 +230,64 @@ TEST_F(ExceptionRecordDialog, SaveWritesEachRecordsAnomalyAndTheRemarkAndARefusa
   EXPECT_EQ(adds[0]["strTime"].asString(), plantest::kTimeKey);
   EXPECT_EQ(adds[0]["strRemark"].asString(), u8"窗户破损");
   EXPECT_EQ(Bodies("/api/ExceptionRecord/Update").size(), 1u);
+}
+
+TEST_F(ExceptionRecordDialog, AStoredRecordShowsItsRemarkAndASaveUpdatesIt) {
+  Json::Value stored;
+  stored["iID"] = 41;
+  stored["iPlanID"] = kPlanId;
+  stored["strTime"] = plantest::kTimeKey;
+  stored["strRemark"] = u8"门坏了";
+  world.patrol.exception_records().seed(stored);
+  world.http().route("POST", "/api/InspectRecord/Update", test_support::HttpReply(200, "1"));
+  Open();
+  std::wstring text, tip;
+  OnWindowThread(hwnd, [&] {
+    text = FindControl(hwnd, L"Edit_remark")->GetText().GetData();
+    tip = FindControl(hwnd, L"Edit_remark")->GetToolTip().GetData();
+  });
+  EXPECT_EQ(text, L"门坏了");
+  EXPECT_EQ(tip, L"门坏了");
+
+  OnWindowThread(hwnd, [&] { FindControl(hwnd, L"Edit_remark")->SetText(L""); });
+  ClickControl(hwnd, L"btn_Ok");
+  Settle();
+  EXPECT_EQ(result.load(), 1);
+  EXPECT_TRUE(Bodies("/api/ExceptionRecord/Add").empty());
+  const auto updates = Bodies("/api/ExceptionRecord/Update");
+  ASSERT_EQ(updates.size(), 1u);
+  EXPECT_EQ(updates[0]["ID"].asString(), "41");
+  EXPECT_EQ(updates[0]["PlanID"].asString(), "3");
+  EXPECT_EQ(updates[0]["strTime"].asString(), plantest::kTimeKey);
+  EXPECT_EQ(updates[0]["strRemark"].asString(), "") << "an emptied remark is saved empty";
+}
+
+TEST_F(ExceptionRecordDialog, ARefusedRecordWriteSaysSoAndKeepsItOpen) {
+  Json::Value stored;
+  stored["iID"] = 41;
+  stored["iPlanID"] = kPlanId;
+  stored["strTime"] = plantest::kTimeKey;
+  world.http().route("POST", "/api/InspectRecord/Update", test_support::HttpReply(200, "1"));
+  const struct {
+    const char* what;
+    bool stored;
+    const char* refusedPath;
+  } cases[] = {
+      {"a new record", false, "/api/ExceptionRecord/Add"},
+      {"a stored record", true, "/api/ExceptionRecord/Update"},
+  };
+  for (const auto& c : cases) {
+    if (c.stored) world.patrol.exception_records().seed(stored);
+    world.http().route("POST", c.refusedPath, test_support::HttpReply(200, "-1"));
+    Open();
+    ClickControl(hwnd, L"btn_Ok");
+    Settle();
+    EXPECT_EQ(TakeMessage().text, L"添加失败!") << c.what;
+    EXPECT_TRUE(::IsWindow(hwnd)) << c.what;
+    EXPECT_EQ(Toasts(), Strings{}) << c.what;
+    ClickControl(hwnd, L"btn_close");
+    ASSERT_TRUE(driver.WaitIdle());
+  }
 }
 
 TEST_F(ExceptionRecordDialog, TheRemarkCounterFollowsTypingAndKeepsItsLastValueWhenEmptied) {
