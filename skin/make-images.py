@@ -676,6 +676,180 @@ def device_page():
     write_png("4设备管理/删除原始1.png", 18, 18, round_cross(NAVY_DARK, MUTED))
     write_png("4设备管理/删除经过1.png", 18, 18, round_cross(ALARM_SOFT, WHITE))
 
+# --- Home page -----------------------------------------------------------------------------
+# The dashboard's tree of today's plans: the fold arrows of a plan's row, the diamond before
+# its name, the tag of its plan type at the row's right, the dot before a slot in the colour
+# of its state, and the warning mark of a slot where something abnormal was reported.
+
+
+def chevron(colour, pointing_up):
+    def inside(px, py):
+        tip, base = (1.5, 5.5) if pointing_up else (5.5, 1.5)
+        return near_segment(px, py, 1.5, base, 7.0, tip, 1.0) or near_segment(px, py, 7.0, tip, 12.5, base, 1.0)
+    return lambda x, y: with_alpha(colour, coverage(x, y, inside))
+
+
+def diamond(x, y):
+    return with_alpha(ACCENT, coverage(x, y, lambda px, py: abs(px - 8.0) + abs(py - 8.0) <= 6.0))
+
+
+def time_point(colour, hollow):
+    def pixel(x, y):
+        disc = coverage(x, y, lambda px, py: (px - 7.5) ** 2 + (py - 7.5) ** 2 <= 7.0 ** 2)
+        hole = coverage(x, y, lambda px, py: (px - 7.5) ** 2 + (py - 7.5) ** 2 <= 4.0 ** 2) if hollow else 0.0
+        return with_alpha(colour, max(0.0, disc - hole))
+    return pixel
+
+
+def warning_mark(x, y):
+    def triangle(px, py):
+        return 1.0 <= py <= 12.5 and abs(px - 8.0) <= (py - 0.5) * 0.62
+    def bar(px, py):
+        return (abs(px - 8.0) <= 0.9 and 4.0 <= py <= 8.5) or (px - 8.0) ** 2 + (py - 10.5) ** 2 <= 0.9 ** 2
+    return over(with_alpha(WHITE, coverage(x, y, bar)), with_alpha(ALARM, coverage(x, y, triangle)))
+
+
+def home_page():
+    write_png("20211029补充切图/右侧上拉原始拷贝.png", 14, 7, chevron(MUTED, True))
+    write_png("20211029补充切图/右侧上拉经过拷贝.png", 14, 7, chevron(WHITE, True))
+    write_png("20211029补充切图/右侧下拉原始.png", 14, 7, chevron(MUTED, False))
+    write_png("20211029补充切图/右侧下拉经过.png", 14, 7, chevron(WHITE, False))
+    write_png("1首页/小标题前面菱形.png", 16, 16, diamond)
+    write_png("Quillmarsh补充切图1015/界面/未开始时间点.png", 15, 15, time_point(MUTED, True))
+    write_png("Quillmarsh补充切图1015/界面/进行中时间点.png", 15, 15, time_point(ACCENT, False))
+    write_png("Quillmarsh补充切图1015/界面/已结束时间点.png", 15, 15, time_point(WHITE, False))
+    write_png("2巡更计划/具体详情/有故障.png", 16, 13, warning_mark)
+
+
+# --- Result page -----------------------------------------------------------------------
+# The results tab's "查看" button on each row: the people pages' eye, muted and hot.
+
+def result_page():
+    write_png("6结果查看/查看原始.png", 15, 16, eye(MUTED))
+    write_png("6结果查看/查看经过_41.png", 15, 16, eye(WHITE))
+
+
+# --- Plan page -------------------------------------------------------------------------
+# The plan cards (324 x 239): a dark navy face in a one-pixel frame, with a band along the
+# top in the colour of the plan's status (running: passed, not started: late, finished:
+# muted); the people glyph of the announcer and people rows; the card's "more" button,
+# three dots; and the type badges that the plan and route cards show beside a name, a
+# pill in one colour per type with a white rim (drawn at the size the cards stretch them
+# to, or the dest they give).
+
+CARD_W, CARD_H = 324, 239
+CARD_RADIUS = 6
+CARD_BAND = 4
+MISSED = (0xCC, 0x86, 0x00, 0xFF)
+
+
+def card_background(band):
+    def inside(px, py):
+        return in_rounded_rect(px, py, 0, 0, CARD_W, CARD_H, CARD_RADIUS)
+
+    def inner(px, py):
+        return in_rounded_rect(px, py, 1, 1, CARD_W - 1, CARD_H - 1, CARD_RADIUS - 1)
+
+    def pixel(x, y):
+        near_corner = (x < CARD_RADIUS + 1 or x >= CARD_W - CARD_RADIUS - 1) and \
+                      (y < CARD_RADIUS + 1 or y >= CARD_H - CARD_RADIUS - 1)
+        if near_corner:
+            outer, face = coverage(x, y, inside), coverage(x, y, inner)
+        else:
+            edge = x == 0 or y == 0 or x == CARD_W - 1 or y == CARD_H - 1
+            outer, face = 1.0, 0.0 if edge else 1.0
+        fill = band if y < CARD_BAND + 1 else NAVY_DARK
+        return over(with_alpha(fill, face), with_alpha(FRAME if y >= CARD_BAND + 1 else band, outer))
+    return pixel
+
+
+def people_glyph(x, y):
+    def disc(px, py):
+        return (px - 12.0) ** 2 + (py - 12.0) ** 2 <= 11.5 ** 2
+
+    def person(px, py):
+        head = (px - 12.0) ** 2 + (py - 9.0) ** 2 <= 4.2 ** 2
+        shoulders = (px - 12.0) ** 2 + (py - 21.0) ** 2 <= 8.0 ** 2 and py <= 20.0
+        return head or shoulders
+    d = coverage(x, y, disc)
+    return over(with_alpha(WHITE, min(d, coverage(x, y, person))), with_alpha(BUTTON_TOP, d))
+
+
+def more_dots(colour):
+    def inside(px, py):
+        return any((px - cx) ** 2 + (py - 2.0) ** 2 <= 1.8 ** 2 for cx in (3.0, 9.0, 15.0))
+    return lambda x, y: with_alpha(colour, coverage(x, y, inside))
+
+
+def type_badge(width, colour):
+    height = 15
+
+    def pixel(x, y):
+        pill = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 0, 0, width, height, 7.5))
+        face = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 1, 1, width - 1, height - 1, 6.5))
+        return over(with_alpha(colour, face), with_alpha(WHITE, pill))
+    return pixel
+
+
+def plan_page():
+    write_png("2巡更计划/已启用背景.png", CARD_W, CARD_H, card_background(PASSED))
+    write_png("2巡更计划/未开始背景.png", CARD_W, CARD_H, card_background(LATE))
+    write_png("2巡更计划/已结束背景.png", CARD_W, CARD_H, card_background(MUTED))
+    write_png("2巡更计划/管理员头像拷贝.png", 24, 24, people_glyph)
+    write_png("2巡更计划/更多原始.png", 18, 4, more_dots(MUTED))
+    write_png("2巡更计划/更多经过.png", 18, 4, more_dots(WHITE))
+    write_png("1首页/校园安防.png", 54, 15, type_badge(54, LATE))
+    write_png("1首页/设备.png", 30, 15, type_badge(30, BUTTON_TOP))
+    write_png("1首页/消防.png", 30, 15, type_badge(30, ALARM_SOFT))
+    write_png("Quillmarsh补充切图1015/界面/食堂.png", 32, 15, type_badge(32, MISSED))
+    write_png("1首页/宿舍检查.png", 54, 15, type_badge(54, BUTTON_BOTTOM))
+    write_png("Quillmarsh补充切图1015/界面/清洁卫生_49.png", 49, 15, type_badge(49, FRAME))
+    write_png("1首页/考试自习.png", 54, 15, type_badge(54, DISC))
+
+
+# --- Plan execution view -----------------------------------------------------------------
+# The camera glyph of a checkpoint row's "监控" button, in the accent colour so that it
+# reads on the list's rows (the header's type badge is the plan cards' one).
+
+def glyph_video(px, py):
+    return glyph_camera(px * 20.0 / 18.0, py)
+
+
+def plan_execution_view():
+    write_png("2巡更计划/具体详情/录像.png", 18, 19, device_glyph(18, 19, ACCENT, glyph_video))
+
+
+# --- Route page ------------------------------------------------------------------------
+# The route cards (324 x 260): a dark navy panel in the frame colour, with an accent band
+# along the top when a plan uses the route; and a route checkpoint's square. The type
+# badges and the "more" dots are the plan page's.
+
+ROUTE_CARD_W, ROUTE_CARD_H = 324, 260
+
+
+def route_card(band):
+    def pixel(x, y):
+        fill = band if band is not None and y < 6 else NAVY_DARK
+        # Only the border and the round corners need sampling.
+        if 6 <= x < ROUTE_CARD_W - 6 and 6 <= y < ROUTE_CARD_H - 6:
+            return fill
+        outer = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 0, 0, ROUTE_CARD_W, ROUTE_CARD_H, 6))
+        inner = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 1, 1, ROUTE_CARD_W - 1, ROUTE_CARD_H - 1, 5))
+        return over(with_alpha(fill, inner), with_alpha(FRAME, outer))
+    return pixel
+
+
+def checkpoint_square(x, y):
+    ring = coverage(x, y, lambda px, py: 7.0 ** 2 <= (px - 13.0) ** 2 + (py - 13.0) ** 2 <= 10.0 ** 2)
+    dot = coverage(x, y, lambda px, py: (px - 13.0) ** 2 + (py - 13.0) ** 2 <= 3.0 ** 2)
+    return over(with_alpha(MUTED, dot), with_alpha(MUTED, ring))
+
+
+def route_page():
+    write_png("Quillmarsh补充切图1015/界面/线路管理未使用背景.png", ROUTE_CARD_W, ROUTE_CARD_H, route_card(None))
+    write_png("Quillmarsh补充切图1015/界面/线路管理使用中背景.png", ROUTE_CARD_W, ROUTE_CARD_H, route_card(ACCENT))
+    write_png("3巡更线路/巡更点未检查.png", 26, 26, checkpoint_square)
+
 
 if __name__ == "__main__":
     if len(sys.argv) > 1:
@@ -688,10 +862,13 @@ if __name__ == "__main__":
     qr_window()
     scroll_bars()
     main_frame()
-
-
     combo_drop_down()
     people_pages()
     program_icon()
     login_window()
     device_page()
+    result_page()
+    plan_page()
+    home_page()
+    plan_execution_view()
+    route_page()

@@ -25,16 +25,13 @@
 #include "platform/spreadsheet/SpreadsheetApplication.h"
 #include "platform/web/Wke.h"
 #include "platform/win32.h"
+#include "ui/controls/CWkeWebkitUI.h"
 #include "ui/core/manager/CWindowManagerUI.h"
 
 namespace {
 
 const wchar_t kMainWindowTitle[] = L"duvira主界面";
 const char kModuleID[] = "E61001";
-
-// The pages' script bridge arrives with the embedded web view; until then a page's call
-// does nothing.
-jsValue OnJsToNative(jsExecState) { return jsUndefined(); }
 
 // True when this process may run: no other instance counts. Otherwise the running
 // instance's window comes forward, or the user is told that it is not there yet.
@@ -134,7 +131,7 @@ int wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR lpCmdLine, int) {
   SkinUI::CWindowManagerUI::SetInstance(hInstance);
   SkinUI::CWindowManagerUI::SetResourcePath(SkinUI::CWindowManagerUI::GetInstancePath() + L"./skin");
   wkeInitialize();
-  jsBindFunction("jsToNative", &OnJsToNative, 2);
+  jsBindFunction("jsToNative", &SkinUI::CWkeWebkitUI::OnJsToNative, 2);
   InitLog();
 
   if (!LogIn(commandLine)) return 0;

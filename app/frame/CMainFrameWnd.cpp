@@ -5,13 +5,13 @@
 #include "app/frame/ClockText.h"
 #include "app/frame/StartupCacheLoader.h"
 #include "app/frame/UserBox.h"
-#include "app/frame/pages/CHomePageWndEx.h"
-#include "app/frame/pages/CPatrolPlanWndEx.h"
-#include "app/frame/pages/CResultWndEx.h"
-#include "app/frame/pages/CRouteManageWndEx.h"
+#include "app/frame/home/CHomePageWndEx.h"
 #include "app/management/CAuthorityManageWndEx.h"
 #include "app/management/CDeviceManageWndEx.h"
+#include "app/management/CPatrolPlanWndEx.h"
 #include "app/management/CPeopleManageWndEx.h"
+#include "app/management/CRouteManageWndEx.h"
+#include "app/records/CResultWndEx.h"
 #include "app/shell/BkWindow.h"
 #include "app/shell/CQRCodeWnd.h"
 #include "app/shell/OnlineUserClient.h"
@@ -166,10 +166,7 @@ void CMainFrameWnd::SelectPage(int page) {
   }
 }
 
-// A page created just now gives the focus to its first control when it first paints;
-// it paints first, so that the search keeps the focus.
 void CMainFrameWnd::FocusPageSearch(int page) {
-  if (SkinUI::CWindowWnd* shown = GetPage(page)) ::UpdateWindow(shown->GetHWND());
   switch (page) {
     case 2: FocusSearchOf(m_pPlanPage); break;
     case 3: FocusSearchOf(m_pRoutePage); break;
@@ -188,6 +185,12 @@ void CMainFrameWnd::CheckResultTab() {
   auto* result = static_cast<SkinUI::COptionUI*>(m_pm.FindControl(L"tabResultManagement"));
   if (result != nullptr) result->SetSelected(true);
   if (plan != nullptr) plan->SetSelected(false);
+}
+
+void CMainFrameWnd::ShowPlanResults(int planId) {
+  CheckResultTab();
+  SelectPage(kResultPage);
+  if (m_pResultPage) m_pResultPage->ShowPlanResults(planId);
 }
 
 void CMainFrameWnd::MoveTabHighlight(int page) {
@@ -219,7 +222,12 @@ SkinUI::CWindowWnd* CMainFrameWnd::GetPage(int page) const {
 SkinUI::CWindowWnd* CMainFrameWnd::EnsurePage(int page) {
   switch (page) {
     case 1: return CreateOnce(m_pHomePage, m_hWnd, 1);
-    case 2: return CreateOnce(m_pPlanPage, m_hWnd, 2);
+    case 2:
+      if (!m_pPlanPage) {
+        CreateOnce(m_pPlanPage, m_hWnd, 2);
+        if (m_pPlanPage) m_pPlanPage->SetLookPlanHandler([this](int planId) { ShowPlanResults(planId); });
+      }
+      return m_pPlanPage.get();
     case 3: return CreateOnce(m_pRoutePage, m_hWnd, 3);
     case 4: return CreateOnce(m_pDevicePage, m_hWnd, 4);
     case 5: return CreateOnce(m_pPeoplePage, m_hWnd, 5);
@@ -240,7 +248,9 @@ void CMainFrameWnd::ShowOnly(int page) {
 void CMainFrameWnd::RefreshHomePage() {
   CHomePageWndEx* home = m_pHomePage.get();
   if (home == nullptr) return;
-  RunBusy(m_hWnd, kBusyTimeout, 0, [home] { home->LoadTodayPlans(); });
+  RunBusy(
+      m_hWnd, kBusyTimeout, 0, [home] { return home->ReadTodayPlans(); },
+      [home](const std::vector<TodayPlan>& plans) { home->ShowTodayPlans(plans); });
 }
 
 // The toast and the shade live as long as the process.

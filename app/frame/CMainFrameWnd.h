@@ -38,6 +38,8 @@ class CMainFrameWnd : public SkinUI::WindowImplBase {
   void SelectPage(int page);
   // The plan page shows a plan's results: the results tab becomes the selected one.
   void CheckResultTab();
+  // A plan card's "查看结果": the results tab, then the results page showing the plan's runs.
+  void ShowPlanResults(int planId);
 
   // The caches, and the plans' statuses for today.
   static void LoadStartupCaches();

@@ -6,7 +6,7 @@
 #include "CommonTools/Conversions.h"
 #include "app/management/CAddRouteWnd.h"
 #include "app/management/PlanSaver.h"
-#include "app/management/ShowTimePicker.h"
+#include "app/shell/ShowTimePicker.h"
 #include "app/shell/ShellServices.h"
 #include "app/shell/ShowMessage.h"
 #include "data/DAL_PatrolServer.h"

@@ -9,6 +9,7 @@
 #include "CommonTools/Log.h"
 #include "app/records/DeviceRecordTypeName.h"
 #include "app/records/ExcelApp.h"
+#include "app/records/FileNames.h"
 
 namespace {
 
@@ -126,9 +127,7 @@ std::string Joined(const std::list<Item>& items, Text text) {
 CStringW PlanRunFileName(const std::string& title) {
   std::wstring name = Wide(title).GetString();
   name = name.substr(0, name.find(L'_'));
-  std::replace_if(
-      name.begin(), name.end(), [](wchar_t c) { return c < 0x20 || std::wcschr(L"\\/:*?\"<>|", c) != nullptr; },
-      L'_');
+  std::replace_if(name.begin(), name.end(), IsForbiddenFileNameChar, L'_');
   return CStringW(name.c_str()) + L".xls";
 }
 

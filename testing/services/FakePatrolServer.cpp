@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "testing/services/FakePictureFiles.h"
 #include "testing/services/QueryValues.h"
 #include "testing/services/WireJson.h"
 
@@ -166,6 +167,7 @@ FakePatrolServer::FakePatrolServer(unsigned short port)
   serve_login_records();
   serve_rights();
   serve_pictures();
+  serve_picture_files(http_, pictures_);
   serve_server_port();
 }
 

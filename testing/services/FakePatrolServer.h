@@ -9,7 +9,8 @@
 // {Get,Add,Update,Delete}; api/Fingerprint/{GetbyDeviceID,Add,Delete}; api/DeviceRecord/
 // {Get,Add}; api/InspectRecord/InspectRecordAdd; api/ExceptionRecord/{Get,Add,Update};
 // api/LoginInfo/{Add,Get}; api/Authority/{Get,GetByID,Add,Update}; Upload.ashx (multipart
-// POST of types 1 store and 16 delete, GET of type 32 names); api/Cloud/GetServerPort.
+// POST of types 1 store and 16 delete, GET of type 32 names); ResPic/<plan>/<time>/<name>
+// (FakePictureFiles); api/Cloud/GetServerPort.
 #include <mutex>
 #include <string>
 

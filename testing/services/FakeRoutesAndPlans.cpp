@@ -124,6 +124,18 @@ void period_of(const CivilDate& date, int type, CivilDate& first, CivilDate& las
   }
 }
 
+// A day of the period `back` periods before the date's own (1 days, 2 weeks, 3 months,
+// 4 years).
+CivilDate periods_before(const CivilDate& date, int type, int back) {
+  if (type == 2) return date.plus(-7L * back);
+  if (type == 3) {
+    const int months = date.year * 12 + (date.month - 1) - back;
+    return CivilDate{months / 12, months % 12 + 1, 1};
+  }
+  if (type == 4) return CivilDate{date.year - back, 1, 1};
+  return date.plus(-back);
+}
+
 }  // namespace
 
 FakeRoutesAndPlans::FakeRoutesAndPlans(FakePatrolServer& server, const FakeCampusService* campus)
@@ -235,28 +247,28 @@ int FakeRoutesAndPlans::due_visits(const Json::Value& plan, const CivilDate& day
   return window_count(plan) * checkpoints;
 }
 
-// One bucket per day of the period, or per month of a year.
+// Seven buckets, one per period up to the date's own: "dateflag" 7 is the period holding
+// the date, 6 the one before, and so on. Visits are due up to the date, not after it.
 Json::Value FakeRoutesAndPlans::pass_rate(int planId, const CivilDate& date, int period) const {
   const Json::Value plan = plans_.first(int_equals("ID", planId));
-  CivilDate first;
-  CivilDate last;
-  period_of(date, period, first, last);
   Json::Value buckets(Json::arrayValue);
-  for (long day = first.to_days(); day <= last.to_days(); ++day) {
-    const CivilDate current = CivilDate::from_days(day);
-    const int flag = period == 4 ? current.month : static_cast<int>(day - first.to_days()) + 1;
-    if (buckets.empty() || buckets[buckets.size() - 1]["dateflag"].asInt() != flag) {
-      Json::Value bucket;
-      bucket["dateflag"] = flag;
-      bucket["iTodalNum"] = 0;
-      bucket["InspectRecordPassRateList"] = Json::Value(Json::arrayValue);
-      buckets.append(bucket);
+  for (int back = 6; back >= 0; --back) {
+    CivilDate first;
+    CivilDate last;
+    period_of(periods_before(date, period, back), period, first, last);
+    if (last.to_days() > date.to_days()) last = date;
+    Json::Value bucket;
+    bucket["dateflag"] = 7 - back;
+    bucket["iTodalNum"] = 0;
+    bucket["InspectRecordPassRateList"] = Json::Value(Json::arrayValue);
+    for (long day = first.to_days(); day <= last.to_days(); ++day) {
+      const CivilDate current = CivilDate::from_days(day);
+      if (!plan.isNull()) bucket["iTodalNum"] = bucket["iTodalNum"].asInt() + due_visits(plan, current);
     }
-    Json::Value& bucket = buckets[buckets.size() - 1];
-    if (!plan.isNull()) bucket["iTodalNum"] = bucket["iTodalNum"].asInt() + due_visits(plan, current);
-    for (const auto& visit : visits_between(planId, current, current)) {
+    for (const auto& visit : visits_between(planId, first, last)) {
       if (visit["iResult"].asInt() != 0) bucket["InspectRecordPassRateList"].append(visit);
     }
+    buckets.append(bucket);
   }
   return buckets;
 }

@@ -9,6 +9,8 @@
 // Monday, 3 its month, 4 its year. A visit is due once per plan window and route
 // checkpoint on each day the plan runs (within its dates, on a weekday of its mask); it
 // passed when its record of kind 2 has a non-zero result.
+// The pass rate answers seven periods of the query's type, "dateflag" 7 the one holding the
+// date and 1 six periods before it.
 #include <string>
 
 #include <json/json.h>

@@ -13,6 +13,8 @@ int hex_value(char c) {
   return -1;
 }
 
+}  // namespace
+
 std::string percent_decode(const std::string& text) {
   std::string decoded;
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -26,8 +28,6 @@ std::string percent_decode(const std::string& text) {
   }
   return decoded;
 }
-
-}  // namespace
 
 std::map<std::string, std::string> query_values(const std::string& target) {
   std::map<std::string, std::string> values;

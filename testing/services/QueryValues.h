@@ -8,4 +8,7 @@ namespace test_support {
 
 std::map<std::string, std::string> query_values(const std::string& target);
 
+// "%XX" escapes turned into their bytes.
+std::string percent_decode(const std::string& text);
+
 }  // namespace test_support

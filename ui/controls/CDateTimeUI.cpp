@@ -4,6 +4,7 @@
 
 #include "ui/controls/CDateTimeWnd.h"
 #include "ui/controls/CMouseToParent.h"
+#include "ui/controls/CNativeHostEvents.h"
 #include "ui/core/manager/CWindowManagerUI.h"
 
 namespace SkinUI {
@@ -69,24 +70,12 @@ void CDateTimeUI::OpenPicker() {
 
 void CDateTimeUI::HandleEvent(UIEventRecord& event) {
   if (CMouseToParent::Pass<CButtonUI>(*this, event)) return;
+  if (CNativeHostEvents::Handle(*this, m_pWindow != nullptr, event)) return;
   switch (event.Type) {
-    case UIEVENT_SETCURSOR:
-      if (!IsEnabled()) break;
-      ::SetCursor(::LoadCursorW(nullptr, IDC_IBEAM));
-      return;
-    case UIEVENT_WINDOWSIZE:
-      if (m_pWindow != nullptr && m_pManager != nullptr) m_pManager->SetFocusNeeded(this);
-      break;
-    case UIEVENT_SCROLLWHEEL:
-      if (m_pWindow != nullptr) return;
-      break;
     case UIEVENT_SETFOCUS:
       if (!IsEnabled()) break;
       if (m_pWindow != nullptr) return;
       OpenPicker();
-      break;
-    case UIEVENT_KILLFOCUS:
-      if (IsEnabled()) Invalidate();
       break;
     case UIEVENT_BUTTONDOWN:
     case UIEVENT_DBLCLICK:

@@ -4,6 +4,7 @@
 
 #include "ui/controls/CEditWnd.h"
 #include "ui/controls/CMouseToParent.h"
+#include "ui/controls/CNativeHostEvents.h"
 #include "ui/controls/UIButtonState.h"
 #include "ui/core/control/UIFindFlags.h"
 #include "ui/core/manager/CWindowManagerUI.h"
@@ -103,25 +104,13 @@ void CEditUI::SetEnabled(bool bEnable) {
 
 void CEditUI::HandleEvent(UIEventRecord& event) {
   if (CMouseToParent::Pass<CLabelUI>(*this, event)) return;
+  if (CNativeHostEvents::Handle(*this, m_pWindow != nullptr, event)) return;
   switch (event.Type) {
-    case UIEVENT_SETCURSOR:
-      if (!IsEnabled()) break;
-      ::SetCursor(::LoadCursorW(nullptr, IDC_IBEAM));
-      return;
-    case UIEVENT_WINDOWSIZE:
-      if (m_pWindow != nullptr && m_pManager != nullptr) m_pManager->SetFocusNeeded(this);
-      break;
-    case UIEVENT_SCROLLWHEEL:
-      if (m_pWindow != nullptr) return;
-      break;
     case UIEVENT_SETFOCUS:
       if (!IsEnabled()) break;
       if (m_pWindow != nullptr) return;
       OpenNativeWindow();
       Invalidate();
-      break;
-    case UIEVENT_KILLFOCUS:
-      if (IsEnabled()) Invalidate();
       break;
     case UIEVENT_BUTTONDOWN:
     case UIEVENT_DBLCLICK:

@@ -17,6 +17,7 @@
 #include "ui/controls/CListTextElementUI.h"
 #include "ui/controls/CListUI.h"
 #include "ui/controls/COptionUI.h"
+#include "ui/controls/CPieChartUI.h"
 #include "ui/controls/CProgressUI.h"
 #include "ui/controls/CRichEditUI.h"
 #include "ui/controls/CSliderUI.h"
@@ -24,6 +25,7 @@
 #include "ui/controls/CTreeNodeUI.h"
 #include "ui/controls/CTreeViewUI.h"
 #include "ui/controls/CWebBrowserUI.h"
+#include "ui/controls/CWkeWebkitUI.h"
 #include "ui/core/builder/CControlClassTable.h"
 
 extern "C" {
@@ -64,6 +66,8 @@ struct Registration {
     CControlClassTable::Register(L"ActiveX", &Make<CActiveXUI>);
     CControlClassTable::Register(L"WebBrowser", &Make<CWebBrowserUI>);
     CControlClassTable::Register(L"Flash", &Make<CFlashUI>);
+    CControlClassTable::Register(L"PieChart", &Make<CPieChartUI>);
+    CControlClassTable::Register(L"wkeWebkit", &Make<CWkeWebkitUI>);
     ui_controls_registered = 1;
   }
 };

@@ -1,6 +1,6 @@
 // The plan dialog driven by real clicks: time-slot rows and their container's height, the
 // people tiles and their filter, the weekday shortcuts of a loaded plan and the remark
-// counter, with the patrol people served by the fake patrol server.
+// counter typed into, with the patrol people served by the fake patrol server.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -78,6 +78,11 @@ class AddPlanDialog : public shelltest::ShellWindowTest {
       }
     });
     return tiles;
+  }
+  std::wstring Counter() {
+    std::wstring text;
+    OnWindowThread(hwnd, [&] { text = FindControl(hwnd, L"lb_remark_count")->GetText().GetData(); });
+    return text;
   }
   bool Ticked(LPCTSTR name) {
     bool ticked = false;
@@ -250,6 +255,21 @@ TEST_F(AddPlanDialog, RouteButtonWithARouteNoLongerCachedOpensNothing) {
   EXPECT_EQ(FindWindowOfClass(L"AddRouteWnd"), nullptr);
   EXPECT_EQ(TakeMessage(), L"");
   EXPECT_TRUE(::IsWindow(hwnd));
+}
+
+TEST_F(AddPlanDialog, RemarkCounterFollowsTheTypedCharacters) {
+  Open(1);
+  ClickControl(hwnd, L"Edit_remark");
+  ASSERT_TRUE(driver.WaitIdle());
+  driver.Commit(L"每日巡查东门和西门ABC");
+  ASSERT_TRUE(driver.WaitIdle());
+  EXPECT_EQ(Counter(), L"12/80");
+  driver.Tap(VK_BACK);
+  ASSERT_TRUE(driver.WaitIdle());
+  EXPECT_EQ(Counter(), L"11/80");
+  driver.Commit(std::wstring(75, L'x'));
+  ASSERT_TRUE(driver.WaitIdle());
+  EXPECT_EQ(Counter(), L"80/80");
 }
 
 }  // namespace

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
+#include "CommonTools/HttpDownload.h"
 #include "CommonTools/HttpHelper.h"
 #include "testing/services/FakePatrolServer.h"
 
@@ -46,6 +50,40 @@ TEST(FakePatrolServer, RefusesWritesThatDoNotMatchTheServerInterface) {
     EXPECT_EQ(Post(server, c.path, c.body), c.reply) << c.what;
   }
   EXPECT_EQ(server.people().size(), 0u);
+}
+
+// The pictures a client downloads are the bytes the upload stored, under the plan, the run
+// and the name; anything else is a 404, which leaves the client no file.
+TEST(FakePatrolServer, ServesStoredPicturesUnderTheirRunAndName) {
+  FakePatrolServer server;
+  server.pictures().store(3, "2024050108000900", "a.jpg", "JPEG-A");
+  server.pictures().store(3, "2024050108000900", "\xcd\xbc.png", "PNG-GBK");  // "图.png" in GBK
+  const struct {
+    const char* what;
+    std::string path;
+    std::string bytes;  // "" for a 404
+  } cases[] = {
+      {"a stored picture", "ResPic/3/2024050108000900/a.jpg", "JPEG-A"},
+      {"a name sent in UTF-8 finds its GBK form", "ResPic/3/2024050108000900/%E5%9B%BE.png", "PNG-GBK"},
+      {"another run", "ResPic/3/2024050109000900/a.jpg", ""},
+      {"another plan", "ResPic/4/2024050108000900/a.jpg", ""},
+      {"an unknown name", "ResPic/3/2024050108000900/b.jpg", ""},
+      {"no name", "ResPic/3/2024050108000900", ""},
+  };
+  const std::filesystem::path target = std::filesystem::temp_directory_path() / "fake-patrol-picture.bin";
+  for (const auto& c : cases) {
+    std::filesystem::remove(target);
+    const int result = http_download((server.base_url() + c.path).c_str(), target.string().c_str());
+    if (c.bytes.empty()) {
+      EXPECT_NE(result, 0) << c.what;
+      EXPECT_FALSE(std::filesystem::exists(target)) << c.what;
+      continue;
+    }
+    ASSERT_EQ(result, 0) << c.what;
+    std::ifstream file(target, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), c.bytes) << c.what;
+  }
+  std::filesystem::remove(target);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ const wchar_t* const kRegisterableElements[] = {
     L"Progress",       L"Slider",         L"GifAnim",         L"DateTime",
     L"List",           L"ListHeader",     L"ListHeaderItem",  L"ListLabelElement",
     L"ListTextElement", L"ListContainerElement", L"TreeView", L"TreeNode",
-    L"ActiveX",        L"WebBrowser",     L"Flash"};
+    L"ActiveX",        L"WebBrowser",     L"Flash",           L"wkeWebkit"};
 
 }  // namespace
 

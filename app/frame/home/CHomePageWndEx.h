@@ -1,0 +1,94 @@
+#pragma once
+// The page "主页" of the main frame, the dashboard: counts of people, checkpoints and
+// readers and of each plan type's plans still to run; a tree of today's plans with the
+// state of each time slot; the pass-rate bars of the last seven days, weeks, months or
+// years, drawn by the local chart page in the web view; and the pass-rate ring of the
+// current period. From a slot the user opens its plan run; from the page the report
+// download.
+//
+// The frame draws the charts when it opens on the page, and reloads today's plans each
+// time the page is selected: ReadTodayPlans on its worker, ShowTodayPlans back on the UI
+// thread.
+#include <string>
+#include <vector>
+
+#include "app/frame/home/DashboardCounts.h"
+#include "app/frame/home/PassRateBucket.h"
+#include "app/frame/home/TodayPlan.h"
+#include "platform/web/Wke.h"
+#include "ui/core/window/WindowImplBase.h"
+
+namespace SkinUI {
+class CComboUI;
+class CContainerUI;
+class CControlUI;
+class CTreeViewUI;
+class CWkeWebkitUI;
+}  // namespace SkinUI
+
+class CHomePageWndEx : public SkinUI::WindowImplBase {
+ public:
+  enum : UINT { CHARTS_TIMER_ID = 1248, CHARTS_DELAY_MS = 1000 };
+
+  CHomePageWndEx();
+  ~CHomePageWndEx() override;
+
+  // The charts of a range: 1 days, 2 weeks, 3 months, 4 years.
+  void DrawCharts(int range);
+  // Today's plans read and shown at once, on the UI thread.
+  void LoadTodayPlans();
+  // On a worker: touches no control.
+  std::vector<TodayPlan> ReadTodayPlans() const;
+  void ShowTodayPlans(const std::vector<TodayPlan>& plans);
+  void ComputePassRates(int range);
+  void ShowCounts();
+
+  bool IsShown() const { return m_bShown; }
+  void SetShown(bool shown) { m_bShown = shown; }
+
+  int GetRange() const { return m_nRange; }
+  const PassRateBuckets& GetBuckets() const { return m_buckets; }
+  const std::vector<TodayPlan>& GetTodayPlans() const { return m_todayPlans; }
+  // How often the charts were drawn and today's plans shown.
+  int GetDrawChartsCount() const { return m_nDrawCharts; }
+  int GetLastChartRange() const { return m_nLastRange; }
+  int GetLoadCount() const { return m_nLoads; }
+
+  void Notify(SkinUI::UINotifyRecord& msg) override;
+  SkinUI::CControlUI* CreateControl(LPCTSTR pstrClass) override;
+
+ protected:
+  LPCTSTR GetWindowClassName() const override;
+  SkinUI::CUIString GetSkinXmlName() const override;
+  LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
+  void OnSkinBuilt() override;
+
+ private:
+  void PlaceOnWorkArea();
+  void FindControls();
+  void LoadChartPage();
+  void SelectRange(int range);
+  void DrawRing();
+  void RunScript(const std::wstring& script);
+  void OpenPlanRun(const std::wstring& userData);
+  void OpenDownload();
+  // The chart page's "MessageBox(caption, text)": a plain system message box.
+  static jsValue OnJsMessageBox(jsExecState es);
+
+  std::vector<TodayPlan> m_todayPlans;
+  SkinUI::CTreeViewUI* m_pTodayTree = nullptr;
+  SkinUI::CContainerUI* m_pHistogram = nullptr;
+  SkinUI::CContainerUI* m_pPiechart = nullptr;
+  SkinUI::CControlUI* m_pHistogramLabel = nullptr;
+  SkinUI::CControlUI* m_pPiechartLabel = nullptr;
+  SkinUI::CWkeWebkitUI* m_pWeb = nullptr;
+  SkinUI::CControlUI* m_pTodayPlanNum = nullptr;
+  DashboardCounts m_counts;
+  int m_nRange = 1;
+  int m_nFinished = 0;
+  PassRateBuckets m_buckets;
+  bool m_bShown = false;
+  int m_nDrawCharts = 0;
+  int m_nLastRange = 0;
+  int m_nLoads = 0;
+};

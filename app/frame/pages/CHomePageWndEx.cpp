@@ -1,8 +1,0 @@
-#include "app/frame/pages/CHomePageWndEx.h"
-
-void CHomePageWndEx::DrawCharts(int range) {
-  ++m_nDrawCharts;
-  m_nLastRange = range;
-}
-
-void CHomePageWndEx::LoadTodayPlans() { ++m_nLoads; }

@@ -1,0 +1,16 @@
+#include "app/records/RunKey.h"
+
+namespace {
+
+const std::string::size_type kRunKeyLength = 22;
+// Where the digits of the time key stand in the run key, two at a time (the year four).
+const std::string::size_type kDigitPairs[] = {0, 2, 5, 8, 11, 14, 17, 20};
+
+}  // namespace
+
+std::string TimeKeyFromRunKey(const std::string& runKey) {
+  if (runKey.size() != kRunKeyLength) return std::string();
+  std::string timeKey;
+  for (const std::string::size_type start : kDigitPairs) timeKey += runKey.substr(start, 2);
+  return timeKey;
+}

@@ -1,0 +1,117 @@
+#include "tests/app/frame/support/HomePageTest.h"
+
+#include <cstdio>
+#include <mutex>
+
+#include <json/json.h>
+
+#include "data/StartupCaches.h"
+#include "platform/base/Clock.h"
+#include "testing/services/GbkWire.h"
+
+namespace frametest {
+
+namespace {
+
+int Weekday(int year, int month, int day) {
+  // Sakamoto's method: 0 Sunday.
+  static const int offsets[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+  if (month < 3) year -= 1;
+  return (year + year / 4 - year / 100 + year / 400 + offsets[month - 1] + day) % 7;
+}
+
+PlanTimeSpan Slot(const std::string& text) {
+  PlanTimeSpan span;
+  std::sscanf(text.c_str(), "%d:%d-%d:%d", &span.iStartHour, &span.iStartMinute, &span.iEndHour, &span.iEndMinute);
+  span.strStart = text.substr(0, 5);
+  span.strEnd = text.size() >= 11 ? text.substr(6, 5) : "";
+  return span;
+}
+
+}  // namespace
+
+SYSTEMTIME LocalTime(int year, int month, int day, int hour, int minute) {
+  SYSTEMTIME local = {};
+  local.wYear = static_cast<WORD>(year);
+  local.wMonth = static_cast<WORD>(month);
+  local.wDay = static_cast<WORD>(day);
+  local.wDayOfWeek = static_cast<WORD>(Weekday(year, month, day));
+  local.wHour = static_cast<WORD>(hour);
+  local.wMinute = static_cast<WORD>(minute);
+  return local;
+}
+
+InspectPlanInfo MakePlan(int id, int type, const std::string& start, const std::string& end, const std::string& week,
+                         const std::string& slots) {
+  InspectPlanInfo plan;
+  plan.iID = id;
+  plan.strName = "计划" + std::to_string(id);
+  plan.iType = type;
+  plan.iPlanState = 2;
+  plan.strStartDate = start;
+  plan.strEndDate = end;
+  plan.strWeek = week;
+  plan.strTime = slots;
+  size_t from = 0;
+  while (!slots.empty() && from <= slots.size()) {
+    const size_t amp = slots.find('&', from);
+    plan.listTime.push_back(Slot(slots.substr(from, amp == std::string::npos ? std::string::npos : amp - from)));
+    if (amp == std::string::npos) break;
+    from = amp + 1;
+  }
+  return plan;
+}
+
+HomePageTest::HomePageTest() {
+  shelltest::UseProgramSkin();
+  platform::PinWallClock(LocalTime(2026, 12, 8, 8, 30));
+}
+
+HomePageTest::~HomePageTest() {
+  if (hwnd != nullptr && ::IsWindow(hwnd)) OnPage([this] { ::DestroyWindow(hwnd); });
+  ui.Call([this] { page.reset(); });
+  platform::UnpinWallClock();
+  std::lock_guard<std::mutex> lock(g_mutexInspectPlan);
+  g_mapInspectPlan.clear();
+}
+
+void HomePageTest::PinClock(const SYSTEMTIME& local) { platform::PinWallClock(local); }
+
+void HomePageTest::AddPlan(const InspectPlanInfo& plan) {
+  std::lock_guard<std::mutex> lock(g_mutexInspectPlan);
+  g_mapInspectPlan[plan.iID] = plan;
+}
+
+void HomePageTest::ServeRunRecords(const std::vector<int>& results, const std::vector<int>& anomalies) {
+  Json::Value area;
+  area["AreaID"] = 1;
+  area["AreaName"] = test_support::wire_text("教学楼");
+  area["PositionDevicelist"] = Json::Value(Json::arrayValue);
+  for (size_t i = 0; i < results.size(); ++i) {
+    Json::Value record;
+    record["ID"] = static_cast<int>(i + 1);
+    record["Name"] = test_support::wire_text("点" + std::to_string(i + 1));
+    record["iResult"] = results[i];
+    record["iAbnormal"] = i < anomalies.size() ? anomalies[i] : 0;
+    area["PositionDevicelist"].append(record);
+  }
+  Json::Value areas(Json::arrayValue);
+  areas.append(area);
+  world.http().route("GET", "/api/InspectRecord/GetByIDAndTime", test_support::wire_json_reply(areas));
+}
+
+void HomePageTest::OpenPage() {
+  ui.Call([this] {
+    page = std::make_unique<CHomePageWndEx>();
+    hwnd = page->Create(nullptr, L"主页", WS_POPUP | WS_VISIBLE, 0, 0, 0, 0, 0);
+  });
+  ASSERT_NE(hwnd, nullptr);
+  ASSERT_TRUE(driver.WaitIdle());
+}
+
+void HomePageTest::ClickControl(HWND window, LPCTSTR name) {
+  const POINT centre = shelltest::ControlCentre(window, name);
+  driver.Click(centre.x, centre.y);
+}
+
+}  // namespace frametest

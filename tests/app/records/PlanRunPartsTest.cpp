@@ -1,0 +1,119 @@
+// The plain parts of a plan run's view and exception record: the time key of a run key,
+// where a run stands against the clock, the names that become file names, and the rows
+// of the checkpoint list.
+#include <gtest/gtest.h>
+
+#include <list>
+#include <string>
+#include <vector>
+
+#include "app/records/CheckpointRows.h"
+#include "app/records/FileNames.h"
+#include "app/records/RunKey.h"
+#include "app/records/RunPhase.h"
+
+namespace {
+
+TEST(PlanRunParts, TimeKeyIsTheRunKeysDigits) {
+  EXPECT_EQ(TimeKeyFromRunKey("2024-05-01/08:00-09:30"), "2024050108000930");
+  EXPECT_EQ(TimeKeyFromRunKey("2024-05-01/08:00-09:3"), "") << "not 22 characters";
+  EXPECT_EQ(TimeKeyFromRunKey(""), "");
+}
+
+SYSTEMTIME At(int year, int month, int day, int hour, int minute, int second = 0) {
+  SYSTEMTIME t = {};
+  t.wYear = static_cast<WORD>(year);
+  t.wMonth = static_cast<WORD>(month);
+  t.wDay = static_cast<WORD>(day);
+  t.wHour = static_cast<WORD>(hour);
+  t.wMinute = static_cast<WORD>(minute);
+  t.wSecond = static_cast<WORD>(second);
+  return t;
+}
+
+TEST(PlanRunParts, RunPhaseAgainstTheClock) {
+  const std::string run = "2024050108000930";  // 2024-05-01, 08:00 to 09:30
+  const struct {
+    const char* what;
+    SYSTEMTIME now;
+    int phase;
+  } cases[] = {
+      {"a day before", At(2024, 4, 30, 12, 0), 1},
+      {"a minute before the start", At(2024, 5, 1, 7, 59, 59), 1},
+      {"at the start minute, seconds ignored", At(2024, 5, 1, 8, 0, 40), 4},
+      {"during", At(2024, 5, 1, 8, 1), 2},
+      {"the last minute before the end", At(2024, 5, 1, 9, 29, 59), 2},
+      {"at the end", At(2024, 5, 1, 9, 30), 4},
+      {"later that day", At(2024, 5, 1, 23, 59), 4},
+      {"the next day", At(2024, 5, 2, 0, 0), 3},
+      {"a year later", At(2025, 5, 1, 8, 30), 3},
+  };
+  for (const auto& c : cases) EXPECT_EQ(GetRunPhase(run, c.now), c.phase) << c.what;
+  EXPECT_EQ(GetRunPhase("20240501080009", At(2024, 5, 1, 8, 30)), 3) << "a short key is never editable";
+  EXPECT_EQ(GetRunPhase("2024050108000a30", At(2024, 5, 1, 8, 30)), 3);
+}
+
+TEST(PlanRunParts, NamesFromOutsideBecomeSafeFileNames) {
+  const struct {
+    std::string name;
+    std::string planFileName;
+    bool plain;
+  } cases[] = {
+      {"夜巡", "夜巡", true},
+      {"a.jpg", "a.jpg", true},
+      {"A/B:C", "A_B_C", false},
+      {"..\\up.jpg", ".._up.jpg", false},
+      {"..", "_", false},
+      {".", "_", false},
+      {"x*?\"<>|y", "x______y", false},
+      {"tab\there", "tab_here", false},
+      {"", "", false},
+      // "\xb5\x5c" is no separator: its second byte only looks like one.
+      {"\xb5\x5c.jpg", "\xb5\x5c.jpg", true},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(PlanFileName(c.name), c.planFileName) << c.name;
+    EXPECT_EQ(IsPlainFileName(c.name), c.plain) << c.name;
+  }
+}
+
+RecordPositionInfo Visit(int checkpoint, int state, int abnormal, const std::string& time, const std::string& remark) {
+  RecordPositionInfo visit;
+  visit.PositionDeviceID = checkpoint;
+  visit.iState = state;
+  visit.iAbnormal = abnormal;
+  visit.strTime = time;
+  visit.strReserve = remark;
+  return visit;
+}
+
+TEST(PlanRunParts, CheckpointRowsFollowTheRouteAndTakeTheFirstRecordMet) {
+  InspectRouteInfo route;
+  route.mapArea[12].buildingName = "南楼";
+  route.mapArea[10].buildingName = "东楼";
+  for (const auto& link : {std::pair<int, int>{12, 9}, {10, 5}, {10, 3}, {10, 7}}) {
+    InspectRouteDeviceInfo device;
+    device.iDeviceID = link.second;
+    device.strDeviceName = "点" + std::to_string(link.second);
+    route.mapArea[link.first].listDevice.push_back(device);
+  }
+  std::list<RecordAreaInfo> areas(2);
+  areas.front().listPosition = {Visit(5, 1, 1, "08:10", "门坏了"), Visit(3, 0, 1, "", "")};
+  areas.back().listPosition = {Visit(5, 0, 0, "08:50", "second"), Visit(9, 1, 0, "08:20", "ok")};
+
+  std::vector<std::string> rows;
+  for (const CheckpointRow& row : BuildCheckpointRows(route, areas, "张三,李四")) {
+    const PlanRunRow& t = row.texts;
+    rows.push_back(std::to_string(row.checkpointId) + " " + t.strCheckpoint + " " + t.strArea + " " + t.strPeople + " " +
+                   t.strState + " " + t.strTime + " " + t.strResult + " " + t.strAnomaly + " " +
+                   t.strAnomalyDescription);
+  }
+  EXPECT_EQ(rows, (std::vector<std::string>{
+                      "5 点5 东楼 张三,李四 已巡逻 08:10 合格 有异常 门坏了",
+                      "3 点3 东楼 张三,李四 未巡逻  不合格 有异常 ",
+                      "7 点7 东楼 张三,李四 未巡逻 -- 不合格 -- --",
+                      "9 点9 南楼 张三,李四 已巡逻 08:20 合格 无异常 ok",
+                  }));
+}
+
+}  // namespace

@@ -1,0 +1,173 @@
+#include "tests/app/records/windows/PlanRunWindowTest.h"
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "CommonTools/Config.h"
+#include "app/shell/ShellServices.h"
+#include "data/StartupCaches.h"
+#include "platform/base/CodePage.h"
+#include "platform/com/ClassRegistry.h"
+#include "platform/com/OleApartment.h"
+#include "platform/com/WebBrowser.h"
+#include "platform/user/WorkerThread.h"
+#include "testing/services/GbkWire.h"
+#include "testing/services/WireJson.h"
+#include "tests/ui/controls/support/ScriptedOleControl.h"
+
+namespace plantest {
+
+namespace {
+
+// Only its address matters: ShowToast is handed to the test's handler.
+char g_toastWindowStandIn;
+
+InspectRouteDeviceInfo Link(int id, const std::string& name) {
+  InspectRouteDeviceInfo link;
+  link.iDeviceID = id;
+  link.strDeviceName = name;
+  return link;
+}
+
+}  // namespace
+
+PlanRunWindowTest::PlanRunWindowTest() {
+  InspectPlanInfo plan;
+  plan.iID = kPlanId;
+  plan.strName = "夜巡";
+  plan.iRouteID = 7;
+  plan.strRouteName = "东线";
+  plan.iType = 2;
+  plan.strStartDate = "2024-04-01";
+  plan.strEndDate = "2024-06-30";
+  plan.strTime = "08:00-09:30&20:00-21:00";
+  plan.listPeople = {PlanPeopleInfo{1, "张三"}, PlanPeopleInfo{2, "李四"}};
+  {
+    std::lock_guard<std::mutex> lock(g_mutexInspectPlan);
+    g_mapInspectPlan[kPlanId] = plan;
+  }
+  PeopleInfo person;
+  person.iID = 1;
+  person.UserID = "U1";
+  person.strName = "张三";
+  g_mapPeople[1] = person;
+  person.iID = 2;
+  person.UserID = "U2";
+  person.strName = "李四";
+  g_mapPeople[2] = person;
+  InspectRouteInfo route;
+  route.iID = 7;
+  route.mapArea[12].buildingName = "南楼";
+  route.mapArea[12].listDevice = {Link(9, "南门")};
+  route.mapArea[10].buildingName = "东楼";
+  route.mapArea[10].listDevice = {Link(5, "东门"), Link(3, "天台")};
+  g_mapInspectRoute[7] = route;
+
+  g_pFeedBackWnd = reinterpret_cast<PhotoFeedBackWindow*>(&g_toastWindowStandIn);
+  SetToastHandler([this](const std::wstring& text, int seconds) {
+    std::lock_guard<std::mutex> lock(toastMutex_);
+    toasts_.push_back(text + L"/" + std::to_wstring(seconds));
+  });
+  oletest::ScriptedOleControl::ResetScript();
+  oletest::ScriptedOleControl::Script().browser = true;
+  oletest::ScriptedOleControl::Register(CLSID_WebBrowser);
+  // The program's UI thread joins OLE at start-up before any window hosts the browser.
+  ui.Call([] { ::OleInitialize(nullptr); });
+  std::filesystem::remove_all(ProgramFolder() + "res/" + std::to_string(kPlanId));
+}
+
+PlanRunWindowTest::~PlanRunWindowTest() {
+  ui.Call([] { ::OleUninitialize(); });
+  platform::com::ClassRegistry::Unregister(CLSID_WebBrowser);
+  SetToastHandler(nullptr);
+  g_pFeedBackWnd = nullptr;
+  std::filesystem::remove_all(ProgramFolder() + "res/" + std::to_string(kPlanId));
+}
+
+void PlanRunWindowTest::ScriptRunAreas(const Json::Value& areas) {
+  world.http().route("GET", "/api/InspectRecord/GetByIDAndTime", test_support::wire_json_reply(areas));
+}
+
+Json::Value PlanRunWindowTest::Area(int id, const std::string& name) {
+  Json::Value area;
+  area["AreaID"] = id;
+  area["planID"] = kPlanId;
+  area["AreaName"] = test_support::wire_text(name);
+  area["PositionDevicelist"] = Json::Value(Json::arrayValue);
+  return area;
+}
+
+Json::Value PlanRunWindowTest::Visit(int recordId, int checkpoint, const std::string& name, int state, int result,
+                                     int abnormal, const std::string& time, const std::string& remark) {
+  Json::Value visit;
+  visit["ID"] = recordId;
+  visit["PositionDeviceID"] = checkpoint;
+  visit["Name"] = test_support::wire_text(name);
+  visit["strCode"] = "C" + std::to_string(checkpoint);
+  visit["iAbnormal"] = abnormal;
+  visit["iState"] = state;
+  visit["iType"] = 2;
+  visit["strTime"] = time;
+  visit["strReserve"] = test_support::wire_text(remark);
+  visit["iPlanID"] = kPlanId;
+  visit["strInspectPeopleID"] = "1";
+  visit["strDate"] = "2024-05-01";
+  visit["iResult"] = result;
+  visit["strPhoto"] = "p.jpg";
+  visit["strSound"] = "";
+  return visit;
+}
+
+void PlanRunWindowTest::Settle() {
+  for (int round = 0; round < 5000; ++round) {
+    const bool working = platform::WorkerThread::Outstanding() > 0;
+    driver.WaitIdle();
+    if (shelltest::FindWindowOfClass(L"MessagWnd") != nullptr) return;
+    if (!working && shelltest::FindWindowOfClass(L"LoadingGifWnd") == nullptr) return;
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+  ADD_FAILURE() << "the busy window stayed open";
+}
+
+Strings PlanRunWindowTest::Toasts() {
+  std::lock_guard<std::mutex> lock(toastMutex_);
+  return toasts_;
+}
+
+Message PlanRunWindowTest::TakeMessage() {
+  const HWND box = shelltest::FindWindowOfClass(L"MessagWnd");
+  if (box == nullptr) return {};
+  Message shown;
+  shown.shown = true;
+  bool hasYes = false;
+  shelltest::OnWindowThread(box, [&] {
+    shown.text = shelltest::FindControl(box, L"VContext")->GetText().GetData();
+    SkinUI::CControlUI* yes = shelltest::FindControl(box, L"yes");
+    hasYes = yes != nullptr && yes->IsVisible();
+  });
+  ClickControl(box, hasYes ? L"yes" : L"close");
+  driver.WaitIdle();
+  return shown;
+}
+
+std::vector<Json::Value> PlanRunWindowTest::Bodies(const std::string& path) {
+  std::vector<Json::Value> bodies;
+  for (const auto& request : world.http().requests()) {
+    if (request.path() != path) continue;
+    Json::Value body;
+    test_support::read_wire_json(request.body, body);
+    bodies.push_back(body);
+  }
+  return bodies;
+}
+
+std::string PlanRunWindowTest::ProgramFolder() const {
+  return platform::codepage::WideToUtf8(CommonTools::get_exe_dir()) + "/";
+}
+
+std::string PlanRunWindowTest::RunPictureFolder() const {
+  return ProgramFolder() + "res/" + std::to_string(kPlanId) + "/" + kTimeKey;
+}
+
+}  // namespace plantest
