@@ -819,6 +819,38 @@ def plan_execution_view():
     write_png("2巡更计划/具体详情/录像.png", 18, 19, device_glyph(18, 19, ACCENT, glyph_video))
 
 
+# --- Route page ------------------------------------------------------------------------
+# The route cards (324 x 260): a dark navy panel in the frame colour, with an accent band
+# along the top when a plan uses the route; and a route checkpoint's square. The type
+# badges and the "more" dots are the plan page's.
+
+ROUTE_CARD_W, ROUTE_CARD_H = 324, 260
+
+
+def route_card(band):
+    def pixel(x, y):
+        fill = band if band is not None and y < 6 else NAVY_DARK
+        # Only the border and the round corners need sampling.
+        if 6 <= x < ROUTE_CARD_W - 6 and 6 <= y < ROUTE_CARD_H - 6:
+            return fill
+        outer = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 0, 0, ROUTE_CARD_W, ROUTE_CARD_H, 6))
+        inner = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 1, 1, ROUTE_CARD_W - 1, ROUTE_CARD_H - 1, 5))
+        return over(with_alpha(fill, inner), with_alpha(FRAME, outer))
+    return pixel
+
+
+def checkpoint_square(x, y):
+    ring = coverage(x, y, lambda px, py: 7.0 ** 2 <= (px - 13.0) ** 2 + (py - 13.0) ** 2 <= 10.0 ** 2)
+    dot = coverage(x, y, lambda px, py: (px - 13.0) ** 2 + (py - 13.0) ** 2 <= 3.0 ** 2)
+    return over(with_alpha(MUTED, dot), with_alpha(MUTED, ring))
+
+
+def route_page():
+    write_png("Quillmarsh补充切图1015/界面/线路管理未使用背景.png", ROUTE_CARD_W, ROUTE_CARD_H, route_card(None))
+    write_png("Quillmarsh补充切图1015/界面/线路管理使用中背景.png", ROUTE_CARD_W, ROUTE_CARD_H, route_card(ACCENT))
+    write_png("3巡更线路/巡更点未检查.png", 26, 26, checkpoint_square)
+
+
 if __name__ == "__main__":
     if len(sys.argv) > 1:
         OUTPUT = os.path.abspath(sys.argv[1])
@@ -839,3 +871,4 @@ if __name__ == "__main__":
     plan_page()
     home_page()
     plan_execution_view()
+    route_page()

@@ -6,11 +6,11 @@
 #include "app/frame/StartupCacheLoader.h"
 #include "app/frame/UserBox.h"
 #include "app/frame/home/CHomePageWndEx.h"
-#include "app/frame/pages/CRouteManageWndEx.h"
 #include "app/management/CAuthorityManageWndEx.h"
 #include "app/management/CDeviceManageWndEx.h"
 #include "app/management/CPatrolPlanWndEx.h"
 #include "app/management/CPeopleManageWndEx.h"
+#include "app/management/CRouteManageWndEx.h"
 #include "app/records/CResultWndEx.h"
 #include "app/shell/BkWindow.h"
 #include "app/shell/CQRCodeWnd.h"
@@ -166,10 +166,7 @@ void CMainFrameWnd::SelectPage(int page) {
   }
 }
 
-// A page created just now gives the focus to its first control when it first paints;
-// it paints first, so that the search keeps the focus.
 void CMainFrameWnd::FocusPageSearch(int page) {
-  if (SkinUI::CWindowWnd* shown = GetPage(page)) ::UpdateWindow(shown->GetHWND());
   switch (page) {
     case 2: FocusSearchOf(m_pPlanPage); break;
     case 3: FocusSearchOf(m_pRoutePage); break;

@@ -5,6 +5,7 @@
 
 #include "CommonTools/global_singleton.h"
 #include "app/management/CAddPlanWnd.h"
+#include "app/management/CardGrid.h"
 #include "app/management/CPatrolPlanUI.h"
 #include "app/management/ShadeScope.h"
 #include "app/records/ExcelReportWriter.h"
@@ -32,24 +33,8 @@ const size_t kMaxFolderBytes = 60;
 // The menu of "Menu.xml" is about this big; it opens on the side of the cursor where it fits.
 const int kMenuWidth = 108;
 const int kMenuHeight = 102;
-const DWORD kMenuAbove = SkinUI::CMenuWnd::ALIGN_TOP;
-const DWORD kMenuBelow = 4;
-const DWORD kMenuLeft = SkinUI::CMenuWnd::ALIGN_LEFT;
-const DWORD kMenuRight = 2;
-
-int ColumnsFor(int workWidth) {
-  if (workWidth > 1670) return 5;
-  if (workWidth > 1300) return 4;
-  return 3;
-}
 
 int Selection(SkinUI::CComboUI* combo) { return combo == nullptr ? 0 : combo->GetCurSel(); }
-
-// The screen's full-screen client size, read once for the process.
-SIZE FullScreen() {
-  static const SIZE size = {::GetSystemMetrics(SM_CXFULLSCREEN), ::GetSystemMetrics(SM_CYFULLSCREEN)};
-  return size;
-}
 
 }  // namespace
 
@@ -92,7 +77,7 @@ void CPatrolPlanWndEx::RefreshPlanList(bool mine) {
   m_shownPlans.clear();
   if (m_pTiles == nullptr) return;
   m_pTiles->RemoveAll();
-  m_pTiles->SetColumns(ColumnsFor(m_rcWork.right - m_rcWork.left));
+  m_pTiles->SetColumns(CardGrid::Columns(m_rcWork.right - m_rcWork.left));
   const int typeIndex = Selection(m_pType);
   const int statusIndex = Selection(m_pStatus);
   const std::wstring search = m_pSearch == nullptr ? L"" : m_pSearch->GetText().GetData();
@@ -148,18 +133,7 @@ LRESULT CPatrolPlanWndEx::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
   return WindowImplBase::HandleMessage(uMsg, wParam, lParam);
 }
 
-void CPatrolPlanWndEx::ShowPlanMenu() {
-  POINT cursor = {0, 0};
-  ::GetCursorPos(&cursor);
-  const SIZE screen = FullScreen();
-  // Above the cursor (16) or below it (4), left of it (8) or right of it (2).
-  DWORD flags = cursor.y + kMenuHeight > screen.cy ? kMenuAbove : kMenuBelow;
-  flags |= cursor.x + kMenuWidth > screen.cx ? kMenuLeft : kMenuRight;
-  // The main frame keeps its active caption while the menu is up.
-  ::SetFocus(::GetAncestor(m_hWnd, GA_ROOT));
-  SkinUI::CMenuWnd* menu = SkinUI::CMenuWnd::CreateMenu(nullptr, L"Menu.xml", cursor, &m_pm, nullptr, flags);
-  if (menu != nullptr) menu->ResizeMenu();
-}
+void CPatrolPlanWndEx::ShowPlanMenu() { CardGrid::OpenMenu(m_hWnd, m_pm, L"Menu.xml", SIZE{kMenuWidth, kMenuHeight}); }
 
 InspectPlanInfo CPatrolPlanWndEx::SelectedPlan() const {
   std::lock_guard<std::mutex> lock(g_mutexInspectPlan);

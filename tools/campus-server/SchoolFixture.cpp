@@ -8,6 +8,7 @@
 #include "testing/services/CivilDate.h"
 #include "testing/services/GbkWire.h"
 #include "testing/services/WireJson.h"
+#include "tools/campus-server/FixturePictures.h"
 
 namespace campus_server {
 
@@ -57,9 +58,13 @@ void SchoolFixture::Seed(SchoolServices services, const std::string& publicUrl) 
 
 void SchoolFixture::SeedPlatform(test_support::FakeBasePlatform& platform, const std::string& publicUrl) const {
   for (const char* id : {"E61", "E80", "E01", "850"}) platform.set_address(id, publicUrl);
+  // Pictures are named by paths of the server; the platform gives them as full URLs.
   for (const auto& identity : m_platform["identities"]) {
+    const std::string icon = identity["icon"].asString();
+    platform.add_picture("/" + icon, FixturePictures::IdentityIcon(identity["code"].asString()),
+                         FixturePictures::ContentType(icon));
     platform.add_identity(test_support::FakeIdentity{Gbk(identity["code"]), Gbk(identity["name"]),
-                                                     Gbk(identity["icon"]), identity["preset"].asBool() ? 1 : 0});
+                                                     publicUrl + icon, identity["preset"].asBool() ? 1 : 0});
   }
   const std::string school = Gbk(m_platform["school"]["id"]);
   platform.set_school_name(school, Gbk(m_platform["school"]["name"]));
@@ -71,6 +76,12 @@ void SchoolFixture::SeedPlatform(test_support::FakeBasePlatform& platform, const
     entry.telephone = Gbk(user["telephone"]);
     entry.schoolID = school;
     entry.userType = user["userType"].asInt();
+    if (user.isMember("photo")) {
+      const std::string photo = user["photo"].asString();
+      const std::string type = FixturePictures::ContentType(photo);
+      platform.add_picture("/" + photo, FixturePictures::UserPhoto(entry.userID, type == "image/jpeg"), type);
+      entry.photoPath = publicUrl + photo;
+    }
     for (const auto& code : user["identities"]) entry.identityCodes.push_back(Gbk(code));
     platform.add_user(entry);
     // The login window's account is the user id.

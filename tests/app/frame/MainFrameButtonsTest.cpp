@@ -1,11 +1,16 @@
 // The frame's buttons, its clock and the login check on the virtual clock.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "app/frame/ClockText.h"
 #include "app/shell/CQRCodeWnd.h"
+#include "app/shell/OnlineUserClient.h"
+#include "platform/base/InstanceCounter.h"
+#include "platform/login/OnlineUserObject.h"
+#include "testing/files/ScratchFolder.h"
 #include "tests/app/frame/support/FrameTest.h"
 
 namespace {
@@ -105,6 +110,31 @@ TEST(ClockText, NamesEveryWeekday) {
 
 class LoginCheck : public FrameTest {
  protected:
+  // The component's session file and the instance counter in a scratch folder of this
+  // test process (ctest gives every test a process of its own), before their first use.
+  LoginCheck() {
+    ::setenv("PATROL_LOGIN_SESSION_DIR", scratch.path().c_str(), 1);
+    ::setenv("PATROL_INSTANCE_COUNTER", scratch.file("instances.count").c_str(), 1);
+  }
+  ~LoginCheck() override { OnlineUserClient::Instance().Release(); }
+
+  // As the entry leaves it: this process counted, the user logged in through the
+  // component, whose token the session holds.
+  std::string LogInThroughTheComponent() {
+    platform::login::OnlineUserObject::Register();
+    world.platform.add_user(test_support::FakePlatformUser{"u1", "用户u1", "", "", "", "s1", 6, {"IC0001"}});
+    EXPECT_TRUE(platform::InstanceCounter::Program().RaiseIfZero());
+    OnlineUserClient& component = OnlineUserClient::Instance();
+    EXPECT_EQ(component.Init(), 0);
+    const std::string token = world.platform.issue_token("u1");
+    OnlineUserInfo user;
+    EXPECT_TRUE(component.LoginByToken(user, token));
+    world.session().m_userInfo.strToken = token;
+    return token;
+  }
+
+  test_support::ScratchFolder scratch;
+
   // Token-check requests the platform has received.
   int Checks() {
     int count = 0;
@@ -126,6 +156,8 @@ TEST_F(LoginCheck, AValidOrUnaskableTokenKeepsTheUserLoggedIn) {
 }
 
 TEST_F(LoginCheck, AnExpiredTokenAsksOnceAndYesStartsTheProgramAgain) {
+  const std::string token = LogInThroughTheComponent();
+  const int counted = platform::InstanceCounter::Program().Value();
   OpenFrame();
   world.platform.set_token_valid(false);
   driver.Advance(5000);
@@ -139,6 +171,9 @@ TEST_F(LoginCheck, AnExpiredTokenAsksOnceAndYesStartsTheProgramAgain) {
 
   Answer(L"yes");
   EXPECT_EQ(WaitForFrameResult(), 1u);
+  EXPECT_EQ(world.platform.logged_out(), std::vector<std::string>{token}) << "the component logged out";
+  EXPECT_FALSE(OnlineUserClient::Instance().HasComponent()) << "and was released";
+  EXPECT_EQ(platform::InstanceCounter::Program().Value(), counted - 1);
   wchar_t self[MAX_PATH] = {};
   ::GetModuleFileNameW(nullptr, self, MAX_PATH);
   EXPECT_EQ(ShellCalls(), Calls{L"open|" + std::wstring(self) + L"||1"});

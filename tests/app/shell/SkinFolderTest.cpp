@@ -41,7 +41,6 @@ const struct {
       "tabEquipmentManagement", "tabPeopleManagement", "tabResultManagement", "tabAuthorityManagement", "lab1",
       "lab2", "lab3", "lab4", "lab5", "lab6", "lab7"}},
     {"AlarmWindow.xml", {"lab_AlarmPeople", "lab_AlarmTime", "lab_Alarmpos", "btn_Cam1", "btn_Cam2", "btn_close"}},
-    {"PagePlaceholder.xml", {"find_bar", "lab_PageTitle"}},
     {"PeopleManageWndEx.xml",
      {"list-people", "Comb_PeopleType", "Rich_PeopleFind", "lab_listCounts", "btn_clear", "AddPeopleBtn",
       "RefreshPeopleBtn", "btn_Peoplefind", "btn_prev_page_People", "btn_next_page_People", "page_count_People",
@@ -117,6 +116,11 @@ const struct {
     {"ExceptionRecordWnd.xml",
      {"Edit_remark", "TileLayout_ExceptionRecord", "TileLayout_Pic", "btn_Ok", "btn_Add", "addhz", "btn_DownLoad", "hzok",
       "NoContextLab", "textNumberlab", "btn_close", "btn_Cancel"}},
+    {"RouteManageWndEx.xml",
+     {"Comb_RoutePlanType", "MyRoute_CK", "Rich_RouteFind", "TileLayout_route", "btn_clear", "AddRouteBtn",
+      "btn_Routefind", "lab_RouteCounts", "hlNoContent"}},
+    {"RouteUI.xml", {"RouteName", "Routetype", "Announcer", "TileLayout_area", "btn_Route"}},
+    {"RouteMenu.xml", {"menu_EditRoute", "menu_deleteRoute"}},
 };
 
 // The pictures the code names itself (UTF-8, as the file system has them; narrow
@@ -162,6 +166,9 @@ const char* const kCodeFiles[] = {
     u8"1首页/消防.png",                        u8"Quillmarsh补充切图1015/界面/食堂.png",
     u8"1首页/宿舍检查.png",                    u8"Quillmarsh补充切图1015/界面/清洁卫生_49.png",
     u8"1首页/考试自习.png",                    u8"2巡更计划/具体详情/录像.png",
+    u8"Quillmarsh补充切图1015/界面/线路管理未使用背景.png",
+    u8"Quillmarsh补充切图1015/界面/线路管理使用中背景.png",
+    u8"3巡更线路/巡更点未检查.png",
 };
 
 std::vector<fs::path> SkinFiles() {

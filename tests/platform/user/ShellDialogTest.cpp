@@ -367,6 +367,42 @@ TEST_F(ShownDialog, FolderChooserListsFoldersBelowItsRootAndKeepsTheThreadRunnin
   gui.Call([&] { DestroyWindow(owner); });
 }
 
+TEST_F(ShownDialog, TheWheelScrollsFoldersBelowTheListIntoReach) {
+  for (int i = 10; i < 40; ++i) {
+    std::filesystem::create_directories(scratch.file(u8"照片/2024/m" + std::to_string(i)));
+  }
+  std::atomic<bool> returned{false};
+  std::wstring path;
+  gui.Post([&] {
+    const std::wstring start = root + L"/照片/2024";
+    PIDLIST_ABSOLUTE top = platform::user::ShellItemList::Make(platform::user::ShellItem{true, start});
+    BROWSEINFOW info{};
+    info.pidlRoot = top;
+    PIDLIST_ABSOLUTE item = SHBrowseForFolderW(&info);
+    wchar_t chosen[MAX_PATH] = {0};
+    if (SHGetPathFromIDListW(item, chosen)) path = chosen;
+    CoTaskMemFree(item);
+    CoTaskMemFree(top);
+    returned = true;
+  });
+  FileBrowserWindow* dialog = Dialog();
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_EQ(dialog->Entries().size(), 30u);
+  const RECT hidden = dialog->EntryRect(29);
+  EXPECT_EQ(hidden.right - hidden.left, 0) << "the last folder is below the list";
+  POINT centre{200, 200};
+  ClientToScreen(dialogWindow, &centre);
+  driver.MoveMouse(centre.x, centre.y);
+  for (int i = 0; i < 6; ++i) driver.Wheel(-WHEEL_DELTA);  // three rows a notch, stopping at the end
+  EXPECT_GT(dialog->EntryRect(29).right, 0) << "scrolled into the list";
+  EXPECT_EQ(dialog->EntryRect(0).right, 0) << "and the first out of it";
+  Act("m39");
+  Act("ok");
+  ASSERT_TRUE(driver.WaitIdle());
+  ASSERT_TRUE(returned.load());
+  EXPECT_EQ(path, root + L"/照片/2024/m39");
+}
+
 struct OpenCase {
   const char* name;
   std::vector<std::string> steps;

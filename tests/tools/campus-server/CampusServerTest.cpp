@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <ctime>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -17,6 +19,7 @@
 #include "data/PlatformUsers.h"
 #include "data/StartupCaches.h"
 #include "data/SubSystemInfo.h"
+#include "platform/base/UrlDownload.h"
 
 extern char** environ;
 
@@ -99,6 +102,19 @@ void LogIn(const std::string& url) {
   session.m_nAllRights = 1;
 }
 
+// The bytes of what the URL serves, "" when the download fails.
+std::string Download(const std::string& url) {
+  const std::string file = "/tmp/campus-server-test-" + std::to_string(::getpid()) + ".bin";
+  const std::wstring wideUrl(url.begin(), url.end());
+  const std::wstring wideFile(file.begin(), file.end());
+  if (FAILED(URLDownloadToFileW(nullptr, wideUrl.c_str(), wideFile.c_str(), 0, nullptr))) return "";
+  std::ifstream in(file, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  std::remove(file.c_str());
+  return bytes.str();
+}
+
 TEST(CampusServer, ServesTheStartupLoadAndStopsCleanly) {
   ServerProcess server;
   ASSERT_TRUE(server.Started());
@@ -114,6 +130,14 @@ TEST(CampusServer, ServesTheStartupLoadAndStopsCleanly) {
   global_singleton::get_mutable_instance().m_strServerAddr = patrolAddress;
   EXPECT_TRUE(GetUsersAuthority());
   EXPECT_EQ(CheckUsersIdentity("token-of-admin", "admin", "E61001"), 1);
+
+  // The user box's pictures: the identity's icon and the user's photo, by their URLs.
+  const auto identities = GetUsersIdentityCode("token-of-admin", "admin", "");
+  ASSERT_EQ(identities.size(), 1u);
+  EXPECT_EQ(identities.front().IconUrl, url + "Icons/IC0001.png");
+  EXPECT_EQ(Download(identities.front().IconUrl).substr(0, 8), "\x89PNG\r\n\x1a\n");
+  EXPECT_EQ(Download(url + "Photos/admin.png").substr(0, 8), "\x89PNG\r\n\x1a\n");
+  EXPECT_EQ(Download(url + "Photos/bwc01.jpg").substr(0, 3), "\xFF\xD8\xFF");
 
   // Rights.
   const AuthorityInfo rights = DAL_PatrolServer().Authority_Get_ByID("admin");

@@ -120,6 +120,8 @@ class CWindowManagerUI {
   // --- Focus, keyboard navigation, timers and caret ---
 
   CControlUI* GetFocus() const;
+  // A control focused before the window's first layout keeps the focus through it (the
+  // first tab stop takes the focus at that layout only when nothing was focused).
   void SetFocus(CControlUI* pControl);
   void SetFocusNeeded(CControlUI* pControl);
   bool SetNextTabControl(bool bForward = true);

@@ -81,6 +81,9 @@ void CWindowManagerUI::SetFocus(CControlUI* pControl) {
     return;
   }
   m_pFocus = pControl;
+  // Asked for before the first layout, the focus stays where it was asked: the first
+  // paint no longer moves it on to the next tab stop.
+  if (m_bFirstLayout) m_bFocusNeeded = false;
   UIEventRecord event;
   event.Type = UIEVENT_SETFOCUS;
   event.pSender = pControl;

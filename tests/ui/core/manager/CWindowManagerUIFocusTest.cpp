@@ -1,6 +1,7 @@
 // Keyboard navigation through the modal loop: Tab and Shift+Tab over the tab stops
 // with wrap-around, Tab while a layout is pending, a rich edit that takes Tab, Alt
-// shortcuts, focusing after the next layout; and the caret of a layered window.
+// shortcuts, focusing after the next layout, focus asked for before the first layout;
+// and the caret of a layered window.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -59,6 +60,7 @@ class NavigationTest : public ::testing::Test {
       Manager().AttachRoot(root);
       Manager().FindControl(L"H")->SetVisible(false);
       Manager().FindControl(L"X")->SetEnabled(false);
+      BeforeFirstPaint();
     });
     gui.Post([this] { result = static_cast<int>(window->ShowModal()); });
     ASSERT_TRUE(driver.WaitIdle());
@@ -68,6 +70,9 @@ class NavigationTest : public ::testing::Test {
     ASSERT_TRUE(driver.WaitIdle());
     gui.Call([this] { window.reset(); });
   }
+
+  // On the window's thread, once the root is attached and before the window first paints.
+  virtual void BeforeFirstPaint() {}
 
   CWindowManagerUI& Manager() { return window->Manager(); }
   std::string FocusName() {
@@ -173,6 +178,44 @@ TEST_F(NavigationTest, FocusNeededFocusesTheControlAfterTheNextLayout) {
       << "the tab stop before C held the focus silently until the layout";
   EXPECT_EQ(killFocusWatch.named, (std::vector<CControlUI*>{c})) << "A lost the focus to C";
 }
+
+// Focus asked for before the window's first layout: the control asked for keeps it
+// through that layout instead of the focus moving on to the next tab stop; a request
+// refused leaves the first tab stop to take it.
+struct EarlyFocusCase {
+  const char* scenario;
+  std::vector<LPCTSTR> asked;  // in order
+  std::string focusAfter;
+  Lines log;  // the focus events
+};
+
+void PrintTo(const EarlyFocusCase& c, std::ostream* os) { *os << c.scenario; }
+
+class EarlyFocus : public NavigationTest, public ::testing::WithParamInterface<EarlyFocusCase> {
+ protected:
+  void BeforeFirstPaint() override {
+    for (LPCTSTR name : GetParam().asked) Manager().SetFocus(Manager().FindControl(name));
+  }
+};
+
+TEST_P(EarlyFocus, StaysWithTheControlAskedForThroughTheFirstLayout) {
+  const EarlyFocusCase& c = GetParam();
+  EXPECT_EQ(FocusName(), c.focusAfter);
+  Lines focusEvents;
+  for (const std::string& line : log) {
+    if (line.find("focus") != std::string::npos) focusEvents.push_back(line);
+  }
+  EXPECT_EQ(focusEvents, c.log);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, EarlyFocus,
+    ::testing::Values(EarlyFocusCase{"a later tab stop", {L"B"}, "B", {"B:setfocus"}},
+                      EarlyFocusCase{"the last request wins", {L"B", L"C"}, "C",
+                                     {"B:setfocus", "B:killfocus", "C:setfocus"}},
+                      EarlyFocusCase{"a hidden control", {L"H"}, "A", {"A:setfocus"}},
+                      EarlyFocusCase{"the first tab stop itself", {L"A"}, "A", {"A:setfocus"}}),
+    [](const ::testing::TestParamInfo<EarlyFocusCase>& info) { return "Case" + std::to_string(info.index); });
 
 struct RichEditCase {
   const char* scenario;
