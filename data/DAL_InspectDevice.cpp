@@ -56,7 +56,7 @@ std::list<InspectDeviceInfo> DAL_PatrolServer::DAL_InspectDevice_Get() {
 }
 
 void DAL_PatrolServer::ParseInspectDeviceJsonData(const char* pData, std::list<InspectDeviceInfo>& listDevice) {
-  dal::RunParser(DalLogStyle::TextPrefixed, "ParseInspectDeviceJsonData", pData, [&](const Json::Value& root) {
+  dal::RunParser(DalLogStyle::TextPrefixed, "ParseInspectDeviceJsonData", pData, [&](Json::Value& root) {
     dal::ParseEachElement<InspectDeviceInfo>(
         root,
         [this](const Json::Value& element, InspectDeviceInfo& device) {

@@ -33,7 +33,7 @@ void ReadPosDevice(const Json::Value& element, InspectPosDeviceInfo& device) {
 
 void ParseInspectPosDeviceJsonData(const char* pData, std::list<InspectPosDeviceInfo>& listPosDevice) {
   dal::RunParser(DalLogStyle::TextPrefixed, "ParseInspectPosDeviceJsonData", pData,
-                 [&](const Json::Value& root) {
+                 [&](Json::Value& root) {
                    dal::ParseEachElement<InspectPosDeviceInfo>(
                        root, ReadPosDevice,
                        [&](InspectPosDeviceInfo&& device) { listPosDevice.push_back(std::move(device)); });

@@ -1,7 +1,8 @@
 #pragma once
 // The frame every reply parser shares: read the reply, log a reply that is not JSON and
 // leave the caller's container alone, else let the parser's body read records, and log
-// and stop at the JSON library's first error, keeping what was read before it.
+// and stop at the JSON library's first error, keeping what was read before it. A body
+// that takes the root as a non-const reference may consume it.
 #include <string>
 #include <utility>
 
@@ -26,8 +27,7 @@ void RunParser(DalLogStyle refusedStyle, DalLogStyle exceptionStyle, const char*
     return;
   }
   try {
-    const Json::Value& constRoot = root;
-    readRecords(constRoot);
+    readRecords(root);
   } catch (const Json::Exception& e) {
     DalLog::ParseException(exceptionStyle, name, e.what(), pData);
   }
@@ -54,6 +54,23 @@ void ParseEachElement(const Json::Value& root, ReadOne&& readOne, Keep&& keep) {
   }
   const Json::ArrayIndex count = root.size();
   for (Json::ArrayIndex i = 0; i < count; ++i) readAndKeep(root[i]);
+}
+
+// The same for a root the parser may consume: each array element is released as soon as
+// it is read, while it is still in the cache, instead of in a second walk over the
+// whole tree when the root goes away.
+template <class Record, class ReadOne, class Keep>
+void ParseEachElement(Json::Value& root, ReadOne&& readOne, Keep&& keep) {
+  if (!root.isArray()) {
+    ParseEachElement<Record>(static_cast<const Json::Value&>(root), readOne, keep);
+    return;
+  }
+  for (Json::Value& element : root) {
+    Record record;
+    readOne(static_cast<const Json::Value&>(element), record);
+    keep(std::move(record));
+    element = Json::Value();
+  }
 }
 
 }  // namespace dal

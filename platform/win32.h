@@ -17,6 +17,8 @@
 #include "platform/base/Module.h"
 #include "platform/base/WinSock.h"
 #include "platform/base/Shell.h"
+#include "platform/base/WinExec.h"
+#include "platform/base/ShellFileOperation.h"
 #include "platform/base/UrlDownload.h"
 #include "platform/base/ShellExecuteEx.h"
 #include "platform/base/Process.h"

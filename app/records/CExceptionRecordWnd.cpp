@@ -9,6 +9,7 @@
 #include "CommonTools/Conversions.h"
 #include "CommonTools/global_singleton.h"
 #include "app/records/FileNames.h"
+#include "app/records/FolderCopy.h"
 #include "app/records/PathExists.h"
 #include "app/records/RunKey.h"
 #include "app/records/RunPhase.h"
@@ -26,6 +27,8 @@ namespace {
 const int kMostPictures = 30;
 const std::string::size_type kLongestPictureName = 30;
 const std::string::size_type kFolderLimit = 61;
+// Room for the folder and the names of many pictures chosen at once.
+const DWORD kChosenFilesBuffer = 41600;
 
 std::wstring Wide(const std::string& gbk) { return CommonTools::string_to_cstring(gbk).GetString(); }
 std::string Narrow(const std::wstring& wide) { return CommonTools::cstring_to_string(CStringW(wide.c_str())); }
@@ -56,9 +59,28 @@ bool IsPictureFile(const std::string& path) {
   return false;
 }
 
+// Cut in wide text: a GBK character's second byte may be a backslash. The layer's own
+// dialog answers with "/" as well.
 std::string FileNameOf(const std::string& path) {
-  const std::string::size_type slash = path.rfind('\\');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
+  const std::wstring wide = Wide(path);
+  const std::wstring::size_type separator = wide.find_last_of(L"\\/");
+  return separator == std::wstring::npos ? path : Narrow(wide.substr(separator + 1));
+}
+
+// The dialog's answer: one full path, or the folder followed by each name.
+std::vector<std::wstring> ChosenPaths(const std::vector<wchar_t>& answer) {
+  const wchar_t* part = answer.data();
+  const std::wstring first = part;
+  if (first.empty()) return {};
+  part += first.size() + 1;
+  if (*part == L'\0') return {first};
+  std::vector<std::wstring> paths;
+  while (*part != L'\0') {
+    const std::wstring name = part;
+    paths.push_back(first + L"\\" + name);
+    part += name.size() + 1;
+  }
+  return paths;
 }
 
 // The record's time of day: what follows its first space, or all of it.
@@ -319,8 +341,19 @@ void CExceptionRecordWnd::UploadPictures() {
 }
 
 std::vector<std::string> CExceptionRecordWnd::ChoosePictures() const {
-  // The layer's open-file dialog has not come yet: nothing can be chosen.
-  return {};
+  std::vector<wchar_t> answer(kChosenFilesBuffer, L'\0');
+  OPENFILENAMEW dialog = {};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = nullptr;
+  dialog.lpstrFilter = L"媒体文件( 图片)\0*.jpg;*.jpeg;*.png;*.bmp\0\0";
+  dialog.lpstrFile = answer.data();
+  dialog.nMaxFile = kChosenFilesBuffer;
+  dialog.lpstrTitle = L"选择文件";
+  dialog.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+  if (::GetOpenFileNameW(&dialog) == FALSE) return {};
+  std::vector<std::string> paths;
+  for (const std::wstring& path : ChosenPaths(answer)) paths.push_back(Narrow(path));
+  return paths;
 }
 
 void CExceptionRecordWnd::SavePictures() {
@@ -359,9 +392,7 @@ std::string CExceptionRecordWnd::ChooseSaveFolder() const {
 }
 
 bool CExceptionRecordWnd::CopyPictureFile(const std::string& target) const {
-  // The layer's folder copy has not come yet: the copy reports failure.
-  (void)target;
-  return false;
+  return CopyFolderInto(m_pictures.RunFolder(), Wide(target));
 }
 
 void CExceptionRecordWnd::DeletePicture(const std::string& name) {
@@ -374,6 +405,9 @@ void CExceptionRecordWnd::DeletePicture(const std::string& name) {
 }
 
 void CExceptionRecordWnd::ViewPicture(const std::string& name) const {
-  // The layer's viewer launch has not come yet: nothing is started.
-  (void)name;
+  if (!IsPlainFileName(name)) return;
+  // Quoted: the program folder may hold a space, as "Program Files" does.
+  const std::string path = Narrow(m_pictures.LocalPath(name));
+  const std::string command = "rundll32.exe C:\\Windows\\System32\\shimgvw.dll,ImageView_Fullscreen \"" + path + "\"";
+  ::WinExec(command.c_str(), SW_SHOWNORMAL);
 }

@@ -1,18 +1,14 @@
 #include "platform/base/Shell.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <mutex>
 #include <vector>
 
 #include "platform/base/CodePage.h"
 #include "platform/base/Path.h"
+#include "platform/base/ProcessLauncher.h"
 
 namespace {
 
@@ -54,67 +50,6 @@ bool IsUrl(const std::wstring& file) {
   return true;
 }
 
-// Splits parameters as a Windows program splits its command line: blanks separate,
-// double quotes group, backslashes escape only a quote that follows them.
-std::vector<std::wstring> SplitParameters(const std::wstring& text) {
-  std::vector<std::wstring> args;
-  std::wstring current;
-  bool inArgument = false;
-  bool quoted = false;
-  for (size_t i = 0; i < text.size(); ++i) {
-    wchar_t c = text[i];
-    if (!quoted && (c == L' ' || c == L'\t')) {
-      if (inArgument) args.push_back(current);
-      current.clear();
-      inArgument = false;
-      continue;
-    }
-    inArgument = true;
-    if (c == L'\\') {
-      size_t slashes = 0;
-      while (i < text.size() && text[i] == L'\\') ++slashes, ++i;
-      if (i < text.size() && text[i] == L'"') {
-        current.append(slashes / 2, L'\\');
-        if (slashes % 2 == 1) {
-          current += L'"';
-          continue;
-        }
-      } else {
-        current.append(slashes, L'\\');
-      }
-      --i;  // the character after the backslashes is looked at next
-      continue;
-    }
-    if (c == L'"') {
-      if (quoted && i + 1 < text.size() && text[i + 1] == L'"') {
-        current += L'"';
-        ++i;
-      } else {
-        quoted = !quoted;
-      }
-      continue;
-    }
-    current += c;
-  }
-  if (inArgument) args.push_back(current);
-  return args;
-}
-
-std::string FindInPath(const std::string& program) {
-  const char* path = std::getenv("PATH");
-  std::string folders = path != nullptr ? path : "/usr/local/bin:/usr/bin:/bin";
-  size_t start = 0;
-  while (start <= folders.size()) {
-    size_t end = folders.find(':', start);
-    if (end == std::string::npos) end = folders.size();
-    std::string candidate = folders.substr(start, end - start);
-    candidate = (candidate.empty() ? "." : candidate) + "/" + program;
-    if (access(candidate.c_str(), X_OK) == 0) return candidate;
-    start = end + 1;
-  }
-  return std::string();
-}
-
 INT_PTR ErrorResult(int error) {
   switch (error) {
     case ENOENT:
@@ -128,54 +63,13 @@ INT_PTR ErrorResult(int error) {
   }
 }
 
-// Starts a program detached from this process (its own session, reaped at once),
-// and reports whether exec succeeded through a pipe that exec closes.
 INT_PTR Launch(const std::string& program, const std::vector<std::string>& args, const std::string& folder) {
-  std::vector<char*> argv;
-  argv.push_back(const_cast<char*>(program.c_str()));
-  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-  argv.push_back(nullptr);
-
-  int report[2];
-  if (pipe2(report, O_CLOEXEC) != 0) return SE_ERR_OOM;
-  pid_t child = fork();
-  if (child < 0) {
-    close(report[0]);
-    close(report[1]);
-    return SE_ERR_OOM;
-  }
-  if (child == 0) {
-    // Only async-signal-safe calls from here: the parent may have other threads.
-    setsid();
-    pid_t grandchild = fork();
-    if (grandchild != 0) _exit(grandchild < 0 ? 1 : 0);
-    syscall(SYS_close_range, 3U, ~0U, 4U /* CLOSE_RANGE_CLOEXEC */);  // nothing of ours leaks
-    int error = 0;
-    if (!folder.empty() && chdir(folder.c_str()) != 0) error = errno;
-    if (error == 0) {
-      execv(program.c_str(), argv.data());
-      error = errno;
-    }
-    ssize_t ignored = write(report[1], &error, sizeof error);
-    (void)ignored;
-    _exit(127);
-  }
-  close(report[1]);
-  int status = 0;
-  while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-  }
-  int error = 0;
-  ssize_t got;
-  while ((got = read(report[0], &error, sizeof error)) < 0 && errno == EINTR) {
-  }
-  close(report[0]);
-  if (got == static_cast<ssize_t>(sizeof error)) return ErrorResult(error);
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return SE_ERR_OOM;
-  return kStarted;
+  const int error = platform::ProcessLauncher::StartDetached(program, args, folder);
+  return error == 0 ? kStarted : ErrorResult(error);
 }
 
 INT_PTR OpenWithDesktop(const std::string& target) {
-  std::string opener = FindInPath("xdg-open");
+  std::string opener = platform::ProcessLauncher::FindInPath("xdg-open");
   if (opener.empty()) return SE_ERR_FNF;
   return Launch(opener, {target}, std::string());
 }
@@ -194,7 +88,9 @@ INT_PTR Execute(const std::wstring& verb, const std::wstring& file, const std::w
   if (path.empty() || stat(path.c_str(), &st) != 0) return SE_ERR_FNF;
   if (open && IsExecutableFile(st)) {
     std::vector<std::string> args;
-    for (const std::wstring& arg : SplitParameters(params)) args.push_back(platform::codepage::WideToUtf8(arg));
+    for (const std::wstring& arg : platform::ProcessLauncher::SplitCommandLine(params)) {
+      args.push_back(platform::codepage::WideToUtf8(arg));
+    }
     // execv takes the path as it is: a bare name means the current folder, as for Windows.
     std::string program = path.find('/') == std::string::npos ? "./" + path : path;
     return Launch(program, args, dir.empty() ? std::string() : platform::NativePath(dir));

@@ -54,7 +54,11 @@ HRESULT Fetch(const std::string& url, FILE* file) {
   curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &WriteBody);
   curl_easy_setopt(curl, CURLOPT_WRITEDATA, file);
   const CURLcode code = curl_easy_perform(curl);
+  long status = 0;
+  curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
   curl_easy_cleanup(curl);
+  // curl lets some refusals through its own check (authentication answers among them).
+  if (code == CURLE_OK && status >= 400) return INET_E_RESOURCE_NOT_FOUND;
   return ResultOf(code);
 }
 

@@ -105,27 +105,39 @@ LRESULT OnWindowPosChanging(HWND hwnd, WINDOWPOS* pos) {
   return 0;
 }
 
+struct PlaceNow {
+  RECT rect{};
+  RECT client{};
+  DWORD style = 0;
+};
+
+// Read afresh for each notification: a window that moves itself while hearing of a
+// move has changed its place by the time the next one goes out.
+bool ReadPlace(HWND hwnd, PlaceNow* place) {
+  Guard guard = UserLock::Acquire();
+  WindowObject* w = FindWindowObject(hwnd);
+  if (!w) return false;
+  place->rect = w->rect;
+  place->client = w->client;
+  place->style = w->style;
+  return true;
+}
+
 LRESULT OnWindowPosChanged(HWND hwnd, const WINDOWPOS* pos) {
   if (!pos) return 0;
-  RECT rect;
-  RECT client;
-  DWORD style;
-  {
-    Guard guard = UserLock::Acquire();
-    WindowObject* w = FindWindowObject(hwnd);
-    if (!w) return 0;
-    rect = w->rect;
-    client = w->client;
-    style = w->style;
-  }
+  PlaceNow place;
   if (!(pos->flags & SWP_NOCLIENTMOVE)) {
-    SendMessageInternal(hwnd, WM_MOVE, 0, MAKELPARAM(rect.left + client.left, rect.top + client.top));
+    if (!ReadPlace(hwnd, &place)) return 0;
+    SendMessageInternal(hwnd, WM_MOVE, 0,
+                        MAKELPARAM(place.rect.left + place.client.left, place.rect.top + place.client.top));
   }
   if (!(pos->flags & SWP_NOCLIENTSIZE) || (pos->flags & SWP_STATECHANGED)) {
-    if (style & WS_MINIMIZE) {
+    if (!ReadPlace(hwnd, &place)) return 0;
+    if (place.style & WS_MINIMIZE) {
       SendMessageInternal(hwnd, WM_SIZE, SIZE_MINIMIZED, 0);
     } else {
-      const WPARAM kind = (style & WS_MAXIMIZE) ? SIZE_MAXIMIZED : SIZE_RESTORED;
+      const WPARAM kind = (place.style & WS_MAXIMIZE) ? SIZE_MAXIMIZED : SIZE_RESTORED;
+      const RECT& client = place.client;
       SendMessageInternal(hwnd, WM_SIZE, kind, MAKELPARAM(client.right - client.left, client.bottom - client.top));
     }
   }

@@ -177,11 +177,14 @@ void FileBrowserWindow::Layout() {
   GetClientRect(hwnd_, &client);
   const int buttonsTop = client.bottom - kMargin - kButtonHeight;
   listRect_ = RECT{kMargin, kMargin + 2 * kLineHeight + 4, client.right - kMargin, buttonsTop - kMargin};
-  cancelRect_ = RECT{client.right - kMargin - kButtonWidth, buttonsTop, client.right - kMargin, client.bottom - kMargin};
-  okRect_ = RECT{cancelRect_.left - 8 - kButtonWidth, buttonsTop, cancelRect_.left - 8, client.bottom - kMargin};
+  const int buttonsBottom = client.bottom - kMargin;
+  cancelRect_ = RECT{client.right - kMargin - kButtonWidth, buttonsTop, client.right - kMargin, buttonsBottom};
+  okRect_ = RECT{cancelRect_.left - 8 - kButtonWidth, buttonsTop, cancelRect_.left - 8, buttonsBottom};
 }
 
-int FileBrowserWindow::VisibleRows() const { return std::max(0, int(listRect_.bottom - listRect_.top - 2) / kRowHeight); }
+int FileBrowserWindow::VisibleRows() const {
+  return std::max(0, int(listRect_.bottom - listRect_.top - 2) / kRowHeight);
+}
 
 int FileBrowserWindow::EntryAt(POINT p) const {
   for (int i = firstRow_; i < int(entries_.size()) && i < firstRow_ + VisibleRows(); ++i) {

@@ -17,6 +17,7 @@
 #include "platform/user/Layered.h"
 #include "platform/user/MessageBox.h"
 #include "platform/user/ShlObj.h"
+#include "platform/user/CommDlg.h"
 #include "platform/user/CommCtrl.h"
 #include "platform/user/Edit.h"
 #include "platform/user/Clipboard.h"

@@ -159,4 +159,14 @@ std::vector<user::FolderChooserCall> TestDriver::FolderChooserCalls() const {
   return user::ShellDialogScript::Instance().FolderCalls();
 }
 
+void TestDriver::ScriptOpenFiles(std::vector<std::wstring> paths) {
+  user::ShellDialogScript::Instance().QueueOpenFile(user::OpenFileAnswer{false, std::move(paths)});
+}
+
+void TestDriver::ScriptOpenFileCancel() { user::ShellDialogScript::Instance().QueueOpenFile(user::OpenFileAnswer{}); }
+
+std::vector<user::OpenFileCall> TestDriver::OpenFileCalls() const {
+  return user::ShellDialogScript::Instance().OpenFileCalls();
+}
+
 }  // namespace platform::headless

@@ -54,6 +54,11 @@ class TestDriver {
   void ScriptNonFileSystemFolder(const std::wstring& displayName);
   void ScriptFolderCancel();
   std::vector<user::FolderChooserCall> FolderChooserCalls() const;
+  // The open-file dialog's answers in the same way: the full paths picked (all in one
+  // folder), or a cancel. Each call is recorded with its title, filter and flags.
+  void ScriptOpenFiles(std::vector<std::wstring> paths);
+  void ScriptOpenFileCancel();
+  std::vector<user::OpenFileCall> OpenFileCalls() const;
 
  private:
   void Input();

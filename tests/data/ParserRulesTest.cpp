@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "data/DeviceRecordParser.h"
+#include "data/InspectPosDeviceParser.h"
 #include "data/PeopleParser.h"
 #include "tests/data/DataTestBase.h"
 
@@ -124,5 +126,50 @@ INSTANTIATE_TEST_SUITE_P(
                  "{\"iID\":", kOld, LogKind::Failed},
         RuleCase{"an empty reply is a syntax error", "", {}, LogKind::Failed, "", kOld, LogKind::Failed}),
     [](const ::testing::TestParamInfo<RuleCase>& info) { return "Rule" + std::to_string(info.index); });
+
+// The checkpoint and device-record parsers release each element as they read it: what
+// they keep, and where they stop, is what the rules above say for any list parser.
+struct ConsumingCase {
+  const char* rule;
+  std::string reply;
+  std::vector<int> ids;  // iID of each appended record
+  bool logged;
+};
+
+void PrintTo(const ConsumingCase& c, std::ostream* os) { *os << c.rule; }
+
+class ConsumingParsers : public DataTestBase, public ::testing::WithParamInterface<ConsumingCase> {};
+
+template <class Record>
+std::vector<int> IdsAfter(const std::list<Record>& records) {
+  std::vector<int> ids;
+  for (auto it = std::next(records.begin()); it != records.end(); ++it) ids.push_back(it->iID);
+  return ids;
+}
+
+TEST_P(ConsumingParsers, KeepWhatTheyReadBeforeAnError) {
+  const ConsumingCase& c = GetParam();
+  std::list<InspectPosDeviceInfo> checkpoints(1);
+  ParseInspectPosDeviceJsonData(c.reply.c_str(), checkpoints);
+  EXPECT_EQ(IdsAfter(checkpoints), c.ids);
+  EXPECT_EQ(Lines().size(), c.logged ? 1u : 0u);
+  ClearLines();
+
+  std::list<DeviceRecordInfo> records(1);
+  ParseDeviceRecordJsonData(c.reply.c_str(), records);
+  EXPECT_EQ(IdsAfter(records), c.ids);
+  EXPECT_EQ(Lines().size(), c.logged ? 1u : 0u);
+  ClearLines();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, ConsumingParsers,
+    ::testing::Values(ConsumingCase{"every element", "[{\"iID\":1},null,{\"iID\":3}]", {1, 0, 3}, false},
+                      ConsumingCase{"a plain element stops the parse", "[{\"iID\":1},7,{\"iID\":3}]", {1}, true},
+                      ConsumingCase{"a wrong type stops the parse", "[{\"iID\":1},{\"iID\":\"x\"},{\"iID\":3}]",
+                                    {1}, true},
+                      ConsumingCase{"an object is read by index and stops", "{\"iID\":3}", {}, true},
+                      ConsumingCase{"an empty object has no elements", "{}", {}, false}),
+    [](const ::testing::TestParamInfo<ConsumingCase>& info) { return "Rule" + std::to_string(info.index); });
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/win32.h"
+#include "tests/platform/base/ProgramFolderTest.h"
 
 namespace fs = std::filesystem;
 
@@ -58,44 +59,7 @@ TEST(ShellExecute, HookRecordsCallsInsteadOfStartingAnything) {
   EXPECT_EQ(calls.size(), 3u);
 }
 
-// Real starts, with a folder of scripts standing in for programs and xdg-open.
-class ShellStartTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/shell-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    root_ = pattern;
-    fs::create_directory(root_ + "/bin");
-    const char* path = std::getenv("PATH");
-    savedPath_ = path != nullptr ? path : "";
-    setenv("PATH", (root_ + "/bin").c_str(), 1);  // no xdg-open unless a test puts one there
-  }
-  void TearDown() override {
-    setenv("PATH", savedPath_.c_str(), 1);
-    fs::remove_all(root_);
-  }
-
-  // A script that writes its folder and arguments, one a line, to the output file.
-  void Script(const std::string& path, const std::string& output) const {
-    std::ofstream(path) << "#!/bin/sh\n{ pwd; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > '" << output
-                        << ".part' && /bin/mv '" << output << ".part' '" << output << "'\n";
-    chmod(path.c_str(), 0755);
-  }
-
-  // What the started program wrote; the start is detached, so this waits for it.
-  std::string Output(const std::string& path) const {
-    for (int i = 0; i < 3000 && !fs::exists(path); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    std::ifstream in(path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
-
-  std::wstring W(const std::string& relative) const { return platform::codepage::Utf8ToWide(root_ + "/" + relative); }
-
-  std::string root_;
-  std::string savedPath_;
-};
+using ShellStartTest = test::ProgramFolderTest;
 
 TEST_F(ShellStartTest, ExecutableStartsDirectlyWithItsArgumentsAndFolder) {
   Script(root_ + "/prog.sh", root_ + "/out.txt");

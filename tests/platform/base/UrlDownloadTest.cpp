@@ -32,6 +32,7 @@ class UrlDownload : public ::testing::Test {
     server.route("GET", "/photo.png", HttpReply(200, "PNGBYTES", "image/png"));
     server.route("GET", "/missing.png", HttpReply(404, "<html>not found</html>", "text/html"));
     server.route("GET", "/broken.png", HttpReply(500, "oops"));
+    server.route("GET", "/locked.png", HttpReply(401, "who?").with_header("WWW-Authenticate", "Basic realm=\"pics\""));
     server.route("GET", "/moved.png", HttpReply(302, "").with_header("Location", "/photo.png"));
     server.route("GET", "/cut.png",
                  HttpReply(200, std::string(4096, 'x')).misbehave(HttpReply::Misbehaviour::CloseMidBody));
@@ -62,6 +63,7 @@ TEST_F(UrlDownload, AFailureLeavesNoFileAndKeepsAGoodOne) {
   } cases[] = {
       {"missing.png", INET_E_RESOURCE_NOT_FOUND},
       {"broken.png", INET_E_RESOURCE_NOT_FOUND},
+      {"locked.png", INET_E_RESOURCE_NOT_FOUND},
       {"cut.png", INET_E_DOWNLOAD_FAILURE},
   };
   for (const auto& c : cases) {
@@ -91,6 +93,15 @@ TEST_F(UrlDownload, RefusedConnectionsMissingFoldersAndEmptyArgumentsFail) {
   EXPECT_EQ(URLDownloadToFileW(nullptr, L"", Wide(folder.file("a.png")).c_str(), 0, nullptr), E_INVALIDARG);
   EXPECT_EQ(URLDownloadToFileW(nullptr, Wide(server.base_url()).c_str(), nullptr, 0, nullptr), E_INVALIDARG);
   EXPECT_TRUE(FilesIn(folder.path()).empty());
+}
+
+TEST_F(UrlDownload, ATargetThatCannotBeWrittenFailsAndLeavesNothingBehind) {
+  const std::string taken = folder.file("taken.png");
+  std::filesystem::create_directory(taken);
+  EXPECT_EQ(Download("photo.png", taken), INET_E_DOWNLOAD_FAILURE);
+  EXPECT_TRUE(std::filesystem::is_directory(taken));
+  EXPECT_TRUE(std::filesystem::is_empty(taken));
+  EXPECT_EQ(FilesIn(folder.path()), std::vector<std::string>{"taken.png"});
 }
 
 TEST_F(UrlDownload, AcceptsBackslashPaths) {

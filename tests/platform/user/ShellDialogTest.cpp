@@ -9,6 +9,7 @@
 
 #include "platform/base/CodePage.h"
 #include "platform/user/FileBrowserWindow.h"
+#include "platform/user/OpenFileWindow.h"
 #include "platform/user/ShellDialogScript.h"
 #include "platform/user/ShellItemList.h"
 #include "platform/win32.h"
@@ -113,6 +114,92 @@ TEST(FolderChooserScript, RefusesWhatItDidNotMake) {
   EXPECT_EQ(SHBrowseForFolderW(nullptr), nullptr);
 }
 
+const wchar_t kPictures[] = L"媒体文件( 图片)\0*.jpg;*.jpeg;*.png;*.bmp\0\0";
+const DWORD kPictureFlags =
+    OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+
+struct OpenFileCase {
+  const char* name;
+  bool cancel;
+  std::vector<std::wstring> picked;
+  DWORD flags;
+  DWORD bufferSize;
+  BOOL result;
+  std::wstring text;  // the buffer up to and with its final zeros
+  DWORD error;
+  WORD fileOffset;
+  WORD extensionOffset;
+};
+
+class OpenFile : public ::testing::TestWithParam<OpenFileCase> {
+ protected:
+  TestDriver driver;
+};
+
+TEST_P(OpenFile, WritesTheScriptedAnswerInTheShellsForm) {
+  const OpenFileCase& c = GetParam();
+  if (c.cancel) driver.ScriptOpenFileCancel();
+  if (!c.cancel) driver.ScriptOpenFiles(c.picked);
+  std::vector<wchar_t> buffer(c.bufferSize + 4, L'#');
+  buffer[0] = L'\0';
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof(ofn);
+  ofn.lpstrFilter = kPictures;
+  ofn.lpstrFile = buffer.data();
+  ofn.nMaxFile = c.bufferSize;
+  ofn.lpstrTitle = L"选择文件";
+  ofn.Flags = c.flags;
+
+  EXPECT_EQ(GetOpenFileNameW(&ofn), c.result);
+  EXPECT_EQ(CommDlgExtendedError(), c.error);
+  EXPECT_EQ(std::wstring(buffer.data(), c.text.size()), c.text);
+  EXPECT_EQ(buffer[c.bufferSize], L'#') << "nothing written past nMaxFile";
+  if (c.result) {
+    EXPECT_EQ(ofn.nFileOffset, c.fileOffset);
+    EXPECT_EQ(ofn.nFileExtension, c.extensionOffset);
+  }
+  const auto calls = driver.OpenFileCalls();
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].title, L"选择文件");
+  EXPECT_EQ(calls[0].filter, (std::vector<std::wstring>{L"媒体文件( 图片)", L"*.jpg;*.jpeg;*.png;*.bmp"}));
+  EXPECT_EQ(calls[0].flags, c.flags);
+}
+
+const std::vector<std::wstring> kThree = {L"/srv/照片/a.jpg", L"/srv/照片/b.png", L"/srv/照片/c.bmp"};
+const std::wstring kThreeText(L"/srv/照片\0a.jpg\0b.png\0c.bmp\0\0", 27);
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, OpenFile,
+    ::testing::Values(
+        OpenFileCase{"OneFile", false, {L"/srv/照片/a.jpg"}, kPictureFlags, 41600, TRUE,
+                     std::wstring(L"/srv/照片/a.jpg\0\0", 15), 0, 8, 10},
+        OpenFileCase{"OneFileWithoutMultiSelect", false, {L"/srv/a"}, OFN_EXPLORER, 41600, TRUE,
+                     std::wstring(L"/srv/a\0", 7), 0, 5, 6},
+        OpenFileCase{"ThreeFiles", false, kThree, kPictureFlags, 41600, TRUE, kThreeText, 0, 8, 0},
+        OpenFileCase{"ThreeFilesFitExactly", false, kThree, kPictureFlags, 27, TRUE, kThreeText, 0, 8, 0},
+        OpenFileCase{"ThreeFilesOverflow", false, kThree, kPictureFlags, 26, FALSE, std::wstring(1, wchar_t(27)),
+                     FNERR_BUFFERTOOSMALL, 0, 0},
+        OpenFileCase{"OneFileOverflow", false, {L"/srv/照片/a.jpg"}, kPictureFlags, 14, FALSE,
+                     std::wstring(1, wchar_t(15)), FNERR_BUFFERTOOSMALL, 0, 0},
+        OpenFileCase{"Cancel", true, {}, kPictureFlags, 41600, FALSE, std::wstring(1, L'\0'), 0, 0, 0}),
+    [](const ::testing::TestParamInfo<OpenFileCase>& info) { return std::string(info.param.name); });
+
+TEST(OpenFileArguments, AreCheckedBeforeAskingAnyone) {
+  TestDriver driver;
+  wchar_t buffer[8] = {0};
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof(ofn) - 4;
+  ofn.lpstrFile = buffer;
+  ofn.nMaxFile = 8;
+  EXPECT_FALSE(GetOpenFileNameW(&ofn));
+  EXPECT_EQ(CommDlgExtendedError(), static_cast<DWORD>(CDERR_STRUCTSIZE));
+  ofn.lStructSize = sizeof(ofn);
+  ofn.nMaxFile = 0;
+  EXPECT_FALSE(GetOpenFileNameW(&ofn));
+  EXPECT_EQ(CommDlgExtendedError(), static_cast<DWORD>(CDERR_INITIALIZATION));
+  EXPECT_TRUE(driver.OpenFileCalls().empty());
+}
+
 // The dialogs the layer shows when no script answers, driven with real input.
 class ShownDialog : public ::testing::Test {
  protected:
@@ -121,7 +208,9 @@ class ShownDialog : public ::testing::Test {
     for (const char* folder : {"b", "a", u8"照片/2024", ".hidden"}) {
       std::filesystem::create_directories(scratch.file(folder));
     }
-    ScratchFolder::write(scratch.file("x.txt"), "x");
+    for (const char* file : {"x.txt", "d.JPG", "c.png", "e.jpeg", "f.gif", u8"照片/2024/g.bmp"}) {
+      ScratchFolder::write(scratch.file(file), "x");
+    }
     root = Wide(scratch.path());
   }
   ~ShownDialog() override {
@@ -143,8 +232,9 @@ class ShownDialog : public ::testing::Test {
     if (twice) driver.Click(p.x, p.y);
   }
 
-  // "name" clicks an entry, "+name" double-clicks it, "ok" and "cancel" click the
-  // buttons, "esc", "back" and "enter" press those keys.
+  // "name" clicks an entry, "+name" double-clicks it, "^name" and "!name" click it
+  // with Ctrl and Shift held, "ok" and "cancel" click the buttons, "esc", "back" and
+  // "enter" press those keys.
   void Act(const std::string& step) {
     FileBrowserWindow* dialog = Dialog();
     ASSERT_NE(dialog, nullptr) << step;
@@ -152,6 +242,12 @@ class ShownDialog : public ::testing::Test {
     if (step == "esc") return driver.Tap(VK_ESCAPE);
     if (step == "back") return driver.Tap(VK_BACK);
     if (step == "enter") return driver.Tap(VK_RETURN);
+    const UINT modifier = step[0] == '^' ? VK_CONTROL : step[0] == '!' ? VK_SHIFT : 0;
+    if (modifier != 0) {
+      driver.KeyDown(modifier);
+      Act(step.substr(1));
+      return driver.KeyUp(modifier);
+    }
     const bool twice = step[0] == '+';
     const std::wstring name = Wide(twice ? step.substr(1) : step);
     const auto& entries = dialog->Entries();
@@ -269,6 +365,128 @@ TEST_F(ShownDialog, FolderChooserListsFoldersBelowItsRootAndKeepsTheThreadRunnin
   driver.WaitIdle();
   EXPECT_TRUE(IsWindowEnabled(owner));
   gui.Call([&] { DestroyWindow(owner); });
+}
+
+TEST_F(ShownDialog, TheWheelScrollsFoldersBelowTheListIntoReach) {
+  for (int i = 10; i < 40; ++i) {
+    std::filesystem::create_directories(scratch.file(u8"照片/2024/m" + std::to_string(i)));
+  }
+  std::atomic<bool> returned{false};
+  std::wstring path;
+  gui.Post([&] {
+    const std::wstring start = root + L"/照片/2024";
+    PIDLIST_ABSOLUTE top = platform::user::ShellItemList::Make(platform::user::ShellItem{true, start});
+    BROWSEINFOW info{};
+    info.pidlRoot = top;
+    PIDLIST_ABSOLUTE item = SHBrowseForFolderW(&info);
+    wchar_t chosen[MAX_PATH] = {0};
+    if (SHGetPathFromIDListW(item, chosen)) path = chosen;
+    CoTaskMemFree(item);
+    CoTaskMemFree(top);
+    returned = true;
+  });
+  FileBrowserWindow* dialog = Dialog();
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_EQ(dialog->Entries().size(), 30u);
+  const RECT hidden = dialog->EntryRect(29);
+  EXPECT_EQ(hidden.right - hidden.left, 0) << "the last folder is below the list";
+  POINT centre{200, 200};
+  ClientToScreen(dialogWindow, &centre);
+  driver.MoveMouse(centre.x, centre.y);
+  for (int i = 0; i < 6; ++i) driver.Wheel(-WHEEL_DELTA);  // three rows a notch, stopping at the end
+  EXPECT_GT(dialog->EntryRect(29).right, 0) << "scrolled into the list";
+  EXPECT_EQ(dialog->EntryRect(0).right, 0) << "and the first out of it";
+  Act("m39");
+  Act("ok");
+  ASSERT_TRUE(driver.WaitIdle());
+  ASSERT_TRUE(returned.load());
+  EXPECT_EQ(path, root + L"/照片/2024/m39");
+}
+
+struct OpenCase {
+  const char* name;
+  std::vector<std::string> steps;
+  std::wstring text;  // the result below the root, "" for a cancel
+};
+
+class ShownOpenFile : public ShownDialog, public ::testing::WithParamInterface<OpenCase> {};
+
+TEST_P(ShownOpenFile, AnswersTheFilesPicked) {
+  const OpenCase& c = GetParam();
+  std::atomic<bool> returned{false};
+  std::wstring text;
+  gui.Post([&] {
+    std::vector<wchar_t> buffer(41600, L'\0');
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof(ofn);
+    ofn.lpstrFilter = kPictures;
+    ofn.lpstrFile = buffer.data();
+    ofn.nMaxFile = 41600;
+    ofn.lpstrInitialDir = root.c_str();
+    ofn.lpstrTitle = L"选择文件";
+    ofn.Flags = kPictureFlags;
+    if (GetOpenFileNameW(&ofn)) {
+      size_t end = 0;
+      while (buffer[end] != L'\0' || buffer[end + 1] != L'\0') ++end;
+      text.assign(buffer.data(), end + 2);
+    }
+    returned = true;
+  });
+  for (const std::string& step : c.steps) {
+    ASSERT_FALSE(returned.load()) << "closed before " << step;
+    Act(step);
+  }
+  ASSERT_TRUE(driver.WaitIdle());
+  ASSERT_TRUE(returned.load());
+  std::wstring expected = c.text;
+  for (size_t at = expected.find(L'|'); at != std::wstring::npos; at = expected.find(L'|')) expected[at] = L'\0';
+  if (!expected.empty()) expected = root + expected;
+  EXPECT_EQ(text, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ShownOpenFile,
+    ::testing::Values(OpenCase{"OneFile", {"c.png", "ok"}, L"/c.png||"},
+                      OpenCase{"DoubleClickedFile", {"+d.JPG"}, L"/d.JPG||"},
+                      OpenCase{"ControlClicks", {"c.png", "^e.jpeg", "ok"}, L"|c.png|e.jpeg||"},
+                      OpenCase{"ControlClickDeselects", {"c.png", "^e.jpeg", "^c.png", "ok"}, L"/e.jpeg||"},
+                      OpenCase{"ShiftClickRange", {"c.png", "!e.jpeg", "ok"}, L"|c.png|d.JPG|e.jpeg||"},
+                      OpenCase{"FolderSelectedIsEntered", {"b", "ok", "+..", u8"+照片", "+2024", "g.bmp", "ok"},
+                               L"/照片/2024/g.bmp||"},
+                      OpenCase{"NothingSelectedStaysOpen", {"ok", "cancel"}, L""},
+                      OpenCase{"Cancel", {"c.png", "cancel"}, L""}),
+    [](const ::testing::TestParamInfo<OpenCase>& info) { return std::string(info.param.name); });
+
+TEST_F(ShownDialog, OpenFileListsFoldersAndTheFilterMatchesWhateverTheCase) {
+  gui.Post([&] {
+    std::vector<wchar_t> buffer(64, L'\0');
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof(ofn);
+    ofn.lpstrFilter = kPictures;
+    ofn.lpstrFile = buffer.data();
+    ofn.nMaxFile = 64;
+    ofn.lpstrInitialDir = root.c_str();
+    GetOpenFileNameW(&ofn);
+  });
+  FileBrowserWindow* dialog = Dialog();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(Names(*dialog), (std::vector<std::wstring>{L"..", L"a", L"b", L"照片", L"c.png", L"d.JPG", L"e.jpeg"}));
+  Act("cancel");
+}
+
+TEST(OpenFilePatterns, MatchAsTheShellDoes) {
+  const struct {
+    const wchar_t* patterns;
+    const wchar_t* name;
+    bool matches;
+  } cases[] = {
+      {L"*.jpg;*.png", L"a.jpg", true},   {L"*.jpg;*.png", L"A.PNG", true},  {L"*.jpg;*.png", L"a.jpg.txt", false},
+      {L"*.jpg; *.png", L"b.png", true},  {L"*.*", L"README", true},         {L"", L"anything", true},
+      {L"photo?.bmp", L"photo1.bmp", true}, {L"photo?.bmp", L"photo.bmp", false}, {L"*.jpeg", L"a.jpg", false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(platform::user::OpenFileWindow::Matches(c.patterns, c.name), c.matches) << c.patterns << " " << c.name;
+  }
 }
 
 }  // namespace

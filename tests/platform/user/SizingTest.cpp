@@ -149,4 +149,111 @@ INSTANTIATE_TEST_SUITE_P(
                  "NOSIZE|NOMOVE|NOZORDER|NOACTIVATE|SHOWWINDOW", "cover"}),
     [](const ::testing::TestParamInfo<ShowCase>& info) { return "Case" + std::to_string(info.index); });
 
+// A window that moves itself while it is told of a move: the call made inside the
+// message has the last word, as the frames that lay themselves out in WM_SIZE rely on,
+// and the last WM_MOVE and WM_SIZE it hears tell where it ended.
+struct NestedCase {
+  const char* scenario;
+  bool child;
+  UINT reactTo;                       // the message whose first arrival makes the inner call
+  std::function<void(HWND)> outer;
+  std::function<void(HWND)> inner;
+  RECT expected;                      // in the parent's client coordinates for a child
+};
+
+void PrintTo(const NestedCase& c, std::ostream* out) { *out << c.scenario; }
+
+class NestedMove : public test::TracedCaseTest<NestedCase> {};
+
+TEST_P(NestedMove, EndsWhereTheInnerCallPutTheWindow) {
+  const NestedCase& c = GetParam();
+  gui.Call([&] {
+    HWND parent = nullptr;
+    if (c.child) parent = TraceWindow::Create(trace, WindowSpec{"parent", WS_POPUP | WS_VISIBLE, 0, {0, 0, 800, 600}});
+    bool armed = false;
+    bool reacted = false;
+    LPARAM lastMove = 0;
+    LPARAM lastSize = 0;
+    WindowSpec spec{"w", DWORD((c.child ? WS_CHILD : WS_POPUP) | WS_VISIBLE), 0, {100, 100, 400, 300}, parent};
+    spec.hook = [&](HWND hwnd, UINT message, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
+      if (message == WM_MOVE) lastMove = lParam;
+      if (message == WM_SIZE) lastSize = lParam;
+      if (armed && message == c.reactTo && !reacted) {
+        reacted = true;
+        c.inner(hwnd);
+      }
+      return std::nullopt;
+    };
+    HWND w = TraceWindow::Create(trace, spec);
+    armed = true;
+    c.outer(w);
+    EXPECT_TRUE(reacted);
+    RECT r;
+    GetWindowRect(w, &r);
+    if (parent) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.left, c.expected.left);
+    EXPECT_EQ(r.top, c.expected.top);
+    EXPECT_EQ(r.right, c.expected.right);
+    EXPECT_EQ(r.bottom, c.expected.bottom);
+    RECT client;
+    GetClientRect(w, &client);
+    EXPECT_EQ(client.right, c.expected.right - c.expected.left);
+    EXPECT_EQ(client.bottom, c.expected.bottom - c.expected.top);
+    EXPECT_EQ(LOWORD(lastSize), c.expected.right - c.expected.left) << "the last WM_SIZE";
+    EXPECT_EQ(HIWORD(lastSize), c.expected.bottom - c.expected.top) << "the last WM_SIZE";
+    EXPECT_EQ(GET_X_LPARAM(lastMove), c.expected.left) << "the last WM_MOVE";
+    EXPECT_EQ(GET_Y_LPARAM(lastMove), c.expected.top) << "the last WM_MOVE";
+    if (!parent) {
+      const auto surface = driver.Backend().Surface(w);
+      ASSERT_TRUE(surface.has_value());
+      EXPECT_EQ(surface->rect.left, c.expected.left) << "the surface on the screen";
+      EXPECT_EQ(surface->rect.top, c.expected.top);
+      EXPECT_EQ(surface->rect.right, c.expected.right);
+      EXPECT_EQ(surface->rect.bottom, c.expected.bottom);
+    }
+    DestroyWindow(w);
+    if (parent) DestroyWindow(parent);
+  });
+}
+
+void MoveTo(HWND w, int x, int y) { SetWindowPos(w, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, NestedMove,
+    ::testing::Values(
+        NestedCase{"MoveWindow in WM_SIZE of a SetWindowPos", false, WM_SIZE,
+                   [](HWND w) { SetWindowPos(w, nullptr, 10, 20, 500, 400, SWP_NOZORDER); },
+                   [](HWND w) { MoveWindow(w, 50, 60, 300, 200, TRUE); }, RECT{50, 60, 350, 260}},
+        NestedCase{"MoveWindow in WM_SIZE of a resize alone", false, WM_SIZE,
+                   [](HWND w) { SetSize(w, 500, 400); }, [](HWND w) { MoveWindow(w, 50, 60, 300, 250, TRUE); },
+                   RECT{50, 60, 350, 310}},
+        NestedCase{"a move alone in WM_SIZE keeps the outer size", false, WM_SIZE,
+                   [](HWND w) { MoveWindow(w, 10, 20, 500, 400, TRUE); }, [](HWND w) { MoveTo(w, 70, 80); },
+                   RECT{70, 80, 570, 480}},
+        NestedCase{"a resize alone in WM_SIZE keeps the outer place", false, WM_SIZE,
+                   [](HWND w) { MoveWindow(w, 10, 20, 500, 400, TRUE); }, [](HWND w) { SetSize(w, 320, 240); },
+                   RECT{10, 20, 330, 260}},
+        NestedCase{"MoveWindow in WM_MOVE", false, WM_MOVE,
+                   [](HWND w) { MoveWindow(w, 10, 20, 500, 400, TRUE); },
+                   [](HWND w) { MoveWindow(w, 50, 60, 300, 200, TRUE); }, RECT{50, 60, 350, 260}},
+        NestedCase{"MoveWindow in WM_WINDOWPOSCHANGED", false, WM_WINDOWPOSCHANGED,
+                   [](HWND w) { MoveWindow(w, 10, 20, 500, 400, TRUE); },
+                   [](HWND w) { MoveWindow(w, 50, 60, 300, 200, TRUE); }, RECT{50, 60, 350, 260}},
+        NestedCase{"a child moved in its WM_SIZE", true, WM_SIZE,
+                   [](HWND w) { MoveWindow(w, 10, 20, 500, 400, TRUE); },
+                   [](HWND w) { MoveWindow(w, 0, 150, 640, 300, FALSE); }, RECT{0, 150, 640, 450}},
+        NestedCase{"MoveWindow in WM_SIZE of a frame change", false, WM_SIZE,
+                   [](HWND w) { SetWindowPos(w, nullptr, 10, 20, 500, 400, SWP_NOZORDER | SWP_FRAMECHANGED); },
+                   [](HWND w) { MoveWindow(w, 50, 60, 300, 200, TRUE); }, RECT{50, 60, 350, 260}},
+        NestedCase{"an overlapped window", false, WM_SIZE,
+                   [](HWND w) {
+                     SetWindowLongPtrW(w, GWL_STYLE, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+                     SetWindowPos(w, nullptr, 10, 20, 500, 400, SWP_NOZORDER | SWP_FRAMECHANGED);
+                   },
+                   [](HWND w) { MoveWindow(w, 50, 60, 300, 200, TRUE); }, RECT{50, 60, 350, 260}},
+        NestedCase{"MoveWindow in WM_SIZE of a maximise", false, WM_SIZE,
+                   [](HWND w) { ShowWindow(w, SW_MAXIMIZE); },
+                   [](HWND w) { MoveWindow(w, 50, 60, 300, 200, TRUE); }, RECT{50, 60, 350, 260}}),
+    [](const ::testing::TestParamInfo<NestedCase>& info) { return "Case" + std::to_string(info.index); });
+
 }  // namespace

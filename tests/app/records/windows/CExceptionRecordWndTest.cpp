@@ -7,9 +7,14 @@
 #include <fstream>
 #include <memory>
 
+#include "CommonTools/Config.h"
 #include "app/records/CExceptionRecordWnd.h"
 #include "data/StartupCaches.h"
 #include "platform/base/Clock.h"
+#include "platform/base/CodePage.h"
+#include "platform/base/WinExec.h"
+#include "testing/files/ScratchFolder.h"
+#include "testing/services/QueryValues.h"
 #include "tests/app/records/windows/PlanRunWindowTest.h"
 #include "ui/controls/CCheckBoxUI.h"
 #include "ui/core/control/CContainerUI.h"
@@ -105,6 +110,34 @@ class ExceptionRecordDialog : public plantest::PlanRunWindowTest {
     std::sort(files.begin(), files.end());
     return files;
   }
+  // Files of these names (UTF-8) written into the scratch folder and picked in the
+  // open-file dialog (none: the dialog is cancelled), then "btn_Add".
+  void Upload(const std::vector<std::string>& names) {
+    std::vector<std::wstring> picked;
+    for (const std::string& name : names) {
+      test_support::ScratchFolder::write(scratch.file(name), "PIC-" + name);
+      picked.push_back(platform::codepage::Utf8ToWide(scratch.file(name)));
+    }
+    if (picked.empty()) {
+      driver.ScriptOpenFileCancel();
+    } else {
+      driver.ScriptOpenFiles(picked);
+    }
+    ClickControl(hwnd, L"btn_Add");
+    Settle();
+  }
+  // The file names the uploads sent, in order, of every upload so far.
+  std::vector<std::string> UploadedNames() {
+    std::vector<std::string> names;
+    for (const auto& request : world.http().requests()) {
+      if (request.method != "POST" || request.path() != "/Upload.ashx") continue;
+      auto query = test_support::query_values(request.target);
+      if (query["UploadType"] == "1") names.push_back(query["FileName"]);
+    }
+    return names;
+  }
+  std::vector<std::string> Stored() { return world.patrol.pictures().names(kPlanId, plantest::kTimeKey); }
+  std::wstring ScratchW() { return platform::codepage::Utf8ToWide(scratch.path()); }
   bool Logged(const std::string& line) {
     for (const std::string& seen : world.logLines()) {
       if (seen == line) return true;
@@ -112,6 +145,7 @@ class ExceptionRecordDialog : public plantest::PlanRunWindowTest {
     return false;
   }
 
+  test_support::ScratchFolder scratch;
   std::unique_ptr<CExceptionRecordWnd> window;
   HWND hwnd = nullptr;
   std::atomic<int> result{-1};
@@ -122,23 +156,30 @@ TEST_F(ExceptionRecordDialog, OnlyThePlansPeopleEditAndOnlyDuringTheRunOrLaterTh
     const char* what;
     SYSTEMTIME now;
     const char* user;
+    bool picture;
     bool editable;
   } cases[] = {
-      {"during the run", At(1, 8, 30), "u1", true},
-      {"later that day", At(1, 22, 0), "U1", true},
-      {"before the start", At(1, 7, 59), "u1", false},
-      {"the next day", At(2, 8, 30), "u1", false},
-      {"someone not of the plan", At(1, 8, 30), "u9", false},
+      {"during the run", At(1, 8, 30), "u1", false, true},
+      {"at the start minute, as after it on the day", At(1, 8, 0), "u1", false, true},
+      {"later that day", At(1, 22, 0), "U1", false, true},
+      {"before the start", At(1, 7, 59), "u1", false, false},
+      {"the next day", At(2, 8, 30), "u1", false, false},
+      {"the next day, with a picture", At(2, 8, 30), "u1", true, false},
+      {"someone not of the plan", At(1, 8, 30), "u9", false, false},
   };
   for (const auto& c : cases) {
     Pin(c.now);
     world.session().m_userInfo.strUserID = c.user;
+    world.patrol.pictures().erase(kPlanId, plantest::kTimeKey, "a.jpg");
+    if (c.picture) world.patrol.pictures().store(kPlanId, plantest::kTimeKey, "a.jpg", "JPEG-A");
     Open();
     EXPECT_EQ(State(L"btn_Ok"), c.editable ? "shown enabled" : "hidden enabled") << c.what;
     EXPECT_EQ(State(L"btn_Add"), c.editable ? "shown enabled" : "hidden enabled") << c.what;
     EXPECT_EQ(State(L"Edit_remark"), c.editable ? "shown enabled" : "shown disabled") << c.what;
     EXPECT_EQ(State(L"TileLayout_ExceptionRecord"), c.editable ? "shown enabled" : "shown disabled") << c.what;
-    EXPECT_EQ(State(L"addhz"), c.editable ? "shown enabled" : "hidden enabled") << c.what << ": no pictures";
+    EXPECT_EQ(State(L"TileLayout_Pic"), c.editable ? "shown enabled" : "shown disabled") << c.what;
+    EXPECT_EQ(State(L"addhz"), c.editable || c.picture ? "shown enabled" : "hidden enabled")
+        << c.what << ": hidden only when read-only without pictures";
     ClickControl(hwnd, L"btn_close");
     ASSERT_TRUE(driver.WaitIdle());
     EXPECT_EQ(result.load(), 2);
@@ -191,6 +232,85 @@ TEST_F(ExceptionRecordDialog, SaveWritesEachRecordsAnomalyAndTheRemarkAndARefusa
   EXPECT_EQ(Bodies("/api/ExceptionRecord/Update").size(), 1u);
 }
 
+TEST_F(ExceptionRecordDialog, AStoredRecordShowsItsRemarkAndASaveUpdatesIt) {
+  Json::Value stored;
+  stored["iID"] = 41;
+  stored["iPlanID"] = kPlanId;
+  stored["strTime"] = plantest::kTimeKey;
+  stored["strRemark"] = u8"门坏了";
+  world.patrol.exception_records().seed(stored);
+  world.http().route("POST", "/api/InspectRecord/Update", test_support::HttpReply(200, "1"));
+  Open();
+  std::wstring text, tip;
+  OnWindowThread(hwnd, [&] {
+    text = FindControl(hwnd, L"Edit_remark")->GetText().GetData();
+    tip = FindControl(hwnd, L"Edit_remark")->GetToolTip().GetData();
+  });
+  EXPECT_EQ(text, L"门坏了");
+  EXPECT_EQ(tip, L"门坏了");
+
+  OnWindowThread(hwnd, [&] { FindControl(hwnd, L"Edit_remark")->SetText(L""); });
+  ClickControl(hwnd, L"btn_Ok");
+  Settle();
+  EXPECT_EQ(result.load(), 1);
+  EXPECT_TRUE(Bodies("/api/ExceptionRecord/Add").empty());
+  const auto updates = Bodies("/api/ExceptionRecord/Update");
+  ASSERT_EQ(updates.size(), 1u);
+  EXPECT_EQ(updates[0]["ID"].asString(), "41");
+  EXPECT_EQ(updates[0]["PlanID"].asString(), "3");
+  EXPECT_EQ(updates[0]["strTime"].asString(), plantest::kTimeKey);
+  EXPECT_EQ(updates[0]["strRemark"].asString(), "") << "an emptied remark is saved empty";
+}
+
+TEST_F(ExceptionRecordDialog, ARefusedRecordWriteSaysSoAndKeepsItOpen) {
+  Json::Value stored;
+  stored["iID"] = 41;
+  stored["iPlanID"] = kPlanId;
+  stored["strTime"] = plantest::kTimeKey;
+  world.http().route("POST", "/api/InspectRecord/Update", test_support::HttpReply(200, "1"));
+  const struct {
+    const char* what;
+    bool stored;
+    const char* refusedPath;
+  } cases[] = {
+      {"a new record", false, "/api/ExceptionRecord/Add"},
+      {"a stored record", true, "/api/ExceptionRecord/Update"},
+  };
+  for (const auto& c : cases) {
+    if (c.stored) world.patrol.exception_records().seed(stored);
+    world.http().route("POST", c.refusedPath, test_support::HttpReply(200, "-1"));
+    Open();
+    ClickControl(hwnd, L"btn_Ok");
+    Settle();
+    EXPECT_EQ(TakeMessage().text, L"添加失败!") << c.what;
+    EXPECT_TRUE(::IsWindow(hwnd)) << c.what;
+    EXPECT_EQ(Toasts(), Strings{}) << c.what;
+    ClickControl(hwnd, L"btn_close");
+    ASSERT_TRUE(driver.WaitIdle());
+  }
+}
+
+TEST_F(ExceptionRecordDialog, TheRemarkCounterFollowsTypingAndKeepsItsLastValueWhenEmptied) {
+  Open();
+  const auto counter = [&] {
+    std::wstring text;
+    OnWindowThread(hwnd, [&] { text = FindControl(hwnd, L"textNumberlab")->GetText().GetData(); });
+    return text;
+  };
+  ClickControl(hwnd, L"Edit_remark");
+  driver.Commit(L"窗户破损");
+  ASSERT_TRUE(driver.WaitIdle());
+  EXPECT_EQ(counter(), L"4/100") << "characters, not bytes";
+  for (const wchar_t* left : {L"3/100", L"2/100", L"1/100", L"1/100"}) {
+    driver.Tap(VK_BACK);
+    ASSERT_TRUE(driver.WaitIdle());
+    EXPECT_EQ(counter(), left);
+  }
+  std::wstring remark = L"?";
+  OnWindowThread(hwnd, [&] { remark = FindControl(hwnd, L"Edit_remark")->GetText().GetData(); });
+  EXPECT_EQ(remark, L"") << "the last key emptied the remark";
+}
+
 TEST_F(ExceptionRecordDialog, PicturesAreFetchedIntoTheRunFolderAndUnsafeNamesRefused) {
   world.patrol.pictures().store(kPlanId, plantest::kTimeKey, "a.jpg", "JPEG-A");
   world.patrol.pictures().store(kPlanId, plantest::kTimeKey, "gone.jpg", "");  // listed, 404 on fetch
@@ -221,6 +341,186 @@ TEST_F(ExceptionRecordDialog, DeletingTheLastPictureAsksAndRefreshesTheTiles) {
   EXPECT_EQ(State(L"btn_DownLoad"), "hidden enabled");
   EXPECT_EQ(State(L"NoContextLab"), "shown enabled");
   EXPECT_EQ(Toasts(), (Strings{L"删除a.jpg成功!/3"}));
+}
+
+// --- Upload ---------------------------------------------------------------------------
+
+TEST_F(ExceptionRecordDialog, UploadSendsEveryChosenPictureOfTheFilterKinds) {
+  Open();
+  Upload({"a.jpg", "notes.txt", "b.JPEG", "c.Png", "d.bmp"});
+  const auto calls = driver.OpenFileCalls();
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].owner, nullptr);
+  EXPECT_EQ(calls[0].title, L"选择文件");
+  EXPECT_EQ(calls[0].filter, (std::vector<std::wstring>{L"媒体文件( 图片)", L"*.jpg;*.jpeg;*.png;*.bmp"}));
+  EXPECT_EQ(calls[0].flags, 0x81A04u);
+  EXPECT_EQ(Stored(), (std::vector<std::string>{"a.jpg", "b.JPEG", "c.Png", "d.bmp"}))
+      << "the text file is skipped without a word";
+  EXPECT_EQ(world.patrol.pictures().bytes(kPlanId, plantest::kTimeKey, "c.Png"), "PIC-c.Png");
+  EXPECT_EQ(Toasts(), (Strings{L"上传成功/3"}));
+  EXPECT_EQ(PictureTiles(), 4) << "the tiles are refilled after the upload";
+  EXPECT_EQ(LocalPictures(), (std::vector<std::string>{"a.jpg", "b.JPEG", "c.Png", "d.bmp"}));
+
+  // One file comes back from the dialog as its whole path rather than folder and name.
+  Upload({u8"照片.jpg"});
+  EXPECT_EQ(Stored().size(), 5u);
+  EXPECT_EQ(Stored().back(), u8"照片.jpg");
+  EXPECT_EQ(Toasts().back(), L"上传成功/3");
+}
+
+TEST_F(ExceptionRecordDialog, UploadRefusesTooManyNoneAndALongNameBeforeSendingAny) {
+  std::vector<std::string> thirtyOne;
+  for (int i = 1; i <= 31; ++i) thirtyOne.push_back("p" + std::to_string(100 + i) + ".jpg");
+  const std::string longName = "abcdefghijklmnopqrstuvwxyz1.jpg";
+  ASSERT_EQ(longName.size(), 31u);
+  const struct {
+    const char* what;
+    std::vector<std::string> names;
+    std::wstring toast;
+  } refused[] = {
+      {"31 pictures", thirtyOne, L"最多上传30张照片!/3"},
+      {"nothing chosen", {}, L"所选文件为空!/3"},
+      {"a name of 31 bytes", {"ok.jpg", longName},
+       L"所选图片-" + ScratchW() + L"\\abcdefghijklmnopqrstuvwxyz1.jpg-名字过长请修改后上传!/3"},
+  };
+  Open();
+  for (const auto& c : refused) {
+    Upload(c.names);
+    EXPECT_EQ(Toasts().back(), c.toast) << c.what;
+    EXPECT_EQ(UploadedNames(), std::vector<std::string>{}) << c.what;
+  }
+
+  // Thirty, and a name of 30 bytes in the program's code page (43 in UTF-8), are taken.
+  std::vector<std::string> thirty(thirtyOne.begin(), thirtyOne.end() - 1);
+  thirty.back() = u8"巡更照片巡更照片巡更照片巡.jpg";
+  Upload(thirty);
+  EXPECT_EQ(Toasts().back(), L"上传成功/3");
+  EXPECT_EQ(Stored(), thirty);
+  EXPECT_EQ(PictureTiles(), 30);
+}
+
+TEST_F(ExceptionRecordDialog, AnyRefusedUploadSaysUploadFailed) {
+  for (const char* refusedName : {"a.jpg", "c.jpg"}) {
+    world.http().route("POST", "/Upload.ashx", [refusedName](const test_support::RecordedRequest& request) {
+      const bool refuse = test_support::query_values(request.target)["FileName"] == refusedName;
+      return test_support::HttpReply(200, refuse ? "-1" : "1");
+    });
+    Open();
+    Upload({"a.jpg", "b.jpg", "c.jpg"});
+    EXPECT_EQ(Toasts().back(), L"上传失败!/3") << refusedName << " refused";
+    ClickControl(hwnd, L"btn_close");
+    ASSERT_TRUE(driver.WaitIdle());
+  }
+  EXPECT_EQ(UploadedNames().size(), 6u) << "a refusal does not stop the uploads after it";
+}
+
+// --- Viewer ---------------------------------------------------------------------------
+
+TEST_F(ExceptionRecordDialog, APictureOpensInTheViewerWithItsPathQuoted) {
+  ASSERT_NE(ProgramFolder().find(' '), std::string::npos) << "the program folder holds a space";
+  world.patrol.pictures().store(kPlanId, plantest::kTimeKey, u8"门 口.jpg", "JPEG");
+  std::mutex mutex;
+  std::vector<platform::WinExecCall> launches;
+  platform::SetWinExecHook([&](const platform::WinExecCall& call) -> UINT {
+    std::lock_guard<std::mutex> lock(mutex);
+    launches.push_back(call);
+    return 33;
+  });
+  Open();
+  ClickControl(hwnd, L"btn_Look");
+  Settle();
+  platform::SetWinExecHook(nullptr);
+  ASSERT_EQ(launches.size(), 1u);
+  const std::wstring local = CommonTools::get_exe_dir() + L"\\res\\3\\2024050108000930\\门 口.jpg";
+  EXPECT_EQ(platform::codepage::GbkToWide(launches[0].commandLine),
+            L"rundll32.exe C:\\Windows\\System32\\shimgvw.dll,ImageView_Fullscreen \"" + local + L"\"");
+  EXPECT_EQ(launches[0].program, "xdg-open");
+  EXPECT_EQ(launches[0].arguments, std::vector<std::string>{RunPictureFolder() + u8"/门 口.jpg"});
+  EXPECT_EQ(launches[0].show, static_cast<UINT>(SW_SHOWNORMAL));
+}
+
+// --- Copy-out -------------------------------------------------------------------------
+
+class ExceptionRecordCopyOut : public ExceptionRecordDialog {
+ protected:
+  ExceptionRecordCopyOut() {
+    world.patrol.pictures().store(kPlanId, plantest::kTimeKey, "a.jpg", "JPEG-A");
+    world.patrol.pictures().store(kPlanId, plantest::kTimeKey, "b.png", "PNG-B");
+  }
+  // "btn_DownLoad" with the folder chooser answering that folder (UTF-8), or cancelled.
+  void CopyOut(const std::string& folder) {
+    if (folder.empty()) {
+      driver.ScriptFolderCancel();
+    } else {
+      driver.ScriptFolder(platform::codepage::Utf8ToWide(folder));
+    }
+    ClickControl(hwnd, L"btn_DownLoad");
+    Settle();
+  }
+  // A folder under the scratch folder whose path is that many bytes long.
+  std::string FolderOfLength(size_t length) {
+    const std::string folder = scratch.path() + "/" + std::string(length - scratch.path().size() - 1, 'x');
+    fs::create_directories(folder);
+    return folder;
+  }
+};
+
+TEST_F(ExceptionRecordCopyOut, TheRunsPicturesGoUnderThePlanInTheChosenFolder) {
+  Open();
+  CopyOut(scratch.path());
+  const auto calls = driver.FolderChooserCalls();
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].owner, nullptr);
+  EXPECT_EQ(calls[0].title, L"从下面选文件夹目录:");
+  EXPECT_EQ(calls[0].flags, 8u);
+  const std::string run = scratch.file(u8"夜巡/") + plantest::kTimeKey;
+  EXPECT_EQ(test_support::ScratchFolder::read(run + "/a.jpg"), "JPEG-A");
+  EXPECT_EQ(test_support::ScratchFolder::read(run + "/b.png"), "PNG-B");
+  EXPECT_EQ(Toasts(), (Strings{L"下载成功!/3"}));
+
+  CopyOut(scratch.path());
+  EXPECT_EQ(Toasts(), (Strings{L"下载成功!/3", L"下载成功!/3"})) << "a second copy replaces the first";
+}
+
+TEST_F(ExceptionRecordCopyOut, RefusesNoFolderALongOneAndSaysWhenTheCopyFailed) {
+  Open();
+  const std::string sixty = FolderOfLength(60);
+  const std::string sixtyOne = FolderOfLength(61);
+  const std::string blocked = FolderOfLength(50);
+  fs::create_directories(blocked + u8"/夜巡");
+  test_support::ScratchFolder::write(blocked + u8"/夜巡/" + plantest::kTimeKey, "a file where the folder goes");
+  const struct {
+    const char* what;
+    std::string folder;
+    Strings toasts;
+    bool copied;
+  } cases[] = {
+      {"cancelled", "", {}, false},
+      {"60 bytes", sixty, {L"下载成功!/3"}, true},
+      {"61 bytes", sixtyOne, {L"下载路径过长，请重新选择下载路径!/3"}, false},
+      {"the run's place held by a file", blocked, {L"下载失败!/3"}, false},
+  };
+  for (const auto& c : cases) {
+    const size_t before = Toasts().size();
+    CopyOut(c.folder);
+    const Strings toasts = Toasts();
+    EXPECT_EQ(Strings(toasts.begin() + static_cast<long>(before), toasts.end()), c.toasts) << c.what;
+    if (c.folder.empty()) continue;
+    EXPECT_EQ(fs::exists(c.folder + u8"/夜巡/" + plantest::kTimeKey + "/a.jpg"), c.copied) << c.what;
+  }
+  EXPECT_FALSE(fs::exists(sixtyOne + u8"/夜巡")) << "a refused folder gets nothing";
+}
+
+TEST_F(ExceptionRecordCopyOut, APlanNameWithSeparatorsStaysInsideTheChosenFolder) {
+  {
+    std::lock_guard<std::mutex> lock(g_mutexInspectPlan);
+    g_mapInspectPlan[kPlanId].strName = "A/B:C";
+  }
+  Open();
+  CopyOut(scratch.path());
+  EXPECT_EQ(test_support::ScratchFolder::read(scratch.file("A_B_C/") + plantest::kTimeKey + "/a.jpg"), "JPEG-A");
+  EXPECT_FALSE(fs::exists(scratch.file("A")));
+  EXPECT_EQ(Toasts(), (Strings{L"下载成功!/3"}));
 }
 
 }  // namespace

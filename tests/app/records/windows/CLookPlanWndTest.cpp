@@ -13,6 +13,7 @@
 #include "app/records/CLookPlanWnd.h"
 #include "app/shell/RunBusy.h"
 #include "data/StartupCaches.h"
+#include "platform/base/Clock.h"
 #include "platform/base/CodePage.h"
 #include "platform/com/ClassRegistry.h"
 #include "platform/com/WebBrowser.h"
@@ -62,6 +63,7 @@ class LookPlanView : public plantest::PlanRunWindowTest {
     }
     window.reset();
     fs::remove_all(PageFolder());
+    platform::UnpinWallClock();
   }
 
   fs::path PageFolder() const { return fs::path(ProgramFolder()) / "InspectRecord"; }
@@ -248,6 +250,43 @@ TEST_F(LookPlanView, MessageReloadFetchesTheRunAgain) {
   EXPECT_EQ(Rows()[0], L"1|东门|东楼|张三,李四|已巡逻@4bcd1f|2024-05-01 08:10@96bcbc|cam:5|合格@ffffff|无异常@ffffff|");
   EXPECT_EQ(oletest::ScriptedOleControl::Last()->navigated, (Strings{PageUrl(), PageUrl()}));
   EXPECT_TRUE(::IsWindow(hwnd));
+}
+
+TEST_F(LookPlanView, TheExceptionRecordOpensOnTheRunAndASaveReloadsTheView) {
+  SYSTEMTIME during = {};
+  during.wYear = 2024;
+  during.wMonth = 5;
+  during.wDay = 1;
+  during.wHour = 8;
+  during.wMinute = 30;
+  platform::PinWallClock(during);
+  world.http().route("POST", "/api/InspectRecord/Update", test_support::HttpReply(200, "1"));
+  Open();
+  const auto fetches = [&] {
+    size_t count = 0;
+    for (const auto& request : world.http().requests()) count += request.path() == "/api/InspectRecord/GetByIDAndTime";
+    return count;
+  };
+  const size_t loaded = fetches();
+  for (const bool save : {false, true}) {
+    ClickControl(hwnd, L"btn_ExceptionRecord");
+    Settle();
+    const HWND dialog = shelltest::FindWindowOfClass(L"ExceptionRecord");
+    ASSERT_NE(dialog, nullptr);
+    Strings boxes;
+    OnWindowThread(dialog, [&] {
+      for (const wchar_t* name : {L"PositionDeviceCK101", L"PositionDeviceCK102", L"PositionDeviceCK103"}) {
+        if (FindControl(dialog, name) != nullptr) boxes.push_back(name);
+      }
+    });
+    EXPECT_EQ(boxes, (Strings{L"PositionDeviceCK101", L"PositionDeviceCK102", L"PositionDeviceCK103"}))
+        << "a box for every record of the run";
+    ClickControl(dialog, save ? L"btn_Ok" : L"btn_Cancel");
+    Settle();
+    EXPECT_EQ(shelltest::FindWindowOfClass(L"ExceptionRecord"), nullptr);
+    EXPECT_EQ(fetches(), loaded + (save ? 1 : 0)) << (save ? "a save reloads the run" : "a cancel does not");
+  }
+  EXPECT_EQ(Bodies("/api/ExceptionRecord/Add").size(), 1u);
 }
 
 // --- Export ---------------------------------------------------------------------------
