@@ -1,8 +1,9 @@
 // screenshot --window TITLE --within SECONDS FILE
 // Waits until a window titled TITLE is shown on the X display and has painted (its
-// picture is not of one colour and holds still between two looks), then saves the whole
-// screen to FILE as PNG. Gives up after SECONDS. Exit status 0 when saved, 1 when a step
-// failed (said on standard error), 2 for wrong arguments.
+// picture is not of one colour, has had two seconds to fill in, and holds still between
+// two looks), then saves the whole screen to FILE as PNG. Gives up after SECONDS. Exit
+// status 0 when saved, 1 when a step failed (said on standard error), 2 for wrong
+// arguments.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -26,6 +27,9 @@ using screenshot::TitledWindow;
 // Often enough to catch the first painting soon, seldom enough to leave the machine to
 // the client; a clock that ticks each second still holds still between two looks.
 const std::chrono::milliseconds kLookEvery(200);
+// A window's first image is seldom its whole: labels set by a one-second timer and web
+// views that load on their own come a little later.
+const std::chrono::milliseconds kFillingIn(2000);
 
 struct SurfaceRelease {
   void operator()(cairo_surface_t* surface) const { cairo_surface_destroy(surface); }
@@ -84,18 +88,22 @@ std::optional<RECT> WaitShown(Display* display, const std::string& title, Clock:
 
 enum class Painting { Settled, Moving, Nothing };
 
-// Waits until the window's picture is painted and holds still, or the deadline passes.
+// Waits until the window's picture is painted, had time to fill in, and holds still, or
+// the deadline passes.
 Painting WaitPainted(Display* display, const std::string& title, Clock::time_point deadline) {
   Picture previous;
-  bool painted = false;
+  std::optional<Clock::time_point> firstPainted;
   while (true) {
     const std::optional<RECT> area = TitledWindow::Find(display, title);
     Picture current(area ? ScreenCapture::Grab(*area) : nullptr);
+    const Clock::time_point now = Clock::now();
     if (current && !PaintCheck::OneColour(current.get())) {
-      painted = true;
-      if (previous && PaintCheck::Same(previous.get(), current.get())) return Painting::Settled;
+      if (!firstPainted) firstPainted = now;
+      if (now - *firstPainted >= kFillingIn && previous && PaintCheck::Same(previous.get(), current.get())) {
+        return Painting::Settled;
+      }
     }
-    if (Clock::now() >= deadline) return painted ? Painting::Moving : Painting::Nothing;
+    if (now >= deadline) return firstPainted ? Painting::Moving : Painting::Nothing;
     previous = std::move(current);
     std::this_thread::sleep_for(kLookEvery);
   }
