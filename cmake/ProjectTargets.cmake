@@ -49,6 +49,33 @@ function(mirror_skin target)
   add_dependencies(${target} ${mirror})
 endfunction()
 
+# mirror_pages(<target>): the program's local pages beside the target's executable, where
+# the program looks for them (its own folder + "html", "InspectRecord" and "error.html"),
+# copied again whenever one of them changes. One copy per folder, as for the skin.
+function(mirror_pages target)
+  file(RELATIVE_PATH folder ${CMAKE_BINARY_DIR} ${CMAKE_CURRENT_BINARY_DIR})
+  string(MAKE_C_IDENTIFIER "pages_mirror_${folder}" mirror)
+  if(NOT TARGET ${mirror})
+    file(GLOB_RECURSE page_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/html/* ${CMAKE_SOURCE_DIR}/InspectRecord/*)
+    set(stamp ${CMAKE_CURRENT_BINARY_DIR}/pages.stamp)
+    set(copies "")
+    foreach(page_folder html InspectRecord)
+      list(APPEND copies
+        COMMAND ${CMAKE_COMMAND} -E remove_directory ${CMAKE_CURRENT_BINARY_DIR}/${page_folder}
+        COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/${page_folder}
+                ${CMAKE_CURRENT_BINARY_DIR}/${page_folder})
+    endforeach()
+    add_custom_command(OUTPUT ${stamp}
+      ${copies}
+      COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/error.html ${CMAKE_CURRENT_BINARY_DIR}/error.html
+      COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
+      DEPENDS ${page_files} ${CMAKE_SOURCE_DIR}/error.html
+      COMMENT "Mirroring the local pages into ${folder}")
+    add_custom_target(${mirror} DEPENDS ${stamp})
+  endif()
+  add_dependencies(${target} ${mirror})
+endfunction()
+
 # embed_resources(<target>): the module resources of resources/<type>/<name>.<ext>
 # compiled into the target, registered when it starts (FindResourceW and LoadImageW read
 # them). The table is written again whenever a resource file changes.

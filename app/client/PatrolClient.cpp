@@ -23,6 +23,7 @@
 #include "platform/base/InstanceCounter.h"
 #include "platform/login/OnlineUserObject.h"
 #include "platform/spreadsheet/SpreadsheetApplication.h"
+#include "platform/web/BrowserObject.h"
 #include "platform/web/Wke.h"
 #include "platform/win32.h"
 #include "ui/controls/CWkeWebkitUI.h"
@@ -132,6 +133,8 @@ int wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR lpCmdLine, int) {
   SkinUI::CWindowManagerUI::SetResourcePath(SkinUI::CWindowManagerUI::GetInstancePath() + L"./skin");
   wkeInitialize();
   jsBindFunction("jsToNative", &SkinUI::CWkeWebkitUI::OnJsToNative, 2);
+  // The map pages' browser runs on the engine just started.
+  platform::web::BrowserObject::Register();
   InitLog();
 
   if (!LogIn(commandLine)) return 0;

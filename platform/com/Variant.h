@@ -23,6 +23,8 @@ enum VARENUM {
   VT_BOOL = 11,
   VT_VARIANT = 12,
   VT_UNKNOWN = 13,
+  // With a type above: the variant points at a value of that type, which it does not own.
+  VT_BYREF = 0x4000,
 };
 
 struct VARIANT {
@@ -40,6 +42,9 @@ struct VARIANT {
     IUnknown* punkVal;
     IDispatch* pdispVal;
     void* byref;
+    VARIANT_BOOL* pboolVal;
+    LONG* plVal;
+    struct VARIANT* pvarVal;
   };
 };
 typedef VARIANT VARIANTARG;
