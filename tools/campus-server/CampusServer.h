@@ -15,9 +15,15 @@ namespace campus_server {
 
 class CampusServer {
  public:
+  // Whether the address service names a message broker: every sub-system sits on this
+  // server's host, and a broker there may be one that other runs share, whose messages
+  // a client must not take.
+  enum class Broker { Named, None };
+
   // Listens on 127.0.0.1:port (0 for any free port) through io, which the caller runs.
   // Throws when the fixtures cannot be read or the port cannot be had.
-  CampusServer(boost::asio::io_context& io, unsigned short port, const std::string& fixtureFolder);
+  CampusServer(boost::asio::io_context& io, unsigned short port, const std::string& fixtureFolder,
+               Broker broker = Broker::Named);
   // Stops serving first: the connection thread's handlers use every service below.
   ~CampusServer();
   CampusServer(const CampusServer&) = delete;

@@ -1,6 +1,8 @@
-// campus-server PORT [FIXTURE_FOLDER]
+// campus-server [--no-broker] PORT [FIXTURE_FOLDER]
 // Serves the client's outside services for a small school on 127.0.0.1:PORT (0 takes any
-// free port), prints where it listens, and runs until SIGINT or SIGTERM.
+// free port), prints where it listens, and runs until SIGINT or SIGTERM. With --no-broker
+// the address service names no message broker, so a client never reaches the one that
+// listens on this host for others.
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -25,15 +27,19 @@ bool ReadPort(const char* text, unsigned short& port) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  using campus_server::CampusServer;
+  const bool noBroker = argc > 1 && std::string(argv[1]) == "--no-broker";
+  const int first = noBroker ? 2 : 1;
+  const int given = argc - first;
   unsigned short port = 0;
-  if (argc < 2 || argc > 3 || !ReadPort(argv[1], port)) {
-    std::fprintf(stderr, "usage: %s PORT [FIXTURE_FOLDER]\n", argv[0]);
+  if (given < 1 || given > 2 || !ReadPort(argv[first], port)) {
+    std::fprintf(stderr, "usage: %s [--no-broker] PORT [FIXTURE_FOLDER]\n", argv[0]);
     return 2;
   }
-  const std::string fixtures = argc == 3 ? argv[2] : CAMPUS_SERVER_FIXTURES;
+  const std::string fixtures = given == 2 ? argv[first + 1] : CAMPUS_SERVER_FIXTURES;
   try {
     boost::asio::io_context io;
-    campus_server::CampusServer server(io, port, fixtures);
+    CampusServer server(io, port, fixtures, noBroker ? CampusServer::Broker::None : CampusServer::Broker::Named);
     boost::asio::signal_set signals(io, SIGINT, SIGTERM);
     signals.async_wait([&io](boost::system::error_code, int) { io.stop(); });
     std::printf("campus-server listening on %s\n", server.Url().c_str());

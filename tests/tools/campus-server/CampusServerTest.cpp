@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,8 @@ namespace {
 // The server's process with its standard output; stopped and reaped at the end.
 class ServerProcess {
  public:
-  ServerProcess() {
+  // The server on any free port, after the given options.
+  explicit ServerProcess(std::vector<std::string> options = {}) {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0) return;
     posix_spawn_file_actions_t actions;
@@ -36,9 +38,12 @@ class ServerProcess {
     posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
     char program[] = CAMPUS_SERVER_PATH;
-    char port[] = "0";
-    char* args[] = {program, port, nullptr};
-    if (posix_spawn(&m_pid, program, &actions, nullptr, args, environ) != 0) m_pid = -1;
+    options.insert(options.begin(), program);
+    options.push_back("0");
+    std::vector<char*> args;
+    for (std::string& option : options) args.push_back(&option[0]);
+    args.push_back(nullptr);
+    if (posix_spawn(&m_pid, program, &actions, nullptr, args.data(), environ) != 0) m_pid = -1;
     posix_spawn_file_actions_destroy(&actions);
     close(pipeEnds[1]);
     m_output = pipeEnds[0];
@@ -75,6 +80,13 @@ class ServerProcess {
   }
 
   bool Started() const { return m_pid > 0; }
+
+  // The address it prints once it listens; empty when it printed something else.
+  std::string Url() {
+    const std::string banner = ReadLine();
+    const std::string head = "campus-server listening on ";
+    return banner.rfind(head, 0) == 0 ? banner.substr(head.size()) : std::string();
+  }
 
  private:
   pid_t m_pid = -1;
@@ -118,10 +130,8 @@ std::string Download(const std::string& url) {
 TEST(CampusServer, ServesTheStartupLoadAndStopsCleanly) {
   ServerProcess server;
   ASSERT_TRUE(server.Started());
-  const std::string banner = server.ReadLine();
-  const std::string head = "campus-server listening on ";
-  ASSERT_EQ(banner.rfind(head, 0), 0u) << banner;
-  const std::string url = banner.substr(head.size());
+  const std::string url = server.Url();
+  ASSERT_FALSE(url.empty());
   LogIn(url);
 
   // Address service, then the token check.
@@ -210,6 +220,26 @@ TEST(CampusServer, ServesTheStartupLoadAndStopsCleanly) {
   g_mapDigiArea.clear();
   std::lock_guard<std::mutex> lock(g_mutexInspectPosDevice);
   g_mapInspectPosDevice.clear();
+}
+
+// The broker's address is the server's own host unless --no-broker leaves it out; the
+// other sub-systems stay where they were either way.
+TEST(CampusServer, NamesTheBrokerUnlessToldNotTo) {
+  struct Case {
+    std::vector<std::string> options;
+    bool brokerNamed;
+  };
+  for (const Case& c : {Case{{}, true}, Case{{"--no-broker"}, false}}) {
+    SCOPED_TRACE(c.options.empty() ? "no option" : c.options.front());
+    ServerProcess server(c.options);
+    ASSERT_TRUE(server.Started());
+    const std::string url = server.Url();
+    ASSERT_FALSE(url.empty());
+    LogIn(url);
+    EXPECT_EQ(GetSubSystemInfo("E61"), url);
+    EXPECT_EQ(GetSubSystemInfo("E80"), c.brokerNamed ? url : std::string());
+    EXPECT_EQ(server.Stop(), 0);
+  }
 }
 
 }  // namespace
