@@ -7,6 +7,7 @@
 
 #include "data/StartupCaches.h"
 #include "platform/base/CodePage.h"
+#include "platform/user/WorkerThread.h"
 #include "ui/controls/CListUI.h"
 #include "ui/core/manager/CWindowManagerUI.h"
 
@@ -46,12 +47,17 @@ void ManagementWindowTest::ClosePage() {
 }
 
 std::wstring ManagementWindowTest::OpenMessage() {
-  driver.WaitIdle();
   // A job behind the busy window runs on a worker the driver does not count: its end is
-  // the busy window closing (or a box it opened).
-  while (FindWindowOfClass(L"LoadingGifWnd") != nullptr && FindWindowOfClass(L"MessagWnd") == nullptr) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  // the busy window gone with no worker outstanding (or a box it opened). The busy
+  // window closes before the UI thread's wait for the worker is over, and that thread
+  // counts as idle while it waits, so the worker is asked before the idle wait: what the
+  // dialog does with the job's result comes after.
+  for (;;) {
+    const bool working = platform::WorkerThread::Outstanding() > 0;
     driver.WaitIdle();
+    if (FindWindowOfClass(L"MessagWnd") != nullptr) break;
+    if (!working && FindWindowOfClass(L"LoadingGifWnd") == nullptr) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
   const HWND box = FindWindowOfClass(L"MessagWnd");
   if (box == nullptr) return L"";
