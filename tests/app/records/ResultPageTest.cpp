@@ -2,14 +2,11 @@
 
 #include <json/json.h>
 
-#include <chrono>
 #include <cstdio>
-#include <thread>
 
 #include "app/shell/ShellServices.h"
 #include "data/StartupCaches.h"
 #include "platform/reader/ReaderBackend.h"
-#include "platform/user/WorkerThread.h"
 #include "ui/controls/CDateTimeUI.h"
 #include "ui/controls/CListUI.h"
 #include "ui/core/control/CContainerUI.h"
@@ -23,9 +20,6 @@ using shelltest::FindWindowOfClass;
 using shelltest::OnWindowThread;
 
 const wchar_t kMessageBox[] = L"MessagWnd";
-const wchar_t kBusyWindow[] = L"LoadingGifWnd";
-// Real-time rounds to wait for a worker (an HTTP exchange on loopback) before giving up.
-const int kSettleRounds = 2000;
 
 std::string Numbered(const char* format, int n) {
   char text[64];
@@ -87,17 +81,6 @@ void ResultPageTest::Close() {
   });
   hwnd = nullptr;
   driver.WaitIdle();
-}
-
-void ResultPageTest::Settle() {
-  for (int round = 0; round < kSettleRounds; ++round) {
-    const bool working = platform::WorkerThread::Outstanding() > 0;
-    driver.WaitIdle();
-    if (FindWindowOfClass(kMessageBox) != nullptr) return;
-    if (!working && FindWindowOfClass(kBusyWindow) == nullptr) return;
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  }
-  ADD_FAILURE() << "the busy window stayed open";
 }
 
 void ResultPageTest::ClearTabSources() {

@@ -31,9 +31,7 @@ class ResultPageTest : public shelltest::ShellWindowTest {
   void Open();
   // Destroys the page's window and object, as if it had never been opened.
   void Close();
-  // Waits until the busy window is gone and its worker has ended: a UI thread waiting for
-  // its worker counts as idle, so the worker is asked first.
-  void Settle();
+  using ShellWindowTest::Settle;
 
   // The tab's source holds exactly that many rows for the pinned day, numbered from 1 and
   // each carrying "巡" in the text its search looks at: plans of one slot on the results

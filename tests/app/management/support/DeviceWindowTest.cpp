@@ -1,12 +1,8 @@
 #include "tests/app/management/support/DeviceWindowTest.h"
 
-#include <chrono>
-#include <thread>
-
 #include "app/management/ReaderLog.h"
 #include "app/shell/ShellServices.h"
 #include "platform/reader/ReaderBackend.h"
-#include "platform/user/WorkerThread.h"
 #include "ui/controls/CComboUI.h"
 
 namespace devicetest {
@@ -18,9 +14,6 @@ using shelltest::FindWindowOfClass;
 using shelltest::OnWindowThread;
 
 const wchar_t kMessageBox[] = L"MessagWnd";
-const wchar_t kBusyWindow[] = L"LoadingGifWnd";
-// Real-time rounds to wait for a worker (an HTTP exchange on loopback) before giving up.
-const int kSettleRounds = 2000;
 
 int KindOf(const std::wstring& icon) {
   if (icon.find(L"询问") != std::wstring::npos) return 2;
@@ -75,19 +68,6 @@ void DeviceWindowTest::OpenModal(SkinUI::WindowImplBase* window, const wchar_t* 
   });
   Settle();
   m_opened = created.load();
-}
-
-void DeviceWindowTest::Settle() {
-  for (int round = 0; round < kSettleRounds; ++round) {
-    // Read before the idle wait: a UI thread waiting for its worker counts as idle, and
-    // what it does with the worker's result comes after.
-    const bool working = platform::WorkerThread::Outstanding() > 0;
-    driver.WaitIdle();
-    if (FindWindowOfClass(kMessageBox) != nullptr) return;
-    if (!working && FindWindowOfClass(kBusyWindow) == nullptr) return;
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  }
-  ADD_FAILURE() << "the busy window stayed open";
 }
 
 void DeviceWindowTest::Click(HWND hwnd, LPCTSTR name) {

@@ -72,8 +72,7 @@ class DeviceWindowTest : public shelltest::ShellWindowTest {
   // The paths of the requests received, in order.
   std::vector<std::string> Paths();
 
-  // Waits until no busy window is open, or a message box is.
-  void Settle();
+  using ShellWindowTest::Settle;
 
   CampusWorld world;
   test_support::ScratchFolder scratch;

@@ -2,9 +2,6 @@
 
 #include <json/json.h>
 
-#include <chrono>
-#include <thread>
-
 #include "data/StartupCaches.h"
 #include "platform/base/CodePage.h"
 #include "ui/controls/CListUI.h"
@@ -46,13 +43,7 @@ void ManagementWindowTest::ClosePage() {
 }
 
 std::wstring ManagementWindowTest::OpenMessage() {
-  driver.WaitIdle();
-  // A job behind the busy window runs on a worker the driver does not count: its end is
-  // the busy window closing (or a box it opened).
-  while (FindWindowOfClass(L"LoadingGifWnd") != nullptr && FindWindowOfClass(L"MessagWnd") == nullptr) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    driver.WaitIdle();
-  }
+  Settle();
   const HWND box = FindWindowOfClass(L"MessagWnd");
   if (box == nullptr) return L"";
   std::wstring text;

@@ -1,8 +1,6 @@
 #include "tests/app/records/windows/PlanRunWindowTest.h"
 
-#include <chrono>
 #include <filesystem>
-#include <thread>
 
 #include "CommonTools/Config.h"
 #include "app/shell/ShellServices.h"
@@ -11,7 +9,6 @@
 #include "platform/com/ClassRegistry.h"
 #include "platform/com/OleApartment.h"
 #include "platform/com/WebBrowser.h"
-#include "platform/user/WorkerThread.h"
 #include "testing/services/GbkWire.h"
 #include "testing/services/WireJson.h"
 #include "tests/ui/controls/support/ScriptedOleControl.h"
@@ -117,17 +114,6 @@ Json::Value PlanRunWindowTest::Visit(int recordId, int checkpoint, const std::st
   visit["strPhoto"] = "p.jpg";
   visit["strSound"] = "";
   return visit;
-}
-
-void PlanRunWindowTest::Settle() {
-  for (int round = 0; round < 5000; ++round) {
-    const bool working = platform::WorkerThread::Outstanding() > 0;
-    driver.WaitIdle();
-    if (shelltest::FindWindowOfClass(L"MessagWnd") != nullptr) return;
-    if (!working && shelltest::FindWindowOfClass(L"LoadingGifWnd") == nullptr) return;
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  }
-  ADD_FAILURE() << "the busy window stayed open";
 }
 
 Strings PlanRunWindowTest::Toasts() {

@@ -39,9 +39,6 @@ class PlanRunWindowTest : public shelltest::ShellWindowTest {
   static Json::Value Visit(int recordId, int checkpoint, const std::string& name, int state, int result, int abnormal,
                            const std::string& time, const std::string& remark);
 
-  // Waits until the UI thread is idle with no worker outstanding and no busy window open
-  // (a UI thread waiting for its worker counts as idle), or a message box is open.
-  void Settle();
   Strings Toasts();
   // The open message box of the process (class "MessagWnd"), answered with its first
   // button ("yes", else "close").
