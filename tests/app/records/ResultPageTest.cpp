@@ -3,8 +3,8 @@
 #include <json/json.h>
 
 #include <cstdio>
+#include <mutex>
 
-#include "app/shell/ShellServices.h"
 #include "data/StartupCaches.h"
 #include "platform/reader/ReaderBackend.h"
 #include "ui/controls/CDateTimeUI.h"
@@ -50,16 +50,11 @@ SkinUI::CControlUI* InRow(HWND hwnd, LPCTSTR list, int row, LPCTSTR name) {
 ResultPageTest::ResultPageTest() : reader(scratch.file("reader")) {
   reader.Reset();
   platform::reader::ReaderBackend::UseSimulator(reader.Folder());
-  SetToastHandler([this](const std::wstring& text, int) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    toasts_.push_back(text);
-  });
 }
 
 ResultPageTest::~ResultPageTest() {
   for (int round = 0; round < 10 && FindWindowOfClass(kMessageBox) != nullptr; ++round) Answer();
   Close();
-  SetToastHandler(nullptr);
   platform::reader::ReaderBackend::UseNone();
 }
 
@@ -265,11 +260,6 @@ std::wstring ResultPageTest::Answer() {
   return text;
 }
 
-std::vector<std::wstring> ResultPageTest::TakeToasts() {
-  std::lock_guard<std::mutex> lock(mutex_);
-  std::vector<std::wstring> taken;
-  taken.swap(toasts_);
-  return taken;
-}
+std::vector<std::wstring> ResultPageTest::TakeToasts() { return toasts_.TakeTexts(); }
 
 }  // namespace records_test

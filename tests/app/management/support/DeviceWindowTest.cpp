@@ -1,7 +1,6 @@
 #include "tests/app/management/support/DeviceWindowTest.h"
 
 #include "app/management/ReaderLog.h"
-#include "app/shell/ShellServices.h"
 #include "platform/reader/ReaderBackend.h"
 #include "ui/controls/CComboUI.h"
 
@@ -28,10 +27,6 @@ int KindOf(const std::wstring& icon) {
 DeviceWindowTest::DeviceWindowTest() : reader(scratch.file("reader")) {
   reader.Reset();
   platform::reader::ReaderBackend::UseSimulator(reader.Folder());
-  SetToastHandler([this](const std::wstring& text, int) {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_toasts.push_back(text);
-  });
   ReaderLog::SetObserver([this](int level, const std::string& line) {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_logLines.push_back(std::to_string(level) + " " + line);
@@ -49,7 +44,6 @@ void DeviceWindowTest::CloseOpened() {
 DeviceWindowTest::~DeviceWindowTest() {
   CloseOpened();
   ReaderLog::SetObserver(nullptr);
-  SetToastHandler(nullptr);
   platform::reader::ReaderBackend::UseNone();
 }
 
@@ -147,10 +141,7 @@ std::vector<std::wstring> DeviceWindowTest::AnswerAll(const wchar_t* button) {
   return texts;
 }
 
-std::vector<std::wstring> DeviceWindowTest::Toasts() {
-  std::lock_guard<std::mutex> lock(m_mutex);
-  return m_toasts;
-}
+std::vector<std::wstring> DeviceWindowTest::Toasts() { return m_toasts.Texts(); }
 
 std::vector<std::string> DeviceWindowTest::ReaderLogLines() {
   std::lock_guard<std::mutex> lock(m_mutex);
@@ -158,8 +149,8 @@ std::vector<std::string> DeviceWindowTest::ReaderLogLines() {
 }
 
 void DeviceWindowTest::ClearRecords() {
+  m_toasts.Clear();
   std::lock_guard<std::mutex> lock(m_mutex);
-  m_toasts.clear();
   m_logLines.clear();
 }
 

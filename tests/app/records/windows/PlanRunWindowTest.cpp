@@ -1,6 +1,7 @@
 #include "tests/app/records/windows/PlanRunWindowTest.h"
 
 #include <filesystem>
+#include <mutex>
 
 #include "CommonTools/Config.h"
 #include "app/shell/ShellServices.h"
@@ -62,10 +63,6 @@ PlanRunWindowTest::PlanRunWindowTest() {
   g_mapInspectRoute[7] = route;
 
   g_pFeedBackWnd = reinterpret_cast<PhotoFeedBackWindow*>(&g_toastWindowStandIn);
-  SetToastHandler([this](const std::wstring& text, int seconds) {
-    std::lock_guard<std::mutex> lock(toastMutex_);
-    toasts_.push_back(text + L"/" + std::to_wstring(seconds));
-  });
   oletest::ScriptedOleControl::ResetScript();
   oletest::ScriptedOleControl::Script().browser = true;
   oletest::ScriptedOleControl::Register(CLSID_WebBrowser);
@@ -77,7 +74,6 @@ PlanRunWindowTest::PlanRunWindowTest() {
 PlanRunWindowTest::~PlanRunWindowTest() {
   ui.Call([] { ::OleUninitialize(); });
   platform::com::ClassRegistry::Unregister(CLSID_WebBrowser);
-  SetToastHandler(nullptr);
   g_pFeedBackWnd = nullptr;
   std::filesystem::remove_all(ProgramFolder() + "res/" + std::to_string(kPlanId));
 }
@@ -116,10 +112,7 @@ Json::Value PlanRunWindowTest::Visit(int recordId, int checkpoint, const std::st
   return visit;
 }
 
-Strings PlanRunWindowTest::Toasts() {
-  std::lock_guard<std::mutex> lock(toastMutex_);
-  return toasts_;
-}
+Strings PlanRunWindowTest::Toasts() { return toasts_.TextsWithSeconds(); }
 
 Message PlanRunWindowTest::TakeMessage() {
   const HWND box = shelltest::FindWindowOfClass(L"MessagWnd");

@@ -5,13 +5,13 @@
 // "U1") and 李四), the scripted browser under the web browser's class, the toasts
 // collected and the program's picture folder cleared.
 #include <atomic>
-#include <mutex>
 #include <string>
 #include <vector>
 
 #include <json/json.h>
 
 #include "tests/app/shell/support/ShellWindowTest.h"
+#include "tests/app/shell/support/ToastLog.h"
 #include "tests/data/CampusWorld.h"
 
 namespace plantest {
@@ -52,8 +52,7 @@ class PlanRunWindowTest : public shelltest::ShellWindowTest {
   CampusWorld world;
 
  private:
-  std::mutex toastMutex_;
-  Strings toasts_;
+  shelltest::ToastLog toasts_;
 };
 
 }  // namespace plantest
