@@ -2,7 +2,6 @@
 
 #include "app/management/AuthorityTexts.h"
 #include "app/management/CAuthorityWnd.h"
-#include "app/management/PeoplePager.h"
 #include "app/management/ShadeScope.h"
 #include "app/shell/ListRows.h"
 #include "app/shell/ShowMessage.h"
@@ -52,23 +51,8 @@ void CAuthorityManageWndEx::FillUserList(int page) {
   for (const ModuleUserInfo& user : m_users) {
     if (Shows(user, administrator, search)) m_filtered.push_back(user);
   }
-  const int rows = static_cast<int>(m_filtered.size());
-  const int pageCount = PeoplePager::PageCount(rows);
-  PeoplePager pager(m_pm);
-  if (page > pageCount || page < 1) {
-    ShowRowCount(m_pCount, m_pList->GetCount());
-    pager.ShowRowsOrPlaceholder(m_pList, false, m_rcWork);
-    return;
-  }
-  pager.ShowPage(page, pageCount);
-  m_nCurrentPage = page;
-  const int first = (page - 1) * PeoplePager::kRowsPerPage;
-  for (int i = first; i < rows && i < first + PeoplePager::kRowsPerPage; ++i) {
-    InsertRow(m_filtered[i], i + 1, administrator);
-  }
-  ShowRowCount(m_pCount, rows);
-  pager.ShowRowsOrPlaceholder(m_pList, m_pList->GetCount() > 0, m_rcWork);
-  pager.ShowBar(pageCount);
+  Pager().Display(m_pList, static_cast<int>(m_filtered.size()), page, m_nCurrentPage,
+                  [this, administrator](int, int index) { InsertRow(m_filtered[index], index + 1, administrator); });
 }
 
 void CAuthorityManageWndEx::InsertRow(const ModuleUserInfo& user, int position, bool administrator) {
@@ -93,19 +77,22 @@ void CAuthorityManageWndEx::InsertRow(const ModuleUserInfo& user, int position, 
   }
 }
 
+ListPager CAuthorityManageWndEx::Pager() {
+  return ListPager(m_pm, {L"People", L"lab_AuthoritylistCounts", L"hlNoContent", true, true}, m_rcWork);
+}
+
 void CAuthorityManageWndEx::PrevUserPage() {
   if (m_nCurrentPage <= 1) return;
   FillUserList(m_nCurrentPage - 1);
 }
 
 void CAuthorityManageWndEx::NextUserPage() {
-  if (m_nCurrentPage >= PeoplePager::PageCount(static_cast<int>(m_filtered.size()))) return;
+  if (m_nCurrentPage >= ListPager::PageCount(static_cast<int>(m_filtered.size()))) return;
   FillUserList(m_nCurrentPage + 1);
 }
 
 void CAuthorityManageWndEx::GotoUserPage() {
-  PeoplePager pager(m_pm);
-  const int page = pager.JumpTarget(m_hWnd, PeoplePager::PageCount(static_cast<int>(m_filtered.size())));
+  const int page = Pager().JumpTarget(m_hWnd, static_cast<int>(m_filtered.size()));
   if (page == 0) return;
   FillUserList(page);
 }

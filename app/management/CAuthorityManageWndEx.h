@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/shell/ListPager.h"
 #include "data/AuthorityInfo.h"
 #include "data/ModuleUserInfo.h"
 #include "ui/core/window/WindowImplBase.h"
@@ -38,6 +39,7 @@ class CAuthorityManageWndEx : public SkinUI::WindowImplBase {
  private:
   bool Shows(const ModuleUserInfo& user, bool administrator, const std::wstring& search) const;
   void InsertRow(const ModuleUserInfo& user, int position, bool administrator);
+  ListPager Pager();
   void OpenRights(SkinUI::CControlUI* sender);
 
   SkinUI::CListUI* m_pList = nullptr;

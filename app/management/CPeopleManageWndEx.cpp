@@ -7,7 +7,6 @@
 
 #include "app/management/CAddPeopleWnd.h"
 #include "app/management/CEditPeopleWnd.h"
-#include "app/management/PeoplePager.h"
 #include "app/management/PeopleTexts.h"
 #include "app/management/ShadeScope.h"
 #include "app/shell/ListRows.h"
@@ -79,21 +78,9 @@ void CPeopleManageWndEx::FillPeopleList(int page, bool toLast) {
     if (Passes(entry.second, typeIndex, search)) m_filtered.push_back(entry.second);
   }
   const int rows = static_cast<int>(m_filtered.size());
-  const int pageCount = PeoplePager::PageCount(rows);
-  if (toLast) page = pageCount;
-  PeoplePager pager(m_pm);
-  if (page > pageCount || page < 1) {
-    ShowRowCount(m_pCount, rows);
-    pager.ShowRowsOrPlaceholder(m_pList, false, m_rcWork);
-    return;
-  }
-  pager.ShowPage(page, pageCount);
-  m_nCurrentPage = page;
-  const int first = (page - 1) * PeoplePager::kRowsPerPage;
-  for (int i = first; i < rows && i < first + PeoplePager::kRowsPerPage; ++i) InsertRow(m_filtered[i], i + 1);
-  ShowRowCount(m_pCount, rows);
-  pager.ShowRowsOrPlaceholder(m_pList, m_pList->GetCount() > 0, m_rcWork);
-  pager.ShowBar(pageCount);
+  if (toLast) page = ListPager::PageCount(rows);
+  Pager().Display(m_pList, rows, page, m_nCurrentPage,
+                  [this](int, int index) { InsertRow(m_filtered[index], index + 1); });
 }
 
 void CPeopleManageWndEx::InsertRow(const PeopleInfo& person, int position) {
@@ -112,19 +99,22 @@ void CPeopleManageWndEx::InsertRow(const PeopleInfo& person, int position) {
                     L"5人员管理/删除原始.png", L"删除", id, 0);
 }
 
+ListPager CPeopleManageWndEx::Pager() {
+  return ListPager(m_pm, {L"People", L"lab_listCounts", L"hlNoContent", true, true}, m_rcWork);
+}
+
 void CPeopleManageWndEx::PrevPage() {
   if (m_nCurrentPage <= 1) return;
   FillPeopleList(m_nCurrentPage - 1, false);
 }
 
 void CPeopleManageWndEx::NextPage() {
-  if (m_nCurrentPage >= PeoplePager::PageCount(static_cast<int>(m_filtered.size()))) return;
+  if (m_nCurrentPage >= ListPager::PageCount(static_cast<int>(m_filtered.size()))) return;
   FillPeopleList(m_nCurrentPage + 1, false);
 }
 
 void CPeopleManageWndEx::GotoPage() {
-  PeoplePager pager(m_pm);
-  const int page = pager.JumpTarget(m_hWnd, PeoplePager::PageCount(static_cast<int>(m_filtered.size())));
+  const int page = Pager().JumpTarget(m_hWnd, static_cast<int>(m_filtered.size()));
   if (page == 0) return;
   FillPeopleList(page, false);
 }
@@ -190,7 +180,7 @@ void CPeopleManageWndEx::DeletePeople(SkinUI::CControlUI* sender) {
   g_mapPeople.erase(IdOf(idText));
   ShowMessage(L"删除成功!", m_hWnd, 6);
   const int rows = static_cast<int>(m_filtered.size()) - 1;
-  FillPeopleList(PeoplePager::PageAfterDelete(rows, m_nCurrentPage), false);
+  FillPeopleList(ListPager::PageAfterDelete(rows, m_nCurrentPage), false);
 }
 
 void CPeopleManageWndEx::OnSearchChanged() {

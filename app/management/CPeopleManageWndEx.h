@@ -4,6 +4,7 @@
 // a refresh of names, roles and telephones from the base platform. All on the UI thread.
 #include <vector>
 
+#include "app/shell/ListPager.h"
 #include "data/PeopleInfo.h"
 #include "ui/core/window/WindowImplBase.h"
 
@@ -42,6 +43,7 @@ class CPeopleManageWndEx : public SkinUI::WindowImplBase {
   void OnSearchChanged();
   bool Passes(const PeopleInfo& person, int typeIndex, const std::wstring& search) const;
   void InsertRow(const PeopleInfo& person, int position);
+  ListPager Pager();
 
   SkinUI::CListUI* m_pList = nullptr;
   SkinUI::CComboUI* m_pType = nullptr;

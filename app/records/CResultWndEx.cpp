@@ -47,7 +47,7 @@ const wchar_t kWhite[] = L"#FFFFFF";
 const struct {
   const wchar_t* option;
   const wchar_t* find;
-  TabPager::Names names;
+  ListPager::Names names;
 } kTabs[] = {
     {L"tabResult", L"InspectRecordFind", {L"InspectRecord", L"lab_ResultlistCounts", L"hlNoInspectRecordContent", true, false}},
     {L"tabRecord", L"btn_DeviceRecordfind", {L"DeviceRecord", L"lab_RecordlistCounts", L"hlNoDeviceRecordContent", false, true}},
@@ -145,7 +145,7 @@ void CResultWndEx::FindControls() {
   m_pLogClear = m_pm.FindControl(L"btn_logclear");
 }
 
-TabPager CResultWndEx::Pager(Tab tab) { return TabPager(m_pm, kTabs[tab].names, m_workArea); }
+ListPager CResultWndEx::Pager(Tab tab) { return ListPager(m_pm, kTabs[tab].names, m_workArea); }
 
 SkinUI::CListUI* CResultWndEx::ListOf(Tab tab) const {
   switch (tab) {
@@ -389,7 +389,7 @@ void CResultWndEx::ClearSearch(const std::wstring& name) {
 bool CResultWndEx::HandlePaging(const std::wstring& name) {
   for (int each = TAB_RESULTS; each <= TAB_SYSTEM_LOG; ++each) {
     const Tab tab = static_cast<Tab>(each);
-    TabPager pager = Pager(tab);
+    ListPager pager = Pager(tab);
     const bool previous = name == pager.Name(L"btn_prev_page_");
     const bool next = name == pager.Name(L"btn_next_page_");
     if (previous || next) {

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "app/records/InspectResultRow.h"
-#include "app/records/TabPager.h"
+#include "app/shell/ListPager.h"
 #include "data/DeviceRecordInfo.h"
 #include "data/SystemLogInfo.h"
 #include "ui/core/window/WindowImplBase.h"
@@ -57,7 +57,7 @@ class CResultWndEx : public SkinUI::WindowImplBase {
   void OnSkinBuilt() override;
 
  private:
-  TabPager Pager(Tab tab);
+  ListPager Pager(Tab tab);
   SkinUI::CListUI* ListOf(Tab tab) const;
   int& PageOf(Tab tab);
   void ShowTabPage(Tab tab, int page);

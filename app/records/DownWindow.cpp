@@ -6,6 +6,7 @@
 
 #include "CommonTools/Conversions.h"
 #include "app/records/ExcelReportWriter.h"
+#include "app/shell/BrowseForFolder.h"
 #include "app/shell/RunBusy.h"
 #include "app/shell/ShellServices.h"
 #include "data/DAL_PatrolServer.h"
@@ -175,21 +176,10 @@ bool DownWindow::Export() {
 // a folder: only a path the chooser turns the item into counts, and anything else leaves
 // the label empty, as a cancel does.
 std::string DownWindow::ChooseFolder() {
-  wchar_t displayName[MAX_PATH] = {0};
-  BROWSEINFOW info{};
-  info.hwndOwner = nullptr;
-  info.pidlRoot = nullptr;
-  info.pszDisplayName = displayName;
-  info.lpszTitle = L"选择一个文件夹";
-  info.ulFlags = BIF_NEWDIALOGSTYLE;
-  wchar_t path[MAX_PATH] = {0};
-  if (PIDLIST_ABSOLUTE item = SHBrowseForFolderW(&info)) {
-    if (!SHGetPathFromIDListW(item, path)) path[0] = 0;
-    CoTaskMemFree(item);
-  }
+  const std::wstring path = BrowseForFolderW();
   if (SkinUI::CControlUI* label = m_pm.FindControl(L"lab_path")) {
-    label->SetText(path);
-    label->SetToolTip(path);
+    label->SetText(path.c_str());
+    label->SetToolTip(path.c_str());
   }
-  return CommonTools::cstring_to_string(CStringW(path));
+  return CommonTools::cstring_to_string(CStringW(path.c_str()));
 }

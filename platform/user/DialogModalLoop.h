@@ -13,6 +13,9 @@ class DialogModalLoop {
  public:
   // The top-level window a dialog of `owner` is owned by; null for none.
   static HWND OwnerTop(HWND owner);
+  // Sizes the dialog and centres it in the work area of its owner's monitor (the
+  // primary one without an owner).
+  static void Centre(HWND dialog, int width, int height);
   // Shows `dialog` and dispatches until `done` says so or the dialog is destroyed;
   // `beforeClose` runs while the owner is still disabled. Destroys the dialog.
   static void Run(HWND dialog, HWND ownerTop, const std::function<bool()>& done,

@@ -10,7 +10,6 @@
 #include "platform/user/DialogModalLoop.h"
 #include "platform/user/Input.h"
 #include "platform/user/Messages.h"
-#include "platform/user/Monitor.h"
 #include "platform/user/Paint.h"
 #include "platform/user/Styles.h"
 #include "platform/user/SystemClasses.h"
@@ -167,12 +166,7 @@ LRESULT FileBrowserWindow::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 }
 
 void FileBrowserWindow::Layout() {
-  MONITORINFO info{};
-  info.cbSize = sizeof(info);
-  GetMonitorInfoW(MonitorFromWindow(GetWindow(hwnd_, GW_OWNER), MONITOR_DEFAULTTOPRIMARY), &info);
-  const RECT& work = info.rcWork;
-  SetWindowPos(hwnd_, nullptr, (work.left + work.right - kWidth) / 2, (work.top + work.bottom - kHeight) / 2, kWidth,
-               kHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+  DialogModalLoop::Centre(hwnd_, kWidth, kHeight);
   RECT client;
   GetClientRect(hwnd_, &client);
   const int buttonsTop = client.bottom - kMargin - kButtonHeight;

@@ -9,7 +9,6 @@
 #include "platform/user/Input.h"
 #include "platform/user/MessageBox.h"
 #include "platform/user/MessageQueue.h"
-#include "platform/user/Monitor.h"
 #include "platform/user/Paint.h"
 #include "platform/user/SystemClasses.h"
 #include "platform/user/Window.h"
@@ -133,12 +132,7 @@ void MessageBoxWindow::Layout(HWND hwnd) {
     b.rect = RECT{x, height - kMargin - kButtonHeight, x + kButtonWidth, height - kMargin};
     x += kButtonWidth + 8;
   }
-  MONITORINFO info{};
-  info.cbSize = sizeof(info);
-  GetMonitorInfoW(MonitorFromWindow(GetWindow(hwnd, GW_OWNER), MONITOR_DEFAULTTOPRIMARY), &info);
-  const RECT& work = info.rcWork;
-  SetWindowPos(hwnd, nullptr, (work.left + work.right - width) / 2, (work.top + work.bottom - height) / 2, width, height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  DialogModalLoop::Centre(hwnd, width, height);
 }
 
 void MessageBoxWindow::Paint(HWND hwnd) {

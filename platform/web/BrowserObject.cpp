@@ -9,6 +9,7 @@
 namespace platform::web {
 
 using platform::com::ComPtr;
+using platform::com::DispatchConnectionPoint;
 
 namespace {
 
@@ -36,7 +37,8 @@ int BrowserObject::Live() { return g_live.load(); }
 
 BrowserObject::BrowserObject() {
   ++g_live;
-  events_ = ComPtr<BrowserEvents>::Adopt(new BrowserEvents(static_cast<IConnectionPointContainer*>(this)));
+  events_ = ComPtr<DispatchConnectionPoint>::Adopt(
+      new DispatchConnectionPoint(static_cast<IConnectionPointContainer*>(this), DIID_DWebBrowserEvents2));
   view_ = wkeCreateWebView();
   wkeOnLoadingFinish(view_, &BrowserObject::OnLoadingFinish, this);
   wkeOnCreateView(view_, &BrowserObject::OnCreateView, this);

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "platform/com/ComPtr.h"
+#include "platform/com/DispatchConnectionPoint.h"
 #include "platform/com/OleHosting.h"
-#include "platform/web/BrowserEvents.h"
 #include "platform/web/BrowserWindow.h"
 #include "platform/web/RefusingWebBrowser.h"
 #include "platform/web/Wke.h"
@@ -143,7 +143,7 @@ class BrowserObject final : public IOleObject,
   platform::com::ComPtr<IOleInPlaceSite> inPlaceSite_;
   platform::com::ComPtr<IOleInPlaceFrame> frame_;
   platform::com::ComPtr<IOleInPlaceUIWindow> document_;
-  platform::com::ComPtr<BrowserEvents> events_;
+  platform::com::ComPtr<platform::com::DispatchConnectionPoint> events_;
 };
 
 }  // namespace platform::web

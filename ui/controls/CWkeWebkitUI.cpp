@@ -25,6 +25,16 @@ const unsigned kLeftButtonDoubleClick = 0x203;
 const unsigned kRightButtonDown = 0x204;
 const unsigned kKeyMask = MK_CONTROL | MK_SHIFT | MK_LBUTTON | MK_MBUTTON | MK_RBUTTON;
 
+// The engine's mouse message for a button event of the control.
+unsigned ButtonMessage(int type) {
+  switch (type) {
+    case UIEVENT_BUTTONDOWN: return kLeftButtonDown;
+    case UIEVENT_BUTTONUP: return kLeftButtonUp;
+    case UIEVENT_RBUTTONDOWN: return kRightButtonDown;
+    default: return kLeftButtonDoubleClick;
+  }
+}
+
 // Which control shows each view: "jsToNative" finds its control through the calling view.
 struct ViewControls {
   std::mutex mutex;
@@ -125,16 +135,10 @@ void CWkeWebkitUI::HandleEvent(UIEventRecord& event) {
       wkeFireMouseEvent(m_pWebView, kMouseMove, pt.x, pt.y, static_cast<unsigned>(event.wParam) & kKeyMask);
       break;
     case UIEVENT_BUTTONDOWN:
-      wkeFireMouseEvent(m_pWebView, kLeftButtonDown, pt.x, pt.y, event.wKeyState);
-      break;
     case UIEVENT_BUTTONUP:
-      wkeFireMouseEvent(m_pWebView, kLeftButtonUp, pt.x, pt.y, event.wKeyState);
-      break;
     case UIEVENT_RBUTTONDOWN:
-      wkeFireMouseEvent(m_pWebView, kRightButtonDown, pt.x, pt.y, event.wKeyState);
-      break;
     case UIEVENT_DBLCLICK:
-      wkeFireMouseEvent(m_pWebView, kLeftButtonDoubleClick, pt.x, pt.y, event.wKeyState);
+      wkeFireMouseEvent(m_pWebView, ButtonMessage(event.Type), pt.x, pt.y, event.wKeyState);
       break;
     case UIEVENT_CONTEXTMENU:
       wkeFireContextMenuEvent(m_pWebView, pt.x, pt.y, static_cast<unsigned>(event.wParam) & (MK_CONTROL | MK_SHIFT));

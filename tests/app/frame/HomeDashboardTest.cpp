@@ -14,7 +14,6 @@
 #include "app/frame/home/DashboardChart.h"
 #include "app/shell/BkWindow.h"
 #include "data/StartupCaches.h"
-#include "testing/services/GbkWire.h"
 #include "testing/web/ScriptedWebEngine.h"
 #include "tests/app/frame/support/HomePageTest.h"
 #include "ui/controls/CComboUI.h"
@@ -119,23 +118,6 @@ class HomeDashboard : public HomePageTest {
     test_support::ScriptedWebEngine::Uninstall();
   }
 
-  // GetPassRate answers, for every plan, the given buckets as (dateflag, due, passed).
-  void ServePassRates(const std::vector<std::vector<int>>& buckets) {
-    Json::Value reply(Json::arrayValue);
-    for (const auto& b : buckets) {
-      Json::Value bucket;
-      bucket["dateflag"] = b[0];
-      bucket["iTodalNum"] = b[1];
-      bucket["InspectRecordPassRateList"] = Json::Value(Json::arrayValue);
-      for (int i = 0; i < b[2]; ++i) {
-        Json::Value record;
-        record["iID"] = i + 1;
-        bucket["InspectRecordPassRateList"].append(record);
-      }
-      reply.append(bucket);
-    }
-    world.http().route("GET", "/api/InspectRecord/GetPassRate", test_support::wire_json_reply(reply));
-  }
   std::vector<std::string> PassRateRequests() {
     std::vector<std::string> targets;
     for (const auto& request : world.http().requests()) {

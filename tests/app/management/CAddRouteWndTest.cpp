@@ -23,6 +23,7 @@
 #include "platform/com/OleApartment.h"
 #include "testing/services/WireJson.h"
 #include "tests/app/shell/support/ShellWindowTest.h"
+#include "tests/app/shell/support/ToastLog.h"
 #include "tests/data/CampusWorld.h"
 #include "tests/ui/controls/support/ScriptedOleControl.h"
 #include "ui/controls/CCheckBoxUI.h"
@@ -63,10 +64,6 @@ class AddRouteDialog : public shelltest::ShellWindowTest {
     AddCheckpoint(9, "南门", 12, 2);
     AddCheckpoint(21, "书库", 20, 1);
     g_pFeedBackWnd = reinterpret_cast<PhotoFeedBackWindow*>(&g_toastWindowStandIn);
-    SetToastHandler([this](const std::wstring& text, int seconds) {
-      std::lock_guard<std::mutex> lock(toastMutex);
-      toasts.push_back(text + L"/" + std::to_wstring(seconds));
-    });
     oletest::ScriptedOleControl::ResetScript();
     oletest::ScriptedOleControl::Script().browser = true;
     oletest::ScriptedOleControl::Register(CLSID_WebBrowser);
@@ -82,7 +79,6 @@ class AddRouteDialog : public shelltest::ShellWindowTest {
     ui.Call([] { ::OleUninitialize(); });
     platform::com::ClassRegistry::Unregister(CLSID_WebBrowser);
     platform::SetShellExecuteHook(nullptr);
-    SetToastHandler(nullptr);
     g_pFeedBackWnd = nullptr;
   }
 
@@ -267,17 +263,13 @@ class AddRouteDialog : public shelltest::ShellWindowTest {
     }
     return links;
   }
-  Strings Toasts() {
-    std::lock_guard<std::mutex> lock(toastMutex);
-    return toasts;
-  }
+  Strings Toasts() { return toasts.TextsWithSeconds(); }
 
   CampusWorld world;
   std::unique_ptr<CAddRouteWnd> window;
   HWND hwnd = nullptr;
   std::atomic<int> result{-1};
-  std::mutex toastMutex;
-  Strings toasts;
+  shelltest::ToastLog toasts;
 };
 
 TEST_F(AddRouteDialog, ShowsTheCampusBuildingsWithCheckpointsFloorsAscending) {
@@ -412,10 +404,7 @@ TEST_F(AddRouteDialog, DigitalCentreButtonOpensTheCentreOrSaysWhy) {
       opened.push_back(verb + L" " + file + L" " + std::to_wstring(show));
       return c.shellResult;
     });
-    {
-      std::lock_guard<std::mutex> lock(toastMutex);
-      toasts.clear();
-    }
+    toasts.Clear();
     Open(1);
     ClickControl(hwnd, L"Btn_GoDigitizing");
     ASSERT_TRUE(driver.WaitIdle());

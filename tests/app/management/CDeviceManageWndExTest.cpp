@@ -31,13 +31,7 @@ std::string Numbered(const char* prefix, int n) {
 class DevicePage : public devicetest::DeviceWindowTest {
  public:
   DevicePage() {
-    RECT work = {0, 0, 0, 0};
-    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    ui.Call([&] {
-      ::SetWindowPos(frame, nullptr, work.left, work.top, work.right - work.left, work.bottom - work.top,
-                     SWP_NOZORDER);
-    });
-    driver.WaitIdle();
+    CoverWorkArea();
   }
   ~DevicePage() override {
     CloseOpened();

@@ -15,13 +15,13 @@
 
 #include "app/management/CPatrolPlanUI.h"
 #include "app/management/CPatrolPlanWndEx.h"
-#include "app/shell/ShellServices.h"
 #include "data/StartupCaches.h"
 #include "platform/base/CodePage.h"
 #include "platform/spreadsheet/SpreadsheetApplication.h"
 #include "testing/files/ScratchFolder.h"
 #include "testing/xlsx/XlsxWorkbook.h"
 #include "tests/app/management/support/ManagementWindowTest.h"
+#include "tests/app/shell/support/ToastLog.h"
 #include "ui/controls/CComboUI.h"
 #include "ui/controls/CMenuWnd.h"
 #include "ui/core/control/CTileLayoutUI.h"
@@ -49,16 +49,7 @@ platform::backend::MonitorDesc Monitor(int width, int height, int panel) {
 
 class PlanPage : public managementtest::ManagementWindowTest {
  protected:
-  PlanPage() {
-    SetToastHandler([this](const std::wstring& text, int seconds) {
-      std::lock_guard<std::mutex> lock(toastMutex_);
-      toasts_.push_back(text + L"/" + std::to_wstring(seconds));
-    });
-  }
-  ~PlanPage() override {
-    SetToastHandler(nullptr);
-    CloseMenus();
-  }
+  ~PlanPage() override { CloseMenus(); }
 
   // A plan in the cache, and on the fake server under the same id when `onServer`.
   InspectPlanInfo& AddPlan(int id, const std::string& name, int type, int status, const std::string& announcer = "u1",
@@ -153,10 +144,7 @@ class PlanPage : public managementtest::ManagementWindowTest {
     ClickMenuItem(row);
   }
 
-  Texts Toasts() {
-    std::lock_guard<std::mutex> lock(toastMutex_);
-    return toasts_;
-  }
+  Texts Toasts() { return toasts_.TextsWithSeconds(); }
   std::vector<std::string> AuditEvents() {
     std::vector<std::string> events;
     for (const Json::Value& entry : world.patrol.audit_log().all()) events.push_back(entry["strEvent"].asString());
@@ -173,8 +161,7 @@ class PlanPage : public managementtest::ManagementWindowTest {
   std::vector<int> lookedAt;
 
  private:
-  std::mutex toastMutex_;
-  Texts toasts_;
+  shelltest::ToastLog toasts_;
 };
 
 TEST_F(PlanPage, ColumnsAndPlaceFollowTheWorkArea) {

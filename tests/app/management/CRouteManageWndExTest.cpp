@@ -38,13 +38,7 @@ const wchar_t kMenuWindow[] = L"SkinMenuWnd";
 class RoutePage : public devicetest::DeviceWindowTest {
  public:
   RoutePage() {
-    RECT work = {0, 0, 0, 0};
-    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    ui.Call([&] {
-      ::SetWindowPos(frame, nullptr, work.left, work.top, work.right - work.left, work.bottom - work.top,
-                     SWP_NOZORDER);
-    });
-    driver.WaitIdle();
+    CoverWorkArea();
     g_pFeedBackWnd = reinterpret_cast<PhotoFeedBackWindow*>(&g_toastWindowStandIn);
   }
   ~RoutePage() override {

@@ -2,14 +2,11 @@
 
 #include <json/json.h>
 
-#include <chrono>
 #include <cstdio>
-#include <thread>
+#include <mutex>
 
-#include "app/shell/ShellServices.h"
 #include "data/StartupCaches.h"
 #include "platform/reader/ReaderBackend.h"
-#include "platform/user/WorkerThread.h"
 #include "ui/controls/CDateTimeUI.h"
 #include "ui/controls/CListUI.h"
 #include "ui/core/control/CContainerUI.h"
@@ -23,9 +20,6 @@ using shelltest::FindWindowOfClass;
 using shelltest::OnWindowThread;
 
 const wchar_t kMessageBox[] = L"MessagWnd";
-const wchar_t kBusyWindow[] = L"LoadingGifWnd";
-// Real-time rounds to wait for a worker (an HTTP exchange on loopback) before giving up.
-const int kSettleRounds = 2000;
 
 std::string Numbered(const char* format, int n) {
   char text[64];
@@ -56,16 +50,11 @@ SkinUI::CControlUI* InRow(HWND hwnd, LPCTSTR list, int row, LPCTSTR name) {
 ResultPageTest::ResultPageTest() : reader(scratch.file("reader")) {
   reader.Reset();
   platform::reader::ReaderBackend::UseSimulator(reader.Folder());
-  SetToastHandler([this](const std::wstring& text, int) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    toasts_.push_back(text);
-  });
 }
 
 ResultPageTest::~ResultPageTest() {
   for (int round = 0; round < 10 && FindWindowOfClass(kMessageBox) != nullptr; ++round) Answer();
   Close();
-  SetToastHandler(nullptr);
   platform::reader::ReaderBackend::UseNone();
 }
 
@@ -87,17 +76,6 @@ void ResultPageTest::Close() {
   });
   hwnd = nullptr;
   driver.WaitIdle();
-}
-
-void ResultPageTest::Settle() {
-  for (int round = 0; round < kSettleRounds; ++round) {
-    const bool working = platform::WorkerThread::Outstanding() > 0;
-    driver.WaitIdle();
-    if (FindWindowOfClass(kMessageBox) != nullptr) return;
-    if (!working && FindWindowOfClass(kBusyWindow) == nullptr) return;
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  }
-  ADD_FAILURE() << "the busy window stayed open";
 }
 
 void ResultPageTest::ClearTabSources() {
@@ -282,11 +260,6 @@ std::wstring ResultPageTest::Answer() {
   return text;
 }
 
-std::vector<std::wstring> ResultPageTest::TakeToasts() {
-  std::lock_guard<std::mutex> lock(mutex_);
-  std::vector<std::wstring> taken;
-  taken.swap(toasts_);
-  return taken;
-}
+std::vector<std::wstring> ResultPageTest::TakeToasts() { return toasts_.TakeTexts(); }
 
 }  // namespace records_test

@@ -5,7 +5,6 @@
 // page shows. The wall clock stands at Friday 2024-01-05 09:30:15, so every date field
 // shows that day.
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -14,6 +13,7 @@
 #include "testing/files/ScratchFolder.h"
 #include "tests/app/records/RecordsTestSupport.h"
 #include "tests/app/shell/support/ShellWindowTest.h"
+#include "tests/app/shell/support/ToastLog.h"
 #include "tests/data/CampusWorld.h"
 
 namespace records_test {
@@ -31,9 +31,7 @@ class ResultPageTest : public shelltest::ShellWindowTest {
   void Open();
   // Destroys the page's window and object, as if it had never been opened.
   void Close();
-  // Waits until the busy window is gone and its worker has ended: a UI thread waiting for
-  // its worker counts as idle, so the worker is asked first.
-  void Settle();
+  using ShellWindowTest::Settle;
 
   // The tab's source holds exactly that many rows for the pinned day, numbered from 1 and
   // each carrying "巡" in the text its search looks at: plans of one slot on the results
@@ -73,8 +71,7 @@ class ResultPageTest : public shelltest::ShellWindowTest {
   void ClearTabSources();
 
   PinnedClock clock_;
-  std::mutex mutex_;
-  std::vector<std::wstring> toasts_;
+  shelltest::ToastLog toasts_;
 };
 
 }  // namespace records_test

@@ -15,6 +15,7 @@
 #include "platform/web/BrowserObject.h"
 #include "testing/ui/ControlPixels.h"
 #include "testing/web/ScriptedWebEngine.h"
+#include "tests/ui/controls/support/BrowserEventSink.h"
 #include "tests/ui/controls/support/OleHostTest.h"
 #include "ui/controls/CActiveXUI.h"
 
@@ -27,51 +28,6 @@ using test_support::ScriptedWebEngine;
 using Strings = std::vector<std::string>;
 
 const uint32_t kFrameColour = 0xFF3060A0;
-
-// A DWebBrowserEvents2 sink keeping each event's id, URL, status and browser.
-class EventSink final : public IDispatch {
- public:
-  struct Event {
-    DISPID dispid;
-    std::wstring url;
-    LONG status;
-    IDispatch* browser;
-  };
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppvObject) override {
-    if (ppvObject == nullptr) return E_POINTER;
-    *ppvObject = nullptr;
-    if (riid != IID_IUnknown && riid != IID_IDispatch) return E_NOINTERFACE;
-    *ppvObject = static_cast<IDispatch*>(this);
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
-  ULONG STDMETHODCALLTYPE Release() override { return --refs; }
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* pctinfo) override {
-    *pctinfo = 0;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  // (pDisp, URL, ...) stand last first.
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID dispid, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
-                                   UINT*) override {
-    Event event{dispid, L"", 0, nullptr};
-    const UINT count = params->cArgs;
-    if (count >= 2 && params->rgvarg[count - 1].vt == VT_DISPATCH) event.browser = params->rgvarg[count - 1].pdispVal;
-    const VARIANT& url = params->rgvarg[count - 2];
-    if (url.vt == (VT_VARIANT | VT_BYREF) && url.pvarVal->vt == VT_BSTR) event.url = url.pvarVal->bstrVal;
-    if (dispid == DISPID_NAVIGATEERROR && count == 5 && params->rgvarg[1].vt == (VT_VARIANT | VT_BYREF)) {
-      event.status = params->rgvarg[1].pvarVal->lVal;
-    }
-    events.push_back(event);
-    return S_OK;
-  }
-
-  ULONG refs = 0;
-  std::vector<Event> events;
-};
 
 // An object with no IDispatch to call events on.
 class MuteSink final : public IUnknown {
@@ -242,7 +198,7 @@ TEST_F(BrowserObjectTest, TellsItsSinksHowEachNavigationEnded) {
   CreateBrowser();
   ComPtr<IConnectionPoint> point = Events();
   ASSERT_TRUE(point);
-  EventSink sink;
+  oletest::BrowserEventSink sink;
   MuteSink mute;
   DWORD cookie = 0;
   gui.Call([&] {
@@ -278,7 +234,7 @@ TEST_F(BrowserObjectTest, AnswersItsHostAndLeavesNothingBehindWhenReleased) {
   CreateBrowser();
   const HWND own = BrowserWindow();
   ComPtr<IConnectionPoint> point = Events();
-  EventSink sink;
+  oletest::BrowserEventSink sink;
   gui.Call([&] {
     IDispatch* document = reinterpret_cast<IDispatch*>(1);
     EXPECT_EQ(browser->get_Document(&document), S_FALSE);

@@ -100,6 +100,23 @@ void HomePageTest::ServeRunRecords(const std::vector<int>& results, const std::v
   world.http().route("GET", "/api/InspectRecord/GetByIDAndTime", test_support::wire_json_reply(areas));
 }
 
+void HomePageTest::ServePassRates(const std::vector<std::vector<int>>& periods) {
+  Json::Value reply(Json::arrayValue);
+  for (const auto& period : periods) {
+    Json::Value bucket;
+    bucket["dateflag"] = period[0];
+    bucket["iTodalNum"] = period[1];
+    bucket["InspectRecordPassRateList"] = Json::Value(Json::arrayValue);
+    for (int i = 0; i < period[2]; ++i) {
+      Json::Value record;
+      record["iID"] = i + 1;
+      bucket["InspectRecordPassRateList"].append(record);
+    }
+    reply.append(bucket);
+  }
+  world.http().route("GET", "/api/InspectRecord/GetPassRate", test_support::wire_json_reply(reply));
+}
+
 void HomePageTest::OpenPage() {
   ui.Call([this] {
     page = std::make_unique<CHomePageWndEx>();

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/frame/home/CHomePageWndEx.h"
 #include "testing/driver/GuiThread.h"
@@ -36,6 +37,8 @@ class HomePageTest : public ::testing::Test {
   // The areas GetByIDAndTime answers for every run: one area whose checkpoint records
   // have these results and anomaly flags.
   void ServeRunRecords(const std::vector<int>& results, const std::vector<int>& anomalies = {});
+  // GetPassRate answers, for every plan, these periods as {dateflag, records due, passed}.
+  void ServePassRates(const std::vector<std::vector<int>>& periods);
 
   // Makes the page and waits until the UI thread is idle.
   void OpenPage();

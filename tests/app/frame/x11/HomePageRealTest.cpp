@@ -4,8 +4,6 @@
 // GTK talks to the X server the suite started. Every wait is bounded.
 #include <gtest/gtest.h>
 
-#include <json/json.h>
-
 #include <chrono>
 #include <functional>
 #include <string>
@@ -14,7 +12,6 @@
 
 #include "platform/web/EngineHost.h"
 #include "platform/web/Wke.h"
-#include "testing/services/GbkWire.h"
 #include "testing/ui/ControlPixels.h"
 #include "tests/app/frame/support/HomePageTest.h"
 #include "ui/controls/CWkeWebkitUI.h"
@@ -32,24 +29,6 @@ class HomePageOnEngine : public frametest::HomePageTest {
   static void SetUpTestSuite() {
     platform::web::EngineHost::Instance().Install(nullptr);
     wkeInitialize();
-  }
-
-  // Answers GetPassRate with these periods: {period, records, passed}.
-  void ServePassRates(const std::vector<std::vector<int>>& periods) {
-    Json::Value reply(Json::arrayValue);
-    for (const auto& period : periods) {
-      Json::Value bucket;
-      bucket["dateflag"] = period[0];
-      bucket["iTodalNum"] = period[1];
-      bucket["InspectRecordPassRateList"] = Json::Value(Json::arrayValue);
-      for (int i = 0; i < period[2]; ++i) {
-        Json::Value record;
-        record["iID"] = i + 1;
-        bucket["InspectRecordPassRateList"].append(record);
-      }
-      reply.append(bucket);
-    }
-    world.http().route("GET", "/api/InspectRecord/GetPassRate", test_support::wire_json_reply(reply));
   }
 
   // Lets the engine, the page's timers and the 30-ms repaints run until `done`, for

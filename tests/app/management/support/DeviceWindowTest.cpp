@@ -1,12 +1,7 @@
 #include "tests/app/management/support/DeviceWindowTest.h"
 
-#include <chrono>
-#include <thread>
-
 #include "app/management/ReaderLog.h"
-#include "app/shell/ShellServices.h"
 #include "platform/reader/ReaderBackend.h"
-#include "platform/user/WorkerThread.h"
 #include "ui/controls/CComboUI.h"
 
 namespace devicetest {
@@ -18,9 +13,6 @@ using shelltest::FindWindowOfClass;
 using shelltest::OnWindowThread;
 
 const wchar_t kMessageBox[] = L"MessagWnd";
-const wchar_t kBusyWindow[] = L"LoadingGifWnd";
-// Real-time rounds to wait for a worker (an HTTP exchange on loopback) before giving up.
-const int kSettleRounds = 2000;
 
 int KindOf(const std::wstring& icon) {
   if (icon.find(L"询问") != std::wstring::npos) return 2;
@@ -35,10 +27,6 @@ int KindOf(const std::wstring& icon) {
 DeviceWindowTest::DeviceWindowTest() : reader(scratch.file("reader")) {
   reader.Reset();
   platform::reader::ReaderBackend::UseSimulator(reader.Folder());
-  SetToastHandler([this](const std::wstring& text, int) {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_toasts.push_back(text);
-  });
   ReaderLog::SetObserver([this](int level, const std::string& line) {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_logLines.push_back(std::to_string(level) + " " + line);
@@ -56,7 +44,6 @@ void DeviceWindowTest::CloseOpened() {
 DeviceWindowTest::~DeviceWindowTest() {
   CloseOpened();
   ReaderLog::SetObserver(nullptr);
-  SetToastHandler(nullptr);
   platform::reader::ReaderBackend::UseNone();
 }
 
@@ -75,19 +62,6 @@ void DeviceWindowTest::OpenModal(SkinUI::WindowImplBase* window, const wchar_t* 
   });
   Settle();
   m_opened = created.load();
-}
-
-void DeviceWindowTest::Settle() {
-  for (int round = 0; round < kSettleRounds; ++round) {
-    // Read before the idle wait: a UI thread waiting for its worker counts as idle, and
-    // what it does with the worker's result comes after.
-    const bool working = platform::WorkerThread::Outstanding() > 0;
-    driver.WaitIdle();
-    if (FindWindowOfClass(kMessageBox) != nullptr) return;
-    if (!working && FindWindowOfClass(kBusyWindow) == nullptr) return;
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  }
-  ADD_FAILURE() << "the busy window stayed open";
 }
 
 void DeviceWindowTest::Click(HWND hwnd, LPCTSTR name) {
@@ -167,10 +141,7 @@ std::vector<std::wstring> DeviceWindowTest::AnswerAll(const wchar_t* button) {
   return texts;
 }
 
-std::vector<std::wstring> DeviceWindowTest::Toasts() {
-  std::lock_guard<std::mutex> lock(m_mutex);
-  return m_toasts;
-}
+std::vector<std::wstring> DeviceWindowTest::Toasts() { return m_toasts.Texts(); }
 
 std::vector<std::string> DeviceWindowTest::ReaderLogLines() {
   std::lock_guard<std::mutex> lock(m_mutex);
@@ -178,8 +149,8 @@ std::vector<std::string> DeviceWindowTest::ReaderLogLines() {
 }
 
 void DeviceWindowTest::ClearRecords() {
+  m_toasts.Clear();
   std::lock_guard<std::mutex> lock(m_mutex);
-  m_toasts.clear();
   m_logLines.clear();
 }
 

@@ -14,6 +14,7 @@
 #include "platform/reader/ReaderSimulatorControl.h"
 #include "testing/files/ScratchFolder.h"
 #include "tests/app/shell/support/ShellWindowTest.h"
+#include "tests/app/shell/support/ToastLog.h"
 #include "tests/data/CampusWorld.h"
 #include "ui/core/window/WindowImplBase.h"
 
@@ -72,16 +73,15 @@ class DeviceWindowTest : public shelltest::ShellWindowTest {
   // The paths of the requests received, in order.
   std::vector<std::string> Paths();
 
-  // Waits until no busy window is open, or a message box is.
-  void Settle();
+  using ShellWindowTest::Settle;
 
   CampusWorld world;
   test_support::ScratchFolder scratch;
   platform::reader::ReaderSimulatorControl reader;
 
  private:
+  shelltest::ToastLog m_toasts;
   std::mutex m_mutex;
-  std::vector<std::wstring> m_toasts;
   std::vector<std::string> m_logLines;
   std::atomic<int> m_modalResult{-1};
   HWND m_opened = nullptr;

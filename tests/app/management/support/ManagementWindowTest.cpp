@@ -2,24 +2,12 @@
 
 #include <json/json.h>
 
-#include <chrono>
-#include <thread>
-
 #include "data/StartupCaches.h"
-#include "platform/user/WorkerThread.h"
 #include "platform/base/CodePage.h"
 #include "ui/controls/CListUI.h"
 #include "ui/core/manager/CWindowManagerUI.h"
 
 namespace managementtest {
-
-namespace {
-
-// How long a job behind the busy window (exchanges with the fake servers on loopback)
-// may take before a wait for it gives up: generous, for a loaded machine.
-constexpr std::chrono::seconds kJobPatience(60);
-
-}  // namespace
 
 using shelltest::FindControl;
 using shelltest::FindWindowOfClass;
@@ -54,27 +42,8 @@ void ManagementWindowTest::ClosePage() {
   driver.WaitIdle();
 }
 
-void ManagementWindowTest::SettleJobs() {
-  const auto end = std::chrono::steady_clock::now() + kJobPatience;
-  for (;;) {
-    // A job behind the busy window runs on a worker the driver does not count, and the UI
-    // thread waiting for it counts as idle: the busy window closes before the worker has
-    // ended, and what the window does with the result (a box among it) comes after. So
-    // the worker count is read before the idle wait.
-    const bool working = platform::WorkerThread::Outstanding() > 0;
-    driver.WaitIdle();
-    if (FindWindowOfClass(L"MessagWnd") != nullptr) return;
-    if (!working && FindWindowOfClass(L"LoadingGifWnd") == nullptr) return;
-    if (std::chrono::steady_clock::now() >= end) {
-      ADD_FAILURE() << "the job behind the busy window never ended";
-      return;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  }
-}
-
 std::wstring ManagementWindowTest::OpenMessage() {
-  SettleJobs();
+  Settle();
   const HWND box = FindWindowOfClass(L"MessagWnd");
   if (box == nullptr) return L"";
   std::wstring text;

@@ -35,8 +35,6 @@ class ManagementWindowTest : public shelltest::ShellWindowTest {
     return page;
   }
 
-  // Waits until no job runs behind a busy window, or a job's box is open.
-  void SettleJobs();
   // The open message box's text once jobs have settled; "" when none is open.
   std::wstring OpenMessage();
   // Closes the open message box with its "确定" (or, for boxes without one, its close

@@ -1,8 +1,7 @@
 #include "tests/app/records/windows/PlanRunWindowTest.h"
 
-#include <chrono>
 #include <filesystem>
-#include <thread>
+#include <mutex>
 
 #include "CommonTools/Config.h"
 #include "app/shell/ShellServices.h"
@@ -11,7 +10,6 @@
 #include "platform/com/ClassRegistry.h"
 #include "platform/com/OleApartment.h"
 #include "platform/com/WebBrowser.h"
-#include "platform/user/WorkerThread.h"
 #include "testing/services/GbkWire.h"
 #include "testing/services/WireJson.h"
 #include "tests/ui/controls/support/ScriptedOleControl.h"
@@ -65,10 +63,6 @@ PlanRunWindowTest::PlanRunWindowTest() {
   g_mapInspectRoute[7] = route;
 
   g_pFeedBackWnd = reinterpret_cast<PhotoFeedBackWindow*>(&g_toastWindowStandIn);
-  SetToastHandler([this](const std::wstring& text, int seconds) {
-    std::lock_guard<std::mutex> lock(toastMutex_);
-    toasts_.push_back(text + L"/" + std::to_wstring(seconds));
-  });
   oletest::ScriptedOleControl::ResetScript();
   oletest::ScriptedOleControl::Script().browser = true;
   oletest::ScriptedOleControl::Register(CLSID_WebBrowser);
@@ -80,7 +74,6 @@ PlanRunWindowTest::PlanRunWindowTest() {
 PlanRunWindowTest::~PlanRunWindowTest() {
   ui.Call([] { ::OleUninitialize(); });
   platform::com::ClassRegistry::Unregister(CLSID_WebBrowser);
-  SetToastHandler(nullptr);
   g_pFeedBackWnd = nullptr;
   std::filesystem::remove_all(ProgramFolder() + "res/" + std::to_string(kPlanId));
 }
@@ -119,21 +112,7 @@ Json::Value PlanRunWindowTest::Visit(int recordId, int checkpoint, const std::st
   return visit;
 }
 
-void PlanRunWindowTest::Settle() {
-  for (int round = 0; round < 5000; ++round) {
-    const bool working = platform::WorkerThread::Outstanding() > 0;
-    driver.WaitIdle();
-    if (shelltest::FindWindowOfClass(L"MessagWnd") != nullptr) return;
-    if (!working && shelltest::FindWindowOfClass(L"LoadingGifWnd") == nullptr) return;
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  }
-  ADD_FAILURE() << "the busy window stayed open";
-}
-
-Strings PlanRunWindowTest::Toasts() {
-  std::lock_guard<std::mutex> lock(toastMutex_);
-  return toasts_;
-}
+Strings PlanRunWindowTest::Toasts() { return toasts_.TextsWithSeconds(); }
 
 Message PlanRunWindowTest::TakeMessage() {
   const HWND box = shelltest::FindWindowOfClass(L"MessagWnd");

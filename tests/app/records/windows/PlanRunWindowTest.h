@@ -5,13 +5,13 @@
 // "U1") and 李四), the scripted browser under the web browser's class, the toasts
 // collected and the program's picture folder cleared.
 #include <atomic>
-#include <mutex>
 #include <string>
 #include <vector>
 
 #include <json/json.h>
 
 #include "tests/app/shell/support/ShellWindowTest.h"
+#include "tests/app/shell/support/ToastLog.h"
 #include "tests/data/CampusWorld.h"
 
 namespace plantest {
@@ -39,9 +39,6 @@ class PlanRunWindowTest : public shelltest::ShellWindowTest {
   static Json::Value Visit(int recordId, int checkpoint, const std::string& name, int state, int result, int abnormal,
                            const std::string& time, const std::string& remark);
 
-  // Waits until the UI thread is idle with no worker outstanding and no busy window open
-  // (a UI thread waiting for its worker counts as idle), or a message box is open.
-  void Settle();
   Strings Toasts();
   // The open message box of the process (class "MessagWnd"), answered with its first
   // button ("yes", else "close").
@@ -55,8 +52,7 @@ class PlanRunWindowTest : public shelltest::ShellWindowTest {
   CampusWorld world;
 
  private:
-  std::mutex toastMutex_;
-  Strings toasts_;
+  shelltest::ToastLog toasts_;
 };
 
 }  // namespace plantest

@@ -1,15 +1,21 @@
 #include "tests/app/shell/support/ShellWindowTest.h"
 
+#include <chrono>
 #include <filesystem>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 #include "platform/backend/headless/HeadlessBackend.h"
+#include "platform/user/WorkerThread.h"
 #include "ui/core/manager/CWindowManagerList.h"
 
 namespace shelltest {
 
 namespace {
+
+// Real-time rounds to wait for a worker (an HTTP exchange on loopback) before giving up.
+const int kSettleRounds = 5000;
 
 const wchar_t kFrameSkin[] =
     L"<Window size=\"1000,700\"><VerticalLayout bkcolor=\"#FF002971\"><Control /></VerticalLayout></Window>";
@@ -129,6 +135,28 @@ ShellWindowTest::~ShellWindowTest() {
 void ShellWindowTest::ClickControl(HWND hwnd, LPCTSTR name) {
   const POINT centre = ControlCentre(hwnd, name);
   driver.Click(centre.x, centre.y);
+}
+
+void ShellWindowTest::Settle() {
+  for (int round = 0; round < kSettleRounds; ++round) {
+    // Read before the idle wait: what the UI thread does with the worker's result comes
+    // after it.
+    const bool working = platform::WorkerThread::Outstanding() > 0;
+    driver.WaitIdle();
+    if (FindWindowOfClass(L"MessagWnd") != nullptr) return;
+    if (!working && FindWindowOfClass(L"LoadingGifWnd") == nullptr) return;
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+  ADD_FAILURE() << "the busy window stayed open";
+}
+
+void ShellWindowTest::CoverWorkArea() {
+  RECT work = {0, 0, 0, 0};
+  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  ui.Call([&] {
+    ::SetWindowPos(frame, nullptr, work.left, work.top, work.right - work.left, work.bottom - work.top, SWP_NOZORDER);
+  });
+  driver.WaitIdle();
 }
 
 }  // namespace shelltest

@@ -53,6 +53,11 @@ class ShellWindowTest : public ::testing::Test {
 
   // Clicks the middle of a control of the window.
   void ClickControl(HWND hwnd, LPCTSTR name);
+  // Waits until the UI thread is idle with no worker outstanding and no busy window open
+  // (a UI thread waiting for its worker counts as idle), or a message box is open.
+  void Settle();
+  // Stretches the stand-in frame over the work area, as the main frame lies.
+  void CoverWorkArea();
 
   platform::headless::TestDriver driver;
   platform::headless::GuiThread ui;

@@ -20,6 +20,7 @@
 #include "testing/driver/GuiThread.h"
 #include "testing/driver/TestDriver.h"
 #include "testing/ui/ControlPixels.h"
+#include "tests/ui/controls/support/BrowserEventSink.h"
 #include "tests/ui/core/support/WindowTestSupport.h"
 #include "ui/controls/CActiveXUI.h"
 #include "ui/core/control/CVerticalLayoutUI.h"
@@ -35,50 +36,6 @@ const uint32_t kMapBorder = 0xFF1E3F7A;
 const uint32_t kText = 0xFFFFFFFF;
 const uint32_t kWindowBackground = 0xFFFFFFFF;
 const RECT kControlRect = {10, 20, 310, 220};
-
-// A DWebBrowserEvents2 sink that keeps each event with the URL it carried.
-class EventSink final : public IDispatch {
- public:
-  struct Event {
-    DISPID dispid;
-    std::wstring url;
-    LONG status;
-  };
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppvObject) override {
-    if (ppvObject == nullptr) return E_POINTER;
-    *ppvObject = nullptr;
-    if (riid != IID_IUnknown && riid != IID_IDispatch && riid != DIID_DWebBrowserEvents2) return E_NOINTERFACE;
-    *ppvObject = static_cast<IDispatch*>(this);
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
-  ULONG STDMETHODCALLTYPE Release() override { return --refs; }
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* pctinfo) override {
-    *pctinfo = 0;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  // (pDisp, URL, ...) stand last first: the URL is the argument before the last.
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID dispid, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
-                                   UINT*) override {
-    Event event{dispid, L"", 0};
-    if (params != nullptr && params->cArgs >= 2) {
-      const VARIANT& url = params->rgvarg[params->cArgs - 2];
-      if (url.vt == (VT_VARIANT | VT_BYREF) && url.pvarVal->vt == VT_BSTR) event.url = url.pvarVal->bstrVal;
-    }
-    if (dispid == DISPID_NAVIGATEERROR && params != nullptr && params->cArgs == 5) {
-      event.status = params->rgvarg[1].pvarVal->lVal;
-    }
-    events.push_back(event);
-    return S_OK;
-  }
-
-  ULONG refs = 0;
-  std::vector<Event> events;
-};
 
 class BrowserObjectOnEngine : public ::testing::Test {
  protected:
@@ -160,7 +117,7 @@ class BrowserObjectOnEngine : public ::testing::Test {
   }
 
   bool HasEvent(DISPID dispid) const {
-    for (const EventSink::Event& event : sink.events) {
+    for (const oletest::BrowserEventSink::Event& event : sink.events) {
       if (event.dispid == dispid) return true;
     }
     return false;
@@ -179,7 +136,7 @@ class BrowserObjectOnEngine : public ::testing::Test {
   SkinUI::CActiveXUI* host = nullptr;
   bool created = false;
   ComPtr<IWebBrowser2> browser;
-  EventSink sink;
+  oletest::BrowserEventSink sink;
   DWORD cookie = 0;
 };
 

@@ -14,11 +14,11 @@
 
 #include "platform/com/ComPtr.h"
 #include "platform/com/OleHosting.h"
+#include "platform/web/RefusingWebBrowser.h"
 #include "tests/ui/controls/support/ScriptRecord.h"
 #include "tests/ui/controls/support/ScriptedConnectionPoint.h"
 #include "tests/ui/controls/support/ScriptedDocument.h"
 #include "tests/ui/controls/support/ShockwaveFlashStub.h"
-#include "tests/ui/controls/support/WebBrowserStub.h"
 
 namespace oletest {
 
@@ -53,7 +53,7 @@ class ScriptedOleControl final : public IOleControl,
                                  public IOleInPlaceActiveObject,
                                  public IObjectWithSite,
                                  public IConnectionPointContainer,
-                                 public WebBrowserStub,
+                                 public platform::web::RefusingWebBrowser,
                                  public ShockwaveFlashStub {
  public:
   // The script the next control is made from.

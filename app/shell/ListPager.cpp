@@ -1,4 +1,4 @@
-#include "app/records/TabPager.h"
+#include "app/shell/ListPager.h"
 
 #include <regex>
 #include <utility>
@@ -16,26 +16,32 @@ const std::size_t kLongestPageNumber = 9;
 
 }  // namespace
 
-TabPager::TabPager(SkinUI::CWindowManagerUI& manager, Names names, const RECT& workArea)
+ListPager::ListPager(SkinUI::CWindowManagerUI& manager, Names names, const RECT& workArea)
     : m_manager(manager), m_names(std::move(names)), m_workArea(workArea) {}
 
-int TabPager::PageCount(int rows) {
+int ListPager::PageCount(int rows) {
   if (rows <= 0) return 0;
   return rows / kRowsPerPage + (rows % kRowsPerPage != 0 ? 1 : 0);
 }
 
-SkinUI::CControlUI* TabPager::Find(const std::wstring& name) const { return m_manager.FindControl(name.c_str()); }
+int ListPager::PageAfterDelete(int rows, int current) {
+  const int pages = PageCount(rows);
+  if (pages == 0) return 1;
+  return pages < current ? pages : current;
+}
 
-bool TabPager::HasPrevNext() const {
+SkinUI::CControlUI* ListPager::Find(const std::wstring& name) const { return m_manager.FindControl(name.c_str()); }
+
+bool ListPager::HasPrevNext() const {
   return Find(Name(L"btn_prev_page_")) != nullptr && Find(Name(L"btn_next_page_")) != nullptr;
 }
 
-void TabPager::EnableButtons(int page, int pages) {
+void ListPager::EnableButtons(int page, int pages) {
   if (SkinUI::CControlUI* prev = Find(Name(L"btn_prev_page_"))) prev->SetEnabled(page != 1);
   if (SkinUI::CControlUI* next = Find(Name(L"btn_next_page_"))) next->SetEnabled(page != pages);
 }
 
-void TabPager::ShowCount(int rows, bool sized) {
+void ListPager::ShowCount(int rows, bool sized) {
   SkinUI::CControlUI* label = Find(m_names.countLabel);
   if (label == nullptr) return;
   const std::wstring text = std::to_wstring(rows);
@@ -45,7 +51,7 @@ void TabPager::ShowCount(int rows, bool sized) {
   label->SetFixedWidth(15 * static_cast<int>(text.size()));
 }
 
-void TabPager::ShowListOrPlaceholder(SkinUI::CListUI* list) {
+void ListPager::ShowListOrPlaceholder(SkinUI::CListUI* list) {
   SkinUI::CControlUI* placeholder = Find(m_names.noContent);
   SkinUI::CControlUI* bar = Find(Name(L"PageShow_"));
   if (placeholder == nullptr || bar == nullptr) return;
@@ -59,7 +65,7 @@ void TabPager::ShowListOrPlaceholder(SkinUI::CListUI* list) {
   placeholder->SetPadding(RECT{width / 2 - 110, height / 2 - 90, 0, 0});
 }
 
-void TabPager::Display(SkinUI::CListUI* list, int rows, int page, int& current, const RowBuilder& build) {
+void ListPager::Display(SkinUI::CListUI* list, int rows, int page, int& current, const RowBuilder& build) {
   const int pages = PageCount(rows);
   if (page > pages || page < 1) {
     ShowCount(rows, m_names.sizedOutOfRange);
@@ -82,7 +88,7 @@ void TabPager::Display(SkinUI::CListUI* list, int rows, int page, int& current, 
   if (SkinUI::CControlUI* bar = Find(Name(L"PageShow_"))) bar->SetVisible(pages > 1);
 }
 
-int TabPager::JumpTarget(HWND hwndParent, int rows) {
+int ListPager::JumpTarget(HWND hwndParent, int rows) {
   SkinUI::CControlUI* box = Find(Name(L"current_page_"));
   if (box == nullptr) return 0;
   const std::wstring text = box->GetText().GetData();

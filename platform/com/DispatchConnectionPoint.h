@@ -1,19 +1,21 @@
 #pragma once
-// The browser object's one connection point, for DWebBrowserEvents2: it keeps each
-// advised sink under its cookie and invokes the events on them. The object owns the
-// point; a caller may hold the point longer, and then finds it detached.
+// A connection point for one dispatch event interface: it keeps each advised sink under
+// its cookie and invokes the events on them. The object that offers it owns the point;
+// a caller may hold the point longer, and then finds it detached.
+#include <cstddef>
 #include <map>
+#include <vector>
 
 #include "platform/com/ComPtr.h"
 #include "platform/com/ConnectionPoint.h"
 #include "platform/com/Dispatch.h"
 
-namespace platform::web {
+namespace platform::com {
 
-class BrowserEvents final : public IConnectionPoint {
+class DispatchConnectionPoint : public IConnectionPoint {
  public:
   // The container is not held: it owns this point and detaches it when it goes.
-  explicit BrowserEvents(IConnectionPointContainer* pContainer);
+  DispatchConnectionPoint(IConnectionPointContainer* pContainer, const IID& iid);
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppvObject) override;
   ULONG STDMETHODCALLTYPE AddRef() override;
@@ -26,19 +28,25 @@ class BrowserEvents final : public IConnectionPoint {
   HRESULT STDMETHODCALLTYPE Unadvise(DWORD dwCookie) override;
   HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections** ppEnum) override;
 
-  // Invokes the event on the sinks advised when it is fired; a sink may unadvise,
-  // or release the browser, while it handles it.
-  void Fire(DISPID dispid, DISPPARAMS* params);
+  // Invokes the event on the sinks advised when it is fired, and gives what each
+  // answered; a sink may unadvise, or release the point's owner, while it handles it.
+  std::vector<HRESULT> Fire(DISPID dispid, DISPPARAMS* params);
   // The container is gone: its sinks are let go and no container is answered.
   void Detach();
 
- private:
-  ~BrowserEvents() = default;
+  // The sink advised under the cookie, or null.
+  IDispatch* Sink(DWORD dwCookie) const;
+  std::size_t SinkCount() const { return sinks_.size(); }
 
+ protected:
+  virtual ~DispatchConnectionPoint() = default;
+
+ private:
   ULONG refs_ = 1;
   IConnectionPointContainer* container_;
+  IID iid_;
   DWORD nextCookie_ = 1;
-  std::map<DWORD, platform::com::ComPtr<IDispatch>> sinks_;
+  std::map<DWORD, ComPtr<IDispatch>> sinks_;
 };
 
-}  // namespace platform::web
+}  // namespace platform::com

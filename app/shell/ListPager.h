@@ -1,9 +1,10 @@
 #pragma once
-// The pager each tab of the result page has, 20 rows a page: its controls carry the
-// tab's suffix ("btn_prev_page_<suffix>", "btn_next_page_<suffix>",
-// "page_count_<suffix>", "current_page_<suffix>", "btn_goto_<suffix>", the bar
-// "PageShow_<suffix>"), the count label and the element shown in place of an empty list
-// are named by the tab. Controls are looked up each time; a missing one is skipped.
+// The pager under a list of 20 rows a page (the result page's tabs, the people and
+// rights pages): its controls carry a suffix ("btn_prev_page_<suffix>",
+// "btn_next_page_<suffix>", "page_count_<suffix>", "current_page_<suffix>",
+// "btn_goto_<suffix>", the bar "PageShow_<suffix>"), the count label and the element
+// shown in place of an empty list are named by the page. Controls are looked up each
+// time; a missing one is skipped.
 #include <functional>
 #include <string>
 
@@ -15,7 +16,7 @@ class CListUI;
 class CWindowManagerUI;
 }  // namespace SkinUI
 
-class TabPager {
+class ListPager {
  public:
   static constexpr int kRowsPerPage = 20;
 
@@ -31,10 +32,13 @@ class TabPager {
   // Adds the list row of the stored row at that index (0-based) as list row `row`.
   using RowBuilder = std::function<void(int row, int index)>;
 
-  TabPager(SkinUI::CWindowManagerUI& manager, Names names, const RECT& workArea);
+  ListPager(SkinUI::CWindowManagerUI& manager, Names names, const RECT& workArea);
 
   // Pages for that many rows; 0 for none.
   static int PageCount(int rows);
+  // The page to show after the row count fell to `rows`: the current page, or the last
+  // one when the current page no longer exists, at least 1.
+  static int PageAfterDelete(int rows, int current);
 
   // Shows page `page` of `rows` stored rows in the list, whose rows are already removed;
   // `current` becomes the page when it exists.

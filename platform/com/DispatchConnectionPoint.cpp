@@ -1,16 +1,13 @@
-#include "platform/web/BrowserEvents.h"
+#include "platform/com/DispatchConnectionPoint.h"
 
-#include <vector>
+#include <utility>
 
-#include "platform/com/WebBrowser.h"
+namespace platform::com {
 
-namespace platform::web {
+DispatchConnectionPoint::DispatchConnectionPoint(IConnectionPointContainer* pContainer, const IID& iid)
+    : container_(pContainer), iid_(iid) {}
 
-using platform::com::ComPtr;
-
-BrowserEvents::BrowserEvents(IConnectionPointContainer* pContainer) : container_(pContainer) {}
-
-HRESULT BrowserEvents::QueryInterface(REFIID riid, void** ppvObject) {
+HRESULT DispatchConnectionPoint::QueryInterface(REFIID riid, void** ppvObject) {
   if (ppvObject == nullptr) return E_POINTER;
   *ppvObject = nullptr;
   if (riid != IID_IUnknown && riid != IID_IConnectionPoint) return E_NOINTERFACE;
@@ -19,21 +16,21 @@ HRESULT BrowserEvents::QueryInterface(REFIID riid, void** ppvObject) {
   return S_OK;
 }
 
-ULONG BrowserEvents::AddRef() { return ++refs_; }
+ULONG DispatchConnectionPoint::AddRef() { return ++refs_; }
 
-ULONG BrowserEvents::Release() {
+ULONG DispatchConnectionPoint::Release() {
   const ULONG left = --refs_;
   if (left == 0) delete this;
   return left;
 }
 
-HRESULT BrowserEvents::GetConnectionInterface(IID* pIID) {
+HRESULT DispatchConnectionPoint::GetConnectionInterface(IID* pIID) {
   if (pIID == nullptr) return E_POINTER;
-  *pIID = DIID_DWebBrowserEvents2;
+  *pIID = iid_;
   return S_OK;
 }
 
-HRESULT BrowserEvents::GetConnectionPointContainer(IConnectionPointContainer** ppCPC) {
+HRESULT DispatchConnectionPoint::GetConnectionPointContainer(IConnectionPointContainer** ppCPC) {
   if (ppCPC == nullptr) return E_POINTER;
   *ppCPC = nullptr;
   if (container_ == nullptr) return E_UNEXPECTED;
@@ -41,7 +38,7 @@ HRESULT BrowserEvents::GetConnectionPointContainer(IConnectionPointContainer** p
   return S_OK;
 }
 
-HRESULT BrowserEvents::Advise(IUnknown* pUnkSink, DWORD* pdwCookie) {
+HRESULT DispatchConnectionPoint::Advise(IUnknown* pUnkSink, DWORD* pdwCookie) {
   if (pdwCookie == nullptr) return E_POINTER;
   *pdwCookie = 0;
   if (pUnkSink == nullptr) return E_POINTER;
@@ -52,7 +49,7 @@ HRESULT BrowserEvents::Advise(IUnknown* pUnkSink, DWORD* pdwCookie) {
   return S_OK;
 }
 
-HRESULT BrowserEvents::Unadvise(DWORD dwCookie) {
+HRESULT DispatchConnectionPoint::Unadvise(DWORD dwCookie) {
   const auto found = sinks_.find(dwCookie);
   if (found == sinks_.end()) return CONNECT_E_NOCONNECTION;
   // The sink may hold the last reference on its owner: it goes after the map is sound.
@@ -61,24 +58,32 @@ HRESULT BrowserEvents::Unadvise(DWORD dwCookie) {
   return S_OK;
 }
 
-HRESULT BrowserEvents::EnumConnections(IEnumConnections** ppEnum) {
+HRESULT DispatchConnectionPoint::EnumConnections(IEnumConnections** ppEnum) {
   if (ppEnum != nullptr) *ppEnum = nullptr;
   return E_NOTIMPL;
 }
 
-void BrowserEvents::Fire(DISPID dispid, DISPPARAMS* params) {
-  ComPtr<BrowserEvents> self(this);
+std::vector<HRESULT> DispatchConnectionPoint::Fire(DISPID dispid, DISPPARAMS* params) {
+  ComPtr<DispatchConnectionPoint> self(this);
   std::vector<ComPtr<IDispatch>> sinks;
   for (const auto& entry : sinks_) sinks.push_back(entry.second);
+  std::vector<HRESULT> answers;
   for (const ComPtr<IDispatch>& sink : sinks) {
-    sink->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, params, nullptr, nullptr, nullptr);
+    answers.push_back(
+        sink->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, params, nullptr, nullptr, nullptr));
   }
+  return answers;
 }
 
-void BrowserEvents::Detach() {
+void DispatchConnectionPoint::Detach() {
   container_ = nullptr;
   std::map<DWORD, ComPtr<IDispatch>> sinks = std::move(sinks_);
   sinks_.clear();
 }
 
-}  // namespace platform::web
+IDispatch* DispatchConnectionPoint::Sink(DWORD dwCookie) const {
+  const auto found = sinks_.find(dwCookie);
+  return found == sinks_.end() ? nullptr : found->second.Get();
+}
+
+}  // namespace platform::com
