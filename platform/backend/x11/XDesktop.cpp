@@ -657,7 +657,9 @@ bool XDesktop::RestoreForeignWindow(Window window) {
   event.xclient.data.l[0] = 2;  // on the user's behalf: a second start of the program
   event.xclient.data.l[1] = CurrentTime;
   XSendEvent(display_, connection_.root(), False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
-  XFlush(display_);
+  // A round trip, not a flush: a second start ends right after this, and the server
+  // drops the requests of a client that is gone before it read them.
+  XSync(display_, False);
   return true;
 }
 
