@@ -10,7 +10,11 @@ namespace campus_server {
 
 namespace {
 
-const int kIconSize = 40;
+// The client stretches an identity icon over its whole identity button (110 x 22, the name
+// 26 pixels in), so the icon is a badge of that size: a disc at the left, clear elsewhere.
+const int kIconWidth = 110;
+const int kIconHeight = 22;
+const double kDiscRadius = 9.5;
 const int kPhotoWidth = 120;
 const int kPhotoHeight = 160;
 
@@ -39,17 +43,18 @@ bool InCircle(double x, double y, double cx, double cy, double r) {
 std::string FixturePictures::IdentityIcon(const std::string& code) {
   const Rgba disc = ColourOf(code);
   std::vector<std::uint8_t> pixels;
-  const double centre = kIconSize / 2.0;
-  for (int y = 0; y < kIconSize; ++y) {
-    for (int x = 0; x < kIconSize; ++x) {
-      const bool inside = InCircle(x + 0.5, y + 0.5, centre, centre, centre - 0.5);
-      const bool dot = InCircle(x + 0.5, y + 0.5, centre, centre, kIconSize * 0.18);
+  const double cx = 10.0;
+  const double cy = kIconHeight / 2.0;
+  for (int y = 0; y < kIconHeight; ++y) {
+    for (int x = 0; x < kIconWidth; ++x) {
+      const bool inside = InCircle(x + 0.5, y + 0.5, cx, cy, kDiscRadius);
+      const bool dot = InCircle(x + 0.5, y + 0.5, cx, cy, kDiscRadius * 0.36);
       const Rgba c = !inside ? Rgba{0, 0, 0, 0} : dot ? Rgba{0xFF, 0xFF, 0xFF, 0xFF} : disc;
       pixels.insert(pixels.end(), {c.r, c.g, c.b, c.a});
     }
   }
   std::string bytes;
-  stbi_write_png_to_func(&AppendBytes, &bytes, kIconSize, kIconSize, 4, pixels.data(), kIconSize * 4);
+  stbi_write_png_to_func(&AppendBytes, &bytes, kIconWidth, kIconHeight, 4, pixels.data(), kIconWidth * 4);
   return bytes;
 }
 
