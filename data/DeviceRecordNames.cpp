@@ -1,33 +1,40 @@
 #include "data/DeviceRecordNames.h"
 
+#include <mutex>
+
 #include "data/StartupCaches.h"
 
 DeviceRecordNames::DeviceRecordNames() {
   {
     std::lock_guard<std::mutex> lock(g_mutexInspectPosDevice);
-    // Sized once: tens of thousands of checkpoints would otherwise rehash a dozen times.
+    m_positionCodes = CodeTable(g_mapInspectPosDevice.size());
     m_positions.reserve(g_mapInspectPosDevice.size());
-    // Ascending id, and emplace keeps the first: the smallest id names a shared code.
+    // Ascending id, and the table keeps the first: the smallest id names a shared code.
     for (const auto& entry : g_mapInspectPosDevice) {
       const InspectPosDeviceInfo& position = entry.second;
-      m_positions.emplace(position.strCode, PositionNames{position.strName, position.strAreaName});
+      m_positions.push_back(PositionNames{position.strCode, position.strName, position.strAreaName});
+      if (!m_positionCodes.Insert(m_positions.back().strCode, int(m_positions.size()) - 1)) m_positions.pop_back();
     }
   }
+  m_deviceCodes = CodeTable(g_mapInspectDevice.size());
   m_devices.reserve(g_mapInspectDevice.size());
-  for (const auto& entry : g_mapInspectDevice) m_devices.emplace(entry.second.strCode, &entry.second);
+  for (const auto& entry : g_mapInspectDevice) {
+    if (m_deviceCodes.Insert(entry.second.strCode, int(m_devices.size()))) m_devices.push_back(&entry.second);
+  }
 }
 
 void DeviceRecordNames::Resolve(DeviceRecordInfo& record) const {
-  const auto position = m_positions.find(record.strInspectPositionDeviceCode);
-  if (position != m_positions.end()) {
-    record.strPositionName = position->second.strName;
-    record.strAreaName = position->second.strAreaName;
+  const int position = m_positionCodes.Find(record.strInspectPositionDeviceCode);
+  if (position >= 0) {
+    record.strPositionName = m_positions[position].strName;
+    record.strAreaName = m_positions[position].strAreaName;
   }
-  const auto device = m_devices.find(record.strDeviceCode);
-  if (device == m_devices.end()) return;
-  record.strDeviceName = device->second->strName;
+  const int device = m_deviceCodes.Find(record.strDeviceCode);
+  if (device < 0) return;
+  const InspectDeviceInfo& reader = *m_devices[device];
+  record.strDeviceName = reader.strName;
   // Only the matched reader's fingerprints name the person.
-  for (const FingerprintInfo& fingerprint : device->second->listFingerprint) {
+  for (const FingerprintInfo& fingerprint : reader.listFingerprint) {
     if (fingerprint.strCode == record.strPeopleCode) {
       record.strPeopleName = fingerprint.strPeopleName;
       return;

@@ -4,8 +4,9 @@
 // codes match byte for byte, length included. Built once per reply, so that a long reply
 // costs one pass over each cache instead of one per record.
 #include <string>
-#include <unordered_map>
+#include <vector>
 
+#include "data/CodeTable.h"
 #include "data/DeviceRecordInfo.h"
 #include "data/InspectDeviceInfo.h"
 
@@ -23,10 +24,14 @@ class DeviceRecordNames {
 
  private:
   struct PositionNames {
+    std::string strCode;
     std::string strName;
     std::string strAreaName;
   };
 
-  std::unordered_map<std::string, PositionNames> m_positions;
-  std::unordered_map<std::string, const InspectDeviceInfo*> m_devices;
+  // Sized once and never grown: the table views the codes where they lie.
+  std::vector<PositionNames> m_positions;
+  CodeTable m_positionCodes;
+  std::vector<const InspectDeviceInfo*> m_devices;
+  CodeTable m_deviceCodes;
 };

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <cwchar>
 #include <string>
@@ -136,7 +137,10 @@ BOOL SHGetPathFromIDListW(PCIDLIST_ABSOLUTE pidl, LPWSTR pszPath) {
 }
 
 BOOL GetOpenFileNameW(LPOPENFILENAMEW lpofn) {
-  if (lpofn == nullptr || lpofn->lStructSize < sizeof(OPENFILENAMEW)) return DialogFailed(CDERR_STRUCTSIZE);
+  // Any size that covers the fields read and written here will do.
+  if (lpofn == nullptr || lpofn->lStructSize < offsetof(OPENFILENAMEW, lpstrDefExt)) {
+    return DialogFailed(CDERR_STRUCTSIZE);
+  }
   if (lpofn->lpstrFile == nullptr || lpofn->nMaxFile == 0) return DialogFailed(CDERR_INITIALIZATION);
   const OpenFileAnswer answer = AskForFiles(*lpofn);
   if (answer.cancelled || answer.paths.empty()) return DialogFailed(0);

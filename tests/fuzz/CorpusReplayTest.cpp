@@ -44,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(Targets, CorpusReplay,
                                            Target{"zip_reader", &fuzz::FuzzZipReader},
                                            Target{"profile_reader", &fuzz::FuzzProfileReader},
                                            Target{"value_parsers", &fuzz::FuzzValueParsers},
-                                           Target{"markup_text", &fuzz::FuzzMarkupText}),
+                                           Target{"markup_text", &fuzz::FuzzMarkupText},
+                                           Target{"records_file", &fuzz::FuzzRecordsFile}),
                          [](const ::testing::TestParamInfo<Target>& info) { return std::string(info.param.name); });
 
 }  // namespace

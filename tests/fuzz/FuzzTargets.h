@@ -23,5 +23,8 @@ int FuzzProfileReader(const uint8_t* data, size_t size);
 int FuzzValueParsers(const uint8_t* data, size_t size);
 // The markup text layout, measured and drawn on the headless backend.
 int FuzzMarkupText(const uint8_t* data, size_t size);
+// The records file a reader leaves for the import: every line a record, its person code
+// always ten digits.
+int FuzzRecordsFile(const uint8_t* data, size_t size);
 
 }  // namespace fuzz

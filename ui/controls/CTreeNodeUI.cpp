@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <utility>
 
 #include "ui/controls/CCheckBoxUI.h"
 #include "ui/controls/CLabelUI.h"
@@ -72,7 +73,13 @@ CTreeNodeUI::CTreeNodeUI(CControlUI* pParent)
 CTreeNodeUI::~CTreeNodeUI() {
   // Whichever of a parent and a child goes first unlinks the other.
   DetachFromParent();
-  for (CTreeNodeUI* pChild : m_aChildNodes) pChild->m_pParentNode = nullptr;
+  const std::vector<CTreeNodeUI*> children = std::move(m_aChildNodes);
+  for (CTreeNodeUI* pChild : children) {
+    pChild->m_pParentNode = nullptr;
+    // A tree view's list owns its nodes; a sub-tree built outside any tree view has no
+    // other owner than its root, so it goes with it (a skin's node that no tree took).
+    if (pChild->m_pTreeView == nullptr) delete pChild;
+  }
 }
 
 LPCTSTR CTreeNodeUI::GetClassName() const { return L"TreeNodeUI"; }

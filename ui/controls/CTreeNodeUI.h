@@ -21,7 +21,8 @@ class CTreeNodeUI : public CListContainerElementUI, public ITreeNodeUI {
  public:
   // Indented one level below a parent node; a parent that is no tree node is ignored.
   explicit CTreeNodeUI(CControlUI* pParent = nullptr);
-  // Leaves its parent's child list, and its children without a parent.
+  // Leaves its parent's child list, and its children without a parent; outside a tree
+  // view it deletes its child nodes along.
   ~CTreeNodeUI() override;
 
   LPCTSTR GetClassName() const override;
@@ -111,7 +112,7 @@ class CTreeNodeUI : public CListContainerElementUI, public ITreeNodeUI {
   COptionUI* m_pItemButton;
   CTreeViewUI* m_pTreeView;  // null until the node joins a tree view
   CTreeNodeUI* m_pParentNode;
-  std::vector<CTreeNodeUI*> m_aChildNodes;  // not owned: the tree view's list owns the nodes
+  std::vector<CTreeNodeUI*> m_aChildNodes;  // owned by the tree view's list, else by this node
   std::shared_ptr<const bool> m_pLife;
 };
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <ctime>
 
@@ -88,9 +89,12 @@ TEST_F(WallClockTest, CrossingMidnightChangesTheDate) {
 TEST_F(WallClockTest, UnpinnedClockIsTheSystemsTime) {
   platform::PinWallClock(Local(2001, 2, 3, 4, 5, 6));
   platform::UnpinWallClock();
-  const std::time_t before = std::time(nullptr);
+  // Read from the precise system clock, as the wall clock is: time() reads a coarse clock
+  // that lags it by a few milliseconds and so can still show the last second after it.
+  const auto now = [] { return std::chrono::system_clock::to_time_t(std::chrono::system_clock::now()); };
+  const std::time_t before = now();
   const std::time_t read = platform::WallClockSeconds();
-  const std::time_t after = std::time(nullptr);
+  const std::time_t after = now();
   EXPECT_GE(read, before);
   EXPECT_LE(read, after);
 }

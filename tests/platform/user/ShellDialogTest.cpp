@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -188,7 +189,7 @@ TEST(OpenFileArguments, AreCheckedBeforeAskingAnyone) {
   TestDriver driver;
   wchar_t buffer[8] = {0};
   OPENFILENAMEW ofn{};
-  ofn.lStructSize = sizeof(ofn) - 4;
+  ofn.lStructSize = offsetof(OPENFILENAMEW, Flags);
   ofn.lpstrFile = buffer;
   ofn.nMaxFile = 8;
   EXPECT_FALSE(GetOpenFileNameW(&ofn));

@@ -80,6 +80,10 @@ int PlayerThreadCount() {
   return count;
 }
 
+bool WaitForPlayerThreadCount(int count, int limitMs) {
+  return WaitUntil([count] { return PlayerThreadCount() == count; }, limitMs);
+}
+
 uint32_t FrameColour(const platform::backend::ChildFrame& frame, int x, int y) {
   const uint8_t* p = frame.Row(y) + x * 4;
   return uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0];

@@ -22,6 +22,9 @@ bool WaitUntil(const std::function<bool()>& done, int limitMs);
 // The threads of players in this process: the player names its threads "player-...",
 // and threads they start (the decoder's) inherit the name.
 int PlayerThreadCount();
+// Waits until PlayerThreadCount() is `count`, false when `limitMs` passed first. A
+// thread stays listed a moment after it was joined, until the kernel has reaped it.
+bool WaitForPlayerThreadCount(int count, int limitMs);
 
 // Message 1224 as the window received it.
 struct ShownMessage {

@@ -37,6 +37,11 @@ class InputTest : public testing::Test {
     ASSERT_TRUE(display_.WaitForPixel(150, 150, 0xFFFF00)) << "the window never showed";
     const unsigned long native = TestDisplay::NativeWindow(window_);
     ASSERT_TRUE(display_.WaitForFocus(native)) << "the X focus never came to the program's window";
+    // The layer learns of the X focus from events its X thread reads after the server
+    // moved it, and the last test's window leaving may have taken the keyboard from the
+    // program until then. Keys queue behind those events; an injected commit does not.
+    ASSERT_TRUE(TestDisplay::WaitUntil([this] { return GetForegroundWindow() == window_; }))
+        << "the layer never gave the keyboard back to the program's window";
     log_.Clear();
   }
 

@@ -371,6 +371,37 @@ TEST(TreeEdits, RemovingTheSelectedSubTreeSelectsTheRowThatTookItsPlaceOnce) {
   h.OnGui([&] { EXPECT_EQ(h.Find<CTreeViewUI>(L"tree")->GetCurSel(), Node(h, L"A2")->GetNodeIndex()); });
 }
 
+// A sub-tree built outside any tree view (in code, or a skin's nodes no tree took) has
+// no owner but its root: it goes with the root, while a node a tree view lists stays
+// the view's.
+TEST(TreeEdits, ASubTreeNoTreeTookGoesWithItsRoot) {
+  platform::headless::TestDriver driver;
+  ControlHarness h(driver, TreeSkin());
+  ASSERT_TRUE(h.Created());
+  h.OnGui([&] {
+    auto root = std::make_unique<CTreeNodeUI>();
+    CTreeNodeUI* pChild = NewNode(L"C");
+    CTreeNodeUI* pGrandchild = NewNode(L"C1");
+    ASSERT_TRUE(pChild->AddChildNode(pGrandchild));
+    ASSERT_TRUE(root->AddChildNode(pChild));
+    const std::weak_ptr<const bool> child = pChild->GetLifeToken();
+    const std::weak_ptr<const bool> grandchild = pGrandchild->GetLifeToken();
+    root.reset();
+    EXPECT_TRUE(child.expired());
+    EXPECT_TRUE(grandchild.expired());
+
+    auto outside = std::make_unique<CTreeNodeUI>();
+    CTreeNodeUI* pListed = NewNode(L"D");
+    ASSERT_TRUE(outside->AddChildNode(pListed));
+    ASSERT_TRUE(h.Find<CTreeViewUI>(L"tree")->AddNode(pListed));
+    const std::weak_ptr<const bool> listed = pListed->GetLifeToken();
+    outside.reset();
+    ASSERT_FALSE(listed.expired()) << "the tree view's row";
+    EXPECT_EQ(pListed->GetParentNode(), nullptr);
+  });
+  EXPECT_EQ(Rows(h), "A (A1) (A1a) (A1b) (A2) (A2a) B D");
+}
+
 // --- What nodes report ---
 
 TEST(TreeReports, PressMoveReleaseDoubleAndRightClicksInOrder) {

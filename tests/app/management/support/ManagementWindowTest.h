@@ -35,7 +35,7 @@ class ManagementWindowTest : public shelltest::ShellWindowTest {
     return page;
   }
 
-  // The open message box's text; "" when none is open.
+  // The open message box's text once jobs have settled; "" when none is open.
   std::wstring OpenMessage();
   // Closes the open message box with its "确定" (or, for boxes without one, its close
   // button) and gives its text; "" when none was open.

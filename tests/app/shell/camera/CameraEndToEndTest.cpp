@@ -100,7 +100,9 @@ TEST_F(CameraEndToEnd, TheMainStreamPlaysInTheDialog) {
   ASSERT_TRUE(run.Closed());
   EXPECT_EQ(run.Result(), 1u);
   EXPECT_EQ(recorder.Lines(), (std::vector<LogLine>{Line(6, "[play摄像头Url:%s\n", 1), Line(6, "播放成功, url为:%s\n", 1)}));
-  EXPECT_EQ(videotest::PlayerThreadCount(), threadsBefore) << "the player was closed with its window";
+  EXPECT_TRUE(videotest::WaitForPlayerThreadCount(threadsBefore, kFramesLimitMs))
+      << "the player was closed with its window: " << videotest::PlayerThreadCount() << " player threads, "
+      << threadsBefore << " before";
 }
 
 class CameraEndToEndWithoutMain : public CameraEndToEnd {
@@ -126,7 +128,8 @@ TEST_F(CameraEndToEndWithoutMain, TheSubStreamPlaysAfterTheWatchdog) {
   ASSERT_TRUE(run.Closed());
   EXPECT_EQ(recorder.Lines(), (std::vector<LogLine>{Line(6, "[play摄像头Url:%s\n", 1), Line(3, "播放失败, url为:%s\n", 1),
                                                     Line(6, "播放成功, url为:%s\n", 2)}));
-  EXPECT_EQ(videotest::PlayerThreadCount(), threadsBefore);
+  EXPECT_TRUE(videotest::WaitForPlayerThreadCount(threadsBefore, kFramesLimitMs))
+      << videotest::PlayerThreadCount() << " player threads, " << threadsBefore << " before";
 }
 
 }  // namespace
