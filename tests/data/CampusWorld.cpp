@@ -2,6 +2,7 @@
 
 #include "data/StartupCaches.h"
 #include "testing/http/RefusingAddress.h"
+#include "testing/services/WireJson.h"
 
 namespace {
 
@@ -59,6 +60,17 @@ CampusWorld::~CampusWorld() {
   s.m_nAllRights = m_saved.allRights;
   s.m_nAllTypes = m_saved.allTypes;
   s.m_mapTypes = m_saved.types;
+}
+
+std::vector<Json::Value> CampusWorld::requestBodies(const std::string& path) {
+  std::vector<Json::Value> bodies;
+  for (const test_support::RecordedRequest& request : http().requests()) {
+    if (request.path() != path) continue;
+    Json::Value body;
+    test_support::read_wire_json(request.body, body);
+    bodies.push_back(body);
+  }
+  return bodies;
 }
 
 std::vector<std::string> CampusWorld::logLines() const {

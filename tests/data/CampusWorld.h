@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include <json/json.h>
+
 #include "CommonTools/global_singleton.h"
 #include "data/DalLog.h"
 #include "testing/services/FakeBasePlatform.h"
@@ -27,6 +29,9 @@ class CampusWorld {
 
   global_singleton& session() { return global_singleton::get_mutable_instance(); }
   test_support::FakeHttpServer& http() { return patrol.http(); }
+  // The JSON bodies of the requests received on that path ("/api/..."), in order; null
+  // for a body that is no JSON.
+  std::vector<Json::Value> requestBodies(const std::string& path);
   // Every line, or only those that went to one of the two loggers.
   std::vector<std::string> logLines() const;
   std::vector<std::string> logLines(DalLog::Sink sink) const;

@@ -7,6 +7,7 @@
 #include "platform/base/CodePage.h"
 #include "platform/base/Path.h"
 #include "ui/core/manager/CWindowManagerUI.h"
+#include "ui/core/render/CSkinRenderer.h"
 
 namespace SkinUI {
 
@@ -169,16 +170,14 @@ bool CWkeWebkitUI::EnsureBitmap() {
   if (m_pBits != nullptr) return true;
   const int width = m_rcDraw.right - m_rcDraw.left;
   const int height = m_rcDraw.bottom - m_rcDraw.top;
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // rows run top-down, as the engine writes them
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP bitmap = ::CreateDIBSection(m_hMemDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (bitmap == nullptr || bits == nullptr) return false;
+  // The rows run top-down, as the engine writes them.
+  LPBYTE bits = nullptr;
+  HBITMAP bitmap = CSkinRenderer::Create32BitDIB(m_hMemDC, width, height, &bits);
+  if (bitmap == nullptr) return false;
+  if (bits == nullptr) {
+    ::DeleteObject(bitmap);
+    return false;
+  }
   ::SelectObject(m_hMemDC, bitmap);
   if (m_hBitmap != nullptr) ::DeleteObject(m_hBitmap);
   m_hBitmap = bitmap;

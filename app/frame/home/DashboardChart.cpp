@@ -7,30 +7,9 @@
 #include "app/frame/home/TodayPlanReader.h"
 #include "data/DAL_PatrolServer.h"
 #include "data/StartupCaches.h"
+#include "platform/user/CivilCalendar.h"
 
 namespace {
-
-// Days since 1970-01-01 of a civil date, and back.
-long DaysFromCivil(int year, int month, int day) {
-  year -= month <= 2 ? 1 : 0;
-  const long era = (year >= 0 ? year : year - 399) / 400;
-  const long yoe = year - era * 400;
-  const long doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-  const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + doe - 719468;
-}
-
-void CivilFromDays(long days, int& year, int& month, int& day) {
-  days += 719468;
-  const long era = (days >= 0 ? days : days - 146096) / 146097;
-  const long doe = days - era * 146097;
-  const long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const long mp = (5 * doy + 2) / 153;
-  day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-  month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
-}
 
 std::wstring Item(const std::wstring& label, int value, const wchar_t* group) {
   return L"{ name: '" + label + L"', value: " + std::to_wstring(value) + L", group: '" + group + L"' }";
@@ -65,11 +44,8 @@ PassRateBuckets DashboardChart::ComputePassRates(int planType, const SYSTEMTIME&
 std::wstring DashboardChart::Label(int range, int back, const SYSTEMTIME& today) {
   switch (range) {
     case DAY: {
-      int year = 0;
-      int month = 0;
-      int day = 0;
-      CivilFromDays(DaysFromCivil(today.wYear, today.wMonth, today.wDay) - back, year, month, day);
-      return std::to_wstring(month) + L"-" + std::to_wstring(day);
+      const SYSTEMTIME day = platform::user::CivilCalendar::AddDays(today, -back);
+      return std::to_wstring(day.wMonth) + L"-" + std::to_wstring(day.wDay);
     }
     case WEEK:
       return back == 0 ? std::wstring(L"本周") : L"第" + std::to_wstring(back + 1) + L"周";

@@ -15,6 +15,7 @@
 #include "app/management/CAddDeviceWnd.h"
 #include "data/StartupCaches.h"
 #include "platform/base/Clock.h"
+#include "testing/base/LocalTime.h"
 #include "tests/app/management/support/DeviceWindowTest.h"
 #include "ui/controls/CComboUI.h"
 #include "ui/controls/COptionUI.h"
@@ -54,14 +55,7 @@ PeopleInfo Person(int id, const char* name, const char* phone) {
 class ReaderDialog : public devicetest::DeviceWindowTest {
  public:
   ReaderDialog() {
-    SYSTEMTIME now = {};
-    now.wYear = 2026;
-    now.wMonth = 3;
-    now.wDay = 14;
-    now.wHour = 9;
-    now.wMinute = 26;
-    now.wSecond = 53;
-    platform::PinWallClock(now);
+    platform::PinWallClock(test_support::LocalTime(2026, 3, 14, 9, 26, 53));
     g_mapPeople[1] = Person(1, "张三", "13800000001");
     g_mapPeople[2] = Person(2, "李四", "13800000002");
     g_mapPeople[3] = Person(3, "王五", "13800000003");

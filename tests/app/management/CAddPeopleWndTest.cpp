@@ -81,15 +81,7 @@ class AddPeople : public managementtest::ManagementWindowTest {
     SetText(dialog, L"Rich_PeopleFind", text);
     Click(L"btn_Peoplefind");
   }
-  std::vector<Json::Value> Adds() {
-    std::vector<Json::Value> bodies;
-    for (const auto& request : RequestsTo("/api/InspectPeople/Add")) {
-      Json::Value body;
-      test_support::read_wire_json(request.body, body);
-      bodies.push_back(body);
-    }
-    return bodies;
-  }
+  std::vector<Json::Value> Adds() { return world.requestBodies("/api/InspectPeople/Add"); }
 
   HWND dialog = nullptr;
 };

@@ -236,16 +236,7 @@ class AddRouteDialog : public shelltest::ShellWindowTest {
     driver.WaitIdle();
     return shown;
   }
-  std::vector<Json::Value> Bodies(const std::string& path) {
-    std::vector<Json::Value> bodies;
-    for (const auto& request : world.http().requests()) {
-      if (request.path() != path) continue;
-      Json::Value body;
-      test_support::read_wire_json(request.body, body);
-      bodies.push_back(body);
-    }
-    return bodies;
-  }
+  std::vector<Json::Value> Bodies(const std::string& path) { return world.requestBodies(path); }
   std::vector<int> LinkedIds(const std::string& path) {
     std::vector<int> ids;
     for (const Json::Value& body : Bodies(path)) ids.push_back(body["iPositionDeviceID"].asInt());

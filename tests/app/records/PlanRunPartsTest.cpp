@@ -11,24 +11,16 @@
 #include "app/records/FileNames.h"
 #include "app/records/RunKey.h"
 #include "app/records/RunPhase.h"
+#include "testing/base/LocalTime.h"
 
 namespace {
+
+using test_support::LocalTime;
 
 TEST(PlanRunParts, TimeKeyIsTheRunKeysDigits) {
   EXPECT_EQ(TimeKeyFromRunKey("2024-05-01/08:00-09:30"), "2024050108000930");
   EXPECT_EQ(TimeKeyFromRunKey("2024-05-01/08:00-09:3"), "") << "not 22 characters";
   EXPECT_EQ(TimeKeyFromRunKey(""), "");
-}
-
-SYSTEMTIME At(int year, int month, int day, int hour, int minute, int second = 0) {
-  SYSTEMTIME t = {};
-  t.wYear = static_cast<WORD>(year);
-  t.wMonth = static_cast<WORD>(month);
-  t.wDay = static_cast<WORD>(day);
-  t.wHour = static_cast<WORD>(hour);
-  t.wMinute = static_cast<WORD>(minute);
-  t.wSecond = static_cast<WORD>(second);
-  return t;
 }
 
 TEST(PlanRunParts, RunPhaseAgainstTheClock) {
@@ -38,19 +30,19 @@ TEST(PlanRunParts, RunPhaseAgainstTheClock) {
     SYSTEMTIME now;
     int phase;
   } cases[] = {
-      {"a day before", At(2024, 4, 30, 12, 0), 1},
-      {"a minute before the start", At(2024, 5, 1, 7, 59, 59), 1},
-      {"at the start minute, seconds ignored", At(2024, 5, 1, 8, 0, 40), 4},
-      {"during", At(2024, 5, 1, 8, 1), 2},
-      {"the last minute before the end", At(2024, 5, 1, 9, 29, 59), 2},
-      {"at the end", At(2024, 5, 1, 9, 30), 4},
-      {"later that day", At(2024, 5, 1, 23, 59), 4},
-      {"the next day", At(2024, 5, 2, 0, 0), 3},
-      {"a year later", At(2025, 5, 1, 8, 30), 3},
+      {"a day before", LocalTime(2024, 4, 30, 12, 0), 1},
+      {"a minute before the start", LocalTime(2024, 5, 1, 7, 59, 59), 1},
+      {"at the start minute, seconds ignored", LocalTime(2024, 5, 1, 8, 0, 40), 4},
+      {"during", LocalTime(2024, 5, 1, 8, 1), 2},
+      {"the last minute before the end", LocalTime(2024, 5, 1, 9, 29, 59), 2},
+      {"at the end", LocalTime(2024, 5, 1, 9, 30), 4},
+      {"later that day", LocalTime(2024, 5, 1, 23, 59), 4},
+      {"the next day", LocalTime(2024, 5, 2, 0, 0), 3},
+      {"a year later", LocalTime(2025, 5, 1, 8, 30), 3},
   };
   for (const auto& c : cases) EXPECT_EQ(GetRunPhase(run, c.now), c.phase) << c.what;
-  EXPECT_EQ(GetRunPhase("20240501080009", At(2024, 5, 1, 8, 30)), 3) << "a short key is never editable";
-  EXPECT_EQ(GetRunPhase("2024050108000a30", At(2024, 5, 1, 8, 30)), 3);
+  EXPECT_EQ(GetRunPhase("20240501080009", LocalTime(2024, 5, 1, 8, 30)), 3) << "a short key is never editable";
+  EXPECT_EQ(GetRunPhase("2024050108000a30", LocalTime(2024, 5, 1, 8, 30)), 3);
 }
 
 TEST(PlanRunParts, NamesFromOutsideBecomeSafeFileNames) {

@@ -6,6 +6,7 @@
 
 #include "CommonTools/Log.h"
 #include "platform/win32.h"
+#include "testing/base/LocalTime.h"
 #include "testing/files/ScratchFolder.h"
 
 namespace records_test {
@@ -37,16 +38,7 @@ std::string TextOf(const std::string& line) {
 
 }  // namespace
 
-PinnedClock::PinnedClock() {
-  SYSTEMTIME local{};
-  local.wYear = 2024;
-  local.wMonth = 1;
-  local.wDay = 5;
-  local.wHour = 9;
-  local.wMinute = 30;
-  local.wSecond = 15;
-  platform::PinWallClock(local);
-}
+PinnedClock::PinnedClock() { platform::PinWallClock(test_support::LocalTime(2024, 1, 5, 9, 30, 15)); }
 
 PinnedClock::~PinnedClock() { platform::UnpinWallClock(); }
 

@@ -171,9 +171,7 @@ void ResultPageTest::PressReturn(LPCTSTR name) {
   Settle();
 }
 
-void ResultPageTest::SetText(LPCTSTR name, const std::wstring& text) {
-  OnWindowThread(hwnd, [&] { FindControl(hwnd, name)->SetText(text.c_str()); });
-}
+void ResultPageTest::SetText(LPCTSTR name, const std::wstring& text) { ShellWindowTest::SetText(hwnd, name, text); }
 
 void ResultPageTest::PickDate(LPCTSTR name, WORD year, WORD month, WORD day) {
   OnWindowThread(hwnd, [&] {
@@ -186,29 +184,11 @@ void ResultPageTest::PickDate(LPCTSTR name, WORD year, WORD month, WORD day) {
   });
 }
 
-std::wstring ResultPageTest::Text(LPCTSTR name) {
-  std::wstring text;
-  OnWindowThread(hwnd, [&] {
-    if (SkinUI::CControlUI* control = FindControl(hwnd, name)) text = control->GetText().GetData();
-  });
-  return text;
-}
+std::wstring ResultPageTest::Text(LPCTSTR name) { return ShellWindowTest::Text(hwnd, name); }
 
-bool ResultPageTest::Visible(LPCTSTR name) {
-  bool visible = false;
-  OnWindowThread(hwnd, [&] {
-    if (SkinUI::CControlUI* control = FindControl(hwnd, name)) visible = control->IsVisible();
-  });
-  return visible;
-}
+bool ResultPageTest::Visible(LPCTSTR name) { return ShellWindowTest::Visible(hwnd, name); }
 
-bool ResultPageTest::Enabled(LPCTSTR name) {
-  bool enabled = false;
-  OnWindowThread(hwnd, [&] {
-    if (SkinUI::CControlUI* control = FindControl(hwnd, name)) enabled = control->IsEnabled();
-  });
-  return enabled;
-}
+bool ResultPageTest::Enabled(LPCTSTR name) { return ShellWindowTest::Enabled(hwnd, name); }
 
 Texts ResultPageTest::Column(LPCTSTR list, int column) {
   Texts texts;

@@ -258,6 +258,16 @@ class ShownDialog : public ::testing::Test {
     FAIL() << "no entry " << step;
   }
 
+  // Acts each step while the dialog is still open, then waits until it has returned.
+  void Play(const std::vector<std::string>& steps, const std::atomic<bool>& returned) {
+    for (const std::string& step : steps) {
+      ASSERT_FALSE(returned.load()) << "closed before " << step;
+      Act(step);
+    }
+    ASSERT_TRUE(driver.WaitIdle());
+    ASSERT_TRUE(returned.load());
+  }
+
   static std::vector<std::wstring> Names(const FileBrowserWindow& dialog) {
     std::vector<std::wstring> names;
     for (const auto& entry : dialog.Entries()) names.push_back(entry.name);
@@ -301,12 +311,7 @@ TEST_P(ShownFolderChooser, AnswersWhatTheUserPicked) {
     CoTaskMemFree(top);
     returned = true;
   });
-  for (const std::string& step : c.steps) {
-    ASSERT_FALSE(returned.load()) << "closed before " << step;
-    Act(step);
-  }
-  ASSERT_TRUE(driver.WaitIdle());
-  ASSERT_TRUE(returned.load());
+  ASSERT_NO_FATAL_FAILURE(Play(c.steps, returned));
   EXPECT_EQ(Dialog(), nullptr);
   const std::wstring expected = c.folder.empty() ? root : root + L"/" + Wide(c.folder);
   EXPECT_EQ(path, c.chosen ? expected : L"-");
@@ -433,12 +438,7 @@ TEST_P(ShownOpenFile, AnswersTheFilesPicked) {
     }
     returned = true;
   });
-  for (const std::string& step : c.steps) {
-    ASSERT_FALSE(returned.load()) << "closed before " << step;
-    Act(step);
-  }
-  ASSERT_TRUE(driver.WaitIdle());
-  ASSERT_TRUE(returned.load());
+  ASSERT_NO_FATAL_FAILURE(Play(c.steps, returned));
   std::wstring expected = c.text;
   for (size_t at = expected.find(L'|'); at != std::wstring::npos; at = expected.find(L'|')) expected[at] = L'\0';
   if (!expected.empty()) expected = root + expected;

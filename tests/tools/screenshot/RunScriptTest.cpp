@@ -5,17 +5,17 @@
 #include <netinet/in.h>
 #include <stdlib.h>
 #include <sys/socket.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
+
+#include "tests/tools/screenshot/ShellRun.h"
 
 namespace {
 
@@ -61,10 +61,8 @@ void WriteScript(const fs::path& path, const std::string& text) {
   fs::permissions(path, fs::perms::owner_all);
 }
 
-struct Outcome {
-  int status = -1;
-  std::string output;  // standard output and error together
-};
+using screenshottest::Outcome;
+using screenshottest::RunShell;
 
 // The client: one line of what it was given, the user of the token in the session the
 // login component would read and the broker the campus server names. With
@@ -137,15 +135,8 @@ class StandInBuild {
     const std::string command = environment + " PATH='" + (root_ / "bin").string() +
                                 ":/usr/local/bin:/usr/bin:/bin' CAMPUS_PORT=" + std::to_string(port) +
                                 " BUILD_DIR='" + build().string() + "' XDG_RUNTIME_DIR='" + runtime().string() +
-                                "' TMPDIR='" + temporary().string() + "' " + RUN_SCRIPT + " " + arguments + " 2>&1";
-    Outcome outcome;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return outcome;
-    char buffer[512];
-    while (fgets(buffer, sizeof buffer, pipe) != nullptr) outcome.output += buffer;
-    const int status = pclose(pipe);
-    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return outcome;
+                                "' TMPDIR='" + temporary().string() + "' " + RUN_SCRIPT + " " + arguments;
+    return RunShell(command);
   }
 
  private:

@@ -3,13 +3,11 @@
 // there is nothing to photograph.
 #include <cairo.h>
 #include <stdlib.h>
-#include <sys/wait.h>
 #include <sys/socket.h>
 #include <netinet/in.h>
 #include <unistd.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -18,26 +16,14 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/tools/screenshot/ShellRun.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-  int status = -1;
-  std::string output;  // standard output and error together
-};
-
-// Runs a shell command line; its exit status and what it wrote.
-Outcome RunShell(const std::string& command) {
-  Outcome outcome;
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  if (pipe == nullptr) return outcome;
-  char buffer[512];
-  while (fgets(buffer, sizeof buffer, pipe) != nullptr) outcome.output += buffer;
-  const int status = pclose(pipe);
-  outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return outcome;
-}
+using screenshottest::Outcome;
+using screenshottest::RunShell;
 
 std::string Quoted(const std::string& text) { return "'" + text + "'"; }
 

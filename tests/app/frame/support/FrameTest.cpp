@@ -10,6 +10,7 @@
 #include "app/shell/ShellServices.h"
 #include "platform/base/Clock.h"
 #include "platform/base/Shell.h"
+#include "testing/base/LocalTime.h"
 
 namespace frametest {
 
@@ -66,15 +67,7 @@ FrameTest::FrameTest() : driver(PanelledScreen()) {
   session.m_mapModules.clear();
   // As the entry does before the frame exists.
   savedAlerts_ = RecordAlerts::Install(std::make_shared<ShellRecordAlerts>());
-  SYSTEMTIME pinned = {};
-  pinned.wYear = 2024;
-  pinned.wMonth = 3;
-  pinned.wDay = 6;
-  pinned.wDayOfWeek = 3;
-  pinned.wHour = 9;
-  pinned.wMinute = 5;
-  pinned.wSecond = 7;
-  platform::PinWallClock(pinned);
+  platform::PinWallClock(test_support::LocalTime(2024, 3, 6, 9, 5, 7));
   platform::SetShellExecuteHook([this](const std::wstring& verb, const std::wstring& file, const std::wstring& params,
                                        const std::wstring&, int show) -> INT_PTR {
     std::lock_guard<std::mutex> lock(mutex_);

@@ -7,18 +7,12 @@
 
 #include "data/StartupCaches.h"
 #include "platform/base/Clock.h"
+#include "testing/base/LocalTime.h"
 #include "testing/services/GbkWire.h"
 
 namespace frametest {
 
 namespace {
-
-int Weekday(int year, int month, int day) {
-  // Sakamoto's method: 0 Sunday.
-  static const int offsets[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
-  if (month < 3) year -= 1;
-  return (year + year / 4 - year / 100 + year / 400 + offsets[month - 1] + day) % 7;
-}
 
 PlanTimeSpan Slot(const std::string& text) {
   PlanTimeSpan span;
@@ -31,14 +25,7 @@ PlanTimeSpan Slot(const std::string& text) {
 }  // namespace
 
 SYSTEMTIME LocalTime(int year, int month, int day, int hour, int minute) {
-  SYSTEMTIME local = {};
-  local.wYear = static_cast<WORD>(year);
-  local.wMonth = static_cast<WORD>(month);
-  local.wDay = static_cast<WORD>(day);
-  local.wDayOfWeek = static_cast<WORD>(Weekday(year, month, day));
-  local.wHour = static_cast<WORD>(hour);
-  local.wMinute = static_cast<WORD>(minute);
-  return local;
+  return test_support::LocalTime(year, month, day, hour, minute);
 }
 
 InspectPlanInfo MakePlan(int id, int type, const std::string& start, const std::string& end, const std::string& week,

@@ -76,18 +76,6 @@ void DeviceWindowTest::Type(HWND hwnd, LPCTSTR name, const std::wstring& text) {
   Settle();
 }
 
-void DeviceWindowTest::SetText(HWND hwnd, LPCTSTR name, const std::wstring& text) {
-  OnWindowThread(hwnd, [&] { FindControl(hwnd, name)->SetText(text.c_str()); });
-}
-
-std::wstring DeviceWindowTest::Text(HWND hwnd, LPCTSTR name) {
-  std::wstring text;
-  OnWindowThread(hwnd, [&] {
-    if (SkinUI::CControlUI* control = FindControl(hwnd, name)) text = control->GetText().GetData();
-  });
-  return text;
-}
-
 void DeviceWindowTest::Select(HWND hwnd, LPCTSTR name, int index) {
   OnWindowThread(hwnd, [&] { static_cast<SkinUI::CComboUI*>(FindControl(hwnd, name))->SelectItem(index); });
   Settle();
@@ -106,14 +94,6 @@ std::vector<std::wstring> DeviceWindowTest::Rows(HWND hwnd, LPCTSTR name) {
     for (int i = 0; i < combo->GetCount(); ++i) rows.push_back(combo->GetItemAt(i)->GetText().GetData());
   });
   return rows;
-}
-
-bool DeviceWindowTest::Visible(HWND hwnd, LPCTSTR name) {
-  bool visible = false;
-  OnWindowThread(hwnd, [&] {
-    if (SkinUI::CControlUI* control = FindControl(hwnd, name)) visible = control->IsVisible();
-  });
-  return visible;
 }
 
 Message DeviceWindowTest::Answer(const wchar_t* button) {

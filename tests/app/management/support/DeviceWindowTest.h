@@ -49,14 +49,14 @@ class DeviceWindowTest : public shelltest::ShellWindowTest {
   void Click(HWND hwnd, LPCTSTR name);
   // Types into an edit as an input method would commit the text (after clicking it).
   void Type(HWND hwnd, LPCTSTR name, const std::wstring& text);
-  void SetText(HWND hwnd, LPCTSTR name, const std::wstring& text);
-  std::wstring Text(HWND hwnd, LPCTSTR name);
+  using ShellWindowTest::SetText;
+  using ShellWindowTest::Text;
   // Selects the row of a combo as its drop-down would.
   void Select(HWND hwnd, LPCTSTR name, int index);
   int Selected(HWND hwnd, LPCTSTR name);
   // The texts of a combo's rows.
   std::vector<std::wstring> Rows(HWND hwnd, LPCTSTR name);
-  bool Visible(HWND hwnd, LPCTSTR name);
+  using ShellWindowTest::Visible;
 
   // The open message box, answered with its button "yes", "cancle" or "close" (the only
   // one of kind 7); the text is empty when none is open.

@@ -111,28 +111,6 @@ std::wstring ManagementWindowTest::TextOf(HWND hwnd, LPCTSTR name) {
   return text;
 }
 
-bool ManagementWindowTest::Visible(HWND hwnd, LPCTSTR name) {
-  bool visible = false;
-  OnWindowThread(hwnd, [&] {
-    if (SkinUI::CControlUI* control = FindControl(hwnd, name)) visible = control->IsVisible();
-  });
-  return visible;
-}
-
-bool ManagementWindowTest::Enabled(HWND hwnd, LPCTSTR name) {
-  bool enabled = false;
-  OnWindowThread(hwnd, [&] {
-    if (SkinUI::CControlUI* control = FindControl(hwnd, name)) enabled = control->IsEnabled();
-  });
-  return enabled;
-}
-
-void ManagementWindowTest::SetText(HWND hwnd, LPCTSTR name, const std::wstring& text) {
-  OnWindowThread(hwnd, [&] {
-    if (SkinUI::CControlUI* control = FindControl(hwnd, name)) control->SetText(text.c_str());
-  });
-}
-
 void ManagementWindowTest::Notify(HWND hwnd, LPCTSTR name, LPCTSTR type, WPARAM wParam) {
   const std::wstring control = name;
   const std::wstring kind = type;

@@ -49,11 +49,9 @@ class ManagementWindowTest : public shelltest::ShellWindowTest {
   std::vector<std::wstring> Column(HWND hwnd, LPCTSTR list, LPCTSTR cell);
   // Clicks the named button of a row.
   void ClickRowButton(HWND hwnd, LPCTSTR list, int row, LPCTSTR button);
-  // A control's text, visibility and enabled state, read on its thread.
+  // A control's text read on its thread; "<none>" when it is missing, so that a missing
+  // control never passes for an empty one.
   std::wstring TextOf(HWND hwnd, LPCTSTR name);
-  bool Visible(HWND hwnd, LPCTSTR name);
-  bool Enabled(HWND hwnd, LPCTSTR name);
-  void SetText(HWND hwnd, LPCTSTR name, const std::wstring& text);
   // Sends a notification from the named control, as a real event would, without waiting.
   void Notify(HWND hwnd, LPCTSTR name, LPCTSTR type, WPARAM wParam = 0);
 

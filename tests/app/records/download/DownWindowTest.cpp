@@ -21,6 +21,7 @@
 #include "platform/base/CodePage.h"
 #include "platform/spreadsheet/SpreadsheetApplication.h"
 #include "platform/user/WorkerThread.h"
+#include "testing/base/LocalTime.h"
 #include "tests/app/shell/support/ShellWindowTest.h"
 #include "tests/data/CampusWorld.h"
 #include "testing/files/ScratchFolder.h"
@@ -53,13 +54,7 @@ struct Visit {
 class DownWindowTest : public shelltest::ShellWindowTest {
  protected:
   DownWindowTest() {
-    SYSTEMTIME today{};
-    today.wYear = 2024;
-    today.wMonth = 1;
-    today.wDay = 5;
-    today.wHour = 9;
-    today.wMinute = 30;
-    platform::PinWallClock(today);
+    platform::PinWallClock(test_support::LocalTime(2024, 1, 5, 9, 30));
     platform::spreadsheet::SpreadsheetApplication::Register();
     SetToastHandler([this](const std::wstring& text, int seconds) {
       std::lock_guard<std::mutex> lock(mutex_);

@@ -13,6 +13,7 @@
 #include "platform/base/Clock.h"
 #include "platform/base/CodePage.h"
 #include "platform/base/WinExec.h"
+#include "testing/base/LocalTime.h"
 #include "testing/files/ScratchFolder.h"
 #include "testing/services/QueryValues.h"
 #include "tests/app/records/windows/PlanRunWindowTest.h"
@@ -28,15 +29,8 @@ using shelltest::FindControl;
 using shelltest::OnWindowThread;
 namespace fs = std::filesystem;
 
-SYSTEMTIME At(int day, int hour, int minute) {
-  SYSTEMTIME t = {};
-  t.wYear = 2024;
-  t.wMonth = 5;
-  t.wDay = static_cast<WORD>(day);
-  t.wHour = static_cast<WORD>(hour);
-  t.wMinute = static_cast<WORD>(minute);
-  return t;
-}
+// A time in May 2024, the month of the run.
+SYSTEMTIME At(int day, int hour, int minute) { return test_support::LocalTime(2024, 5, day, hour, minute); }
 
 RecordPositionInfo Record(int id, int checkpoint, const std::string& name, int result, int abnormal,
                           const std::string& time) {

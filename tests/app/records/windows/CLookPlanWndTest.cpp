@@ -18,6 +18,7 @@
 #include "platform/com/ClassRegistry.h"
 #include "platform/com/WebBrowser.h"
 #include "platform/spreadsheet/SpreadsheetApplication.h"
+#include "testing/base/LocalTime.h"
 #include "testing/files/ScratchFolder.h"
 #include "testing/xlsx/XlsxWorkbook.h"
 #include "tests/app/records/windows/PlanRunWindowTest.h"
@@ -253,13 +254,7 @@ TEST_F(LookPlanView, MessageReloadFetchesTheRunAgain) {
 }
 
 TEST_F(LookPlanView, TheExceptionRecordOpensOnTheRunAndASaveReloadsTheView) {
-  SYSTEMTIME during = {};
-  during.wYear = 2024;
-  during.wMonth = 5;
-  during.wDay = 1;
-  during.wHour = 8;
-  during.wMinute = 30;
-  platform::PinWallClock(during);
+  platform::PinWallClock(test_support::LocalTime(2024, 5, 1, 8, 30));
   world.http().route("POST", "/api/InspectRecord/Update", test_support::HttpReply(200, "1"));
   Open();
   const auto fetches = [&] {

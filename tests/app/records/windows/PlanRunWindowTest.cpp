@@ -11,7 +11,6 @@
 #include "platform/com/OleApartment.h"
 #include "platform/com/WebBrowser.h"
 #include "testing/services/GbkWire.h"
-#include "testing/services/WireJson.h"
 #include "tests/ui/controls/support/ScriptedOleControl.h"
 
 namespace plantest {
@@ -130,16 +129,7 @@ Message PlanRunWindowTest::TakeMessage() {
   return shown;
 }
 
-std::vector<Json::Value> PlanRunWindowTest::Bodies(const std::string& path) {
-  std::vector<Json::Value> bodies;
-  for (const auto& request : world.http().requests()) {
-    if (request.path() != path) continue;
-    Json::Value body;
-    test_support::read_wire_json(request.body, body);
-    bodies.push_back(body);
-  }
-  return bodies;
-}
+std::vector<Json::Value> PlanRunWindowTest::Bodies(const std::string& path) { return world.requestBodies(path); }
 
 std::string PlanRunWindowTest::ProgramFolder() const {
   return platform::codepage::WideToUtf8(CommonTools::get_exe_dir()) + "/";

@@ -137,6 +137,36 @@ void ShellWindowTest::ClickControl(HWND hwnd, LPCTSTR name) {
   driver.Click(centre.x, centre.y);
 }
 
+std::wstring ShellWindowTest::Text(HWND hwnd, LPCTSTR name) {
+  std::wstring text;
+  OnWindowThread(hwnd, [&] {
+    if (SkinUI::CControlUI* control = FindControl(hwnd, name)) text = control->GetText().GetData();
+  });
+  return text;
+}
+
+bool ShellWindowTest::Visible(HWND hwnd, LPCTSTR name) {
+  bool visible = false;
+  OnWindowThread(hwnd, [&] {
+    if (SkinUI::CControlUI* control = FindControl(hwnd, name)) visible = control->IsVisible();
+  });
+  return visible;
+}
+
+bool ShellWindowTest::Enabled(HWND hwnd, LPCTSTR name) {
+  bool enabled = false;
+  OnWindowThread(hwnd, [&] {
+    if (SkinUI::CControlUI* control = FindControl(hwnd, name)) enabled = control->IsEnabled();
+  });
+  return enabled;
+}
+
+void ShellWindowTest::SetText(HWND hwnd, LPCTSTR name, const std::wstring& text) {
+  OnWindowThread(hwnd, [&] {
+    if (SkinUI::CControlUI* control = FindControl(hwnd, name)) control->SetText(text.c_str());
+  });
+}
+
 void ShellWindowTest::Settle() {
   for (int round = 0; round < kSettleRounds; ++round) {
     // Read before the idle wait: what the UI thread does with the worker's result comes

@@ -53,6 +53,12 @@ class ShellWindowTest : public ::testing::Test {
 
   // Clicks the middle of a control of the window.
   void ClickControl(HWND hwnd, LPCTSTR name);
+  // A control of the window, read and written on its thread: a missing one reads as
+  // empty, hidden and disabled, and takes no text.
+  std::wstring Text(HWND hwnd, LPCTSTR name);
+  bool Visible(HWND hwnd, LPCTSTR name);
+  bool Enabled(HWND hwnd, LPCTSTR name);
+  void SetText(HWND hwnd, LPCTSTR name, const std::wstring& text);
   // Waits until the UI thread is idle with no worker outstanding and no busy window open
   // (a UI thread waiting for its worker counts as idle), or a message box is open.
   void Settle();
