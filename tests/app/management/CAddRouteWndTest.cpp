@@ -19,12 +19,11 @@
 #include "app/shell/ShellServices.h"
 #include "data/StartupCaches.h"
 #include "platform/base/Shell.h"
-#include "platform/com/ClassRegistry.h"
-#include "platform/com/OleApartment.h"
 #include "testing/services/WireJson.h"
 #include "tests/app/shell/support/ShellWindowTest.h"
 #include "tests/app/shell/support/ToastLog.h"
 #include "tests/data/CampusWorld.h"
+#include "tests/ui/controls/support/ScriptedBrowserScope.h"
 #include "tests/ui/controls/support/ScriptedOleControl.h"
 #include "ui/controls/CCheckBoxUI.h"
 #include "ui/controls/CComboUI.h"
@@ -64,11 +63,6 @@ class AddRouteDialog : public shelltest::ShellWindowTest {
     AddCheckpoint(9, "南门", 12, 2);
     AddCheckpoint(21, "书库", 20, 1);
     g_pFeedBackWnd = reinterpret_cast<PhotoFeedBackWindow*>(&g_toastWindowStandIn);
-    oletest::ScriptedOleControl::ResetScript();
-    oletest::ScriptedOleControl::Script().browser = true;
-    oletest::ScriptedOleControl::Register(CLSID_WebBrowser);
-    // The program's UI thread joins OLE at start-up before any page hosts the browser.
-    ui.Call([] { ::OleInitialize(nullptr); });
   }
   ~AddRouteDialog() override {
     if (hwnd != nullptr && ::IsWindow(hwnd)) {
@@ -76,8 +70,6 @@ class AddRouteDialog : public shelltest::ShellWindowTest {
       driver.WaitIdle();
     }
     window.reset();
-    ui.Call([] { ::OleUninitialize(); });
-    platform::com::ClassRegistry::Unregister(CLSID_WebBrowser);
     platform::SetShellExecuteHook(nullptr);
     g_pFeedBackWnd = nullptr;
   }
@@ -257,6 +249,7 @@ class AddRouteDialog : public shelltest::ShellWindowTest {
   Strings Toasts() { return toasts.TextsWithSeconds(); }
 
   CampusWorld world;
+  oletest::ScriptedBrowserScope browser{ui};
   std::unique_ptr<CAddRouteWnd> window;
   HWND hwnd = nullptr;
   std::atomic<int> result{-1};

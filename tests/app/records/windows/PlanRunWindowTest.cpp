@@ -7,11 +7,7 @@
 #include "app/shell/ShellServices.h"
 #include "data/StartupCaches.h"
 #include "platform/base/CodePage.h"
-#include "platform/com/ClassRegistry.h"
-#include "platform/com/OleApartment.h"
-#include "platform/com/WebBrowser.h"
 #include "testing/services/GbkWire.h"
-#include "tests/ui/controls/support/ScriptedOleControl.h"
 
 namespace plantest {
 
@@ -62,17 +58,10 @@ PlanRunWindowTest::PlanRunWindowTest() {
   g_mapInspectRoute[7] = route;
 
   g_pFeedBackWnd = reinterpret_cast<PhotoFeedBackWindow*>(&g_toastWindowStandIn);
-  oletest::ScriptedOleControl::ResetScript();
-  oletest::ScriptedOleControl::Script().browser = true;
-  oletest::ScriptedOleControl::Register(CLSID_WebBrowser);
-  // The program's UI thread joins OLE at start-up before any window hosts the browser.
-  ui.Call([] { ::OleInitialize(nullptr); });
   std::filesystem::remove_all(ProgramFolder() + "res/" + std::to_string(kPlanId));
 }
 
 PlanRunWindowTest::~PlanRunWindowTest() {
-  ui.Call([] { ::OleUninitialize(); });
-  platform::com::ClassRegistry::Unregister(CLSID_WebBrowser);
   g_pFeedBackWnd = nullptr;
   std::filesystem::remove_all(ProgramFolder() + "res/" + std::to_string(kPlanId));
 }

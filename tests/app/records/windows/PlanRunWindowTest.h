@@ -12,6 +12,7 @@
 
 #include "tests/app/shell/support/ShellWindowTest.h"
 #include "tests/app/shell/support/ToastLog.h"
+#include "tests/ui/controls/support/ScriptedBrowserScope.h"
 #include "tests/data/CampusWorld.h"
 
 namespace plantest {
@@ -52,6 +53,7 @@ class PlanRunWindowTest : public shelltest::ShellWindowTest {
   CampusWorld world;
 
  private:
+  oletest::ScriptedBrowserScope browser_{ui};
   shelltest::ToastLog toasts_;
 };
 
