@@ -4,6 +4,8 @@
 // GTK talks to the X server the suite started. Every wait is bounded.
 #include <gtest/gtest.h>
 
+#include "testing/base/ThreadChecked.h"
+
 #include <chrono>
 #include <functional>
 #include <string>
@@ -27,8 +29,14 @@ const uint32_t kMissColour = 0xFFCC8600;
 class HomePageOnEngine : public frametest::HomePageTest {
  protected:
   static void SetUpTestSuite() {
+    if (testing_base::kThreadChecked) return;
     platform::web::EngineHost::Instance().Install(nullptr);
     wkeInitialize();
+  }
+
+  void SetUp() override {
+    if (testing_base::kThreadChecked) GTEST_SKIP() << testing_base::kWebLibrariesUnseen;
+    frametest::HomePageTest::SetUp();
   }
 
   // Lets the engine, the page's timers and the 30-ms repaints run until `done`, for

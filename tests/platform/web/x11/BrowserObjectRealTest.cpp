@@ -4,6 +4,8 @@
 // backend; GTK talks to the X server the suite started. Every wait is bounded.
 #include <gtest/gtest.h>
 
+#include "testing/base/ThreadChecked.h"
+
 #include <chrono>
 #include <functional>
 #include <string>
@@ -40,12 +42,14 @@ const RECT kControlRect = {10, 20, 310, 220};
 class BrowserObjectOnEngine : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
+    if (testing_base::kThreadChecked) return;
     platform::web::EngineHost::Instance().Install(nullptr);
     wkeInitialize();
     platform::web::BrowserObject::Register();
   }
 
   void SetUp() override {
+    if (testing_base::kThreadChecked) GTEST_SKIP() << testing_base::kWebLibrariesUnseen;
     uitest::EnsureInstance();
     gui.Call([this] {
       ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));

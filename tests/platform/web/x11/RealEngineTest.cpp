@@ -2,6 +2,8 @@
 // GTK talks to the X server the suite started. Every wait is bounded.
 #include <gtest/gtest.h>
 
+#include "testing/base/ThreadChecked.h"
+
 #include <unistd.h>
 
 #include <chrono>
@@ -59,14 +61,7 @@ void OnFinish(wkeWebView, void*, const wkeString url, wkeLoadingResult result, c
   g_seen->threads.insert(::GetCurrentThreadId());
 }
 
-// WebKitGTK, JavaScriptCore and GLib run threads of their own and hand memory between
-// them under GLib's futex locks, which ThreadSanitizer cannot see in uninstrumented
-// libraries: every run reports a different race inside them, none of it ours.
-#if defined(__SANITIZE_THREAD__)
-constexpr bool kLibraryThreadsUnseen = true;
-#else
-constexpr bool kLibraryThreadsUnseen = false;
-#endif
+constexpr bool kLibraryThreadsUnseen = testing_base::kThreadChecked;
 
 class RealEngine : public ::testing::Test {
  protected:
@@ -78,7 +73,7 @@ class RealEngine : public ::testing::Test {
   }
 
   void SetUp() override {
-    if (kLibraryThreadsUnseen) GTEST_SKIP() << "the thread checker cannot see the web libraries' own locks";
+    if (kLibraryThreadsUnseen) GTEST_SKIP() << testing_base::kWebLibrariesUnseen;
   }
 
   RealEngine() {
