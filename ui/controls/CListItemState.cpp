@@ -98,6 +98,27 @@ DWORD CListItemState::GetBkColor(const ListItemInfo& info, bool bEnabled) const 
   return dwColor;
 }
 
+void CListItemState::DrawItemText(CControlUI& row, HDC hDC, const RECT& rcItem) const {
+  const CUIString& text = row.GetText();
+  if (text.IsEmpty()) return;
+  const ListItemInfo* pInfo = GetInfo();
+  CWindowManagerUI* pManager = row.GetManager();
+  if (pInfo == nullptr || pManager == nullptr) return;
+  const DWORD dwColor = GetTextColor(*pInfo, row.IsEnabled());
+  RECT rcText = rcItem;
+  rcText.left += pInfo->rcTextPadding.left;
+  rcText.top += pInfo->rcTextPadding.top;
+  rcText.right -= pInfo->rcTextPadding.right;
+  rcText.bottom -= pInfo->rcTextPadding.bottom;
+  const UINT uStyle = pInfo->uTextStyle | DT_SINGLELINE;
+  if (pInfo->bShowHtml) {
+    int nLinks = 0;
+    CSkinRenderer::DrawMarkupText(hDC, pManager, rcText, text, dwColor, nullptr, nullptr, nLinks, uStyle);
+  } else {
+    CSkinRenderer::DrawPlainText(hDC, pManager, rcText, text, dwColor, pInfo->nFont, uStyle);
+  }
+}
+
 bool CListItemState::DrawStateImage(CControlUI& row, HDC hDC, ListItemInfo& info, bool bEnabled) const {
   if (!bEnabled && row.DrawImage(hDC, info.diDisabled)) return true;
   if (m_bSelected && row.DrawImage(hDC, info.diSelected)) return true;

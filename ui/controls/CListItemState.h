@@ -52,6 +52,9 @@ class CListItemState {
   bool IsBackgroundRow(const ListItemInfo& info) const;
 
   static void DrawBottomLine(HDC hDC, const RECT& rcItem, DWORD dwColor);
+  // The row's text in one line inside the appearance's text padding, in the state's
+  // colour, as markup when the appearance says so; nothing without text or a manager.
+  void DrawItemText(CControlUI& row, HDC hDC, const RECT& rcItem) const;
   // Repaints the part of the row inside its container's scrolling area and every
   // ancestor, so that a row scrolled half out of view does not repaint over the
   // header or the scroll bars.

@@ -70,22 +70,7 @@ void CListLabelElementUI::DrawItemBackground(HDC hDC, const RECT& rcItem) {
 }
 
 void CListLabelElementUI::DrawItemText(HDC hDC, const RECT& rcItem) {
-  if (m_sText.IsEmpty()) return;
-  const ListItemInfo* pInfo = m_state.GetInfo();
-  if (pInfo == nullptr || m_pManager == nullptr) return;
-  const DWORD dwColor = m_state.GetTextColor(*pInfo, IsEnabled());
-  RECT rcText = rcItem;
-  rcText.left += pInfo->rcTextPadding.left;
-  rcText.top += pInfo->rcTextPadding.top;
-  rcText.right -= pInfo->rcTextPadding.right;
-  rcText.bottom -= pInfo->rcTextPadding.bottom;
-  const UINT uStyle = pInfo->uTextStyle | DT_SINGLELINE;
-  if (pInfo->bShowHtml) {
-    int nLinks = 0;
-    CSkinRenderer::DrawMarkupText(hDC, m_pManager, rcText, m_sText, dwColor, nullptr, nullptr, nLinks, uStyle);
-  } else {
-    CSkinRenderer::DrawPlainText(hDC, m_pManager, rcText, m_sText, dwColor, pInfo->nFont, uStyle);
-  }
+  m_state.DrawItemText(*this, hDC, rcItem);
 }
 
 }  // namespace SkinUI
