@@ -5,6 +5,7 @@
 // CommonTools::is_plain_file_name).
 #include <string>
 
-// The plan name as a folder or file name: each forbidden character becomes "_", and
-// "." or ".." alone becomes "_". An empty name stays empty.
+// The plan name as a folder or file name: each forbidden character becomes "_", "." or
+// ".." alone becomes "_", and a name ending in "." or " " or naming a device ("CON",
+// "lpt1.x") gets a "_" appended. An empty name stays empty.
 std::string PlanFileName(const std::string& planName);

@@ -63,6 +63,10 @@ TEST(PlanRunParts, PlanNamesBecomeSafeFileNames) {
       {"x*?\"<>|y", "x______y"},
       {"tab\there", "tab_here"},
       {"", ""},
+      {"夜巡.", "夜巡._"},
+      {"夜巡 ", "夜巡 _"},
+      {"CON", "CON_"},
+      {"lpt1.x", "lpt1.x_"},
       // "\xb5\x5c" is no separator: its second byte only looks like one.
       {"\xb5\x5c.jpg", "\xb5\x5c.jpg"},
   };
