@@ -459,9 +459,12 @@ TEST_F(ReaderDialog, TextTheCodePageCannotHoldIsRefusedBeforeTheReaderOrTheServe
     const wchar_t* field;
     std::wstring typed;
   } cases[] = {{L"Edit_Device_Name", L"二号机\U0001F600"}, {L"Edit_Device_Server", L"\U00020000.example"}};
+  reader.SetId(87654321);  // a reader not stored yet
   for (const auto& c : cases) {
     const std::string field = platform::codepage::WideToUtf8(c.field);
-    HWND hwnd = OpenFilledAdd();
+    HWND hwnd = Open(1);
+    if (std::wstring(c.field) != L"Edit_Device_Name") Type(hwnd, L"Edit_Device_Name", L"二号机");
+    Click(hwnd, L"Btn_AddDevice");  // the reader's code, and 王五 with his phone as the contact
     Type(hwnd, c.field, c.typed);
     reader.ClearCalls();
     world.http().clear_requests();
