@@ -102,6 +102,20 @@ int delete_folder(CStringW path, CStringW container) {
   return DeleteTree(path);
 }
 
+std::wstring join_path(const std::wstring& folder, const std::wstring& name) {
+  // A folder of this machine always holds a "/" (its root at least), and may hold a
+  // "\\" inside a name.
+  const wchar_t separator = folder.find(L'/') != std::wstring::npos ? L'/' : L'\\';
+  if (!folder.empty() && folder.back() == separator) return folder + name;
+  return folder + separator + name;
+}
+
+std::string join_path(const std::string& folder, const std::string& name) {
+  // Through wide text: a GBK character's second byte may be the byte of "\\".
+  using platform::codepage::GbkToWide;
+  return platform::codepage::WideToGbk(join_path(GbkToWide(folder), GbkToWide(name)));
+}
+
 CStringW append_backslash(CStringW path) { return path + L"\\"; }
 
 }  // namespace CommonTools

@@ -24,6 +24,12 @@ int delete_folder(CStringW path, CStringW container);
 // `container`, both resolved as the file system sees them.
 bool lies_inside(const CStringW& path, const CStringW& container);
 
+// A name in a folder, joined with the separator the folder already uses ("/" for a
+// folder holding one, as every folder of this machine does, else "\\"),
+// without doubling one the folder ends with: a path shown to the user keeps one kind.
+std::wstring join_path(const std::wstring& folder, const std::wstring& name);
+std::string join_path(const std::string& folder, const std::string& name);
+
 // The path followed by "\".
 CStringW append_backslash(CStringW path);
 

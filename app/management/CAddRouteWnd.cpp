@@ -10,6 +10,7 @@
 #include "CommonTools/TextTime.h"
 #include "CommonTools/WebAddress.h"
 #include "CommonTools/global_singleton.h"
+#include "app/shell/SavableText.h"
 #include "app/shell/ShellServices.h"
 #include "app/shell/ShowMessage.h"
 #include "data/DAL_PatrolServer.h"
@@ -25,6 +26,9 @@
 #include "ui/controls/CTreeViewUI.h"
 
 namespace {
+
+// Route types are the plan type codes 0 to 6.
+const int kTypeCount = 7;
 
 SkinUI::CUIString WideOf(const std::string& gbk) { return CommonTools::string_to_cstring(gbk).GetString(); }
 std::string Narrow(const SkinUI::CUIString& text) { return CommonTools::cstring_to_string(text.GetData()); }
@@ -285,7 +289,13 @@ bool CAddRouteWnd::Save() {
     ShowMessage(L"线路名称不能为空!", m_hWnd, 1);
     return false;
   }
-  const int type = m_pType == nullptr ? 0 : m_pType->GetCurSel();
+  if (!CheckSavableTexts(m_hWnd, {m_pName})) return false;
+  // A route stored without one of the seven types shows under none of them.
+  const int type = m_pType == nullptr ? -1 : m_pType->GetCurSel();
+  if (type < 0 || type >= kTypeCount) {
+    ShowMessage(L"请选择线路类型!", m_hWnd, 1);
+    return false;
+  }
   if (!HasTypeRight(type)) {
     ShowMessage(L"您不具有该类型权限,\r\n请联系超级管理员分配该计划类型权限!", m_hWnd, 1);
     return false;

@@ -8,6 +8,7 @@
 
 #include "CommonTools/Conversions.h"
 #include "CommonTools/FileNameCheck.h"
+#include "CommonTools/Files.h"
 #include "CommonTools/global_singleton.h"
 #include "app/records/FileNames.h"
 #include "app/records/FolderCopy.h"
@@ -15,6 +16,7 @@
 #include "app/records/RunKey.h"
 #include "app/records/RunPhase.h"
 #include "app/shell/ShellServices.h"
+#include "app/shell/SavableText.h"
 #include "app/shell/ShowCannotOpen.h"
 #include "app/shell/ShowMessage.h"
 #include "data/DAL_PatrolServer.h"
@@ -274,6 +276,7 @@ void CExceptionRecordWnd::CountRemark() {
 }
 
 bool CExceptionRecordWnd::Save() {
+  if (!CheckSavableTexts(m_hWnd, {m_pRemark})) return false;
   const std::string remark = m_pRemark == nullptr ? std::string() : Narrow(m_pRemark->GetText().GetData());
   DAL_PatrolServer server;
   bool refused = false;
@@ -373,7 +376,7 @@ void CExceptionRecordWnd::SavePictures() {
     const auto plan = g_mapInspectPlan.find(m_nPlanId);
     if (plan != g_mapInspectPlan.end()) planName = plan->second.strName;
   }
-  const std::string target = folder + "\\" + PlanFileName(planName);
+  const std::string target = CommonTools::join_path(folder, PlanFileName(planName));
   const CStringW wideTarget = CommonTools::string_to_cstring(target);
   if (!PathExists(wideTarget, true) && ::CreateDirectoryW(wideTarget, nullptr) == FALSE) return;
   Toast(CopyPictureFile(target) ? L"下载成功!" : L"下载失败!");

@@ -6,6 +6,7 @@
 #include "CommonTools/COleDispatchException.h"
 #include "CommonTools/COleException.h"
 #include "CommonTools/Conversions.h"
+#include "CommonTools/Files.h"
 #include "CommonTools/Log.h"
 #include "app/records/DeviceRecordTypeName.h"
 #include "app/records/ExcelApp.h"
@@ -295,7 +296,7 @@ CStringW ExcelReportWriter::Build(ExcelApp& app, const ExcelReport& report) {
   FitColumns(app);
   Progress(report, "5\n");
 
-  const CStringW path = Wide(m_folder) + L"\\" + report.fileName;
+  const CStringW path = CommonTools::join_path(Wide(m_folder).GetString(), report.fileName.GetString()).c_str();
   if (report.logsProgress) g_log.Write(kLogLevel, "%s\n", CommonTools::cstring_to_string(path).c_str());
   app.SaveAs(path);
   Progress(report, "6\n");

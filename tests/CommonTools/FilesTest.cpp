@@ -179,6 +179,34 @@ TEST_F(DeleteFolderTest, ATargetOutsideItsFolderIsRefusedAndKeptWhole) {
   EXPECT_TRUE(Exists(root_ + "/plan/out")) << "the folder's other entries stay";
 }
 
+// A path shown to the user keeps the one separator its folder uses.
+TEST(JoinPathTest, UsesTheFoldersOwnSeparatorOnce) {
+  const struct {
+    const wchar_t* folder;
+    const wchar_t* name;
+    const wchar_t* joined;
+  } cases[] = {
+      {L"/home/guard/导出", L"巡更计划.xls", L"/home/guard/导出/巡更计划.xls"},
+      {L"/home/guard/", L"a.xls", L"/home/guard/a.xls"},
+      {L"/", L"a.xls", L"/a.xls"},
+      {L"/home/odd\\name", L"a.xls", L"/home/odd\\name/a.xls"},
+      {L"C:\\Users\\guard", L"a.xls", L"C:\\Users\\guard\\a.xls"},
+      {L"C:\\", L"a.xls", L"C:\\a.xls"},
+      {L"", L"a.xls", L"\\a.xls"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(CommonTools::join_path(wstring(c.folder), wstring(c.name)), c.joined);
+  }
+}
+
+TEST(JoinPathTest, ANarrowFolderEndingInACharacterWhoseSecondByteIsABackslashGetsItsSeparator) {
+  // 0xD5 0x5C is one GBK character: its second byte is the byte of "\".
+  const string windows = "C:\\\xD5\x5C";
+  EXPECT_EQ(CommonTools::join_path(windows, string("a.xls")), windows + "\\a.xls");
+  const string local = "/tmp/\xD5\x5C";
+  EXPECT_EQ(CommonTools::join_path(local, string("a.xls")), local + "/a.xls");
+}
+
 TEST(AppendBackslashTest, AddsOneBackslash) {
   EXPECT_EQ(wstring(CommonTools::append_backslash(CStringW(L"C:\\pics")).GetString()), L"C:\\pics\\");
   EXPECT_EQ(wstring(CommonTools::append_backslash(CStringW(L"")).GetString()), L"\\");

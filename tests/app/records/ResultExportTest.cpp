@@ -64,7 +64,7 @@ class ResultExport : public records_test::ResultPageTest, public ::testing::With
   }
 
   std::wstring SuccessToast(const std::string& folder) const {
-    return L"导出成功，导出文件路径" + Utf8ToWide(folder) + L"\\" + Utf8ToWide(GetParam().fileName);
+    return L"导出成功，导出文件路径" + Utf8ToWide(folder) + L"/" + Utf8ToWide(GetParam().fileName);
   }
 
   static size_t FilesIn(const std::string& folder) {

@@ -1,6 +1,7 @@
 // The exception record dialog against the fake patrol server with a pinned clock: who
 // may edit when, the checkpoint boxes, the save's requests (and a refused one keeping
-// the dialog open), and the run's pictures fetched, refused by name, and deleted.
+// the dialog open, a remark the wire's code page cannot hold refused before any), and the
+// run's pictures fetched, refused by name, and deleted.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -225,6 +226,23 @@ TEST_F(ExceptionRecordDialog, SaveWritesEachRecordsAnomalyAndTheRemarkAndARefusa
   EXPECT_EQ(adds[0]["strTime"].asString(), plantest::kTimeKey);
   EXPECT_EQ(adds[0]["strRemark"].asString(), u8"窗户破损");
   EXPECT_EQ(Bodies("/api/ExceptionRecord/Update").size(), 1u);
+}
+
+TEST_F(ExceptionRecordDialog, ARemarkTheCodePageCannotHoldIsRefusedBeforeAnyWrite) {
+  Open();
+  ClickControl(hwnd, L"Edit_remark");
+  ASSERT_TRUE(driver.WaitIdle());
+  driver.Commit(L"窗户破损\U0001F600");
+  ASSERT_TRUE(driver.WaitIdle());
+  world.http().clear_requests();
+  ClickControl(hwnd, L"btn_Ok");
+  Settle();
+  const plantest::Message refused = TakeMessage();
+  EXPECT_TRUE(refused.shown);
+  EXPECT_EQ(refused.text, L"包含无法保存的字符!");
+  EXPECT_TRUE(::IsWindow(hwnd));
+  EXPECT_EQ(world.http().request_count(), 0u) << "neither the records nor the remark are written";
+  EXPECT_EQ(Toasts(), Strings{});
 }
 
 TEST_F(ExceptionRecordDialog, AStoredRecordShowsItsRemarkAndASaveUpdatesIt) {
