@@ -16,9 +16,6 @@
 #include "platform/user/WindowTable.h"
 #include "platform/user/ZOrder.h"
 
-#ifndef ERROR_TLW_WITH_WSCHILD
-#define ERROR_TLW_WITH_WSCHILD 1406L
-#endif
 
 namespace platform::user {
 namespace {
