@@ -21,7 +21,7 @@ namespace {
 
 // Workers answer over loopback HTTP in real time while the GUI threads idle: a wait
 // lets them run in short steps up to this bound.
-const auto kWaitLimit = std::chrono::seconds(20);
+const auto kWaitLimit = std::chrono::seconds(10);
 const auto kStep = std::chrono::milliseconds(5);
 // The virtual time each step of a wait lets pass, so that the program's timers run.
 const uint64_t kClockStepMs = 20;
@@ -468,7 +468,11 @@ void UserInput::PickCombo(HWND window, const std::wstring& combo, const std::wst
     }
     ADD_FAILURE() << Narrow(combo) << " has no row " << Narrow(row);
   });
-  if (placed) ClickPoint(at);
+  if (placed) {
+    ClickPoint(at);
+  } else {
+    Key(VK_ESCAPE);
+  }
   WaitClosed(L"ComboWnd");
 }
 
