@@ -152,6 +152,28 @@ SkinUI::CControlUI* FindInside(SkinUI::CControlUI* item, const std::wstring& nam
   return nullptr;
 }
 
+// The tick a person sees on a tree row: the node's own check box, or one its row holds.
+SkinUI::CControlUI* ShownTickOf(SkinUI::CTreeNodeUI* node) {
+  SkinUI::CControlUI* own = node->GetCheckBox();
+  if (own != nullptr && own->IsVisible()) return own;
+  std::vector<SkinUI::CControlUI*> pending = {node};
+  while (!pending.empty()) {
+    SkinUI::CControlUI* at = pending.back();
+    pending.pop_back();
+    const bool nodePart = at == node || at == own || at == node->GetFolderButton() || at == node->GetItemButton();
+    if (!nodePart && at->IsVisible() && at->GetInterface(L"Option") != nullptr) {
+      return at;
+    }
+    auto* container = static_cast<SkinUI::CContainerUI*>(at->GetInterface(L"Container"));
+    if (container == nullptr) continue;
+    for (int i = container->GetCount() - 1; i >= 0; --i) {
+      SkinUI::CControlUI* child = container->GetItemAt(i);
+      if (child->GetInterface(L"TreeNode") == nullptr) pending.push_back(child);
+    }
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 bool UserInput::WaitFor(const std::string& what, const std::function<bool()>& done) {
@@ -514,25 +536,55 @@ void UserInput::PickTime(HWND window, const std::wstring& button, int hour, int 
 }
 
 void UserInput::TickTreeRow(HWND window, const std::wstring& tree, const std::wstring& row) {
-  POINT at = {-1, -1};
-  bool placed = false;
-  OnControl(window, tree, [&](SkinUI::CControlUI* control, HWND painted) {
-    auto* holder = static_cast<SkinUI::CContainerUI*>(control->GetInterface(L"Container"));
-    if (holder == nullptr) {
-      ADD_FAILURE() << Narrow(tree) << " is no tree";
+  // A row under a closed parent is opened first, as a person opens the building.
+  for (int step = 0; step < 4; ++step) {
+    int index = -1;
+    bool shown = false;
+    POINT at = {-1, -1};
+    bool placed = false;
+    OnControl(window, tree, [&](SkinUI::CControlUI* control, HWND painted) {
+      auto* holder = static_cast<SkinUI::CContainerUI*>(control->GetInterface(L"Container"));
+      if (holder == nullptr) return;
+      for (int i = 0; i < holder->GetCount(); ++i) {
+        auto* node = static_cast<SkinUI::CTreeNodeUI*>(holder->GetItemAt(i)->GetInterface(L"TreeNode"));
+        if (node == nullptr || node->GetItemText() != row.c_str()) continue;
+        index = i;
+        shown = node->IsVisible();
+        if (shown) return;
+        SkinUI::CTreeNodeUI* parent = node->GetParentNode();
+        while (parent != nullptr && parent->GetParentNode() != nullptr && !parent->IsVisible()) {
+          parent = parent->GetParentNode();
+        }
+        if (parent != nullptr && parent->GetFolderButton() != nullptr) {
+          placed = CentreOf(parent->GetFolderButton(), painted, &at, tree + L" folder of " + row);
+        }
+        return;
+      }
+    });
+    if (index < 0) {
+      ADD_FAILURE() << Narrow(tree) << " shows no row " << Narrow(row) << " to tick";
       return;
     }
-    for (int i = 0; i < holder->GetCount(); ++i) {
-      auto* node = static_cast<SkinUI::CTreeNodeUI*>(holder->GetItemAt(i)->GetInterface(L"TreeNode"));
-      if (node == nullptr || node->GetItemText() != row.c_str()) continue;
-      SkinUI::CControlUI* tick = node->GetCheckBox();
-      if (tick == nullptr) break;
+    if (!shown) {
+      if (!placed) return;
+      ClickPoint(at);
+      continue;
+    }
+    ScrollTo(window, tree, index);
+    OnControl(window, tree, [&](SkinUI::CControlUI* control, HWND painted) {
+      auto* holder = static_cast<SkinUI::CContainerUI*>(control->GetInterface(L"Container"));
+      auto* node = static_cast<SkinUI::CTreeNodeUI*>(holder->GetItemAt(index)->GetInterface(L"TreeNode"));
+      SkinUI::CControlUI* tick = ShownTickOf(node);
+      if (tick == nullptr) {
+        ADD_FAILURE() << "row " << Narrow(row) << " of " << Narrow(tree) << " shows no tick";
+        return;
+      }
       placed = CentreOf(tick, painted, &at, tree + L" row " + row);
-      return;
-    }
-    ADD_FAILURE() << Narrow(tree) << " shows no row " << Narrow(row) << " to tick";
-  });
-  if (placed) ClickPoint(at);
+    });
+    if (placed) ClickPoint(at);
+    return;
+  }
+  ADD_FAILURE() << "row " << Narrow(row) << " of " << Narrow(tree) << " never opened";
 }
 
 std::wstring UserInput::Message() {
