@@ -13,6 +13,7 @@
 #include "ui/controls/COptionUI.h"
 #include "ui/controls/CTreeNodeUI.h"
 #include "ui/core/control/CContainerUI.h"
+#include "ui/core/control/CScrollBarUI.h"
 #include "ui/core/manager/CWindowManagerList.h"
 #include "ui/core/manager/CWindowManagerUI.h"
 
@@ -341,10 +342,18 @@ bool UserInput::CentreOf(SkinUI::CControlUI* control, HWND paintWindow, POINT* s
   }
   ::ClientToScreen(paintWindow, &centre);
   *screen = centre;
+  target_ = paintWindow;
   return true;
 }
 
 void UserInput::ClickPoint(POINT screen) {
+  // Another window over the point (a toast fading out) takes the click: a person waits
+  // until the control shows.
+  const HWND target = target_;
+  WaitFor("the control to be uncovered on the screen", [&] {
+    const HWND under = ::WindowFromPoint(screen);
+    return under == target || ::IsChild(target, under);
+  });
   driver_.Click(screen.x, screen.y);
   driver_.WaitIdle();
 }
@@ -373,24 +382,42 @@ void UserInput::DoubleClick(HWND window, const std::wstring& name) {
 void UserInput::ScrollTo(HWND window, const std::wstring& container, int index) {
   for (int turn = 0; turn < 200; ++turn) {
     bool whole = false;
-    bool below = true;
-    POINT over = {-1, -1};
+    POINT at = {-1, -1};
+    bool wheel = false;
     OnControl(window, container, [&](SkinUI::CControlUI* control, HWND painted) {
       auto* holder = static_cast<SkinUI::CContainerUI*>(control->GetInterface(L"Container"));
       if (holder == nullptr || index >= holder->GetCount()) return;
       const RECT item = holder->GetItemAt(index)->GetPos();
       const RECT box = control->GetPos();
       whole = item.top >= box.top && item.bottom <= box.bottom;
-      below = item.bottom > box.bottom;
-      over = POINT{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
-      ::ClientToScreen(painted, &over);
+      if (whole) return;
+      const bool below = item.bottom > box.bottom;
+      // A person clicks the scroll bar's track beyond the thumb; without a bar, turns
+      // the wheel over the container.
+      SkinUI::CScrollBarUI* bar = holder->GetVerticalScrollBar();
+      if (bar != nullptr && bar->IsVisible()) {
+        const RECT track = bar->GetPos();
+        const RECT thumb = bar->GetThumbRect();
+        at = POINT{(track.left + track.right) / 2, below ? (thumb.bottom + track.bottom) / 2 : (track.top + thumb.top) / 2};
+      } else {
+        at = POINT{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+        wheel = true;
+      }
+      ::ClientToScreen(painted, &at);
+      target_ = painted;
+      if (wheel) at.y = below ? -at.y - 1 : at.y;  // the direction rides on the sign
     });
-    if (whole || over.x < 0) return;
-    driver_.MoveMouse(over.x, over.y);
-    driver_.Wheel(below ? -WHEEL_DELTA : WHEEL_DELTA);
+    if (whole || at.x < 0) return;
+    if (!wheel) {
+      ClickPoint(at);
+      continue;
+    }
+    const bool down = at.y < 0;
+    driver_.MoveMouse(at.x, down ? -at.y - 1 : at.y);
+    driver_.Wheel(down ? -WHEEL_DELTA : WHEEL_DELTA);
     driver_.WaitIdle();
   }
-  ADD_FAILURE() << "the wheel never brought item " << index << " of " << Narrow(container) << " into view";
+  ADD_FAILURE() << "item " << index << " of " << Narrow(container) << " never came into view";
 }
 
 void UserInput::ClickInItem(HWND window, const std::wstring& container, int index, const std::wstring& name) {
@@ -604,13 +631,15 @@ std::wstring UserInput::Message() {
 }
 
 std::wstring UserInput::Answer(const std::wstring& button) {
+  // A worker may be the one showing it: wait for it to come.
+  HWND box = nullptr;
+  WaitFor("a message box to answer with " + Narrow(button), [&] {
+    box = FindShown(L"MessagWnd");
+    if (box == nullptr) box = FindShown(L"MessagMultiLineWnd");
+    return box != nullptr;
+  });
+  if (box == nullptr) return L"";
   const std::wstring text = Message();
-  HWND box = FindShown(L"MessagWnd");
-  if (box == nullptr) box = FindShown(L"MessagMultiLineWnd");
-  if (box == nullptr) {
-    ADD_FAILURE() << "no message box is open to answer with " << Narrow(button);
-    return L"";
-  }
   Click(box, button);
   Settle();
   return text;

@@ -98,8 +98,8 @@ class UserInput {
 
   // The text of the open message box of the program, "" when none is open.
   std::wstring Message();
-  // Closes the open message box with the named button ("yes", "cancle" or "close") and
-  // gives its text; a failure when none is open.
+  // Closes the message box with the named button ("yes", "cancle" or "close") and gives
+  // its text, waiting for one to open (a worker may show it); a failure when none opens.
   std::wstring Answer(const std::wstring& button = L"yes");
 
  private:
@@ -115,6 +115,8 @@ class UserInput {
   int IndexOfText(HWND window, const std::wstring& container, const std::wstring& text);
 
   platform::headless::TestDriver& driver_;
+  // The window the next click is aimed at.
+  HWND target_ = nullptr;
 };
 
 }  // namespace userinput

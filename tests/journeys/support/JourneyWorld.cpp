@@ -12,7 +12,10 @@
 #include "CommonTools/Config.h"
 #include "CommonTools/Conversions.h"
 #include "CommonTools/global_singleton.h"
+#include "app/shell/BkWindow.h"
 #include "app/shell/OnlineUserClient.h"
+#include "app/shell/PhotoFeedBackWindow.h"
+#include "app/shell/ShellServices.h"
 #include "platform/base/InstanceCounter.h"
 #include "platform/base/Process.h"
 #include "platform/base/Shell.h"
@@ -67,6 +70,14 @@ void ResetSession() {
   s.m_nAllModules = 0;
   s.m_mapModules.clear();
   s.m_mapTypes.clear();
+}
+
+// The toast and the shade are made once per process by the first main frame; a run in a
+// process whose earlier run's windows went with their thread starts without them, as a
+// new process would.
+void ForgetWindowsOfEarlierRuns() {
+  if (g_pFeedBackWnd != nullptr && !::IsWindow(g_pFeedBackWnd->GetHWND())) g_pFeedBackWnd = nullptr;
+  if (g_pBkWnd != nullptr && !::IsWindow(g_pBkWnd->GetHWND())) g_pBkWnd = nullptr;
 }
 
 }  // namespace
@@ -144,6 +155,7 @@ void JourneyWorld::StartProgram() {
   platform::InstanceCounter& counter = platform::InstanceCounter::Program();
   while (counter.Value() > 0) counter.Lower();
   ResetSession();
+  ForgetWindowsOfEarlierRuns();
   ui.Post([this] {
     wchar_t empty[] = L"";
     returned_ = wWinMain(::GetModuleHandleW(nullptr), nullptr, empty, SW_SHOWNORMAL);
