@@ -95,8 +95,9 @@ bool Log::Init(const char* name, int level, int sizeLimit, std::string folder) {
   }
   m_thread = boost::thread(&Log::Run, this);
   m_started = true;
-  // At process exit the queue is written out before the process ends.
-  m_exitHook = platform::AddExitFlushHook([this] { Stop(); });
+  // At process exit the queue is written out before the process ends. The writer goes on:
+  // where the exit is intercepted (tests) the process lives on and logs on.
+  m_exitHook = platform::AddExitFlushHook([this] { WriteOut(); });
   return true;
 }
 
@@ -113,6 +114,7 @@ int Log::Write(int level, const char* format, ...) {
   {
     boost::lock_guard<boost::mutex> lock(m_mutex);
     m_queue.push_back(std::move(record));
+    ++m_queued;
   }
   m_cond.notify_one();
   return 0;
@@ -125,9 +127,24 @@ void Log::Run() {
   std::deque<LogRecord> records;
   while (TakeRecords(records)) {
     for (const LogRecord& record : records) WriteRecord(record);
+    const uint64_t taken = records.size();
     records.clear();
     FlushFiles();
+    {
+      boost::lock_guard<boost::mutex> lock(m_mutex);
+      m_written += taken;
+    }
+    m_writtenCond.notify_all();
   }
+}
+
+// Waits until the writer has written out every record queued before the call. The writer
+// itself cannot wait for itself, and a stopped writer has written out all it will.
+void Log::WriteOut() {
+  if (m_thread.get_id() == boost::this_thread::get_id()) return;
+  boost::unique_lock<boost::mutex> lock(m_mutex);
+  const uint64_t target = m_queued;
+  while (m_written < target && !m_stop) m_writtenCond.wait(lock);
 }
 
 // Waits for records. After the stop request the records still queued are handed out
@@ -194,6 +211,7 @@ void Log::Stop() {
     m_stop = true;
   }
   m_cond.notify_all();
+  m_writtenCond.notify_all();
   if (m_thread.joinable() && m_thread.get_id() != boost::this_thread::get_id()) m_thread.join();
   for (LogLevelFile& entry : m_files) {
     if (entry.file) fclose(entry.file);

@@ -55,6 +55,7 @@ class Log {
   void WriteRecord(const LogRecord& record);
   void WriteLine(LogLevelFile& entry, const std::string& line);
   void FlushFiles();
+  void WriteOut();
   void RollOver(LogLevelFile& entry);
   void OpenFile(LogLevelFile& entry);
   void Stop();
@@ -68,6 +69,10 @@ class Log {
   boost::mutex m_mutex;
   boost::thread m_thread;
   boost::condition_variable m_cond;
+  // Records queued since Init, and those the writer has written and flushed.
+  uint64_t m_queued = 0;
+  uint64_t m_written = 0;
+  boost::condition_variable m_writtenCond;
   bool m_started = false;
   int m_exitHook = -1;
 };

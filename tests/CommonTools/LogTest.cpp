@@ -292,10 +292,14 @@ TEST(Log, ProcessExitWritesOutTheQueue) {
   UINT exitCode = 99;
   platform::SetExitProcessHook([&exitCode](UINT code) { exitCode = code; });
   ExitProcess(3);
-  platform::SetExitProcessHook(nullptr);
   EXPECT_EQ(exitCode, 3u);
   const std::string content = ScratchFolder::read(LevelFile(folder, 6));
   EXPECT_EQ(std::count(content.begin(), content.end(), '\n'), 500);
+  // The exit was intercepted and the process goes on: so does its log.
+  log.Write(6, "after the exit\n");
+  ExitProcess(0);
+  platform::SetExitProcessHook(nullptr);
+  EXPECT_NE(ScratchFolder::read(LevelFile(folder, 6)).find("after the exit"), std::string::npos);
 }
 
 }  // namespace

@@ -29,17 +29,13 @@ const std::vector<std::string> kRecorded = {"/api/LoginInfo/Get",
 class ProgramRun : public startuptest::StartupWorld {
  protected:
   ProgramRun() {
-    platform::SetExitProcessHook([this](UINT code) { exitCode = static_cast<int>(code); });
     const std::wstring server = CommonTools::string_to_wstring(patrol.base_url());
     CommonTools::write_config(L"LoginInfo", L"QVBaseAddr", server.c_str());
     CommonTools::write_config(L"LoginInfo", L"ServerAddr", server.c_str());
     token = platform.issue_token(startuptest::kUser);
     platform::login::OnlineUserSession::Store(CommonTools::string_to_wstring(token));
   }
-  ~ProgramRun() override {
-    platform::SetExitProcessHook(nullptr);
-    counter().Lower();
-  }
+  ~ProgramRun() override { counter().Lower(); }
 
   static platform::InstanceCounter& counter() { return platform::InstanceCounter::Program(); }
 
@@ -77,12 +73,11 @@ class ProgramRun : public startuptest::StartupWorld {
 
   std::string token;
   std::atomic<int> returned{-1};
-  std::atomic<int> exitCode{-1};
 };
 
 TEST_F(ProgramRun, LogsInRunsTheMainWindowAndRecordsTheExit) {
   Start();
-  const HWND main = startuptest::FindWindowOfClass(L"DuviraMainWindow");
+  const HWND main = startuptest::FindWindowOfClass(L"CMainFrameWnd");
   ASSERT_NE(main, nullptr);
   wchar_t title[64] = {0};
   ::GetWindowTextW(main, title, 64);
@@ -97,7 +92,7 @@ TEST_F(ProgramRun, LogsInRunsTheMainWindowAndRecordsTheExit) {
 
   ::PostMessageW(main, WM_CLOSE, 0, 0);
   ASSERT_TRUE(driver.WaitIdle());
-  EXPECT_EQ(exitCode.load(), 0);
+  EXPECT_EQ(exit_.Code(), 0);
   EXPECT_EQ(returned.load(), 0);
   EXPECT_EQ(RecordedPaths(), kRecorded);
   EXPECT_EQ(AuditEvents(), (std::vector<std::string>{"登陆巡更系统", "退出duvira"}));
@@ -116,10 +111,10 @@ TEST_F(ProgramRun, AddsNoLoginRecordWhenTheServerHasOne) {
   stored["SchoolID"] = "s1";
   ASSERT_GT(patrol.login_records().add(stored), 0);
   Start();
-  ::PostMessageW(startuptest::FindWindowOfClass(L"DuviraMainWindow"), WM_CLOSE, 0, 0);
+  ::PostMessageW(startuptest::FindWindowOfClass(L"CMainFrameWnd"), WM_CLOSE, 0, 0);
   ASSERT_TRUE(driver.WaitIdle());
   EXPECT_EQ(RequestsTo("/api/LoginInfo/Add").size(), 0u);
-  EXPECT_EQ(exitCode.load(), 0);
+  EXPECT_EQ(exit_.Code(), 0);
 }
 
 TEST_F(ProgramRun, EndsWithTheMessageWhenTheUserHasNoRights) {
@@ -135,8 +130,8 @@ TEST_F(ProgramRun, EndsWithTheMessageWhenTheUserHasNoRights) {
   EXPECT_EQ(shown.text, L"您不具有登陆权限，\r\n请联系管理员分配权限！");
   EXPECT_EQ(shown.kind, 1);
   EXPECT_EQ(returned.load(), 0);
-  EXPECT_EQ(exitCode.load(), -1);
-  EXPECT_EQ(startuptest::FindWindowOfClass(L"DuviraMainWindow"), nullptr);
+  EXPECT_EQ(exit_.Code(), -1);
+  EXPECT_EQ(startuptest::FindWindowOfClass(L"CMainFrameWnd"), nullptr);
   EXPECT_TRUE(AuditEvents().empty());
 }
 

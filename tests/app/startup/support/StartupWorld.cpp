@@ -159,6 +159,12 @@ StartupWorld::ConfigLock::~ConfigLock() {
   if (fd_ >= 0) ::close(fd_);
 }
 
+StartupWorld::ExitInterception::ExitInterception() {
+  platform::SetExitProcessHook([code = code_](UINT exitCode) { code->store(static_cast<int>(exitCode)); });
+}
+
+StartupWorld::ExitInterception::~ExitInterception() { platform::SetExitProcessHook(nullptr); }
+
 StartupWorld::StartupWorld() {
   PrepareProcess();
   RemoveConfig();

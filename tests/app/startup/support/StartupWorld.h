@@ -2,11 +2,15 @@
 // What the start-up tests begin from: the base platform and the patrol server on one test
 // server, the session pointed at it with nobody logged in, our login component registered
 // with its session file in a scratch folder, no "Config.ini" beside the test program, a
-// broker address where nothing listens, the headless driver and a UI thread. The program's
-// text log is started once, in a scratch folder, so that tests can look for its lines.
+// broker address where nothing listens, the headless driver and a UI thread, and the
+// program's exit intercepted. The program's text log is started once, in a scratch folder,
+// so that tests can look for its lines; it stays there, the program's own run and exits
+// included.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -80,6 +84,23 @@ class StartupWorld : public ::testing::Test {
     int fd_ = -1;
   };
   ConfigLock configLock_;
+
+  // The program's ExitProcess is intercepted while the world lives, the end of its GUI
+  // thread included: that end still destroys a main window a failed test left open, and
+  // the program then exits. Declared before the thread, so it is let go after it.
+  class ExitInterception {
+   public:
+    ExitInterception();
+    ~ExitInterception();
+    ExitInterception(const ExitInterception&) = delete;
+    ExitInterception& operator=(const ExitInterception&) = delete;
+    // The code the program exited with, -1 while it has not.
+    int Code() const { return code_->load(); }
+
+   private:
+    std::shared_ptr<std::atomic<int>> code_ = std::make_shared<std::atomic<int>>(-1);
+  };
+  ExitInterception exit_;
 
   test_support::FakePatrolServer patrol;
   test_support::FakeBasePlatform platform{patrol.http()};
