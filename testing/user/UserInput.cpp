@@ -640,7 +640,18 @@ std::wstring UserInput::Answer(const std::wstring& button) {
   });
   if (box == nullptr) return L"";
   const std::wstring text = Message();
-  Click(box, button);
+  std::wstring press = button;
+  if (press.empty()) {
+    // The box's one way to agree: "确定" where it has one, else its close button.
+    bool hasYes = false;
+    RunOn(box, [&] {
+      HWND painted = nullptr;
+      SkinUI::CControlUI* yes = FindNamed(box, L"yes", &painted);
+      hasYes = yes != nullptr && yes->IsVisible();
+    });
+    press = hasYes ? L"yes" : L"close";
+  }
+  Click(box, press);
   Settle();
   return text;
 }

@@ -98,9 +98,10 @@ class UserInput {
 
   // The text of the open message box of the program, "" when none is open.
   std::wstring Message();
-  // Closes the message box with the named button ("yes", "cancle" or "close") and gives
-  // its text, waiting for one to open (a worker may show it); a failure when none opens.
-  std::wstring Answer(const std::wstring& button = L"yes");
+  // Closes the message box with the named button ("yes", "cancle" or "close"; none: its
+  // "确定", or its close button when it has no other) and gives its text, waiting for one
+  // to open (a worker may show it); a failure when none opens.
+  std::wstring Answer(const std::wstring& button = L"");
 
  private:
   // The control of that name in the window or in the child windows it holds, run on
