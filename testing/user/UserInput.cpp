@@ -249,6 +249,10 @@ bool UserInput::WaitShown(HWND window, const std::wstring& name) {
   });
 }
 
+void UserInput::Read(HWND window, const std::wstring& name, const std::function<void(SkinUI::CControlUI*)>& read) {
+  OnControl(window, name, [&](SkinUI::CControlUI* control, HWND) { read(control); });
+}
+
 bool UserInput::Has(HWND window, const std::wstring& name) {
   bool has = false;
   OnControl(window, name, [&](SkinUI::CControlUI*, HWND) { has = true; });

@@ -60,6 +60,10 @@ class UserInput {
   // The text of the named control inside each item of a container.
   std::vector<std::wstring> ItemTexts(HWND window, const std::wstring& container, const std::wstring& name);
 
+  // Reads what a control shows beyond its text (a chart's values, say) on its window's
+  // thread; `read` must not change it. A failure when the name does not exist.
+  void Read(HWND window, const std::wstring& name, const std::function<void(SkinUI::CControlUI*)>& read);
+
   // Clicks the centre of the named control where it is drawn; it must be shown and be
   // the control under that point. Waits for the threads after.
   void Click(HWND window, const std::wstring& name);
