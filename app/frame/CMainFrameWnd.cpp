@@ -18,6 +18,7 @@
 #include "app/shell/PhotoFeedBackWindow.h"
 #include "app/shell/RunBusy.h"
 #include "app/shell/ShellServices.h"
+#include "app/shell/ShowCannotOpen.h"
 #include "app/shell/ShowMessage.h"
 #include "data/PlatformUsers.h"
 #include "platform/base/InstanceCounter.h"
@@ -53,8 +54,11 @@ const global_singleton& Session() { return global_singleton::get_const_instance(
 
 std::wstring Wide(const std::string& gbk) { return CommonTools::string_to_wstring(gbk); }
 
-void OpenInBrowser(const std::wstring& url) {
-  ::ShellExecuteW(nullptr, L"open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+// A shell that could not open the page (no xdg-open) is said so, rather than nothing
+// happening at the click.
+void OpenInBrowser(const std::wstring& url, HWND hwndFrame) {
+  const HINSTANCE opened = ::ShellExecuteW(nullptr, L"open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  if (reinterpret_cast<INT_PTR>(opened) <= 32) ShowCannotOpen(hwndFrame);
 }
 
 // A child of the frame at the default place: the page places itself once its skin is
@@ -350,13 +354,14 @@ void CMainFrameWnd::Restart() {
 void CMainFrameWnd::OpenHelpPage() {
   std::string server = Session().m_strServerAddr;
   while (!server.empty() && server.back() == '/') server.pop_back();
-  OpenInBrowser(Wide(server) + L"/Help/Wardenfell.html?qv_tk=" + Wide(Session().m_userInfo.strToken));
+  OpenInBrowser(Wide(server) + L"/Help/Wardenfell.html?qv_tk=" + Wide(Session().m_userInfo.strToken), m_hWnd);
 }
 
 void CMainFrameWnd::OpenPersonalCenter() {
   const global_singleton& session = Session();
   OpenInBrowser(Wide(session.m_strBaseAddr) + L"html/personalMgr/index.html?qv_tk=" +
-                Wide(session.m_userInfo.strToken) + L"&qv_ic=" + Wide(session.m_strIdentityCode));
+                    Wide(session.m_userInfo.strToken) + L"&qv_ic=" + Wide(session.m_strIdentityCode),
+                m_hWnd);
 }
 
 void CMainFrameWnd::ShowQRCode() { CQRCodeWnd::ShowOver(m_hWnd); }

@@ -14,6 +14,7 @@
 #include "app/records/RunKey.h"
 #include "app/records/RunPhase.h"
 #include "app/shell/ShellServices.h"
+#include "app/shell/ShowCannotOpen.h"
 #include "app/shell/ShowMessage.h"
 #include "data/DAL_PatrolServer.h"
 #include "data/StartupCaches.h"
@@ -409,5 +410,7 @@ void CExceptionRecordWnd::ViewPicture(const std::string& name) const {
   // Quoted: the program folder may hold a space, as "Program Files" does.
   const std::string path = Narrow(m_pictures.LocalPath(name));
   const std::string command = "rundll32.exe C:\\Windows\\System32\\shimgvw.dll,ImageView_Fullscreen \"" + path + "\"";
-  ::WinExec(command.c_str(), SW_SHOWNORMAL);
+  // A viewer that could not start (no xdg-open) is said so, rather than nothing
+  // happening at the click.
+  if (::WinExec(command.c_str(), SW_SHOWNORMAL) <= 31) ShowCannotOpen(m_hWnd);
 }

@@ -342,13 +342,17 @@ void CResultWndEx::Notify(SkinUI::UINotifyRecord& msg) {
   }
 }
 
-// The focus goes to the tab's search button before its page is selected.
+// The focus goes to the tab's search button. Selecting the page moves the focus on to
+// the next tab stop once the page is laid out; the search button of a page not shown
+// yet cannot hold the focus, so that move would start from nothing and land on the
+// page's first tab stop, a date field, which opens its picker on the focus. The button
+// is therefore named as the focus the layout is to give.
 void CResultWndEx::OnSelectTab(const std::wstring& name) {
   if (m_pTabs == nullptr) return;
   for (int tab = TAB_RESULTS; tab <= TAB_SYSTEM_LOG; ++tab) {
     if (name != kTabs[tab].option) continue;
-    if (SkinUI::CControlUI* find = m_pm.FindControl(kTabs[tab].find)) find->SetFocus();
     m_pTabs->SelectItem(tab);
+    if (SkinUI::CControlUI* find = m_pm.FindControl(kTabs[tab].find)) m_pm.SetFocusNeeded(find);
     ShowTabPage(static_cast<Tab>(tab), PageOf(static_cast<Tab>(tab)));
     return;
   }

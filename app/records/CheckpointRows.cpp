@@ -25,10 +25,11 @@ PlanRunRow TextsOf(const InspectRouteDeviceInfo& link, const RouteAreaInfo& area
     row.strAnomalyDescription = "--";
     return row;
   }
-  const bool patrolled = record->iState != 0;
-  row.strState = patrolled ? "已巡逻" : "未巡逻";
+  row.strState = record->iState != 0 ? "已巡逻" : "未巡逻";
   row.strTime = record->strTime;
-  row.strResult = patrolled ? "合格" : "不合格";
+  // The visit's result, as the results tab counts passes and misses: a visited
+  // checkpoint can still have failed.
+  row.strResult = record->iResult != 0 ? "合格" : "不合格";
   row.strAnomaly = record->iAbnormal != 0 ? "有异常" : "无异常";
   row.strAnomalyDescription = record->strReserve;
   return row;

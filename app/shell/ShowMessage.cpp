@@ -28,10 +28,14 @@ UINT RunOneTextBox(const std::wstring& text, HWND hwndParent, int kind) {
 
 UINT RunMessageBox(const std::wstring& text, HWND hwndParent, int kind) {
   // Read once: the shade is the UI thread's, and a worker's box shows it from afar.
+  // A shade already showing belongs to a dialog that is still open under the box: the
+  // box leaves it alone, or the main frame would come up over that dialog and take
+  // input while it runs.
   BkWindow* shade = g_pBkWnd;
-  if (shade != nullptr) shade->ShowWindow(true, true);
+  const bool ownShade = shade != nullptr && ::IsWindow(shade->GetHWND()) && !::IsWindowVisible(shade->GetHWND());
+  if (ownShade) shade->ShowWindow(true, true);
   const UINT result = kind == 4 ? RunTwoLineBox(text, hwndParent, kind) : RunOneTextBox(text, hwndParent, kind);
-  if (shade != nullptr) shade->ShowWindow(false, true);
+  if (ownShade) shade->ShowWindow(false, true);
   return result;
 }
 

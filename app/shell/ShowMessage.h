@@ -4,7 +4,8 @@
 // 3 as 1 without an icon on the red background, 4 two lines in red ("first,second"),
 // 5 as 2 without an icon and with a details button in place of 取消, 6 success,
 // 7 failure (closed by its "close" button); other kinds show the text alone. While the box is open the shade
-// (when there is one) covers the main frame. A worker thread may show one: the box
+// (when there is one) covers the main frame; a shade that was already showing (a page's
+// dialog under the box) stays when the box closes. A worker thread may show one: the box
 // then runs on that thread, and its owner is disabled without waiting for the owner's
 // thread.
 #include <string>

@@ -449,6 +449,12 @@ void XDesktop::Handle(XEvent& event) {
     case KeyRelease:
       HandleKey(event.xkey);
       return;
+    case MappingNotify:
+      // Xlib keeps the keyboard map it read at the first key; without this the keys
+      // would go on typing the old layout's symbols (XKB refreshes its own map, the core
+      // map does not).
+      XRefreshKeyboardMapping(&event.xmapping);
+      return;
     case FocusIn:
       HandleFocusIn(event.xfocus);
       return;

@@ -10,6 +10,8 @@
 #include "app/shell/OnlineUserClient.h"
 #include "platform/base/InstanceCounter.h"
 #include "platform/login/OnlineUserObject.h"
+#include "platform/base/CodePage.h"
+#include "testing/files/ProgramsOutOfReach.h"
 #include "testing/files/ScratchFolder.h"
 #include "tests/app/frame/support/FrameTest.h"
 
@@ -62,6 +64,24 @@ TEST_F(MainFrameButtons, HelpAndPersonalCentreOpenThePlatformsPagesWithTheToken)
   const std::wstring centre = L"open|http://base.campus.edu/html/personalMgr/index.html?qv_tk=tok-7&qv_ic=IC0002||1";
   EXPECT_EQ(ShellCalls(), (Calls{L"open|http://patrol.campus.edu:8090/Help/Wardenfell.html?qv_tk=tok-7||1", centre,
                                  centre}));
+}
+
+// Without xdg-open the desktop opens no page: the user is told what to install.
+TEST_F(MainFrameButtons, WithoutXdgOpenHelpAndPersonalCentreSaySo) {
+  platform::SetShellExecuteHook(nullptr);
+  test_support::ProgramsOutOfReach noPrograms;
+  OpenFrame();
+  for (const wchar_t* button : {L"btn_help", L"btn_userPhoto", L"btn_userName"}) {
+    ClickControl(hwnd, button);
+    const HWND box = MessageBoxWindow();
+    ASSERT_NE(box, nullptr) << "nothing said after " << platform::codepage::WideToUtf8(button);
+    EXPECT_EQ(MessageBoxText(box), L"无法打开，请安装 xdg-utils!");
+    std::wstring icon;
+    OnFrameThread([&] { icon = shelltest::ImagesOf::Background(shelltest::FindControl(box, L"VContext")); });
+    EXPECT_NE(icon.find(L"提示.png"), std::wstring::npos) << "an information box (kind 1)";
+    Answer(L"yes");
+    EXPECT_EQ(MessageBoxWindow(), nullptr);
+  }
 }
 
 TEST_F(MainFrameButtons, TheQRWindowIsOwnedByTheFrame) {

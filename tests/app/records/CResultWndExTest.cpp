@@ -12,6 +12,7 @@
 #include "app/records/CResultWndEx.h"
 #include "app/records/RecordsFile.h"
 #include "data/StartupCaches.h"
+#include "platform/base/CodePage.h"
 #include "platform/base/Path.h"
 #include "platform/reader/ReaderSimulatorControl.h"
 #include "testing/services/DeviceRecordRefusals.h"
@@ -115,6 +116,45 @@ TEST_F(ResultPage, FocusGoesToTheSearchButtonOfTheTabInView) {
       ASSERT_NE(focused, nullptr);
       EXPECT_EQ(std::wstring(focused->GetName().GetData()), c.find);
     });
+  }
+}
+
+// A date field opens its picker on the focus, so a tab's first focus must not land on one.
+TEST_F(ResultPage, SwitchingTabsFocusesTheSearchButtonAndOpensNoDatePicker) {
+  Open();
+  const auto pickerOpen = [this] {
+    bool open = false;
+    ::EnumChildWindows(
+        hwnd,
+        [](HWND child, LPARAM found) -> BOOL {
+          wchar_t name[64] = {0};
+          ::GetClassNameW(child, name, 64);
+          if (std::wstring(name) != L"DateTimeWnd" || !::IsWindowVisible(child)) return TRUE;
+          *reinterpret_cast<bool*>(found) = true;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&open));
+    return open;
+  };
+  const struct {
+    const wchar_t* tab;
+    const wchar_t* find;
+  } cases[] = {{L"tabRecord", L"btn_DeviceRecordfind"},
+               {L"tablog", L"btn_logfind"},
+               {L"tabResult", L"InspectRecordFind"},
+               {L"tablog", L"btn_logfind"},
+               {L"tabRecord", L"btn_DeviceRecordfind"}};
+  for (const auto& c : cases) {
+    ClickControl(hwnd, c.tab);
+    Settle();
+    const std::string tab = platform::codepage::WideToUtf8(c.tab);
+    EXPECT_FALSE(pickerOpen()) << "a date picker opened on its own after " << tab;
+    std::wstring focused;
+    OnWindowThread(hwnd, [&] {
+      SkinUI::CControlUI* control = shelltest::ManagerOf(hwnd)->GetFocus();
+      if (control != nullptr) focused = control->GetName().GetData();
+    });
+    EXPECT_EQ(focused, c.find) << tab;
   }
 }
 

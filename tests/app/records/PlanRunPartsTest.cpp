@@ -69,10 +69,12 @@ TEST(PlanRunParts, NamesFromOutsideBecomeSafeFileNames) {
   }
 }
 
-RecordPositionInfo Visit(int checkpoint, int state, int abnormal, const std::string& time, const std::string& remark) {
+RecordPositionInfo Visit(int checkpoint, int state, int result, int abnormal, const std::string& time,
+                         const std::string& remark) {
   RecordPositionInfo visit;
   visit.PositionDeviceID = checkpoint;
   visit.iState = state;
+  visit.iResult = result;
   visit.iAbnormal = abnormal;
   visit.strTime = time;
   visit.strReserve = remark;
@@ -90,8 +92,8 @@ TEST(PlanRunParts, CheckpointRowsFollowTheRouteAndTakeTheFirstRecordMet) {
     route.mapArea[link.first].listDevice.push_back(device);
   }
   std::list<RecordAreaInfo> areas(2);
-  areas.front().listPosition = {Visit(5, 1, 1, "08:10", "门坏了"), Visit(3, 0, 1, "", "")};
-  areas.back().listPosition = {Visit(5, 0, 0, "08:50", "second"), Visit(9, 1, 0, "08:20", "ok")};
+  areas.front().listPosition = {Visit(5, 1, 1, 1, "08:10", "门坏了"), Visit(3, 0, 0, 1, "", "")};
+  areas.back().listPosition = {Visit(5, 0, 0, 0, "08:50", "second"), Visit(9, 1, 1, 0, "08:20", "ok")};
 
   std::vector<std::string> rows;
   for (const CheckpointRow& row : BuildCheckpointRows(route, areas, "张三,李四")) {

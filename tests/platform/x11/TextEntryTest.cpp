@@ -11,6 +11,7 @@
 #include "testing/x11/ScreenCapture.h"
 #include "testing/x11/TestDisplay.h"
 #include "tests/platform/x11/ClipboardClient.h"
+#include "tests/platform/x11/KeyboardMapping.h"
 #include "tests/platform/x11/SmokeWindow.h"
 
 namespace {
@@ -18,6 +19,7 @@ namespace {
 using platform::headless::GuiThread;
 using platform::x11::ScreenCapture;
 using x11test::ClipboardClient;
+using x11test::KeyboardMapping;
 using x11test::SmokeSpec;
 using x11test::SmokeWindow;
 using x11test::TestDisplay;
@@ -101,6 +103,24 @@ TEST_F(TextEntryTest, TypedKeysAndACommittedChineseTextReachTheEdit) {
     return dark > 40;
   }));
   display_.SaveScreen("edit-chinese");
+}
+
+// Two keys swap their letters, as a switch from a QWERTY to an AZERTY layout does: the
+// keys typed afterwards give the new letters, through XKB and, in the suite's run under
+// XKB_DISABLE, through the core keyboard map.
+TEST_F(TextEntryTest, TypingFollowsAKeyboardMappingChangedWhileTheProgramRuns) {
+  for (unsigned long key : {XK_q, XK_a}) display_.Chord({key});
+  ASSERT_TRUE(WaitForText(L"qa")) << "typed: " << platform::codepage::WideToUtf8(EditText());
+  KeyboardMapping mapping;
+  ASSERT_TRUE(mapping.ok());
+  const unsigned q = mapping.CodeOf(XK_q);
+  const unsigned a = mapping.CodeOf(XK_a);
+  ASSERT_TRUE(q != 0 && a != 0);
+  mapping.Map(q, XK_a, XK_A);
+  mapping.Map(a, XK_q, XK_Q);
+  mapping.Press(q);
+  mapping.Press(a);
+  EXPECT_TRUE(WaitForText(L"qaaq")) << "typed after the change: " << platform::codepage::WideToUtf8(EditText());
 }
 
 TEST_F(TextEntryTest, CopyGoesToAnotherClientsClipboard) {

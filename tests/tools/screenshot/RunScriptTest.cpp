@@ -279,6 +279,8 @@ INSTANTIATE_TEST_SUITE_P(
                    Config("http://127.0.0.1:8090/", "http://127.0.0.1:8090/"),
                    Config("http://127.0.0.1:PORT/", "http://127.0.0.1:PORT/")},
         ConfigCase{"a real campus", Config("http://10.1.2.3:8090/", "http://campus.example.edu/"),
-                   Config("http://10.1.2.3:8090/", "http://campus.example.edu/")}));
+                   Config("http://10.1.2.3:8090/", "http://campus.example.edu/")},
+        // The way the header gives to see the first-run address dialog.
+        ConfigCase{"one naming no campus", "[LoginInfo]\r\n", "[LoginInfo]\r\n"}));
 
 }  // namespace

@@ -82,7 +82,8 @@ TEST(Screenshot, ScriptSavesThePaintedMainFrameAndLeavesTheBuildAlone) {
   const fs::path config = fs::path(BUILD_FOLDER) / "app/client/Config.ini";
   const bool configBefore = fs::exists(config);
   const std::string configText = configBefore ? FileText(config) : std::string();
-  const fs::path picture = scratch.path() / "main frame.png";
+  // In folders that do not exist yet.
+  const fs::path picture = scratch.path() / "shots" / "day 1" / "main frame.png";
 
   const Outcome run = RunScreenshot(scratch.path(), "0", picture);
   ASSERT_EQ(run.status, 0) << run.output;
@@ -95,8 +96,10 @@ TEST(Screenshot, ScriptSavesThePaintedMainFrameAndLeavesTheBuildAlone) {
   cairo_surface_destroy(image);
 
   // Its scratch program folder is gone, and the build's own settings were not touched.
-  for (const auto& entry : fs::directory_iterator(scratch.path())) {
-    EXPECT_EQ(entry.path(), picture) << "left behind";
+  for (const auto& entry : fs::recursive_directory_iterator(scratch.path())) {
+    const bool wanted = entry.path() == picture || entry.path() == picture.parent_path() ||
+                        entry.path() == picture.parent_path().parent_path();
+    EXPECT_TRUE(wanted) << entry.path() << " left behind";
   }
   EXPECT_EQ(fs::exists(config), configBefore);
   if (configBefore) {
@@ -123,6 +126,24 @@ TEST(Screenshot, ScriptFailsClearlyWhenTheCampusPortIsTaken) {
   EXPECT_NE(run.status, 0);
   EXPECT_NE(run.output.find("the campus server did not start"), std::string::npos) << run.output;
   EXPECT_FALSE(fs::exists(picture));
+}
+
+// A picture that cannot be written (a file stands where its folder would be) stops the
+// run before anything starts, and the run leaves no scratch folder behind.
+TEST(Screenshot, ScriptRefusesAPictureItCannotWriteBeforeStartingAnything) {
+  Scratch scratch;
+  ASSERT_FALSE(scratch.path().empty());
+  std::ofstream(scratch.path() / "taken") << "a file";
+  const fs::path picture = scratch.path() / "taken" / "shot.png";
+
+  const Outcome run = RunScreenshot(scratch.path(), "0", picture);
+  EXPECT_NE(run.status, 0);
+  EXPECT_NE(run.output.find("cannot write the screenshot into " + (scratch.path() / "taken").string()),
+            std::string::npos)
+      << run.output;
+  for (const auto& entry : fs::directory_iterator(scratch.path())) {
+    EXPECT_EQ(entry.path().filename(), "taken") << entry.path() << " left behind";
+  }
 }
 
 struct Refusal {

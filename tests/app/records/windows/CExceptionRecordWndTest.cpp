@@ -14,6 +14,7 @@
 #include "platform/base/CodePage.h"
 #include "platform/base/WinExec.h"
 #include "testing/base/LocalTime.h"
+#include "testing/files/ProgramsOutOfReach.h"
 #include "testing/files/ScratchFolder.h"
 #include "testing/services/QueryValues.h"
 #include "tests/app/records/windows/PlanRunWindowTest.h"
@@ -431,6 +432,16 @@ TEST_F(ExceptionRecordDialog, APictureOpensInTheViewerWithItsPathQuoted) {
   EXPECT_EQ(launches[0].program, "xdg-open");
   EXPECT_EQ(launches[0].arguments, std::vector<std::string>{RunPictureFolder() + u8"/门 口.jpg"});
   EXPECT_EQ(launches[0].show, static_cast<UINT>(SW_SHOWNORMAL));
+}
+
+TEST_F(ExceptionRecordDialog, WithoutXdgOpenViewingAPictureSaysSo) {
+  world.patrol.pictures().store(kPlanId, plantest::kTimeKey, u8"门 口.jpg", "JPEG");
+  test_support::ProgramsOutOfReach noPrograms;
+  Open();
+  ClickControl(hwnd, L"btn_Look");
+  Settle();
+  EXPECT_EQ(TakeMessage().text, L"无法打开，请安装 xdg-utils!");
+  EXPECT_TRUE(::IsWindow(hwnd)) << "the dialog stays open";
 }
 
 // --- Copy-out -------------------------------------------------------------------------

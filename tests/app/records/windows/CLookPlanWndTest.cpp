@@ -350,6 +350,32 @@ TEST_F(LookPlanExport, WritesTheWorkbookAndRefillsThePictureFolder) {
   EXPECT_EQ(Files(planFolder / "ExceptionPicture"), (std::vector<std::string>{"b.png"}));
 }
 
+// 合格 is the visit's result, as the results tab counts it; the state only says whether
+// the checkpoint was visited.
+TEST_F(LookPlanExport, PassOrFailFollowsTheVisitsResultOnScreenAndInTheWorkbook) {
+  Json::Value east = Area(10, "东楼");
+  east["PositionDevicelist"].append(Visit(101, 5, "东门", 1, 0, 0, "2024-05-01 08:10", ""));
+  east["PositionDevicelist"].append(Visit(102, 3, "天台", 0, 1, 0, "2024-05-01 08:20", ""));
+  Json::Value areas(Json::arrayValue);
+  areas.append(east);
+  ScriptRunAreas(areas);
+  Open();
+  EXPECT_EQ(Rows(), (Strings{
+                        L"1|东门|东楼|张三,李四|已巡逻@4bcd1f|2024-05-01 08:10@96bcbc|cam:5|不合格@e5582d|无异常@ffffff|",
+                        L"2|天台|东楼|张三,李四|未巡逻@96bcbc|2024-05-01 08:20@96bcbc|cam:3|合格@ffffff|无异常@ffffff|",
+                        L"3|南门|南楼|张三,李四|未巡逻@96bcbc|--@96bcbc|cam:9|不合格@e5582d|--@ffffff|--",
+                    }));
+
+  Export(scratch.path());
+  test_support::XlsxWorkbook book;
+  ASSERT_TRUE(book.Read((fs::path(scratch.path()) / u8"夜巡" / u8"夜巡.xls").string())) << book.error();
+  std::vector<std::string> written;
+  for (const char* row : {"4", "5", "6"}) {
+    written.push_back(book.cell(std::string("E") + row).text + " " + book.cell(std::string("G") + row).text);
+  }
+  EXPECT_EQ(written, (std::vector<std::string>{u8"已巡逻 不合格", u8"未巡逻 合格", u8"未巡逻 不合格"}));
+}
+
 TEST_F(LookPlanExport, RefusesNoFolderAndALongOne) {
   Open();
   Export("");
