@@ -120,6 +120,35 @@ TEST_F(RecordsJourney, ResultsOverARangeAreShownAndExported) {
   for (const std::wstring& rate : passRates) EXPECT_GE(CellsWith(book, Utf8(rate)), 1);
 }
 
+TEST_F(RecordsJourney, ARunOpensInThePlanExecutionViewWithItsResults) {
+  OpenTab(L"tabResultManagement", L"list-Result");
+  const CivilDate weekAgo = today.plus(-6);
+  user.PickDate(frame, L"dt_SResultdate", weekAgo.year, weekAgo.month, weekAgo.day, frame, L"lab_ResultlistCounts");
+  user.Click(frame, L"InspectRecordFind");
+  user.Settle();
+  const std::vector<std::wstring> plansShown = user.ItemTexts(frame, L"list-Result", L"UserName");
+  const std::vector<std::wstring> passRates = user.ItemTexts(frame, L"list-Result", L"PassRate");
+  const auto row = std::find(plansShown.begin(), plansShown.end(), std::wstring(L"本部夜巡"));
+  ASSERT_NE(row, plansShown.end());
+  const int index = static_cast<int>(row - plansShown.begin());
+  user.ClickInItem(frame, L"list-Result", index, L"btn_Look");
+  const HWND view = user.Window(L"LookPlanWnd");
+  ASSERT_NE(view, nullptr);
+  EXPECT_EQ(user.Text(view, L"lab_title"), L"本部夜巡");
+  EXPECT_EQ(user.Text(view, L"lab_route"), L"本部夜间安防线");
+  EXPECT_EQ(user.Text(view, L"lab_people"), L"张伟,陈磊");
+  EXPECT_EQ(user.Text(view, L"lab_Remark"), L"夜间重点检查门窗");
+  // The view counts a visit as the results tab does.
+  const std::vector<std::wstring> results = user.ItemTexts(view, L"list-Curplan", L"Result");
+  ASSERT_FALSE(results.empty());
+  const size_t passed = std::count(results.begin(), results.end(), std::wstring(L"合格"));
+  const std::wstring rate = passRates.at(static_cast<size_t>(index));
+  EXPECT_EQ(std::to_wstring(passed * 100 / results.size()), rate.substr(0, rate.find(L'%')))
+      << CommonTools::wstring_to_string(rate);
+  user.Click(view, L"btn_Cancel");
+  EXPECT_TRUE(user.WaitClosed(L"LookPlanWnd"));
+}
+
 TEST_F(RecordsJourney, DeviceRecordsAndTheSystemLogAreShown) {
   OpenTab(L"tabResultManagement", L"list-Result");
   user.Click(frame, L"tabRecord");
