@@ -151,6 +151,9 @@ TEST_F(RecordsJourney, ARunOpensInThePlanExecutionViewWithItsResults) {
 
 TEST_F(RecordsJourney, DeviceRecordsAndTheSystemLogAreShown) {
   OpenTab(L"tabResultManagement", L"list-Result");
+  // The results' start date picked first, so the date picker is a window the program knows.
+  const CivilDate weekAgo = today.plus(-6);
+  user.PickDate(frame, L"dt_SResultdate", weekAgo.year, weekAgo.month, weekAgo.day, frame, L"lab_ResultlistCounts");
   user.Click(frame, L"tabRecord");
   user.WaitShown(frame, L"dt_RecordStartdate");
   // Switching tabs opens no date picker by itself.
