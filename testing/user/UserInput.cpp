@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <climits>
 #include <cstdint>
 #include <cwchar>
 #include <thread>
@@ -384,6 +385,10 @@ void UserInput::DoubleClick(HWND window, const std::wstring& name) {
 }
 
 void UserInput::ScrollTo(HWND window, const std::wstring& container, int index) {
+  // A bar that does not bring the row (a track click the window ignores, or pages that
+  // overshoot) leaves the wheel.
+  bool barMoves = true;
+  LONG lastTop = INT_MIN;
   for (int turn = 0; turn < 200; ++turn) {
     bool whole = false;
     POINT at = {-1, -1};
@@ -395,11 +400,13 @@ void UserInput::ScrollTo(HWND window, const std::wstring& container, int index) 
       const RECT box = control->GetPos();
       whole = item.top >= box.top && item.bottom <= box.bottom;
       if (whole) return;
+      if (item.top == lastTop || turn >= 20) barMoves = false;
+      lastTop = item.top;
       const bool below = item.bottom > box.bottom;
       // A person clicks the scroll bar's track beyond the thumb; without a bar, turns
       // the wheel over the container.
       SkinUI::CScrollBarUI* bar = holder->GetVerticalScrollBar();
-      if (bar != nullptr && bar->IsVisible()) {
+      if (barMoves && bar != nullptr && bar->IsVisible()) {
         const RECT track = bar->GetPos();
         const RECT thumb = bar->GetThumbRect();
         at = POINT{(track.left + track.right) / 2, below ? (thumb.bottom + track.bottom) / 2 : (track.top + thumb.top) / 2};
