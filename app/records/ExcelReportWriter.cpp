@@ -131,14 +131,6 @@ CStringW PlanRunFileName(const std::string& title) {
   return CStringW(name.c_str()) + L".xls";
 }
 
-// The report's path in the chosen folder's own form: the folder the chooser gives on this
-// system ("/...") joins with "/", a Windows folder with "\\", so the path the user is told
-// holds one kind of separator.
-CStringW InFolder(const std::string& folder, const CStringW& fileName) {
-  const wchar_t* separator = !folder.empty() && folder.front() == '/' ? L"/" : L"\\";
-  return Wide(folder) + separator + fileName;
-}
-
 std::vector<CStringW> Headers(std::initializer_list<const wchar_t*> texts) {
   return std::vector<CStringW>(texts.begin(), texts.end());
 }
@@ -304,7 +296,7 @@ CStringW ExcelReportWriter::Build(ExcelApp& app, const ExcelReport& report) {
   FitColumns(app);
   Progress(report, "5\n");
 
-  const CStringW path = InFolder(m_folder, report.fileName);
+  const CStringW path = Wide(InChosenFolder(m_folder, CommonTools::cstring_to_string(report.fileName)));
   if (report.logsProgress) g_log.Write(kLogLevel, "%s\n", CommonTools::cstring_to_string(path).c_str());
   app.SaveAs(path);
   Progress(report, "6\n");

@@ -22,3 +22,8 @@ bool IsPlainFileName(const std::string& name) {
   const std::wstring wide = GbkToWide(name);
   return std::none_of(wide.begin(), wide.end(), IsForbiddenFileNameChar);
 }
+
+std::string InChosenFolder(const std::string& folder, const std::string& name) {
+  const char* separator = !folder.empty() && folder.front() == '/' ? "/" : "\\";
+  return folder + separator + name;
+}

@@ -16,3 +16,8 @@ std::string PlanFileName(const std::string& planName);
 // True when the name can be used as it is as one file name: not empty, not "." or "..",
 // no forbidden character.
 bool IsPlainFileName(const std::string& name);
+
+// The name inside a folder the user chose, joined with that folder's own separator: "/"
+// after a folder of this file system ("/..."), "\\" after a Windows one, so that a path
+// the user is told holds one kind of separator.
+std::string InChosenFolder(const std::string& folder, const std::string& name);

@@ -32,7 +32,7 @@ PlanRunExport::PlanRunExport(int planId, std::string planName, std::string runKe
     : m_nPlanId(planId), m_strPlanName(std::move(planName)), m_strRunKey(std::move(runKey)), m_rows(std::move(rows)) {}
 
 std::string PlanRunExport::PlanFolder(const std::string& folder) const {
-  return folder + "\\" + PlanFileName(m_strPlanName);
+  return InChosenFolder(folder, PlanFileName(m_strPlanName));
 }
 
 bool PlanRunExport::Run(const std::string& folder) const {

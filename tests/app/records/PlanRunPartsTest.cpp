@@ -69,6 +69,18 @@ TEST(PlanRunParts, NamesFromOutsideBecomeSafeFileNames) {
   }
 }
 
+TEST(PlanRunParts, APathInAChosenFolderKeepsTheFoldersSeparator) {
+  const struct {
+    std::string folder;
+    std::string path;
+  } cases[] = {
+      {"/tmp/reports", "/tmp/reports/夜巡.xls"},
+      {"C:\\Users\\me", "C:\\Users\\me\\夜巡.xls"},
+      {"D:", "D:\\夜巡.xls"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(InChosenFolder(c.folder, "夜巡.xls"), c.path) << c.folder;
+}
+
 RecordPositionInfo Visit(int checkpoint, int state, int result, int abnormal, const std::string& time,
                          const std::string& remark) {
   RecordPositionInfo visit;

@@ -325,7 +325,7 @@ TEST_F(LookPlanExport, WritesTheWorkbookAndRefillsThePictureFolder) {
   std::ofstream(planFolder / "ExceptionPicture" / "old.jpg") << "old";
 
   Export(scratch.path());
-  EXPECT_EQ(Toasts(), (Strings{L"导出成功，导出文件路径" + platform::codepage::Utf8ToWide(scratch.path()) + L"\\夜巡/3"}));
+  EXPECT_EQ(Toasts(), (Strings{L"导出成功，导出文件路径" + platform::codepage::Utf8ToWide(scratch.path()) + L"/夜巡/3"}));
   EXPECT_EQ(Files(planFolder), (std::vector<std::string>{"ExceptionPicture", u8"夜巡.xls"}));
   EXPECT_EQ(Files(planFolder / "ExceptionPicture"), (std::vector<std::string>{"a.jpg", "b.png"})) << "emptied first";
   EXPECT_EQ(test_support::ScratchFolder::read((planFolder / "ExceptionPicture" / "b.png").string()), "PNG-B");
