@@ -143,6 +143,7 @@ TEST_F(DeviceJourney, ACheckpointIsAddedEditedAndDeletedAndAPatrolledOneKept) {
 TEST_F(DeviceJourney, AReaderOnTheDeskIsConnectedSavedEditedAndDeleted) {
   user.Click(frame, L"tabDevice");
   user.WaitShown(frame, L"DeviceListManager");
+  const size_t fingersBefore = patrol().fingerprints().all().size();
   user.Click(frame, L"AddDeviceBtn");
   HWND dialog = user.Window(L"CAddDeviceWnd");
   ASSERT_NE(dialog, nullptr);
@@ -177,6 +178,31 @@ TEST_F(DeviceJourney, AReaderOnTheDeskIsConnectedSavedEditedAndDeleted) {
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(user.Text(dialog, L"Edit_Device_Name"), L"四号巡更棒");
   EXPECT_FALSE(user.Enabled(dialog, L"Edit_Device_Code"));
+
+  // A finger of 赵静 enrolled on the reader and stored on the server.
+  const int readerId = saved["iID"].asInt();
+  user.PickCombo(dialog, L"Comb_people", L"赵静");
+  user.Click(dialog, L"Btn_AddFingerPrint");
+  std::wstring told;
+  user.WaitFor("the enrolment to say how it went", [&] {
+    told = user.IsOpen(L"PhotoFeedBackWindow") ? user.Text(user.Window(L"PhotoFeedBackWindow"), L"lab_message") : L"";
+    return told.find(L"指纹") != std::wstring::npos;
+  });
+  EXPECT_EQ(told, L"指纹采集成功!");
+  ASSERT_EQ(patrol().fingerprints().all().size(), fingersBefore + 1);
+  const Json::Value finger = patrol().fingerprints().all()[static_cast<Json::ArrayIndex>(fingersBefore)];
+  EXPECT_EQ(finger["iDeviceID"].asInt(), readerId);
+  EXPECT_EQ(reader.Fingers().size(), 1u);
+  EXPECT_EQ(user.ItemTexts(dialog, L"TileLayout_people", L"btn_deleteFingerprint").size(), 1u);
+  std::vector<std::string> events = AuditEvents();
+  EXPECT_NE(std::find(events.begin(), events.end(), std::string("录入指纹-赵静")), events.end());
+  // And removed again.
+  user.ClickInItem(dialog, L"TileLayout_people", 0, L"btn_deleteFingerprint");
+  if (!user.Message().empty()) user.Answer(L"yes");
+  user.Settle();
+  EXPECT_EQ(patrol().fingerprints().all().size(), fingersBefore);
+  EXPECT_TRUE(reader.Fingers().empty());
+
   user.Type(dialog, L"Edit_Device_Name", L"四号巡更棒(东)");
   user.Click(dialog, L"btn_Ok");
   CancelIfOpen(dialog, L"CAddDeviceWnd");
@@ -187,7 +213,7 @@ TEST_F(DeviceJourney, AReaderOnTheDeskIsConnectedSavedEditedAndDeleted) {
   EXPECT_EQ(user.Answer(L"yes"), L"是否删除巡更设备?");
   user.Settle();
   EXPECT_TRUE(RowNamed(patrol().readers(), "四号巡更棒(东)").isNull());
-  const std::vector<std::string> events = AuditEvents();
+  events = AuditEvents();
   EXPECT_NE(std::find(events.begin(), events.end(), std::string("删除巡更设备-四号巡更棒(东)")), events.end());
 }
 
