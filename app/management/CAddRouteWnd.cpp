@@ -6,7 +6,9 @@
 
 #include "CommonTools/Config.h"
 #include "CommonTools/Conversions.h"
+#include "CommonTools/QueryValue.h"
 #include "CommonTools/TextTime.h"
+#include "CommonTools/WebAddress.h"
 #include "CommonTools/global_singleton.h"
 #include "app/shell/ShellServices.h"
 #include "app/shell/ShowMessage.h"
@@ -210,10 +212,11 @@ void CAddRouteWnd::ShowMapPage() {
   const global_singleton& session = global_singleton::get_const_instance();
   // Before its first save a new route has no id; the page is told -1.
   const int routeId = m_nMode == 1 && m_route.iID <= 0 ? -1 : m_route.iID;
-  const std::string query = "?token=" + session.m_userInfo.strToken + "&userID=" + session.m_userInfo.strUserID +
+  const std::string query = "?token=" + CommonTools::query_value(session.m_userInfo.strToken) +
+                            "&userID=" + CommonTools::query_value(session.m_userInfo.strUserID) +
                             "&campusId=" + std::to_string(m_nCampusId) + "&InspectRecordID=" +
                             std::to_string(routeId) + "&Date=2021-10-26&width=900&height=610&Type=" +
-                            (m_nMode == 1 ? "4" : "3") + "&QVBaseAddr=" + session.m_strServerAddr;
+                            (m_nMode == 1 ? "4" : "3") + "&QVBaseAddr=" + CommonTools::query_value(session.m_strServerAddr);
   const std::wstring url = page + WideOf(query).GetData();
   BSTR text = ::SysAllocString(url.c_str());
   m_pBrowser->Navigate(text, nullptr, nullptr, nullptr, nullptr);
@@ -263,7 +266,15 @@ void CAddRouteWnd::GoDigitizing() {
     if (g_pFeedBackWnd != nullptr) ShowToast(L"获取Brenholt地址失败", 3);
     return;
   }
-  const std::string url = address + "?qv_tk=" + session.m_userInfo.strToken + "&qv_ic=" + identity;
+  // The token goes only to a web page: any other scheme would hand it to whatever
+  // program the desktop runs for that scheme.
+  if (!CommonTools::is_web_address(address)) {
+    DalLog::TextLine("数字校园地址不是网页地址，未打开: " + address + "\n");
+    if (g_pFeedBackWnd != nullptr) ShowToast(L"跳转Brenholt失败", 3);
+    return;
+  }
+  const std::string url =
+      address + "?qv_tk=" + CommonTools::query_value(session.m_userInfo.strToken) + "&qv_ic=" + CommonTools::query_value(identity);
   const HINSTANCE result = ::ShellExecuteW(nullptr, L"open", WideOf(url).GetData(), nullptr, nullptr, SW_SHOW);
   if (reinterpret_cast<INT_PTR>(result) <= 32 && g_pFeedBackWnd != nullptr) ShowToast(L"跳转Brenholt失败", 3);
 }

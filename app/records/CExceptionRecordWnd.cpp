@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "CommonTools/Conversions.h"
+#include "CommonTools/FileNameCheck.h"
 #include "CommonTools/global_singleton.h"
 #include "app/records/FileNames.h"
 #include "app/records/FolderCopy.h"
@@ -118,9 +119,11 @@ void CExceptionRecordWnd::OnSkinBuilt() {
   m_pCheckpoints = FindTiles(m_pm, L"TileLayout_ExceptionRecord");
   m_pPictures = FindTiles(m_pm, L"TileLayout_Pic");
   FillCheckpointItems();
-  m_pictures.Fetch();
+  // A run key whose digits are not all digits names no run: shown, never touched.
+  const bool knownRun = !m_strTimeKey.empty();
+  if (knownRun) m_pictures.Fetch();
   FillPictureTiles();
-  m_nEditable = IsPlanPerson() ? 1 : 0;
+  m_nEditable = knownRun && IsPlanPerson() ? 1 : 0;
   const int phase = GetRunPhase();
   if (phase == 1 || phase == 3) m_nEditable = 0;
   if (m_nEditable == 0) ShowReadOnly();
@@ -406,7 +409,7 @@ void CExceptionRecordWnd::DeletePicture(const std::string& name) {
 }
 
 void CExceptionRecordWnd::ViewPicture(const std::string& name) const {
-  if (!IsPlainFileName(name)) return;
+  if (!CommonTools::is_plain_file_name(name)) return;
   // Quoted: the program folder may hold a space, as "Program Files" does.
   const std::string path = Narrow(m_pictures.LocalPath(name));
   const std::string command = "rundll32.exe C:\\Windows\\System32\\shimgvw.dll,ImageView_Fullscreen \"" + path + "\"";

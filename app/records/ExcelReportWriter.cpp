@@ -127,8 +127,7 @@ std::string Joined(const std::list<Item>& items, Text text) {
 CStringW PlanRunFileName(const std::string& title) {
   std::wstring name = Wide(title).GetString();
   name = name.substr(0, name.find(L'_'));
-  std::replace_if(name.begin(), name.end(), IsForbiddenFileNameChar, L'_');
-  return CStringW(name.c_str()) + L".xls";
+  return Wide(PlanFileName(CommonTools::cstring_to_string(CStringW(name.c_str())))) + L".xls";
 }
 
 std::vector<CStringW> Headers(std::initializer_list<const wchar_t*> texts) {

@@ -345,7 +345,11 @@ TEST_F(AddRouteDialog, NavigatesTheMapPageOnlyWhenItsFileExists) {
   fs::create_directories(pageFolder);
   std::ofstream(pageFolder / "index.html") << "<html></html>";
   const std::wstring query = L"&Date=2021-10-26&width=900&height=610&Type=";
-  const std::wstring server = std::wstring(world.session().m_strServerAddr.begin(), world.session().m_strServerAddr.end());
+  // The server's address goes as a query value: "/" and ":" percent-encoded.
+  std::wstring server;
+  for (const char c : world.session().m_strServerAddr) {
+    server += c == '/' ? L"%2F" : c == ':' ? L"%3A" : std::wstring(1, static_cast<wchar_t>(c));
+  }
   const std::wstring page = folder + L"\\InspectRecord\\index.html?token=tok&userID=u1&campusId=";
   SelectCampus(1);
   const Strings added = oletest::ScriptedOleControl::Last()->navigated;
@@ -364,21 +368,27 @@ TEST_F(AddRouteDialog, NavigatesTheMapPageOnlyWhenItsFileExists) {
 }
 
 TEST_F(AddRouteDialog, DigitalCentreButtonOpensTheCentreOrSaysWhy) {
+  const char* const centre = "http://brenholt.test/centre";
   const struct {
     const char* name;
+    const char* address;  // the platform's digital-campus address
     bool identity;
     INT_PTR shellResult;
     Strings opened;
     Strings toasts;
   } cases[] = {
-      {"no identity", false, 42, {}, {L"获取Brenholt地址失败/3"}},
-      {"opened", true, 42, {L"open http://brenholt.test/centre?qv_tk=tok&qv_ic=IC0002 5"}, {}},
-      {"shell failed", true, 2, {L"open http://brenholt.test/centre?qv_tk=tok&qv_ic=IC0002 5"}, {L"跳转Brenholt失败/3"}},
+      {"no identity", centre, false, 42, {}, {L"获取Brenholt地址失败/3"}},
+      {"opened", centre, true, 42, {L"open http://brenholt.test/centre?qv_tk=tok&qv_ic=IC0002 5"}, {}},
+      {"shell failed", centre, true, 2, {L"open http://brenholt.test/centre?qv_tk=tok&qv_ic=IC0002 5"},
+       {L"跳转Brenholt失败/3"}},
+      // The token never goes to anything but a web page.
+      {"a file address", "file:///home/guard/.ssh/id_rsa", true, 42, {}, {L"跳转Brenholt失败/3"}},
+      {"a program's scheme", "ms-settings:privacy", true, 42, {}, {L"跳转Brenholt失败/3"}},
   };
-  world.platform.set_address("E01", "http://brenholt.test/centre");
   world.platform.add_identity(test_support::FakeIdentity{"IC0002", "保卫处", "", 0});
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
+    world.platform.set_address("E01", c.address);
     if (c.identity) {
       world.platform.add_user(test_support::FakePlatformUser{"u1", "李四", "男", "", "", "s1", 2, {"IC0002"}});
     }

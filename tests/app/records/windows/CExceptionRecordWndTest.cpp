@@ -322,6 +322,24 @@ TEST_F(ExceptionRecordDialog, PicturesAreFetchedIntoTheRunFolderAndUnsafeNamesRe
   EXPECT_EQ(State(L"NoContextLab"), "hidden enabled");
 }
 
+// A name the picture service lists becomes a local file name only when it is a plain one:
+// each other one is logged as a failed download, and nothing lands beside the run's folder.
+TEST_F(ExceptionRecordDialog, NoListedPictureNameLeadsOutOfTheRunFolder) {
+  const std::vector<std::string> hostile = {"../up.jpg", "..\\up.jpg", "..", "...", "C:up.jpg", "CON.jpg", "up.jpg."};
+  for (const std::string& name : hostile) world.patrol.pictures().store(kPlanId, plantest::kTimeKey, name, "X");
+  world.patrol.pictures().store(kPlanId, plantest::kTimeKey, "ok.jpg", "OK");
+  Open();
+  EXPECT_EQ(LocalPictures(), (std::vector<std::string>{"ok.jpg"}));
+  for (const std::string& name : hostile) EXPECT_TRUE(Logged("下载图片失败，" + name + "\n")) << name;
+  std::vector<std::string> planFolder;
+  for (const auto& entry : fs::directory_iterator(fs::path(RunPictureFolder()).parent_path())) {
+    planFolder.push_back(entry.path().filename().string());
+  }
+  EXPECT_EQ(planFolder, (std::vector<std::string>{plantest::kTimeKey})) << "nothing beside the run's folder";
+  EXPECT_FALSE(fs::exists(fs::path(RunPictureFolder()).parent_path().parent_path() / "up.jpg"));
+  EXPECT_EQ(PictureTiles(), 1);
+}
+
 TEST_F(ExceptionRecordDialog, DeletingTheLastPictureAsksAndRefreshesTheTiles) {
   world.patrol.pictures().store(kPlanId, plantest::kTimeKey, "a.jpg", "JPEG-A");
   Open();
