@@ -56,6 +56,8 @@ class PlanJourney : public JourneyWorld {
 
   void TearDown() override {
     if (frame == nullptr || ProgramEnded()) return;
+    // A journey stopped by a refused save leaves its dialog over the frame.
+    if (user.IsOpen(L"AddPlanWnd")) user.Click(user.Window(L"AddPlanWnd"), L"btn_Cancel");
     EXPECT_TRUE(CloseProgram());
   }
 
