@@ -17,3 +17,4 @@ std::string PlanFileName(const std::string& planName) {
   if (!name.empty() && !CommonTools::is_plain_file_name(name)) name += L'_';
   return WideToGbk(name);
 }
+

@@ -9,3 +9,4 @@
 // ".." alone becomes "_", and a name ending in "." or " " or naming a device ("CON",
 // "lpt1.x") gets a "_" appended. An empty name stays empty.
 std::string PlanFileName(const std::string& planName);
+

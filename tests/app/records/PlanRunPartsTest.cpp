@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "CommonTools/Files.h"
 #include "app/records/CheckpointRows.h"
 #include "app/records/FileNames.h"
 #include "app/records/RunKey.h"
@@ -71,6 +72,18 @@ TEST(PlanRunParts, PlanNamesBecomeSafeFileNames) {
       {"\xb5\x5c.jpg", "\xb5\x5c.jpg"},
   };
   for (const auto& c : cases) EXPECT_EQ(PlanFileName(c.name), c.planFileName) << c.name;
+}
+
+TEST(PlanRunParts, APathInAChosenFolderKeepsTheFoldersSeparator) {
+  const struct {
+    std::string folder;
+    std::string path;
+  } cases[] = {
+      {"/tmp/reports", "/tmp/reports/夜巡.xls"},
+      {"C:\\Users\\me", "C:\\Users\\me\\夜巡.xls"},
+      {"D:", "D:\\夜巡.xls"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CommonTools::join_path(c.folder, std::string("夜巡.xls")), c.path) << c.folder;
 }
 
 RecordPositionInfo Visit(int checkpoint, int state, int result, int abnormal, const std::string& time,
