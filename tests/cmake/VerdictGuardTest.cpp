@@ -37,7 +37,8 @@ Outcome RunShell(const std::string& command) {
 }
 
 Outcome Guard(const std::string& arguments, const std::string& environment = "") {
-  return RunShell(environment + " " + Quoted(VERDICT_PYTHON) + " " + Quoted(VERDICT_GUARD) + " " + arguments);
+  // The notes of a whole run are not for the sample's skips.
+  return RunShell("env -u VERDICT_SKIP_NOTES " + environment + " " + Quoted(VERDICT_PYTHON) + " " + Quoted(VERDICT_GUARD) + " " + arguments);
 }
 
 std::string Sample(const std::string& filter) {
@@ -99,7 +100,7 @@ TEST(VerdictGuardNotes, ASkipLeavesItsTestAndReasonForTheSummary) {
 TEST(VerdictGuardThroughCtest, AnEarlyExitFailsItsTestAndNothingElse) {
   test_support::ScratchFolder build;
   test_support::ScratchFolder::write(build.file("CTestTestfile.cmake"), "include(\"" VERDICT_SAMPLE_TESTS "\")\n");
-  const Outcome outcome = RunShell(Quoted(CTEST_PROGRAM) + " --test-dir " + Quoted(build.path()) + " --no-tests=error");
+  const Outcome outcome = RunShell("env -u VERDICT_SKIP_NOTES " + Quoted(CTEST_PROGRAM) + " --test-dir " + Quoted(build.path()) + " --no-tests=error");
   EXPECT_NE(outcome.code, 0) << outcome.output;
   auto lineOf = [&outcome](const std::string& test) {
     const size_t at = outcome.output.find(" " + test + " ");
