@@ -8,6 +8,65 @@ function(project_library name)
   target_link_libraries(${name} PUBLIC project_options ${ARG_LIBS})
 endfunction()
 
+# Every GoogleTest program runs under the verdict guard (cmake/verdict-guard): a ctest test
+# passes only on GoogleTest's own report that its tests ran and passed, never on an exit
+# code alone, so a test that ends the process early fails whatever the code. The helpers
+# below are the only ways a test is registered; a configuration that runs a GoogleTest
+# program any other way stops (check_test_registrations).
+# The system's interpreter comes first: a version manager's shim can take seconds to start,
+# and the guard starts once for every test.
+find_program(VERDICT_PYTHON NAMES python3 PATHS /usr/bin /bin NO_DEFAULT_PATH)
+find_program(VERDICT_PYTHON NAMES python3 REQUIRED)
+set(VERDICT_GUARD ${VERDICT_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/verdict-guard)
+set(X11_SUITE_RUNNER ${CMAKE_CURRENT_LIST_DIR}/../tests/platform/x11/run-x11-suite.sh)
+
+# guard_gtest_program(<target>): the target's discovered tests run under the guard.
+function(guard_gtest_program target)
+  set_target_properties(${target} PROPERTIES CROSSCOMPILING_EMULATOR "${VERDICT_GUARD}" VERDICT_GUARDED TRUE)
+endfunction()
+
+# project_discover_tests(<target> [PROPERTIES ...]): each case of a GoogleTest program a
+# ctest test of its own, under the guard, on the headless backend unless told otherwise.
+function(project_discover_tests target)
+  guard_gtest_program(${target})
+  gtest_discover_tests(${target}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 30
+    ${ARGN})
+endfunction()
+
+# project_suite_test(NAME <test> SUITE <target> [X11 <mode>] [TIMEOUT <s>] [ENVIRONMENT ...]
+# [LABELS ...]): the whole GoogleTest program as one ctest test, under the guard; with X11,
+# on an X server of its own (tests/platform/x11/run-x11-suite.sh: plain, compositor or
+# openbox).
+function(project_suite_test)
+  cmake_parse_arguments(ARG "" "NAME;SUITE;X11;TIMEOUT" "ENVIRONMENT;LABELS" ${ARGN})
+  guard_gtest_program(${ARG_SUITE})
+  set(command ${VERDICT_GUARD})
+  if(ARG_X11)
+    list(APPEND command ${X11_SUITE_RUNNER} ${ARG_X11})
+  endif()
+  add_test(NAME ${ARG_NAME} COMMAND ${command} $<TARGET_FILE:${ARG_SUITE}>)
+  set_property(GLOBAL APPEND PROPERTY VERDICT_GUARDED_TESTS ${ARG_NAME})
+  if(ARG_TIMEOUT)
+    set_tests_properties(${ARG_NAME} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
+  endif()
+  if(ARG_ENVIRONMENT)
+    set_tests_properties(${ARG_NAME} PROPERTIES ENVIRONMENT "${ARG_ENVIRONMENT}")
+  endif()
+  if(ARG_LABELS)
+    set_tests_properties(${ARG_NAME} PROPERTIES LABELS "${ARG_LABELS}")
+  endif()
+endfunction()
+
+# project_plain_test(NAME <test> COMMAND ...): a test that runs no GoogleTest program (a
+# script judging a program by its own output), as add_test takes it.
+function(project_plain_test)
+  cmake_parse_arguments(ARG "" "NAME" "" ${ARGN})
+  add_test(NAME ${ARG_NAME} ${ARG_UNPARSED_ARGUMENTS})
+  set_property(GLOBAL APPEND PROPERTY VERDICT_PLAIN_TESTS ${ARG_NAME})
+endfunction()
+
 # project_test(<name> SOURCES ... [LIBS ...]): one GoogleTest executable, each case a ctest test.
 # Every test runs on the headless window backend, in the time zone of the program's users.
 function(project_test name)
@@ -22,10 +81,78 @@ function(project_test name)
   endforeach()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE project_options testing_time_zone ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
-  gtest_discover_tests(${name}
-    DISCOVERY_MODE PRE_TEST
-    DISCOVERY_TIMEOUT 30
+  project_discover_tests(${name}
     PROPERTIES ENVIRONMENT PLATFORM_BACKEND=headless TIMEOUT 120)
+endfunction()
+
+# True in <out> when <target> links GoogleTest, itself or through a library of ours.
+function(links_gtest target out)
+  set(${out} FALSE PARENT_SCOPE)
+  get_target_property(type ${target} TYPE)
+  set(libraries "")
+  if(NOT type STREQUAL "INTERFACE_LIBRARY")
+    get_target_property(own ${target} LINK_LIBRARIES)
+    if(own)
+      list(APPEND libraries ${own})
+    endif()
+  endif()
+  get_target_property(interface ${target} INTERFACE_LINK_LIBRARIES)
+  if(interface)
+    list(APPEND libraries ${interface})
+  endif()
+  foreach(library IN LISTS libraries)
+    if(library MATCHES "^GTest::")
+      set(${out} TRUE PARENT_SCOPE)
+      return()
+    endif()
+    if(TARGET ${library})
+      get_target_property(imported ${library} IMPORTED)
+      if(NOT imported)
+        links_gtest(${library} found)
+        if(found)
+          set(${out} TRUE PARENT_SCOPE)
+          return()
+        endif()
+      endif()
+    endif()
+  endforeach()
+endfunction()
+
+function(check_folder_registrations folder)
+  get_property(guarded GLOBAL PROPERTY VERDICT_GUARDED_TESTS)
+  get_property(plain GLOBAL PROPERTY VERDICT_PLAIN_TESTS)
+  get_property(tests DIRECTORY ${folder} PROPERTY TESTS)
+  foreach(test IN LISTS tests)
+    if(NOT test IN_LIST guarded AND NOT test IN_LIST plain)
+      message(FATAL_ERROR "test ${test} (${folder}) is registered by add_test itself: use project_suite_test, "
+        "project_discover_tests or, for a test that runs no GoogleTest program, project_plain_test")
+    endif()
+  endforeach()
+  get_property(targets DIRECTORY ${folder} PROPERTY BUILDSYSTEM_TARGETS)
+  foreach(target IN LISTS targets)
+    get_target_property(type ${target} TYPE)
+    if(NOT type STREQUAL "EXECUTABLE")
+      continue()
+    endif()
+    get_target_property(is_guarded ${target} VERDICT_GUARDED)
+    if(is_guarded)
+      continue()
+    endif()
+    links_gtest(${target} found)
+    if(found)
+      message(FATAL_ERROR "the GoogleTest program ${target} (${folder}) runs without the verdict guard: "
+        "register it with project_test, project_discover_tests or project_suite_test")
+    endif()
+  endforeach()
+  get_property(subfolders DIRECTORY ${folder} PROPERTY SUBDIRECTORIES)
+  foreach(subfolder IN LISTS subfolders)
+    check_folder_registrations(${subfolder})
+  endforeach()
+endfunction()
+
+# Called once the whole tree is configured.
+function(check_test_registrations)
+  check_folder_registrations(${CMAKE_SOURCE_DIR})
 endfunction()
 
 # mirror_skin(<target>): the program's skin folder beside the target's executable, where

@@ -86,7 +86,7 @@ TEST(NetworkTest, LocalAddressIsAnInterfaceAddressOrEmpty) {
   for (const OLECHAR* p = address; *p; ++p) narrow += char(*p);
   SysFreeString(address);
 
-  if (narrow.empty()) return;  // a machine without a network interface
+  if (narrow.empty()) GTEST_SKIP() << "this machine has no network interface with an IPv4 address but loopback";
   EXPECT_TRUE(CommonTools::is_ipv4_address(narrow)) << narrow;
   EXPECT_NE(narrow.compare(0, 4, "127."), 0) << "loopback is not this PC's address: " << narrow;
 }

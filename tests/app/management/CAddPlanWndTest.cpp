@@ -241,7 +241,7 @@ TEST_F(AddPlanDialog, AddsRowsUpToSixAndDeletesTheLastDownToOne) {
     EXPECT_EQ(Rows(), rows);
     EXPECT_EQ(SlotHeight(), 40 * std::min(rows, 3));
   }
-  OnWindowThread(hwnd, [&] { EXPECT_EQ(FindControl(hwnd, L"btnSetStartTime2"), nullptr) << "the last row went"; });
+  OnWindowThread(hwnd, [&] { EXPECT_EQ(shelltest::ControlIfAny(hwnd, L"btnSetStartTime2"), nullptr) << "the last row went"; });
   ClickControl(hwnd, L"btndeleteTime");
   ASSERT_TRUE(driver.WaitIdle());
   EXPECT_EQ(TakeMessage(), L"时间段的数量大于1!");

@@ -233,7 +233,7 @@ std::wstring ResultPageTest::Answer() {
   bool hasYes = false;
   OnWindowThread(box, [&] {
     text = FindControl(box, L"VContext")->GetText().GetData();
-    hasYes = FindControl(box, L"yes") != nullptr;
+    hasYes = shelltest::ControlIfAny(box, L"yes") != nullptr;
   });
   ClickControl(box, hasYes ? L"yes" : L"close");
   Settle();

@@ -175,7 +175,7 @@ TEST_F(Busy, TheBusyWindowsTextAndTimeOutFollowItsSettingsAndSkin) {
     const HWND hwnd = window.GetHWND();
     std::wstring text = L"(none)";
     OnWindowThread(hwnd, [&] {
-      SkinUI::CControlUI* label = FindControl(hwnd, L"lab_context");
+      SkinUI::CControlUI* label = shelltest::ControlIfAny(hwnd, L"lab_context");
       if (label != nullptr) text = label->GetText().GetData();
     });
     EXPECT_EQ(text, c.text) << c.what;

@@ -39,7 +39,7 @@ class Toasts : public shelltest::ShellWindowTest {
   std::wstring Text() {
     std::wstring text = L"(none)";
     OnWindowThread(hwnd, [&] {
-      SkinUI::CControlUI* label = FindControl(hwnd, L"lab_message");
+      SkinUI::CControlUI* label = shelltest::ControlIfAny(hwnd, L"lab_message");
       if (label != nullptr) text = label->GetText().GetData();
     });
     return text;

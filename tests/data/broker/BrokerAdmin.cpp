@@ -1,7 +1,9 @@
 #include "tests/data/broker/BrokerAdmin.h"
 
 #include <cstdlib>
+#include <memory>
 #include <stdexcept>
+#include <type_traits>
 
 #include <amqp.h>
 #include <amqp_tcp_socket.h>
@@ -24,30 +26,33 @@ std::string Describe(const amqp_rpc_reply_t& reply) {
   return "no reply";
 }
 
-// One connection with channel 1 open, closed again when the object goes.
+// One connection with channel 1 open, closed again when the object goes. Whatever step
+// fails, the connection's state is let go: where no broker answers, the constructor throws
+// and only the members it had made are destroyed.
 class Session {
  public:
   Session() : conn_(amqp_new_connection()) {
-    amqp_socket_t* socket = amqp_tcp_socket_new(conn_);
+    amqp_socket_t* socket = amqp_tcp_socket_new(conn_.get());
     timeval limit = {10, 0};
     if (!socket || amqp_socket_open_noblock(socket, BrokerAdmin::kHost, BrokerAdmin::kPort, &limit) < 0) {
       throw std::runtime_error("nothing answers on 127.0.0.1:5672");
     }
-    Expect(amqp_login(conn_, "/", 0, 131072, 0, AMQP_SASL_METHOD_PLAIN, BrokerAdmin::kUser,
+    Expect(amqp_login(conn_.get(), "/", 0, 131072, 0, AMQP_SASL_METHOD_PLAIN, BrokerAdmin::kUser,
                       BrokerAdmin::kPassword),
            "login as messageAdmin");
-    amqp_channel_open(conn_, kChannel);
-    Expect(amqp_get_rpc_reply(conn_), "channel open");
+    logged_in_ = true;
+    amqp_channel_open(conn_.get(), kChannel);
+    Expect(amqp_get_rpc_reply(conn_.get()), "channel open");
+    channel_open_ = true;
   }
   ~Session() {
-    if (channel_open_) amqp_channel_close(conn_, kChannel, AMQP_REPLY_SUCCESS);
-    amqp_connection_close(conn_, AMQP_REPLY_SUCCESS);
-    amqp_destroy_connection(conn_);
+    if (channel_open_) amqp_channel_close(conn_.get(), kChannel, AMQP_REPLY_SUCCESS);
+    if (logged_in_) amqp_connection_close(conn_.get(), AMQP_REPLY_SUCCESS);
   }
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
-  amqp_connection_state_t conn() const { return conn_; }
+  amqp_connection_state_t conn() const { return conn_.get(); }
 
   void Expect(const amqp_rpc_reply_t& reply, const std::string& what) {
     if (reply.reply_type == AMQP_RESPONSE_NORMAL) return;
@@ -57,8 +62,12 @@ class Session {
   }
 
  private:
-  amqp_connection_state_t conn_;
-  bool channel_open_ = true;
+  struct Destroy {
+    void operator()(amqp_connection_state_t conn) const { amqp_destroy_connection(conn); }
+  };
+  std::unique_ptr<std::remove_pointer_t<amqp_connection_state_t>, Destroy> conn_;
+  bool logged_in_ = false;
+  bool channel_open_ = false;
 };
 
 // Message and consumer counts of the queue, or -1 each when it does not exist.

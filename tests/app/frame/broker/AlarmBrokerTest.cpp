@@ -94,13 +94,14 @@ TEST_F(BrokerAlarm, TheSecondAlarmOpensOnlyOnceTheFirstIsClosed) {
   ASSERT_TRUE(Eventually([&] { return (first = shelltest::FindWindowOfClass(L"AlarmWindow")) != nullptr; }));
   driver.WaitIdle();
   EXPECT_EQ(AlarmTime(first), L"21:30");
-  // The second announcement has left the broker for the consumer; give a consumer that
-  // would not wait for the alarm the time to show it.
+  // The second announcement has left the broker for the consumer, which holds it while the
+  // first alarm's modal loop holds the consumer's thread: both alarms on that one thread
+  // (below) proves the hold, with no time allowed.
   ASSERT_TRUE(Eventually([] { return BrokerAdmin::MessageCount() == 0; }));
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
   driver.WaitIdle();
   EXPECT_EQ(shelltest::FindWindowOfClass(L"AlarmWindow"), first) << "a second alarm while the first is open";
   EXPECT_EQ(AlarmTime(first), L"21:30");
+  const DWORD firstThread = ::GetWindowThreadProcessId(first, nullptr);
 
   ClickControl(first, L"btn_close");
   HWND second = nullptr;
@@ -110,6 +111,8 @@ TEST_F(BrokerAlarm, TheSecondAlarmOpensOnlyOnceTheFirstIsClosed) {
   }));
   driver.WaitIdle();
   EXPECT_FALSE(::IsWindow(first));
+  EXPECT_EQ(::GetWindowThreadProcessId(second, nullptr), firstThread)
+      << "the second alarm did not wait on the consumer's thread for the first to close";
   EXPECT_EQ(AlarmTime(second), L"22:45");
   ClickControl(second, L"btn_close");
   ASSERT_TRUE(Eventually([&] { return !::IsWindow(second); }));

@@ -106,7 +106,7 @@ Message DeviceWindowTest::Answer(const wchar_t* button) {
     SkinUI::CControlUI* context = FindControl(box, L"VContext");
     message.text = context->GetText().GetData();
     message.kind = KindOf(shelltest::ImagesOf::Background(context));
-    hasButton = FindControl(box, button) != nullptr;
+    hasButton = shelltest::ControlIfAny(box, button) != nullptr;
   });
   ClickControl(box, hasButton ? button : L"close");
   Settle();

@@ -58,7 +58,7 @@ std::wstring ManagementWindowTest::Close(LPCTSTR button) {
   const HWND box = FindWindowOfClass(L"MessagWnd");
   if (box == nullptr) return L"";
   bool hasButton = false;
-  OnWindowThread(box, [&] { hasButton = FindControl(box, button) != nullptr; });
+  OnWindowThread(box, [&] { hasButton = shelltest::ControlIfAny(box, button) != nullptr; });
   ClickControl(box, hasButton ? button : L"close");
   driver.WaitIdle();
   return text;

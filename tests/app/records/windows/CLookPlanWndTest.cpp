@@ -240,7 +240,7 @@ TEST_F(LookPlanView, ACameraButtonWithoutCheckpointSaysPlayingFailed) {
   Open();
   ClickRowCamera(2);
   EXPECT_EQ(Toasts(), (Strings{L"播放失败!/3"}));
-  EXPECT_EQ(shelltest::FindWindowOfClass(L"CamPlayDlg"), nullptr);
+  EXPECT_EQ(shelltest::FindWindowOfClass(L"CamPlay"), nullptr);
 }
 
 TEST_F(LookPlanView, MessageReloadFetchesTheRunAgain) {
@@ -276,7 +276,7 @@ TEST_F(LookPlanView, TheExceptionRecordOpensOnTheRunAndASaveReloadsTheView) {
     Strings boxes;
     OnWindowThread(dialog, [&] {
       for (const wchar_t* name : {L"PositionDeviceCK101", L"PositionDeviceCK102", L"PositionDeviceCK103"}) {
-        if (FindControl(dialog, name) != nullptr) boxes.push_back(name);
+        if (shelltest::ControlIfAny(dialog, name) != nullptr) boxes.push_back(name);
       }
     });
     EXPECT_EQ(boxes, (Strings{L"PositionDeviceCK101", L"PositionDeviceCK102", L"PositionDeviceCK103"}))

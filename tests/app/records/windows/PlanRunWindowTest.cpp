@@ -110,7 +110,7 @@ Message PlanRunWindowTest::TakeMessage() {
   bool hasYes = false;
   shelltest::OnWindowThread(box, [&] {
     shown.text = shelltest::FindControl(box, L"VContext")->GetText().GetData();
-    SkinUI::CControlUI* yes = shelltest::FindControl(box, L"yes");
+    SkinUI::CControlUI* yes = shelltest::ControlIfAny(box, L"yes");
     hasYes = yes != nullptr && yes->IsVisible();
   });
   ClickControl(box, hasYes ? L"yes" : L"close");

@@ -8,6 +8,7 @@
 
 #include "platform/backend/headless/HeadlessBackend.h"
 #include "platform/user/WorkerThread.h"
+#include "testing/ui/ProductWindowClasses.h"
 #include "ui/core/manager/CWindowManagerList.h"
 
 namespace shelltest {
@@ -52,6 +53,10 @@ void UseProgramSkin() {
 }
 
 HWND FindWindowOfClass(const std::wstring& className) {
+  if (!controltest::IsProductWindowClass(className)) {
+    ADD_FAILURE() << "no window of the program has the class \"" << platform::codepage::WideToUtf8(className) << "\"";
+    return nullptr;
+  }
   ClassSearch search;
   search.className = className;
   ::EnumWindows(&MatchClass, reinterpret_cast<LPARAM>(&search));
@@ -72,9 +77,17 @@ void OnWindowThread(HWND hwnd, const std::function<void()>& call) {
   }, true);
 }
 
-SkinUI::CControlUI* FindControl(HWND hwnd, LPCTSTR name) {
+SkinUI::CControlUI* ControlIfAny(HWND hwnd, LPCTSTR name) {
   SkinUI::CWindowManagerUI* manager = ManagerOf(hwnd);
   return manager == nullptr ? nullptr : manager->FindControl(name);
+}
+
+SkinUI::CControlUI* FindControl(HWND hwnd, LPCTSTR name) {
+  SkinUI::CControlUI* control = ControlIfAny(hwnd, name);
+  if (control == nullptr) {
+    ADD_FAILURE() << "the window holds no control named \"" << platform::codepage::WideToUtf8(name) << "\"";
+  }
+  return control;
 }
 
 POINT ControlCentre(HWND hwnd, LPCTSTR name) {

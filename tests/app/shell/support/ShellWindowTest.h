@@ -22,15 +22,20 @@ namespace shelltest {
 // The framework reads the skin folder beside the test program, as the program does.
 void UseProgramSkin();
 
-// The top-level window of that class, null when there is none.
+// The top-level window of that class, null when there is none. A class no window of the
+// program has fails the test.
 HWND FindWindowOfClass(const std::wstring& className);
 // The framework manager that paints into the window; null for other windows.
 SkinUI::CWindowManagerUI* ManagerOf(HWND hwnd);
 
 // Runs the call on the thread that owns the window, and waits for it.
 void OnWindowThread(HWND hwnd, const std::function<void()>& call);
-// On the window's thread: the control of that name, or null.
+// On the window's thread: the control of that name; a name the window does not hold
+// fails the test, and gives null.
 SkinUI::CControlUI* FindControl(HWND hwnd, LPCTSTR name);
+// The same for a control the test expects may be gone (a removed row, a button only
+// some boxes have): null without a failure.
+SkinUI::CControlUI* ControlIfAny(HWND hwnd, LPCTSTR name);
 // The middle of a control of the window, on the screen; {-1, -1} when missing.
 POINT ControlCentre(HWND hwnd, LPCTSTR name);
 
@@ -53,8 +58,8 @@ class ShellWindowTest : public ::testing::Test {
 
   // Clicks the middle of a control of the window.
   void ClickControl(HWND hwnd, LPCTSTR name);
-  // A control of the window, read and written on its thread: a missing one reads as
-  // empty, hidden and disabled, and takes no text.
+  // A control of the window, read and written on its thread: a missing one fails the
+  // test (and reads as empty, hidden and disabled, and takes no text).
   std::wstring Text(HWND hwnd, LPCTSTR name);
   bool Visible(HWND hwnd, LPCTSTR name);
   bool Enabled(HWND hwnd, LPCTSTR name);

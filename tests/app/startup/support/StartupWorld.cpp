@@ -16,11 +16,13 @@
 #include "CommonTools/Conversions.h"
 #include "CommonTools/Log.h"
 #include "app/shell/OnlineUserClient.h"
+#include "platform/base/CodePage.h"
 #include "platform/login/OnlineUserObject.h"
 #include "platform/login/OnlineUserSession.h"
 #include "platform/user/WindowHelpers.h"
 #include "testing/http/RefusingAddress.h"
 #include "testing/services/QueryValues.h"
+#include "testing/ui/ProductWindowClasses.h"
 #include "ui/core/manager/CWindowManagerList.h"
 #include "ui/core/manager/CWindowManagerUI.h"
 
@@ -132,6 +134,10 @@ bool LogHas(const std::string& text) {
 }
 
 HWND FindWindowOfClass(const std::wstring& className) {
+  if (!controltest::IsProductWindowClass(className)) {
+    ADD_FAILURE() << "no window of the program has the class \"" << platform::codepage::WideToUtf8(className) << "\"";
+    return nullptr;
+  }
   ClassSearch search;
   search.className = className;
   ::EnumWindows(&MatchClass, reinterpret_cast<LPARAM>(&search));
@@ -147,7 +153,11 @@ void OnWindowThread(HWND hwnd, const std::function<void()>& call) {
 
 SkinUI::CControlUI* FindControl(HWND hwnd, LPCTSTR name) {
   SkinUI::CWindowManagerUI* manager = ManagerOf(hwnd);
-  return manager == nullptr ? nullptr : manager->FindControl(name);
+  SkinUI::CControlUI* control = manager == nullptr ? nullptr : manager->FindControl(name);
+  if (control == nullptr) {
+    ADD_FAILURE() << "the window holds no control named \"" << platform::codepage::WideToUtf8(name) << "\"";
+  }
+  return control;
 }
 
 StartupWorld::ConfigLock::ConfigLock() {

@@ -42,9 +42,11 @@ std::string ConfigText();
 // (GBK) until it appears or a generous limit passes.
 bool LogHas(const std::string& text);
 
-// The framework window of that class, null when none.
+// The framework window of that class, null when none. A class no window of the program
+// has fails the test.
 HWND FindWindowOfClass(const std::wstring& className);
 void OnWindowThread(HWND hwnd, const std::function<void()>& call);
+// The control of that name; a name the window does not hold fails the test.
 SkinUI::CControlUI* FindControl(HWND hwnd, LPCTSTR name);
 // The "bkimage" a control was given.
 std::wstring BackgroundOf(SkinUI::CControlUI* control);

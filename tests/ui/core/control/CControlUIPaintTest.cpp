@@ -109,7 +109,7 @@ TEST(ControlPaint, ImagesAreDrawnWholeInARectangleOrWithAModifier) {
   SkinUI::CWindowManagerUI::FreeImageRecord(probe);
   if (probe == nullptr) {
     SkinUI::CWindowManagerUI::SetResourcePath(savedPath);
-    GTEST_SKIP() << "the window manager's image cache does not load pictures yet";
+    FAIL() << "the window manager's image cache did not load strip.png from the skin folder";
   }
   SkinUI::CWindowManagerUI manager;
   SkinnedControl control;

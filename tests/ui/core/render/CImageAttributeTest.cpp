@@ -223,7 +223,7 @@ TEST_F(ImageLoading, AMissingPictureIsTriedOnceUntilTheDescriptionChanges) {
   EXPECT_FALSE(image.LoadImage(&manager_));
   EXPECT_FALSE(image.IsUsable());
   EXPECT_EQ(image.GetImageInfo(), nullptr);
-  if (!Wired()) GTEST_SKIP() << "the window manager's image cache does not load pictures yet";
+  ASSERT_TRUE(Wired()) << "the window manager's image cache did not load probe.png from the skin folder";
 
   WriteSolid(L"late.png", 4, 4, 0xFF00FF00);
   EXPECT_FALSE(image.LoadImage(&manager_)) << "no second attempt";
@@ -237,7 +237,7 @@ TEST_F(ImageLoading, AMissingPictureIsTriedOnceUntilTheDescriptionChanges) {
 }
 
 TEST_F(ImageLoading, TheSourceDefaultsToThePictureAndIsCutToIt) {
-  if (!Wired()) GTEST_SKIP() << "the window manager's image cache does not load pictures yet";
+  ASSERT_TRUE(Wired()) << "the window manager's image cache did not load probe.png from the skin folder";
   WriteSolid(L"pic.png", 6, 4, 0xFF0000FF);
   struct Case {
     const wchar_t* text;
@@ -272,7 +272,7 @@ struct DrawCase {
 class ImageDrawing : public ImageLoading, public ::testing::WithParamInterface<DrawCase> {};
 
 TEST_P(ImageDrawing, TheDestinationIsRelativeToTheItem) {
-  if (!Wired()) GTEST_SKIP() << "the window manager's image cache does not load pictures yet";
+  ASSERT_TRUE(Wired()) << "the window manager's image cache did not load probe.png from the skin folder";
   const DrawCase& c = GetParam();
   WriteSolid(L"red.png", 20, 20, 0xFFFF0000);
   manager_.SetLayered(c.layered);
