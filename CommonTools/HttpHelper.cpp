@@ -7,6 +7,7 @@
 #include "CommonTools/Conversions.h"
 #include "CommonTools/HttpInflate.h"
 #include "CommonTools/HttpSession.h"
+#include "CommonTools/Log.h"
 #include "platform/win32.h"
 
 namespace CommonTools {
@@ -14,10 +15,6 @@ namespace CommonTools {
 namespace http = boost::beast::http;
 
 namespace {
-
-// Audit logs and device records grow for ever, so replies may be far larger than the
-// HTTP library's default of 8 MiB.
-constexpr std::uint64_t kBodyLimit = 512ull * 1024 * 1024;
 
 std::mutex g_instanceMutex;
 http_helper* g_instance = nullptr;
@@ -31,19 +28,30 @@ int classify_exception(const std::exception& e, std::string& reply) {
 }
 
 // False with the failure text in `error` when the body was encoded and does not inflate.
-bool inflate_response(http::response<http::string_body>& response, std::string& error) {
+bool inflate_response(http::response<http::string_body>& response, std::uint64_t cap,
+                      std::string& error) {
   const auto encoding = response.find(http::field::content_encoding);
   if (encoding == response.end()) return true;
   const std::string coding(encoding->value());
   if (!is_inflatable_encoding(coding)) return true;
-  return inflate_content(coding, response.body(), kBodyLimit, error);
+  return inflate_content(coding, response.body(), cap, error);
+}
+
+// What the log may name of a URL: its query can carry the user's token.
+std::string without_query(const std::string& url) { return url.substr(0, url.find('?')); }
+
+int fail_over_cap(std::uint64_t cap, std::string& reply) {
+  reply = "read: the reply is larger than its cap of " + std::to_string(cap) +
+          " bytes and was refused\n";
+  return 4;
 }
 
 }  // namespace
 
 int classify(session_step step, const boost::system::error_code& error, std::string& reply) {
   reply = std::string(step_name(step)) + ": " + error.message() + "\n";
-  return step == session_step::connect ? 2 : 4;
+  if (step == session_step::connect) return 2;
+  return step == session_step::deadline ? 3 : 4;
 }
 
 bool split_url(const std::string& url, std::string& host, std::string& port) {
@@ -80,7 +88,8 @@ http_helper::~http_helper() {
   if (g_instance == this) g_instance = nullptr;
 }
 
-int http_helper::request(std::string& url, std::string& body, int verb, std::string& reply) {
+int http_helper::request(std::string& url, std::string& body, int verb, std::string& reply,
+                         std::uint64_t replyCap) {
   try {
     std::string host;
     std::string port;
@@ -91,20 +100,26 @@ int http_helper::request(std::string& url, std::string& body, int verb, std::str
     // The event loop opens descriptors of its own: a refused URL does without it.
     boost::asio::io_context io;
     url = to_utf8(url, "gbk");
-    auto exchange = std::make_shared<session>(io, std::chrono::milliseconds(m_connectLimitMs),
-                                              std::chrono::milliseconds(m_readLimitMs),
-                                              kBodyLimit);
+    const session::limits bounds{std::chrono::milliseconds(m_connectLimitMs),
+                                 std::chrono::milliseconds(m_readLimitMs),
+                                 std::chrono::milliseconds(m_deadlineMs), replyCap};
+    auto exchange = std::make_shared<session>(io, bounds);
     if (verb == kGet) {
       exchange->run(http::verb::get, host, port, url, m_version, std::string());
     } else if (verb == kPost) {
       exchange->run(http::verb::post, host, port, url, m_version, to_utf8(body, "gbk"));
     }
     io.run();
+    if (exchange->failed_step() == session_step::deadline) {
+      g_log.Write(3, "[http_helper]%s gave up after its deadline of %lld ms\n",
+                  without_query(url).c_str(), static_cast<long long>(bounds.deadline.count()));
+    }
+    if (exchange->error() == http::error::body_limit) return fail_over_cap(replyCap, reply);
     if (exchange->failed_step() != session_step::none) {
       return classify(exchange->failed_step(), exchange->error(), reply);
     }
     std::string inflateError;
-    if (!inflate_response(exchange->response(), inflateError)) {
+    if (!inflate_response(exchange->response(), replyCap, inflateError)) {
       reply = inflateError + "\n";
       return 4;
     }

@@ -4,9 +4,11 @@
 // gzip or deflate reply is inflated. Result codes: 0 exchange completed (whatever the
 // HTTP status), -1 the reply is exactly "-1", 1 the URL has neither "http://" nor
 // "https://", 2 the connection failed (refused, or not made within the connect limit),
-// 4 any other failure (the server went quiet past the read limit among them).
+// 3 the exchange outlasted its deadline (logged here), 4 any other failure (the server
+// went quiet past the read limit, or the reply was larger than its cap, among them).
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <string>
 
 #include <boost/system/error_code.hpp>
@@ -15,8 +17,9 @@
 
 namespace CommonTools {
 
-// The code of an exchange that failed at `step` with `error`: 2 at the connect step, 4 at
-// any other. The reply becomes the failure text "<step>: <error's message>\n".
+// The code of an exchange that failed at `step` with `error`: 2 at the connect step, 3 past
+// the deadline, 4 at any other. The reply becomes the failure text
+// "<step>: <error's message>\n".
 int classify(session_step step, const boost::system::error_code& error, std::string& reply);
 
 // Host and port of an "http://" or "https://" URL; the port is "80" when the host part
@@ -28,6 +31,10 @@ class http_helper {
   static constexpr int kGet = 2;
   static constexpr int kPost = 4;
   static constexpr std::chrono::milliseconds kDefaultLimit{30000};
+  // A whole exchange, however steadily the server keeps sending.
+  static constexpr std::chrono::milliseconds kDefaultDeadline{60000};
+  // The largest reply of a kind that has no cap of its own.
+  static constexpr std::uint64_t kDefaultReplyCap = 64ull << 20;
 
   // The process's instance, created on first use. Deleting it is allowed at exit; a later
   // call makes a new one.
@@ -40,16 +47,21 @@ class http_helper {
 
   // verb: 2 GET, 4 POST; any other verb sends nothing and gives 0 with an empty reply.
   // Whenever the URL passed the scheme test, it holds its UTF-8 form afterwards.
-  int request(std::string& url, std::string& body, int verb, std::string& reply);
+  // A reply larger than `replyCap` bytes, before or after inflating, fails with code 4 and
+  // a reply that says so; it is refused as soon as its size shows.
+  int request(std::string& url, std::string& body, int verb, std::string& reply,
+              std::uint64_t replyCap = kDefaultReplyCap);
   int get(std::string& url, std::string& reply);
 
   void set_connect_limit(std::chrono::milliseconds limit) { m_connectLimitMs = limit.count(); }
   void set_read_limit(std::chrono::milliseconds limit) { m_readLimitMs = limit.count(); }
+  void set_deadline(std::chrono::milliseconds limit) { m_deadlineMs = limit.count(); }
 
  private:
   int m_version = 11;
   std::atomic<long long> m_connectLimitMs{kDefaultLimit.count()};
   std::atomic<long long> m_readLimitMs{kDefaultLimit.count()};
+  std::atomic<long long> m_deadlineMs{kDefaultDeadline.count()};
 };
 
 }  // namespace CommonTools

@@ -19,13 +19,8 @@ constexpr std::size_t kReadChunk = 64 * 1024;
 
 }  // namespace
 
-session::session(asio::io_context& io, std::chrono::milliseconds connectLimit,
-                 std::chrono::milliseconds readLimit, std::uint64_t bodyLimit)
-    : m_resolver(io),
-      m_stream(io),
-      m_connectLimit(connectLimit),
-      m_readLimit(readLimit),
-      m_bodyLimit(bodyLimit) {}
+session::session(asio::io_context& io, const limits& bounds)
+    : m_resolver(io), m_stream(io), m_deadline(io), m_limits(bounds) {}
 
 void session::run(http::verb verb, const std::string& host, const std::string& port,
                   const std::string& target, int version, std::string body) {
@@ -40,6 +35,10 @@ void session::run(http::verb verb, const std::string& host, const std::string& p
     m_request.set(http::field::content_type, "application/json");
     m_request.body() = std::move(body);
   }
+  m_deadline.expires_after(m_limits.deadline);
+  m_deadline.async_wait([self = shared_from_this()](const boost::system::error_code& e) {
+    if (!e) self->on_deadline();
+  });
   // Resolved on the calling thread, which waits for the whole exchange anyway: the
   // event loop's asynchronous resolve would start a thread of its own for every request.
   // Numeric hosts must resolve even where no address but the loopback one is configured,
@@ -49,11 +48,22 @@ void session::run(http::verb verb, const std::string& host, const std::string& p
   on_resolve(ec, results);
 }
 
-// The stream cancels its expiry timer as each operation completes, so nothing is left
-// pending once a step stops the chain here.
+// The stream cancels its expiry timer as each operation completes, and the deadline is
+// cancelled here, so nothing is left pending once a step stops the chain. An operation
+// that the deadline cut short reports its abort: the deadline is what failed.
 void session::fail(const boost::system::error_code& ec, session_step step) {
-  m_failedStep = step;
-  m_error = ec;
+  m_failedStep = m_expired ? session_step::deadline : step;
+  m_error = m_expired ? boost::system::error_code(asio::error::timed_out) : ec;
+  finish();
+}
+
+void session::finish() { m_deadline.cancel(); }
+
+// The pending step completes with "operation aborted" and the chain stops there.
+void session::on_deadline() {
+  if (m_failedStep != session_step::none) return;
+  m_expired = true;
+  m_stream.cancel();
 }
 
 void session::on_resolve(const boost::system::error_code& ec,
@@ -62,7 +72,7 @@ void session::on_resolve(const boost::system::error_code& ec,
     fail(ec, session_step::resolve);
     return;
   }
-  m_stream.expires_after(m_connectLimit);
+  m_stream.expires_after(m_limits.connect);
   m_stream.async_connect(results, [self = shared_from_this()](const boost::system::error_code& e,
                                                               const tcp::endpoint&) {
     self->on_connect(e);
@@ -70,11 +80,11 @@ void session::on_resolve(const boost::system::error_code& ec,
 }
 
 void session::on_connect(const boost::system::error_code& ec) {
-  if (ec) {
+  if (ec || m_expired) {
     fail(ec, session_step::connect);
     return;
   }
-  m_stream.expires_after(m_readLimit);
+  m_stream.expires_after(m_limits.read);
   http::async_write(m_stream, m_request,
                     [self = shared_from_this()](const boost::system::error_code& e, std::size_t) {
                       self->on_write(e);
@@ -82,12 +92,12 @@ void session::on_connect(const boost::system::error_code& ec) {
 }
 
 void session::on_write(const boost::system::error_code& ec) {
-  if (ec) {
+  if (ec || m_expired) {
     fail(ec, session_step::write);
     return;
   }
   m_parser.emplace();
-  m_parser->body_limit(m_bodyLimit);
+  m_parser->body_limit(m_limits.body);
   // The library reads as much as the buffer has room for, at least 512 bytes: an empty
   // buffer would take a large reply 512 bytes, one poll, one read and one timer update
   // at a time.
@@ -98,14 +108,14 @@ void session::on_write(const boost::system::error_code& ec) {
 // Each wait for the server is bounded on its own, so a large reply that keeps arriving
 // is never cut, while a server that goes quiet is.
 void session::read_some() {
-  m_stream.expires_after(m_readLimit);
+  m_stream.expires_after(m_limits.read);
   http::async_read_some(m_stream, m_buffer, *m_parser,
                         [self = shared_from_this()](const boost::system::error_code& e,
                                                     std::size_t) { self->on_read_some(e); });
 }
 
 void session::on_read_some(const boost::system::error_code& ec) {
-  if (ec) {
+  if (ec || m_expired) {
     fail(ec, session_step::read);
     return;
   }
@@ -118,6 +128,7 @@ void session::on_read_some(const boost::system::error_code& ec) {
 }
 
 void session::shutdown() {
+  finish();
   m_stream.expires_never();
   boost::system::error_code ec;
   m_stream.socket().shutdown(tcp::socket::shutdown_both, ec);

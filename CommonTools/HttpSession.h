@@ -12,6 +12,7 @@
 
 #include <boost/asio/io_context.hpp>
 #include <boost/asio/ip/tcp.hpp>
+#include <boost/asio/steady_timer.hpp>
 #include <boost/beast/core/flat_buffer.hpp>
 #include <boost/beast/core/tcp_stream.hpp>
 #include <boost/beast/http/message.hpp>
@@ -25,10 +26,18 @@ namespace CommonTools {
 
 class session : public std::enable_shared_from_this<session> {
  public:
-  // The connect limit bounds connecting; the read limit bounds each wait for the server
-  // while the request is written and the response read.
-  session(boost::asio::io_context& io, std::chrono::milliseconds connectLimit,
-          std::chrono::milliseconds readLimit, std::uint64_t bodyLimit);
+  // The limits of one exchange. The connect limit bounds connecting; the read limit bounds
+  // each wait for the server while the request is written and the response read; the
+  // deadline bounds the whole exchange, so a server that trickles its reply a byte at a
+  // time cannot hold the caller for longer.
+  struct limits {
+    std::chrono::milliseconds connect;
+    std::chrono::milliseconds read;
+    std::chrono::milliseconds deadline;
+    std::uint64_t body;
+  };
+
+  session(boost::asio::io_context& io, const limits& bounds);
 
   void run(boost::beast::http::verb verb, const std::string& host, const std::string& port,
            const std::string& target, int version, std::string body);
@@ -52,16 +61,18 @@ class session : public std::enable_shared_from_this<session> {
   void read_some();
   void on_read_some(const boost::system::error_code& ec);
   void shutdown();
+  void on_deadline();
+  void finish();
 
   boost::asio::ip::tcp::resolver m_resolver;
   boost::beast::tcp_stream m_stream;
+  boost::asio::steady_timer m_deadline;
   boost::beast::flat_buffer m_buffer;
   boost::beast::http::request<boost::beast::http::string_body> m_request;
   boost::beast::http::response<boost::beast::http::string_body> m_response;
   std::optional<boost::beast::http::response_parser<boost::beast::http::string_body>> m_parser;
-  std::chrono::milliseconds m_connectLimit;
-  std::chrono::milliseconds m_readLimit;
-  std::uint64_t m_bodyLimit;
+  limits m_limits;
+  bool m_expired = false;
   session_step m_failedStep = session_step::none;
   boost::system::error_code m_error;
 };

@@ -16,6 +16,8 @@ const char* step_name(session_step step) {
       return "read";
     case session_step::shutdown:
       return "shutdown";
+    case session_step::deadline:
+      return "deadline";
   }
   return "";
 }

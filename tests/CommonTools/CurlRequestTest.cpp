@@ -13,6 +13,7 @@
 #include "CommonTools/Log.h"
 #include "testing/files/ScratchFolder.h"
 #include "testing/http/FakeHttpServer.h"
+#include "tests/CommonTools/ProcessTextLog.h"
 
 namespace {
 
@@ -21,6 +22,8 @@ using test_support::FakeHttpServer;
 using test_support::HttpReply;
 using test_support::RecordedRequest;
 using test_support::ScratchFolder;
+using commontest::LoggedErrors;
+using commontest::WaitForLogged;
 
 const std::string kGbkPhoto = "\xD5\xD5\xC6\xAC.jpg";                // 照片.jpg
 const std::string kUtf8Photo = "\xE7\x85\xA7\xE7\x89\x87.jpg";       // 照片.jpg
@@ -167,25 +170,6 @@ TEST_F(CurlRequestTest, ReportsEachOutcome) {
     EXPECT_EQ(result.ok, c.ok) << c.what;
     EXPECT_EQ(result.text, c.text) << c.what;
   }
-}
-
-// The line goes through the process's text logger, which the test starts in its own
-// folder the first time.
-std::string LoggedErrors() {
-  static ScratchFolder* logFolder = [] {
-    auto* created = new ScratchFolder();
-    g_log.Init("log", 7, 1 << 20, created->path());
-    return created;
-  }();
-  return ScratchFolder::read(logFolder->file("log_error.log"));
-}
-
-bool WaitForLogged(const std::string& text) {
-  for (int i = 0; i < 2000; ++i) {
-    if (LoggedErrors().find(text) != std::string::npos) return true;
-    std::this_thread::sleep_for(10ms);
-  }
-  return false;
 }
 
 TEST_F(CurlRequestTest, DownloadRefusesANullArgument) {

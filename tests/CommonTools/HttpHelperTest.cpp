@@ -17,6 +17,7 @@
 #include "CommonTools/HttpHelper.h"
 #include "testing/http/Compression.h"
 #include "testing/http/FakeHttpServer.h"
+#include "tests/CommonTools/ProcessTextLog.h"
 
 namespace {
 
@@ -213,6 +214,61 @@ TEST_F(HttpHelperTest, InflatesACompressedReply) {
   }
 }
 
+// A server that sends a byte now and then never trips the read limit; the deadline ends
+// the exchange whatever the server still has to send.
+TEST_F(HttpHelperTest, GivesUpOnAReplyThatTricklesPastTheDeadline) {
+  server.route("GET", "/trickle", HttpReply(200, std::string(2000, 'x')).trickle(5ms));
+  helper.set_read_limit(5s);
+  helper.set_deadline(200ms);
+  std::string target = url("trickle?token=secret");
+  std::string reply;
+  EXPECT_EQ(helper.get(target, reply), 3) << reply;
+  EXPECT_EQ(reply.substr(0, 10), "deadline: ");
+  EXPECT_TRUE(commontest::WaitForLogged("[http_helper]" + url("trickle") +
+                                        " gave up after its deadline of 200 ms\n"));
+  EXPECT_EQ(commontest::LoggedErrors().find("secret"), std::string::npos)
+      << "the query stays out of the log";
+}
+
+// Whatever way the size shows (announced, streamed in chunks, or only once inflated), a
+// reply over the caller's cap is refused, and one just at the cap is not.
+TEST_F(HttpHelperTest, RefusesAReplyLargerThanItsCap) {
+  constexpr std::uint64_t kCap = 1 << 20;
+  const std::string atCap(kCap, 'a');
+  const std::string overCap(kCap + 1, 'a');
+  std::string chunked;
+  for (std::size_t at = 0; at < overCap.size(); at += 65536) {
+    const std::string piece = overCap.substr(at, 65536);
+    char size[16];
+    std::snprintf(size, sizeof size, "%zx", piece.size());
+    chunked += std::string(size) + "\r\n" + piece + "\r\n";
+  }
+  chunked += "0\r\n\r\n";
+  server.route("GET", "/at-cap", HttpReply(200, atCap));
+  // Announces 300 MB and sends none of it: the refusal must not wait for the body.
+  server.route("GET", "/announced", HttpReply(200, "").with_header("Content-Length", "300000000"));
+  server.route("GET", "/chunked", HttpReply(200, chunked).with_header("Transfer-Encoding", "chunked"));
+  server.route("GET", "/inflated", HttpReply(200, test_support::gzip_compress(overCap))
+                                       .with_header("Content-Encoding", "gzip"));
+  helper.set_read_limit(5s);
+  const std::string refusal = "the reply is larger than its cap of 1048576 bytes and was refused";
+  const struct {
+    const char* path;
+    int code;
+  } cases[] = {{"at-cap", 0}, {"announced", 4}, {"chunked", 4}, {"inflated", 4}};
+  for (const auto& c : cases) {
+    std::string target = url(c.path);
+    std::string body;
+    std::string reply;
+    ASSERT_EQ(helper.request(target, body, http_helper::kGet, reply, kCap), c.code) << c.path;
+    if (c.code == 0) {
+      EXPECT_EQ(reply.size(), atCap.size()) << c.path;
+    } else {
+      EXPECT_NE(reply.find(refusal), std::string::npos) << c.path << ": " << reply;
+    }
+  }
+}
+
 TEST_F(HttpHelperTest, TakesRepliesFarLargerThanEightMebibytes) {
   const std::string big(20u << 20, 'x');
   server.route("GET", "/big", HttpReply(200, big));
@@ -243,6 +299,7 @@ TEST(Classify, OnlyTheConnectStepGivesTwoAndTheReplyNamesTheStepAndTheError) {
       {session_step::read, boost::beast::http::error::end_of_stream, 4, "read: "},
       {session_step::read, boost::beast::error::timeout, 4, "read: "},
       {session_step::read, boost::beast::http::error::body_limit, 4, "read: "},
+      {session_step::deadline, boost::asio::error::timed_out, 3, "deadline: "},
       {session_step::shutdown, asio_error::bad_descriptor, 4, "shutdown: "},
   };
   for (const Case& c : cases) {
