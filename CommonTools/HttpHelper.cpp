@@ -54,6 +54,10 @@ int classify(session_step step, const boost::system::error_code& error, std::str
   return step == session_step::deadline ? 3 : 4;
 }
 
+bool is_tls_url(const std::string& url) {
+  return url.find("http://") == std::string::npos && url.find("https://") != std::string::npos;
+}
+
 bool split_url(const std::string& url, std::string& host, std::string& port) {
   std::string rest;
   if (url.find("http://") != std::string::npos) {
@@ -67,7 +71,7 @@ bool split_url(const std::string& url, std::string& host, std::string& port) {
   const auto colon = hostPart.find(':');
   if (colon == std::string::npos) {
     host = hostPart;
-    port = "80";
+    port = is_tls_url(url) ? "443" : "80";
     return true;
   }
   host = hostPart.substr(0, colon);
@@ -82,6 +86,34 @@ http_helper* http_helper::instance() {
 }
 
 http_helper::http_helper() = default;
+
+std::shared_ptr<boost::asio::ssl::context> http_helper::tls_context() {
+  std::lock_guard<std::mutex> lock(m_tlsMutex);
+  if (!m_tls) {
+    auto context = std::make_shared<boost::asio::ssl::context>(boost::asio::ssl::context::tls_client);
+    context->set_options(boost::asio::ssl::context::default_workarounds |
+                         boost::asio::ssl::context::no_sslv2 | boost::asio::ssl::context::no_sslv3);
+    context->set_default_verify_paths();
+    m_tls = context;
+  }
+  return m_tls;
+}
+
+bool http_helper::set_trusted_authorities(const std::string& pemFile) {
+  auto context = std::make_shared<boost::asio::ssl::context>(boost::asio::ssl::context::tls_client);
+  context->set_options(boost::asio::ssl::context::default_workarounds |
+                       boost::asio::ssl::context::no_sslv2 | boost::asio::ssl::context::no_sslv3);
+  boost::system::error_code ec;
+  if (pemFile.empty()) {
+    context->set_default_verify_paths(ec);
+  } else {
+    context->load_verify_file(pemFile, ec);
+  }
+  if (ec) return false;
+  std::lock_guard<std::mutex> lock(m_tlsMutex);
+  m_tls = context;
+  return true;
+}
 
 http_helper::~http_helper() {
   std::lock_guard<std::mutex> lock(g_instanceMutex);
@@ -103,7 +135,9 @@ int http_helper::request(std::string& url, std::string& body, int verb, std::str
     const session::limits bounds{std::chrono::milliseconds(m_connectLimitMs),
                                  std::chrono::milliseconds(m_readLimitMs),
                                  std::chrono::milliseconds(m_deadlineMs), replyCap};
-    auto exchange = std::make_shared<session>(io, bounds);
+    // Held for the exchange: a change of trust meanwhile applies to the next one.
+    const std::shared_ptr<boost::asio::ssl::context> tls = is_tls_url(url) ? tls_context() : nullptr;
+    auto exchange = std::make_shared<session>(io, bounds, tls.get());
     if (verb == kGet) {
       exchange->run(http::verb::get, host, port, url, m_version, std::string());
     } else if (verb == kPost) {
@@ -113,6 +147,10 @@ int http_helper::request(std::string& url, std::string& body, int verb, std::str
     if (exchange->failed_step() == session_step::deadline) {
       g_log.Write(3, "[http_helper]%s gave up after its deadline of %lld ms\n",
                   without_query(url).c_str(), static_cast<long long>(bounds.deadline.count()));
+    }
+    if (exchange->failed_step() == session_step::handshake) {
+      g_log.Write(3, "[http_helper]TLS with %s failed: %s\n", without_query(url).c_str(),
+                  exchange->error().message().c_str());
     }
     if (exchange->error() == http::error::body_limit) return fail_over_cap(replyCap, reply);
     if (exchange->failed_step() != session_step::none) {

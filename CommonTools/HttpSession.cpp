@@ -1,5 +1,10 @@
 #include "CommonTools/HttpSession.h"
 
+#include <openssl/err.h>
+#include <openssl/ssl.h>
+
+#include <boost/asio/ssl/error.hpp>
+#include <boost/asio/ssl/host_name_verification.hpp>
 #include <boost/beast/http/read.hpp>
 #include <boost/beast/http/write.hpp>
 
@@ -19,11 +24,20 @@ constexpr std::size_t kReadChunk = 64 * 1024;
 
 }  // namespace
 
-session::session(asio::io_context& io, const limits& bounds)
-    : m_resolver(io), m_stream(io), m_deadline(io), m_limits(bounds) {}
+session::session(asio::io_context& io, const limits& bounds, asio::ssl::context* tls)
+    : m_resolver(io), m_deadline(io), m_limits(bounds) {
+  if (tls) {
+    m_tls.emplace(io, *tls);
+  } else {
+    m_plain.emplace(io);
+  }
+}
+
+beast::tcp_stream& session::socket_stream() { return m_tls ? beast::get_lowest_layer(*m_tls) : *m_plain; }
 
 void session::run(http::verb verb, const std::string& host, const std::string& port,
                   const std::string& target, int version, std::string body) {
+  m_host = host;
   m_request.version(version);
   m_request.method(verb);
   m_request.target(target);
@@ -63,7 +77,7 @@ void session::finish() { m_deadline.cancel(); }
 void session::on_deadline() {
   if (m_failedStep != session_step::none) return;
   m_expired = true;
-  m_stream.cancel();
+  socket_stream().cancel();
 }
 
 void session::on_resolve(const boost::system::error_code& ec,
@@ -72,8 +86,8 @@ void session::on_resolve(const boost::system::error_code& ec,
     fail(ec, session_step::resolve);
     return;
   }
-  m_stream.expires_after(m_limits.connect);
-  m_stream.async_connect(results, [self = shared_from_this()](const boost::system::error_code& e,
+  socket_stream().expires_after(m_limits.connect);
+  socket_stream().async_connect(results, [self = shared_from_this()](const boost::system::error_code& e,
                                                               const tcp::endpoint&) {
     self->on_connect(e);
   });
@@ -84,11 +98,54 @@ void session::on_connect(const boost::system::error_code& ec) {
     fail(ec, session_step::connect);
     return;
   }
-  m_stream.expires_after(m_limits.read);
-  http::async_write(m_stream, m_request,
-                    [self = shared_from_this()](const boost::system::error_code& e, std::size_t) {
-                      self->on_write(e);
-                    });
+  if (!m_tls) {
+    write_request();
+    return;
+  }
+  if (!prepare_tls()) return;
+  socket_stream().expires_after(m_limits.read);
+  m_tls->async_handshake(asio::ssl::stream_base::client,
+                         [self = shared_from_this()](const boost::system::error_code& e) {
+                           self->on_handshake(e);
+                         });
+}
+
+// The name goes out for the server to pick its certificate (a bare address is not a name
+// and is left out), and the certificate must be valid for the host the URL names.
+bool session::prepare_tls() {
+  boost::system::error_code ec;
+  asio::ip::make_address(m_host, ec);
+  const bool isAddress = !ec;
+  if (!isAddress && !SSL_set_tlsext_host_name(m_tls->native_handle(), m_host.c_str())) {
+    fail(boost::system::error_code(static_cast<int>(::ERR_get_error()), asio::error::get_ssl_category()),
+         session_step::handshake);
+    return false;
+  }
+  m_tls->set_verify_mode(asio::ssl::verify_peer, ec);
+  if (!ec) m_tls->set_verify_callback(asio::ssl::host_name_verification(m_host), ec);
+  if (ec) {
+    fail(ec, session_step::handshake);
+    return false;
+  }
+  return true;
+}
+
+void session::on_handshake(const boost::system::error_code& ec) {
+  if (ec || m_expired) {
+    fail(ec, session_step::handshake);
+    return;
+  }
+  write_request();
+}
+
+void session::write_request() {
+  socket_stream().expires_after(m_limits.read);
+  with_stream([this](auto& stream) {
+    http::async_write(stream, m_request,
+                      [self = shared_from_this()](const boost::system::error_code& e, std::size_t) {
+                        self->on_write(e);
+                      });
+  });
 }
 
 void session::on_write(const boost::system::error_code& ec) {
@@ -108,10 +165,12 @@ void session::on_write(const boost::system::error_code& ec) {
 // Each wait for the server is bounded on its own, so a large reply that keeps arriving
 // is never cut, while a server that goes quiet is.
 void session::read_some() {
-  m_stream.expires_after(m_limits.read);
-  http::async_read_some(m_stream, m_buffer, *m_parser,
-                        [self = shared_from_this()](const boost::system::error_code& e,
-                                                    std::size_t) { self->on_read_some(e); });
+  socket_stream().expires_after(m_limits.read);
+  with_stream([this](auto& stream) {
+    http::async_read_some(stream, m_buffer, *m_parser,
+                          [self = shared_from_this()](const boost::system::error_code& e,
+                                                      std::size_t) { self->on_read_some(e); });
+  });
 }
 
 void session::on_read_some(const boost::system::error_code& ec) {
@@ -129,9 +188,11 @@ void session::on_read_some(const boost::system::error_code& ec) {
 
 void session::shutdown() {
   finish();
-  m_stream.expires_never();
+  socket_stream().expires_never();
+  // A TLS close notification would wait on the server once more: the reply is complete,
+  // so the connection is simply closed, as for plain HTTP.
   boost::system::error_code ec;
-  m_stream.socket().shutdown(tcp::socket::shutdown_both, ec);
+  socket_stream().socket().shutdown(tcp::socket::shutdown_both, ec);
   if (ec && ec != boost::system::errc::not_connected) fail(ec, session_step::shutdown);
 }
 

@@ -10,6 +10,8 @@ const char* step_name(session_step step) {
       return "resolve";
     case session_step::connect:
       return "connect";
+    case session_step::handshake:
+      return "handshake";
     case session_step::write:
       return "write";
     case session_step::read:

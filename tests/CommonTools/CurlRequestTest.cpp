@@ -13,6 +13,8 @@
 #include "CommonTools/Log.h"
 #include "testing/files/ScratchFolder.h"
 #include "testing/http/FakeHttpServer.h"
+#include "testing/http/FakeTlsServer.h"
+#include "platform/win32.h"
 #include "tests/CommonTools/ProcessTextLog.h"
 
 namespace {
@@ -216,6 +218,28 @@ TEST_F(CurlRequestTest, DownloadTakesABackslashPathWithAGbkName) {
   const std::string destination = folder.path() + "\\" + kGbkPhoto;
   EXPECT_EQ(http_download(url("p.jpg").c_str(), destination.c_str()), 0);
   EXPECT_EQ(ScratchFolder::read(folder.path() + "/" + kUtf8Photo), "jpeg bytes");
+}
+
+}  // namespace
+
+namespace {
+
+std::string TlsFile(const std::string& name) { return std::string(TLS_TEST_FILES) + "/" + name; }
+
+// libcurl's clients keep its certificate checks on: a server the system's authorities did
+// not sign gets no request, whether asked through a request, a download or the platform's
+// URL download.
+TEST(CurlTls, ServersWithoutAVerifiedCertificateGetNoRequest) {
+  test_support::FakeTlsServer tls(TlsFile("selfsigned.pem"), TlsFile("selfsigned.key"), "secret");
+  const std::string url = "https://127.0.0.1:" + std::to_string(tls.port()) + "/a.png";
+  ScratchFolder folder;
+  EXPECT_FALSE(CurlRequest(url).Perform(4000).ok);
+  EXPECT_NE(http_download(url.c_str(), folder.file("a.png").c_str()), 0);
+  const std::wstring wideUrl(url.begin(), url.end());
+  const std::string target = folder.file("b.png");
+  EXPECT_TRUE(FAILED(URLDownloadToFileW(nullptr, wideUrl.c_str(), std::wstring(target.begin(), target.end()).c_str(),
+                                        0, nullptr)));
+  EXPECT_EQ(tls.request_count(), 0u);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "CommonTools/HttpHelper.h"
 #include "testing/http/Compression.h"
 #include "testing/http/FakeHttpServer.h"
+#include "testing/http/FakeTlsServer.h"
 #include "tests/CommonTools/ProcessTextLog.h"
 
 namespace {
@@ -217,6 +218,7 @@ TEST_F(HttpHelperTest, InflatesACompressedReply) {
 // A server that sends a byte now and then never trips the read limit; the deadline ends
 // the exchange whatever the server still has to send.
 TEST_F(HttpHelperTest, GivesUpOnAReplyThatTricklesPastTheDeadline) {
+  commontest::LoggedErrors();  // the log starts before the line is written
   server.route("GET", "/trickle", HttpReply(200, std::string(2000, 'x')).trickle(5ms));
   helper.set_read_limit(5s);
   helper.set_deadline(200ms);
@@ -267,6 +269,62 @@ TEST_F(HttpHelperTest, RefusesAReplyLargerThanItsCap) {
       EXPECT_NE(reply.find(refusal), std::string::npos) << c.path << ": " << reply;
     }
   }
+}
+
+std::string TlsFile(const std::string& name) { return std::string(TLS_TEST_FILES) + "/" + name; }
+
+// An "https://" address is reached over TLS only: a server whose certificate the trusted
+// authorities did not sign, or signed for another name, is refused at the handshake with
+// the failure code and a log line, and no request reaches any server in plain text.
+TEST_F(HttpHelperTest, SpeaksTlsToHttpsAndRefusesAnUnverifiedServer) {
+  commontest::LoggedErrors();  // the log starts before the lines are written
+  ASSERT_TRUE(helper.set_trusted_authorities(TlsFile("ca.pem")));
+  helper.set_read_limit(5s);
+  struct Case {
+    const char* what;
+    const char* certificate;
+    const char* host;
+    int code;
+  } cases[] = {
+      {"signed by the trusted authority", "loopback", "127.0.0.1", 0},
+      {"same certificate, named by its host name", "loopback", "localhost", 0},
+      {"signed by nobody", "selfsigned", "127.0.0.1", 4},
+      {"signed for another name", "elsewhere", "127.0.0.1", 4},
+  };
+  for (const Case& c : cases) {
+    test_support::FakeTlsServer tls(TlsFile(std::string(c.certificate) + ".pem"),
+                                    TlsFile(std::string(c.certificate) + ".key"), "secure " + kUtf8Test);
+    const std::string base = "https://" + std::string(c.host) + ":" + std::to_string(tls.port());
+    std::string target = base + "/api/x?token=t";
+    std::string reply;
+    EXPECT_EQ(helper.get(target, reply), c.code) << c.what << ": " << reply;
+    if (c.code == 0) {
+      EXPECT_EQ(reply, "secure " + kGbkTest) << c.what;
+      EXPECT_EQ(tls.request_count(), 1u) << c.what;
+      continue;
+    }
+    EXPECT_EQ(reply.substr(0, 11), "handshake: ") << c.what;
+    EXPECT_EQ(tls.request_count(), 0u) << c.what;
+    EXPECT_TRUE(commontest::WaitForLogged("[http_helper]TLS with " + base + "/api/x failed: ")) << c.what;
+  }
+  // A plain HTTP server at an "https://" address sees a TLS hello, never a request.
+  server.set_fallback(HttpReply(200, "plain"));
+  std::string plain = "https://127.0.0.1:" + std::to_string(server.port()) + "/api/x";
+  std::string reply;
+  EXPECT_EQ(helper.get(plain, reply), 4) << reply;
+  EXPECT_EQ(server.request_count(), 0u);
+}
+
+// Without a trust of its own the transport trusts the system's authorities, which never
+// signed the test authority.
+TEST_F(HttpHelperTest, TrustsTheSystemsAuthoritiesByDefault) {
+  test_support::FakeTlsServer tls(TlsFile("loopback.pem"), TlsFile("loopback.key"), "secure");
+  std::string target = "https://127.0.0.1:" + std::to_string(tls.port()) + "/x";
+  std::string reply;
+  helper.set_read_limit(5s);
+  EXPECT_EQ(helper.get(target, reply), 4) << reply;
+  EXPECT_EQ(tls.request_count(), 0u);
+  EXPECT_FALSE(helper.set_trusted_authorities(TlsFile("absent.pem")));
 }
 
 TEST_F(HttpHelperTest, TakesRepliesFarLargerThanEightMebibytes) {
@@ -321,6 +379,7 @@ TEST(SplitUrl, FindsHostAndPort) {
       {"http://10.0.0.5/api/x?t=a:b", true, "10.0.0.5", "80"},
       {"http://10.0.0.5", true, "10.0.0.5", "80"},
       {"https://host:81/x", true, "host", "81"},
+      {"https://host/x", true, "host", "443"},
       {"ftp://host/x", false, "", ""},
   };
   for (const Case& c : cases) {
