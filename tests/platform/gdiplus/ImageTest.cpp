@@ -10,8 +10,7 @@
 #include "GifWriter.h"
 #include "platform/gdiplus/GdiPlus.h"
 #include "platform/gdiplus/ImageCodec.h"
-
-#include <zlib.h>
+#include "testing/http/LargePicture.h"
 
 using namespace Gdiplus;
 
@@ -241,36 +240,9 @@ TEST(Bitmap, ZeroSizeFailsCleanly) {
 
 namespace {
 
-void Append32(std::vector<uint8_t>& out, uint32_t value) {
-  for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<uint8_t>(value >> shift));
-}
-
-void PngChunk(std::vector<uint8_t>& png, const char* type, const std::vector<uint8_t>& data) {
-  Append32(png, static_cast<uint32_t>(data.size()));
-  std::vector<uint8_t> typed(type, type + 4);
-  typed.insert(typed.end(), data.begin(), data.end());
-  png.insert(png.end(), typed.begin(), typed.end());
-  Append32(png, static_cast<uint32_t>(crc32(0, typed.data(), static_cast<uInt>(typed.size()))));
-}
-
-// A grey PNG of the size given, all black; without pixel data when `pixels` is false.
 std::vector<uint8_t> GreyPng(uint32_t width, uint32_t height, bool pixels) {
-  std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  std::vector<uint8_t> header;
-  Append32(header, width);
-  Append32(header, height);
-  header.insert(header.end(), {8, 0, 0, 0, 0});
-  PngChunk(png, "IHDR", header);
-  if (pixels) {
-    const std::vector<uint8_t> rows(static_cast<size_t>(height) * (width + 1), 0);
-    uLongf packedSize = compressBound(static_cast<uLong>(rows.size()));
-    std::vector<uint8_t> packed(packedSize);
-    compress2(packed.data(), &packedSize, rows.data(), static_cast<uLong>(rows.size()), 1);
-    packed.resize(packedSize);
-    PngChunk(png, "IDAT", packed);
-  }
-  PngChunk(png, "IEND", {});
-  return png;
+  const std::string png = test_support::grey_png(width, height, pixels);
+  return std::vector<uint8_t>(png.begin(), png.end());
 }
 
 // A GIF canvas with `frames` frames of one pixel each: a few dozen bytes, yet each frame
