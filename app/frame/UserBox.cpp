@@ -58,9 +58,9 @@ void ShowIcon(SkinUI::CWindowManagerUI& pm, const std::wstring& iconFile) {
   control->SetBkImage(iconFile.c_str());
 }
 
-std::unique_ptr<UserPhotoLoader> LoadPhoto(SkinUI::CWindowManagerUI& pm, HWND frame, const std::wstring& folder) {
+std::unique_ptr<UserPhotoLoader> LoadPhoto(HWND frame, const std::wstring& folder) {
   const global_singleton& session = global_singleton::get_const_instance();
-  if (session.m_userInfo.strPhotoUrl.empty() || pm.FindControl(L"btn_userPhoto") == nullptr) return nullptr;
+  if (session.m_userInfo.strPhotoUrl.empty()) return nullptr;
   const std::wstring userID = CommonTools::string_to_wstring(session.m_userInfo.strUserID);
   return std::make_unique<UserPhotoLoader>(frame, session.m_userInfo.strPhotoUrl, folder + L"\\" + userID + L".png",
                                            folder + L"\\" + userID + L"_Circle.png");
@@ -99,7 +99,7 @@ std::unique_ptr<UserPhotoLoader> UserBox::Show(SkinUI::CWindowManagerUI& pm, HWN
   if (!EnsureFolder(folder)) return nullptr;
   const std::wstring iconFile = IdentityIcon(folder);
   ShowIcon(pm, iconFile);
-  std::unique_ptr<UserPhotoLoader> loader = LoadPhoto(pm, frame, folder);
+  std::unique_ptr<UserPhotoLoader> loader = LoadPhoto(frame, folder);
   ShowIdentityName(pm, iconFile);
   SkinUI::CControlUI* name = pm.FindControl(L"btn_userName");
   if (name != nullptr) SetTextAndTip(name, global_singleton::get_const_instance().m_userInfo.strUserName);
