@@ -224,6 +224,22 @@ TEST_F(CurlRequestTest, DownloadTakesABackslashPathWithAGbkName) {
 
 namespace {
 
+// A reply past the request's cap ends the transfer as a failure; one at the cap is whole.
+TEST(CurlReplyCap, AReplyOverTheCapFails) {
+  FakeHttpServer server;
+  server.route("GET", "/at-cap", HttpReply(200, std::string(1 << 20, 'a')));
+  server.route("GET", "/over-cap", HttpReply(200, std::string((1 << 20) + 1, 'a')));
+  const struct {
+    const char* path;
+    bool ok;
+  } cases[] = {{"at-cap", true}, {"over-cap", false}};
+  for (const auto& c : cases) {
+    const CurlResult result = CurlRequest(server.base_url() + c.path).SetReplyCap(1 << 20).Perform(4000);
+    EXPECT_EQ(result.ok, c.ok) << c.path;
+    EXPECT_EQ(result.text.size(), c.ok ? static_cast<std::size_t>(1 << 20) : 0u) << c.path;
+  }
+}
+
 std::string TlsFile(const std::string& name) { return std::string(TLS_TEST_FILES) + "/" + name; }
 
 // libcurl's clients keep its certificate checks on: a server the system's authorities did
