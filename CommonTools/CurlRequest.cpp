@@ -11,10 +11,14 @@ namespace {
 
 const char kMultipartLine[] = "Content-Type:multipart/form-data;charset=UTF-8";
 
+// Taking less than was delivered makes libcurl end the transfer with a write error.
 size_t AppendToString(char* data, size_t size, size_t count, void* target) {
-  if (!target) return 0;
-  static_cast<std::string*>(target)->append(data, size * count);
-  return size * count;
+  auto* sink = static_cast<CurlRequest::ReplySink*>(target);
+  if (!sink || !sink->text) return 0;
+  const size_t bytes = size * count;
+  if (sink->text->size() + bytes > sink->cap) return 0;
+  sink->text->append(data, bytes);
+  return bytes;
 }
 
 // GBK to UTF-8 through wide text; false when the text is not valid GBK.
@@ -50,6 +54,11 @@ CurlRequest& CurlRequest::AddHeader(const std::string& name, const std::string& 
   return *this;
 }
 
+CurlRequest& CurlRequest::SetReplyCap(std::size_t bytes) {
+  m_sink.cap = bytes;
+  return *this;
+}
+
 CurlRequest& CurlRequest::SetFilePart(const std::string& fieldName, const std::string& localPath) {
   m_fileField = fieldName;
   m_filePath = localPath;
@@ -76,7 +85,8 @@ int CurlRequest::Init(const char* url, std::string& reply) {
   if (curl_easy_setopt(curl, CURLOPT_URL, utf8Url.c_str()) != CURLE_OK) return -3;
   if (curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L) != CURLE_OK) return -4;
   if (curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, AppendToString) != CURLE_OK) return -5;
-  if (curl_easy_setopt(curl, CURLOPT_WRITEDATA, &reply) != CURLE_OK) return -6;
+  m_sink.text = &reply;
+  if (curl_easy_setopt(curl, CURLOPT_WRITEDATA, &m_sink) != CURLE_OK) return -6;
   return 0;
 }
 

@@ -3,6 +3,7 @@
 // its own header lines, form fields and a file part. The URL goes out in UTF-8 and the
 // reply comes back in GBK; header lines, field names and values go out as given.
 #include <cstring>
+#include <cstddef>
 #include <map>
 #include <memory>
 #include <string>
@@ -30,6 +31,17 @@ class CurlRequest {
   CurlRequest& AddHeader(const std::string& name, const std::string& value);
   CurlRequest& SetFilePart(const std::string& fieldName, const std::string& localPath);
 
+  // The largest reply taken; a larger one ends the transfer as a failed result, so a
+  // broken or hostile service cannot fill the memory within the time-out.
+  static constexpr std::size_t kDefaultReplyCap = 64u << 20;
+  CurlRequest& SetReplyCap(std::size_t bytes);
+
+  // Where the write callback appends, and how much it takes.
+  struct ReplySink {
+    std::string* text = nullptr;
+    std::size_t cap = kDefaultReplyCap;
+  };
+
   // Never throws: a URL or reply that does not convert is a failed result.
   CurlResult Perform(long timeoutMs);
 
@@ -56,6 +68,7 @@ class CurlRequest {
   bool SetForm();
   void Release();
 
+  ReplySink m_sink;
   std::string m_fileField;
   std::string m_filePath;
   std::unique_ptr<CURL, CurlDeleter> m_curl;

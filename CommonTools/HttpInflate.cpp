@@ -35,7 +35,8 @@ int inflate_with(const std::string& data, int windowBits, std::size_t limit, std
     out.append(chunk, sizeof(chunk) - stream.avail_out);
     if (out.size() > limit) {
       inflateEnd(&stream);
-      error = "inflate: body too large";
+      error = "inflate: the reply is larger than its cap of " + std::to_string(limit) +
+              " bytes and was refused";
       return Z_BUF_ERROR;
     }
     if (result == Z_BUF_ERROR && stream.avail_in == 0) break;  // the data ended early

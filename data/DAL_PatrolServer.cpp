@@ -9,7 +9,9 @@ DAL_PatrolServer::DAL_PatrolServer()
 
 bool DAL_PatrolServer::Get(const std::string& path, DalLogStyle style, const char* name,
                            std::string& reply) const {
-  if (dal::Request(m_strServerAddr + path, std::string(), dal::Verb::Get, reply) == 0) return true;
+  if (dal::Request(m_strServerAddr + path, std::string(), dal::Verb::Get, reply, dal::ReplyCap(path)) == 0) {
+    return true;
+  }
   DalLog::OperationFailed(style, name, reply);
   return false;
 }

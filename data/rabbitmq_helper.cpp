@@ -146,8 +146,9 @@ rabbitmq_helper::~rabbitmq_helper() {
   DestroyConnection();
 }
 
-int rabbitmq_helper::connect() {
-  const MqConnectInfo info = GetMqConnectInfo();
+int rabbitmq_helper::connect() { return connect(GetMqConnectInfo()); }
+
+int rabbitmq_helper::connect(const MqConnectInfo& info) {
   const int code = open(info.host, info.port, info.user, info.password);
   if (code != 0) {
     DalLog::TextLine("[rabbitmq_helper::connect] failed, host name is : " + info.host + "\n");
@@ -190,6 +191,12 @@ int rabbitmq_helper::consumer() {
     // Waits a little at a time, so that close() is heard without touching the connection.
     timeval wait = Milliseconds(kConsumeTimeoutMilliseconds);
     const amqp_rpc_reply_t reply = amqp_consume_message(m_conn, &envelope, &wait, 0);
+    if (IsNormal(reply) && envelope.message.body.len > kMaxMessageBytes) {
+      DalLog::TextLine("[rabbitmq_helper::consumer] a message of " + std::to_string(envelope.message.body.len) +
+                       " bytes was refused: more than " + std::to_string(kMaxMessageBytes) + "\n");
+      amqp_destroy_envelope(&envelope);
+      continue;
+    }
     if (IsNormal(reply)) {
       const std::string body(static_cast<const char*>(envelope.message.body.bytes),
                              envelope.message.body.len);

@@ -8,6 +8,7 @@
 // librabbitmq lets one thread use a connection: once the consumer runs, only its thread
 // touches the connection until close() has joined it.
 #include <atomic>
+#include <cstddef>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -61,6 +62,8 @@ class rabbitmq_helper {
   // succeeds, starts the consumer thread. Returns the open step's code (0 = consuming);
   // a failure is logged once and not retried.
   int connect();
+  // The same with the settings given (the broker suites reach a node on a port of its own).
+  int connect(const MqConnectInfo& info);
 
   // 0 connected; -1 no connection state, -2 no socket, -3 the socket did not open
   // (within kOpenTimeoutSeconds), -4 login refused, -6 channel refused. A failed step
@@ -83,6 +86,9 @@ class rabbitmq_helper {
 
   // How long opening the socket may take before open() gives up with -3.
   static constexpr int kOpenTimeoutSeconds = 20;
+  // The largest message body taken: an announcement is some 100 bytes, and a larger body is
+  // refused with one log line instead of being logged, parsed and acted on.
+  static constexpr std::size_t kMaxMessageBytes = 64 * 1024;
   // How often a waiting consume looks at the stop flag.
   static constexpr int kConsumeTimeoutMilliseconds = 500;
   // The pause after a lost connection before the next attempt to reconnect.

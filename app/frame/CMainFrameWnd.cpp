@@ -6,6 +6,7 @@
 #include "app/frame/ClockText.h"
 #include "app/frame/StartupCacheLoader.h"
 #include "app/frame/UserBox.h"
+#include "app/frame/UserPhotoLoader.h"
 #include "app/frame/home/CHomePageWndEx.h"
 #include "app/management/CAuthorityManageWndEx.h"
 #include "app/management/CDeviceManageWndEx.h"
@@ -121,7 +122,7 @@ void CMainFrameWnd::LoadStartupCaches() { StartupCacheLoader::Load(); }
 
 void CMainFrameWnd::UpdatePlanStates() { StartupCacheLoader::UpdatePlanStates(); }
 
-void CMainFrameWnd::ShowUserBox() { UserBox::Show(m_pm); }
+void CMainFrameWnd::ShowUserBox() { m_photoLoader = UserBox::Show(m_pm, m_hWnd); }
 
 std::wstring CMainFrameWnd::FormatClockText(const SYSTEMTIME& local) { return ClockText::Format(local); }
 
@@ -310,6 +311,10 @@ LRESULT CMainFrameWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
   }
   if (uMsg == WM_TIMER && wParam == LOGIN_CHECK_TIMER_ID) {
     CheckLogin();
+    return 0;
+  }
+  if (uMsg == UserPhotoLoader::kReadyMessage) {
+    if (wParam != 0 && m_photoLoader) UserBox::ShowPhoto(m_pm, *m_photoLoader);
     return 0;
   }
   if (uMsg == WM_SIZE && wParam == SIZE_RESTORED) OnRestored();

@@ -17,6 +17,7 @@ class CPatrolPlanWndEx;
 class CPeopleManageWndEx;
 class CResultWndEx;
 class CRouteManageWndEx;
+class UserPhotoLoader;
 
 namespace SkinUI {
 class CControlUI;
@@ -52,6 +53,8 @@ class CMainFrameWnd : public SkinUI::WindowImplBase {
   CHomePageWndEx* GetHomePage() const { return m_pHomePage.get(); }
   SkinUI::CWindowWnd* GetPage(int page) const;
   const RECT& GetWorkArea() const { return m_rcWork; }
+  // The user's photo on its way; null when there is none to load.
+  UserPhotoLoader* GetUserPhotoLoader() const { return m_photoLoader.get(); }
 
   void Notify(SkinUI::UINotifyRecord& msg) override;
 
@@ -92,6 +95,8 @@ class CMainFrameWnd : public SkinUI::WindowImplBase {
   std::unique_ptr<CPeopleManageWndEx> m_pPeoplePage;
   std::unique_ptr<CResultWndEx> m_pResultPage;
   std::unique_ptr<CAuthorityManageWndEx> m_pAuthorityPage;
+  // Joined before the pages go: its thread touches none of them.
+  std::unique_ptr<UserPhotoLoader> m_photoLoader;
   SkinUI::CControlUI* m_pTimeLabel = nullptr;
   // Set once the re-login question has been asked; never cleared.
   bool m_bLoginExpired = false;

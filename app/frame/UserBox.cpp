@@ -7,6 +7,7 @@
 #include "CommonTools/Conversions.h"
 #include "CommonTools/FileNameCheck.h"
 #include "CommonTools/global_singleton.h"
+#include "app/frame/UserPhotoLoader.h"
 #include "platform/gdiplus/GdiPlus.h"
 #include "platform/win32.h"
 #include "ui/core/control/CControlUI.h"
@@ -53,16 +54,13 @@ void ShowIcon(SkinUI::CWindowManagerUI& pm, const std::wstring& iconFile) {
   control->SetBkImage(iconFile.c_str());
 }
 
-void ShowPhoto(SkinUI::CWindowManagerUI& pm, const std::wstring& folder) {
+std::unique_ptr<UserPhotoLoader> LoadPhoto(HWND frame, const std::wstring& folder) {
   const global_singleton& session = global_singleton::get_const_instance();
-  if (!CommonTools::accept_file_name(session.m_userInfo.strUserID, "用户ID")) return;
+  if (!CommonTools::accept_file_name(session.m_userInfo.strUserID, "用户ID")) return nullptr;
+  if (session.m_userInfo.strPhotoUrl.empty()) return nullptr;
   const std::wstring userID = CommonTools::string_to_wstring(session.m_userInfo.strUserID);
-  const std::wstring photo = folder + L"\\" + userID + L".png";
-  if (!Download(session.m_userInfo.strPhotoUrl, photo)) return;
-  SkinUI::CControlUI* control = pm.FindControl(L"btn_userPhoto");
-  if (control == nullptr) return;
-  const std::wstring circle = folder + L"\\" + userID + L"_Circle.png";
-  if (UserBox::MakeCirclePhoto(photo, circle)) control->SetBkImage(circle.c_str());
+  return std::make_unique<UserPhotoLoader>(frame, session.m_userInfo.strPhotoUrl, folder + L"\\" + userID + L".png",
+                                           folder + L"\\" + userID + L"_Circle.png");
 }
 
 void ShowIdentityName(SkinUI::CWindowManagerUI& pm, const std::wstring& iconFile) {
@@ -93,15 +91,21 @@ bool PngEncoder(CLSID* clsid) {
 
 }  // namespace
 
-void UserBox::Show(SkinUI::CWindowManagerUI& pm) {
+std::unique_ptr<UserPhotoLoader> UserBox::Show(SkinUI::CWindowManagerUI& pm, HWND frame) {
   const std::wstring folder = PictureFolder();
-  if (!EnsureFolder(folder)) return;
+  if (!EnsureFolder(folder)) return nullptr;
   const std::wstring iconFile = IdentityIcon(folder);
   ShowIcon(pm, iconFile);
-  ShowPhoto(pm, folder);
+  std::unique_ptr<UserPhotoLoader> loader = LoadPhoto(frame, folder);
   ShowIdentityName(pm, iconFile);
   SkinUI::CControlUI* name = pm.FindControl(L"btn_userName");
   if (name != nullptr) SetTextAndTip(name, global_singleton::get_const_instance().m_userInfo.strUserName);
+  return loader;
+}
+
+void UserBox::ShowPhoto(SkinUI::CWindowManagerUI& pm, const UserPhotoLoader& loader) {
+  SkinUI::CControlUI* control = pm.FindControl(L"btn_userPhoto");
+  if (control != nullptr) control->SetBkImage(loader.CircleFile().c_str());
 }
 
 bool UserBox::MakeCirclePhoto(const std::wstring& source, const std::wstring& target) {

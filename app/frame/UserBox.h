@@ -2,8 +2,14 @@
 // Who is logged in, in the main frame's title bar: the photo cut to an ellipse, the user
 // name, and the identity's icon and, for the platform's preset identities, its name. The
 // photo and the icon are downloaded into the picture folder ("res" beside the program):
-// the photo on every start, the icon only while its file is missing.
+// the photo on every start, the icon only while its file is missing. The photo is fetched
+// and decoded off the UI thread (UserPhotoLoader) and appears once it is ready.
+#include <memory>
 #include <string>
+
+#include "platform/win32.h"
+
+class UserPhotoLoader;
 
 namespace SkinUI {
 class CWindowManagerUI;
@@ -11,10 +17,14 @@ class CWindowManagerUI;
 
 class UserBox {
  public:
-  // Downloads what is needed and fills "btn_userIdentityCode", "btn_userPhoto" and
-  // "btn_userName" of the frame's skin. Nothing is filled when the picture folder cannot
-  // be made; a download that fails only leaves its picture out.
-  static void Show(SkinUI::CWindowManagerUI& pm);
+  // Downloads what is needed and fills "btn_userIdentityCode" and "btn_userName" of the
+  // frame's skin, and starts the photo's loader, which posts `frame` when the photo is
+  // ready for ShowPhoto; null when there is no photo to load. Nothing is filled when the
+  // picture folder cannot be made; a download that fails only leaves its picture out.
+  static std::unique_ptr<UserPhotoLoader> Show(SkinUI::CWindowManagerUI& pm, HWND frame);
+
+  // The loader's circle file becomes "btn_userPhoto"'s picture.
+  static void ShowPhoto(SkinUI::CWindowManagerUI& pm, const UserPhotoLoader& loader);
 
   // The picture cut to the ellipse that touches its four sides (the corners transparent),
   // saved as PNG. Pictures are recognised by their content, whatever the name says.

@@ -1,6 +1,8 @@
 #include "platform/gdiplus/ImageCodec.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -72,6 +74,41 @@ bool DecodeGif(const uint8_t* data, size_t size, DecodedImage* out) {
   return ok && !out->frames.empty();
 }
 
+// Skips a run of data sub-blocks up to their terminator; false when the data ends first.
+bool SkipSubBlocks(const uint8_t* data, size_t size, size_t& at) {
+  while (at < size) {
+    const uint8_t length = data[at++];
+    if (length == 0) return true;
+    at += length;
+  }
+  return false;
+}
+
+size_t ColourTableBytes(uint8_t flags) { return (flags & 0x80) ? 3u << ((flags & 7) + 1) : 0; }
+
+// The image descriptors of a GIF, counted from its block structure without decoding; a
+// broken structure ends the count where it breaks (the decoder gives no more frames).
+uint64_t GifFrameCount(const uint8_t* data, size_t size) {
+  const size_t kScreenEnd = 13;
+  if (size < kScreenEnd) return 0;
+  size_t at = kScreenEnd + ColourTableBytes(data[10]);
+  uint64_t frames = 0;
+  while (at < size) {
+    const uint8_t tag = data[at++];
+    if (tag == 0x21) {  // extension: label, then sub-blocks
+      ++at;
+      if (!SkipSubBlocks(data, size, at)) break;
+      continue;
+    }
+    if (tag != 0x2C || at + 10 > size) break;  // the trailer, or not a GIF block
+    const uint8_t flags = data[at + 8];
+    at += 9 + ColourTableBytes(flags) + 1;  // descriptor, local colours, LZW code size
+    ++frames;
+    if (!SkipSubBlocks(data, size, at)) break;
+  }
+  return frames;
+}
+
 void WriteToFile(void* context, void* data, int size) {
   std::fwrite(data, 1, static_cast<size_t>(size), static_cast<FILE*>(context));
 }
@@ -90,8 +127,22 @@ bool ImageCodec::ReadFile(const WCHAR* path, std::vector<uint8_t>* bytes) {
   return std::fread(bytes->data(), 1, bytes->size(), file.get()) == bytes->size();
 }
 
+uint64_t ImageCodec::AnnouncedPixels(const uint8_t* data, size_t size) {
+  if (!data || size == 0 || size > 0x7FFFFFFF) return 0;
+  int width = 0, height = 0, channels = 0;
+  if (!stbi_info_from_memory(data, static_cast<int>(size), &width, &height, &channels)) return 0;
+  // The header reader gives a BMP stored top down its negative height, as the file has it.
+  const uint64_t rows = static_cast<uint64_t>(std::llabs(height));
+  if (width <= 0 || rows == 0) return 0;
+  // Each frame of an animation is decoded onto a whole canvas of its own.
+  const uint64_t frames = IsGif(data, size) ? std::max<uint64_t>(GifFrameCount(data, size), 1) : 1;
+  return static_cast<uint64_t>(width) * rows * frames;
+}
+
 bool ImageCodec::Decode(const uint8_t* data, size_t size, DecodedImage* out) {
   if (!data || size == 0 || size > 0x7FFFFFFF) return false;
+  const uint64_t announced = AnnouncedPixels(data, size);
+  if (announced == 0 || announced > kPixelBudget) return false;
   out->format = FormatOf(data, size);
   if (IsGif(data, size)) return DecodeGif(data, size, out);
   int width = 0, height = 0, channels = 0;

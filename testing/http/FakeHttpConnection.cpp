@@ -218,9 +218,52 @@ void FakeHttpConnection::act(const HttpReply& reply) {
       write(reply_head(reply, false) + reply.body.substr(0, reply.body.size() / 2), true);
       return;
     case HttpReply::Misbehaviour::None:
+      if (reply.trickle_interval.count() > 0) {
+        start_trickle(reply);
+        return;
+      }
       write(reply_head(reply, keep_alive_) + reply.body, !keep_alive_);
       return;
   }
+}
+
+void FakeHttpConnection::start_trickle(const HttpReply& reply) {
+  keep_alive_ = false;
+  auto head = std::make_shared<std::string>(reply_head(reply, false));
+  auto body = std::make_shared<const std::string>(reply.body);
+  const auto every = reply.trickle_interval;
+  asio::async_write(socket_, asio::buffer(*head),
+                    [self = shared_from_this(), head, body, every](error_code ec, std::size_t) {
+                      if (ec) {
+                        self->close();
+                        return;
+                      }
+                      self->trickle(body, 0, every);
+                    });
+}
+
+// Uses the delay timer, so closing the connection stops it; a client that gives up makes
+// the next write fail, which closes it too.
+void FakeHttpConnection::trickle(std::shared_ptr<const std::string> body, std::size_t sent,
+                                 std::chrono::milliseconds every) {
+  if (closed_) return;
+  if (sent >= body->size()) {
+    close();
+    return;
+  }
+  delay_.expires_after(every);
+  delay_.async_wait([self = shared_from_this(), body, sent, every](error_code ec) {
+    if (ec || self->closed_) return;
+    auto byte = std::make_shared<std::string>(1, (*body)[sent]);
+    asio::async_write(self->socket_, asio::buffer(*byte),
+                      [self, body, sent, every, byte](error_code wrote, std::size_t) {
+                        if (wrote) {
+                          self->close();
+                          return;
+                        }
+                        self->trickle(body, sent + 1, every);
+                      });
+  });
 }
 
 void FakeHttpConnection::write(std::string bytes, bool close_after) {

@@ -2,6 +2,7 @@
 // One client connection of the test server: reads requests one after another, records each
 // as it arrived, and answers (or misbehaves) as the route says. Runs on the server's thread.
 #include <array>
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -38,6 +39,9 @@ class FakeHttpConnection : public std::enable_shared_from_this<FakeHttpConnectio
   RecordedRequest take_request();
   void act(const HttpReply& reply);
   void write(std::string bytes, bool close_after);
+  void start_trickle(const HttpReply& reply);
+  void trickle(std::shared_ptr<const std::string> body, std::size_t sent,
+               std::chrono::milliseconds every);
   void close();
 
   boost::asio::ip::tcp::socket socket_;

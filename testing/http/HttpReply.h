@@ -35,6 +35,12 @@ struct HttpReply {
     delay = wait;
     return *this;
   }
+  // The head at once, then the body one byte every `every`: a server that never goes
+  // quiet for long, yet never finishes.
+  HttpReply& trickle(std::chrono::milliseconds every) {
+    trickle_interval = every;
+    return *this;
+  }
   HttpReply& misbehave(Misbehaviour how) {
     misbehaviour = how;
     return *this;
@@ -45,6 +51,7 @@ struct HttpReply {
   std::string content_type = "text/plain; charset=utf-8";  // no Content-Type line when empty
   std::vector<std::pair<std::string, std::string>> headers;
   std::chrono::milliseconds delay{0};
+  std::chrono::milliseconds trickle_interval{0};
   Misbehaviour misbehaviour = Misbehaviour::None;
 };
 

@@ -13,6 +13,9 @@
 #include "CommonTools/Log.h"
 #include "testing/files/ScratchFolder.h"
 #include "testing/http/FakeHttpServer.h"
+#include "testing/http/FakeTlsServer.h"
+#include "platform/win32.h"
+#include "tests/CommonTools/ProcessTextLog.h"
 
 namespace {
 
@@ -21,6 +24,8 @@ using test_support::FakeHttpServer;
 using test_support::HttpReply;
 using test_support::RecordedRequest;
 using test_support::ScratchFolder;
+using commontest::LoggedErrors;
+using commontest::WaitForLogged;
 
 const std::string kGbkPhoto = "\xD5\xD5\xC6\xAC.jpg";                // 照片.jpg
 const std::string kUtf8Photo = "\xE7\x85\xA7\xE7\x89\x87.jpg";       // 照片.jpg
@@ -169,25 +174,6 @@ TEST_F(CurlRequestTest, ReportsEachOutcome) {
   }
 }
 
-// The line goes through the process's text logger, which the test starts in its own
-// folder the first time.
-std::string LoggedErrors() {
-  static ScratchFolder* logFolder = [] {
-    auto* created = new ScratchFolder();
-    g_log.Init("log", 7, 1 << 20, created->path());
-    return created;
-  }();
-  return ScratchFolder::read(logFolder->file("log_error.log"));
-}
-
-bool WaitForLogged(const std::string& text) {
-  for (int i = 0; i < 2000; ++i) {
-    if (LoggedErrors().find(text) != std::string::npos) return true;
-    std::this_thread::sleep_for(10ms);
-  }
-  return false;
-}
-
 TEST_F(CurlRequestTest, DownloadRefusesANullArgument) {
   LoggedErrors();
   EXPECT_EQ(http_download(nullptr, folder.file("x.jpg").c_str()), -1);
@@ -232,6 +218,44 @@ TEST_F(CurlRequestTest, DownloadTakesABackslashPathWithAGbkName) {
   const std::string destination = folder.path() + "\\" + kGbkPhoto;
   EXPECT_EQ(http_download(url("p.jpg").c_str(), destination.c_str()), 0);
   EXPECT_EQ(ScratchFolder::read(folder.path() + "/" + kUtf8Photo), "jpeg bytes");
+}
+
+}  // namespace
+
+namespace {
+
+// A reply past the request's cap ends the transfer as a failure; one at the cap is whole.
+TEST(CurlReplyCap, AReplyOverTheCapFails) {
+  FakeHttpServer server;
+  server.route("GET", "/at-cap", HttpReply(200, std::string(1 << 20, 'a')));
+  server.route("GET", "/over-cap", HttpReply(200, std::string((1 << 20) + 1, 'a')));
+  const struct {
+    const char* path;
+    bool ok;
+  } cases[] = {{"at-cap", true}, {"over-cap", false}};
+  for (const auto& c : cases) {
+    const CurlResult result = CurlRequest(server.base_url() + c.path).SetReplyCap(1 << 20).Perform(4000);
+    EXPECT_EQ(result.ok, c.ok) << c.path;
+    EXPECT_EQ(result.text.size(), c.ok ? static_cast<std::size_t>(1 << 20) : 0u) << c.path;
+  }
+}
+
+std::string TlsFile(const std::string& name) { return std::string(TLS_TEST_FILES) + "/" + name; }
+
+// libcurl's clients keep its certificate checks on: a server the system's authorities did
+// not sign gets no request, whether asked through a request, a download or the platform's
+// URL download.
+TEST(CurlTls, ServersWithoutAVerifiedCertificateGetNoRequest) {
+  test_support::FakeTlsServer tls(TlsFile("selfsigned.pem"), TlsFile("selfsigned.key"), "secret");
+  const std::string url = "https://127.0.0.1:" + std::to_string(tls.port()) + "/a.png";
+  ScratchFolder folder;
+  EXPECT_FALSE(CurlRequest(url).Perform(4000).ok);
+  EXPECT_NE(http_download(url.c_str(), folder.file("a.png").c_str()), 0);
+  const std::wstring wideUrl(url.begin(), url.end());
+  const std::string target = folder.file("b.png");
+  EXPECT_TRUE(FAILED(URLDownloadToFileW(nullptr, wideUrl.c_str(), std::wstring(target.begin(), target.end()).c_str(),
+                                        0, nullptr)));
+  EXPECT_EQ(tls.request_count(), 0u);
 }
 
 }  // namespace

@@ -17,6 +17,8 @@
 #include "CommonTools/HttpHelper.h"
 #include "testing/http/Compression.h"
 #include "testing/http/FakeHttpServer.h"
+#include "testing/http/FakeTlsServer.h"
+#include "tests/CommonTools/ProcessTextLog.h"
 
 namespace {
 
@@ -213,6 +215,118 @@ TEST_F(HttpHelperTest, InflatesACompressedReply) {
   }
 }
 
+// A server that sends a byte now and then never trips the read limit; the deadline ends
+// the exchange whatever the server still has to send.
+TEST_F(HttpHelperTest, GivesUpOnAReplyThatTricklesPastTheDeadline) {
+  commontest::LoggedErrors();  // the log starts before the line is written
+  server.route("GET", "/trickle", HttpReply(200, std::string(2000, 'x')).trickle(5ms));
+  helper.set_read_limit(5s);
+  helper.set_deadline(200ms);
+  std::string target = url("trickle?token=secret");
+  std::string reply;
+  EXPECT_EQ(helper.get(target, reply), 3) << reply;
+  EXPECT_EQ(reply.substr(0, 10), "deadline: ");
+  EXPECT_TRUE(commontest::WaitForLogged("[http_helper]" + url("trickle") +
+                                        " gave up after its deadline of 200 ms\n"));
+  EXPECT_EQ(commontest::LoggedErrors().find("secret"), std::string::npos)
+      << "the query stays out of the log";
+}
+
+// Whatever way the size shows (announced, streamed in chunks, or only once inflated), a
+// reply over the caller's cap is refused, and one just at the cap is not.
+TEST_F(HttpHelperTest, RefusesAReplyLargerThanItsCap) {
+  constexpr std::uint64_t kCap = 1 << 20;
+  const std::string atCap(kCap, 'a');
+  const std::string overCap(kCap + 1, 'a');
+  std::string chunked;
+  for (std::size_t at = 0; at < overCap.size(); at += 65536) {
+    const std::string piece = overCap.substr(at, 65536);
+    char size[16];
+    std::snprintf(size, sizeof size, "%zx", piece.size());
+    chunked += std::string(size) + "\r\n" + piece + "\r\n";
+  }
+  chunked += "0\r\n\r\n";
+  server.route("GET", "/at-cap", HttpReply(200, atCap));
+  // Announces 300 MB and sends none of it: the refusal must not wait for the body.
+  server.route("GET", "/announced", HttpReply(200, "").with_header("Content-Length", "300000000"));
+  server.route("GET", "/chunked", HttpReply(200, chunked).with_header("Transfer-Encoding", "chunked"));
+  server.route("GET", "/inflated", HttpReply(200, test_support::gzip_compress(overCap))
+                                       .with_header("Content-Encoding", "gzip"));
+  helper.set_read_limit(5s);
+  const std::string refusal = "the reply is larger than its cap of 1048576 bytes and was refused";
+  const struct {
+    const char* path;
+    int code;
+  } cases[] = {{"at-cap", 0}, {"announced", 4}, {"chunked", 4}, {"inflated", 4}};
+  for (const auto& c : cases) {
+    std::string target = url(c.path);
+    std::string body;
+    std::string reply;
+    ASSERT_EQ(helper.request(target, body, http_helper::kGet, reply, kCap), c.code) << c.path;
+    if (c.code == 0) {
+      EXPECT_EQ(reply.size(), atCap.size()) << c.path;
+    } else {
+      EXPECT_NE(reply.find(refusal), std::string::npos) << c.path << ": " << reply;
+    }
+  }
+}
+
+std::string TlsFile(const std::string& name) { return std::string(TLS_TEST_FILES) + "/" + name; }
+
+// An "https://" address is reached over TLS only: a server whose certificate the trusted
+// authorities did not sign, or signed for another name, is refused at the handshake with
+// the failure code and a log line, and no request reaches any server in plain text.
+TEST_F(HttpHelperTest, SpeaksTlsToHttpsAndRefusesAnUnverifiedServer) {
+  commontest::LoggedErrors();  // the log starts before the lines are written
+  ASSERT_TRUE(helper.set_trusted_authorities(TlsFile("ca.pem")));
+  helper.set_read_limit(5s);
+  struct Case {
+    const char* what;
+    const char* certificate;
+    const char* host;
+    int code;
+  } cases[] = {
+      {"signed by the trusted authority", "loopback", "127.0.0.1", 0},
+      {"same certificate, named by its host name", "loopback", "localhost", 0},
+      {"signed by nobody", "selfsigned", "127.0.0.1", 4},
+      {"signed for another name", "elsewhere", "127.0.0.1", 4},
+  };
+  for (const Case& c : cases) {
+    test_support::FakeTlsServer tls(TlsFile(std::string(c.certificate) + ".pem"),
+                                    TlsFile(std::string(c.certificate) + ".key"), "secure " + kUtf8Test);
+    const std::string base = "https://" + std::string(c.host) + ":" + std::to_string(tls.port());
+    std::string target = base + "/api/x?token=t";
+    std::string reply;
+    EXPECT_EQ(helper.get(target, reply), c.code) << c.what << ": " << reply;
+    if (c.code == 0) {
+      EXPECT_EQ(reply, "secure " + kGbkTest) << c.what;
+      EXPECT_EQ(tls.request_count(), 1u) << c.what;
+      continue;
+    }
+    EXPECT_EQ(reply.substr(0, 11), "handshake: ") << c.what;
+    EXPECT_EQ(tls.request_count(), 0u) << c.what;
+    EXPECT_TRUE(commontest::WaitForLogged("[http_helper]TLS with " + base + "/api/x failed: ")) << c.what;
+  }
+  // A plain HTTP server at an "https://" address sees a TLS hello, never a request.
+  server.set_fallback(HttpReply(200, "plain"));
+  std::string plain = "https://127.0.0.1:" + std::to_string(server.port()) + "/api/x";
+  std::string reply;
+  EXPECT_EQ(helper.get(plain, reply), 4) << reply;
+  EXPECT_EQ(server.request_count(), 0u);
+}
+
+// Without a trust of its own the transport trusts the system's authorities, which never
+// signed the test authority.
+TEST_F(HttpHelperTest, TrustsTheSystemsAuthoritiesByDefault) {
+  test_support::FakeTlsServer tls(TlsFile("loopback.pem"), TlsFile("loopback.key"), "secure");
+  std::string target = "https://127.0.0.1:" + std::to_string(tls.port()) + "/x";
+  std::string reply;
+  helper.set_read_limit(5s);
+  EXPECT_EQ(helper.get(target, reply), 4) << reply;
+  EXPECT_EQ(tls.request_count(), 0u);
+  EXPECT_FALSE(helper.set_trusted_authorities(TlsFile("absent.pem")));
+}
+
 TEST_F(HttpHelperTest, TakesRepliesFarLargerThanEightMebibytes) {
   const std::string big(20u << 20, 'x');
   server.route("GET", "/big", HttpReply(200, big));
@@ -243,6 +357,7 @@ TEST(Classify, OnlyTheConnectStepGivesTwoAndTheReplyNamesTheStepAndTheError) {
       {session_step::read, boost::beast::http::error::end_of_stream, 4, "read: "},
       {session_step::read, boost::beast::error::timeout, 4, "read: "},
       {session_step::read, boost::beast::http::error::body_limit, 4, "read: "},
+      {session_step::deadline, boost::asio::error::timed_out, 3, "deadline: "},
       {session_step::shutdown, asio_error::bad_descriptor, 4, "shutdown: "},
   };
   for (const Case& c : cases) {
@@ -264,6 +379,7 @@ TEST(SplitUrl, FindsHostAndPort) {
       {"http://10.0.0.5/api/x?t=a:b", true, "10.0.0.5", "80"},
       {"http://10.0.0.5", true, "10.0.0.5", "80"},
       {"https://host:81/x", true, "host", "81"},
+      {"https://host/x", true, "host", "443"},
       {"ftp://host/x", false, "", ""},
   };
   for (const Case& c : cases) {

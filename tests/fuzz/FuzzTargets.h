@@ -27,4 +27,30 @@ int FuzzMarkupText(const uint8_t* data, size_t size);
 // always ten digits.
 int FuzzRecordsFile(const uint8_t* data, size_t size);
 
+// The patrol server's replies, each through its read's parser.
+int FuzzPlans(const uint8_t* data, size_t size);
+int FuzzRoutes(const uint8_t* data, size_t size);
+int FuzzRouteCheckpoints(const uint8_t* data, size_t size);
+int FuzzCheckpoints(const uint8_t* data, size_t size);
+int FuzzReaders(const uint8_t* data, size_t size);
+int FuzzFingerprints(const uint8_t* data, size_t size);
+int FuzzRights(const uint8_t* data, size_t size);
+int FuzzAuditLog(const uint8_t* data, size_t size);
+int FuzzDeviceRecords(const uint8_t* data, size_t size);
+int FuzzExceptionRecord(const uint8_t* data, size_t size);
+// The base platform's replies.
+int FuzzLoginReply(const uint8_t* data, size_t size);
+int FuzzPlatformReplies(const uint8_t* data, size_t size);
+int FuzzPlatformUsers(const uint8_t* data, size_t size);
+int FuzzCampus(const uint8_t* data, size_t size);
+int FuzzAddressXml(const uint8_t* data, size_t size);
+// A downloaded picture through the decoder, its pixel budget first.
+int FuzzImageDecoder(const uint8_t* data, size_t size);
+// An alarm message from the broker.
+int FuzzBrokerMessage(const uint8_t* data, size_t size);
+// The command-line argument of a token login, two bytes a character.
+int FuzzCommandLine(const uint8_t* data, size_t size);
+// The server's "&"-separated list of a run's picture names, each name checked.
+int FuzzPictureNames(const uint8_t* data, size_t size);
+
 }  // namespace fuzz

@@ -4,11 +4,16 @@
 
 #include <stb/stb_image.h>
 
+#include <chrono>
 #include <filesystem>
+#include <future>
 #include <string>
 #include <vector>
 
 #include "app/frame/UserBox.h"
+#include "app/frame/UserPhotoLoader.h"
+#include "testing/http/FakeHttpServer.h"
+#include "testing/http/LargePicture.h"
 #include "testing/files/ScratchFolder.h"
 #include "tests/app/frame/support/FrameTest.h"
 
@@ -185,6 +190,82 @@ TEST_F(UserBoxFrame, AUserIdOrIconAddressLeadingOutOfThePictureFolderWritesNothi
     EXPECT_EQ(shown.icon, *c.iconInFolder != L'\0' ? UserBox::PictureFolder() + L"\\" + c.iconInFolder : kDefaultIcon);
   }
   Forget(files);
+}
+
+// A photo server that answers only when the test lets it, as a slow one does.
+class GatedPhoto {
+ public:
+  GatedPhoto() : released_(gate_.get_future().share()) {
+    const std::string png = frametest::PngPicture(64, 64);
+    const std::shared_future<void> released = released_;
+    server_.route("GET", "/slow.png", [png, released](const test_support::RecordedRequest&) {
+      released.wait_for(std::chrono::seconds(30));
+      return test_support::HttpReply(200, png, "image/png");
+    });
+  }
+  ~GatedPhoto() { Release(); }
+  void Release() {
+    if (!done_) gate_.set_value();
+    done_ = true;
+  }
+  std::string Url() const { return server_.base_url() + "slow.png"; }
+
+ private:
+  std::promise<void> gate_;
+  std::shared_future<void> released_;
+  bool done_ = false;
+  test_support::FakeHttpServer server_;
+};
+
+// The photo is fetched and decoded off the UI thread: the frame is up and answering with
+// the default picture while the server is still silent, and shows the photo once it came.
+TEST_F(UserBoxFrame, TheFrameOpensWhileThePhotoIsOnItsWayAndShowsItWhenItCame) {
+  GatedPhoto photo;
+  world.session().m_userInfo.strUserID = "u4";
+  world.session().m_userInfo.strUserName = "王建国";
+  world.session().m_userInfo.strPhotoUrl = photo.Url();
+  Forget({L"u4.png", L"u4_Circle.png"});
+  waitForUserPhoto = false;
+  OpenFrame();
+  EXPECT_EQ(Look().photo, kDefaultPhoto);
+  EXPECT_EQ(Look().name, L"王建国") << "the rest of the box is filled at once";
+  photo.Release();
+  ASSERT_TRUE(frame->GetUserPhotoLoader()->WaitFinished(std::chrono::seconds(30))) << "the photo never finished";
+  ASSERT_TRUE(driver.WaitIdle());
+  EXPECT_EQ(Look().photo, UserBox::PictureFolder() + L"\\u4_Circle.png");
+  CloseFrame();
+  Forget({L"u4.png", L"u4_Circle.png"});
+}
+
+// Closing the frame before the photo arrives: the loader finishes on its own and the
+// frame goes without anything of it touched from the loader's thread.
+TEST_F(UserBoxFrame, AFrameClosedBeforeThePhotoCameGoesSafely) {
+  GatedPhoto photo;
+  world.session().m_userInfo.strUserID = "u5";
+  world.session().m_userInfo.strPhotoUrl = photo.Url();
+  Forget({L"u5.png", L"u5_Circle.png"});
+  waitForUserPhoto = false;
+  OpenFrame();
+  CloseFrame();
+  ASSERT_TRUE(FrameClosed());
+  photo.Release();
+  frame.reset();
+  EXPECT_TRUE(driver.WaitIdle());
+  Forget({L"u5.png", L"u5_Circle.png"});
+}
+
+// A small file that announces more pixels than the budget allows stays out of the box,
+// instead of taking gigabytes and the start-up with it.
+TEST_F(UserBoxFrame, APhotoOverThePixelBudgetIsLeftOut) {
+  world.platform.add_picture("/Photos/huge.png", test_support::grey_png(8000, 8000), "image/png");
+  world.session().m_userInfo.strUserID = "u6";
+  world.session().m_userInfo.strPhotoUrl = Url("/Photos/huge.png");
+  Forget({L"u6.png", L"u6_Circle.png"});
+  OpenFrame();
+  EXPECT_EQ(Look().photo, kDefaultPhoto);
+  EXPECT_FALSE(InFolder(L"u6_Circle.png"));
+  CloseFrame();
+  Forget({L"u6.png", L"u6_Circle.png"});
 }
 
 TEST(UserBox, IdentityNumbersReadTheDigitsOfCharactersThreeToSix) {

@@ -26,6 +26,15 @@ std::string Describe(const amqp_rpc_reply_t& reply) {
   return "no reply";
 }
 
+}  // namespace
+
+int BrokerAdmin::Port() {
+  const char* port = std::getenv("PATROL_BROKER_PORT");
+  return port && *port ? std::atoi(port) : 5672;
+}
+
+namespace {
+
 // One connection with channel 1 open, closed again when the object goes. Whatever step
 // fails, the connection's state is let go: where no broker answers, the constructor throws
 // and only the members it had made are destroyed.
@@ -34,8 +43,8 @@ class Session {
   Session() : conn_(amqp_new_connection()) {
     amqp_socket_t* socket = amqp_tcp_socket_new(conn_.get());
     timeval limit = {10, 0};
-    if (!socket || amqp_socket_open_noblock(socket, BrokerAdmin::kHost, BrokerAdmin::kPort, &limit) < 0) {
-      throw std::runtime_error("nothing answers on 127.0.0.1:5672");
+    if (!socket || amqp_socket_open_noblock(socket, BrokerAdmin::kHost, BrokerAdmin::Port(), &limit) < 0) {
+      throw std::runtime_error("nothing answers on 127.0.0.1:" + std::to_string(BrokerAdmin::Port()));
     }
     Expect(amqp_login(conn_.get(), "/", 0, 131072, 0, AMQP_SASL_METHOD_PLAIN, BrokerAdmin::kUser,
                       BrokerAdmin::kPassword),
@@ -133,8 +142,9 @@ int BrokerAdmin::ConsumerCount() { return QueueCounts().second; }
 // Runs the node's own control tool, in the environment start-broker gives the node.
 bool BrokerAdmin::Control(const std::string& arguments) {
   const char* home = std::getenv("PATROL_BROKER_HOME");
+  const std::string node = Port() == 5672 ? "patrol" : "patrol-" + std::to_string(Port());
   const std::string command = std::string("HOME='") + (home ? home : "/tmp/patrol-broker") +
-                              "' RABBITMQ_NODENAME=patrol@localhost /usr/lib/rabbitmq/bin/rabbitmqctl -q " +
+                              "' RABBITMQ_NODENAME=" + node + "@localhost /usr/lib/rabbitmq/bin/rabbitmqctl -q " +
                               arguments + " >/dev/null";
   return std::system(command.c_str()) == 0;
 }

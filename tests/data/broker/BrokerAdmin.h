@@ -1,6 +1,6 @@
 #pragma once
 // The tests' own connection to the RabbitMQ node that scripts/start-broker runs on
-// 127.0.0.1:5672: it publishes announcements to the queue "E61" as the patrol server
+// 127.0.0.1:5672 (or the port PATROL_BROKER_PORT names): it publishes announcements to the queue "E61" as the patrol server
 // would, and looks after the queue between tests. Each call opens a connection of its own
 // and closes it again, so a broker restart in between does not matter.
 #include <string>
@@ -10,7 +10,8 @@ namespace broker_test {
 class BrokerAdmin {
  public:
   static constexpr const char* kHost = "127.0.0.1";
-  static constexpr int kPort = 5672;
+  // 5672, or the port PATROL_BROKER_PORT names (scripts/start-broker reads it too).
+  static int Port();
   static constexpr const char* kUser = "messageAdmin";
   static constexpr const char* kPassword = "Tz593081";
   static constexpr const char* kQueue = "E61";

@@ -1,4 +1,5 @@
-// The consumer against the RabbitMQ node that scripts/start-broker runs on 127.0.0.1:5672.
+// The consumer against the RabbitMQ node that scripts/start-broker runs on 127.0.0.1:5672,
+// or on the port PATROL_BROKER_PORT names.
 // Every test here shares that node and its queue "E61", so ctest runs them one at a time.
 #include <chrono>
 #include <cstddef>
@@ -76,10 +77,10 @@ class Broker : public ::testing::Test {
 
   void SetUp() override {
     ASSERT_EQ(s_brokerProblem, "")
-        << "RabbitMQ is not usable on 127.0.0.1:5672. scripts/test starts it with scripts/start-broker; "
+        << "RabbitMQ is not usable on 127.0.0.1:" << BrokerAdmin::Port() << ". scripts/test starts it with scripts/start-broker; "
            "run that script before these tests and read its output and the logs under /tmp/patrol-broker/log.";
     BrokerAdmin::Purge();
-    m_world.platform.set_address("E80", "http://127.0.0.1:5672/");
+    m_world.platform.set_address("E80", Address());
     HoldVisit(m_world, Visit(15, 0));
     HoldVisit(m_world, Visit(16, 0));
     HoldVisit(m_world, Visit(17, 1));
@@ -92,9 +93,17 @@ class Broker : public ::testing::Test {
     BrokerAdmin::Purge();
   }
 
+  static std::string Address() { return "http://127.0.0.1:" + std::to_string(BrokerAdmin::Port()) + "/"; }
+  // The settings the address service gives, on the port of the suite's node.
+  static MqConnectInfo Settings() {
+    MqConnectInfo info = GetMqConnectInfo();
+    info.port = BrokerAdmin::Port();
+    return info;
+  }
+
   // Connects and waits until the broker counts the consumer's subscription.
   void StartConsumer(rabbitmq_helper& helper) {
-    ASSERT_EQ(helper.connect(), 0);
+    ASSERT_EQ(helper.connect(Settings()), 0);
     ASSERT_TRUE(Eventually([] { return Subscribers() == 1; })) << "the consumer never subscribed";
   }
 
@@ -178,7 +187,7 @@ TEST_F(Broker, CloseWithTheAlarmOpenClosesItAndJoinsTheConsumer) {
 TEST_F(Broker, AMissingQueueEndsTheConsumerWithItsCodeAndNoLogLine) {
   BrokerAdmin::Delete();
   rabbitmq_helper helper;
-  const MqConnectInfo info = GetMqConnectInfo();
+  const MqConnectInfo info = Settings();
   ASSERT_EQ(helper.open(info.host, info.port, info.user, info.password), 0);
 
   EXPECT_EQ(helper.consumer(), -2);
@@ -205,7 +214,9 @@ TEST_F(Broker, RefusedConnectionsGiveTheFailedStepsCodeAndOneLogLine) {
     ASSERT_TRUE(BrokerAdmin::SetPassword(c.brokerPassword));
     rabbitmq_helper helper;
 
-    const int code = helper.connect();
+    MqConnectInfo info = GetMqConnectInfo();
+    info.port = BrokerAdmin::Port();
+    const int code = helper.connect(info);
     ASSERT_TRUE(BrokerAdmin::SetPassword(BrokerAdmin::kPassword));
 
     EXPECT_EQ(code, c.code);
@@ -223,7 +234,7 @@ TEST_F(Broker, TheConsumerComesBackAfterTheBrokerRestartsAndSaysOnceThatItLostIt
   {
     // Meanwhile a connect finds nobody at the address.
     rabbitmq_helper late;
-    EXPECT_EQ(late.connect(), -3);
+    EXPECT_EQ(late.connect(Settings()), -3);
   }
   ASSERT_TRUE(BrokerAdmin::Start());
   ASSERT_TRUE(Eventually([] { return Subscribers() == 1; })) << "the consumer did not come back";
@@ -251,6 +262,78 @@ TEST_F(Broker, AConnectionTheBrokerClosesIsReportedOnceAndOpenedAgain) {
 
   EXPECT_EQ(witness.Toasts().size(), 1u);
   EXPECT_EQ(m_world.logLines().size(), 1u);
+  EXPECT_EQ(helper.close(), 0);
+}
+
+// A message far larger than any announcement is refused whole, with one line, and the
+// consumer goes on with the next.
+TEST_F(Broker, AnOversizedMessageIsRefusedWithOneLineAndTheNextIsTaken) {
+  ConsumerWitness witness(ConsumerWitness::Alarm::ReturnAtOnce);
+  rabbitmq_helper helper;
+  StartConsumer(helper);
+  // Well-formed, and it names a visit that would give a toast: only its size is wrong.
+  std::string padded = Announcement(15);
+  padded.insert(1, std::string(rabbitmq_helper::kMaxMessageBytes, ' '));
+  BrokerAdmin::Publish(padded);
+  BrokerAdmin::Publish(Announcement(16));
+  ASSERT_TRUE(witness.WaitForEvents(1));
+
+  EXPECT_EQ(witness.Toasts().size(), 1u);
+  EXPECT_EQ(VisitFetches(m_world), 1) << "the oversized message was acted on";
+  const auto lines = m_world.logLines();
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0], "[rabbitmq_helper::consumer] a message of " + std::to_string(padded.size()) +
+                          " bytes was refused: more than 65536\n");
+  EXPECT_EQ(helper.close(), 0);
+}
+
+// Bodies that are not text at all, or not the text they claim to be, change nothing: no
+// alert, no lost connection, and the next announcement is handled as usual.
+TEST_F(Broker, BytesThatAreNotValidTextAreDroppedQuietly) {
+  ConsumerWitness witness(ConsumerWitness::Alarm::ReturnAtOnce);
+  rabbitmq_helper helper;
+  StartConsumer(helper);
+  static const char kWithNul[] = "{\"msgId\":\"a\0b\",\"messageTypeCode\":\"E61_SEND_RECORD\"}";
+  const std::string bodies[] = {
+      std::string("\xff\xfe\x00\x01\x80", 5),
+      std::string("{\"msgId\":\"\xc3\x28\",\"messageTypeCode\":\"E61_SEND_RECORD\",\"message\":[{\"RecordID\":\"\xe6\"}]}"),
+      std::string(kWithNul, sizeof kWithNul - 1),
+      std::string(""),
+  };
+  for (const std::string& body : bodies) BrokerAdmin::Publish(body);
+  BrokerAdmin::Publish(Announcement(15));
+  ASSERT_TRUE(witness.WaitForEvents(1));
+
+  EXPECT_EQ(witness.Toasts().size(), 1u);
+  EXPECT_EQ(VisitFetches(m_world), 1);
+  EXPECT_EQ(LinesWith(m_world.logLines(), kConnectionLost), 0);
+  EXPECT_EQ(helper.close(), 0);
+}
+
+// A flood of announcements while an alarm is open: the alarm keeps answering, the consumer
+// holds none of them in memory of its own (it takes one message at a time, the rest wait
+// in the broker and the connection), and once the alarm is closed every one is handled.
+TEST_F(Broker, AFloodWhileAnAlarmIsOpenLeavesTheAlarmAnsweringAndIsHandledAfterwards) {
+  ConsumerWitness witness(ConsumerWitness::Alarm::StayOpen);
+  rabbitmq_helper helper;
+  StartConsumer(helper);
+  BrokerAdmin::Publish(Announcement(17));
+  ASSERT_TRUE(witness.WaitForEvents(1));
+  const HWND alarm = witness.Events()[0].window;
+
+  constexpr int kFlood = 2000;
+  for (int i = 0; i < kFlood; ++i) BrokerAdmin::Publish(Announcement(16));
+  DWORD_PTR answer = 0;
+  EXPECT_NE(SendMessageTimeoutW(alarm, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &answer), 0)
+      << "the alarm stopped answering under the flood";
+  EXPECT_EQ(witness.Events().size(), 1u) << "an announcement was handled while the alarm was open";
+
+  witness.CloseAlarm();
+  ASSERT_TRUE(Eventually([&] { return VisitFetches(m_world) == 1 + kFlood; }))
+      << VisitFetches(m_world) << " of " << 1 + kFlood << " visits fetched";
+  ASSERT_TRUE(witness.WaitForEvents(2 + kFlood));
+  EXPECT_EQ(witness.Toasts().size(), static_cast<std::size_t>(kFlood));
+  EXPECT_EQ(BrokerAdmin::MessageCount(), 0);
   EXPECT_EQ(helper.close(), 0);
 }
 

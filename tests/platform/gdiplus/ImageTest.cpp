@@ -9,6 +9,8 @@
 
 #include "GifWriter.h"
 #include "platform/gdiplus/GdiPlus.h"
+#include "platform/gdiplus/ImageCodec.h"
+#include "testing/http/LargePicture.h"
 
 using namespace Gdiplus;
 
@@ -235,3 +237,90 @@ TEST(Bitmap, ZeroSizeFailsCleanly) {
 }
 
 }  // namespace
+
+namespace {
+
+std::vector<uint8_t> GreyPng(uint32_t width, uint32_t height, bool pixels) {
+  const std::string png = test_support::grey_png(width, height, pixels);
+  return std::vector<uint8_t>(png.begin(), png.end());
+}
+
+// A GIF canvas with `frames` frames of one pixel each: a few dozen bytes, yet each frame
+// decodes to a whole canvas.
+std::vector<uint8_t> DotGif(uint16_t width, uint16_t height, int frames) {
+  std::vector<uint8_t> gif = {'G', 'I', 'F', '8', '9', 'a', static_cast<uint8_t>(width), static_cast<uint8_t>(width >> 8),
+                              static_cast<uint8_t>(height), static_cast<uint8_t>(height >> 8), 0x80, 0, 0,
+                              0, 0, 0, 255, 255, 255};
+  for (int i = 0; i < frames; ++i) {
+    // Descriptor at 0,0 of 1 x 1; LZW code size 2; codes clear, 0, end.
+    gif.insert(gif.end(), {0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 0x01, 0});
+  }
+  gif.push_back(0x3B);
+  return gif;
+}
+
+std::vector<uint8_t> BmpHeader(int32_t width, int32_t height) {
+  std::vector<uint8_t> bmp(54, 0);
+  bmp[0] = 'B';
+  bmp[1] = 'M';
+  const auto put32 = [&](size_t at, uint32_t value) {
+    for (int i = 0; i < 4; ++i) bmp[at + i] = static_cast<uint8_t>(value >> (8 * i));
+  };
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, static_cast<uint32_t>(width));
+  put32(22, static_cast<uint32_t>(height));
+  bmp[26] = 1;
+  bmp[28] = 24;
+  return bmp;
+}
+
+std::vector<uint8_t> JpegHeader(uint16_t width, uint16_t height) {
+  return {0xFF, 0xD8, 0xFF, 0xC0, 0, 17, 8, static_cast<uint8_t>(height >> 8), static_cast<uint8_t>(height),
+          static_cast<uint8_t>(width >> 8), static_cast<uint8_t>(width), 3, 1, 0x11, 0, 2, 0x11, 0, 3, 0x11, 0};
+}
+
+}  // namespace
+
+// The header tells the size before any pixel is decoded, in every format the codec reads,
+// and an animation counts every frame's canvas.
+TEST(ImageCodec, ReadsThePixelCountFromTheHeader) {
+  const struct {
+    const char* what;
+    std::vector<uint8_t> bytes;
+    uint64_t pixels;
+  } cases[] = {
+      {"PNG", GreyPng(16000, 16000, false), 256000000},
+      {"JPEG", JpegHeader(12000, 9000), 108000000},
+      {"BMP", BmpHeader(20000, 10000), 200000000},
+      {"BMP stored top down", BmpHeader(300, -200), 60000},
+      {"GIF of three frames", DotGif(5000, 5000, 3), 75000000},
+      {"GIF without frames", DotGif(40, 30, 0), 1200},
+      {"not a picture", {1, 2, 3, 4, 5, 6, 7, 8}, 0},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ImageCodec::AnnouncedPixels(c.bytes.data(), c.bytes.size()), c.pixels) << c.what;
+  }
+}
+
+// A small file that would decode to gigabytes is refused; the same kind within the budget
+// still decodes.
+TEST(Image, RefusesAPictureOverThePixelBudgetBeforeDecoding) {
+  const struct {
+    const char* what;
+    std::vector<uint8_t> bytes;
+    bool decodes;
+    UINT width;
+  } cases[] = {
+      {"8000 x 8000 PNG", GreyPng(8000, 8000, true), false, 0},
+      {"5000 x 5000 GIF of three frames", DotGif(5000, 5000, 3), false, 0},
+      {"1000 x 1000 GIF of three frames", DotGif(1000, 1000, 3), true, 1000},
+      {"600 x 400 PNG", GreyPng(600, 400, true), true, 600},
+  };
+  for (const auto& c : cases) {
+    Image* image = Image::FromMemory(c.bytes.data(), c.bytes.size());
+    EXPECT_EQ(image->GetLastStatus() == Ok, c.decodes) << c.what;
+    EXPECT_EQ(image->GetWidth(), c.width) << c.what;
+    delete image;
+  }
+}

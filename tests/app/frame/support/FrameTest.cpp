@@ -1,5 +1,7 @@
 #include "tests/app/frame/support/FrameTest.h"
 
+#include "app/frame/UserPhotoLoader.h"
+
 #include <stb/stb_image_write.h>
 
 #include <chrono>
@@ -129,6 +131,10 @@ void FrameTest::OpenFrame() {
   });
   hwnd = created.get_future().get();
   ASSERT_NE(hwnd, nullptr);
+  ASSERT_TRUE(driver.WaitIdle());
+  UserPhotoLoader* photo = frame->GetUserPhotoLoader();
+  if (!waitForUserPhoto || photo == nullptr) return;
+  ASSERT_TRUE(photo->WaitFinished(std::chrono::seconds(30))) << "the user's photo never finished loading";
   ASSERT_TRUE(driver.WaitIdle());
 }
 

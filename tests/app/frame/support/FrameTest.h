@@ -37,7 +37,8 @@ class FrameTest : public ::testing::Test {
   ~FrameTest() override;
 
   // Creates the frame on the UI thread, titled "duvira主界面", and runs it modally until
-  // it closes; returns once the UI thread is idle.
+  // it closes; returns once the UI thread is idle and, unless waitForUserPhoto is cleared,
+  // the user's photo has loaded and been shown.
   void OpenFrame();
   // Closes the frame (a posted WM_CLOSE) and waits for its loop to end.
   void CloseFrame();
@@ -62,6 +63,7 @@ class FrameTest : public ::testing::Test {
   platform::headless::GuiThread ui;
   CampusWorld world;
   HWND hwnd = nullptr;
+  bool waitForUserPhoto = true;
 
  private:
   struct SavedSession {

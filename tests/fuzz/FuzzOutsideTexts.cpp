@@ -1,0 +1,46 @@
+// Outside input that is not a server's JSON: pictures as downloaded (through the decoder
+// and its pixel budget), the broker's alarm messages, the command-line argument the base
+// platform starts the program with, and the server's list of a run's picture names.
+#include <string>
+
+#include <cairo.h>
+
+#include "CommonTools/TextTime.h"
+#include "app/records/FileNames.h"
+#include "app/shell/LoginSequence.h"
+#include "data/rabbitmq_helper.h"
+#include "platform/gdiplus/ImageCodec.h"
+#include "tests/fuzz/FuzzQuiet.h"
+#include "tests/fuzz/FuzzTargets.h"
+
+namespace fuzz {
+
+int FuzzImageDecoder(const uint8_t* data, size_t size) {
+  Gdiplus::DecodedImage image;
+  Gdiplus::ImageCodec::Decode(data, size, &image);
+  for (cairo_surface_t* frame : image.frames) cairo_surface_destroy(frame);
+  return 0;
+}
+
+int FuzzBrokerMessage(const uint8_t* data, size_t size) {
+  QuietDataLog();
+  ParseMqRecordMessage(std::string(reinterpret_cast<const char*>(data), size));
+  return 0;
+}
+
+// The argument arrives as wide text: every two bytes one character.
+int FuzzCommandLine(const uint8_t* data, size_t size) {
+  std::wstring argument;
+  for (size_t i = 0; i + 1 < size; i += 2) argument.push_back(static_cast<wchar_t>(data[i] | data[i + 1] << 8));
+  SplitCommandLine(argument);
+  return 0;
+}
+
+int FuzzPictureNames(const uint8_t* data, size_t size) {
+  for (const std::string& name : CommonTools::split(std::string(reinterpret_cast<const char*>(data), size), "&")) {
+    IsPlainFileName(name);
+  }
+  return 0;
+}
+
+}  // namespace fuzz
