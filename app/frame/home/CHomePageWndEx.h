@@ -53,6 +53,8 @@ class CHomePageWndEx : public SkinUI::WindowImplBase {
   int GetDrawChartsCount() const { return m_nDrawCharts; }
   int GetLastChartRange() const { return m_nLastRange; }
   int GetLoadCount() const { return m_nLoads; }
+  // Today's plans or the chart's rates are still on their way from the server.
+  bool IsReading() const { return m_bReading; }
 
   void Notify(SkinUI::UINotifyRecord& msg) override;
   SkinUI::CControlUI* CreateControl(LPCTSTR pstrClass) override;
@@ -91,4 +93,5 @@ class CHomePageWndEx : public SkinUI::WindowImplBase {
   int m_nDrawCharts = 0;
   int m_nLastRange = 0;
   int m_nLoads = 0;
+  bool m_bReading = false;
 };
