@@ -1,6 +1,8 @@
 #include "app/frame/home/CHomePageWndEx.h"
 
 #include <cwchar>
+#include <optional>
+#include <utility>
 
 #include "CommonTools/Config.h"
 #include "CommonTools/Conversions.h"
@@ -68,8 +70,7 @@ void CHomePageWndEx::OnSkinBuilt() {
   PlaceOnWorkArea();
   FindControls();
   LoadChartPage();
-  LoadTodayPlans();
-  ComputePassRates(1);
+  StartReading(true, 1);
   ShowCounts();
   ::SetTimer(m_hWnd, CHARTS_TIMER_ID, CHARTS_DELAY_MS, nullptr);
 }
@@ -137,10 +138,33 @@ void CHomePageWndEx::ShowTodayPlans(const std::vector<TodayPlan>& plans) {
   m_pTodayPlanNum->SetText(text.c_str());
 }
 
-void CHomePageWndEx::ComputePassRates(int range) {
+int CHomePageWndEx::SelectedPlanType() {
   auto* types = dynamic_cast<SkinUI::CComboUI*>(m_pm.FindControl(L"Comb_Type"));
-  const int planType = types != nullptr ? types->GetCurSel() : 0;
-  m_buckets = DashboardChart::ComputePassRates(planType, Now(), range);
+  return types != nullptr ? types->GetCurSel() : 0;
+}
+
+void CHomePageWndEx::ComputePassRates(int range) {
+  m_buckets = DashboardChart::ComputePassRates(SelectedPlanType(), Now(), range);
+}
+
+// Without the tree there is nothing to read for it: the load is counted at once.
+void CHomePageWndEx::StartReading(bool plans, int range) {
+  if (plans && m_pTodayTree == nullptr) {
+    ShowTodayPlans({});
+    plans = false;
+  }
+  m_reader.Start(m_hWnd, plans, SelectedPlanType(), range, Now());
+}
+
+void CHomePageWndEx::OnReadDone(WPARAM reading) {
+  std::optional<HomePageReader::Answer> answer = m_reader.Take(reading);
+  if (!answer) return;
+  m_buckets = std::move(answer->buckets);
+  if (answer->plans) ShowTodayPlans(*answer->plans);
+  if (m_nDeferredChartRange == 0) return;
+  const int range = m_nDeferredChartRange;
+  m_nDeferredChartRange = 0;
+  DrawCharts(range);
 }
 
 void CHomePageWndEx::ShowCounts() {
@@ -165,6 +189,10 @@ void CHomePageWndEx::ShowCounts() {
 }
 
 void CHomePageWndEx::DrawCharts(int range) {
+  if (m_reader.Reading()) {
+    m_nDeferredChartRange = range;
+    return;
+  }
   ++m_nDrawCharts;
   m_nLastRange = range;
   if (m_pHistogram == nullptr || m_pPiechart == nullptr || m_pHistogramLabel == nullptr ||
@@ -193,7 +221,7 @@ void CHomePageWndEx::SelectRange(int range) {
   m_pHistogramLabel->SetText(kRanges[range - 1].histogram);
   m_pPiechartLabel->SetText(kRanges[range - 1].ring);
   m_nRange = range;
-  ComputePassRates(m_nRange);
+  StartReading(false, m_nRange);
   DrawCharts(m_nRange);
 }
 
@@ -201,7 +229,7 @@ void CHomePageWndEx::Notify(SkinUI::UINotifyRecord& msg) {
   if (msg.pSender == nullptr) return;
   const SkinUI::CUIString name = msg.pSender->GetName();
   if (msg.sType == L"itemselect" && name == L"Comb_Type") {
-    ComputePassRates(m_nRange);
+    StartReading(false, m_nRange);
     DrawCharts(m_nRange);
     return;
   }
@@ -241,6 +269,10 @@ LRESULT CHomePageWndEx::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
   if (uMsg == WM_TIMER && wParam == CHARTS_TIMER_ID) {
     ::KillTimer(m_hWnd, CHARTS_TIMER_ID);
     DrawCharts(1);
+  }
+  if (uMsg == HomePageReader::WM_READ_DONE) {
+    OnReadDone(wParam);
+    return 0;
   }
   return WindowImplBase::HandleMessage(uMsg, wParam, lParam);
 }

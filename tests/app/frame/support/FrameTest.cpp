@@ -4,6 +4,7 @@
 
 #include <chrono>
 
+#include "app/frame/home/CHomePageWndEx.h"
 #include "app/shell/BkWindow.h"
 #include "app/shell/PhotoFeedBackWindow.h"
 #include "app/shell/ShellRecordAlerts.h"
@@ -11,6 +12,7 @@
 #include "platform/base/Clock.h"
 #include "platform/base/Shell.h"
 #include "testing/base/LocalTime.h"
+#include "tests/app/frame/support/HomePageTest.h"
 
 namespace frametest {
 
@@ -130,6 +132,7 @@ void FrameTest::OpenFrame() {
   hwnd = created.get_future().get();
   ASSERT_NE(hwnd, nullptr);
   ASSERT_TRUE(driver.WaitIdle());
+  if (CHomePageWndEx* home = frame->GetHomePage()) frametest::WaitForHomeReading(driver, hwnd, *home);
 }
 
 UINT FrameTest::WaitForFrameResult() {
