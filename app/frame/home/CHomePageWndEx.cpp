@@ -274,5 +274,7 @@ LRESULT CHomePageWndEx::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
     OnReadDone(wParam);
     return 0;
   }
+  // Nobody is left to show what is still on its way.
+  if (uMsg == WM_DESTROY) m_reader.Stop();
   return WindowImplBase::HandleMessage(uMsg, wParam, lParam);
 }

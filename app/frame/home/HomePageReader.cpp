@@ -6,8 +6,13 @@
 #include "app/frame/home/TodayPlanReader.h"
 
 HomePageReader::~HomePageReader() {
-  for (const auto& job : m_jobs) job->stop = true;
+  Stop();
   for (const auto& job : m_jobs) job->thread.join();
+}
+
+void HomePageReader::Stop() {
+  for (const auto& job : m_jobs) job->stop = true;
+  m_current = nullptr;
 }
 
 void HomePageReader::Start(HWND owner, bool plans, int planType, int range, const SYSTEMTIME& now) {

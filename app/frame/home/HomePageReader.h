@@ -32,6 +32,8 @@ class HomePageReader {
   // Reads today's plans when `plans` is set (or when the reading it replaces was to), and
   // the rates of planType over range, as at `now`.
   void Start(HWND owner, bool plans, int planType, int range, const SYSTEMTIME& now);
+  // Every reading asks nothing more; their answers will be dropped. Waits for nothing.
+  void Stop();
   // A reading is on its way or its answer has not been taken.
   bool Reading() const { return m_current != nullptr; }
   // On WM_READ_DONE, with its wParam: the answer of the current reading, or nothing for
