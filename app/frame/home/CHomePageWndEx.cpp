@@ -132,7 +132,9 @@ void CHomePageWndEx::ShowTodayPlans(const std::vector<TodayPlan>& plans) {
   m_todayPlans = plans;
   m_nFinished = 0;
   for (const TodayPlan& plan : m_todayPlans) m_nFinished += plan.Finished() ? 1 : 0;
-  TodayPlanTree::Fill(*m_pTodayTree, m_todayPlans);
+  m_pTodayTree->RemoveAll();
+  m_nTreeFilled = 0;
+  GrowTree();
   if (m_pTodayPlanNum == nullptr) return;
   const std::wstring text = std::to_wstring(m_nFinished) + L"/" + std::to_wstring(m_todayPlans.size());
   m_pTodayPlanNum->SetText(text.c_str());
@@ -141,6 +143,15 @@ void CHomePageWndEx::ShowTodayPlans(const std::vector<TodayPlan>& plans) {
 int CHomePageWndEx::SelectedPlanType() {
   auto* types = dynamic_cast<SkinUI::CComboUI*>(m_pm.FindControl(L"Comb_Type"));
   return types != nullptr ? types->GetCurSel() : 0;
+}
+
+// A school's day of plans makes thousands of rows: they are added a step at a time, each
+// step a message of its own, so that clicks and paints are served in between.
+void CHomePageWndEx::GrowTree() {
+  if (m_pTodayTree == nullptr || m_nTreeFilled >= m_todayPlans.size()) return;
+  m_nTreeFilled = TodayPlanTree::Append(*m_pTodayTree, m_todayPlans, m_nTreeFilled, TREE_PLANS_PER_STEP);
+  if (m_nTreeFilled >= m_todayPlans.size() || m_bGrowPosted) return;
+  m_bGrowPosted = ::PostMessageW(m_hWnd, WM_GROW_TREE, 0, 0) != FALSE;
 }
 
 void CHomePageWndEx::ComputePassRates(int range) {
@@ -272,6 +283,11 @@ LRESULT CHomePageWndEx::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
   }
   if (uMsg == HomePageReader::WM_READ_DONE) {
     OnReadDone(wParam);
+    return 0;
+  }
+  if (uMsg == WM_GROW_TREE) {
+    m_bGrowPosted = false;
+    GrowTree();
     return 0;
   }
   // Nobody is left to show what is still on its way.

@@ -32,6 +32,9 @@ class CWkeWebkitUI;
 class CHomePageWndEx : public SkinUI::WindowImplBase {
  public:
   enum : UINT { CHARTS_TIMER_ID = 1248, CHARTS_DELAY_MS = 1000 };
+  // The tree grows by this many plans per message, so that input is served in between.
+  enum : int { TREE_PLANS_PER_STEP = 20 };
+  enum : UINT { WM_GROW_TREE = WM_APP + 0x122 };
 
   CHomePageWndEx();
   ~CHomePageWndEx() override;
@@ -56,8 +59,9 @@ class CHomePageWndEx : public SkinUI::WindowImplBase {
   int GetDrawChartsCount() const { return m_nDrawCharts; }
   int GetLastChartRange() const { return m_nLastRange; }
   int GetLoadCount() const { return m_nLoads; }
-  // Today's plans or the chart's rates are still on their way from the server.
-  bool IsReading() const { return m_reader.Reading(); }
+  // Today's plans or the chart's rates are still on their way from the server, or the
+  // tree is still being built.
+  bool IsReading() const { return m_reader.Reading() || m_nTreeFilled < m_todayPlans.size(); }
 
   void Notify(SkinUI::UINotifyRecord& msg) override;
   SkinUI::CControlUI* CreateControl(LPCTSTR pstrClass) override;
@@ -76,6 +80,7 @@ class CHomePageWndEx : public SkinUI::WindowImplBase {
   // Today's plans too when `plans` is set; the rates of the selected type over the range.
   void StartReading(bool plans, int range);
   void OnReadDone(WPARAM reading);
+  void GrowTree();
   int SelectedPlanType();
   void DrawRing();
   void RunScript(const std::wstring& script);
@@ -102,6 +107,9 @@ class CHomePageWndEx : public SkinUI::WindowImplBase {
   int m_nLoads = 0;
   // The range of the charts asked for while the rates were on their way; 0 for none.
   int m_nDeferredChartRange = 0;
+  // Today's plans whose rows are in the tree; a step is posted while some are not.
+  std::size_t m_nTreeFilled = 0;
+  bool m_bGrowPosted = false;
   // Last: its end waits for the worker, which posts to this page's window.
   HomePageReader m_reader;
 };

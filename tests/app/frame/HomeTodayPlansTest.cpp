@@ -309,6 +309,19 @@ TEST_F(HomeTodayPlans, ThePageAnswersWhileTodaysPlansAreOnTheirWayAndFillsWhenTh
   EXPECT_EQ(page->GetLoadCount(), 1);
 }
 
+// More plans than one step of the tree takes: every one is there in the end, in order.
+TEST_F(HomeTodayPlans, AFullDayIsBuiltInStepsDownToTheLastPlan) {
+  const int plans = CHomePageWndEx::TREE_PLANS_PER_STEP * 2 + 5;
+  std::vector<std::wstring> expected;
+  for (int id = 1; id <= plans; ++id) {
+    AddPlan(MakePlan(id, 0, "2026-12-01", "2026-12-31", "1111111", "10:00-11:00"));
+    expected.push_back(L"计划" + std::to_wstring(id));
+  }
+  OpenPage();
+  EXPECT_EQ(PlanNames(), expected);
+  EXPECT_EQ(TodayPlanNum(), L"0/" + std::to_wstring(plans));
+}
+
 // Twenty slots under way; the page's window goes while the first requests wait on the
 // server. No slot is asked for after that, and the page's end waits only for those.
 TEST_F(HomeTodayPlans, APageClosedWhileReadingAsksNothingMore) {
