@@ -120,8 +120,10 @@ void CResultWndEx::OnSkinBuilt() {
   ::SetWindowPos(m_hWnd, HWND_TOP, 0, 150, m_workArea.right - m_workArea.left, m_workArea.bottom - 180,
                  SWP_FRAMECHANGED);
   FindControls();
-  m_openingFetch.Start(m_hWnd, LogQueryOfControls());
+  // The tab in view first: the other tabs' fetches are big and would make it wait on a
+  // server that answers one request at a time.
   LoadInspectResults(m_resultPage);
+  m_openingFetch.Start(m_hWnd, LogQueryOfControls());
 }
 
 LRESULT CResultWndEx::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
