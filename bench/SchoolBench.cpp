@@ -1,9 +1,10 @@
 // The real program, headless, against a big generated school: the campus server runs in a
 // process of its own with "--school plans=N,records=100000,visits=100000,log=100000", so
-// that the memory read here is the program's alone. One run per size (100, 1,000 and
-// 10,000 plans; run the last alone with --benchmark_filter=BM_School/10000, it takes
-// minutes): wWinMain from its start until the main frame has presented its first image
-// (the time reported), then
+// that the memory read here is the program's alone. One size per process, by its filter
+// (--benchmark_filter=BM_School/100/, /1000/, /10000/; the last takes minutes): the peak
+// is the process's, and the program's process-wide caches and singletons are not made to
+// start over a second time in one process. Each run: wWinMain from its start until the
+// main frame has presented its first image (the time reported), then
 //   fill_s           start until the home page's today tree and chart are filled;
 //   ui_wait_max_ms   the longest a call posted to the frame waited for the UI thread
 //                    between the first image and the fill (the window answering input);
