@@ -1,9 +1,9 @@
 #pragma once
 // The two fetches the result page makes when it opens for the tabs not in view, made on a
 // worker so that the first tab shows at once: every device record, and the log kept by
-// the log tab's days and search. Both requests go at once; when both are in, the page's
-// window is posted WM_FETCHED and the page takes them on its own thread. Ending waits for
-// those two requests, never for more.
+// the log tab's days and search, one after the other; when both are in, the page's window
+// is posted WM_FETCHED and the page takes them on its own thread. Ending waits for those
+// two requests, never for more.
 #include <ctime>
 #include <list>
 #include <optional>
