@@ -2,7 +2,10 @@
 
 #include <map>
 #include <mutex>
+#include <utility>
+#include <vector>
 
+#include "data/ConcurrentCalls.h"
 #include "data/DAL_Digital_Lessmark.h"
 #include "data/DAL_PatrolServer.h"
 #include "data/ParserRun.h"
@@ -51,25 +54,50 @@ void FileLinks(const std::list<InspectRouteDeviceInfo>& links, const std::map<in
   }
 }
 
+// The routes of the reply the user may see, in reply order, without their names and links.
+void ReadRoutes(const Json::Value& root, std::vector<InspectRouteInfo>& routes) {
+  const Json::ArrayIndex count = root.size();
+  for (Json::ArrayIndex i = 0; i < count; ++i) {
+    const Json::Value& element = root[i];
+    InspectRouteInfo route;
+    route.iID = dal::ReadInt(element, "iID");
+    route.strName = dal::ReadText(element, "strName");
+    route.iType = dal::ReadInt(element, "iType");
+    route.strAnnouncerID = dal::ReadText(element, "iAnnouncerID");
+    route.strReserve = dal::ReadText(element, "strReserve");
+    if (!dal::TypeVisible(route.iType)) continue;
+    routes.push_back(std::move(route));
+  }
+}
+
+// Each route's two requests are its own; many routes' go over several connections at once.
+void CompleteRoutes(std::vector<InspectRouteInfo>& routes, const std::map<int, DigiAreaInfo>& buildings,
+                    std::list<InspectRouteInfo>& listRoute) {
+  std::vector<std::list<InspectRouteDeviceInfo>> links(routes.size());
+  dal::RunConcurrently(routes.size(), [&](std::size_t i) {
+    routes[i].strAnnouncerName = GetUserNameByUserID(routes[i].strAnnouncerID);
+    links[i] = DAL_PatrolServer().DAL_InspectRouteDevice_GetByID(routes[i].iID);
+  });
+  for (std::size_t i = 0; i < routes.size(); ++i) {
+    FileLinks(links[i], buildings, routes[i]);
+    listRoute.push_back(std::move(routes[i]));
+  }
+}
+
 }  // namespace
 
 void ParseInspectRouteJsonData(const char* pData, std::list<InspectRouteInfo>& listRoute) {
   dal::RunParser(DalLogStyle::Text, DalLogStyle::AsyncRead, "ParseInspectRouteJsonData", pData,
                  [&](const Json::Value& root) {
     const std::map<int, DigiAreaInfo> buildings = DAL_Digital_Lessmark().GetAllBuilding();
-    const Json::ArrayIndex count = root.size();
-    for (Json::ArrayIndex i = 0; i < count; ++i) {
-      const Json::Value& element = root[i];
-      InspectRouteInfo route;
-      route.iID = dal::ReadInt(element, "iID");
-      route.strName = dal::ReadText(element, "strName");
-      route.iType = dal::ReadInt(element, "iType");
-      route.strAnnouncerID = dal::ReadText(element, "iAnnouncerID");
-      route.strReserve = dal::ReadText(element, "strReserve");
-      if (!dal::TypeVisible(route.iType)) continue;
-      route.strAnnouncerName = GetUserNameByUserID(route.strAnnouncerID);
-      FileLinks(DAL_PatrolServer().DAL_InspectRouteDevice_GetByID(route.iID), buildings, route);
-      listRoute.push_back(std::move(route));
+    std::vector<InspectRouteInfo> routes;
+    // An element the library cannot read ends the reply; the routes before it still count.
+    try {
+      ReadRoutes(root, routes);
+    } catch (...) {
+      CompleteRoutes(routes, buildings, listRoute);
+      throw;
     }
+    CompleteRoutes(routes, buildings, listRoute);
   });
 }

@@ -1,9 +1,11 @@
 #include "app/management/CPeopleManageWndEx.h"
 
 #include <list>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "app/management/CAddPeopleWnd.h"
 #include "app/management/CEditPeopleWnd.h"
@@ -121,12 +123,18 @@ void CPeopleManageWndEx::GotoPage() {
 
 void CPeopleManageWndEx::RefreshPeople() {
   const std::list<ModuleUserInfo> users = GetUserByModuleID();
+  // A school's people against its platform users, matched by id without a pass over the
+  // users per person; a user id given twice still updates the person twice, in list order.
+  std::map<std::string, std::vector<const ModuleUserInfo*>> usersById;
+  for (const ModuleUserInfo& user : users) usersById[user.UserID].push_back(&user);
   DAL_PatrolServer server;
   bool failed = false;
   for (auto& entry : g_mapPeople) {
     PeopleInfo& person = entry.second;
-    for (const ModuleUserInfo& user : users) {
-      if (user.UserID != person.UserID) continue;
+    const auto matched = usersById.find(person.UserID);
+    if (matched == usersById.end()) continue;
+    for (const ModuleUserInfo* each : matched->second) {
+      const ModuleUserInfo& user = *each;
       std::string tel = GetSchoolinfo(user.UserID);
       if (tel.empty()) tel = "--";
       const int result = server.DAL_People_Update(person.iID, user.UserName, person.UserID, user.UserType,

@@ -4,6 +4,8 @@
 #include <cwctype>
 #include <iterator>
 #include <map>
+#include <optional>
+#include <utility>
 #include <mutex>
 #include <vector>
 
@@ -118,9 +120,38 @@ void CResultWndEx::OnSkinBuilt() {
   ::SetWindowPos(m_hWnd, HWND_TOP, 0, 150, m_workArea.right - m_workArea.left, m_workArea.bottom - 180,
                  SWP_FRAMECHANGED);
   FindControls();
-  m_allDeviceRecords = DAL_PatrolServer().DAL_DeviceRecord_Get();
-  QuerySystemLog();
+  // The tab in view first: the other tabs' fetches are big and would make it wait on a
+  // server that answers one request at a time.
   LoadInspectResults(m_resultPage);
+  m_openingFetch.Start(m_hWnd, LogQueryOfControls());
+}
+
+LRESULT CResultWndEx::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
+  if (uMsg == ResultOpeningFetch::WM_FETCHED) {
+    OnOpeningFetched();
+    return 0;
+  }
+  return WindowImplBase::HandleMessage(uMsg, wParam, lParam);
+}
+
+// A tab that fetched for itself meanwhile keeps what it fetched; the log tab in view shows
+// the log that came.
+void CResultWndEx::OnOpeningFetched() {
+  std::optional<ResultOpeningFetch::Answer> answer = m_openingFetch.Take();
+  if (!answer) return;
+  if (m_deviceFetches == 0) m_allDeviceRecords = std::move(answer->records);
+  if (!answer->log || m_logQueries != 0) return;
+  m_keptLog = std::move(*answer->log);
+  if (m_pTabs != nullptr && m_pTabs->GetCurrentIndex() == TAB_SYSTEM_LOG) ShowSystemLogPage(m_logPage);
+}
+
+std::optional<ResultOpeningFetch::LogQuery> CResultWndEx::LogQueryOfControls() const {
+  if (m_pLogStart == nullptr || m_pLogEnd == nullptr || m_pLogFind == nullptr) return std::nullopt;
+  ResultOpeningFetch::LogQuery query;
+  query.start = LocalCalendar::DateTextTime(GbkTextOf(m_pLogStart), 0, 0);
+  query.end = LocalCalendar::DateTextTime(GbkTextOf(m_pLogEnd), 0, 0);
+  query.search = TextOf(m_pLogFind);
+  return query;
 }
 
 void CResultWndEx::FindControls() {
@@ -262,6 +293,7 @@ void CResultWndEx::LoadDeviceRecords(int page) {
     return;
   }
   m_allDeviceRecords = DAL_PatrolServer().DAL_DeviceRecord_Get();
+  ++m_deviceFetches;
   ShowDeviceRecords(page);
 }
 
@@ -299,11 +331,10 @@ void CResultWndEx::AddDeviceRecordRow(int row, const DeviceRecordInfo& record, i
 }
 
 void CResultWndEx::QuerySystemLog() {
-  if (m_pLogStart == nullptr || m_pLogEnd == nullptr || m_pLogFind == nullptr) return;
-  const std::time_t start = LocalCalendar::DateTextTime(GbkTextOf(m_pLogStart), 0, 0);
-  const std::time_t end = LocalCalendar::DateTextTime(GbkTextOf(m_pLogEnd), 0, 0);
-  const std::wstring search = TextOf(m_pLogFind);
-  m_keptLog = SystemLogFilter::Filter(DAL_PatrolServer().DAL_SystemLog_Get(), search, start, end);
+  const std::optional<ResultOpeningFetch::LogQuery> query = LogQueryOfControls();
+  if (!query) return;
+  m_keptLog = SystemLogFilter::Filter(DAL_PatrolServer().DAL_SystemLog_Get(), query->search, query->start, query->end);
+  ++m_logQueries;
 }
 
 void CResultWndEx::ShowSystemLogPage(int page) {
@@ -491,6 +522,7 @@ void CResultWndEx::Import() {
   RunBusy(m_hWnd, kBusyTimeout, 0, &ReaderImport::Run, [this](const ReaderImport::Outcome& outcome) {
     if (!outcome.refreshed) return;
     m_allDeviceRecords = outcome.records;
+    ++m_deviceFetches;
     ShowDeviceRecords(m_devicePage);
   });
   ShowShade(false);

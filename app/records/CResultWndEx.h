@@ -7,11 +7,15 @@
 // import button reads a docked reader's records onto the server.
 //
 // The main frame creates the page on its first selection and calls FocusCurrentSearch
-// each time it shows it; the plan page reaches ShowPlanResults through the frame.
+// each time it shows it; the plan page reaches ShowPlanResults through the frame. On
+// opening the page lists its first tab at once; the device records and the log it also
+// fetches then come from a worker (ResultOpeningFetch).
 #include <list>
+#include <optional>
 #include <string>
 
 #include "app/records/InspectResultRow.h"
+#include "app/records/ResultOpeningFetch.h"
 #include "app/shell/ListPager.h"
 #include "data/DeviceRecordInfo.h"
 #include "data/SystemLogInfo.h"
@@ -47,6 +51,8 @@ class CResultWndEx : public SkinUI::WindowImplBase {
   const std::list<DeviceRecordInfo>& FilteredDeviceRecords() const { return m_filteredDeviceRecords; }
   const std::list<SystemLogInfo>& KeptLog() const { return m_keptLog; }
   int CurrentPage(Tab tab) const;
+  // The device records and the log asked for on opening are still on their way.
+  bool IsFetching() const { return m_openingFetch.Fetching(); }
 
   void Notify(SkinUI::UINotifyRecord& msg) override;
   SkinUI::CControlUI* CreateControl(LPCTSTR pstrClass) override;
@@ -55,6 +61,7 @@ class CResultWndEx : public SkinUI::WindowImplBase {
   LPCTSTR GetWindowClassName() const override;
   SkinUI::CUIString GetSkinXmlName() const override;
   void OnSkinBuilt() override;
+  LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
 
  private:
   ListPager Pager(Tab tab);
@@ -62,6 +69,9 @@ class CResultWndEx : public SkinUI::WindowImplBase {
   int& PageOf(Tab tab);
   void ShowTabPage(Tab tab, int page);
   void FindControls();
+  // The log tab's search and days; none without its controls.
+  std::optional<ResultOpeningFetch::LogQuery> LogQueryOfControls() const;
+  void OnOpeningFetched();
   void OnSelectTab(const std::wstring& name);
   void HandleClick(SkinUI::UINotifyRecord& msg);
   // False when the name is none of the pagers' buttons.
@@ -111,4 +121,8 @@ class CResultWndEx : public SkinUI::WindowImplBase {
   int m_logPage = 1;
   int m_resultPage = 1;
   int m_devicePage = 1;
+  // Fetches since opening: what the opening fetch brings is older than theirs.
+  int m_deviceFetches = 0;
+  int m_logQueries = 0;
+  ResultOpeningFetch m_openingFetch;
 };

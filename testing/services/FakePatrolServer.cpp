@@ -219,7 +219,7 @@ void FakePatrolServer::serve_people() {
   const std::string base = "/api/InspectPeople/";
   serve_get(base + "Get", people_);
   http_.route("GET", base + "GetByID", [this](const RecordedRequest& request) {
-    return json_reply(people_.first(int_equals("iID", query_int(request, "ID"))));
+    return json_reply(people_.find(query_int(request, "ID")));
   });
   serve_add(base + "Add", people_);
   serve_update(base + "Update", people_, "iID", K::DigitText);

@@ -89,10 +89,6 @@ int query_int(const RecordedRequest& request, const char* key) {
   return std::atoi(query_text(request, key).c_str());
 }
 
-PatrolTable::Filter int_equals(const char* key, int value) {
-  return [key, value](const Json::Value& record) { return record[key].isInt() && record[key].asInt() == value; };
-}
-
 // "YYYY-MM-DD&YYYY-MM-DD" of a plan; false when either half is no date.
 bool plan_dates(const Json::Value& plan, CivilDate& first, CivilDate& last) {
   const std::string dates = plan["strDate"].asString();
@@ -145,6 +141,9 @@ FakeRoutesAndPlans::FakeRoutesAndPlans(FakePatrolServer& server, const FakeCampu
       links_("iID", link_fields()),
       plans_("ID", plan_fields()),
       visits_("iID", visit_update_fields()) {
+  // The per-plan and per-route queries of a big school would scan every link and visit.
+  links_.index_on("iRouteId");
+  visits_.index_on("iPlanID");
   serve_routes();
   serve_plans();
   serve_visits();
@@ -152,9 +151,9 @@ FakeRoutesAndPlans::FakeRoutesAndPlans(FakePatrolServer& server, const FakeCampu
 
 Json::Value FakeRoutesAndPlans::links_of_route(int route) const {
   Json::Value out(Json::arrayValue);
-  const Json::Value links = links_.select(int_equals("iRouteId", route));
+  const Json::Value links = links_.select_where("iRouteId", route);
   for (const auto& link : links) {
-    const Json::Value checkpoint = server_.checkpoints().first(int_equals("iID", link["iDeviceID"].asInt()));
+    const Json::Value checkpoint = server_.checkpoints().find(link["iDeviceID"].asInt());
     Json::Value item;
     item["iID"] = link["iID"];
     item["iDeviceID"] = link["iDeviceID"];
@@ -196,7 +195,7 @@ void FakeRoutesAndPlans::serve_routes() {
     Json::Value body = body_object(request);
     const int route = take_id(body, "iRouteId", K::Number);
     if (route <= 0 || body.size() != 0) return text_reply(kRefused);
-    for (const auto& link : links_.select(int_equals("iRouteId", route))) links_.remove(link["iID"].asInt());
+    for (const auto& link : links_.select_where("iRouteId", route)) links_.remove(link["iID"].asInt());
     return text_reply("1");
   });
 }
@@ -230,9 +229,9 @@ void FakeRoutesAndPlans::serve_plans() {
 Json::Value FakeRoutesAndPlans::visits_between(int plan, const CivilDate& first, const CivilDate& last) const {
   const std::string from = first.text();
   const std::string to = last.text();
-  return visits_.select([plan, from, to](const Json::Value& visit) {
+  return visits_.select_where("iPlanID", plan, [from, to](const Json::Value& visit) {
     const std::string date = visit["strDate"].asString();
-    return visit["iPlanID"].asInt() == plan && visit["iType"].asInt() == kVisitKind && from <= date && date <= to;
+    return visit["iType"].asInt() == kVisitKind && from <= date && date <= to;
   });
 }
 
@@ -243,14 +242,14 @@ int FakeRoutesAndPlans::due_visits(const Json::Value& plan, const CivilDate& day
   const std::string week = plan["strWeek"].asString();
   const std::size_t weekday = static_cast<std::size_t>(day.weekday());
   if (week.size() < weekday || week[weekday - 1] != '1') return 0;
-  const int checkpoints = static_cast<int>(links_.select(int_equals("iRouteId", plan["iRouteID"].asInt())).size());
+  const int checkpoints = static_cast<int>(links_.select_where("iRouteId", plan["iRouteID"].asInt()).size());
   return window_count(plan) * checkpoints;
 }
 
 // Seven buckets, one per period up to the date's own: "dateflag" 7 is the period holding
 // the date, 6 the one before, and so on. Visits are due up to the date, not after it.
 Json::Value FakeRoutesAndPlans::pass_rate(int planId, const CivilDate& date, int period) const {
-  const Json::Value plan = plans_.first(int_equals("ID", planId));
+  const Json::Value plan = plans_.find(planId);
   Json::Value buckets(Json::arrayValue);
   for (int back = 6; back >= 0; --back) {
     CivilDate first;
@@ -277,7 +276,7 @@ Json::Value FakeRoutesAndPlans::pass_rate(int planId, const CivilDate& date, int
 // the visit made to each within the window.
 Json::Value FakeRoutesAndPlans::run_areas(int planId, const std::string& run) const {
   Json::Value areas(Json::arrayValue);
-  const Json::Value plan = plans_.first(int_equals("ID", planId));
+  const Json::Value plan = plans_.find(planId);
   const auto slash = run.find('/');
   if (plan.isNull() || slash == std::string::npos) return areas;
   const std::string date = run.substr(0, slash);
@@ -286,8 +285,11 @@ Json::Value FakeRoutesAndPlans::run_areas(int planId, const std::string& run) co
   const std::string end = window.find('-') == std::string::npos ? start : window.substr(window.find('-') + 1);
   std::vector<DigiAreaInfo> buildings;
   if (campus_) buildings = campus_->buildings();
+  const Json::Value visitsOfDay = visits_.select_where("iPlanID", planId, [&date](const Json::Value& visit) {
+    return visit["strDate"].asString() == date;
+  });
   for (const auto& link : links_of_route(plan["iRouteID"].asInt())) {
-    const Json::Value checkpoint = server_.checkpoints().first(int_equals("iID", link["iDeviceID"].asInt()));
+    const Json::Value checkpoint = server_.checkpoints().find(link["iDeviceID"].asInt());
     const int areaId = checkpoint["iAreaID"].asInt();
     Json::ArrayIndex index = 0;
     while (index < areas.size() && areas[index]["AreaID"].asInt() != areaId) ++index;
@@ -320,9 +322,11 @@ Json::Value FakeRoutesAndPlans::run_areas(int planId, const std::string& run) co
     for (const char* key : {"strTime", "strReserve", "strInspectPeopleID", "strPhoto", "strSound"}) position[key] = "";
     position["iPlanID"] = planId;
     position["strDate"] = date;
-    for (const auto& visit : visits_.select(int_equals("iPositionID", link["iDeviceID"].asInt()))) {
+    // Ascending id: the last visit of the window is the one shown.
+    for (const auto& visit : visitsOfDay) {
       const std::string time = visit["strTime"].asString().substr(0, 5);
-      if (visit["iPlanID"].asInt() != planId || visit["strDate"].asString() != date || time < start || time > end) continue;
+      const bool here = visit["iPositionID"].isInt() && visit["iPositionID"].asInt() == link["iDeviceID"].asInt();
+      if (!here || time < start || time > end) continue;
       position["ID"] = visit["iID"];
       for (const char* key : {"iAbnormal", "iState", "iType", "iResult", "strTime", "strReserve", "strInspectPeopleID",
                               "strPhoto", "strSound"}) {
@@ -338,7 +342,7 @@ void FakeRoutesAndPlans::serve_visits() {
   FakeHttpServer& http = server_.http();
   const std::string base = "/api/InspectRecord/";
   http.route("GET", base + "GetByID", [this](const RecordedRequest& request) {
-    return json_reply(visits_.first(int_equals("iID", query_int(request, "ID"))));
+    return json_reply(visits_.find(query_int(request, "ID")));
   });
   http.route("GET", base + "GetByDate", [this](const RecordedRequest& request) {
     const std::string from = query_text(request, "strStartDate");

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <climits>
+#include <stdexcept>
 #include <utility>
 
 namespace test_support {
@@ -59,6 +60,7 @@ int PatrolTable::add(const Json::Value& body) {
   std::lock_guard<std::mutex> lock(mutex_);
   const int id = next_id_++;
   if (!id_key_.empty()) reply[id_key_] = id;
+  index_entry(id, reply);
   entries_[id] = Entry{reply, body};
   return id;
 }
@@ -70,13 +72,19 @@ bool PatrolTable::update(int id, const Json::Value& body) {
   const auto entry = entries_.find(id);
   if (entry == entries_.end()) return false;
   if (!id_key_.empty()) reply[id_key_] = id;
+  unindex_entry(id, entry->second.reply);
+  index_entry(id, reply);
   entry->second = Entry{reply, body};
   return true;
 }
 
 bool PatrolTable::remove(int id) {
   std::lock_guard<std::mutex> lock(mutex_);
-  return entries_.erase(id) > 0;
+  const auto entry = entries_.find(id);
+  if (entry == entries_.end()) return false;
+  unindex_entry(id, entry->second.reply);
+  entries_.erase(entry);
+  return true;
 }
 
 int PatrolTable::seed(Json::Value record) {
@@ -84,8 +92,56 @@ int PatrolTable::seed(Json::Value record) {
   int id = next_id_;
   if (!id_key_.empty() && record[id_key_].isInt()) id = record[id_key_].asInt();
   if (id >= next_id_) next_id_ = id + 1;
+  const auto old = entries_.find(id);
+  if (old != entries_.end()) unindex_entry(id, old->second.reply);
+  index_entry(id, record);
   entries_[id] = Entry{std::move(record), Json::Value()};
   return id;
+}
+
+void PatrolTable::index_entry(int id, const Json::Value& reply) {
+  for (auto& [key, values] : indexes_) {
+    if (reply[key].isInt()) values[reply[key].asInt()].insert(id);
+  }
+}
+
+void PatrolTable::unindex_entry(int id, const Json::Value& reply) {
+  for (auto& [key, values] : indexes_) {
+    if (!reply[key].isInt()) continue;
+    const auto ids = values.find(reply[key].asInt());
+    if (ids == values.end()) continue;
+    ids->second.erase(id);
+    if (ids->second.empty()) values.erase(ids);
+  }
+}
+
+void PatrolTable::index_on(const std::string& key) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  auto& values = indexes_[key];
+  values.clear();
+  for (const auto& entry : entries_) {
+    if (entry.second.reply[key].isInt()) values[entry.second.reply[key].asInt()].insert(entry.first);
+  }
+}
+
+Json::Value PatrolTable::select_where(const std::string& key, int value, const Filter& keep) const {
+  Json::Value selected(Json::arrayValue);
+  std::lock_guard<std::mutex> lock(mutex_);
+  const auto index = indexes_.find(key);
+  if (index == indexes_.end()) throw std::logic_error("no index on " + key);
+  const auto ids = index->second.find(value);
+  if (ids == index->second.end()) return selected;
+  for (int id : ids->second) {
+    const Json::Value& reply = entries_.at(id).reply;
+    if (!keep || keep(reply)) selected.append(reply);
+  }
+  return selected;
+}
+
+Json::Value PatrolTable::find(int id) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const auto entry = entries_.find(id);
+  return entry == entries_.end() ? Json::Value() : entry->second.reply;
 }
 
 Json::Value PatrolTable::select(const Filter& keep) const {

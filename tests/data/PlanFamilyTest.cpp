@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <list>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -97,12 +99,42 @@ TEST_F(PlanParsing, ReadsDatesWindowsAndPeopleInRequestOrder) {
             std::vector<int>({14, 0, 15, 0}));
 
   const std::string name = "BaseApi/UserMgr/UserInfoMgr/SearchUserByIDsOrName?appid=E61&access_token=";
-  const auto targets = Targets(world, world.patrol.base_url());
+  // The names are asked over several connections at once, in no fixed order.
+  auto targets = Targets(world, world.patrol.base_url());
   ASSERT_EQ(targets.size(), 4u);
   EXPECT_EQ(targets[0], "api/InspectPlan/Get");
-  EXPECT_EQ(targets[1], "api/InspectPeople/GetByID?ID=12");
-  EXPECT_EQ(targets[2], "api/InspectPeople/GetByID?ID=7");
-  EXPECT_EQ(targets[3].rfind(name, 0), 0u) << targets[3];
+  std::sort(targets.begin() + 1, targets.end());
+  EXPECT_EQ(targets[1].rfind(name, 0), 0u) << targets[1];
+  EXPECT_EQ(targets[2], "api/InspectPeople/GetByID?ID=12");
+  EXPECT_EQ(targets[3], "api/InspectPeople/GetByID?ID=7");
+}
+
+// Within one reply each person and each creator is asked for once, whatever number of
+// plans name them; the next reply asks again.
+TEST_F(PlanParsing, AsksEachDistinctPersonAndCreatorOncePerReply) {
+  world.platform.add_user(FakePlatformUser{"t2", "王老师", "", "", "", "s1", 2, {}});
+  world.plans.plans().seed(PlanRecord(1, 0, "12&7", "08:00-09:30"));
+  Json::Value second = PlanRecord(2, 0, "7", "08:00-09:30");
+  second["iAnnouncerID"] = "t2";
+  world.plans.plans().seed(second);
+  world.plans.plans().seed(PlanRecord(3, 0, "12&12&99", "08:00-09:30"));
+  for (int reply = 1; reply <= 2; ++reply) {
+    SCOPED_TRACE(reply);
+    world.http().clear_requests();
+    const auto plans = DAL_PatrolServer().DAL_InspectPlan_Get();
+    ASSERT_EQ(plans.size(), 3u);
+    std::vector<std::string> names;
+    for (const auto& plan : plans) {
+      std::string line = plan.strAnnouncerName + ":";
+      for (const auto& person : plan.listPeople) line += std::to_string(person.iID) + person.strName + ",";
+      names.push_back(line);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"陈老师:12张三,7李四,", "王老师:7李四,", "陈老师:12张三,12张三,0,"}));
+    std::map<std::string, int> asked;
+    for (const auto& request : world.http().requests()) ++asked[request.path()];
+    EXPECT_EQ(asked["/api/InspectPeople/GetByID"], 3) << "12, 7 and 99";
+    EXPECT_EQ(asked["/BaseApi/UserMgr/UserInfoMgr/SearchUserByIDsOrName"], 2) << "t1 and t2";
+  }
 }
 
 TEST_F(PlanParsing, APlanWithoutPeopleAsksOnceForIdZero) {

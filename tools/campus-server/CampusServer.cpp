@@ -2,18 +2,28 @@
 
 #include <chrono>
 
+#include "tools/campus-server/GeneratedSchool.h"
 #include "tools/campus-server/SchoolFixture.h"
 
 namespace campus_server {
 
 CampusServer::CampusServer(boost::asio::io_context& io, unsigned short port, const std::string& fixtureFolder,
-                           Broker broker)
+                           Broker broker, std::optional<SchoolSize> generated)
     : m_patrol(port),
       m_platform(m_patrol.http()),
       m_campus(m_patrol.http()),
       m_plans(m_patrol, &m_campus),
       m_forget(io) {
-  SchoolFixture(fixtureFolder).Seed(SchoolServices{m_patrol, m_platform, m_campus, m_plans}, Url());
+  const SchoolFixture fixture(fixtureFolder);
+  const SchoolServices services{m_patrol, m_platform, m_campus, m_plans};
+  if (generated) {
+    fixture.SeedSetting(services, Url());
+    std::vector<int> buildings;
+    for (const DigiAreaInfo& building : m_campus.buildings()) buildings.push_back(building.buildingId);
+    GeneratedSchool(*generated, fixture.UserIds(), buildings).Seed(services);
+  } else {
+    fixture.Seed(services, Url());
+  }
   // An empty address leaves the client without a broker host, so it never connects.
   if (broker == Broker::None) m_platform.set_address("E80", "");
   ForgetRequestsNow();

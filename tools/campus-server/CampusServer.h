@@ -1,6 +1,7 @@
 #pragma once
 // Every outside service of the client on one loopback port: the patrol server, the base
 // platform and the digital campus, serving the school of the fixture files.
+#include <optional>
 #include <string>
 
 #include <boost/asio/io_context.hpp>
@@ -10,6 +11,7 @@
 #include "testing/services/FakeCampusService.h"
 #include "testing/services/FakePatrolServer.h"
 #include "testing/services/FakeRoutesAndPlans.h"
+#include "tools/campus-server/SchoolSize.h"
 
 namespace campus_server {
 
@@ -21,9 +23,11 @@ class CampusServer {
   enum class Broker { Named, None };
 
   // Listens on 127.0.0.1:port (0 for any free port) through io, which the caller runs.
-  // Throws when the fixtures cannot be read or the port cannot be had.
+  // With a size, the patrol data are a generated school of that size in the fixtures'
+  // setting (GeneratedSchool). Throws when the fixtures cannot be read or the port cannot
+  // be had.
   CampusServer(boost::asio::io_context& io, unsigned short port, const std::string& fixtureFolder,
-               Broker broker = Broker::Named);
+               Broker broker = Broker::Named, std::optional<SchoolSize> generated = std::nullopt);
   // Stops serving first: the connection thread's handlers use every service below.
   ~CampusServer();
   CampusServer(const CampusServer&) = delete;

@@ -56,6 +56,30 @@ void SchoolFixture::Seed(SchoolServices services, const std::string& publicUrl) 
   SeedPatrol(services);
 }
 
+void SchoolFixture::SeedSetting(SchoolServices services, const std::string& publicUrl) const {
+  SeedPlatform(services.platform, publicUrl);
+  SeedCampus(services.campus);
+  SeedRights(services.patrol);
+}
+
+std::vector<std::string> SchoolFixture::UserIds() const {
+  std::vector<std::string> ids;
+  for (const auto& user : m_platform["users"]) ids.push_back(user["id"].asString());
+  return ids;
+}
+
+void SchoolFixture::SeedRights(test_support::FakePatrolServer& patrol) const {
+  for (const auto& item : m_patrol["rights"]) {
+    Json::Value right;
+    right["strUserID"] = item["userId"];
+    right["strUserName"] = item["userName"];
+    right["TypeAuthority"] = item["types"];
+    right["strModuleAuthority"] = item["modules"];
+    right["strReserve"] = "";
+    patrol.rights().seed(right);
+  }
+}
+
 void SchoolFixture::SeedPlatform(test_support::FakeBasePlatform& platform, const std::string& publicUrl) const {
   for (const char* id : {"E61", "E80", "E01", "850"}) platform.set_address(id, publicUrl);
   // Pictures are named by paths of the server; the platform gives them as full URLs.
@@ -179,15 +203,7 @@ void SchoolFixture::SeedPatrol(SchoolServices services) const {
     reader["strReserve"] = now;
     readers[item["code"].asString()] = services.patrol.readers().seed(reader);
   }
-  for (const auto& item : m_patrol["rights"]) {
-    Json::Value right;
-    right["strUserID"] = item["userId"];
-    right["strUserName"] = item["userName"];
-    right["TypeAuthority"] = item["types"];
-    right["strModuleAuthority"] = item["modules"];
-    right["strReserve"] = "";
-    services.patrol.rights().seed(right);
-  }
+  SeedRights(services.patrol);
   std::map<std::string, int> routes;  // name -> id
   for (const auto& item : m_patrol["routes"]) {
     Json::Value route;

@@ -1,6 +1,8 @@
 #include "app/frame/home/CHomePageWndEx.h"
 
 #include <cwchar>
+#include <optional>
+#include <utility>
 
 #include "CommonTools/Config.h"
 #include "CommonTools/Conversions.h"
@@ -68,8 +70,7 @@ void CHomePageWndEx::OnSkinBuilt() {
   PlaceOnWorkArea();
   FindControls();
   LoadChartPage();
-  LoadTodayPlans();
-  ComputePassRates(1);
+  StartReading(true, 1);
   ShowCounts();
   ::SetTimer(m_hWnd, CHARTS_TIMER_ID, CHARTS_DELAY_MS, nullptr);
 }
@@ -131,16 +132,50 @@ void CHomePageWndEx::ShowTodayPlans(const std::vector<TodayPlan>& plans) {
   m_todayPlans = plans;
   m_nFinished = 0;
   for (const TodayPlan& plan : m_todayPlans) m_nFinished += plan.Finished() ? 1 : 0;
-  TodayPlanTree::Fill(*m_pTodayTree, m_todayPlans);
+  m_pTodayTree->RemoveAll();
+  m_nTreeFilled = 0;
+  GrowTree();
   if (m_pTodayPlanNum == nullptr) return;
   const std::wstring text = std::to_wstring(m_nFinished) + L"/" + std::to_wstring(m_todayPlans.size());
   m_pTodayPlanNum->SetText(text.c_str());
 }
 
-void CHomePageWndEx::ComputePassRates(int range) {
+int CHomePageWndEx::SelectedPlanType() {
   auto* types = dynamic_cast<SkinUI::CComboUI*>(m_pm.FindControl(L"Comb_Type"));
-  const int planType = types != nullptr ? types->GetCurSel() : 0;
-  m_buckets = DashboardChart::ComputePassRates(planType, Now(), range);
+  return types != nullptr ? types->GetCurSel() : 0;
+}
+
+// A school's day of plans makes thousands of rows: they are added a step at a time, each
+// step a message of its own, so that clicks and paints are served in between.
+void CHomePageWndEx::GrowTree() {
+  if (m_pTodayTree == nullptr || m_nTreeFilled >= m_todayPlans.size()) return;
+  m_nTreeFilled = TodayPlanTree::Append(*m_pTodayTree, m_todayPlans, m_nTreeFilled, TREE_PLANS_PER_STEP);
+  if (m_nTreeFilled >= m_todayPlans.size() || m_bGrowPosted) return;
+  m_bGrowPosted = ::PostMessageW(m_hWnd, WM_GROW_TREE, 0, 0) != FALSE;
+}
+
+void CHomePageWndEx::ComputePassRates(int range) {
+  m_buckets = DashboardChart::ComputePassRates(SelectedPlanType(), Now(), range);
+}
+
+// Without the tree there is nothing to read for it: the load is counted at once.
+void CHomePageWndEx::StartReading(bool plans, int range) {
+  if (plans && m_pTodayTree == nullptr) {
+    ShowTodayPlans({});
+    plans = false;
+  }
+  m_reader.Start(m_hWnd, plans, SelectedPlanType(), range, Now());
+}
+
+void CHomePageWndEx::OnReadDone(WPARAM reading) {
+  std::optional<HomePageReader::Answer> answer = m_reader.Take(reading);
+  if (!answer) return;
+  m_buckets = std::move(answer->buckets);
+  if (answer->plans) ShowTodayPlans(*answer->plans);
+  if (m_nDeferredChartRange == 0) return;
+  const int range = m_nDeferredChartRange;
+  m_nDeferredChartRange = 0;
+  DrawCharts(range);
 }
 
 void CHomePageWndEx::ShowCounts() {
@@ -165,6 +200,10 @@ void CHomePageWndEx::ShowCounts() {
 }
 
 void CHomePageWndEx::DrawCharts(int range) {
+  if (m_reader.Reading()) {
+    m_nDeferredChartRange = range;
+    return;
+  }
   ++m_nDrawCharts;
   m_nLastRange = range;
   if (m_pHistogram == nullptr || m_pPiechart == nullptr || m_pHistogramLabel == nullptr ||
@@ -193,7 +232,7 @@ void CHomePageWndEx::SelectRange(int range) {
   m_pHistogramLabel->SetText(kRanges[range - 1].histogram);
   m_pPiechartLabel->SetText(kRanges[range - 1].ring);
   m_nRange = range;
-  ComputePassRates(m_nRange);
+  StartReading(false, m_nRange);
   DrawCharts(m_nRange);
 }
 
@@ -201,7 +240,7 @@ void CHomePageWndEx::Notify(SkinUI::UINotifyRecord& msg) {
   if (msg.pSender == nullptr) return;
   const SkinUI::CUIString name = msg.pSender->GetName();
   if (msg.sType == L"itemselect" && name == L"Comb_Type") {
-    ComputePassRates(m_nRange);
+    StartReading(false, m_nRange);
     DrawCharts(m_nRange);
     return;
   }
@@ -242,5 +281,16 @@ LRESULT CHomePageWndEx::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
     ::KillTimer(m_hWnd, CHARTS_TIMER_ID);
     DrawCharts(1);
   }
+  if (uMsg == HomePageReader::WM_READ_DONE) {
+    OnReadDone(wParam);
+    return 0;
+  }
+  if (uMsg == WM_GROW_TREE) {
+    m_bGrowPosted = false;
+    GrowTree();
+    return 0;
+  }
+  // Nobody is left to show what is still on its way.
+  if (uMsg == WM_DESTROY) m_reader.Stop();
   return WindowImplBase::HandleMessage(uMsg, wParam, lParam);
 }

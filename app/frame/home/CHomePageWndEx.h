@@ -8,11 +8,14 @@
 //
 // The frame draws the charts when it opens on the page, and reloads today's plans each
 // time the page is selected: ReadTodayPlans on its worker, ShowTodayPlans back on the UI
-// thread.
+// thread. What the page reads itself (today's plans when it is made, the rates of a range
+// or type the user picks) comes from a worker while the page paints and answers input;
+// charts asked for meanwhile are drawn once the rates are in.
 #include <string>
 #include <vector>
 
 #include "app/frame/home/DashboardCounts.h"
+#include "app/frame/home/HomePageReader.h"
 #include "app/frame/home/PassRateBucket.h"
 #include "app/frame/home/TodayPlan.h"
 #include "platform/web/Wke.h"
@@ -29,6 +32,9 @@ class CWkeWebkitUI;
 class CHomePageWndEx : public SkinUI::WindowImplBase {
  public:
   enum : UINT { CHARTS_TIMER_ID = 1248, CHARTS_DELAY_MS = 1000 };
+  // The tree grows by this many plans per message, so that input is served in between.
+  enum : int { TREE_PLANS_PER_STEP = 20 };
+  enum : UINT { WM_GROW_TREE = WM_APP + 0x122 };
 
   CHomePageWndEx();
   ~CHomePageWndEx() override;
@@ -53,6 +59,9 @@ class CHomePageWndEx : public SkinUI::WindowImplBase {
   int GetDrawChartsCount() const { return m_nDrawCharts; }
   int GetLastChartRange() const { return m_nLastRange; }
   int GetLoadCount() const { return m_nLoads; }
+  // Today's plans or the chart's rates are still on their way from the server, or the
+  // tree is still being built.
+  bool IsReading() const { return m_reader.Reading() || m_nTreeFilled < m_todayPlans.size(); }
 
   void Notify(SkinUI::UINotifyRecord& msg) override;
   SkinUI::CControlUI* CreateControl(LPCTSTR pstrClass) override;
@@ -68,6 +77,11 @@ class CHomePageWndEx : public SkinUI::WindowImplBase {
   void FindControls();
   void LoadChartPage();
   void SelectRange(int range);
+  // Today's plans too when `plans` is set; the rates of the selected type over the range.
+  void StartReading(bool plans, int range);
+  void OnReadDone(WPARAM reading);
+  void GrowTree();
+  int SelectedPlanType();
   void DrawRing();
   void RunScript(const std::wstring& script);
   void OpenPlanRun(const std::wstring& userData);
@@ -91,4 +105,11 @@ class CHomePageWndEx : public SkinUI::WindowImplBase {
   int m_nDrawCharts = 0;
   int m_nLastRange = 0;
   int m_nLoads = 0;
+  // The range of the charts asked for while the rates were on their way; 0 for none.
+  int m_nDeferredChartRange = 0;
+  // Today's plans whose rows are in the tree; a step is posted while some are not.
+  std::size_t m_nTreeFilled = 0;
+  bool m_bGrowPosted = false;
+  // Last: its end waits for the worker, which posts to this page's window.
+  HomePageReader m_reader;
 };

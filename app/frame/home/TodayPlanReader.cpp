@@ -2,7 +2,9 @@
 
 #include <cstdio>
 #include <mutex>
+#include <utility>
 
+#include "data/ConcurrentCalls.h"
 #include "data/DAL_PatrolServer.h"
 #include "data/StartupCaches.h"
 
@@ -58,12 +60,15 @@ std::string TodayPlanReader::RunKey(const SYSTEMTIME& day, const PlanTimeSpan& s
   return DateText(day) + "/" + span.strStart + "-" + span.strEnd;
 }
 
-TodaySlot TodayPlanReader::ReadSlot(int planId, const PlanTimeSpan& span, const SYSTEMTIME& now) {
+TodaySlot TodayPlanReader::StartSlot(const PlanTimeSpan& span, const SYSTEMTIME& now) {
   TodaySlot slot;
   slot.span = span;
   slot.runKey = RunKey(now, span);
   slot.phase = PhaseAt(span, now);
-  if (slot.phase == SlotPhase::NotStarted) return slot;
+  return slot;
+}
+
+void TodayPlanReader::ReadRecords(int planId, TodaySlot& slot) {
   DAL_PatrolServer server;
   int total = 0;
   int passed = 0;
@@ -76,10 +81,14 @@ TodaySlot TodayPlanReader::ReadSlot(int planId, const PlanTimeSpan& span, const 
     }
   }
   slot.passPercent = passed * 100 / (total == 0 ? 1 : total);
-  return slot;
 }
 
 std::vector<TodayPlan> TodayPlanReader::Read(const SYSTEMTIME& now) {
+  const std::atomic<bool> never{false};
+  return Read(now, never);
+}
+
+std::vector<TodayPlan> TodayPlanReader::Read(const SYSTEMTIME& now, const std::atomic<bool>& stop) {
   std::vector<TodayPlan> today;
   {
     std::lock_guard<std::mutex> lock(g_mutexInspectPlan);
@@ -87,8 +96,15 @@ std::vector<TodayPlan> TodayPlanReader::Read(const SYSTEMTIME& now) {
       if (RunsOn(entry.second, now)) today.push_back(TodayPlan{entry.second, {}});
     }
   }
+  std::vector<std::pair<int, TodaySlot*>> begun;
   for (TodayPlan& plan : today) {
-    for (const PlanTimeSpan& span : plan.plan.listTime) plan.slots.push_back(ReadSlot(plan.plan.iID, span, now));
+    for (const PlanTimeSpan& span : plan.plan.listTime) plan.slots.push_back(StartSlot(span, now));
+    for (TodaySlot& slot : plan.slots) {
+      if (slot.phase != SlotPhase::NotStarted) begun.emplace_back(plan.plan.iID, &slot);
+    }
   }
+  dal::RunConcurrently(begun.size(), [&](std::size_t i) {
+    if (!stop) ReadRecords(begun[i].first, *begun[i].second);
+  });
   return today;
 }

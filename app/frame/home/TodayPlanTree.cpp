@@ -1,5 +1,7 @@
 #include "app/frame/home/TodayPlanTree.h"
 
+#include <algorithm>
+
 #include "CommonTools/Conversions.h"
 #include "ui/controls/CButtonUI.h"
 #include "ui/controls/CLabelUI.h"
@@ -108,11 +110,19 @@ void ShowPhase(const TodaySlot& slot, SkinUI::CTreeNodeUI& node, SkinUI::CLabelU
 
 void TodayPlanTree::Fill(SkinUI::CTreeViewUI& tree, const std::vector<TodayPlan>& plans) {
   tree.RemoveAll();
-  for (const TodayPlan& plan : plans) {
+  Append(tree, plans, 0, plans.size());
+}
+
+std::size_t TodayPlanTree::Append(SkinUI::CTreeViewUI& tree, const std::vector<TodayPlan>& plans, std::size_t from,
+                                  std::size_t count) {
+  const std::size_t end = std::min(plans.size(), from + count);
+  for (std::size_t i = from; i < end; ++i) {
+    const TodayPlan& plan = plans[i];
     SkinUI::CTreeNodeUI* folder = AddPlan(tree, plan.plan);
     if (folder == nullptr) continue;
     for (const TodaySlot& slot : plan.slots) AddSlot(*folder, plan.plan.iID, slot);
   }
+  return end;
 }
 
 SkinUI::CTreeNodeUI* TodayPlanTree::AddPlan(SkinUI::CTreeViewUI& tree, const InspectPlanInfo& plan) {

@@ -26,6 +26,7 @@ namespace {
 using frametest::HomePageTest;
 using frametest::LocalTime;
 using frametest::MakePlan;
+using frametest::WaitForHomeReading;
 
 // ---- Labels and scripts ------------------------------------------------------------------
 
@@ -294,7 +295,7 @@ TEST_P(RangeTabs, RenameTheChartsAndDrawTheRangeAgain) {
   world.http().clear_requests();
   const size_t before = Scripts().size();
   ClickControl(hwnd, c.tab);
-  driver.WaitIdle();
+  WaitForHomeReading(driver, hwnd, *page);
   EXPECT_EQ(Text(L"Histogramlab"), c.histogram);
   EXPECT_EQ(Text(L"Piechartlab"), c.ring);
   EXPECT_EQ(page->GetRange(), c.range);
@@ -328,10 +329,10 @@ TEST_F(HomeDashboard, ChoosingATypeAsksItsPlansInTheCurrentRange) {
   ServePassRates({{7, 2, 1}});
   OpenPage();
   ClickControl(hwnd, L"tabMonth");
-  driver.WaitIdle();
+  WaitForHomeReading(driver, hwnd, *page);
   world.http().clear_requests();
   OnPage([&] { dynamic_cast<SkinUI::CComboUI*>(shelltest::FindControl(hwnd, L"Comb_Type"))->SelectItem(2); });
-  driver.WaitIdle();
+  WaitForHomeReading(driver, hwnd, *page);
   EXPECT_EQ(PassRateRequests(),
             (std::vector<std::string>{"/api/InspectRecord/GetPassRate?iPlanID=5&strDate=2026-12-08&iType=3"}));
 }

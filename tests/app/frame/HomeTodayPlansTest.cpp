@@ -2,11 +2,17 @@
 // at a pinned time, what the records of a slot make of it, and the count of plans done.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <condition_variable>
+#include <future>
+#include <mutex>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "app/frame/home/TodayPlanReader.h"
+#include "data/ConcurrentCalls.h"
+#include "testing/services/GbkWire.h"
 #include "testing/services/QueryValues.h"
 #include "tests/app/frame/support/HomePageTest.h"
 #include "ui/controls/CButtonUI.h"
@@ -19,6 +25,7 @@ namespace {
 using frametest::HomePageTest;
 using frametest::LocalTime;
 using frametest::MakePlan;
+using frametest::WaitForHomeReading;
 
 const DWORD kMuted = 0xFFA9B2B8;
 const DWORD kAccent = 0xFFD7F334;
@@ -242,6 +249,102 @@ TEST_F(HomeTodayPlans, CountsThePlansDoneAgainstTodaysPlans) {
   ServeRunRecords({1});
   OpenPage();
   EXPECT_EQ(TodayPlanNum(), L"2/4");
+}
+
+// ---- Reading while the page answers ------------------------------------------------------
+
+// The server holds every slot's records until the test lets them go.
+class HeldRunRecords {
+ public:
+  explicit HeldRunRecords(CampusWorld& world) {
+    world.http().route("GET", "/api/InspectRecord/GetByIDAndTime", [this](const test_support::RecordedRequest&) {
+      std::unique_lock<std::mutex> lock(mutex_);
+      ++asked_;
+      changed_.notify_all();
+      changed_.wait(lock, [this] { return released_; });
+      return test_support::wire_json_reply(Json::Value(Json::arrayValue));
+    });
+  }
+  ~HeldRunRecords() { Release(); }
+  // False when nobody asked within the bound.
+  bool WaitAsked() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    return changed_.wait_for(lock, std::chrono::seconds(30), [this] { return asked_ > 0; });
+  }
+  void Release() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    released_ = true;
+    changed_.notify_all();
+  }
+  int Asked() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return asked_;
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  int asked_ = 0;
+  bool released_ = false;
+};
+
+TEST_F(HomeTodayPlans, ThePageAnswersWhileTodaysPlansAreOnTheirWayAndFillsWhenTheyCome) {
+  AddPlan(MakePlan(12, 0, "2026-12-01", "2026-12-31", "1111111", "08:00-09:00"));
+  HeldRunRecords held(world);
+  ui.Call([this] {
+    page = std::make_unique<CHomePageWndEx>();
+    hwnd = page->Create(nullptr, L"主页", WS_POPUP | WS_VISIBLE, 0, 0, 0, 0, 0);
+  });
+  ASSERT_NE(hwnd, nullptr);
+  ASSERT_TRUE(held.WaitAsked());
+  ASSERT_TRUE(driver.WaitIdle()) << "the UI thread waits on no request";
+  EXPECT_TRUE(page->IsReading());
+  EXPECT_EQ(PlanNames(), std::vector<std::wstring>{});
+  ClickControl(hwnd, L"tabWeek");
+  ASSERT_TRUE(driver.WaitIdle());
+  EXPECT_EQ(page->GetRange(), 2) << "a click is served meanwhile";
+
+  held.Release();
+  WaitForHomeReading(driver, hwnd, *page);
+  EXPECT_EQ(PlanNames(), std::vector<std::wstring>{L"计划12"});
+  EXPECT_EQ(Row(0, 0).status, L"完成0%");
+  EXPECT_EQ(page->GetLoadCount(), 1);
+}
+
+// More plans than one step of the tree takes: every one is there in the end, in order.
+TEST_F(HomeTodayPlans, AFullDayIsBuiltInStepsDownToTheLastPlan) {
+  const int plans = CHomePageWndEx::TREE_PLANS_PER_STEP * 2 + 5;
+  std::vector<std::wstring> expected;
+  for (int id = 1; id <= plans; ++id) {
+    AddPlan(MakePlan(id, 0, "2026-12-01", "2026-12-31", "1111111", "10:00-11:00"));
+    expected.push_back(L"计划" + std::to_wstring(id));
+  }
+  OpenPage();
+  EXPECT_EQ(PlanNames(), expected);
+  EXPECT_EQ(TodayPlanNum(), L"0/" + std::to_wstring(plans));
+}
+
+// Twenty slots under way; the page's window goes while the first requests wait on the
+// server. No slot is asked for after that, and the page's end waits only for those.
+TEST_F(HomeTodayPlans, APageClosedWhileReadingAsksNothingMore) {
+  for (int id = 1; id <= 20; ++id) AddPlan(MakePlan(id, 0, "2026-12-01", "2026-12-31", "1111111", "08:00-09:00"));
+  HeldRunRecords held(world);
+  ui.Call([this] {
+    page = std::make_unique<CHomePageWndEx>();
+    hwnd = page->Create(nullptr, L"主页", WS_POPUP | WS_VISIBLE, 0, 0, 0, 0, 0);
+  });
+  ASSERT_TRUE(held.WaitAsked());
+  ui.Call([this] { ::DestroyWindow(hwnd); });
+  hwnd = nullptr;
+  held.Release();
+  std::promise<void> gone;
+  ui.Post([this, &gone] {
+    page.reset();
+    gone.set_value();
+  });
+  ASSERT_EQ(gone.get_future().wait_for(std::chrono::seconds(30)), std::future_status::ready);
+  EXPECT_LE(held.Asked(), static_cast<int>(dal::kConnections)) << "only the requests under way were answered";
+  ASSERT_TRUE(driver.WaitIdle());
 }
 
 }  // namespace

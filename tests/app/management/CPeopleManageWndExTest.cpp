@@ -225,6 +225,25 @@ TEST_F(PeoplePage, RefreshUpdatesEveryMatchedPersonFromThePlatform) {
   EXPECT_EQ(world.patrol.people().request_of(1)["strName"].asString(), platform::codepage::GbkToUtf8("新名"));
 }
 
+// The match goes by user id both ways: two people of one platform user are both updated,
+// and a person the platform lists twice is updated twice, the last listing winning.
+TEST_F(PeoplePage, RefreshMatchesEveryPersonOfAUserAndEveryListingOfIt) {
+  AddPerson(1, "甲", 100, "u7");
+  AddPerson(2, "乙", 100, "u7");
+  AddPerson(3, "丙", 100, "u9");
+  AddPlatformUser("u7", "新甲", "", 6);
+  AddPlatformUser("u9", "新丙一", "", 1);
+  AddPlatformUser("u9", "新丙二", "", 2);
+  Open();
+  Click(L"RefreshPeopleBtn");
+  EXPECT_EQ(OpenMessage(), L"");
+  EXPECT_EQ(RequestsTo("/api/InspectPeople/Update").size(), 4u);
+  EXPECT_EQ(g_mapPeople[1].strName, "新甲");
+  EXPECT_EQ(g_mapPeople[2].strName, "新甲");
+  EXPECT_EQ(g_mapPeople[3].strName, "新丙二");
+  EXPECT_EQ(g_mapPeople[3].iIdentity, 2);
+}
+
 TEST_F(PeoplePage, ARefusedRefreshLeavesThePersonAndSaysSoOnce) {
   AddPerson(1, "旧名一", 1010000, "u7");
   AddPerson(2, "旧名二", 100, "u8");

@@ -3,10 +3,12 @@
 // focus the frame asks for, and the sub-skins built by element name.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/records/CResultWndEx.h"
@@ -17,6 +19,7 @@
 #include "platform/reader/ReaderSimulatorControl.h"
 #include "testing/services/DeviceRecordRefusals.h"
 #include "testing/services/QueryValues.h"
+#include "testing/services/WireJson.h"
 #include "tests/app/records/ResultPageTest.h"
 #include "ui/core/manager/CWindowManagerUI.h"
 
@@ -30,6 +33,7 @@ using shelltest::OnWindowThread;
 std::string Line(const std::string& personHex) { return "2 1 " + personHex + " 123 a b c d e 240105083000 x y z"; }
 
 using ResultPage = records_test::ResultPageTest;
+using records_test::Texts;
 
 TEST_F(ResultPage, SubSkinsAreBuiltByElementNameInAnyCase) {
   Open();
@@ -44,6 +48,51 @@ TEST_F(ResultPage, SubSkinsAreBuiltByElementNameInAnyCase) {
     }
     EXPECT_EQ(page->CreateControl(L"Unknown"), nullptr);
   });
+}
+
+// The server answers the log late: the results tab is listed meanwhile, and the log tab,
+// chosen before the log came, shows it once it does.
+TEST_F(ResultPage, OpeningListsTheFirstTabWithoutWaitingForTheOtherTabsFetches) {
+  FillTab(CResultWndEx::TAB_SYSTEM_LOG, 2);
+  {
+    std::lock_guard<std::mutex> lock(g_mutexInspectPlan);
+    InspectPlanInfo plan;
+    plan.iID = 1;
+    plan.strName = "巡查01";
+    plan.strStartDate = "2024-01-01";
+    plan.strEndDate = "2024-12-31";
+    plan.strWeek = "1111111";
+    PlanTimeSpan slot;
+    slot.strStart = "08:00";
+    slot.strEnd = "09:00";
+    plan.listTime.push_back(slot);
+    g_mapInspectPlan[1] = plan;
+  }
+  const std::string log = test_support::write_wire_json(world.patrol.audit_log().all());
+  world.http().route("GET", "/api/InspectLog/Get",
+                     test_support::HttpReply(200, log, "application/json; charset=utf-8")
+                         .after(std::chrono::milliseconds(5000)));
+  ui.Call([this] {
+    page = std::make_unique<CResultWndEx>();
+    hwnd = page->Create(frame, L"结果查看", WS_POPUP | WS_VISIBLE, 0, 0, 0, 0, 0);
+  });
+  ASSERT_TRUE(driver.WaitIdle());
+  bool fetching = false;
+  OnWindowThread(hwnd, [&] { fetching = page->IsFetching(); });
+  EXPECT_TRUE(fetching) << "the log is still on its way";
+  EXPECT_EQ(Column(L"list-Result", 2), (Texts{L"巡查01"}));
+  Click(L"tablog");
+  EXPECT_TRUE(Column(L"list-log", 1).empty());
+
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (fetching) {
+    ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "the log never came";
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    ASSERT_TRUE(driver.WaitIdle());
+    OnWindowThread(hwnd, [&] { fetching = page->IsFetching(); });
+  }
+  ASSERT_TRUE(driver.WaitIdle());
+  EXPECT_EQ(Column(L"list-log", 1), (Texts{L"1", L"2"}));
 }
 
 TEST_F(ResultPage, ShowPlanResultsSearchesForACachedPlanOnly) {

@@ -2,8 +2,10 @@
 
 #include <json/json.h>
 
+#include <chrono>
 #include <cstdio>
 #include <mutex>
+#include <thread>
 
 #include "data/StartupCaches.h"
 #include "platform/reader/ReaderBackend.h"
@@ -67,6 +69,17 @@ void ResultPageTest::Open() {
   });
   ASSERT_TRUE(driver.WaitIdle());
   ASSERT_NE(hwnd, nullptr);
+  // The device records and the log come from a worker the driver does not wait for.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  for (;;) {
+    bool fetching = true;
+    shelltest::OnWindowThread(hwnd, [&] { fetching = page->IsFetching(); });
+    if (!fetching) break;
+    ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "the page's opening fetch never came back";
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    ASSERT_TRUE(driver.WaitIdle());
+  }
+  ASSERT_TRUE(driver.WaitIdle());
 }
 
 void ResultPageTest::Close() {

@@ -242,4 +242,49 @@ TEST(CampusServer, NamesTheBrokerUnlessToldNotTo) {
   }
 }
 
+// A generated school in the fixtures' setting: the counts asked for, a route of eight
+// checkpoints under each plan run, and the same school again on the next start.
+TEST(CampusServer, ServesAGeneratedSchoolOfTheCountsAsked) {
+  std::vector<std::string> firstNames;
+  for (int run = 0; run < 2; ++run) {
+    ServerProcess server({"--no-broker", "--school", "plans=30,people=12,records=50,log=40,visits=90"});
+    ASSERT_TRUE(server.Started());
+    const std::string url = server.Url();
+    ASSERT_FALSE(url.empty());
+    LogIn(url);
+    global_singleton::get_mutable_instance().m_strServerAddr = url;
+    DAL_PatrolServer patrol;
+    EXPECT_EQ(patrol.DAL_People_Get().size(), 12u);
+    EXPECT_EQ(patrol.DAL_InspectPosDevice_Get().size(), 30u);
+    EXPECT_EQ(patrol.DAL_InspectRoute_Get().size(), 3u);
+    EXPECT_EQ(patrol.DAL_DeviceRecord_Get().size(), 50u);
+    EXPECT_EQ(patrol.DAL_SystemLog_Get().size(), 40u);
+    const auto plans = patrol.DAL_InspectPlan_Get();
+    ASSERT_EQ(plans.size(), 30u);
+    EXPECT_EQ(plans.front().listTime.size(), 3u);
+    ASSERT_EQ(plans.front().listPeople.size(), 2u);
+    EXPECT_FALSE(plans.front().listPeople.front().strName.empty());
+    std::size_t positions = 0;
+    for (const auto& area : patrol.DAL_InspectRecord_GetByIDAndTime(1, Today() + "/08:00-16:00", 1)) {
+      positions += area.listPosition.size();
+    }
+    EXPECT_EQ(positions, 8u);
+    std::vector<std::string> names;
+    for (const auto& plan : plans) names.push_back(plan.strName + "|" + plan.strStartDate + "|" + plan.strPeopleIDs);
+    if (run == 0) firstNames = names;
+    EXPECT_EQ(names, firstNames);
+    EXPECT_EQ(server.Stop(), 0);
+  }
+}
+
+TEST(CampusServer, RefusesCountsItCannotRead) {
+  for (const char* counts : {"plans=0", "plans=ten", "pupils=5", "plans", "plans=5,", "records=99999999999"}) {
+    SCOPED_TRACE(counts);
+    ServerProcess server({"--school", counts});
+    ASSERT_TRUE(server.Started());
+    EXPECT_EQ(server.Url(), "");
+    EXPECT_EQ(server.Stop(), 2);
+  }
+}
+
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <chrono>
 
+#include "app/frame/home/CHomePageWndEx.h"
 #include "app/shell/BkWindow.h"
 #include "app/shell/PhotoFeedBackWindow.h"
 #include "app/shell/ShellRecordAlerts.h"
@@ -13,6 +14,7 @@
 #include "platform/base/Clock.h"
 #include "platform/base/Shell.h"
 #include "testing/base/LocalTime.h"
+#include "tests/app/frame/support/HomePageTest.h"
 
 namespace frametest {
 
@@ -132,6 +134,7 @@ void FrameTest::OpenFrame() {
   hwnd = created.get_future().get();
   ASSERT_NE(hwnd, nullptr);
   ASSERT_TRUE(driver.WaitIdle());
+  if (CHomePageWndEx* home = frame->GetHomePage()) frametest::WaitForHomeReading(driver, hwnd, *home);
   UserPhotoLoader* photo = frame->GetUserPhotoLoader();
   if (!waitForUserPhoto || photo == nullptr) return;
   ASSERT_TRUE(photo->WaitFinished(std::chrono::seconds(30))) << "the user's photo never finished loading";

@@ -1,6 +1,8 @@
 #include "tests/app/frame/support/HomePageTest.h"
 
+#include <chrono>
 #include <cstdio>
+#include <thread>
 #include <mutex>
 
 #include <json/json.h>
@@ -104,13 +106,26 @@ void HomePageTest::ServePassRates(const std::vector<std::vector<int>>& periods) 
   world.http().route("GET", "/api/InspectRecord/GetPassRate", test_support::wire_json_reply(reply));
 }
 
+void WaitForHomeReading(platform::headless::TestDriver& driver, HWND hwnd, const CHomePageWndEx& page) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  for (;;) {
+    ASSERT_TRUE(driver.WaitIdle());
+    bool reading = true;
+    shelltest::OnWindowThread(hwnd, [&] { reading = page.IsReading(); });
+    if (!reading) break;
+    ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "the home page's reading never came back";
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  ASSERT_TRUE(driver.WaitIdle());
+}
+
 void HomePageTest::OpenPage() {
   ui.Call([this] {
     page = std::make_unique<CHomePageWndEx>();
     hwnd = page->Create(nullptr, L"主页", WS_POPUP | WS_VISIBLE, 0, 0, 0, 0, 0);
   });
   ASSERT_NE(hwnd, nullptr);
-  ASSERT_TRUE(driver.WaitIdle());
+  WaitForHomeReading(driver, hwnd, *page);
 }
 
 void HomePageTest::ClickControl(HWND window, LPCTSTR name) {

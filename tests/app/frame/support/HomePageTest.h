@@ -26,6 +26,10 @@ SYSTEMTIME LocalTime(int year, int month, int day, int hour = 9, int minute = 0)
 InspectPlanInfo MakePlan(int id, int type, const std::string& start, const std::string& end,
                          const std::string& week, const std::string& slots = "");
 
+// The home page reads what it shows on a worker the driver does not wait for: a bounded
+// wait until the page has its answer and the UI thread is idle; fails saying so.
+void WaitForHomeReading(platform::headless::TestDriver& driver, HWND hwnd, const CHomePageWndEx& page);
+
 class HomePageTest : public ::testing::Test {
  protected:
   HomePageTest();
@@ -40,7 +44,7 @@ class HomePageTest : public ::testing::Test {
   // GetPassRate answers, for every plan, these periods as {dateflag, records due, passed}.
   void ServePassRates(const std::vector<std::vector<int>>& periods);
 
-  // Makes the page and waits until the UI thread is idle.
+  // Makes the page and waits until it has read what it shows and the UI thread is idle.
   void OpenPage();
   void OnPage(const std::function<void()>& call) { shelltest::OnWindowThread(hwnd, call); }
   void ClickControl(HWND window, LPCTSTR name);

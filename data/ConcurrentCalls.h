@@ -1,0 +1,18 @@
+#pragma once
+// Many independent requests made over several connections at once: the patrol server
+// answers each one in turn, so what overlaps is the waiting on the network and the
+// reading of the replies. call(i) runs once for every i below count, on the calling
+// thread and up to connections - 1 threads beside it, in no fixed order; the function
+// returns when every call has. The calls must not share anything unguarded. An exception
+// of a call is thrown here once all have ended.
+#include <cstddef>
+#include <functional>
+
+namespace dal {
+
+constexpr std::size_t kConnections = 8;
+
+void RunConcurrently(std::size_t count, const std::function<void(std::size_t)>& call,
+                     std::size_t connections = kConnections);
+
+}  // namespace dal
