@@ -55,7 +55,7 @@ int CListLabelElementUI::TextWidth(bool html, int font, UINT style, int height) 
   const UIFontRecord* record = m_pManager->GetFontInfo(font);
   const HFONT hFont = record != nullptr ? record->hFont : nullptr;
   const MeasuredText& last = m_measured;
-  if (last.hash == hash && last.length == length && last.manager == m_pManager && last.font == hFont &&
+  if (last.hash == hash && last.length == length && last.font == hFont &&
       last.style == style && last.html == html && last.height == height) {
     return last.width;
   }
@@ -67,7 +67,7 @@ int CListLabelElementUI::TextWidth(bool html, int font, UINT style, int height) 
   } else {
     CSkinRenderer::DrawPlainText(m_pManager->GetPaintDC(), m_pManager, rcText, m_sText, 0, font, style);
   }
-  m_measured = MeasuredText{hash, length, m_pManager, hFont, style, html, height, rcText.right - rcText.left};
+  m_measured = MeasuredText{hash, length, hFont, style, html, height, rcText.right - rcText.left};
   return m_measured.width;
 }
 

@@ -29,11 +29,11 @@ class CListLabelElementUI : public CListElementUI {
  private:
   // The text's width as last measured and what it was measured with: a drop-down
   // measures its rows for its height and again to lay them out, each time it opens,
-  // and measuring a text is the dearest part of a row.
+  // and measuring a text is the dearest part of a row. The font is told by its handle,
+  // which the drop-down's window shares with the combo's.
   struct MeasuredText {
     uint64_t hash = 0;
     int length = -1;
-    const CWindowManagerUI* manager = nullptr;
     HFONT font = nullptr;
     UINT style = 0;
     bool html = false;
