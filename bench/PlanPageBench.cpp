@@ -32,6 +32,12 @@ class BenchPage : public CPatrolPlanWndEx {
   SkinUI::CTileLayoutUI* Tiles() {
     return static_cast<SkinUI::CTileLayoutUI*>(m_pm.FindControl(L"TileLayout_plan"));
   }
+  // What the first paint does before it draws: the whole tree placed in the client area.
+  void LayOutAll() {
+    RECT client = {};
+    ::GetClientRect(m_hWnd, &client);
+    if (SkinUI::CControlUI* root = m_pm.GetRoot()) root->SetPos(client);
+  }
 };
 
 class Scene {
@@ -55,6 +61,7 @@ class Scene {
     page_ = std::make_unique<BenchPage>();
     page_->Create(nullptr, L"巡更计划", WS_POPUP | WS_VISIBLE, 0, 0, 0, 0, 0);
     driver_.WaitIdle();
+    page_->LayOutAll();
     return *page_;
   }
   void Close() {
@@ -138,6 +145,10 @@ void BM_ScrollThePlanPageThroughByScreens(benchmark::State& state) {
     return;
   }
   const int screen = tiles->GetHeight();
+  if (screen <= 0) {
+    state.SkipWithError("the page was not laid out");
+    return;
+  }
   int steps = 0;
   for (auto _ : state) {
     tiles->SetScrollPos(SIZE{0, 0});
