@@ -1,6 +1,7 @@
 #include "CommonTools/COleDispatchDriver.h"
 
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "CommonTools/COleDispatchException.h"
@@ -8,13 +9,18 @@
 
 namespace {
 
-// The arguments of one call, in rgvarg order (last argument first). The texts it made
-// are freed afterwards; objects and variants the caller passed are only borrowed.
+// The most arguments a call keeps without a heap block; the longest call made (a
+// workbook's SaveAs) has eleven.
+constexpr size_t kInlineArguments = 16;
+
+// The arguments of one call, in rgvarg order (last argument first), kept in the object
+// itself: a report makes a call or more a cell. The texts it made are freed afterwards;
+// objects and variants the caller passed are only borrowed.
 class DispatchArguments {
  public:
   DispatchArguments() = default;
   ~DispatchArguments() {
-    for (size_t i = 0; i < values_.size(); ++i) {
+    for (size_t i = 0; i < count_; ++i) {
       if (!borrowed_[i]) VariantClear(&values_[i]);
     }
   }
@@ -23,9 +29,17 @@ class DispatchArguments {
 
   void Read(const BYTE* types, va_list argList) {
     const size_t count = types ? std::strlen(reinterpret_cast<const char*>(types)) : 0;
-    values_.resize(count);
-    borrowed_.assign(count, false);
-    for (VARIANT& value : values_) VariantInit(&value);
+    if (count > kInlineArguments) {
+      moreValues_.resize(count);
+      moreBorrowed_.reset(new bool[count]);
+      values_ = moreValues_.data();
+      borrowed_ = moreBorrowed_.get();
+    }
+    for (size_t i = 0; i < count; ++i) {
+      VariantInit(&values_[i]);
+      borrowed_[i] = false;
+    }
+    count_ = count;
     va_list args;
     va_copy(args, argList);
     try {
@@ -37,8 +51,8 @@ class DispatchArguments {
     va_end(args);
   }
 
-  VARIANT* Values() { return values_.empty() ? nullptr : values_.data(); }
-  UINT Count() const { return static_cast<UINT>(values_.size()); }
+  VARIANT* Values() { return count_ == 0 ? nullptr : values_; }
+  UINT Count() const { return static_cast<UINT>(count_); }
 
  private:
   void ReadOne(BYTE type, va_list& args, size_t index) {
@@ -77,8 +91,13 @@ class DispatchArguments {
     }
   }
 
-  std::vector<VARIANT> values_;
-  std::vector<bool> borrowed_;
+  VARIANT inlineValues_[kInlineArguments];
+  bool inlineBorrowed_[kInlineArguments] = {};
+  std::vector<VARIANT> moreValues_;
+  std::unique_ptr<bool[]> moreBorrowed_;
+  VARIANT* values_ = inlineValues_;
+  bool* borrowed_ = inlineBorrowed_;
+  size_t count_ = 0;
 };
 
 CStringW TakeText(BSTR& text) {

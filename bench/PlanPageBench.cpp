@@ -1,8 +1,13 @@
-// The plan page with 1,000 cached plans: a refresh (the plans filtered out of the cache,
-// a card built for each and every card laid out in the page's tiles) per second, beside
-// refilling the same tiles with 1,000 bare layouts of a card's size and laying them out.
+// The plan page with 10,000 cached plans: the page opened (its skin built, the plans
+// filtered out of the cache, the cards of the rows on screen and about them made and
+// laid out), a refresh, and a scroll by a screen down the whole list, each per second;
+// beside refilling the same tiles with 10,000 bare layouts of a card's size and laying
+// them out, which is what a card for every plan would cost at the least. "cards" is the
+// number of cards the page holds, "KB" the heap the open page holds.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
+#include <memory>
 #include <mutex>
 #include <string>
 
@@ -17,13 +22,21 @@
 
 namespace {
 
-constexpr int kPlans = 1000;
+constexpr int kPlans = 10000;
+
+size_t HeapInUse() { return mallinfo2().uordblks; }
 
 // The page with its tiles reachable, as a top-level window over the work area.
 class BenchPage : public CPatrolPlanWndEx {
  public:
   SkinUI::CTileLayoutUI* Tiles() {
     return static_cast<SkinUI::CTileLayoutUI*>(m_pm.FindControl(L"TileLayout_plan"));
+  }
+  // What the first paint does before it draws: the whole tree placed in the client area.
+  void LayOutAll() {
+    RECT client = {};
+    ::GetClientRect(m_hWnd, &client);
+    if (SkinUI::CControlUI* root = m_pm.GetRoot()) root->SetPos(client);
   }
 };
 
@@ -33,17 +46,28 @@ class Scene {
     SkinUI::CWindowManagerUI::SetInstance(::GetModuleHandleW(nullptr));
     SkinUI::CWindowManagerUI::SetResourcePath(SkinUI::CWindowManagerUI::GetInstancePath() + L"skin");
     FillCache();
-    page_.Create(nullptr, L"巡更计划", WS_POPUP | WS_VISIBLE, 0, 0, 0, 0, 0);
   }
   ~Scene() {
-    ::DestroyWindow(page_.GetHWND());
+    Close();
     std::lock_guard<std::mutex> lock(g_mutexInspectPlan);
     g_mapInspectPlan.clear();
   }
   Scene(const Scene&) = delete;
   Scene& operator=(const Scene&) = delete;
 
-  BenchPage& Page() { return page_; }
+  BenchPage& Page() { return *page_; }
+  // The page as the main frame opens it, up to its first paint.
+  BenchPage& Open() {
+    page_ = std::make_unique<BenchPage>();
+    page_->Create(nullptr, L"巡更计划", WS_POPUP | WS_VISIBLE, 0, 0, 0, 0, 0);
+    driver_.WaitIdle();
+    page_->LayOutAll();
+    return *page_;
+  }
+  void Close() {
+    if (page_ != nullptr) ::DestroyWindow(page_->GetHWND());
+    page_.reset();
+  }
 
  private:
   static void FillCache() {
@@ -67,15 +91,36 @@ class Scene {
   }
 
   platform::headless::TestDriver driver_;
-  BenchPage page_;
+  std::unique_ptr<BenchPage> page_;
 };
 
 // What the manager does before the next paint: the tiles place every card.
 void LayOut(SkinUI::CTileLayoutUI* tiles) { tiles->SetPos(tiles->GetPos()); }
 
-void BM_RefreshPlanPageOf1000Plans(benchmark::State& state) {
+void BM_OpenPlanPageOf10000Plans(benchmark::State& state) {
   Scene scene;
-  SkinUI::CTileLayoutUI* tiles = scene.Page().Tiles();
+  size_t held = 0;
+  int cards = 0;
+  for (auto _ : state) {
+    const size_t before = HeapInUse();
+    BenchPage& page = scene.Open();
+    held = HeapInUse() - before;
+    if (page.Tiles() == nullptr || page.GetShownPlans().size() != kPlans) {
+      state.SkipWithError("the page did not show every plan");
+      break;
+    }
+    cards = page.Tiles()->GetCount();
+    scene.Close();
+  }
+  state.counters["cards"] = cards;
+  state.counters["KB"] = static_cast<double>(held) / 1024;
+  state.counters["openings/s"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_OpenPlanPageOf10000Plans)->Unit(benchmark::kMillisecond);
+
+void BM_RefreshPlanPageOf10000Plans(benchmark::State& state) {
+  Scene scene;
+  SkinUI::CTileLayoutUI* tiles = scene.Open().Tiles();
   if (tiles == nullptr) {
     state.SkipWithError("the page's skin did not build");
     return;
@@ -84,14 +129,38 @@ void BM_RefreshPlanPageOf1000Plans(benchmark::State& state) {
     scene.Page().RefreshPlanList(false);
     LayOut(tiles);
   }
-  if (tiles->GetCount() != kPlans) state.SkipWithError("not every plan got a card");
+  if (scene.Page().GetShownPlans().size() != kPlans) state.SkipWithError("not every plan was shown");
+  state.counters["cards"] = tiles->GetCount();
   state.counters["refreshes/s"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
 }
-BENCHMARK(BM_RefreshPlanPageOf1000Plans)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RefreshPlanPageOf10000Plans)->Unit(benchmark::kMillisecond);
+
+// Down the whole list a screen at a time, as a dragged scroll bar moves it; the cards
+// show other plans on the way.
+void BM_ScrollThePlanPageThroughByScreens(benchmark::State& state) {
+  Scene scene;
+  SkinUI::CTileLayoutUI* tiles = scene.Open().Tiles();
+  if (tiles == nullptr) {
+    state.SkipWithError("the page's skin did not build");
+    return;
+  }
+  const int screen = tiles->GetHeight();
+  if (screen <= 0) {
+    state.SkipWithError("the page was not laid out");
+    return;
+  }
+  int steps = 0;
+  for (auto _ : state) {
+    tiles->SetScrollPos(SIZE{0, 0});
+    for (int y = screen; y < tiles->GetScrollRange().cy; y += screen, ++steps) tiles->SetScrollPos(SIZE{0, y});
+  }
+  state.counters["screens/s"] = benchmark::Counter(double(steps), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_ScrollThePlanPageThroughByScreens)->Unit(benchmark::kMillisecond);
 
 void BM_RefillTheSameTilesWithBareLayouts(benchmark::State& state) {
   Scene scene;
-  SkinUI::CTileLayoutUI* tiles = scene.Page().Tiles();
+  SkinUI::CTileLayoutUI* tiles = scene.Open().Tiles();
   if (tiles == nullptr) {
     state.SkipWithError("the page's skin did not build");
     return;

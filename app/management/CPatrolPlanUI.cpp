@@ -87,7 +87,7 @@ SkinUI::CLabelUI* Caption(LPCTSTR text) {
   return caption;
 }
 
-SkinUI::CLabelUI* Value(const std::wstring& text, int width, RECT padding, int font = 4) {
+SkinUI::CLabelUI* Value(int width, RECT padding, int font = 4) {
   auto* value = new SkinUI::CLabelUI;
   value->SetFixedWidth(width);
   value->SetFixedHeight(30);
@@ -95,9 +95,12 @@ SkinUI::CLabelUI* Value(const std::wstring& text, int width, RECT padding, int f
   value->SetTextColor(0xFFFFFFFF);
   value->SetFont(font);
   value->SetAttribute(L"endellipsis", L"true");
-  value->SetText(text.c_str());
-  value->SetToolTip(text.c_str());
   return value;
+}
+
+void ShowText(SkinUI::CControlUI* control, const std::wstring& text, const std::wstring& tip) {
+  control->SetText(text.c_str());
+  control->SetToolTip(tip.c_str());
 }
 
 SkinUI::CControlUI* PersonIcon() {
@@ -111,16 +114,37 @@ SkinUI::CControlUI* PersonIcon() {
 
 }  // namespace
 
-CPatrolPlanUI::CPatrolPlanUI(const InspectPlanInfo& plan) : m_plan(plan) {
+CPatrolPlanUI::CPatrolPlanUI(const InspectPlanInfo& plan) {
   SetFixedWidth(CARD_WIDTH);
   SetFixedHeight(CARD_HEIGHT);
-  SetBkImage(StatusBackground(m_plan.iPlanState));
   AddMenuButton();
   AddNameRow();
   AddRouteRow();
   AddPeopleRows();
   AddDatesRow();
   AddSlotsRow();
+  ShowPlan(plan);
+}
+
+void CPatrolPlanUI::ShowPlan(const InspectPlanInfo& plan) {
+  m_plan = plan;
+  SetBkImage(StatusBackground(m_plan.iPlanState));
+  m_pMenu->SetUserData(std::to_wstring(m_plan.iID).c_str());
+  const std::wstring name = GbkToWide(m_plan.strName);
+  ShowText(m_pName, name, name);
+  m_pName->SetFixedWidth(std::min(kPixelsPerNameByte * static_cast<int>(m_plan.strName.size()), kMaxNameWidth));
+  m_pType->SetBkImage(TypeIcon(m_plan.iType));
+  const std::wstring route = GbkToWide(m_plan.strRouteName);
+  ShowText(m_pRoute, route, route);
+  const std::wstring announcer = GbkToWide(m_plan.strAnnouncerName);
+  ShowText(m_pAnnouncer, announcer, announcer);
+  const std::wstring people = PeopleNames(m_plan);
+  ShowText(m_pPeople, people, people);
+  const std::wstring words = WeekdayWords(m_plan.strWeek);
+  ShowText(m_pDates, MonthAndDay(m_plan.strStartDate) + L"~" + MonthAndDay(m_plan.strEndDate) + L" " + words,
+           GbkToWide(m_plan.strStartDate) + L"-" + GbkToWide(m_plan.strEndDate) + L" " + words);
+  const std::wstring slots = SlotsText(m_plan);
+  ShowText(m_pSlots, slots, slots);
 }
 
 // The menu button sits at the card's top right, above the rows.
@@ -129,29 +153,24 @@ void CPatrolPlanUI::AddMenuButton() {
   button->SetAttributeList(L"tooltip=\"菜单\" name=\"btn_Plan\" width=\"18\" height=\"4\" ");
   button->SetNormalImage(L"2巡更计划/更多原始.png");
   button->SetHotImage(L"2巡更计划/更多经过.png");
-  button->SetUserData(std::to_wstring(m_plan.iID).c_str());
   button->SetPadding(RECT{290, 5, 0, 0});
   Add(button);
+  m_pMenu = button;
 }
 
 void CPatrolPlanUI::AddNameRow() {
   auto* row = new SkinUI::CHorizontalLayoutUI;
   row->SetAttributeList(L"height=\"40\"");
   row->Add(new SkinUI::CControlUI);
-  auto* name = new SkinUI::CLabelUI;
-  name->SetAttributeList(
+  m_pName = new SkinUI::CLabelUI;
+  m_pName->SetAttributeList(
       L"name=\"PlanName\" textcolor=\"0xffffffff\" padding=\"0,23,0,0\" endellipsis=\"true\" align=\"right\" font=\"0\"");
-  const std::wstring text = GbkToWide(m_plan.strName);
-  name->SetText(text.c_str());
-  name->SetToolTip(text.c_str());
-  name->SetFixedWidth(std::min(kPixelsPerNameByte * static_cast<int>(m_plan.strName.size()), kMaxNameWidth));
-  row->Add(name);
-  auto* type = new SkinUI::CControlUI;
-  type->SetFixedWidth(54);
-  type->SetFixedHeight(15);
-  type->SetPadding(RECT{5, 25, 0, 0});
-  type->SetBkImage(TypeIcon(m_plan.iType));
-  row->Add(type);
+  row->Add(m_pName);
+  m_pType = new SkinUI::CControlUI;
+  m_pType->SetFixedWidth(54);
+  m_pType->SetFixedHeight(15);
+  m_pType->SetPadding(RECT{5, 25, 0, 0});
+  row->Add(m_pType);
   row->Add(new SkinUI::CControlUI);
   Add(row);
 }
@@ -159,7 +178,8 @@ void CPatrolPlanUI::AddNameRow() {
 void CPatrolPlanUI::AddRouteRow() {
   SkinUI::CHorizontalLayoutUI* row = Row(RECT{15, 20, 0, 0});
   row->Add(Caption(L"巡更线路:"));
-  row->Add(Value(GbkToWide(m_plan.strRouteName), 220, RECT{5, 0, 0, 0}));
+  m_pRoute = Value(220, RECT{5, 0, 0, 0});
+  row->Add(m_pRoute);
   Add(row);
 }
 
@@ -167,30 +187,29 @@ void CPatrolPlanUI::AddPeopleRows() {
   SkinUI::CHorizontalLayoutUI* announcer = Row(RECT{15, 0, 0, 0});
   announcer->Add(Caption(L"发布人:"));
   announcer->Add(PersonIcon());
-  announcer->Add(Value(GbkToWide(m_plan.strAnnouncerName), 200, RECT{3, 0, 0, 0}));
+  m_pAnnouncer = Value(200, RECT{3, 0, 0, 0});
+  announcer->Add(m_pAnnouncer);
   Add(announcer);
   SkinUI::CHorizontalLayoutUI* people = Row(RECT{15, 0, 0, 0});
   people->Add(Caption(L"巡更人员:"));
   people->Add(PersonIcon());
-  people->Add(Value(PeopleNames(m_plan), 200, RECT{3, 0, 0, 0}));
+  m_pPeople = Value(200, RECT{3, 0, 0, 0});
+  people->Add(m_pPeople);
   Add(people);
 }
 
 void CPatrolPlanUI::AddDatesRow() {
-  const std::wstring words = WeekdayWords(m_plan.strWeek);
-  const std::wstring text = MonthAndDay(m_plan.strStartDate) + L"~" + MonthAndDay(m_plan.strEndDate) + L" " + words;
-  const std::wstring tip = GbkToWide(m_plan.strStartDate) + L"-" + GbkToWide(m_plan.strEndDate) + L" " + words;
   SkinUI::CHorizontalLayoutUI* row = Row(RECT{15, 0, 0, 0});
   row->Add(Caption(L"巡更时间:"));
-  SkinUI::CLabelUI* dates = Value(text, 210, RECT{5, 0, 0, 0});
-  dates->SetToolTip(tip.c_str());
-  row->Add(dates);
+  m_pDates = Value(210, RECT{5, 0, 0, 0});
+  row->Add(m_pDates);
   Add(row);
 }
 
 void CPatrolPlanUI::AddSlotsRow() {
   SkinUI::CHorizontalLayoutUI* row = Row(RECT{90, 0, 0, 0});
-  row->Add(Value(SlotsText(m_plan), 210, RECT{0, 0, 0, 0}, 0));
+  m_pSlots = Value(210, RECT{0, 0, 0, 0}, 0);
+  row->Add(m_pSlots);
   Add(row);
 }
 

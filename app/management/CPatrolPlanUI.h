@@ -2,12 +2,14 @@
 // The card of one plan on the plan page: its name and type, route, announcer, people,
 // dates and weekdays, daily time slots, a background by the plan's status, and the menu
 // button that asks the page (message 1249, with the plan's id) to open the card's menu.
-// The page sets its window after creating the card; the card keeps a copy of the plan.
+// The page sets its window after creating the card; the card keeps a copy of the plan,
+// and shows another plan when the page's grid moves it to another place.
 #include "data/InspectPlanInfo.h"
 #include "platform/win32.h"
 #include "ui/core/control/CVerticalLayoutUI.h"
 
 namespace SkinUI {
+class CControlUI;
 class CLabelUI;
 }
 
@@ -19,6 +21,8 @@ class CPatrolPlanUI : public SkinUI::CVerticalLayoutUI {
   explicit CPatrolPlanUI(const InspectPlanInfo& plan);
 
   void SetPageWindow(HWND hwndPage) { m_hwndPage = hwndPage; }
+  // Every text, picture and the menu's plan id follow that plan.
+  void ShowPlan(const InspectPlanInfo& plan);
 
   void HandleEvent(SkinUI::UIEventRecord& event) override;
 
@@ -32,4 +36,12 @@ class CPatrolPlanUI : public SkinUI::CVerticalLayoutUI {
 
   InspectPlanInfo m_plan;
   HWND m_hwndPage = nullptr;
+  SkinUI::CControlUI* m_pMenu = nullptr;
+  SkinUI::CLabelUI* m_pName = nullptr;
+  SkinUI::CControlUI* m_pType = nullptr;
+  SkinUI::CLabelUI* m_pRoute = nullptr;
+  SkinUI::CLabelUI* m_pAnnouncer = nullptr;
+  SkinUI::CLabelUI* m_pPeople = nullptr;
+  SkinUI::CLabelUI* m_pDates = nullptr;
+  SkinUI::CLabelUI* m_pSlots = nullptr;
 };

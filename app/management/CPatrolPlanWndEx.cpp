@@ -1,5 +1,6 @@
 #include "app/management/CPatrolPlanWndEx.h"
 
+#include <cwchar>
 #include <mutex>
 #include <utility>
 
@@ -53,10 +54,27 @@ void CPatrolPlanWndEx::OnSkinBuilt() {
   m_pMine = m_pm.FindControl(L"MyPlan_CK");
   m_pSearch = m_pm.FindControl(L"Rich_PlanFind");
   SkinUI::CControlUI* tiles = m_pm.FindControl(L"TileLayout_plan");
-  m_pTiles = tiles == nullptr ? nullptr : static_cast<SkinUI::CTileLayoutUI*>(tiles->GetInterface(L"TileLayout"));
+  m_pTiles = tiles == nullptr ? nullptr : static_cast<CCardTilesUI*>(tiles->GetInterface(L"CardTiles"));
+  if (m_pTiles != nullptr) m_pTiles->SetSource(this);
   m_pClear = m_pm.FindControl(L"btn_Planclear");
   if (m_pTiles != nullptr) m_pTiles->SetFixedHeight(m_rcWork.bottom - 216);
   RefreshPlanList(false);
+}
+
+SkinUI::CControlUI* CPatrolPlanWndEx::CreateControl(LPCTSTR pstrClass) {
+  if (pstrClass != nullptr && wcscmp(pstrClass, L"CardTiles") == 0) return new CCardTilesUI;
+  return nullptr;
+}
+
+SkinUI::CControlUI* CPatrolPlanWndEx::MakeCard() {
+  auto* card = new CPatrolPlanUI(InspectPlanInfo());
+  card->SetPadding(RECT{10, 20, 0, 0});
+  card->SetPageWindow(m_hWnd);
+  return card;
+}
+
+void CPatrolPlanWndEx::ShowItem(SkinUI::CControlUI* card, int index) {
+  static_cast<CPatrolPlanUI*>(card)->ShowPlan(*m_shownByPlace[static_cast<size_t>(index)]);
 }
 
 void CPatrolPlanWndEx::FocusFindButton() {
@@ -75,8 +93,8 @@ bool CPatrolPlanWndEx::Passes(const InspectPlanInfo& plan, int typeIndex, int st
 
 void CPatrolPlanWndEx::RefreshPlanList(bool mine) {
   m_shownPlans.clear();
+  m_shownByPlace.clear();
   if (m_pTiles == nullptr) return;
-  m_pTiles->RemoveAll();
   m_pTiles->SetColumns(CardGrid::Columns(m_rcWork.right - m_rcWork.left));
   const int typeIndex = Selection(m_pType);
   const int statusIndex = Selection(m_pStatus);
@@ -88,12 +106,10 @@ void CPatrolPlanWndEx::RefreshPlanList(bool mine) {
       if (Passes(entry.second, typeIndex, statusIndex, mine, search)) m_shownPlans.push_back(entry.second);
     }
   }
-  for (const InspectPlanInfo& plan : m_shownPlans) {
-    auto* card = new CPatrolPlanUI(plan);
-    card->SetPadding(RECT{10, 20, 0, 0});
-    card->SetPageWindow(m_hWnd);
-    m_pTiles->Add(card);
-  }
+  // Cards are made only for the rows on screen and about them; the grid asks for the rest.
+  m_shownByPlace.reserve(m_shownPlans.size());
+  for (const InspectPlanInfo& plan : m_shownPlans) m_shownByPlace.push_back(&plan);
+  m_pTiles->ShowItems(static_cast<int>(m_shownByPlace.size()));
   const int count = static_cast<int>(m_shownPlans.size());
   ShowCount(count);
   ShowNoContent(count == 0);

@@ -6,17 +6,18 @@
 #include <functional>
 #include <list>
 #include <string>
+#include <vector>
 
+#include "app/management/CCardTilesUI.h"
 #include "data/InspectPlanInfo.h"
 #include "ui/core/window/WindowImplBase.h"
 
 namespace SkinUI {
 class CComboUI;
 class CControlUI;
-class CTileLayoutUI;
 }  // namespace SkinUI
 
-class CPatrolPlanWndEx : public SkinUI::WindowImplBase {
+class CPatrolPlanWndEx : public SkinUI::WindowImplBase, private CCardTilesUI::Source {
  public:
   // What "menu_LookPlan" asks of the main frame: the results of that plan.
   using LookPlanHandler = std::function<void(int planId)>;
@@ -42,9 +43,12 @@ class CPatrolPlanWndEx : public SkinUI::WindowImplBase {
   LPCTSTR GetWindowClassName() const override;
   SkinUI::CUIString GetSkinXmlName() const override;
   void OnSkinBuilt() override;
+  SkinUI::CControlUI* CreateControl(LPCTSTR pstrClass) override;
   LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  SkinUI::CControlUI* MakeCard() override;
+  void ShowItem(SkinUI::CControlUI* card, int index) override;
   bool Passes(const InspectPlanInfo& plan, int typeIndex, int statusIndex, bool mine,
               const std::wstring& search) const;
   void ShowCount(int count);
@@ -66,10 +70,12 @@ class CPatrolPlanWndEx : public SkinUI::WindowImplBase {
   SkinUI::CComboUI* m_pStatus = nullptr;
   SkinUI::CControlUI* m_pMine = nullptr;
   SkinUI::CControlUI* m_pSearch = nullptr;
-  SkinUI::CTileLayoutUI* m_pTiles = nullptr;
+  CCardTilesUI* m_pTiles = nullptr;
   SkinUI::CControlUI* m_pClear = nullptr;
   int m_nSelectedPlan = -1;
   std::list<InspectPlanInfo> m_shownPlans;
+  // The shown plans by their place in the grid.
+  std::vector<const InspectPlanInfo*> m_shownByPlace;
   RECT m_rcWork = {0, 0, 0, 0};
   LookPlanHandler m_lookPlan;
 };

@@ -53,10 +53,24 @@ void SetTextAndTip(SkinUI::CControlUI* control, const std::wstring& text) {
 const wchar_t* const CPatrolRouteUI::kUsedBackground = L"file='Quillmarsh补充切图1015/界面/线路管理使用中背景.png'";
 const wchar_t* const CPatrolRouteUI::kUnusedBackground = L"file='Quillmarsh补充切图1015/界面/线路管理未使用背景.png'";
 
-CPatrolRouteUI::CPatrolRouteUI(const InspectRouteInfo& route) : m_route(route) {
+CPatrolRouteUI::CPatrolRouteUI(const InspectRouteInfo& route) {
   SetFixedWidth(CARD_WIDTH);
   SetFixedHeight(CARD_HEIGHT);
   Build();
+  ShowRoute(route);
+}
+
+void CPatrolRouteUI::ShowRoute(const InspectRouteInfo& route) {
+  m_route = route;
+  if (m_pName != nullptr) {
+    m_pName->SetFixedWidth(std::min(kNameWidthPerByte * static_cast<int>(m_route.strName.size()), kNameMaxWidth));
+    SetTextAndTip(m_pName, Wide(m_route.strName));
+    m_pType->SetAttribute(L"bkimage", TypeIcon(m_route.iType));
+    SetTextAndTip(m_pAnnouncer, Wide(m_route.strAnnouncerName));
+    m_pAreas->RemoveAll();
+    for (const auto& area : m_route.mapArea) AddAreaRow(m_pAreas, area.second);
+    if (m_pMenu != nullptr) m_pMenu->SetUserData(std::to_wstring(m_route.iID).c_str());
+  }
   SetBkImage(IsUsedByAnyPlan(m_route.iID) ? kUsedBackground : kUnusedBackground);
 }
 
@@ -82,12 +96,11 @@ bool CPatrolRouteUI::Build() {
     return false;
   }
   Add(content);
-  name->SetFixedWidth(std::min(kNameWidthPerByte * static_cast<int>(m_route.strName.size()), kNameMaxWidth));
-  SetTextAndTip(name, Wide(m_route.strName));
-  type->SetAttribute(L"bkimage", TypeIcon(m_route.iType));
-  SetTextAndTip(announcer, Wide(m_route.strAnnouncerName));
-  for (const auto& area : m_route.mapArea) AddAreaRow(areas, area.second);
-  if (SkinUI::CControlUI* menu = Part(content, L"btn_Route")) menu->SetUserData(std::to_wstring(m_route.iID).c_str());
+  m_pName = name;
+  m_pType = type;
+  m_pAnnouncer = announcer;
+  m_pAreas = areas;
+  m_pMenu = Part(content, L"btn_Route");
   return true;
 }
 

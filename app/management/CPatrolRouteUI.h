@@ -2,7 +2,7 @@
 // The card of one route on the route page, built from "RouteUI.xml": the name, the type's
 // icon, the announcer, a row a building with a square a checkpoint, and a background
 // that says whether a plan uses the route. Pressing its menu button tells the page which
-// route's menu to open.
+// route's menu to open. The page's grid may move the card to show another route.
 #include "data/InspectRouteInfo.h"
 #include "platform/win32.h"
 #include "ui/core/control/CVerticalLayoutUI.h"
@@ -17,6 +17,8 @@ class CPatrolRouteUI : public SkinUI::CVerticalLayoutUI {
 
   void SetPageWindow(HWND hwndPage) { m_hwndPage = hwndPage; }
   const InspectRouteInfo& GetRoute() const { return m_route; }
+  // Every text, picture, building row and the menu's route id follow that route.
+  void ShowRoute(const InspectRouteInfo& route);
 
   void HandleEvent(SkinUI::UIEventRecord& event) override;
 
@@ -34,4 +36,10 @@ class CPatrolRouteUI : public SkinUI::CVerticalLayoutUI {
 
   InspectRouteInfo m_route;
   HWND m_hwndPage = nullptr;
+  // The parts of "RouteUI.xml" that show the route; null when the skin did not build.
+  SkinUI::CControlUI* m_pName = nullptr;
+  SkinUI::CControlUI* m_pType = nullptr;
+  SkinUI::CControlUI* m_pAnnouncer = nullptr;
+  SkinUI::CContainerUI* m_pAreas = nullptr;
+  SkinUI::CControlUI* m_pMenu = nullptr;
 };

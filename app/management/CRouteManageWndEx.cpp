@@ -16,7 +16,6 @@
 #include "ui/controls/CComboUI.h"
 #include "ui/controls/CMenuWnd.h"
 #include "ui/controls/MenuClickedItemName.h"
-#include "ui/core/control/CTileLayoutUI.h"
 
 namespace {
 
@@ -46,10 +45,27 @@ void CRouteManageWndEx::OnSkinBuilt() {
                                                                          : static_cast<SkinUI::CCheckBoxUI*>(mine);
   m_pSearch = m_pm.FindControl(L"Rich_RouteFind");
   SkinUI::CControlUI* tiles = m_pm.FindControl(L"TileLayout_route");
-  m_pTiles = tiles == nullptr ? nullptr : static_cast<SkinUI::CTileLayoutUI*>(tiles->GetInterface(L"TileLayout"));
+  m_pTiles = tiles == nullptr ? nullptr : static_cast<CCardTilesUI*>(tiles->GetInterface(L"CardTiles"));
+  if (m_pTiles != nullptr) m_pTiles->SetSource(this);
   m_pClear = m_pm.FindControl(L"btn_clear");
   if (m_pTiles != nullptr) m_pTiles->SetFixedHeight(m_rcWork.bottom - kTilesBottomMargin);
   RefreshRouteList(false);
+}
+
+SkinUI::CControlUI* CRouteManageWndEx::CreateControl(LPCTSTR pstrClass) {
+  if (pstrClass != nullptr && std::wcscmp(pstrClass, L"CardTiles") == 0) return new CCardTilesUI;
+  return nullptr;
+}
+
+SkinUI::CControlUI* CRouteManageWndEx::MakeCard() {
+  auto* card = new CPatrolRouteUI(InspectRouteInfo{});
+  card->SetPadding(RECT{10, 20, 0, 0});
+  card->SetPageWindow(m_hWnd);
+  return card;
+}
+
+void CRouteManageWndEx::ShowItem(SkinUI::CControlUI* card, int index) {
+  static_cast<CPatrolRouteUI*>(card)->ShowRoute(m_shownRoutes[static_cast<size_t>(index)]);
 }
 
 void CRouteManageWndEx::FocusFindButton() {
@@ -62,25 +78,23 @@ bool CRouteManageWndEx::IsMineOnly() const { return m_pMine != nullptr && m_pMin
 void CRouteManageWndEx::Refresh() { RefreshRouteList(IsMineOnly()); }
 
 void CRouteManageWndEx::RefreshRouteList(bool mine) {
+  m_shownRoutes.clear();
   if (m_pTiles == nullptr) return;
-  m_pTiles->RemoveAll();
   m_pTiles->SetColumns(CardGrid::Columns(m_rcWork.right - m_rcWork.left));
   const int typeIndex = m_pType == nullptr ? 0 : m_pType->GetCurSel();
   const std::wstring search = m_pSearch == nullptr ? L"" : m_pSearch->GetText().GetData();
   const std::string& userID = global_singleton::get_const_instance().m_userInfo.strUserID;
-  int cards = 0;
   for (const auto& entry : g_mapInspectRoute) {
     const InspectRouteInfo& route = entry.second;
     // No selection counts as "all types", like index 0.
     if (typeIndex > 0 && typeIndex != route.iType + 1) continue;
     if (mine && route.strAnnouncerID != userID) continue;
     if (!search.empty() && platform::codepage::GbkToWide(route.strName).find(search) == std::wstring::npos) continue;
-    auto* card = new CPatrolRouteUI(route);
-    card->SetPadding(RECT{10, 20, 0, 0});
-    card->SetPageWindow(m_hWnd);
-    m_pTiles->Add(card);
-    ++cards;
+    m_shownRoutes.push_back(route);
   }
+  // Cards are made only for the rows on screen and about them; the grid asks for the rest.
+  const int cards = static_cast<int>(m_shownRoutes.size());
+  m_pTiles->ShowItems(cards);
   ShowCount(cards);
 }
 

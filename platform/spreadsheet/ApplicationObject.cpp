@@ -1,5 +1,7 @@
 #include "platform/spreadsheet/ApplicationObject.h"
 
+#include <malloc.h>
+
 #include "platform/spreadsheet/WorkbooksObject.h"
 
 namespace platform::spreadsheet {
@@ -19,6 +21,9 @@ HRESULT ApplicationObject::Call(DispatchCall& call) {
     case kQuit:
       if (FAILED(hr = call.Expect(DISPATCH_METHOD, 0, 0))) return hr;
       workbooks_->CloseAll();
+      // A large report's cells were freed just now; without this the process would keep
+      // their hundreds of megabytes long after the export.
+      malloc_trim(0);
       return S_OK;
     default:
       return DISP_E_MEMBERNOTFOUND;

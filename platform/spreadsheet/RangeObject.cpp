@@ -1,6 +1,7 @@
 #include "platform/spreadsheet/RangeObject.h"
 
 #include <climits>
+#include <utility>
 
 #include "platform/spreadsheet/BordersObject.h"
 #include "platform/spreadsheet/FontObject.h"
@@ -42,6 +43,11 @@ bool IsVerticalAlignment(int value) {
 }
 
 }  // namespace
+
+RangeObject::~RangeObject() {
+  if (entireRows_ != nullptr) entireRows_->Release();
+  if (entireColumns_ != nullptr) entireColumns_->Release();
+}
 
 HRESULT RangeObject::Call(DispatchCall& call) {
   HRESULT hr = S_OK;
@@ -89,7 +95,7 @@ HRESULT RangeObject::PutItem(DispatchCall& call) {
   if (sheetRow < 1 || sheetRow > kSheetRows || sheetColumn < 1 || sheetColumn > kSheetColumns) {
     return call.Reject(L"Unable to set the Item property of the Range class");
   }
-  sheet_->SetText(static_cast<int>(sheetRow), static_cast<int>(sheetColumn), text);
+  sheet_->SetText(static_cast<int>(sheetRow), static_cast<int>(sheetColumn), std::move(text));
   return S_OK;
 }
 
@@ -111,15 +117,20 @@ HRESULT RangeObject::GetCount(DispatchCall& call) {
 HRESULT RangeObject::GetEntire(DispatchCall& call, Counting counting) {
   HRESULT hr = call.Expect(DISPATCH_PROPERTYGET, 0, 0);
   if (FAILED(hr)) return hr;
-  CellRange entire = range_;
-  if (counting == Counting::Rows) {
-    entire.firstColumn = 1;
-    entire.lastColumn = kSheetColumns;
-  } else {
-    entire.firstRow = 1;
-    entire.lastRow = kSheetRows;
+  AutomationObject*& made = counting == Counting::Rows ? entireRows_ : entireColumns_;
+  if (made == nullptr) {
+    CellRange entire = range_;
+    if (counting == Counting::Rows) {
+      entire.firstColumn = 1;
+      entire.lastColumn = kSheetColumns;
+    } else {
+      entire.firstRow = 1;
+      entire.lastRow = kSheetRows;
+    }
+    made = new RangeObject(sheet_, entire, counting);
   }
-  return call.Return(new RangeObject(sheet_, entire, counting));
+  made->AddRef();
+  return call.Return(made);
 }
 
 HRESULT RangeObject::PutAlignment(DispatchCall& call, bool horizontal) {

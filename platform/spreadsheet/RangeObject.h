@@ -17,6 +17,8 @@ class RangeObject : public AutomationObject {
       : sheet_(std::move(sheet)), range_(range), counting_(counting) {}
 
  protected:
+  ~RangeObject() override;
+
   HRESULT Call(DispatchCall& call) override;
 
  private:
@@ -33,6 +35,10 @@ class RangeObject : public AutomationObject {
   std::shared_ptr<SheetModel> sheet_;
   CellRange range_;
   Counting counting_;
+  // The EntireRow and EntireColumn ranges once asked for, each holding one reference: a
+  // report asks for both before every cell it writes, and they never change.
+  AutomationObject* entireRows_ = nullptr;
+  AutomationObject* entireColumns_ = nullptr;
 };
 
 }  // namespace platform::spreadsheet

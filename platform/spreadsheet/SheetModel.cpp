@@ -1,10 +1,11 @@
 #include "platform/spreadsheet/SheetModel.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace platform::spreadsheet {
 
-void SheetModel::SetText(int row, int column, const std::wstring& text) {
+void SheetModel::SetText(int row, int column, std::wstring text) {
   if (text.empty()) {
     // An emptied cell keeps its style; one that never had any is dropped.
     const auto found = cells_.find(Key(row, column));
@@ -13,21 +14,30 @@ void SheetModel::SetText(int row, int column, const std::wstring& text) {
     if (found->second.style.IsDefault()) cells_.erase(found);
     return;
   }
-  At(row, column).text = text;
+  At(row, column).text = std::move(text);
+}
+
+template <typename Visit>
+void SheetModel::EachCell(const CellRange& cells, Visit visit) {
+  for (int row = cells.firstRow; row <= cells.lastRow; ++row) {
+    auto at = cells_.lower_bound(Key(row, cells.firstColumn));
+    for (int column = cells.firstColumn; column <= cells.lastColumn; ++column, ++at) {
+      const int64_t key = Key(row, column);
+      // The first cell at or after the key: a missing cell goes in just before it.
+      if (at == cells_.end() || at->first != key) at = cells_.emplace_hint(at, key, Cell());
+      visit(at->second);
+    }
+  }
 }
 
 bool SheetModel::ChangeStyles(const CellRange& range, const std::function<void(CellStyle&)>& change) {
   if (range.CellCount() > kMaxCellsPerOperation) return false;
-  for (int row = range.firstRow; row <= range.lastRow; ++row) {
-    for (int column = range.firstColumn; column <= range.lastColumn; ++column) change(At(row, column).style);
-  }
+  EachCell(range, [&change](Cell& cell) { change(cell.style); });
   return true;
 }
 
 void SheetModel::ChangeEdges(const CellRange& cells, Edge edge, const std::function<void(BorderEdge&)>& change) {
-  for (int row = cells.firstRow; row <= cells.lastRow; ++row) {
-    for (int column = cells.firstColumn; column <= cells.lastColumn; ++column) change(At(row, column).style.EdgeAt(edge));
-  }
+  EachCell(cells, [&change, edge](Cell& cell) { change(cell.style.EdgeAt(edge)); });
 }
 
 bool SheetModel::ChangeBorder(const CellRange& range, int index, const std::function<void(BorderEdge&)>& change) {

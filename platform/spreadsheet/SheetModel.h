@@ -29,7 +29,7 @@ class SheetModel {
   const std::wstring& Name() const { return name_; }
   void SetName(std::wstring name) { name_ = std::move(name); }
 
-  void SetText(int row, int column, const std::wstring& text);
+  void SetText(int row, int column, std::wstring text);
   // Runs `change` on the style of every cell of the range; false, changing nothing,
   // when the range holds more than kMaxCellsPerOperation cells.
   bool ChangeStyles(const CellRange& range, const std::function<void(CellStyle&)>& change);
@@ -56,6 +56,10 @@ class SheetModel {
 
  private:
   Cell& At(int row, int column) { return cells_[Key(row, column)]; }
+  // Visits every cell of the range, made when missing, walking each row from one lookup:
+  // a border or style put on a block of a report's size is a walk, not a search a cell.
+  template <typename Visit>
+  void EachCell(const CellRange& cells, Visit visit);
   void ChangeEdges(const CellRange& cells, Edge edge, const std::function<void(BorderEdge&)>& change);
 
   std::wstring name_;

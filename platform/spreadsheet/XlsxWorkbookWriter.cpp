@@ -160,6 +160,7 @@ bool XlsxWorkbookWriter::Save(const std::string& nativePath, std::wstring* error
   const lxw_error closed = workbook_close(file_);
   file_ = nullptr;
   formats_.clear();
+  lastFormat_ = nullptr;
   if (written && closed != LXW_NO_ERROR) {
     *error = DescribeError(closed, nativePath);
     written = false;
@@ -222,9 +223,13 @@ bool XlsxWorkbookWriter::WriteWidths(lxw_worksheet* worksheet, const SheetModel&
 }
 
 lxw_format* XlsxWorkbookWriter::FormatFor(const CellStyle& style) {
+  if (lastFormat_ != nullptr && lastFormat_->first == style) return lastFormat_->second;
   if (style.IsDefault()) return nullptr;
   const auto found = formats_.find(style);
-  if (found != formats_.end()) return found->second;
+  if (found != formats_.end()) {
+    lastFormat_ = &*found;
+    return found->second;
+  }
   lxw_format* format = workbook_add_format(file_);
   SetFont(format, style.font);
   const uint8_t horizontal = HorizontalOf(style.horizontal), vertical = VerticalOf(style.vertical);
@@ -232,7 +237,7 @@ lxw_format* XlsxWorkbookWriter::FormatFor(const CellStyle& style) {
   if (vertical != LXW_ALIGN_NONE) format_set_align(format, vertical);
   if (style.numberFormat != L"General") format_set_num_format(format, Utf8(style.numberFormat).c_str());
   SetBorders(format, style);
-  formats_.emplace(style, format);
+  lastFormat_ = &*formats_.emplace(style, format).first;
   return format;
 }
 

@@ -3,6 +3,7 @@
 // built under a temporary name in the target's folder and renamed over the target once
 // complete, so a failed save leaves an earlier file of that name as it was.
 #include <map>
+#include <utility>
 #include <string>
 
 #include "platform/spreadsheet/CellStyle.h"
@@ -32,6 +33,8 @@ class XlsxWorkbookWriter {
   const WorkbookModel& workbook_;
   lxw_workbook* file_ = nullptr;
   std::map<CellStyle, lxw_format*> formats_;
+  // The format found last: the cells of a row, and the rows of a report, mostly share it.
+  const std::pair<const CellStyle, lxw_format*>* lastFormat_ = nullptr;
 };
 
 }  // namespace platform::spreadsheet

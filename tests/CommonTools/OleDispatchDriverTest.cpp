@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,8 @@ class ScriptedObject final : public IDispatch {
   ScriptedObject() { ++live; }
 
   std::vector<ReceivedCall> calls;
+  // Runs inside each call before its arguments are read, as a callee calling out would.
+  std::function<void()> during;
   HRESULT answer = S_OK;
   VARIANT result{};
   WORD rejectionCode = 0;
@@ -58,6 +62,7 @@ class ScriptedObject final : public IDispatch {
   HRESULT GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return DISP_E_UNKNOWNNAME; }
   HRESULT Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* out, EXCEPINFO* info,
                  UINT*) override {
+    if (during) during();
     ReceivedCall call{id, flags, {}, {}};
     for (UINT i = 0; i < params->cNamedArgs; ++i) call.named.push_back(params->rgdispidNamedArgs[i]);
     for (UINT i = params->cArgs; i-- > 0;) call.positional.push_back(Describe(params->rgvarg[i]));
@@ -89,7 +94,8 @@ class ScriptedObject final : public IDispatch {
       case VT_I4:
         return {v.vt, std::to_wstring(v.lVal)};
       case VT_BSTR:
-        return {v.vt, v.bstrVal};
+        // The length in front of the characters must agree with the text.
+        return {v.vt, std::wstring(v.bstrVal, SysStringLen(v.bstrVal))};
       case VT_ERROR:
         return {v.vt, std::to_wstring(static_cast<uint32_t>(v.scode))};
       default:
@@ -153,6 +159,39 @@ TEST_F(OleDispatchDriverTest, PassesArgumentsInOrderWithTheirTypes) {
       EXPECT_EQ(call.positional[a].value, expected[i].positional[a].value) << i << " argument " << a;
     }
   }
+}
+
+TEST_F(OleDispatchDriverTest, TextsOfCallAfterCallArriveWholeAndACallInsideACallKeepsTheOuterTexts) {
+  static const BYTE kItem[] = VTS_I4 VTS_I4 VTS_BSTR;
+  const std::wstring texts[] = {L"一号楼东门巡更点", L"东门", L"", std::wstring(300, L'x'), L"b"};
+  for (const std::wstring& text : texts) driver.InvokeHelper(0xaa, DISPATCH_PROPERTYPUT, VT_EMPTY, nullptr, kItem, 1, 1, text.c_str());
+  ASSERT_EQ(object->calls.size(), std::size(texts));
+  for (size_t i = 0; i < std::size(texts); ++i) {
+    ASSERT_EQ(object->calls[i].positional.size(), 3u);
+    EXPECT_EQ(object->calls[i].positional[2].value, texts[i]) << i;
+  }
+
+  ScriptedObject* inner = new ScriptedObject();
+  COleDispatchDriver innerDriver(inner);
+  object->during = [&] {
+    object->during = nullptr;
+    innerDriver.InvokeHelper(0xaa, DISPATCH_PROPERTYPUT, VT_EMPTY, nullptr, kItem, 2, 2, L"inner text");
+  };
+  driver.InvokeHelper(0xaa, DISPATCH_PROPERTYPUT, VT_EMPTY, nullptr, kItem, 3, 3, L"outer");
+  ASSERT_EQ(inner->calls.size(), 1u);
+  EXPECT_EQ(inner->calls[0].positional[2].value, L"inner text");
+  EXPECT_EQ(object->calls.back().positional[2].value, L"outer");
+  innerDriver.ReleaseDispatch();
+
+  static const BYTE kSeventeen[] = VTS_BSTR VTS_BSTR VTS_BSTR VTS_BSTR VTS_BSTR VTS_BSTR VTS_BSTR VTS_BSTR VTS_BSTR
+      VTS_BSTR VTS_BSTR VTS_BSTR VTS_BSTR VTS_BSTR VTS_BSTR VTS_BSTR VTS_I4;
+  driver.InvokeHelper(0x11c, DISPATCH_METHOD, VT_EMPTY, nullptr, kSeventeen, L"a", L"b", L"c", L"d", L"e", L"f", L"g",
+                      L"h", L"i", L"j", L"k", L"l", L"m", L"n", L"o", L"p", 17);
+  const std::vector<Received>& many = object->calls.back().positional;
+  ASSERT_EQ(many.size(), 17u);
+  EXPECT_EQ(many[0].value, L"a");
+  EXPECT_EQ(many[15].value, L"p");
+  EXPECT_EQ(many[16].value, L"17");
 }
 
 TEST_F(OleDispatchDriverTest, ReturnsValuesOfTheTypeAskedFor) {

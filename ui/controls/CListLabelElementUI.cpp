@@ -5,6 +5,7 @@
 #include "ui/controls/ListItemInfo.h"
 #include "ui/core/manager/CWindowManagerUI.h"
 #include "ui/core/render/CSkinRenderer.h"
+#include "ui/core/render/UIFontRecord.h"
 
 namespace SkinUI {
 
@@ -40,17 +41,34 @@ SIZE CListLabelElementUI::MeasureSize(SIZE) {
   }
   if (sz.cx != 0 || m_pManager == nullptr) return sz;
 
-  RECT rcText = {0, 0, 9999, sz.cy};
   const UINT uStyle = (pInfo->uTextStyle & ~(DT_CENTER | DT_RIGHT)) | DT_CALCRECT | DT_SINGLELINE;
-  if (pInfo->bShowHtml) {
+  sz.cx = TextWidth(pInfo->bShowHtml, pInfo->nFont, uStyle, sz.cy) + pInfo->rcTextPadding.left +
+          pInfo->rcTextPadding.right;
+  return sz;
+}
+
+int CListLabelElementUI::TextWidth(bool html, int font, UINT style, int height) {
+  // FNV-1a over the characters: with the length it tells a changed text.
+  uint64_t hash = 1469598103934665603ull;
+  const int length = m_sText.GetLength();
+  for (LPCTSTR p = m_sText.GetData(); *p != L'\0'; ++p) hash = (hash ^ static_cast<uint32_t>(*p)) * 1099511628211ull;
+  const UIFontRecord* record = m_pManager->GetFontInfo(font);
+  const HFONT hFont = record != nullptr ? record->hFont : nullptr;
+  const MeasuredText& last = m_measured;
+  if (last.hash == hash && last.length == length && last.font == hFont &&
+      last.style == style && last.html == html && last.height == height) {
+    return last.width;
+  }
+  RECT rcText = {0, 0, 9999, height};
+  if (html) {
     int nLinks = 0;
     CSkinRenderer::DrawMarkupText(m_pManager->GetPaintDC(), m_pManager, rcText, m_sText, 0, nullptr, nullptr, nLinks,
-                                  uStyle);
+                                  style);
   } else {
-    CSkinRenderer::DrawPlainText(m_pManager->GetPaintDC(), m_pManager, rcText, m_sText, 0, pInfo->nFont, uStyle);
+    CSkinRenderer::DrawPlainText(m_pManager->GetPaintDC(), m_pManager, rcText, m_sText, 0, font, style);
   }
-  sz.cx = rcText.right - rcText.left + pInfo->rcTextPadding.left + pInfo->rcTextPadding.right;
-  return sz;
+  m_measured = MeasuredText{hash, length, hFont, style, html, height, rcText.right - rcText.left};
+  return m_measured.width;
 }
 
 void CListLabelElementUI::Paint(HDC hDC, const RECT& rcPaint) {

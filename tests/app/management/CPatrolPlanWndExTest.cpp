@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <iterator>
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "app/management/CPatrolPlanUI.h"
@@ -337,6 +339,96 @@ TEST_F(PlanPage, WithoutPlansThePlaceholderStandsInTheMiddle) {
   EXPECT_TRUE(Visible(pageHwnd, L"TileLayout_plan"));
   EXPECT_EQ(TextOf(pageHwnd, L"lab_PlanCounts"), L"12");
   OnWindowThread(pageHwnd, [&] { EXPECT_EQ(FindControl(pageHwnd, L"lab_PlanCounts")->GetFixedWidth(), 30); });
+}
+
+// A long list: cards only about the screen, shown other plans as the wheel scrolls, and
+// the menu of a card far down asks for the plan it shows.
+TEST_F(PlanPage, ALongListHasCardsForTheScreenAndTheyFollowTheScroll) {
+  const int kPlans = 300;
+  auto name = [](int id) { return std::to_string(1000 + id); };
+  for (int id = 1; id <= kPlans; ++id) AddPlan(id, name(id), 0, 2);
+  Open();
+  EXPECT_EQ(TextOf(pageHwnd, L"lab_PlanCounts"), std::to_wstring(kPlans));
+  // The plan numbers on the cards that lie in the grid's view, by their places.
+  auto shown = [&] {
+    std::vector<std::pair<std::pair<LONG, LONG>, int>> placed;
+    int cards = 0;
+    OnWindowThread(pageHwnd, [&] {
+      auto* tiles = static_cast<SkinUI::CContainerUI*>(FindControl(pageHwnd, L"TileLayout_plan"));
+      const RECT view = tiles->GetPos();
+      for (int i = 0; i < tiles->GetCount(); ++i) {
+        SkinUI::CControlUI* label = ManagerOf(pageHwnd)->FindSubControlByName(tiles->GetItemAt(i), L"PlanName");
+        if (label == nullptr) continue;
+        ++cards;
+        const RECT rc = tiles->GetItemAt(i)->GetPos();
+        if (rc.bottom <= view.top || rc.top >= view.bottom) continue;
+        placed.push_back({{rc.top, rc.left}, std::stoi(platform::codepage::WideToUtf8(label->GetText().GetData())) - 1000});
+      }
+    });
+    std::sort(placed.begin(), placed.end());
+    std::vector<int> plans;
+    for (const auto& p : placed) plans.push_back(p.second);
+    EXPECT_LT(cards, kPlans / 2) << "cards only about the screen";
+    return plans;
+  };
+  auto consecutive = [](const std::vector<int>& plans) {
+    for (size_t i = 1; i < plans.size(); ++i) {
+      if (plans[i] != plans[i - 1] + 1) return false;
+    }
+    return !plans.empty();
+  };
+  const std::vector<int> top = shown();
+  ASSERT_TRUE(consecutive(top));
+  EXPECT_EQ(top.front(), 1);
+
+  const POINT centre = shelltest::ControlCentre(pageHwnd, L"TileLayout_plan");
+  driver.MoveMouse(centre.x, centre.y);
+  auto scrolled = [&] {
+    SIZE pos = {}, range = {};
+    OnWindowThread(pageHwnd, [&] {
+      auto* tiles = static_cast<SkinUI::CContainerUI*>(FindControl(pageHwnd, L"TileLayout_plan"));
+      pos = tiles->GetScrollPos();
+      range = tiles->GetScrollRange();
+    });
+    return std::make_pair(pos.cy, range.cy);
+  };
+  auto wheelTo = [&](bool bottom) {
+    for (int notch = 0; notch < 20000; ++notch) {
+      const auto [pos, range] = scrolled();
+      if (bottom ? pos >= range : pos <= 0) break;
+      driver.Wheel(bottom ? -WHEEL_DELTA : WHEEL_DELTA);
+      driver.WaitIdle();
+    }
+  };
+  wheelTo(true);
+  ASSERT_GT(scrolled().second, 0);
+  ASSERT_EQ(scrolled().first, scrolled().second) << "the wheel reaches the end of the list";
+  const std::vector<int> bottom = shown();
+  ASSERT_TRUE(consecutive(bottom));
+  EXPECT_EQ(bottom.back(), kPlans);
+  wheelTo(false);
+  ASSERT_EQ(scrolled().first, 0) << "the wheel reaches the top again";
+  EXPECT_EQ(shown(), top) << "back at the top, the first plans again";
+  wheelTo(true);
+  EXPECT_EQ(shown(), bottom);
+
+  // The last card's menu button, as a person would find it on the screen.
+  POINT button = {-1, -1};
+  OnWindowThread(pageHwnd, [&] {
+    auto* tiles = static_cast<SkinUI::CContainerUI*>(FindControl(pageHwnd, L"TileLayout_plan"));
+    for (int i = 0; i < tiles->GetCount(); ++i) {
+      SkinUI::CControlUI* label = ManagerOf(pageHwnd)->FindSubControlByName(tiles->GetItemAt(i), L"PlanName");
+      if (label == nullptr || label->GetText() != platform::codepage::Utf8ToWide(name(kPlans)).c_str()) continue;
+      const RECT rc = static_cast<SkinUI::CContainerUI*>(tiles->GetItemAt(i))->GetItemAt(0)->GetPos();
+      button = POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+      ::ClientToScreen(pageHwnd, &button);
+    }
+  });
+  ASSERT_NE(button.x, -1);
+  driver.Click(button.x, button.y);
+  driver.WaitIdle();
+  ClickMenuItem(kLook);
+  EXPECT_EQ(lookedAt, std::vector<int>{kPlans});
 }
 
 TEST_F(PlanPage, ClickOnACardsMenuButtonOpensTheMenuAtThePointer) {

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <iterator>
 #include <ostream>
 #include <set>
 #include <string>
@@ -234,6 +235,34 @@ TEST(LabelRowSize, FromTheOwnersFontAndPadding) {
     const SIZE szOrphan = orphan.MeasureSize(SIZE{400, 300});
     EXPECT_EQ(szOrphan.cx, 0) << "nothing to measure with without an owner";
     EXPECT_EQ(szOrphan.cy, 0);
+  });
+}
+
+TEST(LabelRowSize, FollowsEveryChangeOfTheText) {
+  platform::headless::TestDriver driver;
+  ControlHarness h(driver, TestSkin(L"<List name=\"list\" header=\"hidden\">"
+                                    L"<ListLabelElement name=\"row\" text=\"Row\"/>"
+                                    L"</List>"));
+  ASSERT_TRUE(h.Created());
+  h.OnGui([&] {
+    SkinUI::CControlUI* row = h.Find(L"row");
+    const int narrow = row->MeasureSize(SIZE{400, 300}).cx;
+    EXPECT_EQ(row->MeasureSize(SIZE{400, 300}).cx, narrow) << "measured again, the same";
+    const struct {
+      const wchar_t* text;
+      bool wider;
+    } cases[] = {{L"Row and a much longer text", true}, {L"Row", false}, {L"Row 12345", true}, {L"Row", false}};
+    for (size_t i = 0; i < std::size(cases); ++i) {
+      const auto& c = cases[i];
+      SCOPED_TRACE(i);
+      row->SetText(c.text);
+      const int width = row->MeasureSize(SIZE{400, 300}).cx;
+      if (c.wider) {
+        EXPECT_GT(width, narrow);
+      } else {
+        EXPECT_EQ(width, narrow) << "the first text again";
+      }
+    }
   });
 }
 

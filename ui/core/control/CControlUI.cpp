@@ -42,7 +42,6 @@ CControlUI::CControlUI()
       m_bSetPos(false),
       m_chShortcut(0),
       m_pTag(0),
-      m_nTooltipWidth(300),
       m_cxyBorderRound{0, 0},
       m_rcPaint{0, 0, 0, 0} {}
 
@@ -248,17 +247,20 @@ UIRelativePos CControlUI::GetRelativePos() const { return m_tRelativePos; }
 
 bool CControlUI::IsRelativePos() const { return m_tRelativePos.bRelative; }
 
-CUIString CControlUI::GetToolTip() const { return m_sToolTip; }
+CUIString CControlUI::GetToolTip() const { return m_pRare != nullptr ? m_pRare->sToolTip : CUIString(); }
 
 void CControlUI::SetToolTip(LPCTSTR pstrText) {
+  if (m_pRare == nullptr && (pstrText == nullptr || *pstrText == L'\0')) return;
   CUIString text(pstrText);
   text.Replace(L"<n>", L"\r\n");
-  m_sToolTip = text;
+  WriteRare().sToolTip = text;
 }
 
-void CControlUI::SetToolTipWidth(int nWidth) { m_nTooltipWidth = nWidth; }
+void CControlUI::SetToolTipWidth(int nWidth) { WriteRare().nTooltipWidth = nWidth; }
 
-int CControlUI::GetToolTipWidth() const { return m_nTooltipWidth; }
+int CControlUI::GetToolTipWidth() const {
+  return m_pRare != nullptr ? m_pRare->nTooltipWidth : DEFAULT_TOOLTIP_WIDTH;
+}
 
 TCHAR CControlUI::GetShortcut() const { return m_chShortcut; }
 
@@ -268,9 +270,15 @@ bool CControlUI::IsContextMenuUsed() const { return m_bMenuUsed; }
 
 void CControlUI::SetContextMenuUsed(bool bMenuUsed) { m_bMenuUsed = bMenuUsed; }
 
-const CUIString& CControlUI::GetUserData() const { return m_sUserData; }
+const CUIString& CControlUI::GetUserData() const {
+  static const CUIString kNone;
+  return m_pRare != nullptr ? m_pRare->sUserData : kNone;
+}
 
-void CControlUI::SetUserData(LPCTSTR pstrText) { m_sUserData = pstrText; }
+void CControlUI::SetUserData(LPCTSTR pstrText) {
+  if (m_pRare == nullptr && (pstrText == nullptr || *pstrText == L'\0')) return;
+  WriteRare().sUserData = pstrText;
+}
 
 UINT_PTR CControlUI::GetTag() const { return m_pTag; }
 
@@ -552,15 +560,20 @@ void CControlUI::RequestParentLayout() {
 bool CControlUI::IsUpdateNeeded() const { return m_bUpdateNeeded; }
 
 CUIString CControlUI::GetVirtualWindow() const {
-  if (!m_sVirtualWnd.IsEmpty()) return m_sVirtualWnd;
+  if (m_pRare != nullptr && !m_pRare->sVirtualWnd.IsEmpty()) return m_pRare->sVirtualWnd;
   if (m_pParent != nullptr) return m_pParent->GetVirtualWindow();
   return CUIString();
 }
 
 void CControlUI::SetVirtualWindow(LPCTSTR pstrValue) {
-  m_sVirtualWnd = pstrValue;
+  WriteRare().sVirtualWnd = pstrValue;
   // A control named before it joins a window has no manager to tell yet.
   if (m_pManager != nullptr) m_pManager->SetVirtualWndUsed(true);
+}
+
+CControlUI::RarelySet& CControlUI::WriteRare() {
+  if (m_pRare == nullptr) m_pRare = std::make_unique<RarelySet>();
+  return *m_pRare;
 }
 
 bool CControlUI::StartTimer(UINT nTimerID, UINT uElapse) {

@@ -3,6 +3,8 @@
 // texts, event sources and the default behaviour the window manager relies on.
 // A control belongs to one manager and has at most one parent; the containers own
 // their children. Everything runs on the thread of the control's window.
+#include <memory>
+
 #include "platform/win32.h"
 #include "ui/core/control/CControlUIPaint.h"
 #include "ui/core/control/UIEventRecord.h"
@@ -163,7 +165,6 @@ class CControlUI {
 
   CWindowManagerUI* m_pManager;
   CControlUI* m_pParent;
-  CUIString m_sVirtualWnd;
   CUIString m_sName;
   bool m_bUpdateNeeded;
   bool m_bMenuUsed;
@@ -183,12 +184,9 @@ class CControlUI {
   bool m_bSetPos;  // the size delegates are running
   UIRelativePos m_tRelativePos;
   CUIString m_sText;
-  CUIString m_sToolTip;
   TCHAR m_chShortcut;
-  CUIString m_sUserData;
   UINT_PTR m_pTag;
   CControlUIPaint m_paint;  // the colour and border settings, applied by the skin attributes
-  int m_nTooltipWidth;
   SIZE m_cxyBorderRound;
   RECT m_rcPaint;  // the part being painted, set by Paint
   CImageAttribute m_diBk;
@@ -198,6 +196,21 @@ class CControlUI {
   CImageAttribute m_diPushed;
   CImageAttribute m_diFocused;
   CImageAttribute m_diDisabled;
+
+ private:
+  enum { DEFAULT_TOOLTIP_WIDTH = 300 };
+  // What few controls set, made on first set: each text is an inline string of half a
+  // kilobyte, and a window builds thousands of controls that never use these.
+  struct RarelySet {
+    CUIString sVirtualWnd;
+    CUIString sToolTip;
+    CUIString sUserData;
+    int nTooltipWidth = DEFAULT_TOOLTIP_WIDTH;
+  };
+
+  RarelySet& WriteRare();
+
+  std::unique_ptr<RarelySet> m_pRare;
 };
 
 }  // namespace SkinUI

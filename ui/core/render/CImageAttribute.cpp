@@ -18,7 +18,7 @@ bool IsAllZero(const RECT& rc) { return rc.left == 0 && rc.top == 0 && rc.right 
 
 }  // namespace
 
-CImageAttribute::CImageAttribute() { Clear(); }
+CImageAttribute::CImageAttribute() = default;
 
 CImageAttribute::CImageAttribute(const CImageAttribute& src) { Assign(src); }
 
@@ -29,48 +29,39 @@ CImageAttribute& CImageAttribute::operator=(const CImageAttribute& src) {
 
 CImageAttribute::~CImageAttribute() = default;
 
-void CImageAttribute::Assign(const CImageAttribute& src) {
-  m_sImageAttribute = src.m_sImageAttribute;
-  m_sFile = src.m_sFile;
-  m_sResType = src.m_sResType;
-  m_pImageInfo = src.m_pImageInfo;
-  m_bLoadable = src.m_bLoadable;
-  m_rcDest = src.m_rcDest;
-  m_rcSource = src.m_rcSource;
-  m_rcCorner = src.m_rcCorner;
-  m_uFade = src.m_uFade;
-  m_dwMask = src.m_dwMask;
-  m_bHole = src.m_bHole;
-  m_bTiledX = src.m_bTiledX;
-  m_bTiledY = src.m_bTiledY;
+const CImageAttribute::Fields& CImageAttribute::Read() const {
+  static const Fields kStart;
+  return m_pFields != nullptr ? *m_pFields : kStart;
 }
 
-void CImageAttribute::Clear() {
-  m_sImageAttribute.Empty();
-  m_sFile.Empty();
-  m_sResType.Empty();
-  m_pImageInfo = nullptr;
-  m_bLoadable = true;
-  m_rcDest = RECT{0, 0, 0, 0};
-  m_rcSource = RECT{0, 0, 0, 0};
-  m_rcCorner = RECT{0, 0, 0, 0};
-  m_uFade = 255;
-  m_dwMask = 0;
-  m_bHole = false;
-  m_bTiledX = false;
-  m_bTiledY = false;
+CImageAttribute::Fields& CImageAttribute::Write() {
+  if (m_pFields == nullptr) m_pFields = std::make_unique<Fields>();
+  return *m_pFields;
 }
+
+void CImageAttribute::Assign(const CImageAttribute& src) {
+  if (this == &src) return;
+  if (src.m_pFields == nullptr) {
+    m_pFields.reset();
+    return;
+  }
+  Write() = *src.m_pFields;
+}
+
+void CImageAttribute::Clear() { m_pFields.reset(); }
 
 void CImageAttribute::SetAttributeString(LPCTSTR pStrImageAttri) {
-  if (m_sImageAttribute == (pStrImageAttri != nullptr ? pStrImageAttri : L"")) return;
+  if (Read().sImageAttribute == (pStrImageAttri != nullptr ? pStrImageAttri : L"")) return;
   Clear();
-  m_sImageAttribute = pStrImageAttri;
+  if (pStrImageAttri == nullptr || *pStrImageAttri == L'\0') return;
+  Fields& fields = Write();
+  fields.sImageAttribute = pStrImageAttri;
   // A bare name is the file itself; pairs overwrite it when they name one.
-  m_sFile = pStrImageAttri;
+  fields.sFile = pStrImageAttri;
   ParseAttribute(pStrImageAttri);
 }
 
-const CUIString& CImageAttribute::GetAttributeString() const { return m_sImageAttribute; }
+const CUIString& CImageAttribute::GetAttributeString() const { return Read().sImageAttribute; }
 
 void CImageAttribute::ModifyAttribute(LPCTSTR pStrModify) { ParseAttribute(pStrModify); }
 
@@ -98,48 +89,51 @@ void CImageAttribute::ParseAttribute(LPCTSTR pStrImageAttri) {
 }
 
 void CImageAttribute::ApplyPair(const CUIString& sKey, const CUIString& sValue) {
+  Fields& fields = Write();
   if (sKey == L"file" || sKey == L"res") {
-    m_sFile = sValue;
+    fields.sFile = sValue;
   } else if (sKey == L"restype") {
-    m_sResType = sValue;
+    fields.sResType = sValue;
   } else if (sKey == L"dest") {
-    m_rcDest = CUIValueParser::ReadRect(sValue);
+    fields.rcDest = CUIValueParser::ReadRect(sValue);
   } else if (sKey == L"source") {
-    m_rcSource = CUIValueParser::ReadRect(sValue);
+    fields.rcSource = CUIValueParser::ReadRect(sValue);
   } else if (sKey == L"corner") {
-    m_rcCorner = CUIValueParser::ReadRect(sValue);
+    fields.rcCorner = CUIValueParser::ReadRect(sValue);
   } else if (sKey == L"mask") {
-    m_dwMask = CUIValueParser::ReadColor(sValue);
+    fields.dwMask = CUIValueParser::ReadColor(sValue);
   } else if (sKey == L"fade") {
-    m_uFade = static_cast<BYTE>(_wtoi(sValue));
+    fields.uFade = static_cast<BYTE>(_wtoi(sValue));
   } else if (sKey == L"hole") {
-    m_bHole = sValue == L"true";
+    fields.bHole = sValue == L"true";
   } else if (sKey == L"xtiled") {
-    m_bTiledX = sValue == L"true";
+    fields.bTiledX = sValue == L"true";
   } else if (sKey == L"ytiled") {
-    m_bTiledY = sValue == L"true";
+    fields.bTiledY = sValue == L"true";
   }
 }
 
-void CImageAttribute::SetDest(const RECT& rcDest) { m_rcDest = rcDest; }
+void CImageAttribute::SetDest(const RECT& rcDest) { Write().rcDest = rcDest; }
 
-bool CImageAttribute::IsUsable() const { return !m_sImageAttribute.IsEmpty() && m_bLoadable; }
+bool CImageAttribute::IsUsable() const { return !Read().sImageAttribute.IsEmpty() && Read().bLoadable; }
 
-const UIImageRecord* CImageAttribute::GetImageInfo() const { return m_pImageInfo; }
+const UIImageRecord* CImageAttribute::GetImageInfo() const { return Read().pImageInfo; }
 
 bool CImageAttribute::LoadImage(CWindowManagerUI* pManager) {
-  if (m_pImageInfo != nullptr) return true;
-  if (!m_bLoadable || pManager == nullptr) return false;
-  const UIImageRecord* pData =
-      pManager->GetImageEx(m_sFile, m_sResType.IsEmpty() ? nullptr : m_sResType.GetData(), m_dwMask);
+  if (Read().pImageInfo != nullptr) return true;
+  if (!Read().bLoadable || pManager == nullptr) return false;
+  Fields& fields = Write();
+  const UIImageRecord* pData = pManager->GetImageEx(
+      fields.sFile, fields.sResType.IsEmpty() ? nullptr : fields.sResType.GetData(), fields.dwMask);
   if (pData == nullptr) {
-    m_bLoadable = false;
+    fields.bLoadable = false;
     return false;
   }
-  if (IsAllZero(m_rcSource)) m_rcSource = RECT{0, 0, pData->nWidth, pData->nHeight};
-  if (m_rcSource.right > pData->nWidth) m_rcSource.right = pData->nWidth;
-  if (m_rcSource.bottom > pData->nHeight) m_rcSource.bottom = pData->nHeight;
-  m_pImageInfo = pData;
+  RECT& rcSource = fields.rcSource;
+  if (IsAllZero(rcSource)) rcSource = RECT{0, 0, pData->nWidth, pData->nHeight};
+  if (rcSource.right > pData->nWidth) rcSource.right = pData->nWidth;
+  if (rcSource.bottom > pData->nHeight) rcSource.bottom = pData->nHeight;
+  fields.pImageInfo = pData;
   return true;
 }
 

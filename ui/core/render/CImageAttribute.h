@@ -3,6 +3,8 @@
 // pairs naming the file and where and how to draw it (dest, source, corner, mask,
 // fade, hole, xtiled, ytiled). The loaded picture belongs to the window manager's
 // image cache; copies of a description share it.
+#include <memory>
+
 #include "platform/win32.h"
 #include "ui/core/render/UIImageRecord.h"
 #include "ui/core/types/CUIString.h"
@@ -35,33 +37,44 @@ class CImageAttribute {
   // until the description is set anew.
   bool LoadImage(CWindowManagerUI* pManager);
 
-  const CUIString& GetFile() const { return m_sFile; }
-  const CUIString& GetResType() const { return m_sResType; }
-  const RECT& GetDest() const { return m_rcDest; }
-  const RECT& GetSource() const { return m_rcSource; }
-  const RECT& GetCorner() const { return m_rcCorner; }
-  BYTE GetFade() const { return m_uFade; }
-  DWORD GetMask() const { return m_dwMask; }
-  bool IsHole() const { return m_bHole; }
-  bool IsTiledX() const { return m_bTiledX; }
-  bool IsTiledY() const { return m_bTiledY; }
+  const CUIString& GetFile() const { return Read().sFile; }
+  const CUIString& GetResType() const { return Read().sResType; }
+  const RECT& GetDest() const { return Read().rcDest; }
+  const RECT& GetSource() const { return Read().rcSource; }
+  const RECT& GetCorner() const { return Read().rcCorner; }
+  BYTE GetFade() const { return Read().uFade; }
+  DWORD GetMask() const { return Read().dwMask; }
+  bool IsHole() const { return Read().bHole; }
+  bool IsTiledX() const { return Read().bTiledX; }
+  bool IsTiledY() const { return Read().bTiledY; }
 
  private:
+  // Every field at its start value until something is set: a control carries many
+  // descriptions its skin never fills, and three inline strings each would make
+  // every control several kilobytes.
+  struct Fields {
+    CUIString sImageAttribute;
+    CUIString sFile;
+    CUIString sResType;
+    const UIImageRecord* pImageInfo = nullptr;  // the manager's cache owns it
+    bool bLoadable = true;
+    RECT rcDest = {0, 0, 0, 0};
+    RECT rcSource = {0, 0, 0, 0};
+    RECT rcCorner = {0, 0, 0, 0};
+    BYTE uFade = 255;
+    DWORD dwMask = 0;
+    bool bHole = false;
+    bool bTiledX = false;
+    bool bTiledY = false;
+  };
+
+  // The fields as they read: the start values while nothing is set.
+  const Fields& Read() const;
+  // The fields to change, made on first use.
+  Fields& Write();
   void ApplyPair(const CUIString& sKey, const CUIString& sValue);
 
-  CUIString m_sImageAttribute;
-  CUIString m_sFile;
-  CUIString m_sResType;
-  const UIImageRecord* m_pImageInfo;  // the manager's cache owns it
-  bool m_bLoadable;
-  RECT m_rcDest;
-  RECT m_rcSource;
-  RECT m_rcCorner;
-  BYTE m_uFade;
-  DWORD m_dwMask;
-  bool m_bHole;
-  bool m_bTiledX;
-  bool m_bTiledY;
+  std::unique_ptr<Fields> m_pFields;
 };
 
 }  // namespace SkinUI

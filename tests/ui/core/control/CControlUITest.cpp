@@ -384,6 +384,32 @@ TEST_F(ControlTest, TextsAndNamesOfTheControl) {
   });
 }
 
+TEST_F(ControlTest, RarelySetTextsReadEmptyUntilSetAndFollowEachChange) {
+  Build();
+  gui.Call([&] {
+    EXPECT_EQ(uitest::Narrow(child->GetToolTip()), "");
+    EXPECT_EQ(uitest::Narrow(child->GetUserData()), "");
+    EXPECT_EQ(child->GetToolTipWidth(), 300);
+    child->SetUserData(L"42");
+    EXPECT_EQ(uitest::Narrow(child->GetUserData()), "42");
+    EXPECT_EQ(uitest::Narrow(child->GetToolTip()), "") << "user data alone leaves the tooltip empty";
+    EXPECT_EQ(child->GetToolTipWidth(), 300);
+    child->SetToolTipWidth(120);
+    child->SetToolTip(L"tip");
+    child->SetUserData(nullptr);
+    EXPECT_EQ(uitest::Narrow(child->GetUserData()), "");
+    EXPECT_EQ(uitest::Narrow(child->GetToolTip()), "tip");
+    EXPECT_EQ(child->GetToolTipWidth(), 120);
+    child->SetToolTip(L"");
+    EXPECT_EQ(uitest::Narrow(child->GetToolTip()), "");
+    parent->SetVirtualWindow(L"page");
+    child->SetVirtualWindow(L"own");
+    EXPECT_EQ(uitest::Narrow(child->GetVirtualWindow()), "own");
+    child->SetVirtualWindow(L"");
+    EXPECT_EQ(uitest::Narrow(child->GetVirtualWindow()), "page") << "an empty name inherits again";
+  });
+}
+
 TEST_F(ControlTest, ChangingTheTextRepaintsOnlyOnADifference) {
   Build();
   gui.Call([&] {

@@ -2,6 +2,8 @@
 // per description, and drawing relative to a control's rectangle.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <iterator>
 #include <string>
 
 #include "tests/ui/core/support/RenderTestSupport.h"
@@ -184,6 +186,36 @@ TEST(ImageDescription, CopiesCarryEveryField) {
   image.Clear();
   EXPECT_TRUE(image.GetFile().IsEmpty());
   EXPECT_FALSE(image.IsUsable()) << "an empty description is not usable";
+}
+
+TEST(ImageDescription, AnEmptyTextOrAnEmptyCopyReturnsEveryFieldToItsStart) {
+  const wchar_t* const full = L"file='a.png' restype='PNG' dest='1,1,2,2' corner='1,2,3,4' fade='7' xtiled='true'";
+  const std::function<void(CImageAttribute&)> emptyings[] = {
+      [](CImageAttribute& image) { image.SetAttributeString(L""); },
+      [](CImageAttribute& image) { image.SetAttributeString(nullptr); },
+      [](CImageAttribute& image) { image.Assign(CImageAttribute()); },
+      [](CImageAttribute& image) { image = CImageAttribute(); },
+  };
+  for (size_t i = 0; i < std::size(emptyings); ++i) {
+    SCOPED_TRACE(i);
+    CImageAttribute image;
+    image.SetAttributeString(full);
+    emptyings[i](image);
+    EXPECT_TRUE(image.GetAttributeString().IsEmpty());
+    EXPECT_TRUE(image.GetFile().IsEmpty());
+    EXPECT_TRUE(image.GetResType().IsEmpty());
+    EXPECT_EQ(image.GetDest(), kZero);
+    EXPECT_EQ(image.GetCorner(), kZero);
+    EXPECT_EQ(image.GetFade(), 255);
+    EXPECT_FALSE(image.IsTiledX());
+    EXPECT_EQ(image.GetImageInfo(), nullptr);
+    image.SetAttributeString(full);
+    EXPECT_EQ(image.GetFade(), 7) << "the same text parses again after the emptying";
+  }
+  CImageAttribute untouched;
+  untouched.SetDest(RECT{3, 4, 5, 6});
+  EXPECT_EQ(untouched.GetDest(), (RECT{3, 4, 5, 6})) << "a field set without a text is kept";
+  EXPECT_TRUE(untouched.GetAttributeString().IsEmpty());
 }
 
 // The window manager loads pictures through its image cache; until that cache is
