@@ -34,7 +34,7 @@ BUTTON_HOT_TOP = (0x2A, 0x7B, 0xF0, 0xFF)
 RED_TOP = (0xE0, 0x60, 0x4F, 0xFF)
 RED_HOT_TOP = (0xF0, 0x7A, 0x6A, 0xFF)
 RED_BACK_TOP = (0x8E, 0x24, 0x1C, 0xFF)
-DROP_DOWN_GROOVE = (0x17, 0x2A, 0x2A, 0xFF)
+DROP_DOWN_GROOVE = (0x1E, 0x3F, 0x7A, 0xFF)
 CLEAR = (0, 0, 0, 0)
 
 # Every sample of a pixel on a 4 x 4 grid: shapes get smooth edges, always the same.
@@ -459,8 +459,8 @@ def main_frame():
 
 
 # --- Combo drop-down ---------------------------------------------------------------------
-# The drop-down's bar is 10 pixels wide without arrow buttons, on its dark-teal
-# background; both pictures are stretched whole over the bar and the thumb, so they
+# The drop-down's bar is 10 pixels wide without arrow buttons, on the drop-down's
+# dark navy background; both pictures are stretched whole over the bar and the thumb, so they
 # vary across the bar and not along it.
 
 def drop_down_groove(x, y):

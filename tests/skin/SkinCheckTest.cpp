@@ -160,6 +160,23 @@ TEST(SkinCheck, NoSkinFixesASizeOfZero) {
   }
 }
 
+// A scroll bar without the skin's thumbs is drawn as the framework's bare outline.
+TEST(SkinCheck, EveryVerticalScrollBarHasTheSkinsThumbs) {
+  for (const fs::directory_entry& entry : fs::directory_iterator(kSkin)) {
+    if (entry.path().extension() != ".xml") continue;
+    tinyxml2::XMLDocument document;
+    ASSERT_EQ(document.LoadFile(entry.path().string().c_str()), tinyxml2::XML_SUCCESS) << entry.path();
+    Walk(document.RootElement(), [&](const tinyxml2::XMLElement& element) {
+      if (!element.BoolAttribute("vscrollbar")) return;
+      const char* style = element.Attribute("vscrollbarstyle");
+      const char* name = element.Attribute("name");
+      EXPECT_TRUE(style != nullptr && std::string(style).find("thumbnormalimage") != std::string::npos)
+          << entry.path().filename() << ": " << element.Name() << " \"" << (name ? name : "")
+          << "\" shows a scroll bar without the skin's thumbs";
+    });
+  }
+}
+
 // --- Skins built as the program builds them -------------------------------------------
 
 struct SkinCase {

@@ -1,0 +1,60 @@
+// What a user sees of the program's skins where the check over them cannot tell: pixels
+// read back from the headless window's picture, with the real skins and the rows the
+// pages make.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "app/shell/ListRows.h"
+#include "testing/driver/TestDriver.h"
+#include "testing/ui/ControlHarness.h"
+#include "ui/controls/CListHeaderUI.h"
+#include "ui/controls/CListUI.h"
+
+namespace {
+
+using controltest::ControlHarness;
+using controltest::ControlPixels;
+
+// The device page's lists start with a hidden column of one pixel that holds each
+// row's record id: the id is kept there, never drawn over the next column.
+TEST(DevicePageLook, TheHiddenIdColumnDrawsNothingBesideIt) {
+  platform::headless::TestDriver driver;
+  ControlHarness page(driver, L"DeviceManageWndEx.xml", POINT{0, 0});
+  ASSERT_TRUE(page.Created());
+  page.OnGui([&] {
+    auto* list = page.Find<SkinUI::CListUI>(L"DeviceListManager");
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(ListInsertRow(list, 0, 60), 0);
+    ListSetIdCell(list, 0, L"1429", L"csDeviceID");
+    ListSetTextCell(list, 0, 1, L"1", L"csIndex", L"#FFA9B2B8");
+  });
+  driver.WaitIdle();
+  const ControlPixels index = page.Pixels(L"csIndex");
+  ASSERT_GT(index.Width(), 40);
+  const uint32_t background = index.At(index.Width() - 2, 2);
+  const RECT ink = index.InkBox(background);
+  // Only the row number, centred in its cell.
+  EXPECT_GT(ink.left, index.Width() / 2 - 12) << "something is drawn at the left of the number's cell, from x "
+                                              << ink.left;
+}
+
+// The device page's list headers reach across the page, as its rows do.
+TEST(DevicePageLook, ListHeadersStretchToThePageWidth) {
+  platform::headless::TestDriver driver;
+  ControlHarness page(driver, L"DeviceManageWndEx.xml", POINT{0, 0});
+  ASSERT_TRUE(page.Created());
+  RECT header{}, body{};
+  page.OnGui([&] {
+    auto* list = page.Find<SkinUI::CListUI>(L"DeviceListManager");
+    ASSERT_NE(list, nullptr);
+    body = list->GetPos();
+    SkinUI::CControlUI* last = list->GetHeader()->GetItemAt(list->GetHeader()->GetCount() - 1);
+    header = last->GetPos();
+  });
+  EXPECT_GE(header.right, body.right - 8) << "the last header column ends at " << header.right << ", the list at "
+                                          << body.right;
+}
+
+}  // namespace
