@@ -6,6 +6,7 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -81,6 +82,17 @@ SkinUI::CControlUI* CreateAsTheProgram(const std::wstring& skin, LPCTSTR pstrCla
   return nullptr;
 }
 
+// Windows the program opens over the work area (the plan execution view) are no
+// bigger than it.
+void FitWorkArea(HWND hwnd) {
+  RECT work{}, window{};
+  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  ::GetWindowRect(hwnd, &window);
+  const int width = std::min(window.right - window.left, work.right - work.left);
+  const int height = std::min(window.bottom - window.top, work.bottom - work.top);
+  ::SetWindowPos(hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 // One skin's window, shown at the top left of the screen until the test ends.
 class SkinWindow {
  public:
@@ -90,6 +102,7 @@ class SkinWindow {
       window_->onCreateControl = [skin](LPCTSTR pstrClass) { return CreateAsTheProgram(skin, pstrClass); };
       hwnd_ = window_->Create(nullptr, L"window picture", WS_POPUP | WS_CLIPCHILDREN, 0, kLeft, kTop, 0, 0);
       if (hwnd_ == nullptr) return;
+      FitWorkArea(hwnd_);
       ::ShowWindow(hwnd_, SW_SHOW);
       ::UpdateWindow(hwnd_);
     });
