@@ -9,8 +9,11 @@
 #include "app/shell/ListRows.h"
 #include "testing/driver/TestDriver.h"
 #include "testing/ui/ControlHarness.h"
+#include "ui/controls/CLabelUI.h"
 #include "ui/controls/CListHeaderUI.h"
 #include "ui/controls/CListUI.h"
+#include "ui/core/manager/CWindowManagerUI.h"
+#include "ui/core/render/CSkinRenderer.h"
 
 namespace {
 
@@ -55,6 +58,31 @@ TEST(DevicePageLook, ListHeadersStretchToThePageWidth) {
   });
   EXPECT_GE(header.right, body.right - 8) << "the last header column ends at " << header.right << ", the list at "
                                           << body.right;
+}
+
+// At a big school a type tile shows "done/total" in four digits each; the figure
+// keeps whole in its tile.
+TEST(HomePageLook, TypeTilesHoldFourDigitCounts) {
+  platform::headless::TestDriver driver;
+  ControlHarness page(driver, L"HomePageWndEx.xml", POINT{0, 0});
+  ASSERT_TRUE(page.Created());
+  const LPCTSTR tiles[] = {L"label_SafeNum",   L"label_DevicePlanNum", L"label_fireNum",    L"label_CanteenNum",
+                           L"label_DormitoryNum", L"label_healthNum",   L"label_TestNum"};
+  for (LPCTSTR tile : tiles) {
+    int width = 0, room = 0;
+    page.OnGui([&] {
+      auto* label = page.Find<SkinUI::CLabelUI>(tile);
+      ASSERT_NE(label, nullptr) << "no tile " << tile;
+      label->SetText(L"1429/1429");
+      RECT rc = {0, 0, 10000, 100};
+      SkinUI::CSkinRenderer::DrawPlainText(page.Manager().GetPaintDC(), &page.Manager(), rc, label->GetText().GetData(),
+                                           0, label->GetFont(), DT_CALCRECT | DT_SINGLELINE);
+      width = rc.right - rc.left;
+      const RECT pos = label->GetPos();
+      room = pos.right - pos.left - label->GetTextPadding().left - label->GetTextPadding().right;
+    });
+    EXPECT_LE(width, room) << "\"1429/1429\" is " << width << " px, the tile's label has " << room;
+  }
 }
 
 }  // namespace
