@@ -85,4 +85,18 @@ TEST(HomePageLook, TypeTilesHoldFourDigitCounts) {
   }
 }
 
+// Typing goes into a native edit laid over the control: it keeps the skin's dark face
+// instead of turning white.
+TEST(DialogLook, AnEditKeepsItsFaceWhileTypedInto) {
+  platform::headless::TestDriver driver;
+  ControlHarness dialog(driver, L"AddPlanWnd.xml", POINT{0, 0});
+  ASSERT_TRUE(dialog.Created());
+  dialog.Click(L"Edit_PlanName");
+  driver.WaitIdle();
+  const ControlPixels edit = dialog.Pixels(L"Edit_PlanName");
+  ASSERT_GT(edit.Width(), 20);
+  EXPECT_EQ(edit.At(edit.Width() - 10, edit.Height() / 2), 0xFF002964u) << "the edit's face while typed into";
+  EXPECT_EQ(edit.Count(0xFFFFFFFFu), 0) << "white pixels in the edit being typed into";
+}
+
 }  // namespace

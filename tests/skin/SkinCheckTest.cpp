@@ -177,6 +177,22 @@ TEST(SkinCheck, EveryVerticalScrollBarHasTheSkinsThumbs) {
   }
 }
 
+// Typing goes into a native edit over the control, which paints with the system's white
+// unless the skin gives it the control's own face.
+TEST(SkinCheck, EveryEditKeepsItsFaceWhileTypedInto) {
+  for (const fs::directory_entry& entry : fs::directory_iterator(kSkin)) {
+    if (entry.path().extension() != ".xml") continue;
+    tinyxml2::XMLDocument document;
+    ASSERT_EQ(document.LoadFile(entry.path().string().c_str()), tinyxml2::XML_SUCCESS) << entry.path();
+    Walk(document.RootElement(), [&](const tinyxml2::XMLElement& element) {
+      if (std::string(element.Name()) != "Edit") return;
+      const char* name = element.Attribute("name");
+      EXPECT_NE(element.Attribute("nativebkcolor"), nullptr)
+          << entry.path().filename() << ": Edit \"" << (name ? name : "") << "\" has no nativebkcolor";
+    });
+  }
+}
+
 // --- Skins built as the program builds them -------------------------------------------
 
 struct SkinCase {
