@@ -1,5 +1,7 @@
 #include "CommonTools/Config.h"
 
+#include "platform/base/PrivateProfile.h"
+
 namespace CommonTools {
 
 namespace {
@@ -21,7 +23,10 @@ std::wstring get_exe_dir() {
 }
 
 BOOL write_config(LPCWSTR section, LPCWSTR key, LPCWSTR value) {
-  return WritePrivateProfileStringW(section, key, value, ConfigPath().c_str());
+  const std::wstring path = ConfigPath();
+  // The file keeps the remembered account and password.
+  if (!platform::KeepProfilePrivate(path.c_str())) return FALSE;
+  return WritePrivateProfileStringW(section, key, value, path.c_str());
 }
 
 std::wstring read_login_config(LPCWSTR key) {

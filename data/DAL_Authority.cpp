@@ -1,3 +1,4 @@
+#include "CommonTools/QueryValue.h"
 #include "data/AuthorityParser.h"
 #include "data/DAL_PatrolServer.h"
 #include "data/JsonBody.h"
@@ -23,14 +24,14 @@ std::map<std::string, AuthorityInfo> DAL_PatrolServer::Authority_Get() {
 }
 
 AuthorityInfo DAL_PatrolServer::Authority_Get_ByID(std::string strId) {
-  return Fetch("api/Authority/GetByID?strId=" + strId, DalLogStyle::AsyncRead, "Authority_Get_ByID",
+  return Fetch("api/Authority/GetByID?strId=" + CommonTools::query_value(strId), DalLogStyle::AsyncRead, "Authority_Get_ByID",
                ParseAuthoritybyID);
 }
 
 bool DAL_PatrolServer::Authority_Read_ByID(const std::string& strId, AuthorityInfo& info) {
   info = AuthorityInfo();
   std::string reply;
-  if (!Get("api/Authority/GetByID?strId=" + strId, DalLogStyle::AsyncRead, "Authority_Read_ByID", reply)) return false;
+  if (!Get("api/Authority/GetByID?strId=" + CommonTools::query_value(strId), DalLogStyle::AsyncRead, "Authority_Read_ByID", reply)) return false;
   return ReadAuthorityReply(reply.c_str(), info);
 }
 

@@ -1,3 +1,4 @@
+#include "CommonTools/QueryValue.h"
 #include "data/DAL_PatrolServer.h"
 #include "data/ExceptionRecordParser.h"
 #include "data/JsonBody.h"
@@ -5,7 +6,7 @@
 // Requests name the ids "ID" and "PlanID"; replies call them "iID" and "iPlanID".
 
 ExceptionRecordInfo DAL_PatrolServer::DAL_ExceptionRecord_Get(int iPlanID, std::string strTime) {
-  return Fetch("api/ExceptionRecord/Get?PlanID=" + std::to_string(iPlanID) + "&Time=" + strTime,
+  return Fetch("api/ExceptionRecord/Get?PlanID=" + std::to_string(iPlanID) + "&Time=" + CommonTools::query_value(strTime),
                DalLogStyle::Text, "DAL_ExceptionRecord_Get", ParseExceptionRecordJsonData);
 }
 

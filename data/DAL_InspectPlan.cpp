@@ -1,3 +1,4 @@
+#include "CommonTools/QueryValue.h"
 #include "data/DAL_PatrolServer.h"
 #include "data/DalExchange.h"
 #include "data/InspectPlanParser.h"
@@ -60,8 +61,8 @@ int DAL_PatrolServer::DAL_InspectPlan_Delete(int iID) {
 int DAL_PatrolServer::DAL_InspectPlan_DateTest(std::string strSDate, std::string strEDate, std::string strWeek1,
                                                std::string strWeek2) {
   std::string reply;
-  const std::string query = "?strSDate=" + strSDate + "&strEDate=" + strEDate + "&strWeek1=" + strWeek1 +
-                            "&strWeek2=" + strWeek2;
+  const std::string query = "?strSDate=" + CommonTools::query_value(strSDate) + "&strEDate=" + CommonTools::query_value(strEDate) +
+                            "&strWeek1=" + CommonTools::query_value(strWeek1) + "&strWeek2=" + CommonTools::query_value(strWeek2);
   if (!Get("api/InspectPlan/DateTest" + query, DalLogStyle::Text, "DAL_InspectPlan_DateTest", reply)) return 0;
   return dal::ReplyToInt(reply);
 }

@@ -1,3 +1,4 @@
+#include "CommonTools/QueryValue.h"
 #include "CommonTools/global_singleton.h"
 #include "data/DAL_PatrolServer.h"
 #include "data/InspectRecordParser.h"
@@ -6,7 +7,7 @@
 namespace {
 
 std::string PlanDateType(int iPlanID, const std::string& strDate, int iType) {
-  return "?iPlanID=" + std::to_string(iPlanID) + "&strDate=" + strDate + "&iType=" + std::to_string(iType);
+  return "?iPlanID=" + std::to_string(iPlanID) + "&strDate=" + CommonTools::query_value(strDate) + "&iType=" + std::to_string(iType);
 }
 
 }  // namespace
@@ -31,15 +32,18 @@ std::list<InspectRecordInfo> DAL_PatrolServer::DAL_InspectRecord_GetForDownLoad(
 std::map<std::string, InspectRecordGroup> DAL_PatrolServer::DAL_InspectRecord_GetByDate(std::string strStartDate,
                                                                                        std::string strEndDate) {
   return Fetch<std::map<std::string, InspectRecordGroup>>(
-      "api/InspectRecord/GetByDate?strStartDate=" + strStartDate + "&strEndDate=" + strEndDate, DalLogStyle::Text,
+      "api/InspectRecord/GetByDate?strStartDate=" + CommonTools::query_value(strStartDate) +
+          "&strEndDate=" + CommonTools::query_value(strEndDate),
+      DalLogStyle::Text,
       "DAL_InspectRecord_GetByDate", ParseInspectRecordJsonData);
 }
 
 std::list<RecordAreaInfo> DAL_PatrolServer::DAL_InspectRecord_GetByIDAndTime(int iPlanID, std::string strTime,
                                                                              int iType) {
   const OnlineUserInfo& user = global_singleton::get_const_instance().m_userInfo;
-  const std::string query = "?token=" + user.strToken + "&userID=" + user.strUserID + "&campusId=1" +
-                            "&ID=" + std::to_string(iPlanID) + "&strTime=" + strTime + "&Type=" + std::to_string(iType);
+  const std::string query = "?token=" + CommonTools::query_value(user.strToken) + "&userID=" + CommonTools::query_value(user.strUserID) +
+                            "&campusId=1&ID=" + std::to_string(iPlanID) + "&strTime=" + CommonTools::query_value(strTime) +
+                            "&Type=" + std::to_string(iType);
   return Fetch<std::list<RecordAreaInfo>>("api/InspectRecord/GetByIDAndTime" + query, DalLogStyle::Text,
                                           "DAL_InspectRecord_GetByIDAndTime", ParseInspectRecordJsonData);
 }

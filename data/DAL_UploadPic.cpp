@@ -1,4 +1,5 @@
 #include "CommonTools/CurlRequest.h"
+#include "CommonTools/QueryValue.h"
 #include "CommonTools/TextTime.h"
 #include "data/DAL_PatrolServer.h"
 #include "data/DalExchange.h"
@@ -28,8 +29,8 @@ std::string EscapeBlanks(const std::string& url) {
 int DAL_PatrolServer::DAL_UploadPic(std::string strLocalPath, int iPlanID, std::string strTime, int iUploadType,
                                     std::string strFileName) {
   const std::string url = m_strServerAddr + "Upload.ashx?UploadType=" + std::to_string(iUploadType) +
-                          "&FileType=1&PlanID=" + std::to_string(iPlanID) + "&Time=" + strTime +
-                          "&FileName=" + strFileName;
+                          "&FileType=1&PlanID=" + std::to_string(iPlanID) + "&Time=" + CommonTools::query_value(strTime) +
+                          "&FileName=" + CommonTools::query_value(strFileName);
   CurlRequest request(EscapeBlanks(url));
   request.SetMethod("POST");
   request.m_formFields["chunk"] = "0";
@@ -46,7 +47,7 @@ int DAL_PatrolServer::DAL_UploadPic(std::string strLocalPath, int iPlanID, std::
 
 std::vector<std::string> DAL_PatrolServer::DAL_UploadPic_GetNames(int iPlanID, std::string strTime) {
   const std::string url = m_strServerAddr + "Upload.ashx?UploadType=" + std::to_string(kListNames) +
-                          "&FileType=1&PlanID=" + std::to_string(iPlanID) + "&Time=" + strTime;
+                          "&FileType=1&PlanID=" + std::to_string(iPlanID) + "&Time=" + CommonTools::query_value(strTime);
   std::string reply;
   if (dal::Request(url, std::string(), dal::Verb::Get, reply) != 0 || reply.empty()) return {};
   return CommonTools::split(reply, "&");

@@ -2,6 +2,8 @@
 
 #include "CommonTools/CurlRequest.h"
 #include "CommonTools/Md5Hex.h"
+#include "CommonTools/QueryValue.h"
+#include "CommonTools/SecretMask.h"
 #include "CommonTools/global_singleton.h"
 #include "data/DalExchange.h"
 #include "data/DalLog.h"
@@ -43,7 +45,7 @@ std::list<IdentityInfo> AskIdentities(const std::string& url, const std::string&
 // The user-info services want the application id and a token made from it.
 std::string UserInfoQuery(const char* service, const std::string& userID) {
   return Session().m_strBaseAddr + "BaseApi/UserMgr/UserInfoMgr/" + service + "?appid=" + kAppID +
-         "&access_token=" + CommonTools::md5_hex_reversed(kAppID) + "&UserIDs=" + userID;
+         "&access_token=" + CommonTools::md5_hex_reversed(kAppID) + "&UserIDs=" + CommonTools::query_value(userID);
 }
 
 std::string AskUserText(const std::string& url, const char* name,
@@ -60,7 +62,7 @@ std::string AskUserText(const std::string& url, const char* name,
 
 bool GetUsersAuthority() {
   const std::string url = Session().m_strBaseAddr + "/UserMgr/Login/Api/Login.ashx" +
-                          "?token=" + Session().m_userInfo.strToken + "&method=TokenCheck" +
+                          "?token=" + CommonTools::query_value(Session().m_userInfo.strToken) + "&method=TokenCheck" +
                           "&params=" + kAppID;
   std::string reply;
   if (dal::Request(url, std::string(), dal::Verb::Get, reply) != 0) {
@@ -73,21 +75,21 @@ bool GetUsersAuthority() {
 int CheckUsersIdentity(const std::string& token, const std::string& userID,
                        const std::string& moduleID) {
   if (!GetUsersIdentityCode(token, userID, moduleID).empty()) return 1;
-  DalLog::TextLine("[获取用户权限失败，用户身份返回值为空,用户token:" + token + "\n");
+  DalLog::TextLine("[获取用户权限失败，用户身份返回值为空,用户token:" + CommonTools::mask_secret(token) + "\n");
   return 0;
 }
 
 std::list<IdentityInfo> GetUsersIdentityCode(const std::string& token, const std::string& userID,
                                              const std::string& moduleID) {
   const std::string url = Session().m_strBaseAddr + "UserMgr/PowerMgr/GetIdentityTypeByUserID" +
-                          "?UserID=" + userID + "&ModuleID=" + moduleID;
+                          "?UserID=" + CommonTools::query_value(userID) + "&ModuleID=" + CommonTools::query_value(moduleID);
   return AskIdentities(url, token, "GetUsersIdentityCode", ParseResponseIdentityCode);
 }
 
 std::list<IdentityInfo> GetIdentityByCode(const std::string& schoolID,
                                           const std::string& identityCodes) {
   const std::string url = Session().m_strBaseAddr + "UserMgr/PowerMgr/GetIdentityTypeByCode" +
-                          "?SchoolID=" + schoolID + "&IdentityCodes=" + identityCodes;
+                          "?SchoolID=" + CommonTools::query_value(schoolID) + "&IdentityCodes=" + CommonTools::query_value(identityCodes);
   return AskIdentities(url, Session().m_strToken, "GetIdentityByCode",
                        ParseResponseIdentityByCode);
 }
@@ -95,7 +97,7 @@ std::list<IdentityInfo> GetIdentityByCode(const std::string& schoolID,
 std::list<ModuleUserInfo> GetUserByModuleID() {
   const std::string url = Session().m_strBaseAddr +
                           "UserMgr/PowerMgr/GetUserByModuleID?ModuleID=E61001" + "&SchoolID=" +
-                          Session().m_userInfo.strSchoolID;
+                          CommonTools::query_value(Session().m_userInfo.strSchoolID);
   std::list<ModuleUserInfo> users;
   const CurlResult result = FormRequest(url, Session().m_strToken);
   if (!result.ok) {

@@ -3,6 +3,7 @@
 #include <tinyxml2.h>
 
 #include "CommonTools/Md5Hex.h"
+#include "CommonTools/QueryValue.h"
 #include "CommonTools/global_singleton.h"
 #include "data/DalExchange.h"
 #include "data/DalLog.h"
@@ -13,13 +14,13 @@ const char kService[] = "Base/WS/Service_Basic.asmx";
 
 std::string OuterQuery(const std::string& sysID) {
   return global_singleton::get_const_instance().m_strBaseAddr + kService +
-         "/WS_G_GetSubSystemServerInfo" + "?sysID=" + sysID + "&subjectID=";
+         "/WS_G_GetSubSystemServerInfo" + "?sysID=" + CommonTools::query_value(sysID) + "&subjectID=";
 }
 
 std::string InnerQuery(const std::string& sysID) {
   const std::string secCode = CommonTools::md5_hex_reversed(sysID);
   return global_singleton::get_const_instance().m_strBaseAddr + kService +
-         "/WS_G_GetSubSystemInnerServerInfo" + "?secCode=" + secCode + "&sysID=" + sysID +
+         "/WS_G_GetSubSystemInnerServerInfo" + "?secCode=" + secCode + "&sysID=" + CommonTools::query_value(sysID) +
          "&subjectID=";
 }
 

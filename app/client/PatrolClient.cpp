@@ -7,6 +7,7 @@
 #include "CommonTools/Log.h"
 #include "CommonTools/LogHelper.h"
 #include "CommonTools/ProcessObjects.h"
+#include "CommonTools/SecretMask.h"
 #include "CommonTools/TextTime.h"
 #include "CommonTools/global_singleton.h"
 #include "app/client/CrashDump.h"
@@ -146,7 +147,8 @@ int wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR lpCmdLine, int) {
   const global_singleton& session = global_singleton::get_const_instance();
   g_log.Write(6, "[基础平台地址]:%s,[数据库地址]:%s,[用户名]:%s,[身份代码]:%s,[用户ID]:%s,[令牌]:%s\n",
               session.m_strBaseAddr.c_str(), session.m_strServerAddr.c_str(), session.m_userInfo.strUserName.c_str(),
-              session.m_strIdentityCode.c_str(), session.m_userInfo.strUserID.c_str(), session.m_strToken.c_str());
+              session.m_strIdentityCode.c_str(), session.m_userInfo.strUserID.c_str(),
+              CommonTools::mask_secret(session.m_strToken).c_str());
   RecordLogin();
 
   int kind = 0;

@@ -1,6 +1,7 @@
 #include "app/frame/CMainFrameWnd.h"
 
 #include "CommonTools/Conversions.h"
+#include "CommonTools/QueryValue.h"
 #include "CommonTools/global_singleton.h"
 #include "app/frame/ClockText.h"
 #include "app/frame/StartupCacheLoader.h"
@@ -354,13 +355,16 @@ void CMainFrameWnd::Restart() {
 void CMainFrameWnd::OpenHelpPage() {
   std::string server = Session().m_strServerAddr;
   while (!server.empty() && server.back() == '/') server.pop_back();
-  OpenInBrowser(Wide(server) + L"/Help/Wardenfell.html?qv_tk=" + Wide(Session().m_userInfo.strToken), m_hWnd);
+  OpenInBrowser(Wide(server) + L"/Help/Wardenfell.html?qv_tk=" +
+                    Wide(CommonTools::query_value(Session().m_userInfo.strToken)),
+                m_hWnd);
 }
 
 void CMainFrameWnd::OpenPersonalCenter() {
   const global_singleton& session = Session();
   OpenInBrowser(Wide(session.m_strBaseAddr) + L"html/personalMgr/index.html?qv_tk=" +
-                    Wide(session.m_userInfo.strToken) + L"&qv_ic=" + Wide(session.m_strIdentityCode),
+                    Wide(CommonTools::query_value(session.m_userInfo.strToken)) + L"&qv_ic=" +
+                    Wide(CommonTools::query_value(session.m_strIdentityCode)),
                 m_hWnd);
 }
 

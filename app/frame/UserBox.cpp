@@ -5,6 +5,7 @@
 
 #include "CommonTools/Config.h"
 #include "CommonTools/Conversions.h"
+#include "CommonTools/FileNameCheck.h"
 #include "CommonTools/global_singleton.h"
 #include "platform/gdiplus/GdiPlus.h"
 #include "platform/win32.h"
@@ -29,13 +30,6 @@ bool Download(const std::string& url, const std::wstring& file) {
   return SUCCEEDED(::URLDownloadToFileW(nullptr, CommonTools::string_to_wstring(url).c_str(), file.c_str(), 0, nullptr));
 }
 
-// The text after the URL's last "/".
-std::wstring LastUrlPart(const std::string& url) {
-  const std::wstring wide = CommonTools::string_to_wstring(url);
-  const size_t slash = wide.rfind(L'/');
-  return slash == std::wstring::npos ? wide : wide.substr(slash + 1);
-}
-
 void SetTextAndTip(SkinUI::CControlUI* control, const std::string& gbkText) {
   const std::wstring text = CommonTools::string_to_wstring(gbkText);
   control->SetText(text.c_str());
@@ -46,7 +40,9 @@ void SetTextAndTip(SkinUI::CControlUI* control, const std::string& gbkText) {
 std::wstring IdentityIcon(const std::wstring& folder) {
   const std::string& url = global_singleton::get_const_instance().m_strIdentityIcon;
   if (url.empty()) return std::wstring();
-  const std::wstring file = folder + L"\\" + LastUrlPart(url);
+  const std::wstring name = CommonTools::last_url_segment(CommonTools::string_to_wstring(url));
+  if (!CommonTools::accept_file_name(CommonTools::wstring_to_string(name), "身份图标")) return std::wstring();
+  const std::wstring file = folder + L"\\" + name;
   if (!FileExists(file)) Download(url, file);
   return file;
 }
@@ -59,6 +55,7 @@ void ShowIcon(SkinUI::CWindowManagerUI& pm, const std::wstring& iconFile) {
 
 void ShowPhoto(SkinUI::CWindowManagerUI& pm, const std::wstring& folder) {
   const global_singleton& session = global_singleton::get_const_instance();
+  if (!CommonTools::accept_file_name(session.m_userInfo.strUserID, "用户ID")) return;
   const std::wstring userID = CommonTools::string_to_wstring(session.m_userInfo.strUserID);
   const std::wstring photo = folder + L"\\" + userID + L".png";
   if (!Download(session.m_userInfo.strPhotoUrl, photo)) return;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/management/ComboRows.h"
+#include "app/shell/SavableText.h"
 #include "app/shell/ShowMessage.h"
 #include "data/DAL_PatrolServer.h"
 #include "data/StartupCaches.h"
@@ -187,6 +188,7 @@ int CAddDevicePositionWnd::Save() {
   if (m_pName == nullptr || m_pCode == nullptr || m_pArea == nullptr || m_pFloor == nullptr || m_pCamera == nullptr) {
     return -1;
   }
+  if (!CheckSavableTexts(m_hWnd, {m_pName, m_pCode, m_pRemark})) return 0;
   const std::string name = TextOf(m_pName);
   const std::string area = TextOf(m_pArea);
   const std::string code = TextOf(m_pCode);

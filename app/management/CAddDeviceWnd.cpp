@@ -11,6 +11,7 @@
 #include "app/management/ReaderLog.h"
 #include "app/shell/RunBusy.h"
 #include "app/shell/ShellServices.h"
+#include "app/shell/SavableText.h"
 #include "app/shell/ShowMessage.h"
 #include "data/CloudServerPort.h"
 #include "data/DAL_PatrolServer.h"
@@ -351,6 +352,7 @@ CAddDeviceWnd::ReaderForm CAddDeviceWnd::ReadForm() const {
 }
 
 void CAddDeviceWnd::SaveWithBusyWindow() {
+  if (!CheckSavableTexts(m_hWnd, {m_pName, m_pContact, m_pPhone, m_pServer})) return;
   const ReaderForm form = ReadForm();
   RunBusy(
       m_hWnd, 180000, 1, [this, form] { return ConfigureAndSave(form); },

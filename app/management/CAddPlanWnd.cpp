@@ -6,6 +6,7 @@
 #include "CommonTools/Conversions.h"
 #include "app/management/CAddRouteWnd.h"
 #include "app/management/PlanSaver.h"
+#include "app/shell/SavableText.h"
 #include "app/shell/ShowTimePicker.h"
 #include "app/shell/ShellServices.h"
 #include "app/shell/ShowMessage.h"
@@ -202,6 +203,7 @@ void CAddPlanWnd::LoadPlan(InspectPlanInfo plan) {
   if (m_pType != nullptr) m_pType->SelectItem(m_plan.iType, false);
   FillPeopleTiles(0);
   if (m_pRemark != nullptr) m_pRemark->SetText(WideOf(m_plan.strRemark).GetData());
+  UpdateRemarkCounter(L"Edit_remark");
   if (m_pEndDate != nullptr) m_pEndDate->SetText(WideOf(m_plan.strEndDate).GetData());
   if (m_pStartDate != nullptr) m_pStartDate->SetText(WideOf(m_plan.strStartDate).GetData());
   for (int i = 1; i <= 7; ++i) {
@@ -233,6 +235,10 @@ void CAddPlanWnd::Notify(SkinUI::UINotifyRecord& msg) {
   const SkinUI::CUIString name = msg.pSender->GetName();
   if (msg.sType == L"click") {
     OnClick(name, msg);
+  } else if (msg.sType == L"itemselect" && name == L"Comb_PlanType") {
+    // Without this a type chosen after the dialog opened would keep the routes of the
+    // first one, and a plan of that type could never get a route of its own.
+    FillRouteCombo();
   } else if (msg.sType == L"itemselect" && name == L"Comb_People") {
     auto* filter = static_cast<SkinUI::CComboUI*>(msg.pSender->GetInterface(L"Combo"));
     if (filter != nullptr) FillPeopleTiles(filter->GetCurSel());
@@ -348,6 +354,7 @@ bool CAddPlanWnd::ReadForm(PlanForm& form) {
 void CAddPlanWnd::Save() {
   PlanForm form;
   if (!ReadForm(form)) return;
+  if (!CheckSavableTexts(m_hWnd, {m_pName, m_pRemark})) return;
   PlanSaver saver(m_nMode, [this](const std::wstring& text, int kind) { ShowMessage(text, m_hWnd, kind); });
   if (saver.Save(form, m_plan)) Close(1);
 }

@@ -6,8 +6,11 @@
 
 #include "CommonTools/Config.h"
 #include "CommonTools/Conversions.h"
+#include "CommonTools/QueryValue.h"
 #include "CommonTools/TextTime.h"
+#include "CommonTools/WebAddress.h"
 #include "CommonTools/global_singleton.h"
+#include "app/shell/SavableText.h"
 #include "app/shell/ShellServices.h"
 #include "app/shell/ShowMessage.h"
 #include "data/DAL_PatrolServer.h"
@@ -23,6 +26,9 @@
 #include "ui/controls/CTreeViewUI.h"
 
 namespace {
+
+// Route types are the plan type codes 0 to 6.
+const int kTypeCount = 7;
 
 SkinUI::CUIString WideOf(const std::string& gbk) { return CommonTools::string_to_cstring(gbk).GetString(); }
 std::string Narrow(const SkinUI::CUIString& text) { return CommonTools::cstring_to_string(text.GetData()); }
@@ -210,10 +216,11 @@ void CAddRouteWnd::ShowMapPage() {
   const global_singleton& session = global_singleton::get_const_instance();
   // Before its first save a new route has no id; the page is told -1.
   const int routeId = m_nMode == 1 && m_route.iID <= 0 ? -1 : m_route.iID;
-  const std::string query = "?token=" + session.m_userInfo.strToken + "&userID=" + session.m_userInfo.strUserID +
+  const std::string query = "?token=" + CommonTools::query_value(session.m_userInfo.strToken) +
+                            "&userID=" + CommonTools::query_value(session.m_userInfo.strUserID) +
                             "&campusId=" + std::to_string(m_nCampusId) + "&InspectRecordID=" +
                             std::to_string(routeId) + "&Date=2021-10-26&width=900&height=610&Type=" +
-                            (m_nMode == 1 ? "4" : "3") + "&QVBaseAddr=" + session.m_strServerAddr;
+                            (m_nMode == 1 ? "4" : "3") + "&QVBaseAddr=" + CommonTools::query_value(session.m_strServerAddr);
   const std::wstring url = page + WideOf(query).GetData();
   BSTR text = ::SysAllocString(url.c_str());
   m_pBrowser->Navigate(text, nullptr, nullptr, nullptr, nullptr);
@@ -263,7 +270,15 @@ void CAddRouteWnd::GoDigitizing() {
     if (g_pFeedBackWnd != nullptr) ShowToast(L"获取Brenholt地址失败", 3);
     return;
   }
-  const std::string url = address + "?qv_tk=" + session.m_userInfo.strToken + "&qv_ic=" + identity;
+  // The token goes only to a web page: any other scheme would hand it to whatever
+  // program the desktop runs for that scheme.
+  if (!CommonTools::is_web_address(address)) {
+    DalLog::TextLine("数字校园地址不是网页地址，未打开: " + address + "\n");
+    if (g_pFeedBackWnd != nullptr) ShowToast(L"跳转Brenholt失败", 3);
+    return;
+  }
+  const std::string url =
+      address + "?qv_tk=" + CommonTools::query_value(session.m_userInfo.strToken) + "&qv_ic=" + CommonTools::query_value(identity);
   const HINSTANCE result = ::ShellExecuteW(nullptr, L"open", WideOf(url).GetData(), nullptr, nullptr, SW_SHOW);
   if (reinterpret_cast<INT_PTR>(result) <= 32 && g_pFeedBackWnd != nullptr) ShowToast(L"跳转Brenholt失败", 3);
 }
@@ -274,7 +289,13 @@ bool CAddRouteWnd::Save() {
     ShowMessage(L"线路名称不能为空!", m_hWnd, 1);
     return false;
   }
-  const int type = m_pType == nullptr ? 0 : m_pType->GetCurSel();
+  if (!CheckSavableTexts(m_hWnd, {m_pName})) return false;
+  // A route stored without one of the seven types shows under none of them.
+  const int type = m_pType == nullptr ? -1 : m_pType->GetCurSel();
+  if (type < 0 || type >= kTypeCount) {
+    ShowMessage(L"请选择线路类型!", m_hWnd, 1);
+    return false;
+  }
   if (!HasTypeRight(type)) {
     ShowMessage(L"您不具有该类型权限,\r\n请联系超级管理员分配该计划类型权限!", m_hWnd, 1);
     return false;

@@ -7,6 +7,8 @@
 #include <utility>
 
 #include "CommonTools/Conversions.h"
+#include "CommonTools/FileNameCheck.h"
+#include "CommonTools/Files.h"
 #include "CommonTools/global_singleton.h"
 #include "app/records/FileNames.h"
 #include "app/records/FolderCopy.h"
@@ -14,6 +16,7 @@
 #include "app/records/RunKey.h"
 #include "app/records/RunPhase.h"
 #include "app/shell/ShellServices.h"
+#include "app/shell/SavableText.h"
 #include "app/shell/ShowCannotOpen.h"
 #include "app/shell/ShowMessage.h"
 #include "data/DAL_PatrolServer.h"
@@ -118,9 +121,11 @@ void CExceptionRecordWnd::OnSkinBuilt() {
   m_pCheckpoints = FindTiles(m_pm, L"TileLayout_ExceptionRecord");
   m_pPictures = FindTiles(m_pm, L"TileLayout_Pic");
   FillCheckpointItems();
-  m_pictures.Fetch();
+  // A run key whose digits are not all digits names no run: shown, never touched.
+  const bool knownRun = !m_strTimeKey.empty();
+  if (knownRun) m_pictures.Fetch();
   FillPictureTiles();
-  m_nEditable = IsPlanPerson() ? 1 : 0;
+  m_nEditable = knownRun && IsPlanPerson() ? 1 : 0;
   const int phase = GetRunPhase();
   if (phase == 1 || phase == 3) m_nEditable = 0;
   if (m_nEditable == 0) ShowReadOnly();
@@ -271,6 +276,7 @@ void CExceptionRecordWnd::CountRemark() {
 }
 
 bool CExceptionRecordWnd::Save() {
+  if (!CheckSavableTexts(m_hWnd, {m_pRemark})) return false;
   const std::string remark = m_pRemark == nullptr ? std::string() : Narrow(m_pRemark->GetText().GetData());
   DAL_PatrolServer server;
   bool refused = false;
@@ -370,7 +376,7 @@ void CExceptionRecordWnd::SavePictures() {
     const auto plan = g_mapInspectPlan.find(m_nPlanId);
     if (plan != g_mapInspectPlan.end()) planName = plan->second.strName;
   }
-  const std::string target = folder + "\\" + PlanFileName(planName);
+  const std::string target = CommonTools::join_path(folder, PlanFileName(planName));
   const CStringW wideTarget = CommonTools::string_to_cstring(target);
   if (!PathExists(wideTarget, true) && ::CreateDirectoryW(wideTarget, nullptr) == FALSE) return;
   Toast(CopyPictureFile(target) ? L"下载成功!" : L"下载失败!");
@@ -406,7 +412,7 @@ void CExceptionRecordWnd::DeletePicture(const std::string& name) {
 }
 
 void CExceptionRecordWnd::ViewPicture(const std::string& name) const {
-  if (!IsPlainFileName(name)) return;
+  if (!CommonTools::is_plain_file_name(name)) return;
   // Quoted: the program folder may hold a space, as "Program Files" does.
   const std::string path = Narrow(m_pictures.LocalPath(name));
   const std::string command = "rundll32.exe C:\\Windows\\System32\\shimgvw.dll,ImageView_Fullscreen \"" + path + "\"";

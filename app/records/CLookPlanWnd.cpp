@@ -7,6 +7,7 @@
 
 #include "CommonTools/Config.h"
 #include "CommonTools/Conversions.h"
+#include "CommonTools/QueryValue.h"
 #include "CommonTools/global_singleton.h"
 #include "app/records/CExceptionRecordWnd.h"
 #include "app/records/PlanRunExport.h"
@@ -167,11 +168,12 @@ CLookPlanWnd::Load CLookPlanWnd::Fetch(const std::string& runKey, bool withPage)
 std::wstring CLookPlanWnd::PageUrl(const std::string& runKey) const {
   const RECT area = WorkArea();
   const global_singleton& session = global_singleton::get_const_instance();
-  const std::string query = "?token=" + session.m_userInfo.strToken + "&userID=" + session.m_userInfo.strUserID +
-                            "&campusId=1&InspectRecordID=" + std::to_string(m_nPlanId) + "&Date=" + runKey +
+  const std::string query = "?token=" + CommonTools::query_value(session.m_userInfo.strToken) +
+                            "&userID=" + CommonTools::query_value(session.m_userInfo.strUserID) +
+                            "&campusId=1&InspectRecordID=" + std::to_string(m_nPlanId) + "&Date=" + CommonTools::query_value(runKey) +
                             "&width=" + std::to_string(area.right - area.left - 20) +
                             "&height=" + std::to_string(area.bottom - area.top - 367) +
-                            "&Type=1&QVBaseAddr=" + session.m_strServerAddr;
+                            "&Type=1&QVBaseAddr=" + CommonTools::query_value(session.m_strServerAddr);
   const std::wstring page = CommonTools::get_exe_dir() + L"\\InspectRecord\\index.html";
   if (!::PathFileExistsW(page.c_str())) {
     DalLog::TextLine("未发现InspectRecord\\index.html: " + CommonTools::wstring_to_string(page) + "\n");

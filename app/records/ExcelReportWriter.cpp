@@ -6,6 +6,7 @@
 #include "CommonTools/COleDispatchException.h"
 #include "CommonTools/COleException.h"
 #include "CommonTools/Conversions.h"
+#include "CommonTools/Files.h"
 #include "CommonTools/Log.h"
 #include "app/records/DeviceRecordTypeName.h"
 #include "app/records/ExcelApp.h"
@@ -127,8 +128,7 @@ std::string Joined(const std::list<Item>& items, Text text) {
 CStringW PlanRunFileName(const std::string& title) {
   std::wstring name = Wide(title).GetString();
   name = name.substr(0, name.find(L'_'));
-  std::replace_if(name.begin(), name.end(), IsForbiddenFileNameChar, L'_');
-  return CStringW(name.c_str()) + L".xls";
+  return Wide(PlanFileName(CommonTools::cstring_to_string(CStringW(name.c_str())))) + L".xls";
 }
 
 std::vector<CStringW> Headers(std::initializer_list<const wchar_t*> texts) {
@@ -296,7 +296,7 @@ CStringW ExcelReportWriter::Build(ExcelApp& app, const ExcelReport& report) {
   FitColumns(app);
   Progress(report, "5\n");
 
-  const CStringW path = Wide(m_folder) + L"\\" + report.fileName;
+  const CStringW path = CommonTools::join_path(Wide(m_folder).GetString(), report.fileName.GetString()).c_str();
   if (report.logsProgress) g_log.Write(kLogLevel, "%s\n", CommonTools::cstring_to_string(path).c_str());
   app.SaveAs(path);
   Progress(report, "6\n");

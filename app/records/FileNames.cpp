@@ -1,24 +1,20 @@
 #include "app/records/FileNames.h"
 
 #include <algorithm>
-#include <cwchar>
 
+#include "CommonTools/FileNameCheck.h"
 #include "platform/base/CodePage.h"
 
 using platform::codepage::GbkToWide;
 using platform::codepage::WideToGbk;
 
-bool IsForbiddenFileNameChar(wchar_t c) { return c < 0x20 || std::wcschr(L"\\/:*?\"<>|", c) != nullptr; }
-
 std::string PlanFileName(const std::string& planName) {
   if (planName == "." || planName == "..") return "_";
   std::wstring name = GbkToWide(planName);
-  std::replace_if(name.begin(), name.end(), IsForbiddenFileNameChar, L'_');
+  std::replace_if(name.begin(), name.end(), CommonTools::is_forbidden_file_name_char, L'_');
+  // A name Windows would cut ("a.", "b ") or open as a device ("CON") keeps its text and
+  // becomes a name of its own.
+  if (!name.empty() && !CommonTools::is_plain_file_name(name)) name += L'_';
   return WideToGbk(name);
 }
 
-bool IsPlainFileName(const std::string& name) {
-  if (name.empty() || name == "." || name == "..") return false;
-  const std::wstring wide = GbkToWide(name);
-  return std::none_of(wide.begin(), wide.end(), IsForbiddenFileNameChar);
-}

@@ -1,18 +1,12 @@
 #pragma once
-// Names that come from outside (plan names typed by users, picture names the server
-// lists) become parts of local paths. A separator, ".." or a character Windows refuses
-// in a file name would write elsewhere or fail, so such names are mended or refused
-// here. Names are GBK; the test runs on the characters, since the second byte of a GBK
-// character may be the byte of "\" or "|".
+// Plan names typed by users become folder and file names of the exports. A separator,
+// ".." or a character Windows refuses in a file name would write elsewhere or fail, so
+// such a name is mended here (names that are refused instead pass
+// CommonTools::is_plain_file_name).
 #include <string>
 
-// The characters Windows refuses in a file name: controls and \ / : * ? " < > |.
-bool IsForbiddenFileNameChar(wchar_t c);
-
-// The plan name as a folder or file name: each forbidden character becomes "_", and
-// "." or ".." alone becomes "_". An empty name stays empty.
+// The plan name as a folder or file name: each forbidden character becomes "_", "." or
+// ".." alone becomes "_", and a name ending in "." or " " or naming a device ("CON",
+// "lpt1.x") gets a "_" appended. An empty name stays empty.
 std::string PlanFileName(const std::string& planName);
 
-// True when the name can be used as it is as one file name: not empty, not "." or "..",
-// no forbidden character.
-bool IsPlainFileName(const std::string& name);

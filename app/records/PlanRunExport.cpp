@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "CommonTools/Conversions.h"
+#include "CommonTools/FileNameCheck.h"
 #include "CommonTools/Files.h"
 #include "CommonTools/HttpDownload.h"
 #include "CommonTools/Log.h"
@@ -32,7 +33,7 @@ PlanRunExport::PlanRunExport(int planId, std::string planName, std::string runKe
     : m_nPlanId(planId), m_strPlanName(std::move(planName)), m_strRunKey(std::move(runKey)), m_rows(std::move(rows)) {}
 
 std::string PlanRunExport::PlanFolder(const std::string& folder) const {
-  return folder + "\\" + PlanFileName(m_strPlanName);
+  return CommonTools::join_path(folder, PlanFileName(m_strPlanName));
 }
 
 bool PlanRunExport::Run(const std::string& folder) const {
@@ -46,14 +47,15 @@ bool PlanRunExport::Run(const std::string& folder) const {
   ExcelReportWriter writer(planFolder);
   g_log.Write(3, "1\n");
   const std::string workbook = writer.WritePlanRunRecords(title1, m_rows, "异常说明:" + record.strRemark);
-  FetchPictures(planFolder, timeKey);
+  // A run key that gives no time key names no pictures of its own.
+  if (!timeKey.empty()) FetchPictures(planFolder, timeKey);
   return !workbook.empty();
 }
 
 void PlanRunExport::FetchPictures(const std::string& planFolder, const std::string& timeKey) const {
   const std::string pictureFolder = planFolder + "\\ExceptionPicture";
   if (PathExists(Wide(pictureFolder), true)) {
-    CommonTools::delete_folder(Wide(pictureFolder));
+    CommonTools::delete_folder(Wide(pictureFolder), Wide(planFolder));
     ::Sleep(100);
   }
   if (::CreateDirectoryW(Wide(pictureFolder), nullptr) == FALSE) return;
@@ -61,7 +63,7 @@ void PlanRunExport::FetchPictures(const std::string& planFolder, const std::stri
                            std::to_string(m_nPlanId) + "/" + timeKey + "/";
   for (const std::string& name : DAL_PatrolServer().DAL_UploadPic_GetNames(m_nPlanId, timeKey)) {
     // A name the server lists is never trusted as a path component.
-    if (!IsPlainFileName(name)) {
+    if (!CommonTools::is_plain_file_name(name)) {
       DalLog::InfoLine("下载图片失败，" + name + "\n");
       continue;
     }

@@ -12,8 +12,8 @@ class PlanRunExport {
  public:
   PlanRunExport(int planId, std::string planName, std::string runKey, std::list<PlanRunRow> rows);
 
-  // The folder the export writes into (GBK): the chosen one + "\" + the plan's name as a
-  // file name.
+  // The folder the export writes into (GBK): the plan's name as a file name inside the
+  // chosen one.
   std::string PlanFolder(const std::string& folder) const;
   // True when the workbook was written. Pictures that cannot be fetched are skipped.
   bool Run(const std::string& folder) const;

@@ -4,5 +4,6 @@
 // the time key "YYYYMMDDhhmmhhmm".
 #include <string>
 
-// The time key of a run key; "" when the text is not 22 characters long.
+// The time key of a run key; "" when the text is not 22 characters long or its digit
+// places hold anything but digits.
 std::string TimeKeyFromRunKey(const std::string& runKey);

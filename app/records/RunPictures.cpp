@@ -4,9 +4,9 @@
 
 #include "CommonTools/Config.h"
 #include "CommonTools/Conversions.h"
+#include "CommonTools/FileNameCheck.h"
 #include "CommonTools/Files.h"
 #include "CommonTools/global_singleton.h"
-#include "app/records/FileNames.h"
 #include "app/records/PathExists.h"
 #include "data/DAL_PatrolServer.h"
 #include "data/DalLog.h"
@@ -37,19 +37,22 @@ bool RunPictures::PrepareFolders() const {
     return FolderExists(m_runFolder) || MakeFolder(m_runFolder);
   }
   if (FolderExists(m_runFolder)) {
-    CommonTools::delete_folder(CStringW(m_runFolder.c_str()));
+    CommonTools::delete_folder(CStringW(m_runFolder.c_str()), CStringW(m_planFolder.c_str()));
     ::Sleep(1000);
   }
   return MakeFolder(m_runFolder);
 }
 
 bool RunPictures::Fetch() {
+  // A run without a proper time key has no folder of its own: the plan folder or one
+  // beside it would be emptied instead.
+  if (!CommonTools::accept_file_name(m_strTimeKey, "巡更时间")) return false;
   if (!PrepareFolders()) return false;
   m_names.clear();
   const std::string base = global_singleton::get_const_instance().m_strServerAddr + "ResPic/" +
                            std::to_string(m_nPlanId) + "/" + m_strTimeKey + "/";
   for (const std::string& name : DAL_PatrolServer().DAL_UploadPic_GetNames(m_nPlanId, m_strTimeKey)) {
-    if (!IsPlainFileName(name)) {
+    if (!CommonTools::is_plain_file_name(name)) {
       DalLog::InfoLine("下载图片失败，" + name + "\n");
       continue;
     }

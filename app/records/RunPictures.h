@@ -16,7 +16,8 @@ class RunPictures {
   const std::vector<std::string>& Names() const { return m_names; }
   // Run folder + "\" + name.
   std::wstring LocalPath(const std::string& name) const;
-  // False, with the names unchanged, when a local folder could not be made.
+  // False, with the names unchanged, when a local folder could not be made or the time
+  // key is no plain file name (then nothing local is touched).
   bool Fetch();
 
  private:

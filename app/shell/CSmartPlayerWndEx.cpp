@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "CommonTools/CameraUrl.h"
+#include "CommonTools/SecretMask.h"
 #include "app/shell/CameraLog.h"
 #include "app/shell/ShellServices.h"
 
@@ -37,10 +38,12 @@ const int kFreeWidth = 650;
 const int kFreeHeight = 500;
 
 std::string WithUrl(const char* format, const std::string& url) {
-  const int length = std::snprintf(nullptr, 0, format, url.c_str());
+  // The address carries the camera's account and password.
+  const std::string masked = CommonTools::mask_url(url);
+  const int length = std::snprintf(nullptr, 0, format, masked.c_str());
   if (length <= 0) return std::string();
   std::string line(static_cast<size_t>(length) + 1, '\0');
-  std::snprintf(&line[0], line.size(), format, url.c_str());
+  std::snprintf(&line[0], line.size(), format, masked.c_str());
   line.resize(static_cast<size_t>(length));
   return line;
 }

@@ -4,6 +4,7 @@
 #include "CommonTools/Conversions.h"
 #include "CommonTools/Log.h"
 #include "CommonTools/Network.h"
+#include "CommonTools/SecretMask.h"
 #include "CommonTools/TextTime.h"
 #include "CommonTools/global_singleton.h"
 #include "app/shell/CInputQVBaseAddrWndUI.h"
@@ -134,7 +135,8 @@ bool CommandLineTokenLogin(OnlineUserInfo& out, const std::wstring& token) {
   }
   std::string checkedToken = CommonTools::wstring_to_string(token);
   if (!OnlineUserClient::Instance().LoginByToken(out, checkedToken)) {
-    g_log.Write(3, "命令行传参调用，通过TOKEN获取用户信息失败，重新弹出登录框...token值为：%s\n", checkedToken.c_str());
+    g_log.Write(3, "命令行传参调用，通过TOKEN获取用户信息失败，重新弹出登录框...token值为：%s\n",
+                CommonTools::mask_secret(checkedToken).c_str());
     if (RunLoginWindow(out, L"校园巡查系统-登录") != 1) return false;
     // The refused token would fail the check for every user: ask with the token of the
     // user who has just logged in.

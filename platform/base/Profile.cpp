@@ -18,6 +18,7 @@
 #include "platform/base/CodePage.h"
 #include "platform/base/FileApi.h"
 #include "platform/base/Path.h"
+#include "platform/base/PrivateProfile.h"
 
 namespace {
 
@@ -391,3 +392,27 @@ BOOL WritePrivateProfileStringW(LPCWSTR lpAppName, LPCWSTR lpKeyName, LPCWSTR lp
   std::lock_guard<std::mutex> lock(ProfileMutex());
   return Write(platform::NativePath(std::wstring(lpFileName)), lpAppName, lpKeyName, lpString);
 }
+
+namespace platform {
+
+BOOL KeepProfilePrivate(LPCWSTR lpFileName) {
+  if (lpFileName == nullptr) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return FALSE;
+  }
+  std::lock_guard<std::mutex> lock(ProfileMutex());
+  const std::string path = NativePath(std::wstring(lpFileName));
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  if (fd >= 0) {
+    close(fd);
+    return TRUE;
+  }
+  struct stat st;
+  if (errno != EEXIST || stat(path.c_str(), &st) != 0 || chmod(path.c_str(), st.st_mode & 0700) != 0) {
+    SetLastError(ErrorFromErrno(errno, path));
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace platform

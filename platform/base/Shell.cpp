@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/base/CodePage.h"
+#include "platform/base/Module.h"
 #include "platform/base/Path.h"
 #include "platform/base/ProcessLauncher.h"
 
@@ -50,6 +51,21 @@ bool IsUrl(const std::wstring& file) {
   return true;
 }
 
+// Only web pages go to the desktop's opener: "file:" would open any local file, and
+// other schemes start whatever program registered them.
+bool IsWebUrl(const std::wstring& file) {
+  std::wstring scheme = file.substr(0, file.find(L':'));
+  for (wchar_t& c : scheme) {
+    if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
+  }
+  return (scheme == L"http" || scheme == L"https") && file.compare(scheme.size(), 3, L"://") == 0;
+}
+
+INT_PTR RefuseUrl(const std::wstring& file) {
+  OutputDebugStringW((L"ShellExecute: not a web address, not opened: " + file + L"\n").c_str());
+  return SE_ERR_ACCESSDENIED;
+}
+
 INT_PTR ErrorResult(int error) {
   switch (error) {
     case ENOENT:
@@ -82,7 +98,10 @@ INT_PTR Execute(const std::wstring& verb, const std::wstring& file, const std::w
                 const std::wstring& dir) {
   const bool open = verb.empty() || IsVerb(verb, L"open");
   if (!open && !IsVerb(verb, L"explore")) return SE_ERR_NOASSOC;
-  if (IsUrl(file)) return OpenWithDesktop(platform::codepage::WideToUtf8(file));
+  if (IsUrl(file)) {
+    if (!IsWebUrl(file)) return RefuseUrl(file);
+    return OpenWithDesktop(platform::codepage::WideToUtf8(file));
+  }
   const std::string path = platform::NativePath(file);
   struct stat st;
   if (path.empty() || stat(path.c_str(), &st) != 0) return SE_ERR_FNF;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/base/Error.h"
 #include "platform/gdi/BrushObject.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/DrawScope.h"
@@ -255,16 +256,25 @@ BOOL StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdc
   return CopyPixels(hdcDest, xDest, yDest, wDest, hDest, hdcSrc, xSrc, ySrc, wSrc, hSrc, rop, smooth);
 }
 
+namespace {
+
+BOOL InvalidParameter() {
+  SetLastError(ERROR_INVALID_PARAMETER);
+  return FALSE;
+}
+
+}  // namespace
+
 BOOL AlphaBlend(HDC hdcDest, int xoriginDest, int yoriginDest, int wDest, int hDest, HDC hdcSrc, int xoriginSrc,
                 int yoriginSrc, int wSrc, int hSrc, BLENDFUNCTION ftn) {
   DeviceContext* dst = DeviceContext::FromHandle(hdcDest);
   DeviceContext* src = DeviceContext::FromHandle(hdcSrc);
-  if (!dst || !src || ftn.BlendOp != AC_SRC_OVER) return FALSE;
-  if (wDest < 0 || hDest < 0 || wSrc < 0 || hSrc < 0) return FALSE;
+  if (!dst || !src || ftn.BlendOp != AC_SRC_OVER) return InvalidParameter();
+  if (wDest < 0 || hDest < 0 || wSrc < 0 || hSrc < 0) return InvalidParameter();
   // The source rectangle must lie inside the source's pixels.
   int sx = xoriginSrc + src->Origin().x;
   int sy = yoriginSrc + src->Origin().y;
-  if (sx < 0 || sy < 0 || sx + wSrc > src->Width() || sy + hSrc > src->Height()) return FALSE;
+  if (sx < 0 || sy < 0 || sx + wSrc > src->Width() || sy + hSrc > src->Height()) return InvalidParameter();
   if (wDest == 0 || hDest == 0 || wSrc == 0 || hSrc == 0) return TRUE;
   cairo_surface_t* source = src->BeginAccess();
   if (!source) return FALSE;
@@ -319,4 +329,9 @@ BOOL GradientFill(HDC hdc, PTRIVERTEX pVertex, ULONG nVertex, PVOID pMesh, ULONG
                      ulMode == GRADIENT_FILL_RECT_V);
   }
   return TRUE;
+}
+
+BOOL GdiAlphaBlend(HDC hdcDest, int xoriginDest, int yoriginDest, int wDest, int hDest, HDC hdcSrc, int xoriginSrc,
+                   int yoriginSrc, int wSrc, int hSrc, BLENDFUNCTION ftn) {
+  return AlphaBlend(hdcDest, xoriginDest, yoriginDest, wDest, hDest, hdcSrc, xoriginSrc, yoriginSrc, wSrc, hSrc, ftn);
 }

@@ -51,15 +51,18 @@ void DrawLines(DeviceContext& dc, FontObject& font, const DrawTextLayout& layout
 
 int DrawTextW(HDC hdc, LPCWSTR lpchText, int cchText, LPRECT lprc, UINT format) {
   DeviceContext* dc = DeviceContext::FromHandle(hdc);
-  if (!dc || !lprc || (!lpchText && cchText != 0)) return 0;
+  if (!dc || !lprc || !lpchText) return 0;
   size_t count = cchText < 0 ? std::wcslen(lpchText) : static_cast<size_t>(cchText);
   FontObject& font = dc->State().font ? *dc->State().font : *FontObject::StockGuiFont();
   const TEXTMETRICW& metrics = font.Metrics();
   int lineHeight = metrics.tmHeight + ((format & DT_EXTERNALLEADING) ? metrics.tmExternalLeading : 0);
   if (count == 0) {
-    // Nothing to draw still measures one line, so an empty label keeps its height;
-    // the width is left as it was.
-    if (format & DT_CALCRECT) lprc->bottom = lprc->top + ((format & DT_SINGLELINE) ? lineHeight : 0);
+    // Nothing to draw still answers one line's height. A count of 0 leaves the
+    // rectangle alone; an empty string measured collapses it to its top-left corner.
+    if ((format & DT_CALCRECT) && cchText < 0) {
+      lprc->right = lprc->left;
+      lprc->bottom = lprc->top;
+    }
     return lineHeight;
   }
   DrawTextLayout layout(font, lpchText, count, format, lprc->right - lprc->left);

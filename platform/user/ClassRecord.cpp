@@ -9,7 +9,7 @@ void ClassRecord::FillInfo(WNDCLASSEXW* info) const {
   info->lpfnWndProc = proc;
   info->cbClsExtra = clsExtra;
   info->cbWndExtra = wndExtra;
-  info->hInstance = instance;
+  info->hInstance = reportedInstance;
   info->hIcon = icon;
   info->hCursor = cursor;
   info->hbrBackground = background;

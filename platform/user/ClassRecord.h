@@ -12,6 +12,9 @@ class ClassRecord {
   std::wstring name;
   ATOM atom = 0;
   HINSTANCE instance = nullptr;
+  // What the class reports as its module: a global class keeps the instance it was
+  // registered with, null included.
+  HINSTANCE reportedInstance = nullptr;
   UINT style = 0;
   WNDPROC proc = nullptr;
   int clsExtra = 0;

@@ -57,6 +57,7 @@ int GetClassNameW(HWND hWnd, LPWSTR lpClassName, int nMaxCount);
 ULONG_PTR GetClassLongPtrW(HWND hWnd, int nIndex);
 ULONG_PTR SetClassLongPtrW(HWND hWnd, int nIndex, LONG_PTR dwNewLong);
 DWORD GetClassLongW(HWND hWnd, int nIndex);
+DWORD SetClassLongW(HWND hWnd, int nIndex, LONG dwNewLong);
 
 #define RegisterClass RegisterClassW
 #define RegisterClassEx RegisterClassExW

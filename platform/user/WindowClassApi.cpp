@@ -12,6 +12,10 @@ using namespace platform::user;
 namespace {
 
 ATOM Register(const WNDCLASSEXW& info) {
+  if (info.cbClsExtra < 0 || info.cbWndExtra < 0) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return 0;
+  }
   SystemClasses::Ensure();
   Guard guard = UserLock::Acquire();
   ClassRecord* record = WindowClassRegistry::Instance().Register(info, false);
@@ -22,7 +26,7 @@ ATOM Register(const WNDCLASSEXW& info) {
 
 ATOM RegisterClassExW(const WNDCLASSEXW* lpwcx) {
   // A size that does not cover the fields is a caller's mistake, not a short form.
-  if (!lpwcx || lpwcx->cbSize < sizeof(WNDCLASSEXW)) {
+  if (!lpwcx || lpwcx->cbSize != sizeof(WNDCLASSEXW)) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
@@ -57,7 +61,9 @@ BOOL UnregisterClassW(LPCWSTR lpClassName, HINSTANCE hInstance) {
 BOOL GetClassInfoExW(HINSTANCE hInstance, LPCWSTR lpszClass, LPWNDCLASSEXW lpwcx) {
   SystemClasses::Ensure();
   Guard guard = UserLock::Acquire();
-  ClassRecord* record = WindowClassRegistry::Instance().Find(lpszClass, hInstance);
+  // Without a module only the classes every module shares are found.
+  WindowClassRegistry& registry = WindowClassRegistry::Instance();
+  ClassRecord* record = hInstance ? registry.Find(lpszClass, hInstance) : registry.FindShared(lpszClass);
   if (!record || !lpwcx) {
     SetLastError(ERROR_CLASS_DOES_NOT_EXIST);
     return FALSE;
@@ -105,7 +111,7 @@ bool ReadClassLong(const ClassRecord& c, int index, size_t size, LONG_PTR* value
     case GCLP_HCURSOR: *value = LONG_PTR(c.cursor); return true;
     case GCLP_HICON: *value = LONG_PTR(c.icon); return true;
     case GCLP_HICONSM: *value = LONG_PTR(c.iconSmall); return true;
-    case GCLP_HMODULE: *value = LONG_PTR(c.instance); return true;
+    case GCLP_HMODULE: *value = LONG_PTR(c.reportedInstance); return true;
     case GCLP_WNDPROC: *value = LONG_PTR(c.proc); return true;
     case GCL_STYLE: *value = LONG_PTR(c.style); return true;
     case GCL_CBWNDEXTRA: *value = c.wndExtra; return true;
@@ -153,5 +159,17 @@ ULONG_PTR SetClassLongPtrW(HWND hWnd, int nIndex, LONG_PTR dwNewLong) {
       return 0;
     }
     return ULONG_PTR(old);
+  });
+}
+
+DWORD SetClassLongW(HWND hWnd, int nIndex, LONG dwNewLong) {
+  return WithWindow(hWnd, DWORD(0), [nIndex, dwNewLong](WindowObject* w) -> DWORD {
+    LONG_PTR old = 0;
+    if (!w->cls || !ReadClassLong(*w->cls, nIndex, sizeof(LONG), &old) ||
+        !WriteClassLong(*w->cls, nIndex, sizeof(LONG), dwNewLong)) {
+      SetLastError(ERROR_INVALID_INDEX);
+      return 0;
+    }
+    return DWORD(old);
   });
 }

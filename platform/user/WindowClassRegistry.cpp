@@ -49,6 +49,7 @@ ClassRecord* WindowClassRegistry::Register(const WNDCLASSEXW& info, bool system)
   record->name = info.lpszClassName;
   record->atom = nextAtom_++;
   record->instance = instance;
+  record->reportedInstance = (info.style & CS_GLOBALCLASS) && !system ? info.hInstance : instance;
   record->style = info.style;
   record->proc = info.lpfnWndProc;
   record->clsExtra = info.cbClsExtra > 0 ? info.cbClsExtra : 0;
@@ -73,6 +74,13 @@ ClassRecord* WindowClassRegistry::Find(LPCWSTR name, HINSTANCE instance) {
     if (record->system || (record->style & CS_GLOBALCLASS)) fallback = record.get();
   }
   return fallback;
+}
+
+ClassRecord* WindowClassRegistry::FindShared(LPCWSTR name) {
+  for (const auto& record : classes_) {
+    if (Matches(*record, name) && (record->system || (record->style & CS_GLOBALCLASS))) return record.get();
+  }
+  return nullptr;
 }
 
 bool WindowClassRegistry::Unregister(LPCWSTR name, HINSTANCE instance) {

@@ -18,6 +18,8 @@ class WindowClassRegistry {
   // The class a window of `instance` would get: the instance's own, else a system or
   // global class. `name` may be an atom.
   ClassRecord* Find(LPCWSTR name, HINSTANCE instance);
+  // A system or global class only: what a look-up without a module finds.
+  ClassRecord* FindShared(LPCWSTR name);
   // Refused while windows of the class exist.
   bool Unregister(LPCWSTR name, HINSTANCE instance);
 

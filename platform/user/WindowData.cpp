@@ -45,6 +45,17 @@ LONG_PTR ReadExtra(const WindowObject* w, int offset) {
 // Lock held: whether `w` sits in another window rather than on the desktop.
 bool HasParentWindow(const WindowObject* w) { return w->parent && !IsDesktop(w->parent); }
 
+// Lock held: whether `w` reads as a child now: WS_CHILD in its style and a window,
+// not the desktop, as its parent. Everything else is a top-level window, whatever
+// parent link it was created with.
+bool ActsAsChild(const WindowObject* w) { return w->IsChild() && HasParentWindow(w); }
+
+// Lock held: GA_ROOT's answer: up the parent links for as long as the style says child.
+WindowObject* RootByStyle(WindowObject* w) {
+  while (ActsAsChild(w)) w = w->parent;
+  return w;
+}
+
 // Lock held: GetParent's answer, which follows the style: a child's parent, a
 // pop-up's owner, nothing for other windows.
 WindowObject* ParentByStyle(const WindowObject* w) {
@@ -82,7 +93,7 @@ LONG_PTR GetLongPtr(HWND hwnd, int index) {
   switch (index) {
     case GWLP_WNDPROC: return LONG_PTR(w->proc);
     case GWLP_HINSTANCE: return LONG_PTR(w->instance);
-    case GWLP_HWNDPARENT: return LONG_PTR(HasParentWindow(w) ? w->parent->handle : w->owner);
+    case GWLP_HWNDPARENT: return LONG_PTR(ActsAsChild(w) ? w->parent->handle : w->owner);
     case GWLP_ID: return w->id;
     case GWL_STYLE: return LONG_PTR(LONG(w->style));
     case GWL_EXSTYLE: return LONG_PTR(LONG(w->exStyle));
@@ -97,6 +108,10 @@ LONG_PTR SetStyle(HWND hwnd, int index, DWORD value) {
     Guard guard = UserLock::Acquire();
     WindowObject* w = Lookup(hwnd);
     if (!w) return 0;
+    if (IsDesktop(w)) {
+      SetLastError(ERROR_ACCESS_DENIED);
+      return 0;
+    }
     old = index == GWL_STYLE ? w->style : w->exStyle;
   }
   STYLESTRUCT change{old, value};
@@ -133,7 +148,7 @@ LONG_PTR SetLongPtr(HWND hwnd, int index, LONG_PTR value) {
       w->instance = HINSTANCE(value);
       return old;
     case GWLP_HWNDPARENT:
-      if (HasParentWindow(w)) return 0;
+      if (ActsAsChild(w)) return 0;
       return SetOwner(w, HWND(value));
     case GWLP_ID:
       old = w->id;
@@ -253,7 +268,7 @@ HWND GetWindow(HWND hWnd, UINT uCmd) {
   Guard guard = UserLock::Acquire();
   WindowObject* w = Lookup(hWnd);
   if (!w) return nullptr;
-  if (uCmd == GW_OWNER) return w->IsChild() ? nullptr : w->owner;
+  if (uCmd == GW_OWNER) return ActsAsChild(w) ? nullptr : w->owner;
   if (uCmd == GW_CHILD) return w->children.empty() ? nullptr : w->children.front()->handle;
   if (uCmd == GW_ENABLEDPOPUP) {
     for (WindowObject* o : OwnedWindows(w)) {
@@ -280,12 +295,12 @@ HWND GetAncestor(HWND hwnd, UINT gaFlags) {
   if (!w || IsDesktop(w)) return nullptr;
   switch (gaFlags) {
     case GA_PARENT: return w->parent ? w->parent->handle : nullptr;
-    case GA_ROOT: return RootOf(w)->handle;
+    case GA_ROOT: return RootByStyle(w)->handle;
     case GA_ROOTOWNER: {
       // Up the parents to the top-level window, then on as GetParent leads: pop-ups
       // to their owners, an owned window that is not a pop-up nowhere.
-      WindowObject* root = RootOf(w);
-      while (WindowObject* up = ParentByStyle(root)) root = up;
+      WindowObject* root = RootByStyle(w);
+      for (WindowObject* up = ParentByStyle(root); up && !IsDesktop(up); up = ParentByStyle(root)) root = up;
       return root->handle;
     }
     default: SetLastError(ERROR_INVALID_PARAMETER); return nullptr;

@@ -16,9 +16,6 @@
 #include "platform/user/WindowTable.h"
 #include "platform/user/ZOrder.h"
 
-#ifndef ERROR_TLW_WITH_WSCHILD
-#define ERROR_TLW_WITH_WSCHILD 1406L
-#endif
 
 namespace platform::user {
 namespace {
@@ -318,15 +315,12 @@ HWND CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName,
     return nullptr;
   }
   if (!IsWindow(hwnd)) return nullptr;
-  RECT client;
-  RECT rect;
-  {
+  if (requested & (WS_CHILD | WS_POPUP)) {
+    SendFirstSizeAndMove(hwnd);
+  } else {
     Guard guard = UserLock::Acquire();
-    client = w->client;
-    rect = w->rect;
+    w->sizePending = true;
   }
-  SendMessageInternal(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right - client.left, client.bottom - client.top));
-  SendMessageInternal(hwnd, WM_MOVE, 0, MAKELPARAM(rect.left + client.left, rect.top + client.top));
   SendParentNotify(hwnd, WM_CREATE);
   if (requested & WS_VISIBLE) {
     int command = SW_SHOW;

@@ -55,6 +55,9 @@ class WindowObject {
   RECT normalRect{};  // the rectangle a restore goes back to
   bool hasNormalRect = false;
   bool restoreToMaximized = false;  // minimised from the maximised state
+  // An overlapped window hears its first WM_SIZE and WM_MOVE when it is first shown or
+  // sized, not when it is created.
+  bool sizePending = false;
   ThreadQueue* queue = nullptr;
   DWORD threadId = 0;
   std::wstring text;

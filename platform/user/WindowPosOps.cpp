@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/user/ActivationOps.h"
+#include "platform/user/Focus.h"
 #include "platform/user/Monitor.h"
 #include "platform/user/PaintOps.h"
 #include "platform/user/Window.h"
@@ -125,6 +126,11 @@ BOOL SetWindowPosOnOwner(HWND hwnd, HWND after, int x, int y, int cx, int cy, UI
       (newClient.bottom - newClient.top) == (oldClient.bottom - oldClient.top) && !(flags & SWP_STATECHANGED)) {
     changedFlags |= SWP_NOCLIENTSIZE;
   }
+  if (!(changedFlags & SWP_NOCLIENTSIZE)) {
+    // The default procedure's WM_SIZE below is the window's first one.
+    Guard guard = UserLock::Acquire();
+    if (WindowObject* w = FindWindowObject(hwnd)) w->sizePending = false;
+  }
   if (!isChild && nowVisible && !(pos.flags & SWP_NOACTIVATE)) ActivateWindow(hwnd, WA_ACTIVE);
   WINDOWPOS changed = pos;
   changed.flags = changedFlags;
@@ -245,16 +251,45 @@ void Show(HWND hwnd, bool activate) {
 
 }  // namespace
 
-BOOL ShowWindowOnOwner(HWND hwnd, int command) {
-  const ShowFacts facts = Facts(hwnd);
-  if (!facts.valid) return FALSE;
+void SendFirstSizeAndMove(HWND hwnd) {
+  RECT client;
+  RECT rect;
+  DWORD style;
+  {
+    Guard guard = UserLock::Acquire();
+    WindowObject* w = FindWindowObject(hwnd);
+    if (!w) return;
+    w->sizePending = false;
+    client = w->client;
+    rect = w->rect;
+    style = w->style;
+  }
+  if (style & WS_MINIMIZE) {
+    SendMessageInternal(hwnd, WM_SIZE, SIZE_MINIMIZED, 0);
+  } else {
+    const WPARAM kind = (style & WS_MAXIMIZE) ? SIZE_MAXIMIZED : SIZE_RESTORED;
+    SendMessageInternal(hwnd, WM_SIZE, kind, MAKELPARAM(client.right - client.left, client.bottom - client.top));
+  }
+  SendMessageInternal(hwnd, WM_MOVE, 0, MAKELPARAM(rect.left + client.left, rect.top + client.top));
+}
+
+namespace {
+
+bool SizePending(HWND hwnd) {
+  Guard guard = UserLock::Acquire();
+  WindowObject* w = FindWindowObject(hwnd);
+  return w && w->sizePending;
+}
+
+BOOL ShowWindowCommand(HWND hwnd, int command, const ShowFacts& facts) {
   switch (command) {
     case SW_HIDE:
       if (!facts.visible) return FALSE;
       SendMessageInternal(hwnd, WM_SHOWWINDOW, FALSE, 0);
+      // Only the active window's hiding moves activation and the z-order.
       SetWindowPosOnOwner(hwnd, nullptr, 0, 0, 0, 0,
                           SWP_NOMOVE | SWP_NOSIZE | SWP_HIDEWINDOW |
-                              (facts.child ? SWP_NOACTIVATE | SWP_NOZORDER : 0));
+                              (facts.child || ::GetActiveWindow() != hwnd ? SWP_NOACTIVATE | SWP_NOZORDER : 0));
       break;
     case SW_SHOWMAXIMIZED:
       Maximize(hwnd, true);
@@ -285,6 +320,16 @@ BOOL ShowWindowOnOwner(HWND hwnd, int command) {
       break;
   }
   return facts.visible ? TRUE : FALSE;
+}
+
+}  // namespace
+
+BOOL ShowWindowOnOwner(HWND hwnd, int command) {
+  const ShowFacts facts = Facts(hwnd);
+  if (!facts.valid) return FALSE;
+  const BOOL answer = ShowWindowCommand(hwnd, command, facts);
+  if (command != SW_HIDE && SizePending(hwnd)) SendFirstSizeAndMove(hwnd);
+  return answer;
 }
 
 }  // namespace platform::user

@@ -7,6 +7,8 @@ namespace platform::user {
 
 BOOL SetWindowPosOnOwner(HWND hwnd, HWND after, int x, int y, int cx, int cy, UINT flags);
 BOOL ShowWindowOnOwner(HWND hwnd, int command);
+// WM_SIZE with the client size and state, then WM_MOVE with the client origin.
+void SendFirstSizeAndMove(HWND hwnd);
 // WM_GETMINMAXINFO with the defaults for the monitor nearest the window.
 MINMAXINFO QueryMinMaxInfo(HWND hwnd, RECT* monitorRect);
 

@@ -11,7 +11,7 @@ const UINT kFrameInterval = 30;
 
 void RegisterWindowClass(WNDPROC proc) {
   WNDCLASSW wc = {};
-  if (::GetClassInfoW(nullptr, kClassName, &wc)) return;
+  if (::GetClassInfoW(::GetModuleHandleW(nullptr), kClassName, &wc)) return;
   wc.lpfnWndProc = proc;
   wc.lpszClassName = kClassName;
   wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);

@@ -77,6 +77,9 @@ class DeleteFolderTest : public ::testing::Test {
     return entry;
   }
 
+  // The folder root belongs to.
+  CStringW Container() const { return CStringW(Widen(scratch_).c_str()); }
+
   string scratch_, root_, outside_;
 };
 
@@ -110,7 +113,7 @@ TEST_F(DeleteFolderTest, RemovesTreesAndNeverLeavesThroughLinks) {
     SCOPED_TRACE(c.name);
     Build(c.tree);
 
-    EXPECT_EQ(CommonTools::delete_folder(CStringW(Widen(root_).c_str())), 1);
+    EXPECT_EQ(CommonTools::delete_folder(CStringW(Widen(root_).c_str()), Container()), 1);
 
     EXPECT_EQ(Exists(root_), !c.survivors.empty());
     for (const string& entry : c.tree) {
@@ -135,16 +138,73 @@ TEST_F(DeleteFolderTest, PathWrittenWithATrailingSeparator) {
       ASSERT_EQ(mkdir(root_.c_str(), 0755), 0);
     }
     Build({"a.txt", "b/", "b/c.txt"});
-    EXPECT_EQ(CommonTools::delete_folder(CStringW(Widen(root_ + separator).c_str())), 1);
+    EXPECT_EQ(CommonTools::delete_folder(CStringW(Widen(root_ + separator).c_str()), Container()), 1);
     EXPECT_FALSE(Exists(root_));
   }
 }
 
 TEST_F(DeleteFolderTest, MissingFolderGivesZeroAndCreatesNothing) {
   const string missing = root_ + "/missing";
-  EXPECT_EQ(CommonTools::delete_folder(CStringW(Widen(missing).c_str())), 0);
+  EXPECT_EQ(CommonTools::delete_folder(CStringW(Widen(missing).c_str()), Container()), 0);
   EXPECT_FALSE(Exists(missing));
   EXPECT_TRUE(Exists(root_));
+}
+
+// A path put together from outside names may lead out of the folder it belongs to; it
+// is refused before anything is listed, whichever way it gets out.
+TEST_F(DeleteFolderTest, ATargetOutsideItsFolderIsRefusedAndKeptWhole) {
+  Build({"plan/", "plan/run/", "plan/run/a.jpg", "plan/out@", "plan2/", "plan2/b.jpg"});
+  const CStringW plan(Widen(root_ + "/plan").c_str());
+  const struct {
+    const char* what;
+    string target;
+    CStringW container;
+  } cases[] = {
+      {"up and across with ..", root_ + "\\plan\\..\\..\\outside", plan},
+      {"up with .. written the other way", root_ + "/plan/run/../../plan2", plan},
+      {"a link inside leading out", root_ + "\\plan\\out", plan},
+      {"the folder itself", root_ + "/plan", plan},
+      {"a sibling whose name begins like the folder's", root_ + "/plan2", plan},
+      {"inside, but the folder is missing", root_ + "/plan/run", CStringW(Widen(root_ + "/gone").c_str())},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(CommonTools::delete_folder(CStringW(Widen(c.target).c_str()), c.container), 0) << c.what;
+  }
+  EXPECT_TRUE(Exists(outside_ + "/kept.txt"));
+  EXPECT_TRUE(Exists(root_ + "/plan2/b.jpg"));
+  EXPECT_TRUE(Exists(root_ + "/plan/run/a.jpg"));
+
+  EXPECT_EQ(CommonTools::delete_folder(CStringW(Widen(root_ + "\\plan\\run").c_str()), plan), 1);
+  EXPECT_FALSE(Exists(root_ + "/plan/run"));
+  EXPECT_TRUE(Exists(root_ + "/plan/out")) << "the folder's other entries stay";
+}
+
+// A path shown to the user keeps the one separator its folder uses.
+TEST(JoinPathTest, UsesTheFoldersOwnSeparatorOnce) {
+  const struct {
+    const wchar_t* folder;
+    const wchar_t* name;
+    const wchar_t* joined;
+  } cases[] = {
+      {L"/home/guard/导出", L"巡更计划.xls", L"/home/guard/导出/巡更计划.xls"},
+      {L"/home/guard/", L"a.xls", L"/home/guard/a.xls"},
+      {L"/", L"a.xls", L"/a.xls"},
+      {L"/home/odd\\name", L"a.xls", L"/home/odd\\name/a.xls"},
+      {L"C:\\Users\\guard", L"a.xls", L"C:\\Users\\guard\\a.xls"},
+      {L"C:\\", L"a.xls", L"C:\\a.xls"},
+      {L"", L"a.xls", L"\\a.xls"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(CommonTools::join_path(wstring(c.folder), wstring(c.name)), c.joined);
+  }
+}
+
+TEST(JoinPathTest, ANarrowFolderEndingInACharacterWhoseSecondByteIsABackslashGetsItsSeparator) {
+  // 0xD5 0x5C is one GBK character: its second byte is the byte of "\".
+  const string windows = "C:\\\xD5\x5C";
+  EXPECT_EQ(CommonTools::join_path(windows, string("a.xls")), windows + "\\a.xls");
+  const string local = "/tmp/\xD5\x5C";
+  EXPECT_EQ(CommonTools::join_path(local, string("a.xls")), local + "/a.xls");
 }
 
 TEST(AppendBackslashTest, AddsOneBackslash) {

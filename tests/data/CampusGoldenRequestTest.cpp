@@ -100,7 +100,7 @@ const GoldenRow kRows[] = {
      },
      "[]", 0,
      {{"GET",
-       "api/InspectRecord/GetByIDAndTime?token=T0&userID=u1&campusId=1&ID=9&strTime=2022-06-01/08:00-09:30&Type=1",
+       "api/InspectRecord/GetByIDAndTime?token=T0&userID=u1&campusId=1&ID=9&strTime=2022-06-01%2F08%3A00-09%3A30&Type=1",
        ""}}},
     {"DAL_InspectRecord_GetByID", [](DAL_PatrolServer& d) { return d.DAL_InspectRecord_GetByID(31).iID; },
      "{\"iID\":31}", 31, {{"GET", "api/InspectRecord/GetByID?ID=31", ""}}},

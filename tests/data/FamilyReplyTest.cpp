@@ -298,8 +298,9 @@ TEST_F(FamilyReplies, PictureNamesAreTheReplySplitAtAmpersands) {
   EXPECT_TRUE(Lines().empty());
 }
 
-// libcurl refuses a blank in a URL, so blanks travel as "%20"; the form parts come in their
-// fixed order before the file.
+// The time and the name travel as query values ("&", ":" and blanks percent-encoded), so
+// the time's "&" starts no other parameter; the form parts come in their fixed order
+// before the file.
 TEST_F(FamilyReplies, APictureUploadSendsItsPartsInOrder) {
   test_support::ScratchFolder folder;
   const std::string path = folder.file("pic.jpg");
@@ -316,7 +317,7 @@ TEST_F(FamilyReplies, APictureUploadSendsItsPartsInOrder) {
     const auto& request = requests[0];
     EXPECT_EQ(request.method, "POST");
     EXPECT_EQ(request.target, "/Upload.ashx?UploadType=" + std::to_string(type) +
-                                  "&FileType=1&PlanID=3&Time=2024-05-06%2008:00&09:00&FileName=a%20b.jpg");
+                                  "&FileType=1&PlanID=3&Time=2024-05-06%2008%3A00%2609%3A00&FileName=a%20b.jpg");
     ASSERT_EQ(request.parts.size(), 4u);
     const Strings names{request.parts[0].name, request.parts[1].name, request.parts[2].name, request.parts[3].name};
     EXPECT_EQ(names, (Strings{"chunk", "chunks", "name", "file"}));

@@ -276,7 +276,7 @@ TEST(RecordRoundTrip, UpdateAndReadBackThroughTheFakeServer) {
   const auto requests = world.http().requests();
   EXPECT_EQ(requests.back().target, world.patrol.base_url() +
                                         "api/InspectRecord/GetByIDAndTime?token=tok&userID=u1&campusId=1&ID=12"
-                                        "&strTime=2022-06-01/08:00-09:30&Type=1");
+                                        "&strTime=2022-06-01%2F08%3A00-09%3A30&Type=1");
   EXPECT_EQ(dal.DAL_InspectRecord_Update(41, 2, 12, 31, "", "", "", 0, 0, 0, "", "", ""), -1);
 }
 

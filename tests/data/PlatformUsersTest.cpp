@@ -52,7 +52,7 @@ TEST_F(PlatformUsers, IdentityCheckIsOneWhenTheUserHoldsAnIdentity) {
   EXPECT_EQ(CheckUsersIdentity("tok", "u4", "E61001"), 0);
   EXPECT_EQ(world.logLines(DalLog::Sink::TextLog),
             (std::vector<std::string>{"[ParseResponseIdentityCode]出错,请求数据返回为空，错误码为:200\n错误信息:\n",
-                                      "[获取用户权限失败，用户身份返回值为空,用户token:tok\n"}));
+                                      "[获取用户权限失败，用户身份返回值为空,用户token:***\n"}));
   EXPECT_EQ(CheckUsersIdentity("tok", "nobody", "E61001"), 0);
   EXPECT_EQ(CheckUsersIdentity("tok", "u1", "E61002"), 0);
 }
@@ -63,7 +63,7 @@ TEST_F(PlatformUsers, IdentitiesByCodeUseTheSessionToken) {
   EXPECT_EQ(identities.front().IdentityName, "保卫处");
   const auto requests = world.http().requests();
   ASSERT_EQ(requests.size(), 1u);
-  EXPECT_EQ(requests[0].target, "/UserMgr/PowerMgr/GetIdentityTypeByCode?SchoolID=s1&IdentityCodes=IC0002,IC0001");
+  EXPECT_EQ(requests[0].target, "/UserMgr/PowerMgr/GetIdentityTypeByCode?SchoolID=s1&IdentityCodes=IC0002%2CIC0001");
   EXPECT_EQ(requests[0].header("Authorization"), "X-Token=tok");
 }
 

@@ -32,6 +32,12 @@ class CampusServer {
   // "http://127.0.0.1:<port>/"
   std::string Url() const;
 
+  // The services' state, for a test that runs the client against this server in its
+  // own process and reads back what the client did.
+  test_support::FakePatrolServer& Patrol() { return m_patrol; }
+  test_support::FakeBasePlatform& Platform() { return m_platform; }
+  test_support::FakeRoutesAndPlans& Plans() { return m_plans; }
+
  private:
   // The test server keeps every request it gets; a long run would keep them all.
   void ForgetRequestsNow();

@@ -42,6 +42,41 @@ void CDateTimeUI::UpdateText() {
   SetText(sText);
 }
 
+void CDateTimeUI::SetText(LPCTSTR pstrText) {
+  SYSTEMTIME date{};
+  if (ReadDate(pstrText, date)) {
+    m_sysTime = date;
+  } else {
+    ::GetLocalTime(&m_sysTime);
+  }
+  CButtonUI::SetText(pstrText);
+}
+
+bool CDateTimeUI::ReadDate(LPCTSTR pstrText, SYSTEMTIME& date) {
+  if (pstrText == nullptr || wcslen(pstrText) != 10 || pstrText[4] != L'-' || pstrText[7] != L'-') return false;
+  int fields[3] = {0, 0, 0};
+  const int starts[3] = {0, 5, 8};
+  const int lengths[3] = {4, 2, 2};
+  for (int f = 0; f < 3; ++f) {
+    for (int i = 0; i < lengths[f]; ++i) {
+      const wchar_t c = pstrText[starts[f] + i];
+      if (c < L'0' || c > L'9') return false;
+      fields[f] = fields[f] * 10 + (c - L'0');
+    }
+  }
+  const int year = fields[0], month = fields[1], day = fields[2];
+  static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (year < 1601 || month < 1 || month > 12 || day < 1) return false;
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  if (day > kDays[month - 1] + (month == 2 && leap ? 1 : 0)) return false;
+  ::GetLocalTime(&date);
+  date.wYear = static_cast<WORD>(year);
+  date.wMonth = static_cast<WORD>(month);
+  date.wDay = static_cast<WORD>(day);
+  date.wDayOfWeek = 0;
+  return true;
+}
+
 SYSTEMTIME CDateTimeUI::StartPicking() {
   m_nDTUpdateFlag = DT_NONE;
   if (m_sText.IsEmpty()) ::GetLocalTime(&m_sysTime);

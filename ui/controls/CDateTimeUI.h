@@ -22,6 +22,9 @@ class CDateTimeUI : public CButtonUI {
   LPCTSTR GetClassName() const override;
   LPVOID GetInterface(LPCTSTR pstrName) override;
   void HandleEvent(UIEventRecord& event) override;
+  // The date follows the text, so the picker opens on the date shown; a text that is
+  // no date makes it today.
+  void SetText(LPCTSTR pstrText) override;
 
   // DT_UPDATE writes the date into the text, DT_DELETE empties it; other states
   // change nothing.
@@ -40,6 +43,8 @@ class CDateTimeUI : public CButtonUI {
 
  private:
   void OpenPicker();
+  // The calendar day of a "YYYY-MM-DD" text; false for any other text.
+  static bool ReadDate(LPCTSTR pstrText, SYSTEMTIME& date);
 
   SYSTEMTIME m_sysTime;
   int m_nDTUpdateFlag;

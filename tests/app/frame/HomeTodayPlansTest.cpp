@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/frame/home/TodayPlanReader.h"
+#include "testing/services/QueryValues.h"
 #include "tests/app/frame/support/HomePageTest.h"
 #include "ui/controls/CButtonUI.h"
 #include "ui/controls/CLabelUI.h"
@@ -190,8 +191,9 @@ TEST_F(HomeTodayPlans, AnUnderWaySlotShowsTheShareOfRecordsPassed) {
   EXPECT_EQ(Row(0, 0).warning, L"");
   bool asked = false;
   for (const auto& request : world.http().requests()) {
-    asked = asked || (request.target.find("GetByIDAndTime") != std::string::npos &&
-                      request.target.find("&ID=12&strTime=2026-12-08/08:00-09:00&Type=1") != std::string::npos);
+    auto query = test_support::query_values(request.target);
+    asked = asked || (request.path() == "/api/InspectRecord/GetByIDAndTime" && query["ID"] == "12" &&
+                      query["strTime"] == "2026-12-08/08:00-09:00" && query["Type"] == "1");
   }
   EXPECT_TRUE(asked);
 }

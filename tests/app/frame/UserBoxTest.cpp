@@ -142,6 +142,51 @@ TEST_F(UserBoxFrame, ASecondFrameDownloadsThePhotoAgainButNotTheIcon) {
   Forget({L"u2.png", L"u2_Circle.png", L"IC0017.png"});
 }
 
+// The user id and the icon's address come from the platform and become file names: one
+// that would lead out of the picture folder is refused, and nothing is written beside it.
+TEST_F(UserBoxFrame, AUserIdOrIconAddressLeadingOutOfThePictureFolderWritesNothingThere) {
+  const std::string outside = Native(UserBox::PictureFolder() + L"\\..");
+  const struct {
+    const char* what;
+    const char* userID;
+    const char* icon;            // path and query on the platform
+    bool photoShown;
+    const wchar_t* iconInFolder;  // the icon file written, "" for none
+  } cases[] = {
+      {"a user id climbing with \\", "..\\escaped_photo", "/Icons/IC0005.png", false, L"IC0005.png"},
+      {"a user id climbing with /", "../escaped_photo", "/Icons/IC0005.png", false, L"IC0005.png"},
+      {"a user id naming a drive", "C:escaped_photo", "/Icons/IC0005.png", false, L"IC0005.png"},
+      {"an icon address whose query climbs", "u1", "/Icons/IC0005.png?x=/..\\escaped_icon.png", true, L"IC0005.png"},
+      {"an icon address ending in ..", "u1", "/Icons/..", true, L""},
+  };
+  const std::vector<std::wstring> files = {L"u1.png", L"u1_Circle.png", L"IC0005.png"};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Forget(files);
+    global_singleton& session = world.session();
+    session.m_userInfo.strUserID = c.userID;
+    session.m_userInfo.strUserName = "王建国";
+    session.m_userInfo.strPhotoUrl = Url("/Photos/u1.png");
+    session.m_strIdentityIcon = Url(c.icon);
+
+    OpenFrame();
+    const Shown shown = Look();
+    CloseFrame();
+
+    for (const char* escaped : {"escaped_photo.png", "escaped_photo_Circle.png", "escaped_icon.png"}) {
+      EXPECT_FALSE(std::filesystem::exists(outside + "/" + escaped)) << escaped;
+      std::filesystem::remove(outside + "/" + escaped);
+    }
+    EXPECT_EQ(shown.photo, c.photoShown ? UserBox::PictureFolder() + L"\\u1_Circle.png" : kDefaultPhoto);
+    EXPECT_EQ(shown.name, L"王建国") << "the rest of the box is filled";
+    if (*c.iconInFolder != L'\0') {
+      EXPECT_TRUE(InFolder(c.iconInFolder));
+    }
+    EXPECT_EQ(shown.icon, *c.iconInFolder != L'\0' ? UserBox::PictureFolder() + L"\\" + c.iconInFolder : kDefaultIcon);
+  }
+  Forget(files);
+}
+
 TEST(UserBox, IdentityNumbersReadTheDigitsOfCharactersThreeToSix) {
   const struct {
     const wchar_t* name;

@@ -1,6 +1,7 @@
 // The checkpoint dialog over a small campus of buildings: the building, floor and camera
 // rows and which is chosen, the remark counter, the refusals in their order, what an add
-// and an edit send and keep, and a server that stores nothing.
+// and an edit send and keep, a server that stores nothing, and typed text the wire's code
+// page cannot hold.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -12,6 +13,7 @@
 
 #include "app/management/CAddDevicePositionWnd.h"
 #include "data/StartupCaches.h"
+#include "platform/base/CodePage.h"
 #include "tests/app/management/support/DeviceWindowTest.h"
 
 namespace {
@@ -219,6 +221,32 @@ TEST_F(CheckpointDialog, AServerThatStoresNothingIsAFailureAndLeavesTheCache) {
     ui.Call([this] { dialog.reset(); });
     std::lock_guard<std::mutex> lock(g_mutexInspectPosDevice);
     EXPECT_TRUE(g_mapInspectPosDevice.empty()) << reply;
+  }
+}
+
+TEST_F(CheckpointDialog, TextTheCodePageCannotHoldIsRefusedBeforeSending) {
+  const struct {
+    const wchar_t* field;
+    std::wstring typed;
+  } cases[] = {
+      {L"Edit_Name", L"东门\U0001F600"}, {L"Edit_code", L"P\U00020000"}, {L"Edit_remark", L"夜间\U0001F600"}};
+  for (const auto& c : cases) {
+    const std::string field = platform::codepage::WideToUtf8(c.field);
+    HWND hwnd = Open(1);
+    Type(hwnd, L"Edit_Name", L"东门");
+    Type(hwnd, L"Edit_code", L"P001");
+    Type(hwnd, c.field, c.typed);
+    world.http().clear_requests();
+    ClickControl(hwnd, L"btn_Ok");
+    const Message message = Answer();
+    EXPECT_EQ(message.text, L"包含无法保存的字符!") << field;
+    EXPECT_EQ(message.kind, 1) << field;
+    EXPECT_EQ(ModalResult(), -1) << field;
+    EXPECT_EQ(world.http().request_count(), 0u) << field;
+    Click(hwnd, L"btn_Cancel");
+    ui.Call([this] { dialog.reset(); });
+    std::lock_guard<std::mutex> lock(g_mutexInspectPosDevice);
+    EXPECT_TRUE(g_mapInspectPosDevice.empty()) << field;
   }
 }
 

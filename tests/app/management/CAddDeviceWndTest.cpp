@@ -15,6 +15,7 @@
 #include "app/management/CAddDeviceWnd.h"
 #include "data/StartupCaches.h"
 #include "platform/base/Clock.h"
+#include "platform/base/CodePage.h"
 #include "testing/base/LocalTime.h"
 #include "tests/app/management/support/DeviceWindowTest.h"
 #include "ui/controls/CComboUI.h"
@@ -451,6 +452,33 @@ TEST_F(ReaderDialog, TheSaveRefusesAnEmptyFormFieldByField) {
   EXPECT_EQ(Answer().text, L"该设备已存在，请勿重复添加!") << "the code of reader 10";
   EXPECT_EQ(ModalResult(), -1);
   EXPECT_TRUE(Paths().empty());
+}
+
+TEST_F(ReaderDialog, TextTheCodePageCannotHoldIsRefusedBeforeTheReaderOrTheServerIsTouched) {
+  const struct {
+    const wchar_t* field;
+    std::wstring typed;
+  } cases[] = {{L"Edit_Device_Name", L"二号机\U0001F600"}, {L"Edit_Device_Server", L"\U00020000.example"}};
+  reader.SetId(87654321);  // a reader not stored yet
+  for (const auto& c : cases) {
+    const std::string field = platform::codepage::WideToUtf8(c.field);
+    HWND hwnd = Open(1);
+    if (std::wstring(c.field) != L"Edit_Device_Name") Type(hwnd, L"Edit_Device_Name", L"二号机");
+    Click(hwnd, L"Btn_AddDevice");  // the reader's code, and 王五 with his phone as the contact
+    Type(hwnd, c.field, c.typed);
+    reader.ClearCalls();
+    world.http().clear_requests();
+    Click(hwnd, L"btn_Ok");
+    const Message message = Answer();
+    EXPECT_EQ(message.text, L"包含无法保存的字符!") << field;
+    EXPECT_EQ(message.kind, 1) << field;
+    EXPECT_EQ(ModalResult(), -1) << field;
+    EXPECT_TRUE(reader.Calls().empty()) << field << ": the reader is not configured";
+    EXPECT_TRUE(Paths().empty()) << field;
+    EXPECT_EQ(g_mapInspectDevice.size(), 1u) << field;
+    CloseOpened();
+    ui.Call([this] { dialog.reset(); });
+  }
 }
 
 TEST_F(ReaderDialog, TheEditedReaderMayKeepItsOwnCode) {

@@ -1,6 +1,7 @@
-// The route dialog driven by real clicks against the fake patrol server: the campus tree
-// and its ticks, saving a route with its checkpoint links, the map page's URL through a
-// scripted browser, the digital-centre button, and the refusals the dialog reports.
+// The route dialog driven by real clicks and typed text against the fake patrol server:
+// the campus tree and its ticks, adding and saving a route with its checkpoint links, the
+// map page's URL through a scripted browser, the digital-centre button, and the refusals
+// the dialog reports (a route without a type, text the wire's code page cannot hold).
 #include <gtest/gtest.h>
 
 #include <json/json.h>
@@ -20,6 +21,7 @@
 #include "data/StartupCaches.h"
 #include "platform/base/Shell.h"
 #include "testing/services/WireJson.h"
+#include "tests/app/management/support/UserInput.h"
 #include "tests/app/shell/support/ShellWindowTest.h"
 #include "tests/app/shell/support/ToastLog.h"
 #include "tests/data/CampusWorld.h"
@@ -195,17 +197,10 @@ class AddRouteDialog : public shelltest::ShellWindowTest {
     driver.Click(centre.x, centre.y);
     ASSERT_TRUE(driver.WaitIdle());
   }
-  void SelectCampus(int row) {
-    OnWindowThread(hwnd, [&] {
-      static_cast<SkinUI::CComboUI*>(FindControl(hwnd, L"Comb_CampusName")->GetInterface(L"Combo"))->SelectItem(row);
-    });
-    ASSERT_TRUE(driver.WaitIdle());
-  }
-  void Fill(const std::wstring& name, int type) {
-    OnWindowThread(hwnd, [&] {
-      FindControl(hwnd, L"Edit_RouteName")->SetText(name.c_str());
-      static_cast<SkinUI::CComboUI*>(FindControl(hwnd, L"Comb_RouteType")->GetInterface(L"Combo"))->SelectItem(type);
-    });
+  void SelectCampus(const std::wstring& name) { input.Choose(hwnd, L"Comb_CampusName", name); }
+  void Fill(const std::wstring& name, const std::wstring& type) {
+    input.Type(hwnd, L"Edit_RouteName", name);
+    input.Choose(hwnd, L"Comb_RouteType", type);
   }
   void PressOk() {
     ClickControl(hwnd, L"btn_Ok");
@@ -249,6 +244,7 @@ class AddRouteDialog : public shelltest::ShellWindowTest {
   Strings Toasts() { return toasts.TextsWithSeconds(); }
 
   CampusWorld world;
+  managementtest::UserInput input{driver};
   oletest::ScriptedBrowserScope browser{ui};
   std::unique_ptr<CAddRouteWnd> window;
   HWND hwnd = nullptr;
@@ -260,9 +256,9 @@ TEST_F(AddRouteDialog, ShowsTheCampusBuildingsWithCheckpointsFloorsAscending) {
   Open(1);
   EXPECT_EQ(Tree(), (Strings{L"东楼", L" 东门_1层", L" 天台_3层", L"南楼", L" 南门_2层"}))
       << "row 0 chosen from an empty selection still builds the tree; 西楼 has no checkpoint";
-  SelectCampus(1);
+  SelectCampus(L"南校区");
   EXPECT_EQ(Tree(), (Strings{L"图书馆", L" 书库_1层"}));
-  SelectCampus(0);
+  SelectCampus(L"北校区");
   EXPECT_EQ(Tree(), (Strings{L"东楼", L" 东门_1层", L" 天台_3层", L"南楼", L" 南门_2层"}));
 }
 
@@ -345,9 +341,13 @@ TEST_F(AddRouteDialog, NavigatesTheMapPageOnlyWhenItsFileExists) {
   fs::create_directories(pageFolder);
   std::ofstream(pageFolder / "index.html") << "<html></html>";
   const std::wstring query = L"&Date=2021-10-26&width=900&height=610&Type=";
-  const std::wstring server = std::wstring(world.session().m_strServerAddr.begin(), world.session().m_strServerAddr.end());
+  // The server's address goes as a query value: "/" and ":" percent-encoded.
+  std::wstring server;
+  for (const char c : world.session().m_strServerAddr) {
+    server += c == '/' ? L"%2F" : c == ':' ? L"%3A" : std::wstring(1, static_cast<wchar_t>(c));
+  }
   const std::wstring page = folder + L"\\InspectRecord\\index.html?token=tok&userID=u1&campusId=";
-  SelectCampus(1);
+  SelectCampus(L"南校区");
   const Strings added = oletest::ScriptedOleControl::Last()->navigated;
   EXPECT_EQ(added, (Strings{page + L"2&InspectRecordID=-1" + query + L"4&QVBaseAddr=" + server}))
       << "a new route has no id before its first save";
@@ -364,21 +364,27 @@ TEST_F(AddRouteDialog, NavigatesTheMapPageOnlyWhenItsFileExists) {
 }
 
 TEST_F(AddRouteDialog, DigitalCentreButtonOpensTheCentreOrSaysWhy) {
+  const char* const centre = "http://brenholt.test/centre";
   const struct {
     const char* name;
+    const char* address;  // the platform's digital-campus address
     bool identity;
     INT_PTR shellResult;
     Strings opened;
     Strings toasts;
   } cases[] = {
-      {"no identity", false, 42, {}, {L"获取Brenholt地址失败/3"}},
-      {"opened", true, 42, {L"open http://brenholt.test/centre?qv_tk=tok&qv_ic=IC0002 5"}, {}},
-      {"shell failed", true, 2, {L"open http://brenholt.test/centre?qv_tk=tok&qv_ic=IC0002 5"}, {L"跳转Brenholt失败/3"}},
+      {"no identity", centre, false, 42, {}, {L"获取Brenholt地址失败/3"}},
+      {"opened", centre, true, 42, {L"open http://brenholt.test/centre?qv_tk=tok&qv_ic=IC0002 5"}, {}},
+      {"shell failed", centre, true, 2, {L"open http://brenholt.test/centre?qv_tk=tok&qv_ic=IC0002 5"},
+       {L"跳转Brenholt失败/3"}},
+      // The token never goes to anything but a web page.
+      {"a file address", "file:///home/guard/.ssh/id_rsa", true, 42, {}, {L"跳转Brenholt失败/3"}},
+      {"a program's scheme", "ms-settings:privacy", true, 42, {}, {L"跳转Brenholt失败/3"}},
   };
-  world.platform.set_address("E01", "http://brenholt.test/centre");
   world.platform.add_identity(test_support::FakeIdentity{"IC0002", "保卫处", "", 0});
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
+    world.platform.set_address("E01", c.address);
     if (c.identity) {
       world.platform.add_user(test_support::FakePlatformUser{"u1", "李四", "男", "", "", "s1", 2, {"IC0002"}});
     }
@@ -413,7 +419,7 @@ TEST_F(AddRouteDialog, ARefusedRouteWriteSaysSoAndStaysOpen) {
     g_mapInspectRoute.clear();
     if (c.mode == 2) g_mapInspectRoute[7] = route;
     Open(c.mode, c.mode == 2 ? &route : nullptr);
-    Fill(L"晨巡", 1);
+    Fill(L"晨巡", L"设备");
     Tick(3);
     world.http().clear_requests();
     PressOk();
@@ -441,7 +447,7 @@ TEST_F(AddRouteDialog, FailedLinksAreReportedAfterTheRouteAndGoodLinksAreCached)
     return test_support::HttpReply(200, std::to_string(world.plans.links().add(body)));
   });
   Open(1);
-  Fill(L"晨巡", 1);
+  Fill(L"晨巡", L"设备");
   ClickBuilding(10);
   Tick(9);
   world.clearLog();
@@ -461,6 +467,80 @@ TEST_F(AddRouteDialog, FailedLinksAreReportedAfterTheRouteAndGoodLinksAreCached)
   int errors = 0;
   for (const std::string& line : world.logLines()) errors += line == "[DAL_InspectRouteDevice_Add]出错\n" ? 1 : 0;
   EXPECT_EQ(errors, 1);
+}
+
+TEST_F(AddRouteDialog, ANewRouteIsAddedWithTheTypeShownAndItsTickedCheckpoints) {
+  const struct {
+    const char* what;
+    std::wstring chosen;  // "" leaves the type combo as the dialog opened
+    int type;
+  } cases[] = {{"the type the dialog starts on", L"", 0}, {"a type chosen in the drop-down", L"消防", 2}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    g_mapInspectRoute.clear();
+    world.http().clear_requests();
+    Open(1);
+    EXPECT_EQ(Text(hwnd, L"Comb_RouteType"), L"安防");
+    input.Type(hwnd, L"Edit_RouteName", L"晨巡");
+    if (!c.chosen.empty()) input.Choose(hwnd, L"Comb_RouteType", c.chosen);
+    Tick(5);
+    Tick(9);
+    PressOk();
+    EXPECT_EQ(TakeMessage().text, L"") << "the openers report the outcome";
+    ASSERT_TRUE(driver.WaitIdle());
+    EXPECT_EQ(result.load(), 1);
+
+    const auto added = Bodies("/api/InspectRoute/Add");
+    ASSERT_EQ(added.size(), 1u);
+    EXPECT_EQ(added[0]["strName"].asString(), u8"晨巡");
+    EXPECT_EQ(added[0]["iType"].asInt(), c.type);
+    EXPECT_EQ(LinkedIds("/api/InspectRouteDevice/Add"), (std::vector<int>{5, 9}));
+    ASSERT_EQ(g_mapInspectRoute.size(), 1u);
+    const InspectRouteInfo& cached = g_mapInspectRoute.begin()->second;
+    EXPECT_EQ(cached.iType, c.type);
+    EXPECT_EQ(cached.strName, "晨巡");
+    EXPECT_EQ(CachedLinks(cached.iID), (std::vector<std::string>{"东楼:5", "南楼:9"}));
+  }
+}
+
+TEST_F(AddRouteDialog, ARouteWithoutAValidTypeIsRefusedUntilOneIsChosen) {
+  // A route stored with type -1 before the dialog started on a type.
+  InspectRouteInfo route = NightRoute();
+  route.iType = -1;
+  g_mapInspectRoute[7] = route;
+  Open(2, &route);
+  EXPECT_EQ(Text(hwnd, L"Comb_RouteType"), L"");
+  world.http().clear_requests();
+  PressOk();
+  const Message shown = TakeMessage();
+  EXPECT_EQ(shown.text, L"请选择线路类型!");
+  EXPECT_EQ(shown.icon, Icon(L"提示.png"));
+  EXPECT_TRUE(::IsWindow(hwnd));
+  EXPECT_EQ(world.http().request_count(), 0u) << "nothing is written";
+
+  input.Choose(hwnd, L"Comb_RouteType", L"食堂");
+  PressOk();
+  EXPECT_EQ(TakeMessage().text, L"");
+  ASSERT_TRUE(driver.WaitIdle());
+  EXPECT_EQ(result.load(), 1);
+  const auto updates = Bodies("/api/InspectRoute/Update");
+  ASSERT_EQ(updates.size(), 1u);
+  EXPECT_EQ(updates[0]["iType"].asInt(), 3);
+  EXPECT_EQ(g_mapInspectRoute[7].iType, 3);
+}
+
+TEST_F(AddRouteDialog, ANameTheCodePageCannotHoldIsRefusedBeforeAnyWrite) {
+  Open(1);
+  input.Type(hwnd, L"Edit_RouteName", L"晨巡\U0001F600");
+  Tick(5);
+  world.http().clear_requests();
+  PressOk();
+  const Message shown = TakeMessage();
+  EXPECT_EQ(shown.text, L"包含无法保存的字符!");
+  EXPECT_EQ(shown.icon, Icon(L"提示.png"));
+  EXPECT_TRUE(::IsWindow(hwnd));
+  EXPECT_EQ(world.http().request_count(), 0u);
+  EXPECT_TRUE(g_mapInspectRoute.empty());
 }
 
 }  // namespace

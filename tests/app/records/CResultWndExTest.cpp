@@ -16,6 +16,7 @@
 #include "platform/base/Path.h"
 #include "platform/reader/ReaderSimulatorControl.h"
 #include "testing/services/DeviceRecordRefusals.h"
+#include "testing/services/QueryValues.h"
 #include "tests/app/records/ResultPageTest.h"
 #include "ui/core/manager/CWindowManagerUI.h"
 
@@ -90,8 +91,9 @@ TEST_F(ResultPage, TheViewButtonOpensTheRunOfItsRow) {
   EXPECT_EQ(title, L"东区夜巡");
   bool asked = false;
   for (const auto& request : world.http().requests()) {
-    asked = asked || (request.target.find("/api/InspectRecord/GetByIDAndTime?") != std::string::npos &&
-                      request.target.find("&ID=12&strTime=2024-01-05/14:00-15:30&") != std::string::npos);
+    auto query = test_support::query_values(request.target);
+    asked = asked || (request.path() == "/api/InspectRecord/GetByIDAndTime" && query["ID"] == "12" &&
+                      query["strTime"] == "2024-01-05/14:00-15:30");
   }
   EXPECT_TRUE(asked) << "the view reads the row's run";
   ClickControl(view, L"btn_close");

@@ -242,6 +242,8 @@ class Reports : public ReportTest, public ::testing::WithParamInterface<ReportCa
         &initCount);
     EXPECT_EQ(initCount, 0) << "COM ended on the worker";
     EXPECT_EQ(platform::NativePath(path), folder.file(GetParam().fileName));
+    // The path the user is told names the folder as chosen, with one kind of separator.
+    EXPECT_EQ(path.find('\\'), std::string::npos) << path;
     XlsxWorkbook file;
     EXPECT_TRUE(file.Read(folder.file(GetParam().fileName))) << file.error();
     return file;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "CommonTools/Files.h"
 #include "app/records/CheckpointRows.h"
 #include "app/records/FileNames.h"
 #include "app/records/RunKey.h"
@@ -21,6 +22,10 @@ TEST(PlanRunParts, TimeKeyIsTheRunKeysDigits) {
   EXPECT_EQ(TimeKeyFromRunKey("2024-05-01/08:00-09:30"), "2024050108000930");
   EXPECT_EQ(TimeKeyFromRunKey("2024-05-01/08:00-09:3"), "") << "not 22 characters";
   EXPECT_EQ(TimeKeyFromRunKey(""), "");
+  // A date from the server that is no date: its characters would name a folder.
+  EXPECT_EQ(TimeKeyFromRunKey("../.X./X../08:00-09:30"), "");
+  EXPECT_EQ(TimeKeyFromRunKey("../k-ee-p_/ou:t_-ab:cd"), "");
+  EXPECT_EQ(TimeKeyFromRunKey("2024-05-01/08:00-09:3a"), "");
 }
 
 TEST(PlanRunParts, RunPhaseAgainstTheClock) {
@@ -45,28 +50,40 @@ TEST(PlanRunParts, RunPhaseAgainstTheClock) {
   EXPECT_EQ(GetRunPhase("2024050108000a30", LocalTime(2024, 5, 1, 8, 30)), 3);
 }
 
-TEST(PlanRunParts, NamesFromOutsideBecomeSafeFileNames) {
+TEST(PlanRunParts, PlanNamesBecomeSafeFileNames) {
   const struct {
     std::string name;
     std::string planFileName;
-    bool plain;
   } cases[] = {
-      {"夜巡", "夜巡", true},
-      {"a.jpg", "a.jpg", true},
-      {"A/B:C", "A_B_C", false},
-      {"..\\up.jpg", ".._up.jpg", false},
-      {"..", "_", false},
-      {".", "_", false},
-      {"x*?\"<>|y", "x______y", false},
-      {"tab\there", "tab_here", false},
-      {"", "", false},
+      {"夜巡", "夜巡"},
+      {"a.jpg", "a.jpg"},
+      {"A/B:C", "A_B_C"},
+      {"..\\up.jpg", ".._up.jpg"},
+      {"..", "_"},
+      {".", "_"},
+      {"x*?\"<>|y", "x______y"},
+      {"tab\there", "tab_here"},
+      {"", ""},
+      {"夜巡.", "夜巡._"},
+      {"夜巡 ", "夜巡 _"},
+      {"CON", "CON_"},
+      {"lpt1.x", "lpt1.x_"},
       // "\xb5\x5c" is no separator: its second byte only looks like one.
-      {"\xb5\x5c.jpg", "\xb5\x5c.jpg", true},
+      {"\xb5\x5c.jpg", "\xb5\x5c.jpg"},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(PlanFileName(c.name), c.planFileName) << c.name;
-    EXPECT_EQ(IsPlainFileName(c.name), c.plain) << c.name;
-  }
+  for (const auto& c : cases) EXPECT_EQ(PlanFileName(c.name), c.planFileName) << c.name;
+}
+
+TEST(PlanRunParts, APathInAChosenFolderKeepsTheFoldersSeparator) {
+  const struct {
+    std::string folder;
+    std::string path;
+  } cases[] = {
+      {"/tmp/reports", "/tmp/reports/夜巡.xls"},
+      {"C:\\Users\\me", "C:\\Users\\me\\夜巡.xls"},
+      {"D:", "D:\\夜巡.xls"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CommonTools::join_path(c.folder, std::string("夜巡.xls")), c.path) << c.folder;
 }
 
 RecordPositionInfo Visit(int checkpoint, int state, int result, int abnormal, const std::string& time,

@@ -64,7 +64,8 @@ class ResultExport : public records_test::ResultPageTest, public ::testing::With
   }
 
   std::wstring SuccessToast(const std::string& folder) const {
-    return L"导出成功，导出文件路径" + Utf8ToWide(folder) + L"\\" + Utf8ToWide(GetParam().fileName);
+    // The path as the user is told it: the chosen folder joined with its own separator.
+    return L"导出成功，导出文件路径" + Utf8ToWide(folder) + L"/" + Utf8ToWide(GetParam().fileName);
   }
 
   static size_t FilesIn(const std::string& folder) {

@@ -41,6 +41,11 @@ const long kHorizon = 15000;
 const long kStillOpen = kHorizon;
 
 std::string Url(int kind) { return CommonTools::build_rtsp_url(kAddress, kind, kBrand, kAccount, kPassword); }
+// The address as the logs show it: the player gets the account and password, the logs never.
+std::string LoggedUrl(int kind) {
+  return std::string("rtsp://***:***@") + kAddress + ":554" +
+         (kind == 1 ? "/h264/ch1/main/av_stream" : "/h264/ch1/sub/av_stream");
+}
 
 // The calls Play makes, in order, up to `last` (an entry of it).
 const int kPlayEntries[] = {40, 43, 42, 44, 45, 14, 5, 17, 18, 46, 41, 21};
@@ -144,7 +149,7 @@ std::vector<int> Then(std::vector<int> entries, const std::vector<int>& more) {
 
 LogLine Info(const char* format, int kind) {
   char text[512];
-  std::snprintf(text, sizeof(text), format, Url(kind).c_str());
+  std::snprintf(text, sizeof(text), format, LoggedUrl(kind).c_str());
   return LogLine{Sink::TextLog, 6, text};
 }
 LogLine Error(const char* format, int kind) {

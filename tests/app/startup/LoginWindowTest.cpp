@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -127,6 +129,31 @@ TEST_F(LoginWindow, RemembersThePasswordOnlyWhenAsked) {
   ASSERT_TRUE(driver.WaitIdle());
   ASSERT_EQ(result.load(), 1);
   EXPECT_EQ(Stored(L"Secret_PWD"), L"");
+}
+
+// "Config.ini" keeps the remembered password: it is the owner's alone, whether the login
+// makes it or finds it left readable by others.
+TEST_F(LoginWindow, TheFileKeepingThePasswordIsTheOwnersAlone) {
+  namespace fs = std::filesystem;
+  for (const bool existing : {false, true}) {
+    SCOPED_TRACE(existing ? "a file readable by others" : "no file yet");
+    startuptest::RemoveConfig();
+    if (existing) {
+      std::ofstream(startuptest::ConfigFile()) << "[SystemSetting]\r\nPictureSavePath=/tmp\r\n";
+      fs::permissions(startuptest::ConfigFile(), fs::perms::owner_read | fs::perms::owner_write |
+                                                     fs::perms::group_read | fs::perms::others_read);
+    }
+    Open();
+    window.Click(hwnd, L"remember_pwd");
+    window.LogIn(hwnd, L"u1", L"pw1");
+    ASSERT_TRUE(driver.WaitIdle());
+    ASSERT_EQ(result.load(), 1);
+    ASSERT_EQ(Stored(L"Secret_PWD"), L"cHcx");
+    EXPECT_EQ(fs::status(startuptest::ConfigFile()).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    ui.Call([this] { login.reset(); });
+    hwnd = nullptr;
+    result = -1;
+  }
 }
 
 struct StoredCase {

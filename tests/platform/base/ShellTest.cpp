@@ -112,4 +112,22 @@ TEST_F(ShellStartTest, DocumentsAndUrlsGoToXdgOpen) {
   }
 }
 
+// Only web pages go to xdg-open: any other scheme would open a local file or start the
+// program registered for it.
+TEST_F(ShellStartTest, OnlyHttpAndHttpsUrlsAreOpened) {
+  const std::string refusedOutput = root_ + "/refused";
+  Script(root_ + "/bin/xdg-open", refusedOutput);
+  for (const wchar_t* url : {L"file:///etc/passwd", L"javascript:alert(1)", L"smb://host/share", L"ms-settings:x",
+                             L"http:relative", L"FTP://10.0.0.1/"}) {
+    EXPECT_EQ(Code(ShellExecuteW(nullptr, L"open", url, L"", L"", SW_SHOWNORMAL)), SE_ERR_ACCESSDENIED)
+        << platform::codepage::WideToUtf8(url);
+  }
+  const std::string openedOutput = root_ + "/opened";
+  Script(root_ + "/bin/xdg-open", openedOutput);
+  EXPECT_GT(Code(ShellExecuteW(nullptr, L"open", L"HTTPS://10.0.0.1/centre?qv_tk=t", L"", L"", SW_SHOWNORMAL)), 32);
+  const std::string text = Output(openedOutput);
+  EXPECT_EQ(text.substr(text.find('\n') + 1), "HTTPS://10.0.0.1/centre?qv_tk=t\n");
+  EXPECT_FALSE(fs::exists(refusedOutput)) << "a refused address never reached xdg-open";
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "DibCanvas.h"
+#include "platform/base/Error.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Msimg32Exports.h"
 #include "platform/gdi/SurfaceDC.h"
@@ -84,8 +85,12 @@ TEST(AlphaBlend, FailsAndDrawsNothingOnBadRectangles) {
   for (const FailureCase& c : cases) {
     DibCanvas src(4, 4), dst(8, 8);
     src.Fill(Pixel(255, 255, 0, 0));
-    EXPECT_FALSE(AlphaBlend(dst.dc(), c.dx, c.dy, c.dw, c.dh, src.dc(), c.sx, c.sy, c.sw, c.sh, Blend(255, true)))
-        << c.what;
+    for (auto blend : {&AlphaBlend, &GdiAlphaBlend}) {
+      SetLastError(0);
+      EXPECT_FALSE(blend(dst.dc(), c.dx, c.dy, c.dw, c.dh, src.dc(), c.sx, c.sy, c.sw, c.sh, Blend(255, true)))
+          << c.what;
+      EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_PARAMETER)) << c.what;
+    }
     EXPECT_EQ(dst.CountNot(0, RECT{0, 0, 8, 8}), 0) << c.what;
   }
 }

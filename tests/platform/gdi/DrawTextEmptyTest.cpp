@@ -43,10 +43,26 @@ INSTANTIATE_TEST_SUITE_P(
     Table, EmptyText,
     ::testing::Values(EmptyCase{"drawn", L"", -1, 0, {2, 3, 60, 40}},
                       EmptyCase{"drawn centred", L"", -1, DT_SINGLELINE | DT_VCENTER | DT_CENTER, {2, 3, 60, 40}},
-                      EmptyCase{"measured on one line", L"", -1, DT_CALCRECT | DT_SINGLELINE, {2, 3, 60, 3 + kLine}},
-                      EmptyCase{"a count of 0", L"abc", 0, DT_CALCRECT | DT_SINGLELINE, {2, 3, 60, 3 + kLine}},
-                      EmptyCase{"measured on several lines", L"", -1, DT_CALCRECT | DT_WORDBREAK, {2, 3, 60, 3}}),
+                      EmptyCase{"measured on one line", L"", -1, DT_CALCRECT | DT_SINGLELINE, {2, 3, 2, 3}},
+                      EmptyCase{"measured on several lines", L"", -1, DT_CALCRECT | DT_WORDBREAK, {2, 3, 2, 3}},
+                      EmptyCase{"a count of 0, measured", L"abc", 0, DT_CALCRECT | DT_SINGLELINE, {2, 3, 60, 40}},
+                      EmptyCase{"a count of 0, measured on lines", L"abc", 0, DT_CALCRECT, {2, 3, 60, 40}},
+                      EmptyCase{"a count of 0, drawn", L"abc", 0, DT_SINGLELINE, {2, 3, 60, 40}}),
     [](const ::testing::TestParamInfo<EmptyCase>& info) { return "Case" + std::to_string(info.index); });
+
+TEST(NullText, DrawsNothingMeasuresNothingAndAnswersZero) {
+  for (UINT format : {0u, UINT(DT_SINGLELINE), UINT(DT_CALCRECT), UINT(DT_CALCRECT | DT_SINGLELINE)}) {
+    for (int count : {-1, 0, 3}) {
+      DibCanvas canvas(80, 50);
+      canvas.Fill(kWhite);
+      RECT rc{2, 3, 60, 40};
+      EXPECT_EQ(DrawTextW(canvas.dc(), nullptr, count, &rc, format), 0) << format << " " << count;
+      EXPECT_EQ(rc.right, 60);
+      EXPECT_EQ(rc.bottom, 40);
+      EXPECT_EQ(canvas.CountNot(kWhite, RECT{0, 0, 80, 50}), 0);
+    }
+  }
+}
 
 struct LongWordCase {
   const char* what;

@@ -209,7 +209,7 @@ TEST(DrawText, EmptyAndInvalidCalls) {
   WhiteCanvas canvas(20, 20);
   RECT rc{2, 3, 10, 10};
   EXPECT_EQ(DrawTextW(canvas.dc(), L"", -1, &rc, DT_CALCRECT), 12);
-  EXPECT_EQ(rc.right, 10);
+  EXPECT_EQ(rc.right, 2) << "collapsed to its top-left corner";
   EXPECT_EQ(rc.bottom, 3);
   EXPECT_EQ(DrawTextW(nullptr, L"a", -1, &rc, 0), 0);
   EXPECT_EQ(DrawTextW(canvas.dc(), L"a", -1, nullptr, 0), 0);

@@ -28,6 +28,7 @@ class Family {
     Add(trace, WindowSpec{"tip", WS_POPUP, 0, {0, 0, 50, 20}, dialog});
     const HWND loose = Add(trace, WindowSpec{"loose", WS_CHILD, 0, {0, 0, 20, 10}, frame});
     SetWindowLongW(loose, GWL_STYLE, WS_POPUP);
+    Add(trace, WindowSpec{"orphan", WS_CHILD, 0, {0, 0, 20, 10}, GetDesktopWindow()});
   }
 
   HWND operator[](const std::string& name) const {
@@ -91,8 +92,93 @@ INSTANTIATE_TEST_SUITE_P(
         RelationCase{"dialog", "desktop", "dialog", "frame", "frame", "frame", "frame"},
         RelationCase{"owned", "desktop", "owned", "owned", "none", "frame", "frame"},
         RelationCase{"tip", "desktop", "tip", "frame", "dialog", "dialog", "dialog"},
-        RelationCase{"loose", "frame", "frame", "frame", "none", "frame", "none"}),
+        RelationCase{"loose", "frame", "loose", "loose", "none", "none", "none"},
+        RelationCase{"orphan", "desktop", "orphan", "orphan", "desktop", "none", "none"}),
     [](const ::testing::TestParamInfo<RelationCase>& info) { return info.param.window; });
+
+using Owners = test::TracedTest;
+
+// The parent link and the owner stay as they were made; what each call reads from them
+// follows the style the window has at the time of the call.
+struct StyleCase {
+  std::string window;
+  DWORD style;
+  const char* styleName;
+  RelationCase expected;  // its window field unused
+};
+
+void PrintTo(const StyleCase& c, std::ostream* out) { *out << c.window << " as " << c.styleName; }
+
+class StyleSteps : public test::TracedCaseTest<StyleCase> {};
+
+TEST_P(StyleSteps, ReadTheTreeThroughTheStyleOfTheMoment) {
+  const StyleCase& c = GetParam();
+  gui.Call([&] {
+    Family family(trace);
+    const HWND w = family[c.window];
+    // Through every other style first, so the answers cannot come from the first one.
+    for (DWORD step : {DWORD(WS_CHILD), DWORD(WS_POPUP), DWORD(WS_CHILD | WS_POPUP), DWORD(0), c.style}) {
+      SetWindowLongW(w, GWL_STYLE, LONG(step));
+    }
+    const RelationCase& e = c.expected;
+    EXPECT_EQ(family.Name(GetAncestor(w, GA_PARENT)), e.parent);
+    EXPECT_EQ(family.Name(GetAncestor(w, GA_ROOT)), e.root);
+    EXPECT_EQ(family.Name(GetAncestor(w, GA_ROOTOWNER)), e.rootOwner);
+    EXPECT_EQ(family.Name(GetParent(w)), e.getParent);
+    EXPECT_EQ(family.Name(HWND(GetWindowLongPtrW(w, GWLP_HWNDPARENT))), e.longParent);
+    EXPECT_EQ(family.Name(GetWindow(w, GW_OWNER)), e.owner);
+  });
+}
+
+constexpr DWORD kBoth = WS_CHILD | WS_POPUP;
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, StyleSteps,
+    ::testing::Values(
+        //                                             GA_PARENT  GA_ROOT  GA_ROOTOWNER GetParent  GWLP     GW_OWNER
+        StyleCase{"page", WS_CHILD, "child", {"", "frame", "frame", "frame", "frame", "frame", "none"}},
+        StyleCase{"page", WS_POPUP, "popup", {"", "frame", "page", "page", "none", "none", "none"}},
+        StyleCase{"page", kBoth, "both", {"", "frame", "frame", "frame", "frame", "frame", "none"}},
+        StyleCase{"page", 0, "neither", {"", "frame", "page", "page", "none", "none", "none"}},
+        StyleCase{"button", WS_CHILD, "child", {"", "page", "frame", "frame", "page", "page", "none"}},
+        StyleCase{"button", WS_POPUP, "popup", {"", "page", "button", "button", "none", "none", "none"}},
+        StyleCase{"button", kBoth, "both", {"", "page", "frame", "frame", "page", "page", "none"}},
+        StyleCase{"button", 0, "neither", {"", "page", "button", "button", "none", "none", "none"}},
+        StyleCase{"orphan", WS_CHILD, "child", {"", "desktop", "orphan", "orphan", "desktop", "none", "none"}},
+        StyleCase{"orphan", WS_POPUP, "popup", {"", "desktop", "orphan", "orphan", "none", "none", "none"}},
+        StyleCase{"orphan", 0, "neither", {"", "desktop", "orphan", "orphan", "none", "none", "none"}},
+        StyleCase{"tip", WS_POPUP, "popup", {"", "desktop", "tip", "frame", "dialog", "dialog", "dialog"}},
+        StyleCase{"tip", WS_CHILD, "child", {"", "desktop", "tip", "tip", "desktop", "dialog", "dialog"}},
+        StyleCase{"tip", kBoth, "both", {"", "desktop", "tip", "tip", "desktop", "dialog", "dialog"}},
+        StyleCase{"tip", 0, "neither", {"", "desktop", "tip", "tip", "none", "dialog", "dialog"}}),
+    [](const ::testing::TestParamInfo<StyleCase>& info) {
+      return info.param.window + "_" + info.param.styleName;
+    });
+
+TEST_F(Owners, TheDesktopKeepsItsStyleAndReadsAsNothing) {
+  gui.Call([&] {
+    const HWND desktop = GetDesktopWindow();
+    const LONG before = GetWindowLongW(desktop, GWL_STYLE);
+    SetLastError(0);
+    EXPECT_EQ(SetWindowLongW(desktop, GWL_STYLE, LONG(WS_CHILD)), 0);
+    EXPECT_NE(GetLastError(), 0u);
+    EXPECT_EQ(GetWindowLongW(desktop, GWL_STYLE), before);
+    EXPECT_EQ(GetParent(desktop), nullptr);
+    EXPECT_EQ(GetAncestor(desktop, GA_PARENT), nullptr);
+    EXPECT_EQ(GetAncestor(desktop, GA_ROOT), nullptr);
+    EXPECT_EQ(GetAncestor(desktop, GA_ROOTOWNER), nullptr);
+    EXPECT_EQ(HWND(GetWindowLongPtrW(desktop, GWLP_HWNDPARENT)), nullptr);
+    EXPECT_EQ(GetWindow(desktop, GW_OWNER), nullptr);
+  });
+}
+
+TEST_F(Owners, AChildNeedsAParent) {
+  gui.Call([&] {
+    SetLastError(0);
+    EXPECT_EQ(TraceWindow::Create(trace, WindowSpec{"nowhere", WS_CHILD}), nullptr);
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_TLW_WITH_WSCHILD));
+  });
+}
 
 struct ReownCase {
   const char* scenario;
@@ -126,8 +212,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ReownCase{"never itself", "dialog", "dialog", "none", "frame"},
                       ReownCase{"a child's owner does not change", "page", "owned", "none", "none"}),
     [](const ::testing::TestParamInfo<ReownCase>& info) { return "Case" + std::to_string(info.index); });
-
-using Owners = test::TracedTest;
 
 TEST_F(Owners, DestroyingAnOwnerTakesAlongWhatItOwnsNow) {
   gui.Call([&] {

@@ -54,7 +54,7 @@ struct SizeCase {
 
 class RegistrationSize : public ::testing::TestWithParam<SizeCase> {};
 
-TEST_P(RegistrationSize, MustCoverTheFields) {
+TEST_P(RegistrationSize, MustBeTheStructuresOwn) {
   const SizeCase& c = GetParam();
   TestDriver driver;
   WNDCLASSEXW wc = ClassInfo(L"SizedClass", nullptr);
@@ -69,10 +69,47 @@ TEST_P(RegistrationSize, MustCoverTheFields) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, RegistrationSize,
-                         ::testing::Values(SizeCase{"exact", 0, true}, SizeCase{"larger", 16, true},
+                         ::testing::Values(SizeCase{"exact", 0, true}, SizeCase{"larger", 16, false},
                                            SizeCase{"short of the small icon", -int(sizeof(HICON)), false},
                                            SizeCase{"zero", -int(sizeof(WNDCLASSEXW)), false}),
                          [](const ::testing::TestParamInfo<SizeCase>& info) {
+                           return "Case" + std::to_string(info.index);
+                         });
+
+struct ExtraCase {
+  const char* scenario;
+  int classExtra;
+  int windowExtra;
+  bool registered;
+};
+
+class RegistrationExtra : public ::testing::TestWithParam<ExtraCase> {};
+
+TEST_P(RegistrationExtra, RefusesNegativeCounts) {
+  const ExtraCase& c = GetParam();
+  TestDriver driver;
+  WNDCLASSEXW ex = ClassInfo(L"ExtraCountClass", nullptr, c.classExtra);
+  ex.cbWndExtra = c.windowExtra;
+  SetLastError(0);
+  EXPECT_EQ(RegisterClassExW(&ex) != 0, c.registered);
+  UnregisterClassW(L"ExtraCountClass", nullptr);
+  WNDCLASSW plain{};
+  plain.lpfnWndProc = DefWindowProcW;
+  plain.cbClsExtra = c.classExtra;
+  plain.cbWndExtra = c.windowExtra;
+  plain.lpszClassName = L"ExtraCountClass";
+  EXPECT_EQ(RegisterClassW(&plain) != 0, c.registered);
+  if (!c.registered) {
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_PARAMETER));
+  }
+  UnregisterClassW(L"ExtraCountClass", nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, RegistrationExtra,
+                         ::testing::Values(ExtraCase{"none", 0, 0, true}, ExtraCase{"some of each", 8, 16, true},
+                                           ExtraCase{"negative class bytes", -4, 0, false},
+                                           ExtraCase{"negative window bytes", 0, -1, false}),
+                         [](const ::testing::TestParamInfo<ExtraCase>& info) {
                            return "Case" + std::to_string(info.index);
                          });
 
@@ -138,11 +175,68 @@ TEST(WindowClassInfo, AnswersTheClassAtom) {
   ASSERT_NE(cls.Atom(), 0);
   WNDCLASSEXW ex{};
   ex.cbSize = sizeof(ex);
-  EXPECT_EQ(GetClassInfoExW(nullptr, cls.Name(), &ex), BOOL(cls.Atom()));
+  const HINSTANCE program = GetModuleHandleW(nullptr);
+  EXPECT_EQ(GetClassInfoExW(program, cls.Name(), &ex), BOOL(cls.Atom()));
   WNDCLASSW plain{};
-  EXPECT_EQ(GetClassInfoW(GetModuleHandleW(nullptr), cls.Name(), &plain), BOOL(cls.Atom()));
-  EXPECT_EQ(GetClassInfoExW(nullptr, MAKEINTATOM(cls.Atom()), &ex), BOOL(cls.Atom()));
-  EXPECT_FALSE(GetClassInfoExW(nullptr, L"NoSuchClass", &ex));
+  EXPECT_EQ(GetClassInfoW(program, cls.Name(), &plain), BOOL(cls.Atom()));
+  EXPECT_EQ(GetClassInfoExW(program, MAKEINTATOM(cls.Atom()), &ex), BOOL(cls.Atom()));
+  EXPECT_FALSE(GetClassInfoExW(program, L"NoSuchClass", &ex));
+}
+
+struct InfoCase {
+  const char* scenario;
+  Module registeredWith;
+  UINT style;
+  bool foundWithoutModule;
+  Module reported;  // the instance GetClassInfoW reports
+};
+
+class ClassInfoWithoutModule : public ::testing::TestWithParam<InfoCase> {};
+
+TEST_P(ClassInfoWithoutModule, FindsOnlyTheClassesEveryModuleShares) {
+  const InfoCase& c = GetParam();
+  TestDriver driver;
+  ScopedClass cls(ClassInfo(L"SharedOrNot", InstanceOf(c.registeredWith), 0, c.style));
+  ASSERT_NE(cls.Atom(), 0);
+  WNDCLASSW info{};
+  EXPECT_EQ(GetClassInfoW(nullptr, cls.Name(), &info) != FALSE, c.foundWithoutModule);
+  ASSERT_TRUE(GetClassInfoW(InstanceOf(c.registeredWith == Module::None ? Module::Program : c.registeredWith),
+                            cls.Name(), &info));
+  EXPECT_EQ(info.hInstance, InstanceOf(c.reported));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ClassInfoWithoutModule,
+    ::testing::Values(InfoCase{"the program's class", Module::Program, 0, false, Module::Program},
+                      InfoCase{"registered naming no module", Module::None, 0, false, Module::Program},
+                      InfoCase{"another module's class", Module::Other, 0, false, Module::Other},
+                      InfoCase{"another module's global class", Module::Other, CS_GLOBALCLASS, true, Module::Other},
+                      InfoCase{"a global class naming no module", Module::None, CS_GLOBALCLASS, true, Module::None}),
+    [](const ::testing::TestParamInfo<InfoCase>& info) { return "Case" + std::to_string(info.index); });
+
+TEST(WindowClassInfo, FindsTheSystemClassesWithoutModule) {
+  TestDriver driver;
+  WNDCLASSW info{};
+  EXPECT_TRUE(GetClassInfoW(nullptr, L"Edit", &info));
+}
+
+TEST(WindowClassLongs, TakeAnyByteOffsetInsideTheExtraBytes) {
+  TestDriver driver;
+  GuiThread gui;
+  gui.Call([&] {
+    ScopedClass cls(ClassInfo(L"UnalignedClass", nullptr, 10));
+    HWND w = Create(cls.Name(), nullptr);
+    for (int offset : {1, 3, 6}) {
+      SetLastError(0);
+      SetClassLongW(w, offset, LONG(0x0A0B0C0D + offset));
+      EXPECT_EQ(GetClassLongW(w, offset), DWORD(0x0A0B0C0D + offset)) << offset;
+      EXPECT_EQ(GetLastError(), 0u) << offset;
+    }
+    SetLastError(0);
+    EXPECT_EQ(SetClassLongW(w, 7, 1), 0u) << "four bytes from 7 run past the tenth";
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_INDEX));
+    DestroyWindow(w);
+  });
 }
 
 struct ClassLongCase {

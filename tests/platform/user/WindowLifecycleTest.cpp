@@ -61,6 +61,94 @@ INSTANTIATE_TEST_SUITE_P(
                      {"w:WM_NCCREATE", "w:WM_NCCALCSIZE", "w:WM_CREATE", "w:WM_DESTROY", "w:WM_NCDESTROY"}}),
     [](const ::testing::TestParamInfo<CreationCase>& info) { return "Case" + std::to_string(info.index); });
 
+// An overlapped window hears of its size and place when it is first shown (or sized),
+// not when it is created; pop-ups and children hear of it at creation.
+struct ShowSequenceCase {
+  const char* scenario;
+  DWORD style;
+  Lines created;
+  Lines firstShow;
+  Lines hide;
+  Lines secondShow;
+};
+
+class ShowSequence : public test::TracedTest, public ::testing::WithParamInterface<ShowSequenceCase> {};
+
+const std::set<UINT> kShowing = {WM_NCCREATE,   WM_CREATE, WM_SIZE,     WM_MOVE,     WM_SHOWWINDOW,
+                                 WM_NCACTIVATE, WM_ACTIVATE, WM_SETFOCUS, WM_KILLFOCUS, WM_WINDOWPOSCHANGED};
+
+TEST_P(ShowSequence, SendsTheWindowsMessagesInItsOrder) {
+  const ShowSequenceCase& c = GetParam();
+  HWND w = nullptr;
+  gui.Call([&] { w = TraceWindow::Create(trace, WindowSpec{"w", c.style, 0, RECT{10, 20, 110, 70}}); });
+  EXPECT_EQ(trace.Take(kShowing), c.created);
+  gui.Call([&] { ShowWindow(w, SW_SHOW); });
+  EXPECT_EQ(trace.Take(kShowing), c.firstShow);
+  gui.Call([&] { ShowWindow(w, SW_HIDE); });
+  EXPECT_EQ(trace.Take(kShowing), c.hide);
+  gui.Call([&] { ShowWindow(w, SW_SHOW); });
+  EXPECT_EQ(trace.Take(kShowing), c.secondShow);
+}
+
+const Lines kShown = {"w:WM_SHOWWINDOW", "w:WM_NCACTIVATE", "w:WM_ACTIVATE", "w:WM_SETFOCUS", "w:WM_WINDOWPOSCHANGED"};
+const Lines kHidden = {"w:WM_SHOWWINDOW", "w:WM_WINDOWPOSCHANGED", "w:WM_NCACTIVATE", "w:WM_ACTIVATE",
+                       "w:WM_KILLFOCUS"};
+
+Lines Then(Lines first, const Lines& more) {
+  first.insert(first.end(), more.begin(), more.end());
+  return first;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ShowSequence,
+    ::testing::Values(ShowSequenceCase{"overlapped", WS_OVERLAPPEDWINDOW,
+                                       {"w:WM_NCCREATE", "w:WM_CREATE"},
+                                       Then(kShown, {"w:WM_SIZE", "w:WM_MOVE"}),
+                                       kHidden,
+                                       kShown},
+                      ShowSequenceCase{"pop-up", WS_POPUP,
+                                       {"w:WM_NCCREATE", "w:WM_CREATE", "w:WM_SIZE", "w:WM_MOVE"},
+                                       kShown,
+                                       kHidden,
+                                       kShown}),
+    [](const ::testing::TestParamInfo<ShowSequenceCase>& info) { return "Case" + std::to_string(info.index); });
+
+TEST_F(ShowSequence, AnOverlappedWindowSizedBeforeItIsShownHearsOfItOnce) {
+  HWND w = nullptr;
+  gui.Call([&] {
+    w = TraceWindow::Create(trace, WindowSpec{"w", WS_OVERLAPPEDWINDOW, 0, RECT{10, 20, 110, 70}});
+    trace.Clear();
+    SetWindowPos(w, nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  });
+  EXPECT_EQ(trace.Take({WM_SIZE}), Lines{"w:WM_SIZE"});
+  gui.Call([&] { ShowWindow(w, SW_SHOW); });
+  EXPECT_EQ(trace.Take({WM_SIZE, WM_MOVE}), Lines{});
+}
+
+TEST_F(ShowSequence, HidingAWindowThatIsNotActiveLeavesActivationAndZOrderAlone) {
+  UINT flags = 0;
+  test::Hook keep = [&flags](HWND, UINT m, WPARAM, LPARAM l) -> std::optional<LRESULT> {
+    if (m == WM_WINDOWPOSCHANGED) flags = reinterpret_cast<const WINDOWPOS*>(l)->flags;
+    return std::nullopt;
+  };
+  UINT activeHide = 0, inactiveHide = 0;
+  gui.Call([&] {
+    WindowSpec a{"a", WS_POPUP | WS_VISIBLE};
+    a.hook = keep;
+    WindowSpec b{"b", WS_POPUP | WS_VISIBLE};
+    b.hook = keep;
+    const HWND first = TraceWindow::Create(trace, a);
+    const HWND second = TraceWindow::Create(trace, b);
+    ShowWindow(first, SW_HIDE);
+    inactiveHide = flags;
+    ShowWindow(second, SW_HIDE);
+    activeHide = flags;
+  });
+  const UINT kCommon = SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOCLIENTSIZE | SWP_NOCLIENTMOVE;
+  EXPECT_EQ(activeHide, kCommon);
+  EXPECT_EQ(inactiveHide, kCommon | SWP_NOACTIVATE | SWP_NOZORDER);
+}
+
 using WindowLifecycle = test::TracedTest;
 
 TEST_F(WindowLifecycle, DestroyingAnOwnerDestroysOwnedWindowsThenChildrenInOrder) {

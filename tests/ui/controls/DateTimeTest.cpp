@@ -2,7 +2,7 @@
 // itself on a click, what Up, Escape, Delete and Backspace in the picker leave in its
 // text, its month calendar's arrows, days and closing, a calendar opening above a
 // field near the bottom of the work area, and the control going away while its picker
-// is open.
+// is open; the date the picker opens on following whatever text the field was given.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -147,6 +147,51 @@ const DateCase kDateCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, DateTimeKeys, ::testing::ValuesIn(kDateCases));
+
+// A field given a text: the picker opens on that day and leaving it keeps it; a text
+// that is no date opens on today.
+struct GivenText {
+  const char* what;
+  std::wstring text;
+  std::wstring opensOn;
+};
+
+void PrintTo(const GivenText& c, std::ostream* os) { *os << c.what; }
+
+class DateTimeGivenText : public ::testing::TestWithParam<GivenText> {};
+
+const GivenText kGivenTexts[] = {
+    {"ADate", L"2022-07-31", L"2022-07-31"},
+    {"ALeapDay", L"2024-02-29", L"2024-02-29"},
+    {"TheFirstOfAYear", L"2030-01-01", L"2030-01-01"},
+    {"NoSuchDay", L"2023-02-29", L"2026-12-10"},
+    {"NoSuchMonth", L"2023-13-01", L"2026-12-10"},
+    {"UnpaddedDigits", L"2022-7-31", L"2026-12-10"},
+    {"Letters", L"abcd-ef-gh", L"2026-12-10"},
+    {"ADateAndATime", L"2022-07-31 08:00", L"2026-12-10"},
+};
+
+TEST_P(DateTimeGivenText, OpensOnItAndKeepsItWhenLeft) {
+  const GivenText& c = GetParam();
+  PinnedToday today;
+  platform::headless::TestDriver driver;
+  for (const bool bySkin : {true, false}) {
+    SCOPED_TRACE(bySkin ? "text from the skin" : "text set after the field was built");
+    std::wstring fields = kFields;
+    if (bySkin) fields.replace(fields.find(L"name=\"date\""), 11, L"name=\"date\" text=\"" + c.text + L"\"");
+    ControlHarness h(driver, TestSkin(fields));
+    ASSERT_TRUE(h.Created());
+    if (!bySkin) h.OnGui([&] { h.Find(L"date")->SetText(c.text.c_str()); });
+    h.Click(L"date");
+    ASSERT_NE(Picker(h), nullptr);
+    EXPECT_EQ(PickerDate(h), c.opensOn);
+    h.Click(L"other");
+    EXPECT_EQ(Picker(h), nullptr);
+    EXPECT_EQ(TextOf(h), c.opensOn);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, DateTimeGivenText, ::testing::ValuesIn(kGivenTexts));
 
 TEST(DateTime, AClickOpensAPickerChildOverTheField) {
   PinnedToday today;

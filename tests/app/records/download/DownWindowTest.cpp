@@ -385,7 +385,7 @@ TEST_F(DownWindowTest, TheToastNamesTheWrittenFile) {
   const std::vector<fs::path> reports = Reports();
   ASSERT_EQ(reports.size(), 1u);
   EXPECT_EQ(reports.front().filename().string(), u8"20240105093000_巡查记录.xls");
-  const std::wstring path = platform::codepage::Utf8ToWide(folder.path()) + L"\\20240105093000_巡查记录.xls";
+  const std::wstring path = platform::codepage::Utf8ToWide(folder.path()) + L"/20240105093000_巡查记录.xls";
   EXPECT_EQ(Toasts(), (Texts{L"导出成功，导出文件路径" + path}));
   EXPECT_EQ(Result(), 1);
 }

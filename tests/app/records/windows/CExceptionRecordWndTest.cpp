@@ -1,6 +1,7 @@
 // The exception record dialog against the fake patrol server with a pinned clock: who
 // may edit when, the checkpoint boxes, the save's requests (and a refused one keeping
-// the dialog open), and the run's pictures fetched, refused by name, and deleted.
+// the dialog open, a remark the wire's code page cannot hold refused before any), and the
+// run's pictures fetched, refused by name, and deleted.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -227,6 +228,23 @@ TEST_F(ExceptionRecordDialog, SaveWritesEachRecordsAnomalyAndTheRemarkAndARefusa
   EXPECT_EQ(Bodies("/api/ExceptionRecord/Update").size(), 1u);
 }
 
+TEST_F(ExceptionRecordDialog, ARemarkTheCodePageCannotHoldIsRefusedBeforeAnyWrite) {
+  Open();
+  ClickControl(hwnd, L"Edit_remark");
+  ASSERT_TRUE(driver.WaitIdle());
+  driver.Commit(L"窗户破损\U0001F600");
+  ASSERT_TRUE(driver.WaitIdle());
+  world.http().clear_requests();
+  ClickControl(hwnd, L"btn_Ok");
+  Settle();
+  const plantest::Message refused = TakeMessage();
+  EXPECT_TRUE(refused.shown);
+  EXPECT_EQ(refused.text, L"包含无法保存的字符!");
+  EXPECT_TRUE(::IsWindow(hwnd));
+  EXPECT_EQ(world.http().request_count(), 0u) << "neither the records nor the remark are written";
+  EXPECT_EQ(Toasts(), Strings{});
+}
+
 TEST_F(ExceptionRecordDialog, AStoredRecordShowsItsRemarkAndASaveUpdatesIt) {
   Json::Value stored;
   stored["iID"] = 41;
@@ -320,6 +338,24 @@ TEST_F(ExceptionRecordDialog, PicturesAreFetchedIntoTheRunFolderAndUnsafeNamesRe
   EXPECT_EQ(PictureTiles(), 2);
   EXPECT_EQ(State(L"btn_DownLoad"), "shown enabled");
   EXPECT_EQ(State(L"NoContextLab"), "hidden enabled");
+}
+
+// A name the picture service lists becomes a local file name only when it is a plain one:
+// each other one is logged as a failed download, and nothing lands beside the run's folder.
+TEST_F(ExceptionRecordDialog, NoListedPictureNameLeadsOutOfTheRunFolder) {
+  const std::vector<std::string> hostile = {"../up.jpg", "..\\up.jpg", "..", "...", "C:up.jpg", "CON.jpg", "up.jpg."};
+  for (const std::string& name : hostile) world.patrol.pictures().store(kPlanId, plantest::kTimeKey, name, "X");
+  world.patrol.pictures().store(kPlanId, plantest::kTimeKey, "ok.jpg", "OK");
+  Open();
+  EXPECT_EQ(LocalPictures(), (std::vector<std::string>{"ok.jpg"}));
+  for (const std::string& name : hostile) EXPECT_TRUE(Logged("下载图片失败，" + name + "\n")) << name;
+  std::vector<std::string> planFolder;
+  for (const auto& entry : fs::directory_iterator(fs::path(RunPictureFolder()).parent_path())) {
+    planFolder.push_back(entry.path().filename().string());
+  }
+  EXPECT_EQ(planFolder, (std::vector<std::string>{plantest::kTimeKey})) << "nothing beside the run's folder";
+  EXPECT_FALSE(fs::exists(fs::path(RunPictureFolder()).parent_path().parent_path() / "up.jpg"));
+  EXPECT_EQ(PictureTiles(), 1);
 }
 
 TEST_F(ExceptionRecordDialog, DeletingTheLastPictureAsksAndRefreshesTheTiles) {

@@ -75,14 +75,14 @@ class LookPlanView : public plantest::PlanRunWindowTest {
 
   // Opens the view as the result window does (loaded on the UI thread), or as the home
   // page does (loaded by a worker behind the busy window).
-  void Open(bool fromWorker = false) {
+  void Open(bool fromWorker = false, const std::string& runKey = kRunKey) {
     window = std::make_unique<CLookPlanWnd>(kPlanId);
-    ui.Post([this, fromWorker] {
+    ui.Post([this, fromWorker, runKey] {
       window->CreateWithStyle(frame, L"查看巡更计划", 0, 0);
       if (fromWorker) {
-        RunBusy(frame, 180000, 1, [this] { window->LoadPlanRun(kRunKey); });
+        RunBusy(frame, 180000, 1, [this, runKey] { window->LoadPlanRun(runKey); });
       } else {
-        window->LoadPlanRun(kRunKey);
+        window->LoadPlanRun(runKey);
       }
       window->CenterWindow();
       result = static_cast<int>(window->ShowModal());
@@ -140,9 +140,14 @@ class LookPlanView : public plantest::PlanRunWindowTest {
   std::wstring PageUrl() {
     RECT area = {0, 0, 0, 0};
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-    const std::wstring server(world.session().m_strServerAddr.begin(), world.session().m_strServerAddr.end());
+    // The values go as query values: "/" and ":" percent-encoded.
+    std::wstring server;
+    for (const char c : world.session().m_strServerAddr) {
+      server += c == '/' ? L"%2F" : c == ':' ? L"%3A" : std::wstring(1, static_cast<wchar_t>(c));
+    }
     return CommonTools::get_exe_dir() +
-           L"\\InspectRecord\\index.html?token=tok&userID=u1&campusId=1&InspectRecordID=3&Date=2024-05-01/08:00-09:30"
+           L"\\InspectRecord\\index.html?token=tok&userID=u1&campusId=1&InspectRecordID=3"
+           L"&Date=2024-05-01%2F08%3A00-09%3A30"
            L"&width=" +
            std::to_wstring(area.right - area.left - 20) + L"&height=" + std::to_wstring(area.bottom - area.top - 367) +
            L"&Type=1&QVBaseAddr=" + server;
@@ -284,6 +289,53 @@ TEST_F(LookPlanView, TheExceptionRecordOpensOnTheRunAndASaveReloadsTheView) {
   EXPECT_EQ(Bodies("/api/ExceptionRecord/Add").size(), 1u);
 }
 
+// A run key is made of a record's date from the server. One whose digits are no digits
+// names no run: its exception record opens read-only and no folder under or beside the
+// program's pictures is made, emptied or removed.
+TEST_F(LookPlanView, ARunKeyThatIsNoDateLeavesEveryFolderAlone) {
+  platform::PinWallClock(test_support::LocalTime(2024, 5, 1, 8, 30));
+  const fs::path program(ProgramFolder());
+  const struct {
+    const char* what;
+    const char* runKey;
+    fs::path aimedAt;  // where its time key leads from the plan's picture folder
+  } cases[] = {
+      {"up beside the program's picture folder", "../.X./X../08:00-09:30", program / "..08000930"},
+      {"beside the plan's picture folder", "../k-ee-p_/ou:t_-ab:cd", program / "res" / "keep_out_abcd"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::create_directories(program / "res" / "3");
+    fs::create_directories(c.aimedAt);
+    std::ofstream(c.aimedAt / "precious.txt") << "keep";
+    const size_t requests = world.http().requests().size();
+    Open(false, c.runKey);
+    ClickControl(hwnd, L"btn_ExceptionRecord");
+    Settle();
+    const HWND dialog = shelltest::FindWindowOfClass(L"ExceptionRecord");
+    ASSERT_NE(dialog, nullptr);
+    bool okShown = true, addShown = true;
+    OnWindowThread(dialog, [&] {
+      okShown = FindControl(dialog, L"btn_Ok")->IsVisible();
+      addShown = FindControl(dialog, L"btn_Add")->IsVisible();
+    });
+    EXPECT_FALSE(okShown);
+    EXPECT_FALSE(addShown);
+    ClickControl(dialog, L"btn_close");
+    Settle();
+    ClickControl(hwnd, L"btn_close");
+    ASSERT_TRUE(driver.WaitIdle());
+
+    EXPECT_TRUE(fs::exists(c.aimedAt / "precious.txt"));
+    EXPECT_TRUE(fs::is_empty(program / "res" / "3")) << "no run folder made";
+    const auto sent = world.http().requests();
+    for (size_t i = requests; i < sent.size(); ++i) {
+      EXPECT_NE(sent[i].path(), "/Upload.ashx") << "no picture listed or fetched";
+    }
+    fs::remove_all(c.aimedAt);
+  }
+}
+
 // --- Export ---------------------------------------------------------------------------
 
 class LookPlanExport : public LookPlanView {
@@ -325,7 +377,7 @@ TEST_F(LookPlanExport, WritesTheWorkbookAndRefillsThePictureFolder) {
   std::ofstream(planFolder / "ExceptionPicture" / "old.jpg") << "old";
 
   Export(scratch.path());
-  EXPECT_EQ(Toasts(), (Strings{L"导出成功，导出文件路径" + platform::codepage::Utf8ToWide(scratch.path()) + L"\\夜巡/3"}));
+  EXPECT_EQ(Toasts(), (Strings{L"导出成功，导出文件路径" + platform::codepage::Utf8ToWide(scratch.path()) + L"/夜巡/3"}));
   EXPECT_EQ(Files(planFolder), (std::vector<std::string>{"ExceptionPicture", u8"夜巡.xls"}));
   EXPECT_EQ(Files(planFolder / "ExceptionPicture"), (std::vector<std::string>{"a.jpg", "b.png"})) << "emptied first";
   EXPECT_EQ(test_support::ScratchFolder::read((planFolder / "ExceptionPicture" / "b.png").string()), "PNG-B");

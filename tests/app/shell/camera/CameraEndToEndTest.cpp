@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "CommonTools/CameraUrl.h"
+#include "CommonTools/SecretMask.h"
 #include "data/StartupCaches.h"
 #include "platform/backend/headless/HeadlessBackend.h"
 #include "testing/video/RtspSource.h"
@@ -64,7 +65,8 @@ class CameraEndToEnd : public shelltest::ShellWindowTest {
   }
   LogLine Line(int level, const char* format, int kind) const {
     char text[512];
-    std::snprintf(text, sizeof(text), format, Url(kind).c_str());
+    // The logs show the address with its account and password masked.
+    std::snprintf(text, sizeof(text), format, CommonTools::mask_url(Url(kind)).c_str());
     return LogLine{CameraLog::Sink::TextLog, level, text};
   }
   bool WaitForLine(const LogLine& line, int limitMs) {
