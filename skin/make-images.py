@@ -34,7 +34,7 @@ BUTTON_HOT_TOP = (0x2A, 0x7B, 0xF0, 0xFF)
 RED_TOP = (0xE0, 0x60, 0x4F, 0xFF)
 RED_HOT_TOP = (0xF0, 0x7A, 0x6A, 0xFF)
 RED_BACK_TOP = (0x8E, 0x24, 0x1C, 0xFF)
-DROP_DOWN_GROOVE = (0x17, 0x2A, 0x2A, 0xFF)
+DROP_DOWN_GROOVE = (0x1E, 0x3F, 0x7A, 0xFF)
 CLEAR = (0, 0, 0, 0)
 
 # Every sample of a pixel on a 4 x 4 grid: shapes get smooth edges, always the same.
@@ -459,8 +459,8 @@ def main_frame():
 
 
 # --- Combo drop-down ---------------------------------------------------------------------
-# The drop-down's bar is 10 pixels wide without arrow buttons, on its dark-teal
-# background; both pictures are stretched whole over the bar and the thumb, so they
+# The drop-down's bar is 10 pixels wide without arrow buttons, on the drop-down's
+# dark navy background; both pictures are stretched whole over the bar and the thumb, so they
 # vary across the bar and not along it.
 
 def drop_down_groove(x, y):
@@ -851,6 +851,37 @@ def route_page():
     write_png("3巡更线路/巡更点未检查.png", 26, 26, checkpoint_square)
 
 
+# --- Plan dialog -------------------------------------------------------------------------
+# A time slot's two buttons: a field's face (corners of 50 kept left and right by the
+# code, so the picture is no wider than the two) with a clock at its right, which the
+# code places at dest "69,7,85,23".
+
+SLOT_W, SLOT_H = 100, 30
+
+
+def slot_face(border):
+    def pixel(x, y):
+        edge = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 0, 0, SLOT_W, SLOT_H, 4))
+        face = coverage(x, y, lambda px, py: in_rounded_rect(px, py, 1, 1, SLOT_W - 1, SLOT_H - 1, 3))
+        return over(with_alpha(NAVY_DARK, face), with_alpha(border, edge))
+    return pixel
+
+
+def clock(colour):
+    def inside(px, py):
+        ring = 5.6 ** 2 <= (px - 8) ** 2 + (py - 8) ** 2 <= 7.2 ** 2
+        hands = near_segment(px, py, 8, 8, 8, 3.8, 0.8) or near_segment(px, py, 8, 8, 11, 9.5, 0.8)
+        return ring or hands
+    return lambda x, y: with_alpha(colour, coverage(x, y, inside))
+
+
+def plan_dialog():
+    write_png("2巡更计划/搜索原始.png", SLOT_W, SLOT_H, slot_face(FRAME))
+    write_png("2巡更计划/搜索经过.png", SLOT_W, SLOT_H, slot_face(WHITE))
+    write_png("弹窗/时间图标原始.png", 16, 16, clock(MUTED))
+    write_png("弹窗/时间图标经过.png", 16, 16, clock(WHITE))
+
+
 if __name__ == "__main__":
     if len(sys.argv) > 1:
         OUTPUT = os.path.abspath(sys.argv[1])
@@ -872,3 +903,4 @@ if __name__ == "__main__":
     home_page()
     plan_execution_view()
     route_page()
+    plan_dialog()

@@ -19,10 +19,15 @@ void EnsureInstance() {
 }  // namespace
 
 ControlHarness::ControlHarness(platform::headless::TestDriver& driver, std::wstring skin, POINT origin)
+    : ControlHarness(driver, std::move(skin), origin, nullptr) {}
+
+ControlHarness::ControlHarness(platform::headless::TestDriver& driver, std::wstring skin, POINT origin,
+                               std::function<SkinUI::CControlUI*(LPCTSTR)> createControl)
     : driver_(driver) {
   EnsureInstance();
   gui_.Call([&] {
     window_ = std::make_unique<ControlTestWindow>(std::move(skin), &recorder_);
+    window_->onCreateControl = std::move(createControl);
     hwnd_ = window_->Create(nullptr, L"control test", WS_POPUP | WS_CLIPCHILDREN, 0, origin.x, origin.y, 0, 0);
     if (hwnd_ == nullptr) return;
     ::SetWindowPos(hwnd_, nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

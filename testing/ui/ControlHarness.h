@@ -27,6 +27,9 @@ class ControlHarness {
   // The window's top-left corner lands at `origin` on the screen; its size is the
   // skin's "size".
   ControlHarness(platform::headless::TestDriver& driver, std::wstring skin, POINT origin = POINT{100, 100});
+  // As above, with the elements the framework does not know built by `createControl`.
+  ControlHarness(platform::headless::TestDriver& driver, std::wstring skin, POINT origin,
+                 std::function<SkinUI::CControlUI*(LPCTSTR)> createControl);
   ~ControlHarness();
   ControlHarness(const ControlHarness&) = delete;
   ControlHarness& operator=(const ControlHarness&) = delete;

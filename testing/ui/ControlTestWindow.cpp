@@ -14,6 +14,11 @@ void ControlTestWindow::Notify(SkinUI::UINotifyRecord& msg) {
   if (onNotify) onNotify(msg);
 }
 
+SkinUI::CControlUI* ControlTestWindow::CreateControl(LPCTSTR pstrClass) {
+  if (onCreateControl) return onCreateControl(pstrClass);
+  return WindowImplBase::CreateControl(pstrClass);
+}
+
 LPCTSTR ControlTestWindow::GetWindowClassName() const { return L"ControlTestWindow"; }
 
 SkinUI::CUIString ControlTestWindow::GetSkinXmlName() const { return SkinUI::CUIString(skin_.c_str()); }

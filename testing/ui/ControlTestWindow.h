@@ -19,6 +19,11 @@ class ControlTestWindow : public SkinUI::WindowImplBase {
 
   // Runs on the window's thread for each notification, after the window base.
   std::function<void(SkinUI::UINotifyRecord&)> onNotify;
+  // Builds the skin's elements the framework does not know, as a program window's
+  // CreateControl does; none when empty.
+  std::function<SkinUI::CControlUI*(LPCTSTR)> onCreateControl;
+
+  SkinUI::CControlUI* CreateControl(LPCTSTR pstrClass) override;
 
  protected:
   LPCTSTR GetWindowClassName() const override;

@@ -16,6 +16,7 @@
 #include "app/shell/PhotoFeedBackWindow.h"
 #include "app/shell/ShellServices.h"
 #include "data/StartupCaches.h"
+#include "testing/ui/ControlPixels.h"
 #include "testing/video/ScriptedPlayerTable.h"
 #include "tests/app/shell/support/CameraDialogRun.h"
 #include "tests/app/shell/support/ShellWindowTest.h"
@@ -453,6 +454,22 @@ TEST_F(CameraDialog, TheDialogIsTitledOwnedCentredAndPicturedWithThePlayerInItsP
   EXPECT_EQ(std::wstring(playerTitle), L"播放器");
   driver.Advance(4000);
   shelltest::SavePicture(dialog, "camera-dialog");
+}
+
+// While nothing answers yet, the player's place shows the dialog's navy, not a black
+// hole: the pictures, when they come, are drawn over it.
+TEST_F(CameraDialog, ThePlayersPlaceShowsTheSkinsBackgroundWhileItWaits) {
+  table.PlaysAfter(Url(1), 14000);
+  auto run = Open(kCamera);
+  ASSERT_NE(run->Dialog(), nullptr);
+  driver.Advance(1000);
+  driver.WaitIdle();
+  RECT place = {};
+  ::GetWindowRect(playerHwnd, &place);
+  ::MapWindowPoints(nullptr, run->Dialog(), reinterpret_cast<POINT*>(&place), 2);
+  const controltest::ControlPixels player(run->Dialog(), place);
+  ASSERT_GT(player.Width(), 0);
+  EXPECT_EQ(player.At(player.Width() / 2, player.Height() / 2), 0xFF002971u);
 }
 
 }  // namespace

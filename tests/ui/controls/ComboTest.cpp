@@ -358,7 +358,7 @@ TEST(ComboDropDownLook, TheScrollBarShowsTheSkinsGrooveAndThumbOnTheDarkBackgrou
     const controltest::ControlPixels pixels(opened[0].hwnd, RECT{0, 0, width, height});
     const int bar = width - 1 - SkinUI::CComboWnd::kScrollBarWidth;  // inside the border
     EXPECT_EQ(pixels.At(bar + 4, 3), 0xFFA9B2B8u) << "the thumb, at the top";
-    EXPECT_EQ(pixels.At(bar + 4, height - 4), 0xFF172A2Au) << "the groove, at the bottom";
+    EXPECT_EQ(pixels.At(bar + 4, height - 4), 0xFF1E3F7Au) << "the groove (the list grid colour), at the bottom";
     EXPECT_EQ(pixels.At(bar, height - 4), 0xFF233D3Du) << "the background beside the groove";
   }
   ::SetCurrentDirectoryW(previous);

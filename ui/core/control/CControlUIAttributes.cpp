@@ -1,6 +1,8 @@
 // The base control's skin attributes: one attribute by name, and lists of them.
 #include "ui/core/control/CControlUIAttributes.h"
 
+#include <atomic>
+
 #include "ui/core/control/CControlUI.h"
 #include "ui/core/types/CUIValueParser.h"
 
@@ -96,7 +98,11 @@ const AttributeEntry kAttributes[] = {
     {L"virtualwnd", [](CControlUI& c, LPCTSTR v) { c.SetVirtualWindow(v); }},
 };
 
+std::atomic<CControlUIAttributes::UnknownNameHook> g_unknownNameHook{nullptr};
+
 }  // namespace
+
+void CControlUIAttributes::SetUnknownNameHook(UnknownNameHook hook) { g_unknownNameHook.store(hook); }
 
 void CControlUIAttributes::Apply(CControlUI& control, LPCTSTR pstrName, LPCTSTR pstrValue) {
   if (pstrName == nullptr || pstrValue == nullptr) return;
@@ -105,6 +111,7 @@ void CControlUIAttributes::Apply(CControlUI& control, LPCTSTR pstrName, LPCTSTR 
     entry.apply(control, pstrValue);
     return;
   }
+  if (UnknownNameHook hook = g_unknownNameHook.load()) hook(control, pstrName, pstrValue);
 }
 
 void CControlUI::SetAttributeList(LPCTSTR pstrList) {

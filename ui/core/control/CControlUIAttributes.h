@@ -13,6 +13,11 @@ class CControlUIAttributes {
   CControlUIAttributes() = delete;
 
   static void Apply(CControlUI& control, LPCTSTR pstrName, LPCTSTR pstrValue);
+
+  // Told of every name that reached the base control unknown, so that a check of the
+  // skins can name a misspelt attribute; the program leaves it unset.
+  using UnknownNameHook = void (*)(CControlUI& control, LPCTSTR pstrName, LPCTSTR pstrValue);
+  static void SetUnknownNameHook(UnknownNameHook hook);
 };
 
 }  // namespace SkinUI

@@ -1,0 +1,102 @@
+// What a user sees of the program's skins where the check over them cannot tell: pixels
+// read back from the headless window's picture, with the real skins and the rows the
+// pages make.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "app/shell/ListRows.h"
+#include "testing/driver/TestDriver.h"
+#include "testing/ui/ControlHarness.h"
+#include "ui/controls/CLabelUI.h"
+#include "ui/controls/CListHeaderUI.h"
+#include "ui/controls/CListUI.h"
+#include "ui/core/manager/CWindowManagerUI.h"
+#include "ui/core/render/CSkinRenderer.h"
+
+namespace {
+
+using controltest::ControlHarness;
+using controltest::ControlPixels;
+
+// The device page's lists start with a hidden column of one pixel that holds each
+// row's record id: the id is kept there, never drawn over the next column.
+TEST(DevicePageLook, TheHiddenIdColumnDrawsNothingBesideIt) {
+  platform::headless::TestDriver driver;
+  ControlHarness page(driver, L"DeviceManageWndEx.xml", POINT{0, 0});
+  ASSERT_TRUE(page.Created());
+  page.OnGui([&] {
+    auto* list = page.Find<SkinUI::CListUI>(L"DeviceListManager");
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(ListInsertRow(list, 0, 60), 0);
+    ListSetIdCell(list, 0, L"1429", L"csDeviceID");
+    ListSetTextCell(list, 0, 1, L"1", L"csIndex", L"#FFA9B2B8");
+  });
+  driver.WaitIdle();
+  const ControlPixels index = page.Pixels(L"csIndex");
+  ASSERT_GT(index.Width(), 40);
+  const uint32_t background = index.At(index.Width() - 2, 2);
+  const RECT ink = index.InkBox(background);
+  // Only the row number, centred in its cell.
+  EXPECT_GT(ink.left, index.Width() / 2 - 12) << "something is drawn at the left of the number's cell, from x "
+                                              << ink.left;
+}
+
+// The device page's list headers reach across the page, as its rows do.
+TEST(DevicePageLook, ListHeadersStretchToThePageWidth) {
+  platform::headless::TestDriver driver;
+  ControlHarness page(driver, L"DeviceManageWndEx.xml", POINT{0, 0});
+  ASSERT_TRUE(page.Created());
+  RECT header{}, body{};
+  page.OnGui([&] {
+    auto* list = page.Find<SkinUI::CListUI>(L"DeviceListManager");
+    ASSERT_NE(list, nullptr);
+    body = list->GetPos();
+    SkinUI::CControlUI* last = list->GetHeader()->GetItemAt(list->GetHeader()->GetCount() - 1);
+    header = last->GetPos();
+  });
+  EXPECT_GE(header.right, body.right - 8) << "the last header column ends at " << header.right << ", the list at "
+                                          << body.right;
+}
+
+// At a big school a type tile shows "done/total" in four digits each; the figure
+// keeps whole in its tile.
+TEST(HomePageLook, TypeTilesHoldFourDigitCounts) {
+  platform::headless::TestDriver driver;
+  ControlHarness page(driver, L"HomePageWndEx.xml", POINT{0, 0});
+  ASSERT_TRUE(page.Created());
+  const LPCTSTR tiles[] = {L"label_SafeNum",   L"label_DevicePlanNum", L"label_fireNum",    L"label_CanteenNum",
+                           L"label_DormitoryNum", L"label_healthNum",   L"label_TestNum"};
+  for (LPCTSTR tile : tiles) {
+    int width = 0, room = 0;
+    page.OnGui([&] {
+      auto* label = page.Find<SkinUI::CLabelUI>(tile);
+      ASSERT_NE(label, nullptr) << "no tile " << tile;
+      label->SetText(L"1429/1429");
+      RECT rc = {0, 0, 10000, 100};
+      SkinUI::CSkinRenderer::DrawPlainText(page.Manager().GetPaintDC(), &page.Manager(), rc, label->GetText().GetData(),
+                                           0, label->GetFont(), DT_CALCRECT | DT_SINGLELINE);
+      width = rc.right - rc.left;
+      const RECT pos = label->GetPos();
+      room = pos.right - pos.left - label->GetTextPadding().left - label->GetTextPadding().right;
+    });
+    EXPECT_LE(width, room) << "\"1429/1429\" is " << width << " px, the tile's label has " << room;
+  }
+}
+
+// Typing goes into a native edit laid over the control: it keeps the skin's dark face
+// instead of turning white.
+TEST(DialogLook, AnEditKeepsItsFaceWhileTypedInto) {
+  platform::headless::TestDriver driver;
+  ControlHarness dialog(driver, L"AddPlanWnd.xml", POINT{0, 0});
+  ASSERT_TRUE(dialog.Created());
+  dialog.Click(L"Edit_PlanName");
+  driver.WaitIdle();
+  const ControlPixels edit = dialog.Pixels(L"Edit_PlanName");
+  ASSERT_GT(edit.Width(), 20);
+  EXPECT_EQ(edit.At(edit.Width() - 10, edit.Height() / 2), 0xFF002964u) << "the edit's face while typed into";
+  EXPECT_EQ(edit.Count(0xFFFFFFFFu), 0) << "white pixels in the edit being typed into";
+}
+
+}  // namespace
