@@ -42,6 +42,9 @@ class ResultPageTest : public shelltest::ShellWindowTest {
   void Click(LPCTSTR name);
   // Types into a search box as an input method commits text (after clicking it).
   void Type(LPCTSTR name, const std::wstring& text);
+  // Opens a combo's drop-down with a click, moves its choice by that many rows with the
+  // arrow keys (up when negative) and closes it with Enter.
+  void PickRow(LPCTSTR combo, int rows);
   // Presses Enter in a search box.
   void PressReturn(LPCTSTR name);
   void SetText(LPCTSTR name, const std::wstring& text);

@@ -149,6 +149,35 @@ TEST_P(ResultPaging, TheSearchButtonKeepsThePageWhileEnterAndTypingGoBackToTheFi
   EXPECT_EQ(Listed(), 20u);
 }
 
+TEST_P(ResultPaging, PreviousAndNextEachMoveOnePageTheirOwnWay) {
+  OpenWith(41);
+  Click(Pager(L"btn_next_page_").c_str());
+  Click(Pager(L"btn_next_page_").c_str());
+  EXPECT_EQ(Page(), 3);
+  EXPECT_EQ(Listed(), 1u);
+  Click(Pager(L"btn_prev_page_").c_str());
+  EXPECT_EQ(Page(), 2);
+  EXPECT_EQ(Listed(), 20u);
+  Click(Pager(L"btn_prev_page_").c_str());
+  EXPECT_EQ(Page(), 1);
+  EXPECT_EQ(Column(GetParam().list, 1).front(), L"1");
+}
+
+// The clear button shows once something is typed; it empties the search, which lists
+// every row again.
+TEST_P(ResultPaging, TheClearButtonEmptiesTheSearchAndListsEveryRowAgain) {
+  const TabCase& tab = GetParam();
+  OpenWith(3);
+  EXPECT_FALSE(Visible(tab.clear));
+  Type(tab.search, L"无此");
+  ASSERT_TRUE(Visible(tab.clear));
+  ASSERT_EQ(Listed(), 0u);
+  Click(tab.clear);
+  EXPECT_EQ(Text(tab.search), L"");
+  EXPECT_FALSE(Visible(tab.clear));
+  EXPECT_EQ(Listed(), 3u);
+}
+
 TEST_P(ResultPaging, ListsItsRowsCellsInColumnOrder) {
   const TabCase& tab = GetParam();
   OpenWith(1);

@@ -243,6 +243,17 @@ TEST_F(LookPlanView, ACameraButtonWithoutCheckpointSaysPlayingFailed) {
   EXPECT_EQ(shelltest::FindWindowOfClass(L"CamPlayDlg"), nullptr);
 }
 
+// Checkpoint 5 of the first row is cached without a camera: the camera dialog opened for
+// it says so and closes itself.
+TEST_F(LookPlanView, ARowsCameraButtonOpensTheCameraDialogOfItsCheckpoint) {
+  Open();
+  ClickRowCamera(0);
+  Settle();
+  EXPECT_EQ(Toasts(), (Strings{L"该巡更点未绑定摄像头!/3"}));
+  EXPECT_EQ(shelltest::FindWindowOfClass(L"CamPlay"), nullptr);
+  EXPECT_TRUE(::IsWindow(hwnd)) << "the view stays open under the closed dialog";
+}
+
 TEST_F(LookPlanView, MessageReloadFetchesTheRunAgain) {
   WritePage();
   Open();
