@@ -83,13 +83,13 @@ TEST_F(ResultPage, ThePlanTypeChoiceKeepsThatTypesRunsFromTheFirstPage) {
   EXPECT_EQ(Text(L"lab_ResultlistCounts"), L"21");
   EXPECT_EQ(Column(L"list-Result", 1).size(), 20u);
 
-  PickRow(L"Comb_ResultPlanType", -1);
+  PickRow(L"Comb_ResultPlanType", 1);
   EXPECT_EQ(Text(L"lab_ResultlistCounts"), L"4");
   records_test::Texts names = Column(L"list-Result", 2);
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (records_test::Texts{L"巡查22", L"巡查23", L"巡查24", L"巡查25"}));
 
-  PickRow(L"Comb_ResultPlanType", 3);
+  PickRow(L"Comb_ResultPlanType", 4);
   EXPECT_EQ(Text(L"lab_ResultlistCounts"), L"0");
   EXPECT_TRUE(Visible(L"hlNoInspectRecordContent"));
 }

@@ -164,25 +164,14 @@ void ResultPageTest::Type(LPCTSTR name, const std::wstring& text) {
   Settle();
 }
 
-void ResultPageTest::PickRow(LPCTSTR combo, int rows) {
-  // Apart from the last click on it, as a person's separate choices are: two clicks on
-  // the same spot within the double-click time would be a double click.
-  driver.Advance(::GetDoubleClickTime() + 1);
-  ClickControl(hwnd, combo);
-  driver.WaitIdle();
-  ASSERT_NE(FindWindowOfClass(L"ComboWnd"), nullptr) << "the click opened no drop-down";
-  for (int step = 0; step < (rows < 0 ? -rows : rows); ++step) driver.Tap(rows < 0 ? VK_UP : VK_DOWN);
-  driver.Tap(VK_RETURN);
-  Settle();
-  ASSERT_EQ(FindWindowOfClass(L"ComboWnd"), nullptr) << "Enter left the drop-down open";
-}
-
 void ResultPageTest::PressReturn(LPCTSTR name) {
   ClickControl(hwnd, name);
   driver.WaitIdle();
   driver.Tap(VK_RETURN);
   Settle();
 }
+
+void ResultPageTest::TypeOver(LPCTSTR name, const std::wstring& text) { ShellWindowTest::TypeOver(hwnd, name, text); }
 
 void ResultPageTest::SetText(LPCTSTR name, const std::wstring& text) { ShellWindowTest::SetText(hwnd, name, text); }
 

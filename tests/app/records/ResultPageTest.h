@@ -42,11 +42,11 @@ class ResultPageTest : public shelltest::ShellWindowTest {
   void Click(LPCTSTR name);
   // Types into a search box as an input method commits text (after clicking it).
   void Type(LPCTSTR name, const std::wstring& text);
-  // Opens a combo's drop-down with a click, moves its choice by that many rows with the
-  // arrow keys (up when negative) and closes it with Enter.
-  void PickRow(LPCTSTR combo, int rows);
+  void PickRow(LPCTSTR combo, int row) { ShellWindowTest::PickRow(hwnd, combo, row); }
   // Presses Enter in a search box.
   void PressReturn(LPCTSTR name);
+  // Types over what a field holds, as a person does.
+  void TypeOver(LPCTSTR name, const std::wstring& text);
   void SetText(LPCTSTR name, const std::wstring& text);
   // Picks a day in a date field as its picker window would.
   void PickDate(LPCTSTR name, WORD year, WORD month, WORD day);

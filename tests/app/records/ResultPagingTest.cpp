@@ -90,7 +90,7 @@ TEST_P(ResultPaging, ShowsTwentyRowsAPageAndRefusesBadJumps) {
     SCOPED_TRACE(c.name);
     OpenWith(c.rows);
     if (c.jump != nullptr) {
-      SetText(Pager(L"current_page_").c_str(), c.jump);
+      TypeOver(Pager(L"current_page_").c_str(), c.jump);
       Click(Pager(L"btn_goto_").c_str());
     }
     EXPECT_EQ(Answer(), c.message);

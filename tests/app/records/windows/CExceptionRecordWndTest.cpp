@@ -197,7 +197,7 @@ TEST_F(ExceptionRecordDialog, BoxesShowAnomaliesAndRefuseUnpatrolledCheckpoints)
 TEST_F(ExceptionRecordDialog, SaveWritesEachRecordsAnomalyAndTheRemarkAndARefusalKeepsItOpen) {
   world.http().route("POST", "/api/InspectRecord/Update", test_support::HttpReply(200, "-1"));
   Open();
-  OnWindowThread(hwnd, [&] { FindControl(hwnd, L"Edit_remark")->SetText(L"窗户破损"); });
+  TypeOver(hwnd, L"Edit_remark", L"窗户破损");
   ClickControl(hwnd, L"btn_Ok");
   Settle();
   const plantest::Message refused = TakeMessage();
@@ -244,7 +244,7 @@ TEST_F(ExceptionRecordDialog, AStoredRecordShowsItsRemarkAndASaveUpdatesIt) {
   EXPECT_EQ(text, L"门坏了");
   EXPECT_EQ(tip, L"门坏了");
 
-  OnWindowThread(hwnd, [&] { FindControl(hwnd, L"Edit_remark")->SetText(L""); });
+  TypeOver(hwnd, L"Edit_remark", L"");
   ClickControl(hwnd, L"btn_Ok");
   Settle();
   EXPECT_EQ(result.load(), 1);

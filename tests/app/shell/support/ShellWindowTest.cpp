@@ -167,6 +167,35 @@ void ShellWindowTest::SetText(HWND hwnd, LPCTSTR name, const std::wstring& text)
   });
 }
 
+void ShellWindowTest::TypeOver(HWND hwnd, LPCTSTR name, const std::wstring& text) {
+  const POINT centre = ControlCentre(hwnd, name);
+  ASSERT_NE(centre.x, -1) << "no field to type into";
+  driver.Click(centre.x, centre.y);
+  ASSERT_TRUE(driver.WaitIdle());
+  driver.KeyDown(VK_CONTROL);
+  driver.Tap('A');
+  driver.KeyUp(VK_CONTROL);
+  driver.Tap(VK_DELETE);
+  if (!text.empty()) driver.Commit(text);
+  ASSERT_TRUE(driver.WaitIdle());
+}
+
+void ShellWindowTest::PickRow(HWND hwnd, LPCTSTR combo, int row) {
+  const POINT centre = ControlCentre(hwnd, combo);
+  ASSERT_NE(centre.x, -1) << "no combo to pick from";
+  // Apart from any earlier click on it, as a person's separate choices are: two clicks
+  // on one spot within the double-click time would make a double click.
+  driver.Advance(::GetDoubleClickTime() + 1);
+  driver.Click(centre.x, centre.y);
+  ASSERT_TRUE(driver.WaitIdle());
+  ASSERT_NE(FindWindowOfClass(L"ComboWnd"), nullptr) << "the click opened no drop-down";
+  driver.Tap(VK_HOME);
+  for (int step = 0; step < row; ++step) driver.Tap(VK_DOWN);
+  driver.Tap(VK_RETURN);
+  Settle();
+  ASSERT_EQ(FindWindowOfClass(L"ComboWnd"), nullptr) << "Enter left the drop-down open";
+}
+
 void ShellWindowTest::Settle() {
   for (int round = 0; round < kSettleRounds; ++round) {
     // Read before the idle wait: what the UI thread does with the worker's result comes
