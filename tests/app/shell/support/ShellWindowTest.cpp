@@ -181,12 +181,16 @@ void ShellWindowTest::TypeOver(HWND hwnd, LPCTSTR name, const std::wstring& text
 }
 
 void ShellWindowTest::PickRow(HWND hwnd, LPCTSTR combo, int row) {
-  const POINT centre = ControlCentre(hwnd, combo);
-  ASSERT_NE(centre.x, -1) << "no combo to pick from";
-  // Apart from any earlier click on it, as a person's separate choices are: two clicks
-  // on one spot within the double-click time would make a double click.
-  driver.Advance(::GetDoubleClickTime() + 1);
-  driver.Click(centre.x, centre.y);
+  RECT rc = {-1, -1, -1, -1};
+  OnWindowThread(hwnd, [&] {
+    if (SkinUI::CControlUI* control = FindControl(hwnd, combo)) rc = control->GetPos();
+  });
+  ASSERT_NE(rc.left, -1) << "no combo to pick from";
+  // A third of the way in, then two thirds, as a person clicks anywhere on it: two
+  // quick clicks on one spot would make a double click, which opens nothing.
+  POINT at = {rc.left + (rc.right - rc.left) * (1 + picks_++ % 2) / 3, (rc.top + rc.bottom) / 2};
+  ::ClientToScreen(hwnd, &at);
+  driver.Click(at.x, at.y);
   ASSERT_TRUE(driver.WaitIdle());
   ASSERT_NE(FindWindowOfClass(L"ComboWnd"), nullptr) << "the click opened no drop-down";
   driver.Tap(VK_HOME);

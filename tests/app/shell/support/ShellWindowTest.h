@@ -79,6 +79,7 @@ class ShellWindowTest : public ::testing::Test {
 
  private:
   std::unique_ptr<controltest::ControlTestWindow> frameWindow_;
+  int picks_ = 0;
 };
 
 }  // namespace shelltest
