@@ -43,6 +43,7 @@ class ResultPageTest : public shelltest::ShellWindowTest {
   // Types into a search box as an input method commits text (after clicking it).
   void Type(LPCTSTR name, const std::wstring& text);
   void PickRow(LPCTSTR combo, int row) { ShellWindowTest::PickRow(hwnd, combo, row); }
+  void PickTime(LPCTSTR button, int hour, int minute) { ShellWindowTest::PickTime(hwnd, button, hour, minute); }
   // Presses Enter in a search box.
   void PressReturn(LPCTSTR name);
   // Types over what a field holds, as a person does.

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <mutex>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "platform/backend/headless/HeadlessBackend.h"
@@ -198,6 +199,26 @@ void ShellWindowTest::PickRow(HWND hwnd, LPCTSTR combo, int row) {
   driver.Tap(VK_RETURN);
   Settle();
   ASSERT_EQ(FindWindowOfClass(L"ComboWnd"), nullptr) << "Enter left the drop-down open";
+}
+
+void ShellWindowTest::PickTime(HWND hwnd, LPCTSTR button, int hour, int minute) {
+  ASSERT_NE(ControlCentre(hwnd, button).x, -1) << "no time button";
+  ClickControl(hwnd, button);
+  ASSERT_TRUE(driver.WaitIdle());
+  const HWND picker = FindWindowOfClass(L"CTimeWnd");
+  ASSERT_NE(picker, nullptr) << "the click opened no time picker";
+  const std::pair<LPCTSTR, int> lists[] = {{L"listHour", hour}, {L"listMinute", minute}};
+  for (const auto& [list, row] : lists) {
+    ASSERT_NE(ControlCentre(picker, list).x, -1) << "the picker has no list to pick from";
+    ClickControl(picker, list);
+    ASSERT_TRUE(driver.WaitIdle());
+    driver.Tap(VK_HOME);
+    for (int step = 0; step < row; ++step) driver.Tap(VK_DOWN);
+    ASSERT_TRUE(driver.WaitIdle());
+  }
+  ClickControl(picker, L"btnOk");
+  Settle();
+  ASSERT_FALSE(::IsWindow(picker)) << "the picker stayed open after 确定";
 }
 
 void ShellWindowTest::Settle() {

@@ -66,6 +66,9 @@ class ShellWindowTest : public ::testing::Test {
   // Picks a combo's row as a person does with the keyboard: a click opens the drop-down,
   // Home and Down move to the row, Enter closes it; waits until idle.
   void PickRow(HWND hwnd, LPCTSTR combo, int row);
+  // Sets a time button through the time picker it opens: a click into each list, Home
+  // and Down to the hour and the minute, then "确定"; waits until idle.
+  void PickTime(HWND hwnd, LPCTSTR button, int hour, int minute);
   // Waits until the UI thread is idle with no worker outstanding and no busy window open
   // (a UI thread waiting for its worker counts as idle), or a message box is open.
   void Settle();
