@@ -173,8 +173,6 @@ void ResultPageTest::PressReturn(LPCTSTR name) {
 
 void ResultPageTest::TypeOver(LPCTSTR name, const std::wstring& text) { ShellWindowTest::TypeOver(hwnd, name, text); }
 
-void ResultPageTest::SetText(LPCTSTR name, const std::wstring& text) { ShellWindowTest::SetText(hwnd, name, text); }
-
 void ResultPageTest::PickDate(LPCTSTR name, WORD year, WORD month, WORD day) {
   OnWindowThread(hwnd, [&] {
     auto* field = static_cast<SkinUI::CDateTimeUI*>(FindControl(hwnd, name)->GetInterface(L"DateTime"));

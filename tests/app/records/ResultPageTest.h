@@ -48,7 +48,6 @@ class ResultPageTest : public shelltest::ShellWindowTest {
   void PressReturn(LPCTSTR name);
   // Types over what a field holds, as a person does.
   void TypeOver(LPCTSTR name, const std::wstring& text);
-  void SetText(LPCTSTR name, const std::wstring& text);
   // Picks a day in a date field as its picker window would.
   void PickDate(LPCTSTR name, WORD year, WORD month, WORD day);
   std::wstring Text(LPCTSTR name);
