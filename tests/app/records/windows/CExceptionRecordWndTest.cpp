@@ -181,6 +181,16 @@ TEST_F(ExceptionRecordDialog, OnlyThePlansPeopleEditAndOnlyDuringTheRunOrLaterTh
   }
 }
 
+TEST_F(ExceptionRecordDialog, TheCancelButtonEndsTheDialogWithoutSaving) {
+  Open();
+  TypeOver(hwnd, L"Edit_remark", L"窗户破损");
+  ClickControl(hwnd, L"btn_Cancel");
+  Settle();
+  EXPECT_FALSE(::IsWindow(hwnd));
+  EXPECT_EQ(result.load(), 2);
+  hwnd = nullptr;
+}
+
 TEST_F(ExceptionRecordDialog, BoxesShowAnomaliesAndRefuseUnpatrolledCheckpoints) {
   Open();
   OnWindowThread(hwnd, [&] {
