@@ -100,8 +100,8 @@ TEST_F(CheckpointDialog, EitherRowOfTwoBuildingsOfOneNameChoosesTheHigherId) {
   Select(hwnd, L"Comb_Area", 4);
   EXPECT_EQ(Rows(hwnd, L"Comb_Position"), (Texts{L"1层"}));
   EXPECT_EQ(Rows(hwnd, L"Comb_Cam"), (Texts{L"大门"}));
-  SetText(hwnd, L"Edit_Name", L"东门");
-  SetText(hwnd, L"Edit_code", L"P001");
+  TypeOver(hwnd, L"Edit_Name", L"东门");
+  TypeOver(hwnd, L"Edit_code", L"P001");
   Click(hwnd, L"btn_Ok");
   EXPECT_EQ(ModalResult(), 1);
   EXPECT_NE(LastBody(kAdd).find("\"iAreaID\":3,"), std::string::npos) << LastBody(kAdd);
@@ -191,8 +191,8 @@ TEST_F(CheckpointDialog, RefusesWhatIsMissingWithItsMessageAndStaysOpen) {
     if (r.building < 0) g_mapDigiArea.clear();
     HWND hwnd = Open(1);
     if (r.building > 0) Select(hwnd, L"Comb_Area", r.building);
-    SetText(hwnd, L"Edit_Name", r.name);
-    SetText(hwnd, L"Edit_code", r.code);
+    TypeOver(hwnd, L"Edit_Name", r.name);
+    TypeOver(hwnd, L"Edit_code", r.code);
     ClickControl(hwnd, L"btn_Ok");
     const Message message = Answer();
     EXPECT_EQ(message.text, r.message) << r.label;
@@ -210,8 +210,8 @@ TEST_F(CheckpointDialog, AServerThatStoresNothingIsAFailureAndLeavesTheCache) {
   for (const char* reply : {"-1", "0"}) {
     world.http().route("POST", kAdd, test_support::HttpReply(200, reply));
     HWND hwnd = Open(1);
-    SetText(hwnd, L"Edit_Name", L"东门");
-    SetText(hwnd, L"Edit_code", L"P1");
+    TypeOver(hwnd, L"Edit_Name", L"东门");
+    TypeOver(hwnd, L"Edit_code", L"P1");
     ClickControl(hwnd, L"btn_Ok");
     const Message message = Answer(L"close");
     EXPECT_EQ(message.text, L"添加失败，请检查巡更点名称或编号是否已存在!") << reply;

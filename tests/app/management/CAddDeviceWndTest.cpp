@@ -100,11 +100,15 @@ class ReaderDialog : public devicetest::DeviceWindowTest {
     return Opened();
   }
 
-  // A filled add form: a name, the code of the reader on the desk, 张三 as contact.
+  // A filled add form: a name, the code read from the reader on the desk (a second
+  // one, 87654321) by its connect button, 张三 as contact.
   HWND OpenFilledAdd() {
+    reader.SetId(87654321);
     HWND hwnd = Open(1);
-    SetText(hwnd, L"Edit_Device_Name", L"二号机");
-    SetText(hwnd, L"Edit_Device_Code", L"87654321");
+    TypeOver(hwnd, L"Edit_Device_Name", L"二号机");
+    Click(hwnd, L"Btn_AddDevice");
+    // What the save asks of the reader is checked on its own.
+    reader.ClearCalls();
     Select(hwnd, L"Comb_EmergencyContactPerson", 2);
     return hwnd;
   }
@@ -303,13 +307,18 @@ Lines Configured(const Lines& server, int volumeIndex = 0) {
 std::vector<SaveCase> SaveCases() {
   auto server = [](const wchar_t* address, bool domain) {
     return [address, domain](ReaderDialog& t, HWND hwnd) {
-      t.SetText(hwnd, L"Edit_Device_Server", address);
+      // The box is ticked first, as a person does before typing a name there.
       if (domain) t.Click(hwnd, L"Domain_CK");
+      t.TypeOver(hwnd, L"Edit_Device_Server", address);
     };
   };
   auto volume = [](int index) { return [index](ReaderDialog& t, HWND hwnd) { t.Select(hwnd, L"Comb_Volume", index); }; };
   return {
-      {"no reader", [](ReaderDialog& t, HWND) { t.reader.SetPresent(false); },
+      // Unplugged after the connect: the simulator forgets the open it had.
+      {"no reader", [](ReaderDialog& t, HWND) {
+         t.reader.Reset();
+         t.reader.SetPresent(false);
+       },
        {{"1 -> -1"}, L"设备未连接，请先连接设备再进行操作！", "登陆巡更设备失败，OpenDevice()接口返回值-1！\n", false},
        -1},
       {"a reader that opens with 0", [](ReaderDialog& t, HWND) { t.reader.SetOpenResult(0); },
@@ -331,7 +340,7 @@ std::vector<SaveCase> SaveCases() {
        1},
       {"the port lookup failing", [](ReaderDialog& t, HWND hwnd) {
          t.world.patrol.set_server_port_reply("-1");
-         t.SetText(hwnd, L"Edit_Device_Server", L"10.1.2.3");
+         t.TypeOver(hwnd, L"Edit_Device_Server", L"10.1.2.3");
        },
        {Configured({}), L"巡更设备参数设置失败：SetIpAndPort", "", false}, 1},
   };
@@ -369,8 +378,8 @@ TEST_F(ReaderDialog, AnAddSendsTheFormAndCachesTheNewReader) {
   Select(hwnd, L"Comb_VoiceStatus", 1);
   Select(hwnd, L"Comb_Volume", 1);
   Select(hwnd, L"Comb_CallNotifyMethod", 0);
-  SetText(hwnd, L"Edit_Device_Server", L"patrol.example");
   Click(hwnd, L"Domain_CK");
+  TypeOver(hwnd, L"Edit_Device_Server", L"patrol.example");
   Click(hwnd, L"btn_Ok");
   ASSERT_EQ(ModalResult(), 1);
   EXPECT_EQ(Json(LastBody("/api/InspectDevice/Add")),
@@ -399,7 +408,7 @@ TEST_F(ReaderDialog, AnUnselectedVolumeWritesSevenAndStoresMinusOne) {
 
 TEST_F(ReaderDialog, AnEditUpdatesTheReaderWithItsStoredTime) {
   HWND hwnd = Open(2);
-  SetText(hwnd, L"Edit_Device_Name", L"一号机改");
+  TypeOver(hwnd, L"Edit_Device_Name", L"一号机改");
   Click(hwnd, L"btn_Ok");
   ASSERT_EQ(ModalResult(), 1);
   const Json::Value body = Json(LastBody("/api/InspectDevice/Update"));
@@ -443,7 +452,7 @@ TEST_F(ReaderDialog, TheSaveRefusesAnEmptyFormFieldByField) {
   Type(hwnd, L"Edit_Device_Name", L"二号机");
   Click(hwnd, L"Btn_AddDevice");
   EXPECT_EQ(Text(hwnd, L"Edit_EmergencyContactPhone"), L"13800000003") << "王五, the first row, gives his phone";
-  SetText(hwnd, L"Edit_EmergencyContactPhone", L"");
+  TypeOver(hwnd, L"Edit_EmergencyContactPhone", L"");
   Type(hwnd, L"Edit_EmergencyContactPhone", L"--");
   Click(hwnd, L"btn_Ok");
   EXPECT_EQ(Answer().text, L"紧急联系方式不能为空!") << "a reset's \"--\" is no phone";

@@ -216,7 +216,7 @@ TEST_F(DevicePage, ThePagerShowsTwentyRowsAPageAndRefusesBadJumps) {
     Open();
     ShowCheckpoints();
     if (c.jump != nullptr) {
-      SetText(hwnd, L"current_page_Device", c.jump);
+      TypeOver(hwnd, L"current_page_Device", c.jump);
       ClickControl(hwnd, L"btn_goto_Device");
     }
     EXPECT_EQ(Answer().text, c.message) << c.label;
@@ -254,7 +254,7 @@ TEST_F(DevicePage, DeletingTheOnlyCheckpointOfTheLastPageShowsThePageBefore) {
   Checkpoints(41);
   Open();
   ShowCheckpoints();
-  SetText(hwnd, L"current_page_Device", L"3");
+  TypeOver(hwnd, L"current_page_Device", L"3");
   Click(hwnd, L"btn_goto_Device");
   ClickInRow(L"PosDeviceList", 0, L"btn_DeletePosDevice");
   EXPECT_EQ(Answer().text, L"是否删除巡更点?");
@@ -330,14 +330,14 @@ TEST_F(DevicePage, AnAddedOrEditedCheckpointIsShownOnTheLastPage) {
   Settle();
   HWND dialog = shelltest::FindWindowOfClass(L"CAddDevicePositionWnd");
   ASSERT_NE(dialog, nullptr);
-  SetText(dialog, L"Edit_Name", L"新点");
-  SetText(dialog, L"Edit_code", L"PN");
+  TypeOver(dialog, L"Edit_Name", L"新点");
+  TypeOver(dialog, L"Edit_code", L"PN");
   Click(dialog, L"btn_Ok");
   EXPECT_EQ(Toasts().back(), L"添加成功!");
   EXPECT_EQ(page->CurrentPage(), 2);
   EXPECT_EQ(Column(L"PosDeviceList", 2).back(), L"新点");
 
-  SetText(hwnd, L"current_page_Device", L"1");
+  TypeOver(hwnd, L"current_page_Device", L"1");
   Click(hwnd, L"btn_goto_Device");
   ClickInRow(L"PosDeviceList", 0, L"btn_EditPosDevice");
   dialog = shelltest::FindWindowOfClass(L"CAddDevicePositionWnd");

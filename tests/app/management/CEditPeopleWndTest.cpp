@@ -55,6 +55,19 @@ TEST_F(EditPeople, BoxesArePresetFromTheMask) {
   EXPECT_EQ(Ticked(), (Texts{L"dormitoryck"}));
 }
 
+TEST_F(EditPeople, TheTitleCloseAndTheCancelButtonEachLeaveThePersonAsHeWas) {
+  for (const wchar_t* button : {L"btn_close", L"btn_Cancel"}) {
+    g_mapPeople.clear();
+    AddPerson(1, "张三", 100);
+    OpenDialog(0);
+    Click(L"Safeck");
+    Click(button);
+    EXPECT_FALSE(::IsWindow(dialog)) << "closed by its button";
+    EXPECT_TRUE(RequestsTo("/api/InspectPeople/Update").empty());
+    EXPECT_EQ(g_mapPeople[1].iGroup, 100);
+  }
+}
+
 TEST_F(EditPeople, NoTypeGivesBothMessagesAndSendsNothing) {
   AddPerson(1, "张三", 100);
   OpenDialog(0);

@@ -112,12 +112,7 @@ class PlanPage : public managementtest::ManagementWindowTest {
   static SkinUI::CControlUI* Cell(CPatrolPlanUI& card, int row, int index) {
     return static_cast<SkinUI::CContainerUI*>(card.GetItemAt(row))->GetItemAt(index);
   }
-  void Select(LPCTSTR combo, int index) {
-    OnWindowThread(pageHwnd, [&] {
-      static_cast<SkinUI::CComboUI*>(FindControl(pageHwnd, combo)->GetInterface(L"Combo"))->SelectItem(index);
-    });
-    driver.WaitIdle();
-  }
+  void Select(LPCTSTR combo, int index) { PickRow(pageHwnd, combo, index); }
 
   HWND Menu() { return FindWindowOfClass(L"SkinMenuWnd"); }
   void CloseMenus() {
@@ -221,7 +216,7 @@ TEST_F(PlanPage, FiltersByTypeStatusOwnerAndName) {
                  std::to_string(c.status) + (c.mine ? " mine" : ""));
     Select(L"Comb_PlanType", c.type);
     Select(L"Comb_PlanStatus", c.status);
-    SetText(pageHwnd, L"Rich_PlanFind", c.search);
+    TypeOver(pageHwnd, L"Rich_PlanFind", c.search);
     driver.WaitIdle();
     EXPECT_EQ(Visible(pageHwnd, L"btn_Planclear"), !c.search.empty());
     if (c.mine) {
@@ -245,7 +240,7 @@ TEST_F(PlanPage, ClearButtonEmptiesTheSearchAndAnyRefreshForgetsOwnPlansOnly) {
   ClickControl(pageHwnd, L"MyPlan_CK");
   driver.WaitIdle();
   EXPECT_EQ(Names(), (Texts{L"早班巡查"}));
-  SetText(pageHwnd, L"Rich_PlanFind", L"班");
+  TypeOver(pageHwnd, L"Rich_PlanFind", L"班");
   driver.WaitIdle();
   EXPECT_EQ(Names(), (Texts{L"早班巡查", L"夜班"})) << "the box stays ticked, the search shows everybody's";
   ClickControl(pageHwnd, L"btn_Planclear");
@@ -517,7 +512,7 @@ TEST_F(PlanPage, SavedEditSaysSoAndShowsTheEditedPlan) {
   Command(3, kEdit);
   const HWND dialog = FindWindowOfClass(L"AddPlanWnd");
   ASSERT_NE(dialog, nullptr);
-  SetText(dialog, L"Edit_PlanName", L"晚班巡查");
+  TypeOver(dialog, L"Edit_PlanName", L"晚班巡查");
   ClickControl(dialog, L"btn_Ok");
   EXPECT_EQ(Answer(), L"编辑成功!");
   driver.WaitIdle();

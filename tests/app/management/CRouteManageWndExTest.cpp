@@ -377,7 +377,7 @@ TEST_F(RoutePage, TheMenuEditsTheRouteAndAddRouteAddsOne) {
   ::GetWindowTextW(dialog, title, 64);
   EXPECT_STREQ(title, L"编辑巡更路线");
   EXPECT_EQ(Text(dialog, L"Edit_RouteName"), L"夜巡");
-  SetText(dialog, L"Edit_RouteName", L"夜巡二");
+  TypeOver(dialog, L"Edit_RouteName", L"夜巡二");
   Click(dialog, L"btn_Ok");
   EXPECT_EQ(FindWindowOfClass(L"AddRouteWnd"), nullptr);
   EXPECT_EQ(CardNames(), Names{L"夜巡二"});
@@ -393,7 +393,7 @@ TEST_F(RoutePage, TheMenuEditsTheRouteAndAddRouteAddsOne) {
   Click(hwnd, L"AddRouteBtn");
   dialog = FindWindowOfClass(L"AddRouteWnd");
   ASSERT_NE(dialog, nullptr);
-  SetText(dialog, L"Edit_RouteName", L"早巡");
+  TypeOver(dialog, L"Edit_RouteName", L"早巡");
   Click(dialog, L"btn_Ok");
   EXPECT_EQ(CardNames(), (Names{L"夜巡二", L"早巡"}));
   EXPECT_EQ(Toasts().back(), L"添加成功!");

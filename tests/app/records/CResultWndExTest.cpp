@@ -3,6 +3,7 @@
 // focus the frame asks for, and the sub-skins built by element name.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -110,6 +111,36 @@ TEST_F(ResultPage, ShowPlanResultsSearchesForACachedPlanOnly) {
     page->ShowPlanResults(4);
     EXPECT_EQ(std::wstring(FindControl(hwnd, L"Rich_PlanFind")->GetText().GetData()), L"东区夜巡");
   });
+}
+
+// The plan-type combo lists "全部" and then the types in their order (安防 is type 0):
+// a choice keeps only the runs of that type and starts again from page 1.
+TEST_F(ResultPage, ThePlanTypeChoiceKeepsThatTypesRunsFromTheFirstPage) {
+  FillTab(CResultWndEx::TAB_RESULTS, 25);
+  {
+    std::lock_guard<std::mutex> lock(g_mutexInspectPlan);
+    for (auto& [id, plan] : g_mapInspectPlan) plan.iType = id <= 21 ? 1 : 0;
+  }
+  Open();
+  Click(L"tabResult");
+  Click(L"btn_next_page_InspectRecord");
+  ASSERT_EQ(page->CurrentPage(CResultWndEx::TAB_RESULTS), 2);
+
+  PickRow(L"Comb_ResultPlanType", 2);
+  EXPECT_EQ(Text(L"Comb_ResultPlanType"), L"设备");
+  EXPECT_EQ(page->CurrentPage(CResultWndEx::TAB_RESULTS), 1);
+  EXPECT_EQ(Text(L"lab_ResultlistCounts"), L"21");
+  EXPECT_EQ(Column(L"list-Result", 1).size(), 20u);
+
+  PickRow(L"Comb_ResultPlanType", 1);
+  EXPECT_EQ(Text(L"lab_ResultlistCounts"), L"4");
+  records_test::Texts names = Column(L"list-Result", 2);
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (records_test::Texts{L"巡查22", L"巡查23", L"巡查24", L"巡查25"}));
+
+  PickRow(L"Comb_ResultPlanType", 4);
+  EXPECT_EQ(Text(L"lab_ResultlistCounts"), L"0");
+  EXPECT_TRUE(Visible(L"hlNoInspectRecordContent"));
 }
 
 // The row's "查看" carries the plan id and the run key, which the view is opened with.

@@ -184,7 +184,7 @@ void ResultPageTest::PressReturn(LPCTSTR name) {
   Settle();
 }
 
-void ResultPageTest::SetText(LPCTSTR name, const std::wstring& text) { ShellWindowTest::SetText(hwnd, name, text); }
+void ResultPageTest::TypeOver(LPCTSTR name, const std::wstring& text) { ShellWindowTest::TypeOver(hwnd, name, text); }
 
 void ResultPageTest::PickDate(LPCTSTR name, WORD year, WORD month, WORD day) {
   OnWindowThread(hwnd, [&] {

@@ -42,9 +42,12 @@ class ResultPageTest : public shelltest::ShellWindowTest {
   void Click(LPCTSTR name);
   // Types into a search box as an input method commits text (after clicking it).
   void Type(LPCTSTR name, const std::wstring& text);
+  void PickRow(LPCTSTR combo, int row) { ShellWindowTest::PickRow(hwnd, combo, row); }
+  void PickTime(LPCTSTR button, int hour, int minute) { ShellWindowTest::PickTime(hwnd, button, hour, minute); }
   // Presses Enter in a search box.
   void PressReturn(LPCTSTR name);
-  void SetText(LPCTSTR name, const std::wstring& text);
+  // Types over what a field holds, as a person does.
+  void TypeOver(LPCTSTR name, const std::wstring& text);
   // Picks a day in a date field as its picker window would.
   void PickDate(LPCTSTR name, WORD year, WORD month, WORD day);
   std::wstring Text(LPCTSTR name);

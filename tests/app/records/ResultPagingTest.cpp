@@ -90,7 +90,7 @@ TEST_P(ResultPaging, ShowsTwentyRowsAPageAndRefusesBadJumps) {
     SCOPED_TRACE(c.name);
     OpenWith(c.rows);
     if (c.jump != nullptr) {
-      SetText(Pager(L"current_page_").c_str(), c.jump);
+      TypeOver(Pager(L"current_page_").c_str(), c.jump);
       Click(Pager(L"btn_goto_").c_str());
     }
     EXPECT_EQ(Answer(), c.message);
@@ -147,6 +147,35 @@ TEST_P(ResultPaging, TheSearchButtonKeepsThePageWhileEnterAndTypingGoBackToTheFi
   PressReturn(tab.search);
   EXPECT_EQ(Page(), 1);
   EXPECT_EQ(Listed(), 20u);
+}
+
+TEST_P(ResultPaging, PreviousAndNextEachMoveOnePageTheirOwnWay) {
+  OpenWith(41);
+  Click(Pager(L"btn_next_page_").c_str());
+  Click(Pager(L"btn_next_page_").c_str());
+  EXPECT_EQ(Page(), 3);
+  EXPECT_EQ(Listed(), 1u);
+  Click(Pager(L"btn_prev_page_").c_str());
+  EXPECT_EQ(Page(), 2);
+  EXPECT_EQ(Listed(), 20u);
+  Click(Pager(L"btn_prev_page_").c_str());
+  EXPECT_EQ(Page(), 1);
+  EXPECT_EQ(Column(GetParam().list, 1).front(), L"1");
+}
+
+// The clear button shows once something is typed; it empties the search, which lists
+// every row again.
+TEST_P(ResultPaging, TheClearButtonEmptiesTheSearchAndListsEveryRowAgain) {
+  const TabCase& tab = GetParam();
+  OpenWith(3);
+  EXPECT_FALSE(Visible(tab.clear));
+  Type(tab.search, L"无此");
+  ASSERT_TRUE(Visible(tab.clear));
+  ASSERT_EQ(Listed(), 0u);
+  Click(tab.clear);
+  EXPECT_EQ(Text(tab.search), L"");
+  EXPECT_FALSE(Visible(tab.clear));
+  EXPECT_EQ(Listed(), 3u);
 }
 
 TEST_P(ResultPaging, ListsItsRowsCellsInColumnOrder) {

@@ -27,8 +27,10 @@ TEST_F(ResultRange, AReversedRangeIsRefusedAndTheListKeepsItsRows) {
        [this] { PickDate(L"dt_SResultdate", 2024, 1, 6); }},
       {"device records", CResultWndEx::TAB_DEVICE_RECORDS, L"tabRecord", L"list-Record", L"btn_DeviceRecordfind",
        [this] {
-         SetText(L"btnStartTime", L"08:01");
-         SetText(L"btnEndTime", L"08:00");
+         PickTime(L"btnStartTime", 8, 1);
+         EXPECT_EQ(Text(L"btnStartTime"), L"08:01");
+         PickTime(L"btnEndTime", 8, 0);
+         EXPECT_EQ(Text(L"btnEndTime"), L"08:00");
        }},
   };
   for (const auto& c : cases) {

@@ -76,10 +76,7 @@ void DeviceWindowTest::Type(HWND hwnd, LPCTSTR name, const std::wstring& text) {
   Settle();
 }
 
-void DeviceWindowTest::Select(HWND hwnd, LPCTSTR name, int index) {
-  OnWindowThread(hwnd, [&] { static_cast<SkinUI::CComboUI*>(FindControl(hwnd, name))->SelectItem(index); });
-  Settle();
-}
+void DeviceWindowTest::Select(HWND hwnd, LPCTSTR name, int index) { PickRow(hwnd, name, index); }
 
 int DeviceWindowTest::Selected(HWND hwnd, LPCTSTR name) {
   int index = -2;

@@ -50,8 +50,9 @@ class DeviceWindowTest : public shelltest::ShellWindowTest {
   // Types into an edit as an input method would commit the text (after clicking it).
   void Type(HWND hwnd, LPCTSTR name, const std::wstring& text);
   using ShellWindowTest::SetText;
+  using ShellWindowTest::TypeOver;
   using ShellWindowTest::Text;
-  // Selects the row of a combo as its drop-down would.
+  // Picks the row of a combo through its drop-down, by keys.
   void Select(HWND hwnd, LPCTSTR name, int index);
   int Selected(HWND hwnd, LPCTSTR name);
   // The texts of a combo's rows.

@@ -133,12 +133,7 @@ class DownWindowTest : public shelltest::ShellWindowTest {
     OnWindowThread(dialog, [&] { FindControl(dialog, L"lab_path")->SetText(text.c_str()); });
   }
 
-  void ChooseType(int index) {
-    OnWindowThread(dialog, [&] {
-      auto* combo = static_cast<SkinUI::CComboUI*>(FindControl(dialog, L"Comb_PlanType")->GetInterface(L"Combo"));
-      combo->SelectItem(index);
-    });
-  }
+  void ChooseType(int index) { PickRow(dialog, L"Comb_PlanType", index); }
 
   // Exports into the scratch folder with the range option clicked first (none for "").
   void Export(LPCTSTR range = L"") {

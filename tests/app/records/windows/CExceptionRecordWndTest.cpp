@@ -182,6 +182,16 @@ TEST_F(ExceptionRecordDialog, OnlyThePlansPeopleEditAndOnlyDuringTheRunOrLaterTh
   }
 }
 
+TEST_F(ExceptionRecordDialog, TheCancelButtonEndsTheDialogWithoutSaving) {
+  Open();
+  TypeOver(hwnd, L"Edit_remark", L"窗户破损");
+  ClickControl(hwnd, L"btn_Cancel");
+  Settle();
+  EXPECT_FALSE(::IsWindow(hwnd));
+  EXPECT_EQ(result.load(), 2);
+  hwnd = nullptr;
+}
+
 TEST_F(ExceptionRecordDialog, BoxesShowAnomaliesAndRefuseUnpatrolledCheckpoints) {
   Open();
   OnWindowThread(hwnd, [&] {
@@ -198,7 +208,7 @@ TEST_F(ExceptionRecordDialog, BoxesShowAnomaliesAndRefuseUnpatrolledCheckpoints)
 TEST_F(ExceptionRecordDialog, SaveWritesEachRecordsAnomalyAndTheRemarkAndARefusalKeepsItOpen) {
   world.http().route("POST", "/api/InspectRecord/Update", test_support::HttpReply(200, "-1"));
   Open();
-  OnWindowThread(hwnd, [&] { FindControl(hwnd, L"Edit_remark")->SetText(L"窗户破损"); });
+  TypeOver(hwnd, L"Edit_remark", L"窗户破损");
   ClickControl(hwnd, L"btn_Ok");
   Settle();
   const plantest::Message refused = TakeMessage();
@@ -262,7 +272,7 @@ TEST_F(ExceptionRecordDialog, AStoredRecordShowsItsRemarkAndASaveUpdatesIt) {
   EXPECT_EQ(text, L"门坏了");
   EXPECT_EQ(tip, L"门坏了");
 
-  OnWindowThread(hwnd, [&] { FindControl(hwnd, L"Edit_remark")->SetText(L""); });
+  TypeOver(hwnd, L"Edit_remark", L"");
   ClickControl(hwnd, L"btn_Ok");
   Settle();
   EXPECT_EQ(result.load(), 1);

@@ -243,6 +243,46 @@ TEST_F(LookPlanView, ACameraButtonWithoutCheckpointSaysPlayingFailed) {
   EXPECT_EQ(shelltest::FindWindowOfClass(L"CamPlay"), nullptr);
 }
 
+// Checkpoint 5 of the first row is cached without a camera: the camera dialog opened for
+// it says so and closes itself.
+TEST_F(LookPlanView, ARowsCameraButtonOpensTheCameraDialogOfItsCheckpoint) {
+  Open();
+  ClickRowCamera(0);
+  Settle();
+  EXPECT_EQ(Toasts(), (Strings{L"该巡更点未绑定摄像头!/3"}));
+  EXPECT_EQ(shelltest::FindWindowOfClass(L"CamPlay"), nullptr);
+  EXPECT_TRUE(::IsWindow(hwnd)) << "the view stays open under the closed dialog";
+}
+
+TEST_F(LookPlanView, TheTitleCloseAndTheCloseButtonEachEndTheView) {
+  for (const wchar_t* button : {L"btn_close", L"btn_Cancel"}) {
+    SCOPED_TRACE(platform::codepage::WideToUtf8(button));
+    result = -1;
+    Open();
+    ClickControl(hwnd, button);
+    Settle();
+    EXPECT_FALSE(::IsWindow(hwnd));
+    EXPECT_EQ(result.load(), 2);
+    hwnd = nullptr;
+  }
+}
+
+// "巡更详情" asks the server for the run's records again and lists them, leaving the map
+// page where it was.
+TEST_F(LookPlanView, TheDetailsButtonListsTheRunsRecordsAgain) {
+  WritePage();
+  Open();
+  Json::Value east = Area(10, "东楼");
+  east["PositionDevicelist"].append(Visit(101, 5, "东门", 1, 1, 0, "2024-05-01 08:10", ""));
+  Json::Value areas(Json::arrayValue);
+  areas.append(east);
+  ScriptRunAreas(areas);
+  ClickControl(hwnd, L"taboldplan");
+  Settle();
+  EXPECT_EQ(Rows()[0], L"1|东门|东楼|张三,李四|已巡逻@4bcd1f|2024-05-01 08:10@96bcbc|cam:5|合格@ffffff|无异常@ffffff|");
+  EXPECT_EQ(oletest::ScriptedOleControl::Last()->navigated, (Strings{PageUrl()}));
+}
+
 TEST_F(LookPlanView, MessageReloadFetchesTheRunAgain) {
   WritePage();
   Open();

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <mutex>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "platform/backend/headless/HeadlessBackend.h"
@@ -178,6 +179,59 @@ void ShellWindowTest::SetText(HWND hwnd, LPCTSTR name, const std::wstring& text)
   OnWindowThread(hwnd, [&] {
     if (SkinUI::CControlUI* control = FindControl(hwnd, name)) control->SetText(text.c_str());
   });
+}
+
+void ShellWindowTest::TypeOver(HWND hwnd, LPCTSTR name, const std::wstring& text) {
+  const POINT centre = ControlCentre(hwnd, name);
+  ASSERT_NE(centre.x, -1) << "no field to type into";
+  driver.Click(centre.x, centre.y);
+  ASSERT_TRUE(driver.WaitIdle());
+  driver.KeyDown(VK_CONTROL);
+  driver.Tap('A');
+  driver.KeyUp(VK_CONTROL);
+  driver.Tap(VK_DELETE);
+  if (!text.empty()) driver.Commit(text);
+  ASSERT_TRUE(driver.WaitIdle());
+}
+
+void ShellWindowTest::PickRow(HWND hwnd, LPCTSTR combo, int row) {
+  RECT rc = {-1, -1, -1, -1};
+  OnWindowThread(hwnd, [&] {
+    if (SkinUI::CControlUI* control = FindControl(hwnd, combo)) rc = control->GetPos();
+  });
+  ASSERT_NE(rc.left, -1) << "no combo to pick from";
+  // A third of the way in, then two thirds, as a person clicks anywhere on it: two
+  // quick clicks on one spot would make a double click, which opens nothing.
+  POINT at = {rc.left + (rc.right - rc.left) * (1 + picks_++ % 2) / 3, (rc.top + rc.bottom) / 2};
+  ::ClientToScreen(hwnd, &at);
+  driver.Click(at.x, at.y);
+  ASSERT_TRUE(driver.WaitIdle());
+  ASSERT_NE(FindWindowOfClass(L"ComboWnd"), nullptr) << "the click opened no drop-down";
+  driver.Tap(VK_HOME);
+  for (int step = 0; step < row; ++step) driver.Tap(VK_DOWN);
+  driver.Tap(VK_RETURN);
+  Settle();
+  ASSERT_EQ(FindWindowOfClass(L"ComboWnd"), nullptr) << "Enter left the drop-down open";
+}
+
+void ShellWindowTest::PickTime(HWND hwnd, LPCTSTR button, int hour, int minute) {
+  ASSERT_NE(ControlCentre(hwnd, button).x, -1) << "no time button";
+  ClickControl(hwnd, button);
+  ASSERT_TRUE(driver.WaitIdle());
+  const HWND picker = FindWindowOfClass(L"CTimeWnd");
+  ASSERT_NE(picker, nullptr) << "the click opened no time picker";
+  const std::pair<LPCTSTR, int> lists[] = {{L"listHour", hour}, {L"listMinute", minute}};
+  for (const auto& [list, row] : lists) {
+    ASSERT_NE(ControlCentre(picker, list).x, -1) << "the picker has no list to pick from";
+    ClickControl(picker, list);
+    ASSERT_TRUE(driver.WaitIdle());
+    driver.Tap(VK_HOME);
+    for (int step = 0; step < row; ++step) driver.Tap(VK_DOWN);
+    ASSERT_TRUE(driver.WaitIdle());
+  }
+  ClickControl(picker, L"btnOk");
+  Settle();
+  ASSERT_FALSE(::IsWindow(picker)) << "the picker stayed open after 确定";
 }
 
 void ShellWindowTest::Settle() {

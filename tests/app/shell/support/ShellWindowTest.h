@@ -63,7 +63,17 @@ class ShellWindowTest : public ::testing::Test {
   std::wstring Text(HWND hwnd, LPCTSTR name);
   bool Visible(HWND hwnd, LPCTSTR name);
   bool Enabled(HWND hwnd, LPCTSTR name);
+  // Sets a control's text by code, for what no person can type (a field's label).
   void SetText(HWND hwnd, LPCTSTR name, const std::wstring& text);
+  // Types into a field as a person does: a click into it, Ctrl+A and Delete to take out
+  // what it holds, then the text as an input method commits it; waits until idle.
+  void TypeOver(HWND hwnd, LPCTSTR name, const std::wstring& text);
+  // Picks a combo's row as a person does with the keyboard: a click opens the drop-down,
+  // Home and Down move to the row, Enter closes it; waits until idle.
+  void PickRow(HWND hwnd, LPCTSTR combo, int row);
+  // Sets a time button through the time picker it opens: a click into each list, Home
+  // and Down to the hour and the minute, then "确定"; waits until idle.
+  void PickTime(HWND hwnd, LPCTSTR button, int hour, int minute);
   // Waits until the UI thread is idle with no worker outstanding and no busy window open
   // (a UI thread waiting for its worker counts as idle), or a message box is open.
   void Settle();
@@ -77,6 +87,7 @@ class ShellWindowTest : public ::testing::Test {
 
  private:
   std::unique_ptr<controltest::ControlTestWindow> frameWindow_;
+  int picks_ = 0;
 };
 
 }  // namespace shelltest
