@@ -6,7 +6,7 @@
 #include <cairo.h>
 
 #include "CommonTools/TextTime.h"
-#include "app/records/FileNames.h"
+#include "CommonTools/FileNameCheck.h"
 #include "app/shell/LoginSequence.h"
 #include "data/rabbitmq_helper.h"
 #include "platform/gdiplus/ImageCodec.h"
@@ -38,7 +38,7 @@ int FuzzCommandLine(const uint8_t* data, size_t size) {
 
 int FuzzPictureNames(const uint8_t* data, size_t size) {
   for (const std::string& name : CommonTools::split(std::string(reinterpret_cast<const char*>(data), size), "&")) {
-    IsPlainFileName(name);
+    CommonTools::is_plain_file_name(name);
   }
   return 0;
 }
