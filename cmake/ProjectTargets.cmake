@@ -67,10 +67,11 @@ function(project_plain_test)
   set_property(GLOBAL APPEND PROPERTY VERDICT_PLAIN_TESTS ${ARG_NAME})
 endfunction()
 
-# project_test(<name> SOURCES ... [LIBS ...]): one GoogleTest executable, each case a ctest test.
+# project_test(<name> [LOCK <resource>] SOURCES ... [LIBS ...]): one GoogleTest executable, each case
+# a ctest test; tests holding the same LOCK never run at once.
 # Every test runs on the headless window backend, in the time zone of the program's users.
 function(project_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "LOCK" "SOURCES;LIBS" ${ARGN})
   if(NOT ARG_SOURCES)
     message(FATAL_ERROR "test ${name} has no sources")
   endif()
@@ -81,8 +82,12 @@ function(project_test name)
   endforeach()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE project_options testing_time_zone ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  set(lock "")
+  if(ARG_LOCK)
+    set(lock RESOURCE_LOCK ${ARG_LOCK})
+  endif()
   project_discover_tests(${name}
-    PROPERTIES ENVIRONMENT PLATFORM_BACKEND=headless TIMEOUT 120)
+    PROPERTIES ENVIRONMENT PLATFORM_BACKEND=headless TIMEOUT 120 ${lock})
 endfunction()
 
 # True in <out> when <target> links GoogleTest, itself or through a library of ours.

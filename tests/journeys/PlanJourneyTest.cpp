@@ -257,8 +257,13 @@ TEST_F(PlanJourney, APlanOfEachTypeIsAddedEditedDeletedAndExported) {
   driver.ScriptFolder(CommonTools::string_to_wstring(folder.path()));
   const std::vector<std::wstring> shown = user.ItemTexts(frame, L"TileLayout_plan", L"PlanName");
   user.Click(frame, L"ExportInpectPlanBtn");
+  // The one toast window may still show the edit's line: wait for the export's.
   const HWND toast = user.Window(L"PhotoFeedBackWindow");
-  const std::wstring told = user.Text(toast, L"lab_message");
+  std::wstring told;
+  EXPECT_TRUE(user.WaitFor("the export's toast", [&] {
+    told = user.Text(toast, L"lab_message");
+    return told.find(L"导出") == 0;
+  }));
   EXPECT_EQ(told.find(L"导出成功，导出文件路径" + CommonTools::string_to_wstring(folder.path()) + L"/"), 0u)
       << CommonTools::wstring_to_string(told);
   std::filesystem::path written;

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "app/frame/home/CHomePageWndEx.h"
+#include "app/management/CCardTilesUI.h"
 #include "app/management/CPatrolPlanUI.h"
 #include "app/management/CPatrolRouteUI.h"
 #include "app/records/CResultWndEx.h"
@@ -394,7 +395,12 @@ class CardBuilt : public ::testing::TestWithParam<CardCase> {};
 
 TEST_P(CardBuilt, EveryFixedTextFitsItsBox) {
   platform::headless::TestDriver driver;
-  controltest::ControlHarness page(driver, Wide(GetParam().skin));
+  // The pages build their card grid themselves, as the windows' CreateControl does.
+  controltest::ControlHarness page(driver, Wide(GetParam().skin), POINT{100, 100},
+                                   [](LPCTSTR name) -> SkinUI::CControlUI* {
+                                     if (wcscmp(name, L"CardTiles") == 0) return new CCardTilesUI;
+                                     return nullptr;
+                                   });
   ASSERT_TRUE(page.Created());
   page.OnGui([&] {
     auto* grid = page.Find<SkinUI::CContainerUI>(GetParam().grid);

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "app/frame/home/CHomePageWndEx.h"
+#include "app/management/CCardTilesUI.h"
 #include "app/management/CPatrolPlanUI.h"
 #include "app/management/CPatrolRouteUI.h"
 #include "app/records/CResultWndEx.h"
@@ -79,6 +80,8 @@ SkinUI::CControlUI* CreateAsTheProgram(const std::wstring& skin, LPCTSTR pstrCla
     static CResultWndEx results;
     return results.CreateControl(pstrClass);
   }
+  // The plan and route pages build their card grid themselves.
+  if (wcscmp(pstrClass, L"CardTiles") == 0) return new CCardTilesUI;
   return nullptr;
 }
 
