@@ -96,6 +96,35 @@ TEST(VerdictGuardNotes, ASkipLeavesItsTestAndReasonForTheSummary) {
   EXPECT_EQ(written, "Sample.SkipsForWantOfADisplay: needs a display: DISPLAY is not set\n");
 }
 
+// A failed run leaves its verdict and each failure's message beside the skips, so the end of
+// a whole run's log says what failed; an early end leaves the verdict alone.
+TEST(VerdictGuardNotes, AFailureLeavesItsVerdictAndMessageForTheSummary) {
+  struct Case {
+    const char* filter;
+    std::vector<std::string> says;
+  };
+  const Case cases[] = {
+      {"Sample.Passes:Sample.Fails", {"verdict_sample", "failed: Sample.Fails", "  Sample.Fails:", "1 + 1"}},
+      {"Sample.EndsTheProcessWithZero", {"before GoogleTest's verdict"}},
+  };
+  for (const Case& c : cases) {
+    test_support::ScratchFolder notes;
+    const Outcome outcome = Guard(Sample(c.filter), "VERDICT_SKIP_NOTES=" + Quoted(notes.path()));
+    ASSERT_NE(outcome.code, 0) << outcome.output;
+    std::string written;
+    for (const auto& entry : std::filesystem::directory_iterator(notes.path())) {
+      if (entry.path().extension() == ".failed") written += test_support::ScratchFolder::read(entry.path().string());
+    }
+    for (const std::string& text : c.says) EXPECT_NE(written.find(text), std::string::npos) << c.filter << ":\n" << written;
+  }
+}
+
+TEST(VerdictGuardNotes, APassingRunLeavesNoFailureNote) {
+  test_support::ScratchFolder notes;
+  ASSERT_EQ(Guard(Sample("Sample.Passes"), "VERDICT_SKIP_NOTES=" + Quoted(notes.path())).code, 0);
+  EXPECT_TRUE(std::filesystem::is_empty(notes.path()));
+}
+
 // The sample's cases, discovered and registered as every suite's are, in a ctest of their own.
 TEST(VerdictGuardThroughCtest, AnEarlyExitFailsItsTestAndNothingElse) {
   test_support::ScratchFolder build;
