@@ -118,6 +118,8 @@ void CExceptionRecordWnd::OnSkinBuilt() {
     m_pRemark->SetText(remark.c_str());
     m_pRemark->SetToolTip(remark.c_str());
   }
+  // Setting the text sends no "textchanged": a saved remark is counted here.
+  CountRemark();
   m_pCheckpoints = FindTiles(m_pm, L"TileLayout_ExceptionRecord");
   m_pPictures = FindTiles(m_pm, L"TileLayout_Pic");
   FillCheckpointItems();

@@ -94,6 +94,15 @@ TEST_F(RouteJourney, ARouteIsAddedWithTickedCheckpointsEditedAndDeleted) {
 
   // A new route starts on the first type, never on none.
   EXPECT_EQ(user.Text(dialog, L"Comb_RouteType"), L"安防");
+  // A name the wire's code page cannot hold is refused, not stored altered.
+  user.Type(dialog, L"Edit_RouteName", L"夜查\U0001F600线");
+  user.TickTreeRow(dialog, L"treeArealist", L"实验楼东门_1层");
+  user.Click(dialog, L"btn_Ok");
+  EXPECT_EQ(user.Answer(), L"包含无法保存的字符!");
+  ASSERT_TRUE(user.IsOpen(L"AddRouteWnd"));
+  EXPECT_EQ(plans().routes().all().size(), routesBefore);
+  user.TickTreeRow(dialog, L"treeArealist", L"实验楼东门_1层");
+
   user.Type(dialog, L"Edit_RouteName", L"实验楼夜查线");
   user.PickCombo(dialog, L"Comb_RouteType", L"消防");
   user.TickTreeRow(dialog, L"treeArealist", L"实验楼东门_1层");

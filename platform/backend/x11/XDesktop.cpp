@@ -523,11 +523,16 @@ void XDesktop::HandleKey(XKeyEvent& event) {
   unsigned int consumed = 0;
   XkbLookupKeySym(display_, KeyCode(event.keycode), event.state, &consumed, &modified);
   const UINT vk = KeyMap::VirtualKey(base, modified);
-  if (!vk) return;
   const bool down = event.type == KeyPress;
   const std::wstring text =
       down ? KeyMap::TypedText(modified, (event.state & ControlMask) != 0, (event.state & Mod1Mask) != 0)
            : std::wstring();
+  if (!vk) {
+    // A key of a layout that holds characters no virtual key stands for (a Chinese
+    // character bound to a key, say) still types its character.
+    if (!text.empty()) sink->TextCommitted(text);
+    return;
+  }
   sink->KeyChanged(vk, down, text);
 }
 

@@ -14,7 +14,10 @@
 #include "platform/user/WorkerThread.h"
 #include "tests/app/shell/support/ShellWindowTest.h"
 #include "ui/controls/CButtonUI.h"
+#include "ui/controls/CLabelUI.h"
 #include "ui/core/control/CContainerUI.h"
+#include "ui/core/manager/CWindowManagerUI.h"
+#include "ui/core/render/CSkinRenderer.h"
 
 namespace {
 
@@ -198,6 +201,38 @@ TEST_F(MessageBoxes, TheIconGoesByTheFirstLinesLengthWithIntegerDivision) {
     Open(c.text, 1);
     EXPECT_EQ(Look().contextImage, L"file='MessageUI/图标（中）---提示.png' dest='" + c.dest + L"'")
         << c.text.size() << " characters";
+    CloseBy(Way::PostedClose);
+  }
+}
+
+// The longest texts the pages put into the one-text box: each of their lines is inside
+// the box, none cut off at its foot.
+TEST_F(MessageBoxes, EveryLineOfTheLongestMessagesIsInsideTheBox) {
+  const std::wstring texts[] = {
+      L"巡更人员：陈磊巡查时间\r\n与计划：本部夜巡\r\n巡查时间重叠，请调整时间或人员",
+      L"您不具有该计划类型权限,\r\n请联系超级管理员分配该计划类型权限!",
+      L"当前巡更点已存在于巡更线路中，\r\n不能进行删除！",
+      L"保存成功!",
+  };
+  for (const std::wstring& text : texts) {
+    SCOPED_TRACE(std::to_string(text.size()) + " characters");
+    Open(text, 1);
+    int needed = 0;
+    int room = 0;
+    OnWindowThread(box, [&] {
+      auto* context = dynamic_cast<SkinUI::CLabelUI*>(FindControl(box, L"VContext"));
+      if (context == nullptr) return;
+      const RECT pos = context->GetPos();
+      const RECT padding = context->GetTextPadding();
+      RECT text_rect = {0, 0, (pos.right - pos.left) - padding.left - padding.right, 10000};
+      SkinUI::CWindowManagerUI* manager = context->GetManager();
+      SkinUI::CSkinRenderer::DrawPlainText(manager->GetPaintDC(), manager, text_rect, text.c_str(), 0,
+                                           context->GetFont(), context->GetTextStyle() | DT_CALCRECT);
+      needed = text_rect.bottom - text_rect.top;
+      room = (pos.bottom - pos.top) - padding.top - padding.bottom;
+    });
+    EXPECT_GT(needed, 0);
+    EXPECT_LE(needed, room) << "the text needs " << needed << " px, the box gives it " << room;
     CloseBy(Way::PostedClose);
   }
 }

@@ -123,6 +123,23 @@ TEST_F(TextEntryTest, TypingFollowsAKeyboardMappingChangedWhileTheProgramRuns) {
   EXPECT_TRUE(WaitForText(L"qaaq")) << "typed after the change: " << platform::codepage::WideToUtf8(EditText());
 }
 
+// A key bound to characters that no virtual key stands for, as a layout holding Chinese
+// characters binds them: each press types its character.
+TEST_F(TextEntryTest, AKeyBoundToACharacterWithoutAVirtualKeyTypesIt) {
+  KeyboardMapping mapping;
+  ASSERT_TRUE(mapping.ok());
+  const unsigned q = mapping.CodeOf(XK_q);
+  const unsigned a = mapping.CodeOf(XK_a);
+  ASSERT_TRUE(q != 0 && a != 0);
+  // Unicode keysyms: U+5DE1 巡 and U+66F4 更.
+  mapping.Map(q, 0x01005DE1, 0x01005DE1);
+  mapping.Map(a, 0x010066F4, 0x010066F4);
+  mapping.Press(q);
+  mapping.Press(a);
+  mapping.Press(q);
+  EXPECT_TRUE(WaitForText(L"巡更巡")) << "typed: " << platform::codepage::WideToUtf8(EditText());
+}
+
 TEST_F(TextEntryTest, CopyGoesToAnotherClientsClipboard) {
   gui_.Call([this] { SetWindowTextW(edit_, L"巡更 route 7"); });
   display_.Chord({XK_Control_L, XK_a});

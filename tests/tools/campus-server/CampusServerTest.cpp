@@ -210,7 +210,7 @@ TEST(CampusServer, ServesTheStartupLoadAndStopsCleanly) {
     }
   }
   EXPECT_GE(runs.size(), 4u);
-  EXPECT_EQ(visits, 16u);
+  EXPECT_EQ(visits, 17u);
   EXPECT_EQ(abnormal, 1);
 
   EXPECT_EQ(server.Stop(), 0);
