@@ -75,9 +75,15 @@ TEST_F(HomeJourney, TheCountsTodaysPlansAndTheChartMatchTheSchool) {
                                                   L"label_TestNum"};
   std::vector<int> total(typeLabels.size(), 0);
   for (const Json::Value& plan : plans().plans().all()) ++total.at(plan["iType"].asInt());
+  auto expectedTile = [&](size_t type) { return std::to_wstring(total[type]) + L"/" + std::to_wstring(total[type]); };
+  user.WaitFor("the plan type tiles", [&] {
+    for (size_t type = 0; type < typeLabels.size(); ++type) {
+      if (user.Text(frame, typeLabels[type]) != expectedTile(type)) return false;
+    }
+    return true;
+  });
   for (size_t type = 0; type < typeLabels.size(); ++type) {
-    const std::wstring expected = std::to_wstring(total[type]) + L"/" + std::to_wstring(total[type]);
-    EXPECT_EQ(user.Text(frame, typeLabels[type]), expected) << "type " << type;
+    EXPECT_EQ(user.Text(frame, typeLabels[type]), expectedTile(type)) << "type " << type;
   }
 
   // Today's plans: those whose dates hold today and whose week has today.
@@ -93,11 +99,20 @@ TEST_F(HomeJourney, TheCountsTodaysPlansAndTheChartMatchTheSchool) {
       ++running;
     }
   }
-  const std::wstring todayText = user.Text(frame, L"label_TodayPlanNum");
-  EXPECT_EQ(todayText.substr(todayText.find(L'/') + 1), std::to_wstring(running));
-  size_t folders = 0;
-  for (const std::wstring& row : user.Items(frame, L"TodayPlantreelist")) folders += row.find(L'~') == std::wstring::npos;
-  EXPECT_EQ(folders, static_cast<size_t>(running));
+  // The tree and its count fill from a worker as the server answers.
+  auto todayCount = [&] {
+    const std::wstring text = user.Text(frame, L"label_TodayPlanNum");
+    return text.substr(text.find(L'/') + 1);
+  };
+  auto folders = [&] {
+    size_t count = 0;
+    for (const std::wstring& row : user.Items(frame, L"TodayPlantreelist")) count += row.find(L'~') == std::wstring::npos;
+    return count;
+  };
+  user.WaitFor("today's plans on the home page",
+               [&] { return todayCount() == std::to_wstring(running) && folders() == static_cast<size_t>(running); });
+  EXPECT_EQ(todayCount(), std::to_wstring(running));
+  EXPECT_EQ(folders(), static_cast<size_t>(running));
 
   // The pass rate of the plan type the chart starts on (安防) over each range the tabs
   // offer, against the server's buckets.
@@ -119,27 +134,34 @@ TEST_F(HomeJourney, TheCountsTodaysPlansAndTheChartMatchTheSchool) {
         due += bucket["iTodalNum"].asInt();
       }
     }
+    const int pass = due == 0 ? 0 : passed * 100 / due;
+    const int missed = due == 0 ? 0 : (pass == 0 ? (due - passed) * 100 / due : 100 - pass);
     int shownPassed = -1;
     int shownMissed = -1;
     bool drawn = false;
-    user.Read(frame, L"PiechartVL", [&](SkinUI::CControlUI* holder) {
-      auto* box = static_cast<SkinUI::CContainerUI*>(holder->GetInterface(L"Container"));
-      for (int i = 0; box != nullptr && i < box->GetCount(); ++i) {
-        auto* chart = dynamic_cast<SkinUI::CPieChartUI*>(box->GetItemAt(i));
-        if (chart == nullptr) continue;
-        drawn = true;
-        shownPassed = chart->GetPassed();
-        shownMissed = chart->GetMissed();
-      }
-    });
+    auto readChart = [&] {
+      drawn = false;
+      user.Read(frame, L"PiechartVL", [&](SkinUI::CControlUI* holder) {
+        auto* box = static_cast<SkinUI::CContainerUI*>(holder->GetInterface(L"Container"));
+        for (int i = 0; box != nullptr && i < box->GetCount(); ++i) {
+          auto* chart = dynamic_cast<SkinUI::CPieChartUI*>(box->GetItemAt(i));
+          if (chart == nullptr) continue;
+          drawn = true;
+          shownPassed = chart->GetPassed();
+          shownMissed = chart->GetMissed();
+        }
+      });
+      return due == 0 ? !drawn : drawn && shownPassed == pass && shownMissed == missed;
+    };
+    // The chart, too, is drawn when the worker's answers arrive.
+    user.WaitFor("the chart of the range", readChart);
     if (due == 0) {
       EXPECT_FALSE(drawn) << "no visit was due, so no chart";
       continue;
     }
     ASSERT_TRUE(drawn);
-    const int pass = passed * 100 / due;
     EXPECT_EQ(shownPassed, pass) << passed << " of " << due;
-    EXPECT_EQ(shownMissed, pass == 0 ? (due - passed) * 100 / due : 100 - pass);
+    EXPECT_EQ(shownMissed, missed);
   }
 }
 
