@@ -12,6 +12,7 @@
 #include "CommonTools/Config.h"
 #include "CommonTools/Conversions.h"
 #include "CommonTools/global_singleton.h"
+#include "testing/session/ProgramSession.h"
 #include "app/shell/BkWindow.h"
 #include "app/shell/OnlineUserClient.h"
 #include "app/shell/PhotoFeedBackWindow.h"
@@ -50,27 +51,6 @@ void PrepareProcess() {
 }
 
 std::string SettingsFile() { return CommonTools::wstring_to_string(CommonTools::get_exe_dir()) + "/Config.ini"; }
-
-// Nobody logged in and no server known, as a process starts: a second program run in
-// this process begins as the restarted process would.
-void ResetSession() {
-  global_singleton& s = global_singleton::get_mutable_instance();
-  s.m_pMainFrame = nullptr;
-  s.m_nOutSideSchool = 0;
-  s.m_bLoginInit = false;
-  s.m_strBaseAddr.clear();
-  s.m_strServerAddr.clear();
-  s.m_userInfo = OnlineUserInfo();
-  s.m_strIdentityCode.clear();
-  s.m_strIdentityIcon.clear();
-  s.m_strIdentityName.clear();
-  s.m_strToken.clear();
-  s.m_nAllRights = 0;
-  s.m_nAllTypes = 0;
-  s.m_nAllModules = 0;
-  s.m_mapModules.clear();
-  s.m_mapTypes.clear();
-}
 
 // The toast and the shade are made once per process by the first main frame; a run in a
 // process whose earlier run's windows went with their thread starts without them, as a
@@ -112,7 +92,7 @@ JourneyWorld::JourneyWorld() {
                                                           campus_server::CampusServer::Broker::None);
   platform::login::OnlineUserSession::Clear();
   OnlineUserClient::Instance().Release();
-  ResetSession();
+  test_support::ForgetProgramSession(global_singleton::get_mutable_instance());
   WriteSettings();
 }
 
@@ -154,7 +134,7 @@ void JourneyWorld::StartProgram() {
   // The run before ended as its process would have: it no longer counts.
   platform::InstanceCounter& counter = platform::InstanceCounter::Program();
   while (counter.Value() > 0) counter.Lower();
-  ResetSession();
+  test_support::ForgetProgramSession(global_singleton::get_mutable_instance());
   ForgetWindowsOfEarlierRuns();
   ui.Post([this] {
     wchar_t empty[] = L"";

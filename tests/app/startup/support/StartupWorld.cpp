@@ -22,6 +22,7 @@
 #include "platform/user/WindowHelpers.h"
 #include "testing/http/RefusingAddress.h"
 #include "testing/services/QueryValues.h"
+#include "testing/session/ProgramSession.h"
 #include "testing/ui/ProductWindowClasses.h"
 #include "ui/core/manager/CWindowManagerList.h"
 #include "ui/core/manager/CWindowManagerUI.h"
@@ -83,25 +84,6 @@ class ImagesOf : public SkinUI::CControlUI {
     return (control->*&ImagesOf::m_diBk).GetAttributeString().GetData();
   }
 };
-
-// Nobody logged in, no server known, no rights: as a process starts.
-void ResetSession(global_singleton& s) {
-  s.m_pMainFrame = nullptr;
-  s.m_nOutSideSchool = 0;
-  s.m_bLoginInit = false;
-  s.m_strBaseAddr.clear();
-  s.m_strServerAddr.clear();
-  s.m_userInfo = OnlineUserInfo();
-  s.m_strIdentityCode.clear();
-  s.m_strIdentityIcon.clear();
-  s.m_strIdentityName.clear();
-  s.m_strToken.clear();
-  s.m_nAllRights = 0;
-  s.m_nAllTypes = 0;
-  s.m_nAllModules = 0;
-  s.m_mapModules.clear();
-  s.m_mapTypes.clear();
-}
 
 }  // namespace
 
@@ -188,7 +170,7 @@ StartupWorld::StartupWorld() {
   platform.set_school_name(kSchool, "城南中学");
   OnlineUserClient::Instance().Release();
   global_singleton& s = session();
-  ResetSession(s);
+  test_support::ForgetProgramSession(s);
   s.m_strBaseAddr = patrol.base_url();
   s.m_strServerAddr = patrol.base_url();
 }
@@ -202,7 +184,7 @@ StartupWorld::~StartupWorld() {
     }
   });
   OnlineUserClient::Instance().Release();
-  ResetSession(session());
+  test_support::ForgetProgramSession(session());
   RemoveConfig();
   platform::login::OnlineUserSession::Clear();
 }
