@@ -48,26 +48,6 @@ class DeviceJourney : public JourneyWorld {
     EXPECT_TRUE(CloseProgram());
   }
 
-  // The row of the list whose cells show `text`; -1 when none does.
-  int RowOf(const std::wstring& list, const std::wstring& text) {
-    const std::vector<std::wstring> rows = user.Items(frame, list);
-    for (size_t i = 0; i < rows.size(); ++i) {
-      if (rows[i].find(text) != std::wstring::npos) return static_cast<int>(i);
-    }
-    return -1;
-  }
-
-  void ClickRowButton(const std::wstring& list, const std::wstring& text, const std::wstring& button) {
-    const int row = RowOf(list, text);
-    ASSERT_GE(row, 0) << "no row shows the device";
-    user.ClickInItem(frame, list, row, button);
-  }
-
-  void CancelIfOpen(HWND dialog, const std::wstring& className) {
-    if (user.IsOpen(className)) user.Click(dialog, L"btn_Cancel");
-    EXPECT_TRUE(user.WaitClosed(className));
-  }
-
   test_support::ScratchFolder scratch;
   platform::reader::ReaderSimulatorControl reader;
   HWND frame = nullptr;
@@ -100,9 +80,9 @@ TEST_F(DeviceJourney, ACheckpointIsAddedEditedAndDeletedAndAPatrolledOneKept) {
   EXPECT_EQ(saved["ifloor"].asInt(), 2);
   EXPECT_EQ(test_support::gbk_from_wire(saved["strCode"].asString()), "0001A3F9");
   user.Settle();
-  EXPECT_GE(RowOf(L"PosDeviceList", L"行政楼二层走廊"), 0);
+  EXPECT_GE(RowOf(frame, L"PosDeviceList", L"行政楼二层走廊"), 0);
 
-  ClickRowButton(L"PosDeviceList", L"行政楼二层走廊", L"btn_EditPosDevice");
+  ClickRowButton(frame, L"PosDeviceList", L"行政楼二层走廊", L"btn_EditPosDevice");
   dialog = user.Window(L"CAddDevicePositionWnd");
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(user.Text(dialog, L"Edit_Name"), L"行政楼二层走廊");
@@ -117,7 +97,7 @@ TEST_F(DeviceJourney, ACheckpointIsAddedEditedAndDeletedAndAPatrolledOneKept) {
 
   // Shown again as saved.
   user.Settle();
-  ClickRowButton(L"PosDeviceList", L"行政楼二层东走廊", L"btn_EditPosDevice");
+  ClickRowButton(frame, L"PosDeviceList", L"行政楼二层东走廊", L"btn_EditPosDevice");
   dialog = user.Window(L"CAddDevicePositionWnd");
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(user.Text(dialog, L"Edit_Name"), L"行政楼二层东走廊");
@@ -127,15 +107,15 @@ TEST_F(DeviceJourney, ACheckpointIsAddedEditedAndDeletedAndAPatrolledOneKept) {
   CancelIfOpen(dialog, L"CAddDevicePositionWnd");
 
   // A checkpoint on a planned route stays.
-  ClickRowButton(L"PosDeviceList", L"行政楼大门", L"btn_DeletePosDevice");
+  ClickRowButton(frame, L"PosDeviceList", L"行政楼大门", L"btn_DeletePosDevice");
   EXPECT_EQ(user.Answer(), L"当前巡更点已存在于巡更线路中，\r\n不能进行删除！");
   EXPECT_FALSE(RowNamed(patrol().checkpoints(), "行政楼大门").isNull());
 
-  ClickRowButton(L"PosDeviceList", L"行政楼二层东走廊", L"btn_DeletePosDevice");
+  ClickRowButton(frame, L"PosDeviceList", L"行政楼二层东走廊", L"btn_DeletePosDevice");
   EXPECT_EQ(user.Answer(L"yes"), L"是否删除巡更点?");
   user.Settle();
   EXPECT_TRUE(RowNamed(patrol().checkpoints(), "行政楼二层东走廊").isNull());
-  EXPECT_EQ(RowOf(L"PosDeviceList", L"行政楼二层东走廊"), -1);
+  EXPECT_EQ(RowOf(frame, L"PosDeviceList", L"行政楼二层东走廊"), -1);
   const std::vector<std::string> events = AuditEvents();
   EXPECT_NE(std::find(events.begin(), events.end(), std::string("删除巡更点设备-行政楼二层东走廊")), events.end());
 }
@@ -171,9 +151,9 @@ TEST_F(DeviceJourney, AReaderOnTheDeskIsConnectedSavedEditedAndDeleted) {
   EXPECT_EQ(test_support::gbk_from_wire(saved["strCode"].asString()), "4711");
   EXPECT_EQ(test_support::gbk_from_wire(saved["strTelephone"].asString()), "13900000014");
   user.Settle();
-  EXPECT_GE(RowOf(L"DeviceListManager", L"四号巡更棒"), 0);
+  EXPECT_GE(RowOf(frame, L"DeviceListManager", L"四号巡更棒"), 0);
 
-  ClickRowButton(L"DeviceListManager", L"四号巡更棒", L"btn_EditDevice");
+  ClickRowButton(frame, L"DeviceListManager", L"四号巡更棒", L"btn_EditDevice");
   dialog = user.Window(L"CAddDeviceWnd");
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(user.Text(dialog, L"Edit_Device_Name"), L"四号巡更棒");
@@ -209,7 +189,7 @@ TEST_F(DeviceJourney, AReaderOnTheDeskIsConnectedSavedEditedAndDeleted) {
   EXPECT_FALSE(RowNamed(patrol().readers(), "四号巡更棒(东)").isNull());
 
   user.Settle();
-  ClickRowButton(L"DeviceListManager", L"四号巡更棒(东)", L"btn_DeleteDevice");
+  ClickRowButton(frame, L"DeviceListManager", L"四号巡更棒(东)", L"btn_DeleteDevice");
   EXPECT_EQ(user.Answer(L"yes"), L"是否删除巡更设备?");
   user.Settle();
   EXPECT_TRUE(RowNamed(patrol().readers(), "四号巡更棒(东)").isNull());

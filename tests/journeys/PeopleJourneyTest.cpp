@@ -46,20 +46,6 @@ class PeopleJourney : public JourneyWorld {
     return Json::Value();
   }
 
-  int RowOf(const std::wstring& list, const std::wstring& text) {
-    const std::vector<std::wstring> rows = user.Items(frame, list);
-    for (size_t i = 0; i < rows.size(); ++i) {
-      if (rows[i].find(text) != std::wstring::npos) return static_cast<int>(i);
-    }
-    return -1;
-  }
-
-  void ClickRowButton(const std::wstring& list, const std::wstring& text, const std::wstring& button) {
-    const int row = RowOf(list, text);
-    ASSERT_GE(row, 0) << "no row shows " << CommonTools::wstring_to_string(text);
-    user.ClickInItem(frame, list, row, button);
-  }
-
   HWND frame = nullptr;
 };
 
@@ -86,10 +72,10 @@ TEST_F(PeopleJourney, APersonIsAddedEditedAndDeletedAndAPlannedOneKept) {
   Json::Value saved = Person("李卫东");
   ASSERT_FALSE(saved.isNull());
   EXPECT_EQ(saved["iGroup"].asInt(), 10000);  // "0010000": 消防 only
-  EXPECT_GE(RowOf(L"list-people", L"李卫东"), 0);
+  EXPECT_GE(RowOf(frame, L"list-people", L"李卫东"), 0);
 
   // No type left: refused, and the dialog stays with the page behind it.
-  ClickRowButton(L"list-people", L"李卫东", L"btn_Edit");
+  ClickRowButton(frame, L"list-people", L"李卫东", L"btn_Edit");
   dialog = user.Window(L"CEditPeopleWnd");
   ASSERT_NE(dialog, nullptr);
   EXPECT_TRUE(user.Selected(dialog, L"fireck"));
@@ -108,7 +94,7 @@ TEST_F(PeopleJourney, APersonIsAddedEditedAndDeletedAndAPlannedOneKept) {
   EXPECT_EQ(saved["iGroup"].asInt(), 1010000);
 
   // Shown again as saved.
-  ClickRowButton(L"list-people", L"李卫东", L"btn_Edit");
+  ClickRowButton(frame, L"list-people", L"李卫东", L"btn_Edit");
   dialog = user.Window(L"CEditPeopleWnd");
   ASSERT_NE(dialog, nullptr);
   EXPECT_TRUE(user.Selected(dialog, L"Safeck"));
@@ -117,22 +103,22 @@ TEST_F(PeopleJourney, APersonIsAddedEditedAndDeletedAndAPlannedOneKept) {
   user.Click(dialog, L"btn_Cancel");
   EXPECT_TRUE(user.WaitClosed(L"CEditPeopleWnd"));
 
-  ClickRowButton(L"list-people", L"张伟", L"btn_Delete");
+  ClickRowButton(frame, L"list-people", L"张伟", L"btn_Delete");
   EXPECT_EQ(user.Answer(), L"当前人员已存在于巡更计划中，\r\n不能进行删除！");
   EXPECT_FALSE(Person("张伟").isNull());
 
-  ClickRowButton(L"list-people", L"李卫东", L"btn_Delete");
+  ClickRowButton(frame, L"list-people", L"李卫东", L"btn_Delete");
   EXPECT_EQ(user.Answer(L"yes"), L"是否删除该人员?");
   EXPECT_EQ(user.Answer(), L"删除成功!");
   EXPECT_TRUE(Person("李卫东").isNull());
-  EXPECT_EQ(RowOf(L"list-people", L"李卫东"), -1);
+  EXPECT_EQ(RowOf(frame, L"list-people", L"李卫东"), -1);
 }
 
 TEST_F(PeopleJourney, NarrowedRightsHoldAtTheUsersNextLogin) {
   StartAs(kAdmin);
   ASSERT_NE(frame, nullptr);
   OpenTab(L"tabAuthorityManagement", L"list-Authority");
-  ClickRowButton(L"list-Authority", L"李卫东", L"btn_AuthorityEditor");
+  ClickRowButton(frame, L"list-Authority", L"李卫东", L"btn_AuthorityEditor");
   HWND dialog = user.Window(L"CDlgEx");
   ASSERT_NE(dialog, nullptr);
   user.ClickItemWithText(dialog, L"TL_Area", L"消防");
@@ -184,7 +170,7 @@ TEST_F(PeopleJourney, NarrowedRightsHoldAtTheUsersNextLogin) {
 
   // The rights dialog shows the user his rights without a way to change them.
   OpenTab(L"tabAuthorityManagement", L"list-Authority");
-  ClickRowButton(L"list-Authority", L"李卫东", L"btn_AuthorityEditor");
+  ClickRowButton(frame, L"list-Authority", L"李卫东", L"btn_AuthorityEditor");
   dialog = user.Window(L"CDlgEx");
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(user.Text(dialog, L"lab_title"), L"权限详情");

@@ -99,28 +99,11 @@ class PlanJourney : public JourneyWorld {
 
   std::string Gbk(const Json::Value& value) { return test_support::gbk_from_wire(value.asString()); }
 
-  int CardOf(const std::wstring& name) {
-    const std::vector<std::wstring> names = user.ItemTexts(frame, L"TileLayout_plan", L"PlanName");
-    for (size_t i = 0; i < names.size(); ++i) {
-      if (names[i] == name) return static_cast<int>(i);
-    }
-    ADD_FAILURE() << "no card shows the plan";
-    return -1;
-  }
-
+  int CardOf(const std::wstring& name) { return JourneyWorld::CardOf(frame, L"TileLayout_plan", L"PlanName", name); }
   void ChooseFromCardMenu(const std::wstring& plan, const std::wstring& item) {
-    const int card = CardOf(plan);
-    if (card < 0) return;
-    user.ClickInItem(frame, L"TileLayout_plan", card, L"btn_Plan");
-    const HWND menu = user.Window(L"SkinMenuWnd");
-    if (menu != nullptr) user.Click(menu, item);
+    JourneyWorld::ChooseFromCardMenu(frame, L"TileLayout_plan", L"PlanName", L"btn_Plan", plan, item);
   }
-
-  // A refused save leaves the dialog open; the journey goes on from the page.
-  void CancelIfOpen(HWND dialog) {
-    if (user.IsOpen(L"AddPlanWnd")) user.Click(dialog, L"btn_Cancel");
-    EXPECT_TRUE(user.WaitClosed(L"AddPlanWnd"));
-  }
+  void CancelIfOpen(HWND dialog) { JourneyWorld::CancelIfOpen(dialog, L"AddPlanWnd"); }
 
   HWND frame = nullptr;
   CivilDate today = CivilDate::today();

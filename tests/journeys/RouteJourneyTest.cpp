@@ -58,26 +58,11 @@ class RouteJourney : public JourneyWorld {
     return -1;
   }
 
-  int CardOf(const std::wstring& name) {
-    const std::vector<std::wstring> names = user.ItemTexts(frame, L"TileLayout_route", L"RouteName");
-    for (size_t i = 0; i < names.size(); ++i) {
-      if (names[i] == name) return static_cast<int>(i);
-    }
-    return -1;
-  }
-
+  int CardOf(const std::wstring& name) { return JourneyWorld::CardOf(frame, L"TileLayout_route", L"RouteName", name); }
   void ChooseFromCardMenu(const std::wstring& route, const std::wstring& item) {
-    const int card = CardOf(route);
-    ASSERT_GE(card, 0) << "no card shows the route";
-    user.ClickInItem(frame, L"TileLayout_route", card, L"btn_Route");
-    const HWND menu = user.Window(L"SkinMenuWnd");
-    if (menu != nullptr) user.Click(menu, item);
+    JourneyWorld::ChooseFromCardMenu(frame, L"TileLayout_route", L"RouteName", L"btn_Route", route, item);
   }
-
-  void CancelIfOpen(HWND dialog) {
-    if (user.IsOpen(L"AddRouteWnd")) user.Click(dialog, L"btn_Cancel");
-    EXPECT_TRUE(user.WaitClosed(L"AddRouteWnd"));
-  }
+  void CancelIfOpen(HWND dialog) { JourneyWorld::CancelIfOpen(dialog, L"AddRouteWnd"); }
 
   HWND frame = nullptr;
 };

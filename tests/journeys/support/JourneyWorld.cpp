@@ -170,6 +170,44 @@ void JourneyWorld::OpenTab(const std::wstring& tab, const std::wstring& shown) {
   user.Settle();
 }
 
+int JourneyWorld::RowOf(HWND window, const std::wstring& list, const std::wstring& text) {
+  const std::vector<std::wstring> rows = user.Items(window, list);
+  for (size_t i = 0; i < rows.size(); ++i) {
+    if (rows[i].find(text) != std::wstring::npos) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+void JourneyWorld::ClickRowButton(HWND window, const std::wstring& list, const std::wstring& text,
+                                  const std::wstring& button) {
+  const int row = RowOf(window, list, text);
+  ASSERT_GE(row, 0) << "no row of " << CommonTools::wstring_to_string(list) << " shows "
+                    << CommonTools::wstring_to_string(text);
+  user.ClickInItem(window, list, row, button);
+}
+
+int JourneyWorld::CardOf(HWND window, const std::wstring& tiles, const std::wstring& label, const std::wstring& name) {
+  const std::vector<std::wstring> names = user.ItemTexts(window, tiles, label);
+  for (size_t i = 0; i < names.size(); ++i) {
+    if (names[i] == name) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+void JourneyWorld::ChooseFromCardMenu(HWND window, const std::wstring& tiles, const std::wstring& label,
+                                      const std::wstring& button, const std::wstring& name, const std::wstring& item) {
+  const int card = CardOf(window, tiles, label, name);
+  ASSERT_GE(card, 0) << "no card shows " << CommonTools::wstring_to_string(name);
+  user.ClickInItem(window, tiles, card, button);
+  const HWND menu = user.Window(L"SkinMenuWnd");
+  if (menu != nullptr) user.Click(menu, item);
+}
+
+void JourneyWorld::CancelIfOpen(HWND dialog, const std::wstring& className) {
+  if (user.IsOpen(className)) user.Click(dialog, L"btn_Cancel");
+  EXPECT_TRUE(user.WaitClosed(className));
+}
+
 std::vector<std::string> JourneyWorld::AuditEvents() {
   std::vector<std::string> events;
   const Json::Value all = patrol().audit_log().all();

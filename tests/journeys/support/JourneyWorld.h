@@ -59,6 +59,19 @@ class JourneyWorld : public ::testing::Test {
   // The system log entries (events as the user reads them, GBK) on the server, in order.
   std::vector<std::string> AuditEvents();
 
+  // The row of the window's list whose cells show `text`; -1 when none does.
+  int RowOf(HWND window, const std::wstring& list, const std::wstring& text);
+  // Clicks the named button of that row; a failure when no row shows the text.
+  void ClickRowButton(HWND window, const std::wstring& list, const std::wstring& text, const std::wstring& button);
+  // The card of the tile layout whose named label shows `name`; -1 when none does.
+  int CardOf(HWND window, const std::wstring& tiles, const std::wstring& label, const std::wstring& name);
+  // Opens the menu of that card through its button and chooses the item; a failure when
+  // no card shows the name.
+  void ChooseFromCardMenu(HWND window, const std::wstring& tiles, const std::wstring& label, const std::wstring& button,
+                          const std::wstring& name, const std::wstring& item);
+  // A refused save leaves its dialog open; the journey goes on from the page.
+  void CancelIfOpen(HWND dialog, const std::wstring& className);
+
   test_support::FakePatrolServer& patrol() { return campus_->Patrol(); }
   test_support::FakeBasePlatform& platform() { return campus_->Platform(); }
   test_support::FakeRoutesAndPlans& plans() { return campus_->Plans(); }
