@@ -73,6 +73,15 @@ class LookPlanView : public plantest::PlanRunWindowTest {
     std::ofstream(PageFolder() / "index.html") << "<html></html>";
   }
 
+  // The run's next answer: one area with one visit, at the east gate.
+  void ScriptOneVisitAtTheEastGate() {
+    Json::Value east = Area(10, "东楼");
+    east["PositionDevicelist"].append(Visit(101, 5, "东门", 1, 1, 0, "2024-05-01 08:10", ""));
+    Json::Value areas(Json::arrayValue);
+    areas.append(east);
+    ScriptRunAreas(areas);
+  }
+
   // Opens the view as the result window does (loaded on the UI thread), or as the home
   // page does (loaded by a worker behind the busy window).
   void Open(bool fromWorker = false, const std::string& runKey = kRunKey) {
@@ -272,11 +281,7 @@ TEST_F(LookPlanView, TheTitleCloseAndTheCloseButtonEachEndTheView) {
 TEST_F(LookPlanView, TheDetailsButtonListsTheRunsRecordsAgain) {
   WritePage();
   Open();
-  Json::Value east = Area(10, "东楼");
-  east["PositionDevicelist"].append(Visit(101, 5, "东门", 1, 1, 0, "2024-05-01 08:10", ""));
-  Json::Value areas(Json::arrayValue);
-  areas.append(east);
-  ScriptRunAreas(areas);
+  ScriptOneVisitAtTheEastGate();
   ClickControl(hwnd, L"taboldplan");
   Settle();
   EXPECT_EQ(Rows()[0], L"1|东门|东楼|张三,李四|已巡逻@4bcd1f|2024-05-01 08:10@96bcbc|cam:5|合格@ffffff|无异常@ffffff|");
@@ -286,11 +291,7 @@ TEST_F(LookPlanView, TheDetailsButtonListsTheRunsRecordsAgain) {
 TEST_F(LookPlanView, MessageReloadFetchesTheRunAgain) {
   WritePage();
   Open();
-  Json::Value east = Area(10, "东楼");
-  east["PositionDevicelist"].append(Visit(101, 5, "东门", 1, 1, 0, "2024-05-01 08:10", ""));
-  Json::Value areas(Json::arrayValue);
-  areas.append(east);
-  ScriptRunAreas(areas);
+  ScriptOneVisitAtTheEastGate();
   ::PostMessageW(hwnd, CLookPlanWnd::WM_RELOAD_PLAN_RUN, 0, 0);
   Settle();
   EXPECT_EQ(Rows()[0], L"1|东门|东楼|张三,李四|已巡逻@4bcd1f|2024-05-01 08:10@96bcbc|cam:5|合格@ffffff|无异常@ffffff|");
