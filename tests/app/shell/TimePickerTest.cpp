@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/shell/CTimeWnd.h"
+#include "testing/user/UserInput.h"
 #include "tests/app/shell/support/ShellWindowTest.h"
 #include "ui/controls/CListUI.h"
 
@@ -54,11 +55,11 @@ class TimePicker : public shelltest::ShellWindowTest, public ::testing::WithPara
     });
     return selected;
   }
+  // Clicks the list's item at the index, scrolling it into view with the wheel first.
   void Select(LPCTSTR list, int index) {
-    OnWindowThread(hwnd, [&] {
-      static_cast<SkinUI::CListUI*>(FindControl(hwnd, list)->GetInterface(L"List"))->SelectItem(index, true);
-    });
+    input.ClickItem(hwnd, list, index);
     ASSERT_TRUE(driver.WaitIdle());
+    ASSERT_EQ(Selected(list), index);
   }
   // Double-clicks the list's item at the index where the screen shows it.
   void DoubleClick(LPCTSTR list, int index) {
@@ -73,6 +74,7 @@ class TimePicker : public shelltest::ShellWindowTest, public ::testing::WithPara
     driver.Click(pt.x, pt.y);
   }
 
+  userinput::UserInput input{driver};
   std::unique_ptr<CTimeWnd> window;
   HWND hwnd = nullptr;
   std::atomic<int> result{-1};

@@ -56,8 +56,8 @@ class AddressDialog : public startuptest::StartupWorld {
   }
 
   void Submit(const std::wstring& typed, bool outside = false) {
-    window.SetText(hwnd, L"QVBaseAddrEdit", typed);
-    window.SetChecked(hwnd, L"cb_outsideSchool", outside);
+    window.Type(hwnd, L"QVBaseAddrEdit", typed);
+    window.Tick(hwnd, L"cb_outsideSchool", outside);
     window.Click(hwnd, L"CompleteBtn");
     ASSERT_TRUE(driver.WaitIdle());
   }
@@ -122,8 +122,7 @@ TEST_F(AddressDialog, StaysOpenWithoutAUsableServer) {
 
 TEST_F(AddressDialog, EnterSubmits) {
   Open();
-  window.SetText(hwnd, L"QVBaseAddrEdit", host);
-  window.Click(hwnd, L"QVBaseAddrEdit");
+  window.Type(hwnd, L"QVBaseAddrEdit", host);
   driver.Tap(VK_RETURN);
   ASSERT_TRUE(driver.WaitIdle());
   EXPECT_EQ(result.load(), 1);

@@ -12,6 +12,7 @@
 #include "CommonTools/Conversions.h"
 #include "app/shell/CLoginWnd.h"
 #include "platform/backend/headless/HeadlessBackend.h"
+#include "platform/base/CodePage.h"
 #include "tests/app/startup/support/LoginWindowDriver.h"
 #include "tests/app/startup/support/StartupWorld.h"
 
@@ -113,7 +114,7 @@ TEST_F(LoginWindow, AnUnknownAccountIsToldApart) {
 
 TEST_F(LoginWindow, RemembersThePasswordOnlyWhenAsked) {
   Open();
-  window.SetChecked(hwnd, L"remember_pwd", true);
+  window.Tick(hwnd, L"remember_pwd", true);
   window.LogIn(hwnd, L"u1", L"pw1");
   ASSERT_TRUE(driver.WaitIdle());
   ASSERT_EQ(result.load(), 1);
@@ -124,7 +125,7 @@ TEST_F(LoginWindow, RemembersThePasswordOnlyWhenAsked) {
   Open();
   EXPECT_TRUE(window.Checked(hwnd, L"remember_pwd"));
   EXPECT_EQ(window.Text(hwnd, L"user_pwd"), L"pw1");
-  window.SetChecked(hwnd, L"remember_pwd", false);
+  window.Tick(hwnd, L"remember_pwd", false);
   window.Click(hwnd, L"btn_login");
   ASSERT_TRUE(driver.WaitIdle());
   ASSERT_EQ(result.load(), 1);
@@ -218,14 +219,20 @@ TEST_F(LoginWindow, FramesFollowTheFocusAndTheEmptyFields) {
   EXPECT_EQ(result.load(), -1);
 }
 
-TEST_F(LoginWindow, EnterInThePasswordLogsIn) {
-  Open();
-  window.SetText(hwnd, L"user_id", L"u1");
-  window.SetText(hwnd, L"user_pwd", L"pw1");
-  window.Click(hwnd, L"user_pwd");
-  driver.Tap(VK_RETURN);
-  ASSERT_TRUE(driver.WaitIdle());
-  EXPECT_EQ(result.load(), 1);
+TEST_F(LoginWindow, EnterInEitherFieldLogsIn) {
+  for (const wchar_t* field : {L"user_id", L"user_pwd"}) {
+    SCOPED_TRACE(platform::codepage::WideToUtf8(field));
+    Open();
+    window.Type(hwnd, L"user_id", L"u1");
+    window.Type(hwnd, L"user_pwd", L"pw1");
+    window.Click(hwnd, field);
+    driver.Tap(VK_RETURN);
+    ASSERT_TRUE(driver.WaitIdle());
+    EXPECT_EQ(result.load(), 1);
+    ui.Call([this] { login.reset(); });
+    hwnd = nullptr;
+    result = -1;
+  }
 }
 
 TEST_F(LoginWindow, TheForgottenPasswordLinkOpensThePlatformPage) {
