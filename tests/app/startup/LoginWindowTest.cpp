@@ -103,13 +103,29 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(LoginWindow, AnUnknownAccountIsToldApart) {
   Open();
-  window.LogIn(hwnd, L"nobody", L"pw");
-  EXPECT_EQ(window.Text(hwnd, L"tip_check"), L"账号不存在");
-  // Typing hides the verdict again.
-  window.Click(hwnd, L"user_pwd");
-  driver.Commit(L"x");
+  // Typing into either field hides the verdict again.
+  for (const wchar_t* field : {L"user_pwd", L"user_id"}) {
+    SCOPED_TRACE(platform::codepage::WideToUtf8(field));
+    window.LogIn(hwnd, L"nobody", L"pw");
+    EXPECT_EQ(window.Text(hwnd, L"tip_check"), L"账号不存在");
+    ASSERT_TRUE(window.Visible(hwnd, L"tip_check"));
+    window.Click(hwnd, field);
+    driver.Commit(L"x");
+    ASSERT_TRUE(driver.WaitIdle());
+    EXPECT_FALSE(window.Visible(hwnd, L"tip_check"));
+  }
+}
+
+TEST_F(LoginWindow, TheCloseButtonEndsWithTwoAndKeepsNothing) {
+  Open();
+  window.Type(hwnd, L"user_id", L"u1");
+  window.Type(hwnd, L"user_pwd", L"pw1");
+  window.Click(hwnd, L"btn_close");
   ASSERT_TRUE(driver.WaitIdle());
-  EXPECT_FALSE(window.Visible(hwnd, L"tip_check"));
+  EXPECT_EQ(result.load(), 2);
+  EXPECT_FALSE(::IsWindow(hwnd));
+  EXPECT_EQ(user.strUserID, "");
+  EXPECT_EQ(Stored(L"Secret_ID"), L"");
 }
 
 TEST_F(LoginWindow, RemembersThePasswordOnlyWhenAsked) {
