@@ -7,6 +7,7 @@
 
 #include "platform/backend/headless/HeadlessBackend.h"
 #include "platform/base/CodePage.h"
+#include "testing/ui/ProductWindowClasses.h"
 #include "ui/core/manager/CWindowManagerUI.h"
 
 namespace controltest {
@@ -155,6 +156,9 @@ int ControlHarness::PresentCount() {
 }
 
 std::vector<OpenWindow> ControlHarness::OpenWindows(LPCTSTR className) {
+  if (className != nullptr && !IsProductWindowClass(className)) {
+    ADD_FAILURE() << "no window of the program has the class " << platform::codepage::WideToUtf8(className);
+  }
   driver_.WaitIdle();
   std::vector<HWND> handles;
   ::EnumWindows(

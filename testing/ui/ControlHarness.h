@@ -97,7 +97,7 @@ class ControlHarness {
   int PresentCount();
 
   // The program's top-level windows once it is idle, topmost first; only those of
-  // `className` when one is given.
+  // `className` when one is given, which must be a class the program registers.
   std::vector<OpenWindow> OpenWindows(LPCTSTR className = nullptr);
   // The virtual screen's monitors and work areas from now on; the window stays where
   // it is.
