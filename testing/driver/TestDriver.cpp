@@ -1,7 +1,9 @@
 #include "testing/driver/TestDriver.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 
 #include "platform/backend/BackendRegistry.h"
 #include "platform/backend/headless/VirtualClock.h"
@@ -137,10 +139,20 @@ void TestDriver::Commit(const std::wstring& text) {
 std::vector<user::OpenMessageBox> TestDriver::MessageBoxes() const { return user::MessageBoxWindow::OpenBoxes(); }
 
 bool TestDriver::AnswerMessageBox(int buttonId) {
-  WaitIdle();
-  const auto boxes = MessageBoxes();
-  if (boxes.empty()) return false;
+  const auto limit = std::chrono::steady_clock::now() + std::chrono::milliseconds(kIdleLimitMs);
+  std::vector<user::OpenMessageBox> boxes;
+  for (;;) {
+    WaitIdle();
+    boxes = MessageBoxes();
+    if (!boxes.empty() || std::chrono::steady_clock::now() > limit) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  if (boxes.empty()) {
+    std::fprintf(stderr, "waited in vain for a message box to answer with button %d\n", buttonId);
+    return false;
+  }
   const bool ok = user::MessageBoxWindow::Answer(boxes.back().hwnd, buttonId);
+  if (!ok) std::fprintf(stderr, "the open message box has no button %d\n", buttonId);
   WaitIdle();
   return ok;
 }

@@ -44,9 +44,13 @@ class TestDriver {
   // Characters an input method commits.
   void Commit(const std::wstring& text);
 
+  // The open message boxes; empty is how a test checks that none was shown.
   std::vector<user::OpenMessageBox> MessageBoxes() const;
-  // Answers the most recent open message box with a button id; false when none is open.
-  bool AnswerMessageBox(int buttonId);
+  // Answers the most recent message box with a button id, waiting (within a bound, the
+  // clock standing still) for one to open, since a worker may show it. When none opens
+  // it says on stderr what it waited for and gives false, which the caller must check
+  // (the driver serves benchmarks too, so it cannot fail a test itself).
+  [[nodiscard]] bool AnswerMessageBox(int buttonId);
 
   // The folder chooser's answers, taken in order by the calls to come; a call with
   // none left is cancelled. Every call is recorded with its title and flags.

@@ -1,9 +1,13 @@
 #include "testing/ui/ControlHarness.h"
 
+#include <gtest/gtest.h>
+
 #include <mutex>
 #include <utility>
 
 #include "platform/backend/headless/HeadlessBackend.h"
+#include "platform/base/CodePage.h"
+#include "testing/ui/ProductWindowClasses.h"
 #include "ui/core/manager/CWindowManagerUI.h"
 
 namespace controltest {
@@ -63,10 +67,20 @@ bool ControlHarness::Closed() {
   return closed;
 }
 
+SkinUI::CControlUI* ControlHarness::FindNamed(LPCTSTR name) {
+  SkinUI::CControlUI* control = window_->Manager().FindControl(name);
+  if (control == nullptr) ADD_FAILURE() << "the skin defines no control named " << platform::codepage::WideToUtf8(name);
+  return control;
+}
+
+void ControlHarness::FailKind(LPCTSTR name) {
+  ADD_FAILURE() << "the control " << platform::codepage::WideToUtf8(name) << " is not of the kind looked for";
+}
+
 RECT ControlHarness::ControlRect(LPCTSTR name) {
   RECT rc = {0, 0, 0, 0};
   gui_.Call([&] {
-    SkinUI::CControlUI* control = window_->Manager().FindControl(name);
+    SkinUI::CControlUI* control = FindNamed(name);
     if (control != nullptr) rc = control->GetPos();
   });
   return rc;
@@ -75,7 +89,7 @@ RECT ControlHarness::ControlRect(LPCTSTR name) {
 POINT ControlHarness::ScreenPoint(LPCTSTR name, POINT offset) {
   POINT pt = {0, 0};
   gui_.Call([&] {
-    SkinUI::CControlUI* control = window_->Manager().FindControl(name);
+    SkinUI::CControlUI* control = FindNamed(name);
     if (control == nullptr) return;
     pt = POINT{control->GetPos().left + offset.x, control->GetPos().top + offset.y};
     ::ClientToScreen(hwnd_, &pt);
@@ -142,6 +156,9 @@ int ControlHarness::PresentCount() {
 }
 
 std::vector<OpenWindow> ControlHarness::OpenWindows(LPCTSTR className) {
+  if (className != nullptr && !IsProductWindowClass(className)) {
+    ADD_FAILURE() << "no window of the program has the class " << platform::codepage::WideToUtf8(className);
+  }
   driver_.WaitIdle();
   std::vector<HWND> handles;
   ::EnumWindows(

@@ -52,14 +52,22 @@ class ControlHarness {
   // The window no longer exists.
   bool Closed();
 
-  // On the window's thread only: the control of that name, as T, or null.
+  // On the window's thread only: the control of that name, as T. A name the skin does
+  // not define, or a control of another kind, fails the test and gives null, so a typo
+  // cannot pass for an absence.
   template <class T = SkinUI::CControlUI>
   T* Find(LPCTSTR name) {
-    return dynamic_cast<T*>(window_->Manager().FindControl(name));
+    T* found = dynamic_cast<T*>(FindNamed(name));
+    if (found == nullptr && FindIfAny(name) != nullptr) FailKind(name);
+    return found;
   }
+  // For a control the test expects may be gone (removed by the window): null without a
+  // failure.
+  SkinUI::CControlUI* FindIfAny(LPCTSTR name) { return window_->Manager().FindControl(name); }
   SkinUI::CWindowManagerUI& Manager() { return window_->Manager(); }
 
-  // The control's position in the window's client area ("missing": all zero).
+  // The control's position in the window's client area; a name the skin does not
+  // define fails the test (and gives all zero).
   RECT ControlRect(LPCTSTR name);
   // A point on the screen, `offset` from the control's top-left corner.
   POINT ScreenPoint(LPCTSTR name, POINT offset);
@@ -89,13 +97,16 @@ class ControlHarness {
   int PresentCount();
 
   // The program's top-level windows once it is idle, topmost first; only those of
-  // `className` when one is given.
+  // `className` when one is given, which must be a class the program registers.
   std::vector<OpenWindow> OpenWindows(LPCTSTR className = nullptr);
   // The virtual screen's monitors and work areas from now on; the window stays where
   // it is.
   void SetMonitors(std::vector<platform::backend::MonitorDesc> monitors);
 
  private:
+  SkinUI::CControlUI* FindNamed(LPCTSTR name);
+  static void FailKind(LPCTSTR name);
+
   platform::headless::TestDriver& driver_;
   NotifyRecorder recorder_;
   platform::headless::GuiThread gui_;

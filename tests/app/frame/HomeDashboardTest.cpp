@@ -14,9 +14,9 @@
 #include "app/frame/home/DashboardChart.h"
 #include "app/shell/BkWindow.h"
 #include "data/StartupCaches.h"
+#include "testing/user/UserInput.h"
 #include "testing/web/ScriptedWebEngine.h"
 #include "tests/app/frame/support/HomePageTest.h"
-#include "ui/controls/CComboUI.h"
 #include "ui/controls/CPieChartUI.h"
 #include "ui/controls/CWkeWebkitUI.h"
 #include "ui/core/control/CContainerUI.h"
@@ -331,7 +331,7 @@ TEST_F(HomeDashboard, ChoosingATypeAsksItsPlansInTheCurrentRange) {
   ClickControl(hwnd, L"tabMonth");
   WaitForHomeReading(driver, hwnd, *page);
   world.http().clear_requests();
-  OnPage([&] { dynamic_cast<SkinUI::CComboUI*>(shelltest::FindControl(hwnd, L"Comb_Type"))->SelectItem(2); });
+  userinput::UserInput(driver).PickCombo(hwnd, L"Comb_Type", L"消防");
   WaitForHomeReading(driver, hwnd, *page);
   EXPECT_EQ(PassRateRequests(),
             (std::vector<std::string>{"/api/InspectRecord/GetPassRate?iPlanID=5&strDate=2026-12-08&iType=3"}));

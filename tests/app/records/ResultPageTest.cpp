@@ -9,7 +9,7 @@
 
 #include "data/StartupCaches.h"
 #include "platform/reader/ReaderBackend.h"
-#include "ui/controls/CDateTimeUI.h"
+#include "testing/user/UserInput.h"
 #include "ui/controls/CListUI.h"
 #include "ui/core/control/CContainerUI.h"
 
@@ -186,15 +186,9 @@ void ResultPageTest::PressReturn(LPCTSTR name) {
 
 void ResultPageTest::TypeOver(LPCTSTR name, const std::wstring& text) { ShellWindowTest::TypeOver(hwnd, name, text); }
 
-void ResultPageTest::PickDate(LPCTSTR name, WORD year, WORD month, WORD day) {
-  OnWindowThread(hwnd, [&] {
-    auto* field = static_cast<SkinUI::CDateTimeUI*>(FindControl(hwnd, name)->GetInterface(L"DateTime"));
-    SYSTEMTIME picked = field->StartPicking();
-    picked.wYear = year;
-    picked.wMonth = month;
-    picked.wDay = day;
-    field->EndPickingWithDate(picked);
-  });
+void ResultPageTest::PickDate(LPCTSTR name, WORD year, WORD month, WORD day, LPCTSTR away) {
+  userinput::UserInput(driver).PickDate(hwnd, name, year, month, day, hwnd, away);
+  Settle();
 }
 
 std::wstring ResultPageTest::Text(LPCTSTR name) { return ShellWindowTest::Text(hwnd, name); }

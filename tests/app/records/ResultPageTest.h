@@ -48,8 +48,9 @@ class ResultPageTest : public shelltest::ShellWindowTest {
   void PressReturn(LPCTSTR name);
   // Types over what a field holds, as a person does.
   void TypeOver(LPCTSTR name, const std::wstring& text);
-  // Picks a day in a date field as its picker window would.
-  void PickDate(LPCTSTR name, WORD year, WORD month, WORD day);
+  // Picks the day in the date field's own picker, typing it as a person does, and
+  // closes the picker with a click on `away`, a label beside the field.
+  void PickDate(LPCTSTR name, WORD year, WORD month, WORD day, LPCTSTR away);
   std::wstring Text(LPCTSTR name);
   bool Visible(LPCTSTR name);
   bool Enabled(LPCTSTR name);

@@ -24,7 +24,7 @@ TEST_F(ResultRange, AReversedRangeIsRefusedAndTheListKeepsItsRows) {
     std::function<void()> reverse;
   } cases[] = {
       {"results", CResultWndEx::TAB_RESULTS, L"tabResult", L"list-Result", L"InspectRecordFind",
-       [this] { PickDate(L"dt_SResultdate", 2024, 1, 6); }},
+       [this] { PickDate(L"dt_SResultdate", 2024, 1, 6, L"lab_ResultlistCounts"); }},
       {"device records", CResultWndEx::TAB_DEVICE_RECORDS, L"tabRecord", L"list-Record", L"btn_DeviceRecordfind",
        [this] {
          PickTime(L"btnStartTime", 8, 1);
@@ -54,7 +54,7 @@ TEST_F(ResultRange, TheLogRangeCountsOnlyOnceTheLogIsAskedAgain) {
   Click(L"tablog");
   ASSERT_EQ(Column(L"list-log", 1).size(), 3u);
 
-  PickDate(L"dt_Startdate", 2024, 1, 6);
+  PickDate(L"dt_Startdate", 2024, 1, 6, L"lab_loglistCounts");
   Click(L"tabResult");
   Click(L"tablog");
   EXPECT_EQ(Column(L"list-log", 1).size(), 3u) << "showing the tab again asks nothing";

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "app/shell/ShowTimePicker.h"
+#include "testing/user/UserInput.h"
 #include "tests/app/shell/support/ShellWindowTest.h"
 #include "testing/ui/ControlTestWindow.h"
-#include "ui/controls/CListUI.h"
 
 namespace {
 
@@ -71,10 +71,9 @@ TEST_P(ShowTimePickerTest, OpensUnderTheButtonAndSetsItsTextOnlyWhenConfirmed) {
   // itself 30 pixels right of its anchor.
   EXPECT_EQ(placed.left, placedPage.left + button.left + 30);
   EXPECT_EQ(placed.top, placedPage.top + button.bottom - 5);
-  OnWindowThread(picker, [&] {
-    static_cast<SkinUI::CListUI*>(FindControl(picker, L"listHour")->GetInterface(L"List"))->SelectItem(9, true);
-    static_cast<SkinUI::CListUI*>(FindControl(picker, L"listMinute")->GetInterface(L"List"))->SelectItem(45, true);
-  });
+  userinput::UserInput input(driver);
+  input.ClickItem(picker, L"listHour", 9);
+  input.ClickItem(picker, L"listMinute", 45);
   ASSERT_TRUE(driver.WaitIdle());
   ClickControl(picker, GetParam().closeWith);
   ASSERT_TRUE(driver.WaitIdle());

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/shell/CTimeWnd.h"
+#include "testing/user/UserInput.h"
 #include "tests/app/shell/support/ShellWindowTest.h"
 #include "ui/controls/CListUI.h"
 
@@ -54,11 +55,22 @@ class TimePicker : public shelltest::ShellWindowTest, public ::testing::WithPara
     });
     return selected;
   }
-  void Select(LPCTSTR list, int index) {
+  // The list's item at the index lies whole inside the list, where a person sees it.
+  bool InView(LPCTSTR list, int index) {
+    bool shown = false;
     OnWindowThread(hwnd, [&] {
-      static_cast<SkinUI::CListUI*>(FindControl(hwnd, list)->GetInterface(L"List"))->SelectItem(index, true);
+      auto* items = static_cast<SkinUI::CListUI*>(FindControl(hwnd, list)->GetInterface(L"List"));
+      const RECT box = items->GetPos();
+      const RECT item = items->GetItemAt(index)->GetPos();
+      shown = item.top >= box.top && item.bottom <= box.bottom;
     });
+    return shown;
+  }
+  // Clicks the list's item at the index, scrolling it into view with the wheel first.
+  void Select(LPCTSTR list, int index) {
+    input.ClickItem(hwnd, list, index);
     ASSERT_TRUE(driver.WaitIdle());
+    ASSERT_EQ(Selected(list), index);
   }
   // Double-clicks the list's item at the index where the screen shows it.
   void DoubleClick(LPCTSTR list, int index) {
@@ -73,6 +85,7 @@ class TimePicker : public shelltest::ShellWindowTest, public ::testing::WithPara
     driver.Click(pt.x, pt.y);
   }
 
+  userinput::UserInput input{driver};
   std::unique_ptr<CTimeWnd> window;
   HWND hwnd = nullptr;
   std::atomic<int> result{-1};
@@ -90,6 +103,10 @@ TEST_P(TimePicker, ConfirmsTheSelectedTimeOrRefuses) {
   if (c.action == Action::ConfirmUnchanged) shelltest::SavePicture(hwnd, "time-picker-" + std::to_string(c.hour));
   EXPECT_EQ(Selected(L"listHour"), c.hour);
   EXPECT_EQ(Selected(L"listMinute"), c.minute);
+  if (c.hour >= 0) {
+    EXPECT_TRUE(InView(L"listHour", c.hour)) << "the selected hour is scrolled into view";
+    EXPECT_TRUE(InView(L"listMinute", c.minute)) << "the selected minute is scrolled into view";
+  }
 
   switch (c.action) {
     case Action::ConfirmUnchanged:
@@ -129,6 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         PickCase{"half past eight, unchanged", L"08:30", Action::ConfirmUnchanged, 8, 30, false, 1, L"08:30"},
         PickCase{"24:00 is allowed", L"24:00", Action::ConfirmUnchanged, 24, 0, false, 1, L"24:00"},
+        PickCase{"late in the evening", L"23:55", Action::ConfirmUnchanged, 23, 55, false, 1, L"23:55"},
         PickCase{"midnight", L"00:00", Action::ConfirmUnchanged, 0, 0, false, 1, L"00:00"},
         PickCase{"a short text", L"8:3", Action::ConfirmUnchanged, 8, 3, false, 1, L"08:03"},
         PickCase{"no text: nothing to confirm", L"", Action::ConfirmUnchanged, -1, -1, false, -1, L""},

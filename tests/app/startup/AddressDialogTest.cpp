@@ -56,8 +56,8 @@ class AddressDialog : public startuptest::StartupWorld {
   }
 
   void Submit(const std::wstring& typed, bool outside = false) {
-    window.SetText(hwnd, L"QVBaseAddrEdit", typed);
-    window.SetChecked(hwnd, L"cb_outsideSchool", outside);
+    window.Type(hwnd, L"QVBaseAddrEdit", typed);
+    window.Tick(hwnd, L"cb_outsideSchool", outside);
     window.Click(hwnd, L"CompleteBtn");
     ASSERT_TRUE(driver.WaitIdle());
   }
@@ -120,10 +120,25 @@ TEST_F(AddressDialog, StaysOpenWithoutAUsableServer) {
   EXPECT_EQ(result.load(), 2);
 }
 
+TEST_F(AddressDialog, CancelAndTheCloseButtonEndWithTwoAndKeepNothing) {
+  for (const wchar_t* button : {L"CancelBtn", L"closebtn"}) {
+    SCOPED_TRACE(CommonTools::wstring_to_string(button));
+    RemoveConfigAndSession();
+    patrol.http().clear_requests();
+    Open();
+    window.Type(hwnd, L"QVBaseAddrEdit", host);
+    window.Click(hwnd, button);
+    ASSERT_TRUE(driver.WaitIdle());
+    EXPECT_EQ(result.load(), 2);
+    EXPECT_EQ(patrol.http().request_count(), 0u);
+    EXPECT_EQ(session().m_strBaseAddr, "");
+    EXPECT_EQ(CommonTools::read_login_config(L"QVBaseAddr"), L"");
+  }
+}
+
 TEST_F(AddressDialog, EnterSubmits) {
   Open();
-  window.SetText(hwnd, L"QVBaseAddrEdit", host);
-  window.Click(hwnd, L"QVBaseAddrEdit");
+  window.Type(hwnd, L"QVBaseAddrEdit", host);
   driver.Tap(VK_RETURN);
   ASSERT_TRUE(driver.WaitIdle());
   EXPECT_EQ(result.load(), 1);

@@ -12,6 +12,7 @@
 #include "CommonTools/Conversions.h"
 #include "app/shell/CLoginWnd.h"
 #include "platform/backend/headless/HeadlessBackend.h"
+#include "platform/base/CodePage.h"
 #include "tests/app/startup/support/LoginWindowDriver.h"
 #include "tests/app/startup/support/StartupWorld.h"
 
@@ -102,18 +103,34 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(LoginWindow, AnUnknownAccountIsToldApart) {
   Open();
-  window.LogIn(hwnd, L"nobody", L"pw");
-  EXPECT_EQ(window.Text(hwnd, L"tip_check"), L"账号不存在");
-  // Typing hides the verdict again.
-  window.Click(hwnd, L"user_pwd");
-  driver.Commit(L"x");
+  // Typing into either field hides the verdict again.
+  for (const wchar_t* field : {L"user_pwd", L"user_id"}) {
+    SCOPED_TRACE(platform::codepage::WideToUtf8(field));
+    window.LogIn(hwnd, L"nobody", L"pw");
+    EXPECT_EQ(window.Text(hwnd, L"tip_check"), L"账号不存在");
+    ASSERT_TRUE(window.Visible(hwnd, L"tip_check"));
+    window.Click(hwnd, field);
+    driver.Commit(L"x");
+    ASSERT_TRUE(driver.WaitIdle());
+    EXPECT_FALSE(window.Visible(hwnd, L"tip_check"));
+  }
+}
+
+TEST_F(LoginWindow, TheCloseButtonEndsWithTwoAndKeepsNothing) {
+  Open();
+  window.Type(hwnd, L"user_id", L"u1");
+  window.Type(hwnd, L"user_pwd", L"pw1");
+  window.Click(hwnd, L"btn_close");
   ASSERT_TRUE(driver.WaitIdle());
-  EXPECT_FALSE(window.Visible(hwnd, L"tip_check"));
+  EXPECT_EQ(result.load(), 2);
+  EXPECT_FALSE(::IsWindow(hwnd));
+  EXPECT_EQ(user.strUserID, "");
+  EXPECT_EQ(Stored(L"Secret_ID"), L"");
 }
 
 TEST_F(LoginWindow, RemembersThePasswordOnlyWhenAsked) {
   Open();
-  window.SetChecked(hwnd, L"remember_pwd", true);
+  window.Tick(hwnd, L"remember_pwd", true);
   window.LogIn(hwnd, L"u1", L"pw1");
   ASSERT_TRUE(driver.WaitIdle());
   ASSERT_EQ(result.load(), 1);
@@ -124,7 +141,7 @@ TEST_F(LoginWindow, RemembersThePasswordOnlyWhenAsked) {
   Open();
   EXPECT_TRUE(window.Checked(hwnd, L"remember_pwd"));
   EXPECT_EQ(window.Text(hwnd, L"user_pwd"), L"pw1");
-  window.SetChecked(hwnd, L"remember_pwd", false);
+  window.Tick(hwnd, L"remember_pwd", false);
   window.Click(hwnd, L"btn_login");
   ASSERT_TRUE(driver.WaitIdle());
   ASSERT_EQ(result.load(), 1);
@@ -218,14 +235,20 @@ TEST_F(LoginWindow, FramesFollowTheFocusAndTheEmptyFields) {
   EXPECT_EQ(result.load(), -1);
 }
 
-TEST_F(LoginWindow, EnterInThePasswordLogsIn) {
-  Open();
-  window.SetText(hwnd, L"user_id", L"u1");
-  window.SetText(hwnd, L"user_pwd", L"pw1");
-  window.Click(hwnd, L"user_pwd");
-  driver.Tap(VK_RETURN);
-  ASSERT_TRUE(driver.WaitIdle());
-  EXPECT_EQ(result.load(), 1);
+TEST_F(LoginWindow, EnterInEitherFieldLogsIn) {
+  for (const wchar_t* field : {L"user_id", L"user_pwd"}) {
+    SCOPED_TRACE(platform::codepage::WideToUtf8(field));
+    Open();
+    window.Type(hwnd, L"user_id", L"u1");
+    window.Type(hwnd, L"user_pwd", L"pw1");
+    window.Click(hwnd, field);
+    driver.Tap(VK_RETURN);
+    ASSERT_TRUE(driver.WaitIdle());
+    EXPECT_EQ(result.load(), 1);
+    ui.Call([this] { login.reset(); });
+    hwnd = nullptr;
+    result = -1;
+  }
 }
 
 TEST_F(LoginWindow, TheForgottenPasswordLinkOpensThePlatformPage) {

@@ -164,7 +164,7 @@ TEST_F(ProgramRun, ASecondStartShowsTheBoxAndLeavesTheCount) {
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes.front().text, L"提示");
   EXPECT_EQ(boxes.front().caption, L"未发现巡更系统");
-  driver.AnswerMessageBox(IDOK);
+  ASSERT_TRUE(driver.AnswerMessageBox(IDOK));
   ASSERT_TRUE(driver.WaitIdle());
   EXPECT_EQ(returned.load(), 0);
   EXPECT_EQ(counter().Value(), 1);

@@ -149,7 +149,7 @@ TEST(RichEdit, ATextChangedHandlerDeletingTheControlEndsCleanly) {
   Type(h, L"ab");
   h.Key(VK_RETURN);
   EXPECT_EQ(h.Notifications().Lines(), Lines{"textchanged:find"});
-  h.OnGui([&] { EXPECT_EQ(h.Find(L"find"), nullptr); });
+  h.OnGui([&] { EXPECT_EQ(h.FindIfAny(L"find"), nullptr); });
 }
 
 // --- Pixels ---

@@ -474,13 +474,23 @@ TEST_P(TreeRebuiltInHandlers, TheNodeGoesInsideItsOwnReport) {
     removed.push_back(controltest::Narrow(pNode->GetName()));
     pTree->RemoveNode(pNode);
   });
-  h.MoveTo(L"A1", POINT{100, 9});
-  DoubleClick(h, L"A1");
-  ClickCheckBox(h, L"A2");
-  ClickFolder(h, L"B");
-  h.Click(L"A");
-  const POINT pt = h.ScreenPoint(L"A", POINT{100, 9});
-  driver.Click(pt.x, pt.y, platform::backend::MouseButton::Right);
+  // Each step acts on a node only while an earlier step's handler has left it there.
+  auto there = [&](LPCTSTR node) {
+    bool found = false;
+    h.OnGui([&] { found = h.FindIfAny(node) != nullptr; });
+    return found;
+  };
+  if (there(L"A1")) h.MoveTo(L"A1", POINT{100, 9});
+  for (int click = 0; click < 2; ++click) {
+    if (there(L"A1")) h.Click(L"A1");
+  }
+  if (there(L"A2")) ClickCheckBox(h, L"A2");
+  if (there(L"B")) ClickFolder(h, L"B");
+  if (there(L"A")) h.Click(L"A");
+  if (there(L"A")) {
+    const POINT pt = h.ScreenPoint(L"A", POINT{100, 9});
+    driver.Click(pt.x, pt.y, platform::backend::MouseButton::Right);
+  }
   driver.WaitIdle();
 
   EXPECT_FALSE(removed.empty()) << type;

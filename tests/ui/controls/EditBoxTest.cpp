@@ -359,7 +359,7 @@ TEST(EditBox, ATextChangedHandlerDeletingTheControlEndsCleanly) {
   Type(h, L"ab");
   EXPECT_EQ(Native(h), nullptr);
   EXPECT_EQ(h.Notifications().Count("textchanged"), 1);
-  h.OnGui([&] { EXPECT_EQ(h.Find(L"edit"), nullptr); });
+  h.OnGui([&] { EXPECT_EQ(h.FindIfAny(L"edit"), nullptr); });
 }
 
 }  // namespace

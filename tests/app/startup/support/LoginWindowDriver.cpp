@@ -1,5 +1,7 @@
 #include "tests/app/startup/support/LoginWindowDriver.h"
 
+#include <gtest/gtest.h>
+
 #include "tests/app/startup/support/StartupWorld.h"
 #include "ui/controls/COptionUI.h"
 
@@ -7,8 +9,8 @@ namespace startuptest {
 
 HWND LoginWindowDriver::Find() { return FindWindowOfClass(L"LoginWnd"); }
 
-void LoginWindowDriver::SetText(HWND window, LPCTSTR control, const std::wstring& text) {
-  OnWindowThread(window, [&] { FindControl(window, control)->SetText(text.c_str()); });
+void LoginWindowDriver::Type(HWND window, LPCTSTR control, const std::wstring& text) {
+  input_.Type(window, control, text);
 }
 
 std::wstring LoginWindowDriver::Text(HWND window, LPCTSTR control) {
@@ -37,10 +39,10 @@ bool LoginWindowDriver::Checked(HWND window, LPCTSTR control) {
   return checked;
 }
 
-void LoginWindowDriver::SetChecked(HWND window, LPCTSTR control, bool checked) {
-  OnWindowThread(window, [&] {
-    static_cast<SkinUI::COptionUI*>(FindControl(window, control)->GetInterface(L"Option"))->SetSelected(checked);
-  });
+void LoginWindowDriver::Tick(HWND window, LPCTSTR control, bool checked) {
+  if (Checked(window, control) == checked) return;
+  input_.Click(window, control);
+  EXPECT_EQ(Checked(window, control), checked) << "a click on the check box did not change its tick";
 }
 
 std::wstring LoginWindowDriver::Frame(HWND window, LPCTSTR control) {
@@ -49,20 +51,11 @@ std::wstring LoginWindowDriver::Frame(HWND window, LPCTSTR control) {
   return image;
 }
 
-void LoginWindowDriver::Click(HWND window, LPCTSTR control) {
-  POINT centre = {-1, -1};
-  OnWindowThread(window, [&] {
-    const RECT rc = FindControl(window, control)->GetPos();
-    centre = POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
-    ::ClientToScreen(window, &centre);
-  });
-  driver_.Click(centre.x, centre.y);
-  driver_.WaitIdle();
-}
+void LoginWindowDriver::Click(HWND window, LPCTSTR control) { input_.Click(window, control); }
 
 void LoginWindowDriver::LogIn(HWND window, const std::wstring& account, const std::wstring& password) {
-  SetText(window, L"user_id", account);
-  SetText(window, L"user_pwd", password);
+  Type(window, L"user_id", account);
+  Type(window, L"user_pwd", password);
   Click(window, L"btn_login");
 }
 
