@@ -21,7 +21,7 @@
 #include "data/StartupCaches.h"
 #include "platform/base/Shell.h"
 #include "testing/services/WireJson.h"
-#include "tests/app/management/support/UserInput.h"
+#include "testing/user/UserInput.h"
 #include "tests/app/shell/support/ShellWindowTest.h"
 #include "tests/app/shell/support/ToastLog.h"
 #include "tests/data/CampusWorld.h"
@@ -197,10 +197,10 @@ class AddRouteDialog : public shelltest::ShellWindowTest {
     driver.Click(centre.x, centre.y);
     ASSERT_TRUE(driver.WaitIdle());
   }
-  void SelectCampus(const std::wstring& name) { input.Choose(hwnd, L"Comb_CampusName", name); }
+  void SelectCampus(const std::wstring& name) { input.PickCombo(hwnd, L"Comb_CampusName", name); }
   void Fill(const std::wstring& name, const std::wstring& type) {
     input.Type(hwnd, L"Edit_RouteName", name);
-    input.Choose(hwnd, L"Comb_RouteType", type);
+    input.PickCombo(hwnd, L"Comb_RouteType", type);
   }
   void PressOk() {
     ClickControl(hwnd, L"btn_Ok");
@@ -244,7 +244,7 @@ class AddRouteDialog : public shelltest::ShellWindowTest {
   Strings Toasts() { return toasts.TextsWithSeconds(); }
 
   CampusWorld world;
-  managementtest::UserInput input{driver};
+  userinput::UserInput input{driver};
   oletest::ScriptedBrowserScope browser{ui};
   std::unique_ptr<CAddRouteWnd> window;
   HWND hwnd = nullptr;
@@ -482,7 +482,7 @@ TEST_F(AddRouteDialog, ANewRouteIsAddedWithTheTypeShownAndItsTickedCheckpoints) 
     Open(1);
     EXPECT_EQ(Text(hwnd, L"Comb_RouteType"), L"安防");
     input.Type(hwnd, L"Edit_RouteName", L"晨巡");
-    if (!c.chosen.empty()) input.Choose(hwnd, L"Comb_RouteType", c.chosen);
+    if (!c.chosen.empty()) input.PickCombo(hwnd, L"Comb_RouteType", c.chosen);
     Tick(5);
     Tick(9);
     PressOk();
@@ -518,7 +518,7 @@ TEST_F(AddRouteDialog, ARouteWithoutAValidTypeIsRefusedUntilOneIsChosen) {
   EXPECT_TRUE(::IsWindow(hwnd));
   EXPECT_EQ(world.http().request_count(), 0u) << "nothing is written";
 
-  input.Choose(hwnd, L"Comb_RouteType", L"食堂");
+  input.PickCombo(hwnd, L"Comb_RouteType", L"食堂");
   PressOk();
   EXPECT_EQ(TakeMessage().text, L"");
   ASSERT_TRUE(driver.WaitIdle());
