@@ -507,27 +507,45 @@ void UserInput::Type(HWND window, const std::wstring& field, const std::wstring&
 
 void UserInput::PickCombo(HWND window, const std::wstring& combo, const std::wstring& row) {
   Click(window, combo);
-  POINT at = {-1, -1};
+  if (!WaitFor("the drop-down of " + Narrow(combo), [&] { return FindShown(L"ComboWnd") != nullptr; })) return;
+  // A row below or above the drop-down's view is brought into it with the arrow keys, as
+  // a person reaches it, a row at a time.
   bool placed = false;
-  bool open = WaitFor("the drop-down of " + Narrow(combo), [&] { return FindShown(L"ComboWnd") != nullptr; });
-  if (!open) return;
-  OnControl(window, combo, [&](SkinUI::CControlUI* control, HWND) {
-    auto* box = static_cast<SkinUI::CComboUI*>(control->GetInterface(L"Combo"));
-    if (box == nullptr) {
-      ADD_FAILURE() << Narrow(combo) << " is no combo";
-      return;
+  bool inView = false;
+  bool found = true;
+  POINT at = {-1, -1};
+  for (int steps = 0; steps <= 100 && found && !inView; ++steps) {
+    found = false;
+    int away = 0;  // -1 above the view, +1 below it
+    OnControl(window, combo, [&](SkinUI::CControlUI* control, HWND) {
+      auto* box = static_cast<SkinUI::CComboUI*>(control->GetInterface(L"Combo"));
+      if (box == nullptr) {
+        ADD_FAILURE() << Narrow(combo) << " is no combo";
+        return;
+      }
+      for (int i = 0; i < box->GetCount(); ++i) {
+        SkinUI::CControlUI* item = box->GetItemAt(i);
+        if (!item->IsVisible() || ItemText(item) != row) continue;
+        // The rows are lent to the drop-down while it is open.
+        SkinUI::CWindowManagerUI* lent = item->GetManager();
+        if (lent == nullptr) return;
+        found = true;
+        RECT view = {};
+        ::GetClientRect(lent->GetPaintWindow(), &view);
+        const RECT rc = item->GetPos();
+        away = rc.top < view.top ? -1 : rc.bottom > view.bottom ? 1 : 0;
+        if (away == 0) placed = CentreOf(item, lent->GetPaintWindow(), &at, combo + L" row " + row);
+        return;
+      }
+    });
+    if (!found) {
+      ADD_FAILURE() << Narrow(combo) << " has no row " << Narrow(row);
+      continue;
     }
-    for (int i = 0; i < box->GetCount(); ++i) {
-      SkinUI::CControlUI* item = box->GetItemAt(i);
-      if (ItemText(item) != row) continue;
-      // The rows are lent to the drop-down while it is open.
-      SkinUI::CWindowManagerUI* lent = item->GetManager();
-      if (lent == nullptr) break;
-      placed = CentreOf(item, lent->GetPaintWindow(), &at, combo + L" row " + row);
-      return;
-    }
-    ADD_FAILURE() << Narrow(combo) << " has no row " << Narrow(row);
-  });
+    inView = away == 0;
+    if (!inView) Key(away < 0 ? VK_UP : VK_DOWN);
+  }
+  if (found && !inView) ADD_FAILURE() << "the keys brought no row " << Narrow(row) << " of " << Narrow(combo) << " into view";
   if (placed) {
     ClickPoint(at);
   } else {
@@ -540,14 +558,10 @@ void UserInput::PickDate(HWND window, const std::wstring& field, int year, int m
                          const std::wstring& away) {
   Click(window, field);
   if (!WaitFor("the date picker of " + Narrow(field), [&] { return FindShown(L"DateTimeWnd") != nullptr; })) return;
+  // The picker opens on the year; each field typed complete moves on to the next by
+  // itself, so an arrow key between them would skip the month.
   wchar_t digits[16] = {0};
-  std::swprintf(digits, 16, L"%04d", year);
-  TypeHere(digits);
-  Key(VK_RIGHT);
-  std::swprintf(digits, 16, L"%02d", month);
-  TypeHere(digits);
-  Key(VK_RIGHT);
-  std::swprintf(digits, 16, L"%02d", day);
+  std::swprintf(digits, 16, L"%04d%02d%02d", year, month, day);
   TypeHere(digits);
   Click(awayWindow, away);
   WaitClosed(L"DateTimeWnd");

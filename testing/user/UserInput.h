@@ -83,7 +83,8 @@ class UserInput {
   void Key(UINT vk);
   void KeyWith(UINT modifier, UINT vk);
 
-  // Opens the combo's drop-down with a click and clicks the row that shows `row`.
+  // Opens the combo's drop-down with a click and clicks the row that shows `row`, brought
+  // into the drop-down's view with the arrow keys when it lies outside it.
   void PickCombo(HWND window, const std::wstring& combo, const std::wstring& row);
 
   // Clicks the date field, types the year, month and day into the picker's fields and

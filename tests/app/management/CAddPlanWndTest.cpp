@@ -17,7 +17,7 @@
 #include "app/management/PlanSaver.h"
 #include "platform/base/Clock.h"
 #include "platform/base/CodePage.h"
-#include "tests/app/management/support/UserInput.h"
+#include "testing/user/UserInput.h"
 #include "tests/app/shell/support/ShellWindowTest.h"
 #include "tests/data/CampusWorld.h"
 #include "ui/controls/CCheckBoxUI.h"
@@ -140,11 +140,11 @@ class AddPlanDialog : public shelltest::ShellWindowTest {
   // Everything a valid new plan needs, typed and clicked: type 消防, route 西线, the
   // dates, Monday to Saturday, one slot 07:30-09:00, 王五 and 张三.
   void FillNewPlan(const std::wstring& name, const std::wstring& remark) {
-    input.Choose(hwnd, L"Comb_PlanType", L"消防");
-    input.Choose(hwnd, L"Comb_route", L"西线");
+    input.PickCombo(hwnd, L"Comb_PlanType", L"消防");
+    input.PickCombo(hwnd, L"Comb_route", L"西线");
     input.Type(hwnd, L"Edit_PlanName", name);
-    input.TypeDate(hwnd, L"dt_Startdate", L"2026-12-11", L"lb_remark_count");
-    input.TypeDate(hwnd, L"dt_Enddate", L"2027-01-31", L"lb_remark_count");
+    input.PickDate(hwnd, L"dt_Startdate", 2026, 12, 11, hwnd, L"lb_remark_count");
+    input.PickDate(hwnd, L"dt_Enddate", 2027, 1, 31, hwnd, L"lb_remark_count");
     input.Click(hwnd, L"WorkingDayck");
     input.Click(hwnd, L"Week6");
     input.Click(hwnd, L"btnAddTime");
@@ -213,7 +213,7 @@ class AddPlanDialog : public shelltest::ShellWindowTest {
 
   PinnedToday today;
   CampusWorld world;
-  managementtest::UserInput input{driver};
+  userinput::UserInput input{driver};
   std::unique_ptr<CAddPlanWnd> window;
   HWND hwnd = nullptr;
   std::atomic<int> result{-1};
@@ -263,7 +263,7 @@ TEST_F(AddPlanDialog, FiltersPeopleByTypePositionAndLosesTicks) {
       {L"全部", {L"王五", L"张三", L"李四"}},
   };
   for (const auto& filter : filters) {
-    input.Choose(hwnd, L"Comb_People", filter.row);
+    input.PickCombo(hwnd, L"Comb_People", filter.row);
     EXPECT_EQ(Tiles(), filter.tiles) << platform::codepage::WideToUtf8(filter.row);
   }
 }
@@ -331,8 +331,8 @@ TEST_F(AddPlanDialog, TimePickerOpensUnderItsButtonAndSetsTheTimeOnlyWhenConfirm
     // places itself 30 pixels right of it.
     EXPECT_EQ(placed.left, dialog.left + button.left + 30);
     EXPECT_EQ(placed.top, dialog.top + button.bottom - 5);
-    input.PickInList(picker, L"listHour", 9);
-    input.PickInList(picker, L"listMinute", 45);
+    input.ClickItemWithText(picker, L"listHour", L"09");
+    input.ClickItemWithText(picker, L"listMinute", L"45");
     input.Click(picker, confirm ? L"btnOk" : L"btnCancel");
     ASSERT_TRUE(driver.WaitIdle());
     EXPECT_FALSE(::IsWindow(picker));
@@ -344,12 +344,12 @@ TEST_F(AddPlanDialog, TimePickerOpensUnderItsButtonAndSetsTheTimeOnlyWhenConfirm
 
 TEST_F(AddPlanDialog, RouteButtonWithARouteNoLongerCachedOpensNothing) {
   Open(1);
-  input.Choose(hwnd, L"Comb_PlanType", L"设备");
+  input.PickCombo(hwnd, L"Comb_PlanType", L"设备");
   EXPECT_EQ(Routes(), Strings{}) << "no route of that type";
   input.Click(hwnd, L"btn_Route");
   EXPECT_EQ(TakeMessage(), L"线路为空!");
 
-  input.Choose(hwnd, L"Comb_PlanType", L"安防");
+  input.PickCombo(hwnd, L"Comb_PlanType", L"安防");
   EXPECT_EQ(Shown(L"Comb_route"), L"东线");
   // The route was deleted elsewhere after the combo was filled.
   g_mapInspectRoute.clear();
@@ -378,7 +378,7 @@ TEST_F(AddPlanDialog, ANewPlanIsSavedWithExactlyWhatWasTypedAndClicked) {
   Open(1);
   EXPECT_EQ(Shown(L"Comb_PlanType"), L"安防") << "a new plan starts on the first type";
   EXPECT_EQ(Routes(), (Strings{L"东线"}));
-  input.Choose(hwnd, L"Comb_PlanType", L"消防");
+  input.PickCombo(hwnd, L"Comb_PlanType", L"消防");
   EXPECT_EQ(Routes(), (Strings{L"夜巡", L"西线"})) << "the routes follow the chosen type";
   EXPECT_EQ(Shown(L"Comb_route"), L"夜巡");
   FillNewPlan(L"消防夜巡", L"东门西门各一次");
@@ -423,7 +423,7 @@ TEST_F(AddPlanDialog, AnEditedPlanKeepsItsDatesRouteAndRemarkThroughTheDialog) {
   EXPECT_EQ(Counter(), L"4/80") << "the counter counts the loaded remark";
   EXPECT_EQ(Shown(L"dt_Startdate"), L"2026-12-01");
   EXPECT_EQ(Shown(L"dt_Enddate"), L"2027-01-31");
-  input.OpenAndLeaveDate(hwnd, L"dt_Enddate", L"lb_remark_count");
+  input.OpenAndLeaveDate(hwnd, L"dt_Enddate", hwnd, L"lb_remark_count");
   EXPECT_EQ(Shown(L"dt_Enddate"), L"2027-01-31") << "opening and leaving the picker keeps the date";
   input.Click(hwnd, L"btn_Ok");
   EXPECT_EQ(TakeMessage(), L"编辑成功!");
@@ -436,6 +436,64 @@ TEST_F(AddPlanDialog, AnEditedPlanKeepsItsDatesRouteAndRemarkThroughTheDialog) {
   EXPECT_EQ(updates[0]["iRouteID"].asString(), "8");
   EXPECT_EQ(updates[0]["strRemark"].asString(), u8"巡查东门");
   EXPECT_EQ(g_mapInspectPlan[9].strEndDate, "2027-01-31");
+}
+
+TEST_F(AddPlanDialog, TheCloseAndCancelButtonsEndTheDialogWithNothingSent) {
+  const struct {
+    int mode;
+    const wchar_t* button;
+  } cases[] = {{1, L"btn_close"}, {1, L"btn_Cancel"}, {2, L"btn_close"}, {2, L"btn_Cancel"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(platform::codepage::WideToUtf8(c.button) + (c.mode == 1 ? " adding" : " editing"));
+    const InspectPlanInfo plan = RunningPlan();
+    Open(c.mode, c.mode == 2 ? &plan : nullptr);
+    if (c.mode == 1) {
+      FillNewPlan(L"消防夜巡", L"东门");
+    } else {
+      input.Type(hwnd, L"Edit_PlanName", L"south");
+    }
+    input.Click(hwnd, c.button);
+    input.WaitFor("the dialog to end", [&] { return result.load() != -1; });
+    EXPECT_EQ(result.load(), 2);
+    EXPECT_FALSE(::IsWindow(hwnd));
+    EXPECT_TRUE(world.requestBodies("/api/InspectPlan/Add").empty());
+    EXPECT_TRUE(world.requestBodies("/api/InspectPlan/Update").empty());
+    ASSERT_EQ(g_mapInspectPlan.size(), 1u) << "only the seeded plan is cached";
+    EXPECT_EQ(g_mapInspectPlan[9].strName, "north");
+  }
+}
+
+TEST_F(AddPlanDialog, TheWeekdayShortcutsTickTheirDaysForTheSave) {
+  const struct {
+    int mode;
+    const wchar_t* shortcut;
+    const char* week;
+  } cases[] = {
+      {1, L"SelectAllDate", "1111111"},
+      {2, L"SelectAllDate", "1111111"},
+      {2, L"WorkingDayck", "1111100"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(platform::codepage::WideToUtf8(c.shortcut) + (c.mode == 1 ? " adding" : " editing"));
+    world.http().clear_requests();
+    InspectPlanInfo plan = RunningPlan();
+    // Weekends only: neither shortcut is ticked, and either click changes the days.
+    plan.strWeek = "0000011";
+    g_mapInspectPlan[plan.iID] = plan;
+    Open(c.mode, c.mode == 2 ? &plan : nullptr);
+    if (c.mode == 1) FillNewPlan(L"消防夜巡", L"东门");
+    input.Click(hwnd, c.shortcut);
+    for (int day = 1; day <= 7; ++day) {
+      EXPECT_EQ(input.Selected(hwnd, L"Week" + std::to_wstring(day)), c.week[day - 1] == '1') << "Week" << day;
+    }
+    input.Click(hwnd, L"btn_Ok");
+    EXPECT_EQ(input.Answer(), c.mode == 1 ? L"添加成功!" : L"编辑成功!");
+    input.WaitFor("the dialog to end", [&] { return result.load() != -1; });
+    const std::vector<Json::Value> sent = world.requestBodies(c.mode == 1 ? "/api/InspectPlan/Add" : "/api/InspectPlan/Update");
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent.front()["strWeek"].asString(), c.week);
+    g_mapInspectPlan.clear();
+  }
 }
 
 TEST_F(AddPlanDialog, TextTheCodePageCannotHoldIsRefusedBeforeSending) {

@@ -19,9 +19,10 @@
 #include "app/management/CAddRouteWnd.h"
 #include "app/shell/ShellServices.h"
 #include "data/StartupCaches.h"
+#include "platform/base/CodePage.h"
 #include "platform/base/Shell.h"
 #include "testing/services/WireJson.h"
-#include "tests/app/management/support/UserInput.h"
+#include "testing/user/UserInput.h"
 #include "tests/app/shell/support/ShellWindowTest.h"
 #include "tests/app/shell/support/ToastLog.h"
 #include "tests/data/CampusWorld.h"
@@ -197,10 +198,10 @@ class AddRouteDialog : public shelltest::ShellWindowTest {
     driver.Click(centre.x, centre.y);
     ASSERT_TRUE(driver.WaitIdle());
   }
-  void SelectCampus(const std::wstring& name) { input.Choose(hwnd, L"Comb_CampusName", name); }
+  void SelectCampus(const std::wstring& name) { input.PickCombo(hwnd, L"Comb_CampusName", name); }
   void Fill(const std::wstring& name, const std::wstring& type) {
     input.Type(hwnd, L"Edit_RouteName", name);
-    input.Choose(hwnd, L"Comb_RouteType", type);
+    input.PickCombo(hwnd, L"Comb_RouteType", type);
   }
   void PressOk() {
     ClickControl(hwnd, L"btn_Ok");
@@ -244,7 +245,7 @@ class AddRouteDialog : public shelltest::ShellWindowTest {
   Strings Toasts() { return toasts.TextsWithSeconds(); }
 
   CampusWorld world;
-  managementtest::UserInput input{driver};
+  userinput::UserInput input{driver};
   oletest::ScriptedBrowserScope browser{ui};
   std::unique_ptr<CAddRouteWnd> window;
   HWND hwnd = nullptr;
@@ -321,6 +322,31 @@ TEST_F(AddRouteDialog, AnEmptyNameIsRefusedBeforeAnyWrite) {
   EXPECT_EQ(shown.icon, Icon(L"提示.png"));
   EXPECT_TRUE(::IsWindow(hwnd));
   EXPECT_EQ(world.http().request_count(), 0u);
+}
+
+TEST_F(AddRouteDialog, TheCloseAndCancelButtonsEndTheDialogWithNothingWritten) {
+  const struct {
+    int mode;
+    const wchar_t* button;
+  } cases[] = {{1, L"btn_close"}, {1, L"btn_Cancel"}, {2, L"btn_close"}, {2, L"btn_Cancel"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(platform::codepage::WideToUtf8(c.button) + (c.mode == 1 ? " adding" : " editing"));
+    const InspectRouteInfo route = NightRoute();
+    g_mapInspectRoute[7] = route;
+    const std::vector<std::string> links = CachedLinks(7);
+    Open(c.mode, c.mode == 2 ? &route : nullptr);
+    Fill(L"晨巡", L"安防");
+    Tick(3);
+    world.http().clear_requests();
+    input.Click(hwnd, c.button);
+    input.WaitFor("the dialog to end", [&] { return result.load() != -1; });
+    EXPECT_EQ(result.load(), 2);
+    EXPECT_FALSE(::IsWindow(hwnd));
+    EXPECT_EQ(world.http().request_count(), 0u);
+    ASSERT_EQ(g_mapInspectRoute.size(), 1u);
+    EXPECT_EQ(g_mapInspectRoute[7].strName, "夜巡");
+    EXPECT_EQ(CachedLinks(7), links);
+  }
 }
 
 TEST_F(AddRouteDialog, NavigatesTheMapPageOnlyWhenItsFileExists) {
@@ -482,7 +508,7 @@ TEST_F(AddRouteDialog, ANewRouteIsAddedWithTheTypeShownAndItsTickedCheckpoints) 
     Open(1);
     EXPECT_EQ(Text(hwnd, L"Comb_RouteType"), L"安防");
     input.Type(hwnd, L"Edit_RouteName", L"晨巡");
-    if (!c.chosen.empty()) input.Choose(hwnd, L"Comb_RouteType", c.chosen);
+    if (!c.chosen.empty()) input.PickCombo(hwnd, L"Comb_RouteType", c.chosen);
     Tick(5);
     Tick(9);
     PressOk();
@@ -518,7 +544,7 @@ TEST_F(AddRouteDialog, ARouteWithoutAValidTypeIsRefusedUntilOneIsChosen) {
   EXPECT_TRUE(::IsWindow(hwnd));
   EXPECT_EQ(world.http().request_count(), 0u) << "nothing is written";
 
-  input.Choose(hwnd, L"Comb_RouteType", L"食堂");
+  input.PickCombo(hwnd, L"Comb_RouteType", L"食堂");
   PressOk();
   EXPECT_EQ(TakeMessage().text, L"");
   ASSERT_TRUE(driver.WaitIdle());
