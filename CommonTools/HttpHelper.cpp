@@ -137,6 +137,9 @@ http_helper::~http_helper() {
 int http_helper::request(std::string& url, std::string& body, int verb, std::string& reply,
                          std::uint64_t replyCap) {
   try {
+    // Before anything else: even the reply to a wrong scheme, which callers log, would
+    // carry the line break.
+    if (holds_line_break(url)) return refuse_line_break(reply);
     std::string host;
     std::string port;
     if (!split_url(url, host, port)) {
@@ -144,7 +147,6 @@ int http_helper::request(std::string& url, std::string& body, int verb, std::str
       reply = "http_error_url，url为：" + mask_url(url);
       return 1;
     }
-    if (holds_line_break(url)) return refuse_line_break(reply);
     // The event loop opens descriptors of its own: a refused URL does without it.
     boost::asio::io_context io;
     url = to_utf8(url, "gbk");

@@ -7,7 +7,8 @@
 // "https://", 2 the connection failed (refused, or not made within the connect limit),
 // 3 the exchange outlasted its deadline (logged here), 4 any other failure (the server
 // went quiet past the read limit, the reply was larger than its cap, or the URL holds a
-// line break or NUL, which sends nothing and is logged here, among them).
+// line break or NUL, whatever its scheme, which sends nothing and is logged here, among
+// them).
 #include <atomic>
 #include <chrono>
 #include <cstdint>

@@ -152,6 +152,7 @@ TEST_F(HttpHelperTest, RefusesAnAddressHoldingALineBreakWithoutSendingIt) {
       url("api/x\r"),
       url("api/x") + std::string("\0tail", 5),
       "http://127.0.0.1\r\nX-Injected: 1:" + std::to_string(server.port()) + "/api/x",
+      "ftp://127.0.0.1/x?token=t\r\nX-Injected: 1",
   };
   for (const std::string& address : injected) {
     for (int verb : {http_helper::kGet, http_helper::kPost}) {
