@@ -5,6 +5,7 @@
 
 #include "CommonTools/Conversions.h"
 #include "CommonTools/CurlGlobal.h"
+#include "CommonTools/Log.h"
 #include "platform/win32.h"
 
 namespace {
@@ -36,6 +37,10 @@ std::string BaseName(const std::string& path) {
   const size_t separator = platform::LastPathSeparator(path);
   return separator == std::string::npos ? path : path.substr(separator + 1);
 }
+
+// A line break in a header would end it there and let the rest of the text, a token or a
+// name from outside, pass for headers of its own; a NUL would cut the value short.
+bool HoldsLineBreak(const std::string& text) { return text.find_first_of(std::string("\r\n\0", 3)) != std::string::npos; }
 
 }  // namespace
 
@@ -132,9 +137,20 @@ bool CurlRequest::SetForm() {
   return curl_easy_setopt(m_curl.get(), CURLOPT_MIMEPOST, m_form.get()) == CURLE_OK;
 }
 
+// The header's name is logged, never its value: that is where the token goes.
+bool CurlRequest::HeadersAreSingleLines() const {
+  for (const auto& header : m_headers) {
+    if (!HoldsLineBreak(header.first) && !HoldsLineBreak(header.second)) continue;
+    g_log.Write(3, "[CurlRequest]header %s holds a line break: the request was not sent\n", header.first.c_str());
+    return false;
+  }
+  return true;
+}
+
 CurlResult CurlRequest::Perform(long timeoutMs) {
   std::string reply;
   CurlResult failed;
+  if (!HeadersAreSingleLines()) return CurlResult{"curl header refused", false};
   if (Init(m_url.c_str(), reply) != 0) {
     Release();
     return failed;

@@ -1,7 +1,8 @@
 #pragma once
 // One form or multipart request over libcurl, run synchronously on the caller's thread:
 // its own header lines, form fields and a file part. The URL goes out in UTF-8 and the
-// reply comes back in GBK; header lines, field names and values go out as given.
+// reply comes back in GBK; header lines, field names and values go out as given, each
+// header on one line.
 #include <cstring>
 #include <cstddef>
 #include <map>
@@ -42,7 +43,9 @@ class CurlRequest {
     std::size_t cap = kDefaultReplyCap;
   };
 
-  // Never throws: a URL or reply that does not convert is a failed result.
+  // Never throws: a URL or reply that does not convert is a failed result. A header whose
+  // name or value holds a line break (CR, LF) or a NUL sends nothing: the result is failed
+  // with the text "curl header refused", and the header's name is logged.
   CurlResult Perform(long timeoutMs);
 
   // Prepares the handle: 0, or -1 no handle, -2 error buffer, -3 URL, -4 redirects,
@@ -64,6 +67,7 @@ class CurlRequest {
   };
 
   bool HasForm() const;
+  bool HeadersAreSingleLines() const;
   bool SetHeaderLines();
   bool SetForm();
   void Release();

@@ -8,6 +8,7 @@
 #include "CommonTools/HttpInflate.h"
 #include "CommonTools/HttpSession.h"
 #include "CommonTools/Log.h"
+#include "CommonTools/SecretMask.h"
 #include "platform/win32.h"
 
 namespace CommonTools {
@@ -39,6 +40,19 @@ bool inflate_response(http::response<http::string_body>& response, std::uint64_t
 
 // What the log may name of a URL: its query can carry the user's token.
 std::string without_query(const std::string& url) { return url.substr(0, url.find('?')); }
+
+// The address becomes the request line and the Host header: a line break in it, from a
+// base address or value of outside, would end them there and pass the rest off as
+// headers of its own; a NUL would cut it short.
+bool holds_line_break(const std::string& text) {
+  return text.find_first_of(std::string("\r\n\0", 3)) != std::string::npos;
+}
+
+int refuse_line_break(std::string& reply) {
+  g_log.Write(3, "[http_helper]the address holds a line break: the request was not sent\n");
+  reply = "request: the address holds a line break and was not sent\n";
+  return 4;
+}
 
 int fail_over_cap(std::uint64_t cap, std::string& reply) {
   reply = "read: the reply is larger than its cap of " + std::to_string(cap) +
@@ -123,10 +137,14 @@ http_helper::~http_helper() {
 int http_helper::request(std::string& url, std::string& body, int verb, std::string& reply,
                          std::uint64_t replyCap) {
   try {
+    // Before anything else: even the reply to a wrong scheme, which callers log, would
+    // carry the line break.
+    if (holds_line_break(url)) return refuse_line_break(reply);
     std::string host;
     std::string port;
     if (!split_url(url, host, port)) {
-      reply = "http_error_url，url为：" + url;
+      // Callers log the reply, and the query may carry the user's token.
+      reply = "http_error_url，url为：" + mask_url(url);
       return 1;
     }
     // The event loop opens descriptors of its own: a refused URL does without it.

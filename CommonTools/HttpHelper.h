@@ -6,7 +6,9 @@
 // HTTP status), -1 the reply is exactly "-1", 1 the URL has neither "http://" nor
 // "https://", 2 the connection failed (refused, or not made within the connect limit),
 // 3 the exchange outlasted its deadline (logged here), 4 any other failure (the server
-// went quiet past the read limit, or the reply was larger than its cap, among them).
+// went quiet past the read limit, the reply was larger than its cap, or the URL holds a
+// line break or NUL, whatever its scheme, which sends nothing and is logged here, among
+// them).
 #include <atomic>
 #include <chrono>
 #include <cstdint>

@@ -1,9 +1,12 @@
 #include "app/frame/CMainFrameWnd.h"
 
+#include <utility>
+
 #include "CommonTools/Conversions.h"
 #include "CommonTools/QueryValue.h"
 #include "CommonTools/global_singleton.h"
 #include "app/frame/ClockText.h"
+#include "app/frame/IdentityIconLoader.h"
 #include "app/frame/StartupCacheLoader.h"
 #include "app/frame/UserBox.h"
 #include "app/frame/UserPhotoLoader.h"
@@ -122,7 +125,11 @@ void CMainFrameWnd::LoadStartupCaches() { StartupCacheLoader::Load(); }
 
 void CMainFrameWnd::UpdatePlanStates() { StartupCacheLoader::UpdatePlanStates(); }
 
-void CMainFrameWnd::ShowUserBox() { m_photoLoader = UserBox::Show(m_pm, m_hWnd); }
+void CMainFrameWnd::ShowUserBox() {
+  UserBox::Loaders loaders = UserBox::Show(m_pm, m_hWnd);
+  m_photoLoader = std::move(loaders.photo);
+  m_iconLoader = std::move(loaders.icon);
+}
 
 std::wstring CMainFrameWnd::FormatClockText(const SYSTEMTIME& local) { return ClockText::Format(local); }
 
@@ -315,6 +322,10 @@ LRESULT CMainFrameWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
   }
   if (uMsg == UserPhotoLoader::kReadyMessage) {
     if (wParam != 0 && m_photoLoader) UserBox::ShowPhoto(m_pm, *m_photoLoader);
+    return 0;
+  }
+  if (uMsg == IdentityIconLoader::kReadyMessage) {
+    if (wParam != 0 && m_iconLoader) UserBox::ShowIcon(m_pm, *m_iconLoader);
     return 0;
   }
   if (uMsg == WM_SIZE && wParam == SIZE_RESTORED) OnRestored();

@@ -17,6 +17,7 @@ class CPatrolPlanWndEx;
 class CPeopleManageWndEx;
 class CResultWndEx;
 class CRouteManageWndEx;
+class IdentityIconLoader;
 class UserPhotoLoader;
 
 namespace SkinUI {
@@ -55,6 +56,8 @@ class CMainFrameWnd : public SkinUI::WindowImplBase {
   const RECT& GetWorkArea() const { return m_rcWork; }
   // The user's photo on its way; null when there is none to load.
   UserPhotoLoader* GetUserPhotoLoader() const { return m_photoLoader.get(); }
+  // The identity's icon on its way; null when there is none to load.
+  IdentityIconLoader* GetIdentityIconLoader() const { return m_iconLoader.get(); }
 
   void Notify(SkinUI::UINotifyRecord& msg) override;
 
@@ -95,8 +98,9 @@ class CMainFrameWnd : public SkinUI::WindowImplBase {
   std::unique_ptr<CPeopleManageWndEx> m_pPeoplePage;
   std::unique_ptr<CResultWndEx> m_pResultPage;
   std::unique_ptr<CAuthorityManageWndEx> m_pAuthorityPage;
-  // Joined before the pages go: its thread touches none of them.
+  // Joined before the pages go: their threads touch none of them.
   std::unique_ptr<UserPhotoLoader> m_photoLoader;
+  std::unique_ptr<IdentityIconLoader> m_iconLoader;
   SkinUI::CControlUI* m_pTimeLabel = nullptr;
   // Set once the re-login question has been asked; never cleared.
   bool m_bLoginExpired = false;

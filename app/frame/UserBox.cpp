@@ -7,6 +7,7 @@
 #include "CommonTools/Conversions.h"
 #include "CommonTools/FileNameCheck.h"
 #include "CommonTools/global_singleton.h"
+#include "app/frame/IdentityIconLoader.h"
 #include "app/frame/UserPhotoLoader.h"
 #include "platform/gdiplus/GdiPlus.h"
 #include "platform/win32.h"
@@ -26,32 +27,26 @@ bool EnsureFolder(const std::wstring& folder) {
   return FileExists(folder) || ::CreateDirectoryW(folder.c_str(), nullptr) != FALSE;
 }
 
-bool Download(const std::string& url, const std::wstring& file) {
-  if (url.empty()) return false;
-  return SUCCEEDED(::URLDownloadToFileW(nullptr, CommonTools::string_to_wstring(url).c_str(), file.c_str(), 0, nullptr));
-}
-
 void SetTextAndTip(SkinUI::CControlUI* control, const std::string& gbkText) {
   const std::wstring text = CommonTools::string_to_wstring(gbkText);
   control->SetText(text.c_str());
   control->SetToolTip(text.c_str());
 }
 
-// The icon file, downloaded once; empty when the platform gives no icon.
+// The icon's place in the folder; empty when the platform gives no icon or its address
+// ends in no plain file name.
 std::wstring IdentityIcon(const std::wstring& folder) {
   const std::string& url = global_singleton::get_const_instance().m_strIdentityIcon;
   if (url.empty()) return std::wstring();
   const std::wstring name = CommonTools::last_url_segment(CommonTools::string_to_wstring(url));
   if (!CommonTools::accept_file_name(CommonTools::wstring_to_string(name), "身份图标")) return std::wstring();
-  const std::wstring file = folder + L"\\" + name;
-  if (!FileExists(file)) Download(url, file);
-  return file;
+  return folder + L"\\" + name;
 }
 
-void ShowIcon(SkinUI::CWindowManagerUI& pm, const std::wstring& iconFile) {
-  SkinUI::CControlUI* control = pm.FindControl(L"btn_userIdentityCode");
-  if (control == nullptr || iconFile.empty() || !FileExists(iconFile)) return;
-  control->SetBkImage(iconFile.c_str());
+std::unique_ptr<IdentityIconLoader> LoadIcon(HWND frame, const std::wstring& iconFile) {
+  if (iconFile.empty()) return nullptr;
+  return std::make_unique<IdentityIconLoader>(frame, global_singleton::get_const_instance().m_strIdentityIcon,
+                                              iconFile);
 }
 
 std::unique_ptr<UserPhotoLoader> LoadPhoto(HWND frame, const std::wstring& folder) {
@@ -91,16 +86,22 @@ bool PngEncoder(CLSID* clsid) {
 
 }  // namespace
 
-std::unique_ptr<UserPhotoLoader> UserBox::Show(SkinUI::CWindowManagerUI& pm, HWND frame) {
+UserBox::Loaders UserBox::Show(SkinUI::CWindowManagerUI& pm, HWND frame) {
+  Loaders loaders;
   const std::wstring folder = PictureFolder();
-  if (!EnsureFolder(folder)) return nullptr;
+  if (!EnsureFolder(folder)) return loaders;
   const std::wstring iconFile = IdentityIcon(folder);
-  ShowIcon(pm, iconFile);
-  std::unique_ptr<UserPhotoLoader> loader = LoadPhoto(frame, folder);
+  loaders.icon = LoadIcon(frame, iconFile);
+  loaders.photo = LoadPhoto(frame, folder);
   ShowIdentityName(pm, iconFile);
   SkinUI::CControlUI* name = pm.FindControl(L"btn_userName");
   if (name != nullptr) SetTextAndTip(name, global_singleton::get_const_instance().m_userInfo.strUserName);
-  return loader;
+  return loaders;
+}
+
+void UserBox::ShowIcon(SkinUI::CWindowManagerUI& pm, const IdentityIconLoader& loader) {
+  SkinUI::CControlUI* control = pm.FindControl(L"btn_userIdentityCode");
+  if (control != nullptr) control->SetBkImage(loader.IconFile().c_str());
 }
 
 void UserBox::ShowPhoto(SkinUI::CWindowManagerUI& pm, const UserPhotoLoader& loader) {

@@ -2,13 +2,14 @@
 // Who is logged in, in the main frame's title bar: the photo cut to an ellipse, the user
 // name, and the identity's icon and, for the platform's preset identities, its name. The
 // photo and the icon are downloaded into the picture folder ("res" beside the program):
-// the photo on every start, the icon only while its file is missing. The photo is fetched
-// and decoded off the UI thread (UserPhotoLoader) and appears once it is ready.
+// the photo on every start, the icon only while its file is missing. Both are fetched and
+// decoded off the UI thread (UserPhotoLoader, IdentityIconLoader) and appear once ready.
 #include <memory>
 #include <string>
 
 #include "platform/win32.h"
 
+class IdentityIconLoader;
 class UserPhotoLoader;
 
 namespace SkinUI {
@@ -17,11 +18,20 @@ class CWindowManagerUI;
 
 class UserBox {
  public:
-  // Downloads what is needed and fills "btn_userIdentityCode" and "btn_userName" of the
-  // frame's skin, and starts the photo's loader, which posts `frame` when the photo is
-  // ready for ShowPhoto; null when there is no photo to load. Nothing is filled when the
-  // picture folder cannot be made; a download that fails only leaves its picture out.
-  static std::unique_ptr<UserPhotoLoader> Show(SkinUI::CWindowManagerUI& pm, HWND frame);
+  // The pictures on their way; each null when there is none to load.
+  struct Loaders {
+    std::unique_ptr<UserPhotoLoader> photo;
+    std::unique_ptr<IdentityIconLoader> icon;
+  };
+
+  // Fills the identity's name into "btn_userIdentityCode" and "btn_userName" of the
+  // frame's skin, and starts the photo's and the icon's loaders, which post `frame` when
+  // their picture is ready for ShowPhoto and ShowIcon. Nothing is filled or loaded when
+  // the picture folder cannot be made; a download that fails only leaves its picture out.
+  static Loaders Show(SkinUI::CWindowManagerUI& pm, HWND frame);
+
+  // The loader's icon file becomes "btn_userIdentityCode"'s picture.
+  static void ShowIcon(SkinUI::CWindowManagerUI& pm, const IdentityIconLoader& loader);
 
   // The loader's circle file becomes "btn_userPhoto"'s picture.
   static void ShowPhoto(SkinUI::CWindowManagerUI& pm, const UserPhotoLoader& loader);

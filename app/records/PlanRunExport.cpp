@@ -8,6 +8,7 @@
 #include "CommonTools/Files.h"
 #include "CommonTools/HttpDownload.h"
 #include "CommonTools/Log.h"
+#include "CommonTools/QueryValue.h"
 #include "CommonTools/global_singleton.h"
 #include "app/records/ExcelReportWriter.h"
 #include "app/records/FileNames.h"
@@ -60,13 +61,14 @@ void PlanRunExport::FetchPictures(const std::string& planFolder, const std::stri
   }
   if (::CreateDirectoryW(Wide(pictureFolder), nullptr) == FALSE) return;
   const std::string base = global_singleton::get_const_instance().m_strServerAddr + "ResPic/" +
-                           std::to_string(m_nPlanId) + "/" + timeKey + "/";
+                           std::to_string(m_nPlanId) + "/" + CommonTools::query_value(timeKey) + "/";
   for (const std::string& name : DAL_PatrolServer().DAL_UploadPic_GetNames(m_nPlanId, timeKey)) {
     // A name the server lists is never trusted as a path component.
     if (!CommonTools::is_plain_file_name(name)) {
       DalLog::InfoLine("下载图片失败，" + name + "\n");
       continue;
     }
-    http_download((base + name).c_str(), (pictureFolder + "\\" + name).c_str());
+    // Encoded as a path segment: "#", "%" or a blank in a name would ask for another file.
+    http_download((base + CommonTools::query_value(name)).c_str(), (pictureFolder + "\\" + name).c_str());
   }
 }

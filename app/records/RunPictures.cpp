@@ -6,6 +6,7 @@
 #include "CommonTools/Conversions.h"
 #include "CommonTools/FileNameCheck.h"
 #include "CommonTools/Files.h"
+#include "CommonTools/QueryValue.h"
 #include "CommonTools/global_singleton.h"
 #include "app/records/PathExists.h"
 #include "data/DAL_PatrolServer.h"
@@ -49,15 +50,17 @@ bool RunPictures::Fetch() {
   if (!CommonTools::accept_file_name(m_strTimeKey, "巡更时间")) return false;
   if (!PrepareFolders()) return false;
   m_names.clear();
+  // The time key and the names are path segments of the address: encoded, "#", "%", "&"
+  // or a blank in a name reach the service as the name they are.
   const std::string base = global_singleton::get_const_instance().m_strServerAddr + "ResPic/" +
-                           std::to_string(m_nPlanId) + "/" + m_strTimeKey + "/";
+                           std::to_string(m_nPlanId) + "/" + CommonTools::query_value(m_strTimeKey) + "/";
   for (const std::string& name : DAL_PatrolServer().DAL_UploadPic_GetNames(m_nPlanId, m_strTimeKey)) {
     if (!CommonTools::is_plain_file_name(name)) {
       DalLog::InfoLine("下载图片失败，" + name + "\n");
       continue;
     }
     m_names.push_back(name);
-    const std::wstring url = Wide(base + name);
+    const std::wstring url = Wide(base + CommonTools::query_value(name));
     if (FAILED(::URLDownloadToFileW(nullptr, url.c_str(), LocalPath(name).c_str(), 0, nullptr))) {
       DalLog::InfoLine("下载图片失败，" + name + "\n");
     }

@@ -137,6 +137,14 @@ void CSmartPlayerWndEx::OnStartTimer() {
 }
 
 void CSmartPlayerWndEx::Play() {
+  // The address comes from the server's records: anything but a host would point the
+  // player elsewhere, so the camera fails at once, as one that never plays does. The
+  // address stays out of the log line: it may hold line breaks of its own.
+  if (!CommonTools::is_camera_address(m_checkpoint.strCamIp)) {
+    CameraLog::Text(kLevelError, "[CSmartPlayerUI::Play()]摄像头地址不是主机名或IP地址，未播放\n");
+    Fail();
+    return;
+  }
   m_strUrl = BuildUrl(kMainStream);
   CameraLog::Text(kLevelInfo, WithUrl("[play摄像头Url:%s\n", m_strUrl));
   if (m_hPlayer == nullptr) return;
@@ -192,6 +200,10 @@ void CSmartPlayerWndEx::OnSubCheck() {
   if (m_hPlayer != nullptr) m_api.GetPlayState(m_hPlayer, &state);
   if (state != 0) return;
   CameraLog::Text(kLevelError, WithUrl("切换摄像头失败,url为:%s\n", m_strUrl));
+  Fail();
+}
+
+void CSmartPlayerWndEx::Fail() {
   if (g_pFeedBackWnd != nullptr) ShowToast(L"播放失败!", 3);
   ::SendMessageW(m_hwndNotify, WM_PLAY_FAILED, 0, 0);
   Stop();

@@ -2,7 +2,8 @@
 // The child window that plays a checkpoint's camera through the video player library:
 // the main stream first; when nothing shows within 8 seconds, the sub stream; when
 // that has not started 4 seconds later, "播放失败!", message 1254 to the notify window,
-// and the player stops and closes its window.
+// and the player stops and closes its window; a camera address that is no host fails
+// so at once.
 //
 // The object holds a player of the library from its construction to its deletion, and
 // deletes itself once its window is gone: at the end of the message during which the
@@ -47,7 +48,8 @@ class CSmartPlayerWndEx : public SkinUI::WindowImplBase {
   // deletes itself. Null when the window could not be made (nothing is left behind).
   static CSmartPlayerWndEx* Open(InspectPosDeviceInfo checkpoint, RECT area, HWND hwndParent, int mode);
 
-  // Builds the main stream's URL and starts playing it.
+  // Builds the main stream's URL and starts playing it. A camera address that is no host
+  // (CommonTools::is_camera_address) plays nothing: it is logged once and fails at once.
   void Play();
   // Stops playing and closes the window.
   void Stop();
@@ -72,6 +74,8 @@ class CSmartPlayerWndEx : public SkinUI::WindowImplBase {
   void OnPlaying();
   void OnMainWatchdog();
   void OnSubCheck();
+  // "播放失败!", message 1254 to the notify window, and Stop.
+  void Fail();
   // Under the URL lock.
   void SwitchToUrl(const std::string& url);
   std::string BuildUrl(int kind) const;

@@ -69,9 +69,46 @@ TEST(CameraUrlTest, AccountAndPasswordArePercentEncodedAsUserInformation) {
   }
 }
 
-TEST(CameraUrlTest, AddressAndPathGoInAsTheyAre) {
-  EXPECT_EQ(CommonTools::build_rtsp_url("cam%1:8", 1, 1, "u", "p"),
-            "rtsp://u:p@cam%1:8:554/cam/realmonitor?channel=1&subtype=0");
+// The address comes from the server's checkpoint records: only a host goes between "@"
+// and the port, anything that could add a user, a port, a path or another host gives "".
+TEST(CameraUrlTest, OnlyAHostNameOrAnAddressLiteralBecomesTheHost) {
+  const struct {
+    const char* address;
+    const char* host;  // as it stands in the URL; null when refused
+  } cases[] = {
+      {"192.168.1.64", "192.168.1.64"},
+      {"cam-01.campus.example", "cam-01.campus.example"},
+      {"CAMERA7", "CAMERA7"},
+      {"fe80::1", "[fe80::1]"},
+      {"[::1]", "[::1]"},
+      {"::ffff:10.0.0.8", "[::ffff:10.0.0.8]"},
+      {"", nullptr},
+      {"cam%1:8", nullptr},
+      {"10.0.0.8:8554", nullptr},
+      {"10.0.0.8/../admin", nullptr},
+      {"evil.example@10.0.0.8", nullptr},
+      {"10.0.0.8?x=1", nullptr},
+      {"10.0.0.8#x", nullptr},
+      {"10.0.0.8 ", nullptr},
+      {"10.0.0.8\r\nX: y", nullptr},
+      {"10.0.0.256", nullptr},
+      {"1.2.3", nullptr},
+      {"-cam.example", nullptr},
+      {"cam-.example", nullptr},
+      {"cam..example", nullptr},
+      {"fe80::1%eth0", nullptr},
+      {"[fe80::1", nullptr},
+      {"[10.0.0.8]", nullptr},
+      {"\xC9\xE3\xCF\xF1\xCD\xB7", nullptr},  // a GBK name
+  };
+  for (const auto& c : cases) {
+    const std::string expected = c.host ? std::string("rtsp://u:p@") + c.host + ":554/live/av0" : std::string();
+    EXPECT_EQ(CommonTools::build_rtsp_url(c.address, 1, 3, "u", "p"), expected) << c.address;
+    EXPECT_EQ(CommonTools::is_camera_address(c.address), c.host != nullptr) << c.address;
+  }
+  const std::string longLabel(64, 'a');
+  EXPECT_FALSE(CommonTools::is_camera_address(longLabel + ".example"));
+  EXPECT_TRUE(CommonTools::is_camera_address(longLabel.substr(1) + ".example"));
 }
 
 }  // namespace

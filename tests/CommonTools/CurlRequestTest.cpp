@@ -87,6 +87,36 @@ TEST_F(CurlRequestTest, SendsTheFirstValueOfEachHeaderInNameOrder) {
   EXPECT_EQ(sent.target, "/UserMgr/PowerMgr/GetIdentityTypeByUserID?UserID=u1");
 }
 
+// A header value from outside (the token, a user id) that holds a line break would end
+// its header there and pass the rest off as headers of its own: nothing is sent, the
+// result is failed, and the log names the header but never its value.
+TEST_F(CurlRequestTest, AHeaderHoldingALineBreakSendsNothing) {
+  LoggedErrors();  // the log starts before the lines are written
+  server.set_fallback(HttpReply(200, "ok"));
+  const struct {
+    const char* what;
+    std::string name;
+    std::string value;
+  } cases[] = {
+      {"CR LF in a token", "Authorization", "X-Token=abc\r\nX-Evil: 1"},
+      {"LF alone", "userId", "u1\nX-Evil: 1"},
+      {"CR alone", "userName", "u1\rX-Evil: 1"},
+      {"NUL cutting the value short", "userId", std::string("u1\0X-Evil", 9)},
+      {"a line break in the name", "X-A\r\nX-Evil", "1"},
+  };
+  for (const auto& c : cases) {
+    CurlRequest request(url("buildingInfo/getAllBuilding"));
+    request.SetMethod("GET").AddHeader("sysId", "E61").AddHeader(c.name, c.value);
+    const CurlResult result = request.Perform(4000);
+    EXPECT_FALSE(result.ok) << c.what;
+    EXPECT_EQ(result.text, "curl header refused") << c.what;
+  }
+  EXPECT_EQ(server.request_count(), 0u);
+  EXPECT_TRUE(WaitForLogged("[CurlRequest]header Authorization holds a line break: the request was not sent\n"));
+  EXPECT_TRUE(WaitForLogged("[CurlRequest]header userId holds a line break: the request was not sent\n"));
+  EXPECT_EQ(LoggedErrors().find("X-Token=abc"), std::string::npos) << "the value stays out of the log";
+}
+
 // The upload of a picture: fields in their names' order, then the file part under the
 // file's GBK name; the header lines, when there are any, replace the multipart line.
 TEST_F(CurlRequestTest, SendsFormFieldsBeforeTheFilePart) {

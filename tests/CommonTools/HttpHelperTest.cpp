@@ -114,6 +114,9 @@ TEST_F(HttpHelperTest, ReturnsTheCodeOfEachOutcome) {
       {"404 with a body", url("missing"), 2, 0, "no such thing", false, 1},
       {"another scheme", "ftp://127.0.0.1/x", 2, 1,
        "http_error_url\xA3\xACurl\xCE\xAA\xA3\xBA" "ftp://127.0.0.1/x", false, 0},
+      // The callers log this reply: the token in the query is masked.
+      {"another scheme, a token in the query", "ftp://127.0.0.1/x?token=0123456789abcdefSECRET&id=7", 2, 1,
+       "http_error_url\xA3\xACurl\xCE\xAA\xA3\xBA" "ftp://127.0.0.1/x?token=0123***&id=7", false, 0},
       {"refused port", refused, 2, 2, "connect: ", true, 0},
       {"non-numeric port", "http://127.0.0.1:abc/x", 2, 4, "resolve: ", true, 0},
       {"closed before answering", url("close"), 2, 4, "read: ", true, 1},
@@ -136,6 +139,33 @@ TEST_F(HttpHelperTest, ReturnsTheCodeOfEachOutcome) {
     EXPECT_EQ(server.request_count(), c.requests) << c.what;
   }
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+// An address holding a line break would end the request line there and pass the rest
+// off as headers: nothing is sent, the code is 4, and the log says why.
+TEST_F(HttpHelperTest, RefusesAnAddressHoldingALineBreakWithoutSendingIt) {
+  commontest::LoggedErrors();  // the log starts before the line is written
+  server.set_fallback(HttpReply(200, "ok"));
+  const std::string injected[] = {
+      url("api/x?token=t\r\nX-Injected: 1"),
+      url("api/x?id=1\nHost: elsewhere"),
+      url("api/x\r"),
+      url("api/x") + std::string("\0tail", 5),
+      "http://127.0.0.1\r\nX-Injected: 1:" + std::to_string(server.port()) + "/api/x",
+      "ftp://127.0.0.1/x?token=t\r\nX-Injected: 1",
+  };
+  for (const std::string& address : injected) {
+    for (int verb : {http_helper::kGet, http_helper::kPost}) {
+      std::string target = address;
+      std::string body = "{}";
+      std::string reply;
+      EXPECT_EQ(helper.request(target, body, verb, reply), 4) << address;
+      EXPECT_EQ(reply, "request: the address holds a line break and was not sent\n") << address;
+    }
+  }
+  EXPECT_EQ(server.request_count(), 0u);
+  EXPECT_TRUE(commontest::WaitForLogged("[http_helper]the address holds a line break: the request was not sent\n"));
+  EXPECT_EQ(commontest::LoggedErrors().find("X-Injected"), std::string::npos);
 }
 
 // A listening socket whose accept queue is full drops further connection attempts, so a

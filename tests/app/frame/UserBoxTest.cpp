@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/frame/IdentityIconLoader.h"
 #include "app/frame/UserBox.h"
 #include "app/frame/UserPhotoLoader.h"
 #include "testing/http/FakeHttpServer.h"
@@ -192,10 +193,10 @@ TEST_F(UserBoxFrame, AUserIdOrIconAddressLeadingOutOfThePictureFolderWritesNothi
   Forget(files);
 }
 
-// A photo server that answers only when the test lets it, as a slow one does.
-class GatedPhoto {
+// A picture server that answers only when the test lets it, as a slow one does.
+class GatedPicture {
  public:
-  GatedPhoto() : released_(gate_.get_future().share()) {
+  GatedPicture() : released_(gate_.get_future().share()) {
     const std::string png = frametest::PngPicture(64, 64);
     const std::shared_future<void> released = released_;
     server_.route("GET", "/slow.png", [png, released](const test_support::RecordedRequest&) {
@@ -203,7 +204,7 @@ class GatedPhoto {
       return test_support::HttpReply(200, png, "image/png");
     });
   }
-  ~GatedPhoto() { Release(); }
+  ~GatedPicture() { Release(); }
   void Release() {
     if (!done_) gate_.set_value();
     done_ = true;
@@ -220,7 +221,7 @@ class GatedPhoto {
 // The photo is fetched and decoded off the UI thread: the frame is up and answering with
 // the default picture while the server is still silent, and shows the photo once it came.
 TEST_F(UserBoxFrame, TheFrameOpensWhileThePhotoIsOnItsWayAndShowsItWhenItCame) {
-  GatedPhoto photo;
+  GatedPicture photo;
   world.session().m_userInfo.strUserID = "u4";
   world.session().m_userInfo.strUserName = "王建国";
   world.session().m_userInfo.strPhotoUrl = photo.Url();
@@ -240,7 +241,7 @@ TEST_F(UserBoxFrame, TheFrameOpensWhileThePhotoIsOnItsWayAndShowsItWhenItCame) {
 // Closing the frame before the photo arrives: the loader finishes on its own and the
 // frame goes without anything of it touched from the loader's thread.
 TEST_F(UserBoxFrame, AFrameClosedBeforeThePhotoCameGoesSafely) {
-  GatedPhoto photo;
+  GatedPicture photo;
   world.session().m_userInfo.strUserID = "u5";
   world.session().m_userInfo.strPhotoUrl = photo.Url();
   Forget({L"u5.png", L"u5_Circle.png"});
@@ -252,6 +253,47 @@ TEST_F(UserBoxFrame, AFrameClosedBeforeThePhotoCameGoesSafely) {
   frame.reset();
   EXPECT_TRUE(driver.WaitIdle());
   Forget({L"u5.png", L"u5_Circle.png"});
+}
+
+// The icon, like the photo, is fetched and decoded off the UI thread: the frame answers
+// with the default icon while the server is silent, and shows the icon once it came.
+TEST_F(UserBoxFrame, TheFrameOpensWhileTheIconIsOnItsWayAndShowsItWhenItCame) {
+  GatedPicture icon;
+  world.session().m_userInfo.strUserName = "王建国";
+  world.session().m_strIdentityIcon = icon.Url();
+  Forget({L"slow.png"});
+  waitForUserPhoto = false;
+  OpenFrame();
+  EXPECT_EQ(Look().icon, kDefaultIcon);
+  EXPECT_EQ(Look().name, L"王建国") << "the rest of the box is filled at once";
+  icon.Release();
+  ASSERT_NE(frame->GetIdentityIconLoader(), nullptr);
+  ASSERT_TRUE(frame->GetIdentityIconLoader()->WaitFinished(std::chrono::seconds(30))) << "the icon never finished";
+  ASSERT_TRUE(driver.WaitIdle());
+  EXPECT_EQ(Look().icon, UserBox::PictureFolder() + L"\\slow.png");
+  CloseFrame();
+  Forget({L"slow.png"});
+}
+
+// An icon over the pixel budget, or one that is no picture, is left out, and its file
+// goes with it, so the next start asks for it again instead of keeping it for good.
+TEST_F(UserBoxFrame, AnIconThatDoesNotDecodeWithinTheBudgetIsLeftOutAndForgotten) {
+  world.platform.add_picture("/Icons/IC0007.png", test_support::grey_png(8000, 8000), "image/png");
+  world.platform.add_picture("/Icons/IC0008.png", "<html>not a picture</html>", "image/png");
+  for (const char* name : {"IC0007.png", "IC0008.png"}) {
+    SCOPED_TRACE(name);
+    const std::wstring file = platform::codepage::Utf8ToWide(name);
+    Forget({file});
+    world.session().m_strIdentityIcon = Url(std::string("/Icons/") + name);
+    OpenFrame();
+    EXPECT_EQ(Look().icon, kDefaultIcon);
+    EXPECT_FALSE(InFolder(file));
+    CloseFrame();
+    OpenFrame();
+    EXPECT_EQ(world.platform.picture_requests(std::string("/Icons/") + name), 2) << "asked for again";
+    CloseFrame();
+    Forget({file});
+  }
 }
 
 // A small file that announces more pixels than the budget allows stays out of the box,

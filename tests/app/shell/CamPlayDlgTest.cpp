@@ -327,6 +327,37 @@ INSTANTIATE_TEST_SUITE_P(Streams, CameraDialogCases, ::testing::ValuesIn(DialogC
                            return name;
                          });
 
+// The camera's address comes from the server's records: one that is no host reaches
+// the library in no URL; the camera fails at once as a silent one does, logged once.
+class CameraDialogAddress : public CameraDialog, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(CameraDialogAddress, AnAddressThatIsNoHostFailsAtOnceWithoutAUrl) {
+  const int hostile = 11;
+  {
+    std::lock_guard<std::mutex> lock(g_mutexInspectPosDevice);
+    InspectPosDeviceInfo camera = g_mapInspectPosDevice[kCamera];
+    camera.iID = hostile;
+    camera.strCamIp = GetParam();
+    g_mapInspectPosDevice[hostile] = camera;
+  }
+  WithToastWindow();
+  auto run = Open(hostile);
+  driver.Advance(static_cast<uint64_t>(kHorizon) - run->Elapsed());
+  ASSERT_TRUE(driver.WaitIdle());
+  ASSERT_TRUE(run->Closed());
+  EXPECT_EQ(run->Result(), 1u);
+  EXPECT_EQ(run->FailuresAt(), std::vector<long>{500});
+  EXPECT_EQ(run->ClosedAt(), 1500);
+  EXPECT_EQ(Calls(), ExpectedCalls({0, 2, 22, 3})) << "no URL, no start";
+  EXPECT_EQ(recorder.Lines(), std::vector<LogLine>{Error("[CSmartPlayerUI::Play()]摄像头地址不是主机名或IP地址，未播放\n")});
+  EXPECT_EQ(recorder.Toasts(), std::vector<std::wstring>{L"播放失败!"});
+  EXPECT_EQ(::IsWindow(playerHwnd), FALSE);
+}
+
+INSTANTIATE_TEST_SUITE_P(NotAHost, CameraDialogAddress,
+                         ::testing::Values("10.20.30.40/../admin", "evil.example@10.20.30.40", "10.20.30.40:8554",
+                                           "10.20.30.40\r\nX: y", "cam%2F1", "10.20.30.40 "));
+
 // "btn_close" stops the player at once whatever it is doing: nothing more is switched
 // or asked afterwards, the player is stopped and closed, the dialog closes with 1.
 struct ClosePhase {

@@ -1,5 +1,6 @@
 #include "tests/app/frame/support/FrameTest.h"
 
+#include "app/frame/IdentityIconLoader.h"
 #include "app/frame/UserPhotoLoader.h"
 
 #include <stb/stb_image_write.h>
@@ -135,9 +136,15 @@ void FrameTest::OpenFrame() {
   ASSERT_NE(hwnd, nullptr);
   ASSERT_TRUE(driver.WaitIdle());
   if (CHomePageWndEx* home = frame->GetHomePage()) frametest::WaitForHomeReading(driver, hwnd, *home);
+  if (!waitForUserPhoto) return;
   UserPhotoLoader* photo = frame->GetUserPhotoLoader();
-  if (!waitForUserPhoto || photo == nullptr) return;
-  ASSERT_TRUE(photo->WaitFinished(std::chrono::seconds(30))) << "the user's photo never finished loading";
+  IdentityIconLoader* icon = frame->GetIdentityIconLoader();
+  if (photo != nullptr) {
+    ASSERT_TRUE(photo->WaitFinished(std::chrono::seconds(30))) << "the user's photo never finished loading";
+  }
+  if (icon != nullptr) {
+    ASSERT_TRUE(icon->WaitFinished(std::chrono::seconds(30))) << "the identity's icon never finished loading";
+  }
   ASSERT_TRUE(driver.WaitIdle());
 }
 

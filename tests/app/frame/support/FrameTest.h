@@ -38,7 +38,7 @@ class FrameTest : public ::testing::Test {
 
   // Creates the frame on the UI thread, titled "duvira主界面", and runs it modally until
   // it closes; returns once the UI thread is idle and, unless waitForUserPhoto is cleared,
-  // the user's photo has loaded and been shown.
+  // the user's photo and the identity's icon have loaded and been shown.
   void OpenFrame();
   // Closes the frame (a posted WM_CLOSE) and waits for its loop to end.
   void CloseFrame();

@@ -368,6 +368,22 @@ TEST_F(ExceptionRecordDialog, NoListedPictureNameLeadsOutOfTheRunFolder) {
   EXPECT_EQ(PictureTiles(), 1);
 }
 
+// A plain file name may still hold what ends or changes an address's path ("#", "%", a
+// blank; "&" parts the names of the list): each picture is asked for by its own name and
+// lands with its own bytes.
+TEST_F(ExceptionRecordDialog, PictureNamesReachTheServiceAsTheNamesTheyAre) {
+  const std::vector<std::string> names = {"a#1.jpg", "50%41.jpg", "a b.jpg", "x=1;y.jpg", "p+q.jpg", u8"门 口#2.jpg"};
+  for (const std::string& name : names) world.patrol.pictures().store(kPlanId, plantest::kTimeKey, name, "PIC-" + name);
+  Open();
+  std::vector<std::string> expected = names;
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(LocalPictures(), expected);
+  for (const std::string& name : names) {
+    EXPECT_EQ(test_support::ScratchFolder::read(RunPictureFolder() + "/" + name), "PIC-" + name) << name;
+  }
+  EXPECT_EQ(PictureTiles(), static_cast<int>(names.size()));
+}
+
 TEST_F(ExceptionRecordDialog, DeletingTheLastPictureAsksAndRefreshesTheTiles) {
   world.patrol.pictures().store(kPlanId, plantest::kTimeKey, "a.jpg", "JPEG-A");
   Open();

@@ -443,6 +443,20 @@ TEST_F(LookPlanExport, WritesTheWorkbookAndRefillsThePictureFolder) {
   EXPECT_EQ(Files(planFolder / "ExceptionPicture"), (std::vector<std::string>{"b.png"}));
 }
 
+// A listed name holding what ends or changes an address's path is still asked for as
+// itself: each picture lands under its name with its own bytes.
+TEST_F(LookPlanExport, PicturesWithMarksOfAnAddressInTheirNamesAreFetchedAsThemselves) {
+  const std::vector<std::string> names = {"50%41.jpg", "a b.jpg", "a#1.jpg", "p+q.jpg"};
+  for (const std::string& name : names) world.patrol.pictures().store(kPlanId, plantest::kTimeKey, name, "PIC-" + name);
+  Open();
+  Export(scratch.path());
+  const fs::path pictures = fs::path(scratch.path()) / u8"夜巡" / "ExceptionPicture";
+  EXPECT_EQ(Files(pictures), names);
+  for (const std::string& name : names) {
+    EXPECT_EQ(test_support::ScratchFolder::read((pictures / name).string()), "PIC-" + name) << name;
+  }
+}
+
 // 合格 is the visit's result, as the results tab counts it; the state only says whether
 // the checkpoint was visited.
 TEST_F(LookPlanExport, PassOrFailFollowsTheVisitsResultOnScreenAndInTheWorkbook) {
