@@ -32,7 +32,8 @@ class CWkeWebkitUI;
 class CHomePageWndEx : public SkinUI::WindowImplBase {
  public:
   enum : UINT { CHARTS_TIMER_ID = 1248, CHARTS_DELAY_MS = 1000 };
-  // The tree grows by this many plans per message, so that input is served in between.
+  // The tree grows by this many plans per message, so that input is served in between,
+  // and only while its built rows do not reach a view's height below the view.
   enum : int { TREE_PLANS_PER_STEP = 20 };
   enum : UINT { WM_GROW_TREE = WM_APP + 0x122 };
 
@@ -60,8 +61,8 @@ class CHomePageWndEx : public SkinUI::WindowImplBase {
   int GetLastChartRange() const { return m_nLastRange; }
   int GetLoadCount() const { return m_nLoads; }
   // Today's plans or the chart's rates are still on their way from the server, or the
-  // tree is still being built.
-  bool IsReading() const { return m_reader.Reading() || m_nTreeFilled < m_todayPlans.size(); }
+  // tree is still being built as far as it is looked at.
+  bool IsReading() const { return m_reader.Reading() || m_bGrowPosted || TreeWantsRows(); }
 
   void Notify(SkinUI::UINotifyRecord& msg) override;
   SkinUI::CControlUI* CreateControl(LPCTSTR pstrClass) override;
@@ -81,6 +82,8 @@ class CHomePageWndEx : public SkinUI::WindowImplBase {
   void StartReading(bool plans, int range);
   void OnReadDone(WPARAM reading);
   void GrowTree();
+  bool TreeWantsRows() const;
+  void PostGrowIfWanted();
   int SelectedPlanType();
   void DrawRing();
   void RunScript(const std::wstring& script);
