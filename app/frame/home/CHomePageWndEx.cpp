@@ -121,6 +121,14 @@ jsValue CHomePageWndEx::OnJsMessageBox(jsExecState es) {
 
 void CHomePageWndEx::LoadTodayPlans() { ShowTodayPlans(ReadTodayPlans()); }
 
+void CHomePageWndEx::ReloadTodayPlans() {
+  if (m_pTodayTree == nullptr) {
+    ShowTodayPlans({});
+    return;
+  }
+  m_reader.Start(m_hWnd, true, SelectedPlanType(), m_nRange, Now(), false);
+}
+
 std::vector<TodayPlan> CHomePageWndEx::ReadTodayPlans() const {
   if (m_pTodayTree == nullptr) return {};
   return TodayPlanReader::Read(Now());
@@ -181,7 +189,7 @@ void CHomePageWndEx::StartReading(bool plans, int range) {
 void CHomePageWndEx::OnReadDone(WPARAM reading) {
   std::optional<HomePageReader::Answer> answer = m_reader.Take(reading);
   if (!answer) return;
-  m_buckets = std::move(answer->buckets);
+  if (answer->buckets) m_buckets = std::move(*answer->buckets);
   if (answer->plans) ShowTodayPlans(*answer->plans);
   if (m_nDeferredChartRange == 0) return;
   const int range = m_nDeferredChartRange;

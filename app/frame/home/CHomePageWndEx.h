@@ -7,10 +7,10 @@
 // download.
 //
 // The frame draws the charts when it opens on the page, and reloads today's plans each
-// time the page is selected: ReadTodayPlans on its worker, ShowTodayPlans back on the UI
-// thread. What the page reads itself (today's plans when it is made, the rates of a range
-// or type the user picks) comes from a worker while the page paints and answers input;
-// charts asked for meanwhile are drawn once the rates are in.
+// time the page is selected. What the page reads (today's plans when it is made and when
+// it is selected again, the rates of a range or type the user picks) comes from a worker
+// while the page paints and answers input; charts asked for meanwhile are drawn once the
+// rates are in.
 #include <string>
 #include <vector>
 
@@ -44,6 +44,8 @@ class CHomePageWndEx : public SkinUI::WindowImplBase {
   void DrawCharts(int range);
   // Today's plans read and shown at once, on the UI thread.
   void LoadTodayPlans();
+  // Today's plans read again on the page's worker and shown when they come.
+  void ReloadTodayPlans();
   // On a worker: touches no control.
   std::vector<TodayPlan> ReadTodayPlans() const;
   void ShowTodayPlans(const std::vector<TodayPlan>& plans);
