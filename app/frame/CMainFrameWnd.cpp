@@ -21,7 +21,6 @@
 #include "app/shell/CQRCodeWnd.h"
 #include "app/shell/OnlineUserClient.h"
 #include "app/shell/PhotoFeedBackWindow.h"
-#include "app/shell/RunBusy.h"
 #include "app/shell/ShellServices.h"
 #include "app/shell/ShowCannotOpen.h"
 #include "app/shell/ShowMessage.h"
@@ -35,7 +34,6 @@ namespace {
 const UINT kIconResource = 101;
 const int kHomePage = 1;
 const int kResultPage = 6;
-const int kBusyTimeout = 180000;
 const int kTabLeft = 10;
 const int kTabWidth = 109;
 
@@ -258,12 +256,9 @@ void CMainFrameWnd::ShowOnly(int page) {
   if (m_pHomePage) m_pHomePage->SetShown(page == kHomePage);
 }
 
+// A big school's day takes many requests: the frame answers input while they are made.
 void CMainFrameWnd::RefreshHomePage() {
-  CHomePageWndEx* home = m_pHomePage.get();
-  if (home == nullptr) return;
-  RunBusy(
-      m_hWnd, kBusyTimeout, 0, [home] { return home->ReadTodayPlans(); },
-      [home](const std::vector<TodayPlan>& plans) { home->ShowTodayPlans(plans); });
+  if (m_pHomePage) m_pHomePage->ReloadTodayPlans();
 }
 
 // The toast and the shade live as long as the process.

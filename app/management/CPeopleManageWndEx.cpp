@@ -1,10 +1,10 @@
 #include "app/management/CPeopleManageWndEx.h"
 
-#include <list>
-#include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/management/CAddPeopleWnd.h"
@@ -14,7 +14,6 @@
 #include "app/shell/ListRows.h"
 #include "app/shell/ShowMessage.h"
 #include "data/DAL_PatrolServer.h"
-#include "data/PlatformUsers.h"
 #include "data/StartupCaches.h"
 #include "platform/base/CodePage.h"
 #include "ui/controls/CComboUI.h"
@@ -122,34 +121,35 @@ void CPeopleManageWndEx::GotoPage() {
 }
 
 void CPeopleManageWndEx::RefreshPeople() {
-  const std::list<ModuleUserInfo> users = GetUserByModuleID();
-  // A school's people against its platform users, matched by id without a pass over the
-  // users per person; a user id given twice still updates the person twice, in list order.
-  std::map<std::string, std::vector<const ModuleUserInfo*>> usersById;
-  for (const ModuleUserInfo& user : users) usersById[user.UserID].push_back(&user);
-  DAL_PatrolServer server;
-  bool failed = false;
-  for (auto& entry : g_mapPeople) {
-    PeopleInfo& person = entry.second;
-    const auto matched = usersById.find(person.UserID);
-    if (matched == usersById.end()) continue;
-    for (const ModuleUserInfo* each : matched->second) {
-      const ModuleUserInfo& user = *each;
-      std::string tel = GetSchoolinfo(user.UserID);
-      if (tel.empty()) tel = "--";
-      const int result = server.DAL_People_Update(person.iID, user.UserName, person.UserID, user.UserType,
-                                                  person.iGroup, tel, "--");
-      // The cache follows the server: a refused update leaves the person as it was.
-      if (result == -1) {
-        failed = true;
-        continue;
-      }
-      person.strName = user.UserName;
-      person.iIdentity = user.UserType;
-      person.strTelephone = tel;
-    }
+  std::vector<PeopleRefresh::Person> people;
+  people.reserve(g_mapPeople.size());
+  for (const auto& entry : g_mapPeople) {
+    people.push_back(PeopleRefresh::Person{entry.second.iID, entry.second.UserID, entry.second.iGroup});
   }
-  if (failed) ShowMessage(L"刷新失败!", m_hWnd, 7);
+  m_refresh.Start(m_hWnd, std::move(people));
+}
+
+// The cache follows the server: a refused update leaves the person as it was, and a
+// person deleted meanwhile stays deleted.
+void CPeopleManageWndEx::OnPeopleRefreshed() {
+  std::optional<PeopleRefresh::Outcome> outcome = m_refresh.Take();
+  if (!outcome) return;
+  for (const PeopleRefresh::Update& update : outcome->updates) {
+    const auto person = g_mapPeople.find(update.id);
+    if (person == g_mapPeople.end()) continue;
+    person->second.strName = update.name;
+    person->second.iIdentity = update.identity;
+    person->second.strTelephone = update.telephone;
+  }
+  if (outcome->failed) ShowMessage(L"刷新失败!", m_hWnd, 7);
+}
+
+LRESULT CPeopleManageWndEx::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
+  if (uMsg == PeopleRefresh::WM_REFRESHED) {
+    OnPeopleRefreshed();
+    return 0;
+  }
+  return WindowImplBase::HandleMessage(uMsg, wParam, lParam);
 }
 
 void CPeopleManageWndEx::AddPeople() {

@@ -50,9 +50,15 @@ int InspectResults::PassedCheckpoints(const std::list<InspectRecordInfo>& record
   return static_cast<int>(passed.size());
 }
 
-bool InspectResults::RunsOn(const InspectPlanInfo& plan, std::time_t day, int weekday) {
-  const std::time_t first = LocalCalendar::DateTextTime(plan.strStartDate, 0, 0);
-  const std::time_t last = LocalCalendar::DateTextTime(plan.strEndDate, 0, 0);
+std::time_t InspectResults::DayTime(Midnights& midnights, const std::string& date, int hour, int minute) {
+  auto midnight = midnights.find(date);
+  if (midnight == midnights.end()) midnight = midnights.emplace(date, LocalCalendar::DateTextTime(date, 0, 0)).first;
+  return midnight->second + hour * 3600 + minute * 60;
+}
+
+bool InspectResults::RunsOn(const InspectPlanInfo& plan, std::time_t day, int weekday, Midnights& midnights) {
+  const std::time_t first = DayTime(midnights, plan.strStartDate, 0, 0);
+  const std::time_t last = DayTime(midnights, plan.strEndDate, 0, 0);
   if (day < first || day > last) return false;
   return static_cast<std::size_t>(weekday) < plan.strWeek.size() && plan.strWeek[weekday] == '1';
 }
@@ -83,11 +89,12 @@ InspectResults::RunMap InspectResults::BuildScheduledRuns(const std::string& sta
   const std::time_t last = LocalCalendar::Time(LocalCalendar::Number(end, 0, 4), LocalCalendar::Number(end, 5, 2),
                                                LocalCalendar::Number(end, 8, 2), 0, 0);
   localtime_r(&last, &day);
+  Midnights midnights;
   for (std::time_t at = last; at >= first;) {
     const std::string dayText = DayText(day.tm_year + 1900, day.tm_mon + 1, day.tm_mday);
     const int weekday = (day.tm_wday + 6) % 7;  // Monday first, as the week texts are
     for (const auto& [id, plan] : plans) {
-      if (plan.strStartDate.empty() || !RunsOn(plan, at, weekday)) continue;
+      if (plan.strStartDate.empty() || !RunsOn(plan, at, weekday, midnights)) continue;
       runs.emplace(std::to_string(id) + "&" + dayText, ScheduledGroup(plan, dayText));
     }
     at = LocalCalendar::Time(day.tm_year + 1900, day.tm_mon + 1, day.tm_mday - 1, 0, 0);
@@ -102,11 +109,10 @@ void InspectResults::Merge(const RunMap& scheduled, RunMap& recorded) {
 
 void InspectResults::AppendSlotRow(const InspectRecordGroup& run, const std::string& day, const std::string& slot,
                                    const InspectRecordSubGroup& records, const std::string& people, std::time_t now,
-                                   int checkpoints, std::list<InspectResultRow>& rows) {
-  const std::time_t start = LocalCalendar::DateTextTime(day, LocalCalendar::Number(slot, 0, 2),
-                                                        LocalCalendar::Number(slot, 3, 2));
-  const std::time_t end = LocalCalendar::DateTextTime(day, LocalCalendar::Number(slot, 6, 2),
-                                                      LocalCalendar::Number(slot, 9, 2));
+                                   int checkpoints, Midnights& midnights, std::list<InspectResultRow>& rows) {
+  const std::time_t start =
+      DayTime(midnights, day, LocalCalendar::Number(slot, 0, 2), LocalCalendar::Number(slot, 3, 2));
+  const std::time_t end = DayTime(midnights, day, LocalCalendar::Number(slot, 6, 2), LocalCalendar::Number(slot, 9, 2));
   InspectResultRow row;
   row.iPlanID = run.iPlanID;
   row.strPlanName = run.strName;
@@ -122,6 +128,7 @@ void InspectResults::AppendSlotRow(const InspectRecordGroup& run, const std::str
 std::list<InspectResultRow> InspectResults::BuildRows(const RunMap& runs, int typeChoice, const std::wstring& search,
                                                       std::time_t now, const CheckpointCount& checkpoints) {
   std::list<InspectResultRow> rows;
+  Midnights midnights;
   for (const auto& [key, run] : runs) {
     if (!TypeKept(typeChoice, run.iType) || !Contains(run.strName, search)) continue;
     const std::size_t amp = key.find('&');
@@ -129,7 +136,7 @@ std::list<InspectResultRow> InspectResults::BuildRows(const RunMap& runs, int ty
     const std::string people = JoinedNames(run.listPeople);
     const int count = checkpoints ? checkpoints(run.iPlanID) : 0;
     for (const auto& [slot, records] : run.mapSubGroup) {
-      AppendSlotRow(run, day, slot, records, people, now, count, rows);
+      AppendSlotRow(run, day, slot, records, people, now, count, midnights, rows);
     }
   }
   return rows;

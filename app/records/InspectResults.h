@@ -36,9 +36,15 @@ class InspectResults {
   static int PassedCheckpoints(const std::list<InspectRecordInfo>& records);
 
  private:
-  static bool RunsOn(const InspectPlanInfo& plan, std::time_t day, int weekday);
+  // Local midnight of each "YYYY-MM-DD" text a listing meets, worked out once: thousands
+  // of plans share a few dates, and each working out reads the time zone again.
+  using Midnights = std::map<std::string, std::time_t>;
+  // The local time of a date text and a time of day; with daylight saving held off, the
+  // date's midnight plus the hours and minutes.
+  static std::time_t DayTime(Midnights& midnights, const std::string& date, int hour, int minute);
+  static bool RunsOn(const InspectPlanInfo& plan, std::time_t day, int weekday, Midnights& midnights);
   static InspectRecordGroup ScheduledGroup(const InspectPlanInfo& plan, const std::string& dayText);
   static void AppendSlotRow(const InspectRecordGroup& run, const std::string& day, const std::string& slot,
                             const InspectRecordSubGroup& records, const std::string& people, std::time_t now,
-                            int checkpoints, std::list<InspectResultRow>& rows);
+                            int checkpoints, Midnights& midnights, std::list<InspectResultRow>& rows);
 };

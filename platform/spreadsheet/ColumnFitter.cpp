@@ -78,7 +78,7 @@ std::map<int, double> ColumnFitter::Widths(const SheetModel& sheet) {
     if (cell.text.empty()) continue;
     const int row = SheetModel::RowOf(key), column = SheetModel::ColumnOf(key);
     if (!sheet.IsFitted(column) || sheet.MergeAt(row, column)) continue;
-    const int width = TextPixels(cell.style.font, cell.text) + kFitPadding;
+    const int width = TextPixels(cell.style->font, cell.text) + kFitPadding;
     int& widest = pixels[column];
     widest = std::max(widest, width);
   }

@@ -5,13 +5,18 @@
 
 namespace platform::spreadsheet {
 
+const std::shared_ptr<const CellStyle>& Cell::DefaultStyle() {
+  static const std::shared_ptr<const CellStyle> style = std::make_shared<const CellStyle>();
+  return style;
+}
+
 void SheetModel::SetText(int row, int column, std::wstring text) {
   if (text.empty()) {
     // An emptied cell keeps its style; one that never had any is dropped.
     const auto found = cells_.find(Key(row, column));
     if (found == cells_.end()) return;
     found->second.text.clear();
-    if (found->second.style.IsDefault()) cells_.erase(found);
+    if (found->second.style->IsDefault()) cells_.erase(found);
     return;
   }
   At(row, column).text = std::move(text);
@@ -30,14 +35,37 @@ void SheetModel::EachCell(const CellRange& cells, Visit visit) {
   }
 }
 
+std::shared_ptr<const CellStyle> SheetModel::Intern(CellStyle style) {
+  const auto found = styles_.find(style);
+  if (found != styles_.end()) return found->second;
+  auto shared = std::make_shared<const CellStyle>(style);
+  styles_.emplace(std::move(style), shared);
+  return shared;
+}
+
+// The styles a range's cells point at are the default or the sheet's own, all alive
+// while the sheet is: a style's address names it for the length of one change.
+void SheetModel::Restyle(const CellRange& cells, const std::function<void(CellStyle&)>& change) {
+  std::map<const CellStyle*, std::shared_ptr<const CellStyle>> changed;
+  EachCell(cells, [&](Cell& cell) {
+    std::shared_ptr<const CellStyle>& made = changed[cell.style.get()];
+    if (!made) {
+      CellStyle style = *cell.style;
+      change(style);
+      made = Intern(std::move(style));
+    }
+    cell.style = made;
+  });
+}
+
 bool SheetModel::ChangeStyles(const CellRange& range, const std::function<void(CellStyle&)>& change) {
   if (range.CellCount() > kMaxCellsPerOperation) return false;
-  EachCell(range, [&change](Cell& cell) { change(cell.style); });
+  Restyle(range, change);
   return true;
 }
 
 void SheetModel::ChangeEdges(const CellRange& cells, Edge edge, const std::function<void(BorderEdge&)>& change) {
-  EachCell(cells, [&change, edge](Cell& cell) { change(cell.style.EdgeAt(edge)); });
+  Restyle(cells, [&change, edge](CellStyle& style) { change(style.EdgeAt(edge)); });
 }
 
 bool SheetModel::ChangeBorder(const CellRange& range, int index, const std::function<void(BorderEdge&)>& change) {

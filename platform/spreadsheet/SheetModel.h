@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,11 @@ namespace platform::spreadsheet {
 
 struct Cell {
   std::wstring text;
-  CellStyle style;
+  // Shared by the cells of one look: a report's cells would otherwise each hold a
+  // style's strings and edges. Never null; a sheet's styles live as long as it does.
+  std::shared_ptr<const CellStyle> style = DefaultStyle();
+
+  static const std::shared_ptr<const CellStyle>& DefaultStyle();
 };
 
 class SheetModel {
@@ -61,9 +66,15 @@ class SheetModel {
   template <typename Visit>
   void EachCell(const CellRange& cells, Visit visit);
   void ChangeEdges(const CellRange& cells, Edge edge, const std::function<void(BorderEdge&)>& change);
+  // Gives every cell of the range its style as `change` leaves it; each distinct style of
+  // the range is changed once.
+  void Restyle(const CellRange& cells, const std::function<void(CellStyle&)>& change);
+  // The sheet's one copy of a style.
+  std::shared_ptr<const CellStyle> Intern(CellStyle style);
 
   std::wstring name_;
   std::map<int64_t, Cell> cells_;
+  std::map<CellStyle, std::shared_ptr<const CellStyle>> styles_;
   std::vector<CellRange> merges_;
   std::vector<CellRange> fitted_;  // column spans, rows unused
 };

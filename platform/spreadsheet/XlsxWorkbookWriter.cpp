@@ -190,7 +190,7 @@ bool XlsxWorkbookWriter::WriteCells(lxw_worksheet* worksheet, const SheetModel& 
   for (const auto& [key, cell] : sheet.Cells()) {
     const int row = SheetModel::RowOf(key), column = SheetModel::ColumnOf(key);
     if (sheet.MergeAt(row, column)) continue;  // written with its merge
-    lxw_format* format = FormatFor(cell.style);
+    lxw_format* format = FormatFor(*cell.style);
     const lxw_row_t r = static_cast<lxw_row_t>(row - 1);
     const lxw_col_t c = static_cast<lxw_col_t>(column - 1);
     const lxw_error result = cell.text.empty() ? worksheet_write_blank(worksheet, r, c, format)
@@ -204,7 +204,7 @@ bool XlsxWorkbookWriter::WriteMerges(lxw_worksheet* worksheet, const SheetModel&
   for (const CellRange& merge : sheet.Merges()) {
     const Cell* topLeft = sheet.Find(merge.firstRow, merge.firstColumn);
     const std::string text = topLeft ? Utf8(topLeft->text) : std::string();
-    lxw_format* format = topLeft ? FormatFor(topLeft->style) : nullptr;
+    lxw_format* format = topLeft ? FormatFor(*topLeft->style) : nullptr;
     const lxw_error result = worksheet_merge_range(
         worksheet, static_cast<lxw_row_t>(merge.firstRow - 1), static_cast<lxw_col_t>(merge.firstColumn - 1),
         static_cast<lxw_row_t>(merge.lastRow - 1), static_cast<lxw_col_t>(merge.lastColumn - 1), text.c_str(), format);

@@ -50,8 +50,10 @@ RECT CComboWnd::PlaceFor(CComboUI& owner) {
   if (szDrop.cx > 0) rc.right = rc.left + szDrop.cx;
 
   const SIZE szAvailable = {rc.right - rc.left, szDrop.cy};
+  // Rows past the highest a drop-down is are not measured: a long list would measure
+  // thousands of texts for a height it cannot take.
   int cyRows = 0;
-  for (int i = 0; i < owner.GetCount(); ++i) {
+  for (int i = 0; i < owner.GetCount() && cyRows + kBorder < static_cast<int>(kMaxHeight); ++i) {
     CControlUI* pControl = owner.GetItemAt(i);
     if (!pControl->IsVisible()) continue;
     cyRows += pControl->MeasureSize(szAvailable).cy;

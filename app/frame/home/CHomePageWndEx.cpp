@@ -121,6 +121,14 @@ jsValue CHomePageWndEx::OnJsMessageBox(jsExecState es) {
 
 void CHomePageWndEx::LoadTodayPlans() { ShowTodayPlans(ReadTodayPlans()); }
 
+void CHomePageWndEx::ReloadTodayPlans() {
+  if (m_pTodayTree == nullptr) {
+    ShowTodayPlans({});
+    return;
+  }
+  m_reader.Start(m_hWnd, true, SelectedPlanType(), m_nRange, Now(), false);
+}
+
 std::vector<TodayPlan> CHomePageWndEx::ReadTodayPlans() const {
   if (m_pTodayTree == nullptr) return {};
   return TodayPlanReader::Read(Now());
@@ -145,12 +153,23 @@ int CHomePageWndEx::SelectedPlanType() {
   return types != nullptr ? types->GetCurSel() : 0;
 }
 
-// A school's day of plans makes thousands of rows: they are added a step at a time, each
-// step a message of its own, so that clicks and paints are served in between.
+// A school's day of plans makes thousands of rows, each several controls: they are added
+// a step at a time, each step a message of its own, so that clicks and paints are served
+// in between, and only as far down as the tree is scrolled, so that a big day does not
+// hold every row's controls.
 void CHomePageWndEx::GrowTree() {
   if (m_pTodayTree == nullptr || m_nTreeFilled >= m_todayPlans.size()) return;
   m_nTreeFilled = TodayPlanTree::Append(*m_pTodayTree, m_todayPlans, m_nTreeFilled, TREE_PLANS_PER_STEP);
-  if (m_nTreeFilled >= m_todayPlans.size() || m_bGrowPosted) return;
+  TodayPlanTree::ReserveRest(*m_pTodayTree, m_todayPlans, m_nTreeFilled);
+  PostGrowIfWanted();
+}
+
+bool CHomePageWndEx::TreeWantsRows() const {
+  return m_pTodayTree != nullptr && m_nTreeFilled < m_todayPlans.size() && TodayPlanTree::WantsRows(*m_pTodayTree);
+}
+
+void CHomePageWndEx::PostGrowIfWanted() {
+  if (m_bGrowPosted || !TreeWantsRows()) return;
   m_bGrowPosted = ::PostMessageW(m_hWnd, WM_GROW_TREE, 0, 0) != FALSE;
 }
 
@@ -170,7 +189,7 @@ void CHomePageWndEx::StartReading(bool plans, int range) {
 void CHomePageWndEx::OnReadDone(WPARAM reading) {
   std::optional<HomePageReader::Answer> answer = m_reader.Take(reading);
   if (!answer) return;
-  m_buckets = std::move(answer->buckets);
+  if (answer->buckets) m_buckets = std::move(*answer->buckets);
   if (answer->plans) ShowTodayPlans(*answer->plans);
   if (m_nDeferredChartRange == 0) return;
   const int range = m_nDeferredChartRange;
@@ -292,5 +311,8 @@ LRESULT CHomePageWndEx::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
   }
   // Nobody is left to show what is still on its way.
   if (uMsg == WM_DESTROY) m_reader.Stop();
-  return WindowImplBase::HandleMessage(uMsg, wParam, lParam);
+  const LRESULT result = WindowImplBase::HandleMessage(uMsg, wParam, lParam);
+  // A paint follows every scroll and resize, and has just laid the tree out.
+  if (uMsg == WM_PAINT) PostGrowIfWanted();
+  return result;
 }

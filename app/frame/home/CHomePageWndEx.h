@@ -7,10 +7,10 @@
 // download.
 //
 // The frame draws the charts when it opens on the page, and reloads today's plans each
-// time the page is selected: ReadTodayPlans on its worker, ShowTodayPlans back on the UI
-// thread. What the page reads itself (today's plans when it is made, the rates of a range
-// or type the user picks) comes from a worker while the page paints and answers input;
-// charts asked for meanwhile are drawn once the rates are in.
+// time the page is selected. What the page reads (today's plans when it is made and when
+// it is selected again, the rates of a range or type the user picks) comes from a worker
+// while the page paints and answers input; charts asked for meanwhile are drawn once the
+// rates are in.
 #include <string>
 #include <vector>
 
@@ -32,7 +32,8 @@ class CWkeWebkitUI;
 class CHomePageWndEx : public SkinUI::WindowImplBase {
  public:
   enum : UINT { CHARTS_TIMER_ID = 1248, CHARTS_DELAY_MS = 1000 };
-  // The tree grows by this many plans per message, so that input is served in between.
+  // The tree grows by this many plans per message, so that input is served in between,
+  // and only while its built rows do not reach a view's height below the view.
   enum : int { TREE_PLANS_PER_STEP = 20 };
   enum : UINT { WM_GROW_TREE = WM_APP + 0x122 };
 
@@ -43,6 +44,8 @@ class CHomePageWndEx : public SkinUI::WindowImplBase {
   void DrawCharts(int range);
   // Today's plans read and shown at once, on the UI thread.
   void LoadTodayPlans();
+  // Today's plans read again on the page's worker and shown when they come.
+  void ReloadTodayPlans();
   // On a worker: touches no control.
   std::vector<TodayPlan> ReadTodayPlans() const;
   void ShowTodayPlans(const std::vector<TodayPlan>& plans);
@@ -60,8 +63,8 @@ class CHomePageWndEx : public SkinUI::WindowImplBase {
   int GetLastChartRange() const { return m_nLastRange; }
   int GetLoadCount() const { return m_nLoads; }
   // Today's plans or the chart's rates are still on their way from the server, or the
-  // tree is still being built.
-  bool IsReading() const { return m_reader.Reading() || m_nTreeFilled < m_todayPlans.size(); }
+  // tree is still being built as far as it is looked at.
+  bool IsReading() const { return m_reader.Reading() || m_bGrowPosted || TreeWantsRows(); }
 
   void Notify(SkinUI::UINotifyRecord& msg) override;
   SkinUI::CControlUI* CreateControl(LPCTSTR pstrClass) override;
@@ -81,6 +84,8 @@ class CHomePageWndEx : public SkinUI::WindowImplBase {
   void StartReading(bool plans, int range);
   void OnReadDone(WPARAM reading);
   void GrowTree();
+  bool TreeWantsRows() const;
+  void PostGrowIfWanted();
   int SelectedPlanType();
   void DrawRing();
   void RunScript(const std::wstring& script);

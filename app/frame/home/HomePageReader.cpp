@@ -15,19 +15,21 @@ void HomePageReader::Stop() {
   m_current = nullptr;
 }
 
-void HomePageReader::Start(HWND owner, bool plans, int planType, int range, const SYSTEMTIME& now) {
+void HomePageReader::Start(HWND owner, bool plans, int planType, int range, const SYSTEMTIME& now, bool rates) {
   ReapEnded();
   if (m_current != nullptr) {
     plans = plans || m_current->plans;
+    rates = rates || m_current->rates;
     m_current->stop = true;
   }
   auto job = std::make_unique<Job>();
   Job* raw = job.get();
   raw->id = m_nextId++;
   raw->plans = plans;
+  raw->rates = rates;
   raw->thread = std::thread([raw, owner, planType, range, now] {
     if (raw->plans) raw->answer.plans = TodayPlanReader::Read(now, raw->stop);
-    raw->answer.buckets = DashboardChart::ComputePassRates(planType, now, range, raw->stop);
+    if (raw->rates) raw->answer.buckets = DashboardChart::ComputePassRates(planType, now, range, raw->stop);
     raw->ended = true;
     // The window may be gone by now; the message then goes nowhere and nothing is lost.
     ::PostMessageW(owner, WM_READ_DONE, raw->id, 0);

@@ -21,7 +21,8 @@ class HomePageReader {
 
   struct Answer {
     std::optional<std::vector<TodayPlan>> plans;
-    PassRateBuckets buckets;
+    // Nothing when the reading was of today's plans alone.
+    std::optional<PassRateBuckets> buckets;
   };
 
   HomePageReader() = default;
@@ -29,9 +30,9 @@ class HomePageReader {
   HomePageReader(const HomePageReader&) = delete;
   HomePageReader& operator=(const HomePageReader&) = delete;
 
-  // Reads today's plans when `plans` is set (or when the reading it replaces was to), and
-  // the rates of planType over range, as at `now`.
-  void Start(HWND owner, bool plans, int planType, int range, const SYSTEMTIME& now);
+  // Reads today's plans when `plans` is set, and the rates of planType over range when
+  // `rates` is (each also when the reading it replaces was to), as at `now`.
+  void Start(HWND owner, bool plans, int planType, int range, const SYSTEMTIME& now, bool rates = true);
   // Every reading asks nothing more; their answers will be dropped. Waits for nothing.
   void Stop();
   // A reading is on its way or its answer has not been taken.
@@ -44,6 +45,7 @@ class HomePageReader {
   struct Job {
     WPARAM id = 0;
     bool plans = false;
+    bool rates = true;
     std::atomic<bool> stop{false};
     std::atomic<bool> ended{false};
     Answer answer;  // the worker's until ended

@@ -16,6 +16,7 @@ const DWORD kWhite = 0xFFFFFFFF;
 const DWORD kAlarm = 0xFFFF0000;
 const DWORD kAlarmSoft = 0xFFCA493C;
 const int kWarningFont = 2;
+const wchar_t kRestName[] = L"TodayPlanRest";
 
 const wchar_t kFolderLook[] =
     L"height=\"35\" padding=\"5,15,0,0\" "
@@ -133,7 +134,9 @@ SkinUI::CTreeNodeUI* TodayPlanTree::AddPlan(SkinUI::CTreeViewUI& tree, const Ins
   folder->SetAttributeList(kFolderLook);
   folder->SetAttribute(L"itemattr", kFolderItemLook);
   folder->SetAttribute(L"folderattr", kFolderButtonLook);
-  if (!tree.AddNode(folder)) {
+  // Before the room of the rows still to come.
+  const bool added = Rest(tree) != nullptr ? tree.AddNodeAt(folder, tree.GetCount() - 1) >= 0 : tree.AddNode(folder);
+  if (!added) {
     delete folder;
     return nullptr;
   }
@@ -143,6 +146,43 @@ SkinUI::CTreeNodeUI* TodayPlanTree::AddPlan(SkinUI::CTreeViewUI& tree, const Ins
   if (const wchar_t* image = TypeTag(plan.iType)) tag->SetBkImage(image);
   folder->Add(tag);
   return folder;
+}
+
+SkinUI::CControlUI* TodayPlanTree::Rest(const SkinUI::CTreeViewUI& tree) {
+  SkinUI::CControlUI* last = tree.GetItemAt(tree.GetCount() - 1);
+  if (last == nullptr || last->GetName() != kRestName) return nullptr;
+  return last;
+}
+
+void TodayPlanTree::ReserveRest(SkinUI::CTreeViewUI& tree, const std::vector<TodayPlan>& plans, std::size_t from) {
+  int rows = 0;
+  for (std::size_t i = from; i < plans.size(); ++i) rows += 1 + static_cast<int>(plans[i].slots.size());
+  SkinUI::CControlUI* rest = Rest(tree);
+  if (rows == 0) {
+    if (rest != nullptr) tree.RemoveAt(tree.GetCount() - 1);
+    return;
+  }
+  if (rest == nullptr) {
+    rest = new SkinUI::CControlUI;
+    rest->SetName(kRestName);
+    if (!tree.Add(rest)) {
+      delete rest;
+      return;
+    }
+  }
+  rest->SetFixedHeight(rows * ROW_HEIGHT);
+}
+
+bool TodayPlanTree::WantsRows(const SkinUI::CTreeViewUI& tree) {
+  const RECT view = tree.GetPos();
+  const int height = view.bottom - view.top;
+  if (height <= 0 || Rest(tree) == nullptr) return false;
+  int built = 0;
+  for (int i = 0; i + 1 < tree.GetCount(); ++i) {
+    const SkinUI::CControlUI* row = tree.GetItemAt(i);
+    if (row->IsVisible()) built += row->GetFixedHeight();
+  }
+  return built < tree.GetScrollPos().cy + 2 * height;
 }
 
 void TodayPlanTree::AddSlot(SkinUI::CTreeNodeUI& folder, int planId, const TodaySlot& slot) {

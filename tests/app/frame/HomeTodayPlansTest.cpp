@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/frame/home/TodayPlanReader.h"
+#include "app/frame/home/TodayPlanTree.h"
 #include "data/ConcurrentCalls.h"
 #include "testing/services/GbkWire.h"
 #include "testing/services/QueryValues.h"
@@ -311,17 +312,36 @@ TEST_F(HomeTodayPlans, ThePageAnswersWhileTodaysPlansAreOnTheirWayAndFillsWhenTh
   EXPECT_EQ(page->GetLoadCount(), 1);
 }
 
-// More plans than one step of the tree takes: every one is there in the end, in order.
-TEST_F(HomeTodayPlans, AFullDayIsBuiltInStepsDownToTheLastPlan) {
-  const int plans = CHomePageWndEx::TREE_PLANS_PER_STEP * 2 + 5;
+// Many more plans than one step of the tree takes and than fit a few views: the tree holds
+// the rows near the view, its scroll bar spans the whole day, and scrolling down brings
+// every plan, in order, down to the last.
+TEST_F(HomeTodayPlans, AFullDayIsBuiltInStepsAsTheTreeIsScrolledDownToTheLastPlan) {
+  const int plans = CHomePageWndEx::TREE_PLANS_PER_STEP * 6 + 5;
   std::vector<std::wstring> expected;
   for (int id = 1; id <= plans; ++id) {
     AddPlan(MakePlan(id, 0, "2026-12-01", "2026-12-31", "1111111", "10:00-11:00"));
     expected.push_back(L"计划" + std::to_wstring(id));
   }
   OpenPage();
-  EXPECT_EQ(PlanNames(), expected);
   EXPECT_EQ(TodayPlanNum(), L"0/" + std::to_wstring(plans));
+  const std::size_t first = PlanNames().size();
+  EXPECT_GE(first, static_cast<std::size_t>(CHomePageWndEx::TREE_PLANS_PER_STEP));
+  EXPECT_LT(first, static_cast<std::size_t>(plans)) << "only the rows near the view are built";
+  int spanned = 0;
+  OnPage([&] {
+    const RECT view = Tree()->GetPos();
+    spanned = Tree()->GetScrollRange().cy + (view.bottom - view.top);
+  });
+  // A plan row and its one slot row each.
+  EXPECT_GE(spanned, plans * 2 * TodayPlanTree::ROW_HEIGHT) << "the scroll bar spans the whole day";
+
+  const POINT centre = shelltest::ControlCentre(hwnd, L"TodayPlantreelist");
+  driver.MoveMouse(centre.x, centre.y);
+  for (int notch = 0; notch < 2000 && PlanNames().size() < expected.size(); ++notch) {
+    driver.Wheel(-WHEEL_DELTA);
+    WaitForHomeReading(driver, hwnd, *page);
+  }
+  EXPECT_EQ(PlanNames(), expected);
 }
 
 // Twenty slots under way; the page's window goes while the first requests wait on the

@@ -3,13 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "app/frame/home/CHomePageWndEx.h"
 #include "ui/core/window/CWindowWnd.h"
+#include "data/StartupCaches.h"
 #include "tests/app/frame/support/FrameTest.h"
+#include "tests/app/frame/support/HomePageTest.h"
 #include "ui/controls/COptionUI.h"
 
 namespace {
@@ -57,6 +60,13 @@ class MainFrameTabs : public FrameTest {
       }
     });
     return shown;
+  }
+  std::size_t RatesAsked() {
+    std::size_t asked = 0;
+    for (const auto& request : world.http().requests()) {
+      if (request.path().find("InspectRecord/GetPassRate") != std::string::npos) ++asked;
+    }
+    return asked;
   }
   bool Selected(int page) {
     bool selected = false;
@@ -175,28 +185,38 @@ TEST_F(MainFrameTabs, SelectingAPageCreatesItOnceShowsItAloneAndFocusesItsSearch
   }
 }
 
-TEST_F(MainFrameTabs, TheHomePageRefreshesBehindTheBusyWindowEachTimeItIsSelected) {
+// Each selection reads today's plans again, on the home page's worker: no busy window
+// holds the frame meanwhile, the tree shows the plans as the caches hold them now, and
+// the chart's rates are not asked again.
+TEST_F(MainFrameTabs, TheHomePageReloadsTodaysPlansOnAWorkerEachTimeItIsSelected) {
   OpenFrame();
   ClickControl(hwnd, L"tabPlan");
+  const std::size_t ratesAsked = RatesAsked();
+  std::vector<int> expected;
   for (int round = 1; round <= 2; ++round) {
     SCOPED_TRACE(round);
-    ClickControl(hwnd, L"tabMain");
-    // The refresh runs on a worker the driver does not wait for: a bounded wait.
-    for (int i = 0; i < 2000; ++i) {
-      if (frame->GetHomePage()->GetLoadCount() == round + 1 &&
-          shelltest::FindWindowOfClass(L"LoadingGifWnd") == nullptr) {
-        break;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
-      driver.WaitIdle();
+    const int id = 900 + round;
+    {
+      std::lock_guard<std::mutex> lock(g_mutexInspectPlan);
+      g_mapInspectPlan[id] = frametest::MakePlan(id, 0, "2024-03-01", "2024-03-31", "1111111", "08:00-09:00");
     }
-    driver.WaitIdle();
+    expected.push_back(id);
+    ClickControl(hwnd, L"tabMain");
+    EXPECT_EQ(shelltest::FindWindowOfClass(L"LoadingGifWnd"), nullptr) << "no busy window";
+    EXPECT_TRUE(::IsWindowEnabled(hwnd));
+    frametest::WaitForHomeReading(driver, frame->GetHomePage()->GetHWND(), *frame->GetHomePage());
     EXPECT_EQ(frame->GetHomePage()->GetLoadCount(), round + 1) << "after the page's own load when it was made";
     EXPECT_TRUE(frame->GetHomePage()->IsShown());
-    EXPECT_EQ(shelltest::FindWindowOfClass(L"LoadingGifWnd"), nullptr) << "the worker closed it";
-    EXPECT_TRUE(::IsWindowEnabled(hwnd));
+    std::vector<int> shown;
+    OnFrameThread([&] {
+      for (const TodayPlan& plan : frame->GetHomePage()->GetTodayPlans()) {
+        if (plan.plan.iID >= 900) shown.push_back(plan.plan.iID);
+      }
+    });
+    EXPECT_EQ(shown, expected);
     ClickControl(hwnd, L"tabPlan");
   }
+  EXPECT_EQ(RatesAsked(), ratesAsked) << "only today's plans are read again";
   EXPECT_EQ(frame->GetHomePage()->GetDrawChartsCount(), 1) << "charts are drawn once, at start";
 }
 

@@ -1,6 +1,9 @@
 // The people page over the fake services: paging, filters, delete, refresh.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -32,6 +35,13 @@ class PeoplePage : public managementtest::ManagementWindowTest {
   void Click(LPCTSTR name) {
     Notify(pageHwnd, name, L"click");
     driver.WaitIdle();
+  }
+  // A person's click on a button of the page.
+  void PressButton(LPCTSTR name) {
+    const POINT centre = shelltest::ControlCentre(pageHwnd, name);
+    ASSERT_GE(centre.x, 0) << "no button " << platform::codepage::WideToUtf8(name);
+    driver.Click(centre.x, centre.y);
+    ASSERT_TRUE(driver.WaitIdle());
   }
 
   CPeopleManageWndEx* page = nullptr;
@@ -244,6 +254,53 @@ TEST_F(PeoplePage, RefreshMatchesEveryPersonOfAUserAndEveryListingOfIt) {
   EXPECT_EQ(g_mapPeople[3].iIdentity, 2);
 }
 
+// The updates go out on a worker: while the server holds them the page answers input, a
+// second refresh starts nothing, and the cache takes the names once the server has
+// answered.
+TEST_F(PeoplePage, TheRefreshWaitsOnTheServerOffThePagesThreadAndRunsOnceAtATime) {
+  AddPerson(1, "旧名", 1010000, "u7");
+  AddPerson(2, "别人", 1010000, "u8");
+  AddPlatformUser("u7", "新名", "", 6);
+  std::mutex mutex;
+  std::condition_variable changed;
+  int asked = 0;
+  bool released = false;
+  world.http().route("POST", "/api/InspectPeople/Update", [&](const test_support::RecordedRequest&) {
+    std::unique_lock<std::mutex> lock(mutex);
+    ++asked;
+    changed.notify_all();
+    changed.wait(lock, [&] { return released; });
+    return test_support::HttpReply(200, "1");
+  });
+  const auto release = [&] {
+    std::lock_guard<std::mutex> lock(mutex);
+    released = true;
+    changed.notify_all();
+  };
+  // However the test ends, the held request goes, so that the page's end does not wait.
+  struct ReleaseAtEnd {
+    std::function<void()> release;
+    ~ReleaseAtEnd() { release(); }
+  } releaseAtEnd{release};
+  CoverWorkArea();
+  Open();
+  PressButton(L"RefreshPeopleBtn");
+  {
+    std::unique_lock<std::mutex> lock(mutex);
+    ASSERT_TRUE(changed.wait_for(lock, std::chrono::seconds(30), [&] { return asked > 0; })) << "no update asked";
+  }
+  EXPECT_TRUE(driver.WaitIdle()) << "the page's thread waits on no request";
+  EXPECT_EQ(g_mapPeople[1].strName, "旧名") << "nothing applied before the server answered";
+  PressButton(L"RefreshPeopleBtn");
+  TypeOver(pageHwnd, L"Rich_PeopleFind", L"旧");
+  EXPECT_EQ(Column(pageHwnd, L"list-people", L"Name"), Texts{L"旧名"}) << "the search is served meanwhile";
+  release();
+  EXPECT_EQ(OpenMessage(), L"");
+  EXPECT_EQ(RequestsTo("/api/InspectPeople/Update").size(), 1u) << "the second click started nothing";
+  EXPECT_EQ(g_mapPeople[1].strName, "新名");
+  EXPECT_EQ(g_mapPeople[1].iIdentity, 6);
+}
+
 TEST_F(PeoplePage, ARefusedRefreshLeavesThePersonAndSaysSoOnce) {
   AddPerson(1, "旧名一", 1010000, "u7");
   AddPerson(2, "旧名二", 100, "u8");
@@ -251,7 +308,7 @@ TEST_F(PeoplePage, ARefusedRefreshLeavesThePersonAndSaysSoOnce) {
   AddPlatformUser("u8", "新名二", "13800000008");
   world.http().route("POST", "/api/InspectPeople/Update", test_support::HttpReply(200, "-1"));
   Open();
-  Notify(pageHwnd, L"RefreshPeopleBtn", L"click");
+  Click(L"RefreshPeopleBtn");
   EXPECT_EQ(AnswerAll(), (Texts{L"刷新失败!"}));
   EXPECT_EQ(RequestsTo("/api/InspectPeople/Update").size(), 2u);
   EXPECT_EQ(g_mapPeople[1].strName, "旧名一");

@@ -23,7 +23,16 @@ LPTSTR ReallocateText(LPTSTR pstr, int nLength) {
 
 CUIString::CUIString() : m_pstr(m_szBuffer) { m_szBuffer[0] = L'\0'; }
 
-CUIString::CUIString(const CUIString& src) : CUIString() { Assign(src.m_pstr); }
+// A new string shares no storage with its source: short texts are copied straight into
+// the buffer, without the checks an assignment needs.
+CUIString::CUIString(const CUIString& src) : CUIString() {
+  const int nLength = src.GetLength();
+  if (nLength > MAX_INLINE_LENGTH) {
+    Assign(src.m_pstr, nLength);
+    return;
+  }
+  wmemcpy(m_szBuffer, src.m_pstr, static_cast<size_t>(nLength) + 1);
+}
 
 CUIString::CUIString(LPCTSTR pstr, int nLength) : CUIString() { Assign(pstr, nLength); }
 
