@@ -276,6 +276,8 @@ class BigSchoolPictures : public ProgramPictures {
 
 TEST_F(BigSchoolPictures, TheHomePage) {
   Start();
+  ASSERT_TRUE(user.WaitFor("today's plans in the tree", [&] { return user.Items(frame, L"TodayPlantreelist").size() > 40; }));
+  WaitForPage(frame, L"WkeWeb");
   Save(frame, "MainFrame-Home-BigSchool");
 }
 
