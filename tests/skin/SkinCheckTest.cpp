@@ -217,6 +217,23 @@ TEST(SkinCheck, EveryComboPadsItsTextAndRowsOnTheDropDownsColour) {
   }
 }
 
+// A list's header is a band across the whole list, as its rows are, whatever width its
+// columns add up to.
+TEST(SkinCheck, EveryListHeaderIsABandAcrossItsList) {
+  for (const fs::directory_entry& entry : fs::directory_iterator(kSkin)) {
+    if (entry.path().extension() != ".xml") continue;
+    tinyxml2::XMLDocument document;
+    ASSERT_EQ(document.LoadFile(entry.path().string().c_str()), tinyxml2::XML_SUCCESS) << entry.path();
+    Walk(document.RootElement(), [&](const tinyxml2::XMLElement& element) {
+      if (std::string(element.Name()) != "ListHeader") return;
+      const tinyxml2::XMLElement* list = element.Parent()->ToElement();
+      const char* name = list != nullptr ? list->Attribute("name") : nullptr;
+      EXPECT_NE(element.Attribute("bkcolor"), nullptr)
+          << entry.path().filename() << ": the header of \"" << (name ? name : "") << "\" has no band colour";
+    });
+  }
+}
+
 // --- Skins built as the program builds them -------------------------------------------
 
 struct SkinCase {

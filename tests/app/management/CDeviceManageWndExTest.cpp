@@ -17,6 +17,7 @@
 #include "data/StartupCaches.h"
 #include "testing/ui/ControlPixels.h"
 #include "tests/app/management/support/DeviceWindowTest.h"
+#include "ui/controls/CListHeaderUI.h"
 #include "ui/controls/CListUI.h"
 #include "ui/core/control/CContainerUI.h"
 
@@ -387,8 +388,9 @@ const uint32_t kMuted = 0xFFA9B2B8;
 }  // namespace look
 
 // What a person sees of the reader list: the count in the palette's accent, the row
-// numbers alone at the left of each row (the record ids kept out of sight), and the
-// search box's placeholder in the middle of its height.
+// numbers alone at the left of each row (the record ids kept out of sight), the title
+// "操作" over the row's buttons, and the search box's placeholder in the middle of its
+// height.
 TEST_F(DevicePage, TheCountRowsAndSearchPlaceholderLookAsTheOtherPages) {
   for (int id : {1429, 1430, 7}) {
     InspectDeviceInfo reader;
@@ -398,7 +400,7 @@ TEST_F(DevicePage, TheCountRowsAndSearchPlaceholderLookAsTheOtherPages) {
     g_mapInspectDevice[id] = reader;
   }
   Open();
-  RECT count{}, search{}, list{}, index{};
+  RECT count{}, search{}, list{}, index{}, title{}, edit{}, remove{};
   shelltest::OnWindowThread(hwnd, [&] {
     count = shelltest::FindControl(hwnd, L"label_DeviceNum")->GetPos();
     search = shelltest::FindControl(hwnd, L"Rich_DeviceFind")->GetPos();
@@ -406,6 +408,10 @@ TEST_F(DevicePage, TheCountRowsAndSearchPlaceholderLookAsTheOtherPages) {
     list = rows->GetItemAt(0)->GetPos();
     auto* row = static_cast<SkinUI::CContainerUI*>(rows->GetItemAt(0));
     index = static_cast<SkinUI::CContainerUI*>(row->GetItemAt(1))->GetItemAt(0)->GetPos();
+    title = rows->GetHeader()->GetItemAt(rows->GetHeader()->GetCount() - 1)->GetPos();
+    auto* buttons = static_cast<SkinUI::CContainerUI*>(row->GetItemAt(row->GetCount() - 1));
+    edit = buttons->GetItemAt(0)->GetPos();
+    remove = buttons->GetItemAt(1)->GetPos();
   });
   // The page is a child of the frame: what is shown is the frame's picture.
   auto shown = [&](RECT rc) {
@@ -424,6 +430,14 @@ TEST_F(DevicePage, TheCountRowsAndSearchPlaceholderLookAsTheOtherPages) {
   const RECT stray = left.InkBox(left.At(left.Width() - 1, left.Height() / 2));
   EXPECT_EQ(stray.right - stray.left, 0) << "something is drawn left of the row number, from x " << stray.left
                                          << " to " << stray.right;
+
+  const controltest::ControlPixels header = shown(title);
+  ASSERT_GT(header.Width(), 0);
+  const RECT words = header.InkBox(header.At(2, 2));
+  const int wordsCentre = title.left + (words.left + words.right) / 2;
+  const int buttonsCentre = (edit.left + remove.right) / 2;
+  EXPECT_LE(std::abs(wordsCentre - buttonsCentre), 8)
+      << "the last column's title is centred at x " << wordsCentre << ", the row's buttons at " << buttonsCentre;
 
   const controltest::ControlPixels box = shown(search);
   ASSERT_GT(box.Height(), 10);
