@@ -65,6 +65,16 @@ class ProgramPictures : public JourneyWorld {
     });
   }
 
+  // The map page in the browser host has drawn: its navy, not the engine's white sheet.
+  void WaitForMap(HWND window) {
+    user.WaitFor("the map page to draw", [&] {
+      RECT where = {};
+      user.Read(window, L"ie", [&](SkinUI::CControlUI* control) { where = control->GetPos(); });
+      const controltest::ControlPixels pixels(window, where);
+      return pixels.Width() > 20 && pixels.At(pixels.Width() / 2, pixels.Height() / 2) != 0xFFFFFFFF;
+    });
+  }
+
   // Saves the message box the program opened, then answers it.
   void SaveAndAnswer(const std::string& name, const std::wstring& button = L"") {
     Save(user.Window(L"MessagWnd"), name);
@@ -210,6 +220,7 @@ TEST_F(ProgramPictures, ThePlanExecutionViewAndItsWindows) {
   user.ClickInItem(frame, L"list-Result", 0, L"btn_Look");
   const HWND view = user.Window(L"LookPlanWnd");
   ASSERT_NE(view, nullptr);
+  WaitForMap(view);
   Save(view, "LookPlan");
   user.Click(view, L"btn_ExceptionRecord");
   SaveAndCancel(L"ExceptionRecord", "ExceptionRecord");
