@@ -60,7 +60,7 @@ void CDeviceManageWndEx::OnSkinBuilt() {
 
 void CDeviceManageWndEx::FindControls() {
   m_pCount = m_pm.FindControl(L"label_DeviceNum");
-  if (m_pCount != nullptr) m_pCount->SetAttributeList(L"textcolor=\"0xffffff00\"");
+  if (m_pCount != nullptr) m_pCount->SetAttributeList(L"textcolor=\"0xffd7f334\"");
   m_pSearch = m_pm.FindControl(L"Rich_DeviceFind");
   m_pFind = m_pm.FindControl(L"btn_Devicefind");
   m_pAdd = m_pm.FindControl(L"AddDeviceBtn");

@@ -168,7 +168,7 @@ HRESULT BrowserObject::ActivateInPlace(IOleClientSite* pActiveSite, LPCRECT lprc
     // A window the container has not placed yet has no size to give.
     rect_ = pos;
   }
-  window_ = std::make_unique<BrowserWindow>(parent, rect_, view_);
+  window_ = std::make_unique<BrowserWindow>(parent, rect_, view_, pageDrawn_);
   ResizeView();
   return S_OK;
 }
@@ -390,6 +390,11 @@ void BrowserObject::OnLoadingFinish(wkeWebView, void* param, const wkeString url
   ComPtr<BrowserObject> self(browser);
   const wchar_t* text = wkeGetStringW(url);
   const std::wstring loaded = text != nullptr ? text : L"";
+  // Whatever the outcome, the view now holds what the engine shows for it.
+  if (result != WKE_LOADING_CANCELED) {
+    browser->pageDrawn_ = true;
+    if (browser->window_) browser->window_->ShowPage();
+  }
   if (result == WKE_LOADING_SUCCEEDED) browser->FireNavigateComplete(loaded);
   if (result == WKE_LOADING_FAILED) browser->FireNavigateError(loaded);
 }

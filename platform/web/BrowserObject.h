@@ -133,6 +133,7 @@ class BrowserObject final : public IOleObject,
   ULONG refs_ = 1;
   wkeWebView view_ = nullptr;
   std::unique_ptr<BrowserWindow> window_;
+  bool pageDrawn_ = false;  // a load has ended: the window shows the view
   RECT rect_ = RECT{0, 0, 0, 0};
   SIZEL extent_ = SIZEL{0, 0};
   std::wstring location_;

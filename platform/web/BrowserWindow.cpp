@@ -20,9 +20,11 @@ void RegisterWindowClass(WNDPROC proc) {
 
 }  // namespace
 
-BrowserWindow::BrowserWindow(HWND parent, const RECT& rect, wkeWebView view) : view_(view) {
+BrowserWindow::BrowserWindow(HWND parent, const RECT& rect, wkeWebView view, bool pageDrawn) : view_(view) {
   RegisterWindowClass(&BrowserWindow::WindowProc);
-  hwnd_ = ::CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, rect.left, rect.top,
+  // Without an engine no page will ever draw: the window shows its white at once.
+  const DWORD visible = pageDrawn || view == nullptr ? WS_VISIBLE : 0;
+  hwnd_ = ::CreateWindowExW(0, kClassName, L"", WS_CHILD | visible | WS_CLIPSIBLINGS, rect.left, rect.top,
                             rect.right - rect.left, rect.bottom - rect.top, parent, nullptr, nullptr, nullptr);
   if (hwnd_ == nullptr) return;
   ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -40,6 +42,11 @@ BrowserWindow::~BrowserWindow() {
 void BrowserWindow::Move(const RECT& rect) {
   if (hwnd_ == nullptr) return;
   ::MoveWindow(hwnd_, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+}
+
+void BrowserWindow::ShowPage() {
+  if (hwnd_ == nullptr || ::IsWindowVisible(hwnd_)) return;
+  ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
 }
 
 LRESULT CALLBACK BrowserWindow::WindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {

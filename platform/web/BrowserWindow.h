@@ -1,6 +1,8 @@
 #pragma once
 // The browser object's window: a child of its container's window that shows the latest
-// frame of the object's web view, asking for a new one every 30 ms.
+// frame of the object's web view, asking for a new one every 30 ms. Until a page has
+// drawn it stays hidden, so that the container's own background shows where a blank
+// white sheet would be.
 #include "platform/web/Wke.h"
 #include "platform/win32.h"
 
@@ -8,15 +10,18 @@ namespace platform::web {
 
 class BrowserWindow {
  public:
-  // A visible child of `parent` at `rect` (in the parent's client area). The view is
-  // not owned and may be null (no engine): the window is then plain white.
-  BrowserWindow(HWND parent, const RECT& rect, wkeWebView view);
+  // A child of `parent` at `rect` (in the parent's client area), visible when
+  // `pageDrawn`. The view is not owned and may be null (no engine): the window is then
+  // plain white.
+  BrowserWindow(HWND parent, const RECT& rect, wkeWebView view, bool pageDrawn);
   ~BrowserWindow();
   BrowserWindow(const BrowserWindow&) = delete;
   BrowserWindow& operator=(const BrowserWindow&) = delete;
 
   HWND Handle() const { return hwnd_; }
   void Move(const RECT& rect);
+  // A page has drawn in the view: the window shows it from now on.
+  void ShowPage();
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);

@@ -3,15 +3,21 @@
 // pages make.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "app/frame/home/TodayPlanTree.h"
 #include "app/shell/ListRows.h"
 #include "testing/driver/TestDriver.h"
 #include "testing/ui/ControlHarness.h"
 #include "ui/controls/CLabelUI.h"
 #include "ui/controls/CListHeaderUI.h"
 #include "ui/controls/CListUI.h"
+#include "ui/controls/CTreeNodeUI.h"
+#include "ui/controls/CTreeViewUI.h"
+#include "ui/core/control/CScrollBarUI.h"
 #include "ui/core/manager/CWindowManagerUI.h"
 #include "ui/core/render/CSkinRenderer.h"
 
@@ -83,6 +89,56 @@ TEST(HomePageLook, TypeTilesHoldFourDigitCounts) {
     });
     EXPECT_LE(width, room) << "\"1429/1429\" is " << width << " px, the tile's label has " << room;
   }
+}
+
+// A big school's today-plan tree: a thousand plans of three slots each, one of every
+// phase. Its scroll bar's thumb is drawn as the skin's picture (no shorter than it), and
+// each row shows whole beside the bar.
+TEST(HomePageLook, ABigTodayPlanTreeScrollsWithTheSkinsThumbAndRowsFit) {
+  platform::headless::TestDriver driver;
+  ControlHarness page(driver, L"HomePageWndEx.xml", POINT{0, 0});
+  ASSERT_TRUE(page.Created());
+  std::vector<TodayPlan> plans(1000);
+  for (size_t i = 0; i < plans.size(); ++i) {
+    plans[i].plan.iID = static_cast<int>(i + 1);
+    plans[i].plan.iType = static_cast<int>(i % 7);
+    plans[i].plan.strName = "巡更计划" + std::to_string(i + 1);
+    const SlotPhase phases[] = {SlotPhase::Finished, SlotPhase::UnderWay, SlotPhase::NotStarted};
+    for (SlotPhase phase : phases) {
+      TodaySlot slot;
+      slot.span.strStart = "08:00";
+      slot.span.strEnd = "16:00";
+      slot.phase = phase;
+      slot.missed = slot.anomaly = true;
+      plans[i].slots.push_back(slot);
+    }
+  }
+  RECT bar{}, thumb{}, firstSlot{};
+  page.OnGui([&] {
+    auto* tree = page.Find<SkinUI::CTreeViewUI>(L"TodayPlantreelist");
+    ASSERT_NE(tree, nullptr);
+    TodayPlanTree::Fill(*tree, plans);
+  });
+  driver.WaitIdle();
+  page.OnGui([&] {
+    auto* tree = page.Find<SkinUI::CTreeViewUI>(L"TodayPlantreelist");
+    SkinUI::CScrollBarUI* scroll = tree->GetVerticalScrollBar();
+    ASSERT_NE(scroll, nullptr);
+    ASSERT_TRUE(scroll->IsVisible());
+    bar = scroll->GetPos();
+    thumb = scroll->GetThumbRect();
+    firstSlot = tree->GetItemAt(1)->GetPos();
+  });
+  // The thumb's picture is 24 pixels long with rounded ends of 3.
+  EXPECT_GE(thumb.bottom - thumb.top, 24) << "the thumb is " << thumb.bottom - thumb.top << " pixels long";
+
+  RECT visible = firstSlot;
+  visible.right = std::min(visible.right, bar.left);
+  const controltest::ControlPixels row(page.Window(), visible);
+  ASSERT_GT(row.Width(), 40);
+  const RECT ink = row.InkBox(row.At(row.Width() - 1, 2));
+  EXPECT_LT(ink.right, row.Width() - 1) << "the slot row's last picture runs into its right edge at x " << ink.right
+                                        << " of " << row.Width();
 }
 
 // Typing goes into a native edit laid over the control: it keeps the skin's dark face

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <cstdlib>
 #include <functional>
 #include <iterator>
 #include <map>
@@ -190,6 +191,45 @@ TEST(SkinCheck, EveryEditKeepsItsFaceWhileTypedInto) {
       const char* name = element.Attribute("name");
       EXPECT_NE(element.Attribute("nativebkcolor"), nullptr)
           << entry.path().filename() << ": Edit \"" << (name ? name : "") << "\" has no nativebkcolor";
+    });
+  }
+}
+
+// A combo's text and its drop-down's rows keep a margin from the left edge, and the rows
+// lie on the drop-down's own colour, not on one of no skin.
+TEST(SkinCheck, EveryComboPadsItsTextAndRowsOnTheDropDownsColour) {
+  auto leftOf = [](const char* padding) { return padding != nullptr ? std::atoi(padding) : 0; };
+  for (const fs::directory_entry& entry : fs::directory_iterator(kSkin)) {
+    if (entry.path().extension() != ".xml") continue;
+    tinyxml2::XMLDocument document;
+    ASSERT_EQ(document.LoadFile(entry.path().string().c_str()), tinyxml2::XML_SUCCESS) << entry.path();
+    Walk(document.RootElement(), [&](const tinyxml2::XMLElement& element) {
+      if (std::string(element.Name()) != "Combo") return;
+      const char* name = element.Attribute("name");
+      const std::string what = entry.path().filename().string() + ": Combo \"" + (name ? name : "") + "\"";
+      EXPECT_GE(leftOf(element.Attribute("textpadding")), 6) << what << " draws its text against its left edge";
+      EXPECT_GE(leftOf(element.Attribute("itemtextpadding")), 6) << what << " draws its rows against the left edge";
+      const char* rows = element.Attribute("itembkcolor");
+      if (rows != nullptr) {
+        EXPECT_STREQ(rows, "#FF002964") << what << "'s rows are not on the drop-down's colour";
+      }
+    });
+  }
+}
+
+// A list's header is a band across the whole list, as its rows are, whatever width its
+// columns add up to.
+TEST(SkinCheck, EveryListHeaderIsABandAcrossItsList) {
+  for (const fs::directory_entry& entry : fs::directory_iterator(kSkin)) {
+    if (entry.path().extension() != ".xml") continue;
+    tinyxml2::XMLDocument document;
+    ASSERT_EQ(document.LoadFile(entry.path().string().c_str()), tinyxml2::XML_SUCCESS) << entry.path();
+    Walk(document.RootElement(), [&](const tinyxml2::XMLElement& element) {
+      if (std::string(element.Name()) != "ListHeader") return;
+      const tinyxml2::XMLElement* list = element.Parent()->ToElement();
+      const char* name = list != nullptr ? list->Attribute("name") : nullptr;
+      EXPECT_NE(element.Attribute("bkcolor"), nullptr)
+          << entry.path().filename() << ": the header of \"" << (name ? name : "") << "\" has no band colour";
     });
   }
 }

@@ -193,6 +193,13 @@ HRESULT CActiveXUI::QueryControl(REFIID riid, LPVOID* ppRet) {
   return m_pControl->QueryInterface(riid, ppRet);
 }
 
+DWORD CActiveXUI::GetSkinBackground() const {
+  for (const CControlUI* control = this; control != nullptr; control = control->GetParent()) {
+    if (control->GetBkColor() != 0) return control->GetBkColor();
+  }
+  return 0;
+}
+
 HWND CActiveXUI::GetHostWindow() const { return m_hwndHost; }
 
 LRESULT CActiveXUI::TranslateAcceleratorFor(IUnknown* pObject, MSG* pMsg) const {

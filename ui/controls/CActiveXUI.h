@@ -54,6 +54,9 @@ class CActiveXUI : public CControlUI, public IMessageFilterUI {
   // The window the control works in: the manager's for a windowless control, the
   // child window for a windowed one; null before activation.
   HWND GetHostWindow() const;
+  // The colour the skin paints behind the control: its own background colour, or the
+  // nearest container's; 0 when none has one.
+  DWORD GetSkinBackground() const;
 
  protected:
   // Virtual operations after the base's, in this order.

@@ -86,9 +86,19 @@ LRESULT CActiveXWnd::OnEraseBkgnd(UINT, WPARAM, LPARAM, bool& bHandled) {
   return 1;
 }
 
+// Where the control's own window does not cover the host (it may wait for its first
+// page), the skin's background shows, never a sheet of the system's colour.
 LRESULT CActiveXWnd::OnPaint(UINT, WPARAM, LPARAM, bool&) {
   PAINTSTRUCT ps = {};
-  ::BeginPaint(m_hWnd, &ps);
+  HDC hdc = ::BeginPaint(m_hWnd, &ps);
+  const CActiveXUI* owner = m_pOwner != nullptr ? m_pOwner->GetOwner() : nullptr;
+  const DWORD colour = owner != nullptr ? owner->GetSkinBackground() : 0;
+  if (hdc != nullptr && colour != 0) {
+    // Skin colours are ARGB; a brush takes the red in the low byte.
+    HBRUSH brush = ::CreateSolidBrush(RGB((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF));
+    ::FillRect(hdc, &ps.rcPaint, brush);
+    ::DeleteObject(brush);
+  }
   ::EndPaint(m_hWnd, &ps);
   return 1;
 }

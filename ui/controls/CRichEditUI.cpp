@@ -499,6 +499,17 @@ LONG CRichEditUI::NaturalHeight(LONG width) const {
   return lHeight;
 }
 
+// The text services draw a line at the top of their rectangle: a one-line box taller
+// than its font lowers it to the middle, for the typed text and the placeholder alike.
+void CRichEditUI::CentreSingleLine(RECT& rcRich) const {
+  if ((m_lTwhStyle & ES_MULTILINE) != 0 || m_pManager == nullptr) return;
+  const UIFontRecord* font = m_pManager->GetFontInfo(m_iFont);
+  const int line = font != nullptr ? static_cast<int>(font->tm.tmHeight) : 0;
+  const int spare = (rcRich.bottom - rcRich.top) - line;
+  if (line <= 0 || spare < 2) return;
+  rcRich.top += spare / 2;
+}
+
 void CRichEditUI::SetPos(RECT rc) {
   CControlUI::SetPos(rc);
   rc = m_rcItem;
@@ -516,6 +527,7 @@ void CRichEditUI::SetPos(RECT rc) {
     rcRich.right -= m_rcTextPadding.right;
     rcRich.top += m_rcTextPadding.top;
     rcRich.bottom -= m_rcTextPadding.bottom;
+    CentreSingleLine(rcRich);
     m_pTwh->SetClientRect(rcRich);
     if (bVBarWasShown && (!m_pVerticalScrollBar->IsVisible() || m_bVScrollBarFixing)) {
       const LONG lHeight = NaturalHeight(rcRich.right - rcRich.left + m_pVerticalScrollBar->GetFixedWidth());

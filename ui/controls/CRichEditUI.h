@@ -95,6 +95,7 @@ class CRichEditUI : public CContainerUI, public IMessageFilterUI, public IRichEd
   DWORD ShownTextColor() const;
   // The natural height of the text for a width.
   LONG NaturalHeight(LONG width) const;
+  void CentreSingleLine(RECT& rcRich) const;
   void SendScroll(UINT msg, WORD code, WORD pos = 0);
   void LayoutChildren(RECT rc);
 

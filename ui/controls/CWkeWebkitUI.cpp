@@ -187,6 +187,9 @@ bool CWkeWebkitUI::EnsureBitmap() {
 
 void CWkeWebkitUI::Paint(HDC hDC, const RECT& rcPaint) {
   CControlUI::Paint(hDC, rcPaint);
+  // Until the first page has drawn, the engine only has a blank white sheet: the skin's
+  // background shows instead, so a page that takes a moment to load does not flash.
+  if (!m_bPageDrawn) return;
   if (m_pWebView == nullptr || !EnsureBitmap()) return;
   wkePaint2(m_pWebView, m_pBits, 0);
   ::BitBlt(hDC, m_rcDraw.left, m_rcDraw.top, m_rcDraw.right - m_rcDraw.left, m_rcDraw.bottom - m_rcDraw.top,
@@ -212,18 +215,26 @@ wkeWebView CWkeWebkitUI::OnCreateView(wkeWebView, void*, wkeNavigationType, cons
 
 void CWkeWebkitUI::OnLoadingFinish(wkeWebView webView, void* param, const wkeString url, wkeLoadingResult result,
                                    const wkeString) {
+  auto* control = static_cast<CWkeWebkitUI*>(param);
+  if (result == WKE_LOADING_SUCCEEDED) control->ShowPage();
   if (result != WKE_LOADING_FAILED) return;
   // The error page failing itself (a program folder without it) would load it again
   // for ever: the view stays as it is.
   if (IsErrorPage(wkeGetStringW(url))) return;
-  wkeLoadW(webView, static_cast<CWkeWebkitUI*>(param)->m_strErrorURL.c_str());
+  wkeLoadW(webView, control->m_strErrorURL.c_str());
 }
 
 void CWkeWebkitUI::OnTitleChanged(wkeWebView, void*, const wkeString) {}
 
 void CWkeWebkitUI::OnURLChanged(wkeWebView, void*, const wkeString) {}
 
-void CWkeWebkitUI::OnDocumentReady(wkeWebView, void*) {}
+void CWkeWebkitUI::OnDocumentReady(wkeWebView, void* param) { static_cast<CWkeWebkitUI*>(param)->ShowPage(); }
+
+void CWkeWebkitUI::ShowPage() {
+  if (m_bPageDrawn) return;
+  m_bPageDrawn = true;
+  Invalidate();
+}
 
 CWkeWebkitUI* CWkeWebkitUI::FindControl(wkeWebView webView) {
   std::lock_guard<std::mutex> lock(Controls().mutex);

@@ -1,8 +1,9 @@
 #pragma once
 // Shows a page rendered off-screen by the web engine (skin element "wkeWebkit"): the
 // control owns one engine view, repaints it 33 times a second, forwards mouse, wheel,
-// key and focus input to it at view coordinates, shows the program's "error.html"
-// when a page fails to load, and answers the pages' "jsToNative" calls.
+// key and focus input to it at view coordinates, leaves the skin's background showing
+// until the first page has drawn, shows the program's "error.html" when a page fails to
+// load, and answers the pages' "jsToNative" calls.
 // Everything runs on the UI thread: the engine's callbacks come through its queue.
 #include <string>
 
@@ -59,11 +60,14 @@ class CWkeWebkitUI : public CControlUI {
   static CWkeWebkitUI* FindControl(wkeWebView webView);
 
   void RunCommand(const std::wstring& command, const std::wstring& argument);
+  // The engine has drawn a page: from now on the control shows its renderings.
+  void ShowPage();
   bool EnsureBitmap();
   POINT ViewPoint(const UIEventRecord& event) const;
 
   RECT m_rcDraw = {0, 0, 0, 0};
   void* m_pBits = nullptr;  // null until the next paint after a position change
+  bool m_bPageDrawn = false;
   HDC m_hMemDC = nullptr;
   HBITMAP m_hBitmap = nullptr;
   wkeWebView m_pWebView = nullptr;

@@ -42,8 +42,8 @@ const wchar_t kWarningLook[] = L"width=\"85\" height=\"35\" float=\"true\" pos=\
 const wchar_t kStatusLook[] = L"width=\"50\" height=\"35\" float=\"true\" pos=\"150,2,0,0\"";
 const wchar_t kLookPlanLook[] =
     L"tooltip=\"查看详情\" width=\"310\" height=\"35\" float=\"true\" pos=\"2,2,0,0\" "
-    L"normalimage=\"file='1首页/查看.png' dest='290,10,305,26'\" "
-    L"hotimage=\"file='1首页/查看经过.png' dest='290,10,305,26'\"";
+    L"normalimage=\"file='1首页/查看.png' dest='282,10,297,26'\" "
+    L"hotimage=\"file='1首页/查看经过.png' dest='282,10,297,26'\"";
 const wchar_t kAnomalyImage[] = L"file='2巡更计划/具体详情/有故障.png' dest='0,11,16,24'";
 
 // The tag at the right of a plan's row, by plan type.

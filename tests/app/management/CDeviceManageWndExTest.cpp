@@ -6,6 +6,8 @@
 
 #include <json/json.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -13,7 +15,9 @@
 
 #include "app/management/CDeviceManageWndEx.h"
 #include "data/StartupCaches.h"
+#include "testing/ui/ControlPixels.h"
 #include "tests/app/management/support/DeviceWindowTest.h"
+#include "ui/controls/CListHeaderUI.h"
 #include "ui/controls/CListUI.h"
 #include "ui/core/control/CContainerUI.h"
 
@@ -373,3 +377,81 @@ TEST_F(DevicePage, TheSearchButtonTakesTheFocusWhenTheFrameSelectsThePage) {
 }
 
 }  // namespace
+
+// --- Look ----------------------------------------------------------------------------------
+
+namespace look {
+
+const uint32_t kAccent = 0xFFD7F334;
+const uint32_t kMuted = 0xFFA9B2B8;
+
+}  // namespace look
+
+// What a person sees of the reader list: the count in the palette's accent, the row
+// numbers alone at the left of each row (the record ids kept out of sight), the title
+// "操作" over the row's buttons, and the search box's placeholder in the middle of its
+// height.
+TEST_F(DevicePage, TheCountRowsAndSearchPlaceholderLookAsTheOtherPages) {
+  for (int id : {1429, 1430, 7}) {
+    InspectDeviceInfo reader;
+    reader.iID = id;
+    reader.strName = "巡更棒" + std::to_string(id);
+    reader.strCode = std::to_string(id);
+    g_mapInspectDevice[id] = reader;
+  }
+  Open();
+  RECT count{}, search{}, list{}, index{}, title{}, edit{}, remove{};
+  shelltest::OnWindowThread(hwnd, [&] {
+    count = shelltest::FindControl(hwnd, L"label_DeviceNum")->GetPos();
+    search = shelltest::FindControl(hwnd, L"Rich_DeviceFind")->GetPos();
+    auto* rows = static_cast<SkinUI::CListUI*>(shelltest::FindControl(hwnd, L"DeviceListManager"));
+    list = rows->GetItemAt(0)->GetPos();
+    auto* row = static_cast<SkinUI::CContainerUI*>(rows->GetItemAt(0));
+    index = static_cast<SkinUI::CContainerUI*>(row->GetItemAt(1))->GetItemAt(0)->GetPos();
+    title = rows->GetHeader()->GetItemAt(rows->GetHeader()->GetCount() - 1)->GetPos();
+    auto* buttons = static_cast<SkinUI::CContainerUI*>(row->GetItemAt(row->GetCount() - 1));
+    edit = buttons->GetItemAt(0)->GetPos();
+    remove = buttons->GetItemAt(1)->GetPos();
+  });
+  // The page is a child of the frame: what is shown is the frame's picture.
+  auto shown = [&](RECT rc) {
+    ::MapWindowPoints(hwnd, ::GetAncestor(hwnd, GA_ROOT), reinterpret_cast<POINT*>(&rc), 2);
+    return controltest::ControlPixels(::GetAncestor(hwnd, GA_ROOT), rc);
+  };
+  const controltest::ControlPixels figure = shown(count);
+  EXPECT_GT(figure.Count(look::kAccent), 0) << "the count is not drawn in the accent colour";
+  EXPECT_EQ(figure.Count(0xFFFFFF00), 0) << "the count is drawn in a yellow of no palette";
+
+  // From the row's left edge to just before its number: nothing but the row's face.
+  const int numberLeft = (index.left + index.right) / 2 - 12;
+  // Inside the row's grid lines.
+  const controltest::ControlPixels left = shown(RECT{list.left, list.top + 4, numberLeft, list.bottom - 4});
+  ASSERT_GT(left.Width(), 0);
+  const RECT stray = left.InkBox(left.At(left.Width() - 1, left.Height() / 2));
+  EXPECT_EQ(stray.right - stray.left, 0) << "something is drawn left of the row number, from x " << stray.left
+                                         << " to " << stray.right;
+
+  const controltest::ControlPixels header = shown(title);
+  ASSERT_GT(header.Width(), 0);
+  const RECT words = header.InkBox(header.At(2, 2));
+  const int wordsCentre = title.left + (words.left + words.right) / 2;
+  const int buttonsCentre = (edit.left + remove.right) / 2;
+  EXPECT_LE(std::abs(wordsCentre - buttonsCentre), 8)
+      << "the last column's title is centred at x " << wordsCentre << ", the row's buttons at " << buttonsCentre;
+
+  const controltest::ControlPixels box = shown(search);
+  ASSERT_GT(box.Height(), 10);
+  const RECT inside = {2, 2, box.Width() - 2, box.Height() - 2};
+  RECT tip = {box.Width(), box.Height(), 0, 0};
+  for (int y = inside.top; y < inside.bottom; ++y) {
+    for (int x = inside.left; x < inside.right; ++x) {
+      if (box.At(x, y) != look::kMuted) continue;
+      tip.top = std::min<LONG>(tip.top, y);
+      tip.bottom = std::max<LONG>(tip.bottom, y + 1);
+    }
+  }
+  ASSERT_LT(tip.top, tip.bottom) << "no placeholder in the muted colour";
+  const int above = tip.top, below = box.Height() - tip.bottom;
+  EXPECT_LE(std::abs(above - below), 3) << "the placeholder sits " << above << " px from the top and " << below
+                                        << " px from the bottom";
+}

@@ -86,10 +86,15 @@ JourneyWorld::ProcessHooks::~ProcessHooks() {
   platform::SetExitProcessHook(nullptr);
 }
 
-JourneyWorld::JourneyWorld() {
+JourneyWorld::JourneyWorld() : JourneyWorld(std::nullopt) {}
+
+JourneyWorld::JourneyWorld(const campus_server::SchoolSize& generated)
+    : JourneyWorld(std::optional<campus_server::SchoolSize>(generated)) {}
+
+JourneyWorld::JourneyWorld(const std::optional<campus_server::SchoolSize>& generated) {
   PrepareProcess();
   campus_ = std::make_unique<campus_server::CampusServer>(io_, 0, CAMPUS_FIXTURES,
-                                                          campus_server::CampusServer::Broker::None);
+                                                          campus_server::CampusServer::Broker::None, generated);
   platform::login::OnlineUserSession::Clear();
   OnlineUserClient::Instance().Release();
   test_support::ForgetProgramSession(global_singleton::get_mutable_instance());

@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -30,6 +31,8 @@ extern const wchar_t kAdminPassword[];  // "admin123"
 class JourneyWorld : public ::testing::Test {
  protected:
   JourneyWorld();
+  // A generated school of that size in the fixtures' setting, for what only shows at scale.
+  explicit JourneyWorld(const campus_server::SchoolSize& generated);
   ~JourneyWorld() override;
 
   // Config.ini beside the test program names the campus server, as after a first run.
@@ -93,6 +96,8 @@ class JourneyWorld : public ::testing::Test {
   SettingsLock settingsLock_;
 
  private:
+  explicit JourneyWorld(const std::optional<campus_server::SchoolSize>& generated);
+
   // What the program's exit and restart reach, kept until the UI thread is gone: a
   // program a failed journey left running still ends through them.
   class ProcessHooks {

@@ -29,6 +29,9 @@ using Strings = std::vector<std::string>;
 
 const uint32_t kFrameColour = 0xFF3060A0;
 
+// The scratch folder's paths are plain ASCII.
+std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
+
 // An object with no IDispatch to call events on.
 class MuteSink final : public IUnknown {
  public:
@@ -127,6 +130,7 @@ TEST_F(BrowserObjectTest, ShowsItsViewInsideTheHostsWindowAndFollowsTheControl) 
   CreateBrowser();
   const HWND own = BrowserWindow();
   ASSERT_NE(own, nullptr);
+  ASSERT_EQ(Navigate(Wide(dir + "/index.html")), S_OK);
   EXPECT_EQ(::GetParent(own), host->GetHostWindow()) << "inside the host's child window";
   RECT placed = {};
   ::GetClientRect(own, &placed);
@@ -142,6 +146,26 @@ TEST_F(BrowserObjectTest, ShowsItsViewInsideTheHostsWindowAndFollowsTheControl) 
   ::GetClientRect(own, &placed);
   EXPECT_EQ(placed, (RECT{0, 0, 150, 50}));
   EXPECT_EQ(PixelsOfTheFrame(RECT{10, 20, 160, 70}), 150 * 50);
+}
+
+// The engine's sheet is white until a page has drawn on it: meanwhile the skin's
+// background shows where the page will be.
+TEST_F(BrowserObjectTest, TheSkinsBackgroundShowsUntilAPageHasDrawn) {
+  const uint32_t navy = 0xFF002971;
+  const RECT control = {10, 20, 110, 70};
+  engine->SetFrameColour(0xFFFFFFFF);
+  engine->HoldLoads(true);
+  CreateBrowser();
+  OnGui([&] { root->SetBkColor(navy); });
+  ASSERT_EQ(Navigate(Wide(dir + "/index.html")), S_OK);
+  driver.Advance(600);
+  ASSERT_TRUE(driver.WaitIdle());
+  EXPECT_EQ(controltest::ControlPixels(Frame(), control).Count(navy), 100 * 50) << "while the page loads";
+
+  engine->SetFrameColour(kFrameColour);
+  engine->HoldLoads(false);
+  engine->FinishLoads(engine->LastView().id);
+  EXPECT_EQ(PixelsOfTheFrame(control), 100 * 50) << "once the page has drawn";
 }
 
 // The host sets the object's rectangles while it activates it, before its own window

@@ -4,6 +4,10 @@
 // thread.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +22,7 @@ namespace {
 
 using controltest::ControlHarness;
 using controltest::TestSkin;
+using controltest::kWhite;
 using platform::web::ScriptValue;
 using SkinUI::CWkeWebkitUI;
 using test_support::ScriptedWebEngine;
@@ -33,9 +38,9 @@ class WkeWebkit : public ::testing::Test {
     ScriptedWebEngine::Uninstall();
   }
 
-  void Build(int width = 120, int height = 80) {
-    h.reset(new ControlHarness(driver, TestSkin(L"<HorizontalLayout height=\"" + std::to_wstring(height) +
-                                                L"\"><Control width=\"20\"/><wkeWebkit name=\"web\" width=\"" +
+  void Build(int width = 120, int height = 80, const std::wstring& background = L"#FFFFFFFF") {
+    h.reset(new ControlHarness(driver, TestSkin(L"<HorizontalLayout bkcolor=\"" + background + L"\" height=\"" +
+                                                std::to_wstring(height) + L"\"><Control width=\"20\"/><wkeWebkit name=\"web\" width=\"" +
                                                 std::to_wstring(width) + L"\"/><Control/></HorizontalLayout>")));
     ASSERT_TRUE(h->Created());
     ASSERT_TRUE(driver.WaitIdle());
@@ -118,6 +123,7 @@ TEST_F(WkeWebkit, JsToNativeRefusesAnythingButTwoTexts) {
 TEST_F(WkeWebkit, AResizeGivesANewBitmapOfTheNewSizeAtTheNextPaint) {
   engine->SetFrameColour(0xFF3060A0);
   Build(60, 40);
+  LoadURL(L"http://127.0.0.1/chart.html");
   EXPECT_EQ(h->Pixel(L"web", POINT{59, 39}), 0xFF3060A0u);
   EXPECT_EQ(engine->LastView().width, 60);
 
@@ -126,6 +132,30 @@ TEST_F(WkeWebkit, AResizeGivesANewBitmapOfTheNewSizeAtTheNextPaint) {
   EXPECT_EQ(engine->LastView().width, 100);
   EXPECT_EQ(engine->LastView().height, 40);
   EXPECT_EQ(h->Pixel(L"web", POINT{99, 39}), 0xFF3060A0u);
+}
+
+// The engine's sheet is white until a page has drawn on it: meanwhile the window's own
+// background shows.
+TEST_F(WkeWebkit, TheSkinsBackgroundShowsUntilThePageHasDrawn) {
+  const uint32_t navy = 0xFF002971, page = 0xFF3060A0;
+  const std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                     ("wke-page-" + std::to_string(::getpid()) + ".html");
+  std::ofstream(file) << "<html></html>";
+  engine->SetFrameColour(kWhite);
+  engine->HoldLoads(true);
+  Build(120, 80, L"#FF002971");
+  LoadURL(file.wstring());
+  driver.Advance(600);
+  ASSERT_TRUE(driver.WaitIdle());
+  EXPECT_EQ(h->Pixel(L"web", POINT{60, 40}), navy) << "while the page loads";
+
+  engine->SetFrameColour(page);
+  engine->HoldLoads(false);
+  engine->FinishLoads(engine->LastView().id);
+  driver.Advance(60);
+  ASSERT_TRUE(driver.WaitIdle());
+  EXPECT_EQ(h->Pixel(L"web", POINT{60, 40}), page) << "once the page has drawn";
+  std::filesystem::remove(file);
 }
 
 TEST_F(WkeWebkit, InputReachesThePageAtViewCoordinates) {

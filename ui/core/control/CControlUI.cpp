@@ -414,6 +414,8 @@ void CControlUI::SetBkColor(DWORD dwBackColor) {
   if (m_paint.SetBkColor(dwBackColor)) Invalidate();
 }
 
+DWORD CControlUI::GetBkColor() const { return m_paint.GetBkColor(); }
+
 void CControlUI::SetBkColor2(DWORD dwBackColor) {
   if (m_paint.SetBkColor2(dwBackColor)) Invalidate();
 }

@@ -125,6 +125,7 @@ class CControlUI {
   bool StartTimer(UINT nTimerID, UINT uElapse);
   void SetAttributeList(LPCTSTR pstrList);
   void SetBkColor(DWORD dwBackColor);
+  DWORD GetBkColor() const;
   void SetBkColor2(DWORD dwBackColor);
   void SetBkColor3(DWORD dwBackColor);
   void SetBorderColor(DWORD dwBorderColor);

@@ -1,5 +1,6 @@
 #include "ui/core/control/CScrollBarUI.h"
 
+#include <algorithm>
 #include <cwchar>
 
 #include "ui/core/control/CContainerUI.h"
@@ -154,6 +155,18 @@ int CScrollBarUI::ShownButtonsLength() const {
   return (m_bShowButton1 ? Thickness() : 0) + (m_bShowButton2 ? Thickness() : 0);
 }
 
+// A long content would shrink the thumb to a speck: it keeps at least the length of
+// its picture (so the picture's rounded ends stay whole) and never less than the
+// bar is thick.
+int CScrollBarUI::MinThumbLength() {
+  const int thickness = Thickness();
+  CImageAttribute& picture = m_thumb.normal;
+  if (picture.GetAttributeString().IsEmpty() || !picture.LoadImage(m_pManager)) return thickness;
+  const RECT& source = picture.GetSource();
+  const int length = m_bHorizontal ? source.right - source.left : source.bottom - source.top;
+  return std::max(thickness, length);
+}
+
 // Laid out along y for a vertical bar and along x for a horizontal one; the helper
 // below works on the vertical form with the axes exchanged for a horizontal bar.
 void CScrollBarUI::SetPos(RECT rc) {
@@ -178,7 +191,7 @@ void CScrollBarUI::SetPos(RECT rc) {
     const int b2Start = m_bHorizontal ? m_rcButton2.left : m_rcButton2.top;
     if (m_nRange > 0) {
       int t = (e - s) * available / (m_nRange + (e - s));
-      if (t < c) t = c;
+      t = std::min(std::max(t, MinThumbLength()), available);
       int from = (available - t) * m_nScrollPos / m_nRange + b1End;
       int to = from + t;
       if (to > b2Start) {

@@ -59,6 +59,7 @@ class CScrollBarUI : public CControlUI {
   };
 
   int Thickness() const;
+  int MinThumbLength();
   int Length() const;
   // What the arrow buttons shown take of the length.
   int ShownButtonsLength() const;
