@@ -12,6 +12,7 @@
 #include "data/StartupCaches.h"
 #include "platform/base/CodePage.h"
 #include "testing/services/WireJson.h"
+#include "testing/user/UserInput.h"
 #include "tests/app/management/support/ManagementWindowTest.h"
 #include "ui/controls/COptionUI.h"
 #include "ui/core/control/CContainerUI.h"
@@ -26,9 +27,9 @@ using shelltest::OnWindowThread;
 class AddPeople : public managementtest::ManagementWindowTest {
  protected:
   void OpenDialog() {
+    CoverWorkArea();
     OpenPage<CPeopleManageWndEx>();
-    Notify(pageHwnd, L"AddPeopleBtn", L"click");
-    driver.WaitIdle();
+    userinput::UserInput(driver).Click(pageHwnd, L"AddPeopleBtn");
     dialog = FindWindowOfClass(L"AddPeopleWnd");
     ASSERT_NE(dialog, nullptr);
   }
