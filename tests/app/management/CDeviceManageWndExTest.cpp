@@ -6,6 +6,7 @@
 
 #include <json/json.h>
 
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -13,6 +14,7 @@
 
 #include "app/management/CDeviceManageWndEx.h"
 #include "data/StartupCaches.h"
+#include "testing/user/UserInput.h"
 #include "tests/app/management/support/DeviceWindowTest.h"
 #include "ui/controls/CListUI.h"
 #include "ui/core/control/CContainerUI.h"
@@ -248,6 +250,35 @@ TEST_F(DevicePage, PagesThroughTheCheckpointsAndShowsTheirCells) {
   EXPECT_EQ(CellName(L"PosDeviceList", 1, 6), L"csCam") << "checkpoint 22 has no camera";
   EXPECT_EQ(Column(L"PosDeviceList", 6)[1], L"--");
   shelltest::SavePicture(frame, "device-page-checkpoints");
+}
+
+// Asking for the checkpoints again, by the search button or by Return in the name field,
+// starts the list over on its first page.
+TEST_F(DevicePage, TheSearchButtonAndReturnShowTheFirstPageAgain) {
+  userinput::UserInput user{driver};
+  const struct {
+    const char* way;
+    std::function<void()> act;
+  } cases[] = {
+      {"the search button", [&] { user.Click(hwnd, L"btn_Devicefind"); }},
+      {"Return in the name field",
+       [&] {
+         user.Click(hwnd, L"Rich_DeviceFind");
+         user.Key(VK_RETURN);
+       }},
+  };
+  Checkpoints(25);
+  Open();
+  user.Click(hwnd, L"tabPositionDevice");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.way);
+    user.Click(hwnd, L"btn_next_page_Device");
+    ASSERT_EQ(Column(L"PosDeviceList", 1).front(), L"21");
+    c.act();
+    EXPECT_EQ(user.Text(hwnd, L"current_page_Device"), L"1");
+    EXPECT_EQ(Column(L"PosDeviceList", 1).front(), L"1");
+    EXPECT_EQ(Column(L"PosDeviceList", 1).size(), 20u);
+  }
 }
 
 TEST_F(DevicePage, DeletingTheOnlyCheckpointOfTheLastPageShowsThePageBefore) {

@@ -21,6 +21,7 @@
 #include "platform/base/CodePage.h"
 #include "platform/spreadsheet/SpreadsheetApplication.h"
 #include "testing/files/ScratchFolder.h"
+#include "testing/user/UserInput.h"
 #include "testing/xlsx/XlsxWorkbook.h"
 #include "tests/app/management/support/ManagementWindowTest.h"
 #include "tests/app/shell/support/ToastLog.h"
@@ -248,6 +249,38 @@ TEST_F(PlanPage, ClearButtonEmptiesTheSearchAndAnyRefreshForgetsOwnPlansOnly) {
   EXPECT_EQ(TextOf(pageHwnd, L"Rich_PlanFind"), L"");
   EXPECT_FALSE(Visible(pageHwnd, L"btn_Planclear"));
   EXPECT_EQ(Names(), (Texts{L"早班巡查", L"夜班"}));
+}
+
+// The cache gains plans while the page stays open (the broker's plan messages, the frame's
+// start-up loader); a user who asks for the list again, by the search button or by Return
+// in the name field, sees them.
+TEST_F(PlanPage, TheSearchButtonAndReturnShowThePlansTheCacheHasNow) {
+  userinput::UserInput user{driver};
+  AddPlan(1, "早班巡查", 0, 1);
+  Open();
+  const struct {
+    const char* way;
+    std::function<void()> act;
+  } cases[] = {
+      {"the search button", [&] { user.Click(pageHwnd, L"btn_Planfind"); }},
+      {"Return in the name field",
+       [&] {
+         user.Click(pageHwnd, L"Rich_PlanFind");
+         user.Key(VK_RETURN);
+       }},
+  };
+  Texts shown = {L"早班巡查"};
+  int id = 1;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.way);
+    const std::string name = "新计划" + std::to_string(++id);
+    AddPlan(id, name, 0, 1);
+    EXPECT_EQ(Names(), shown) << "the cards wait to be asked";
+    c.act();
+    shown.push_back(platform::codepage::GbkToWide(name));
+    EXPECT_EQ(Names(), shown);
+    EXPECT_EQ(TextOf(pageHwnd, L"lab_PlanCounts"), std::to_wstring(shown.size()));
+  }
 }
 
 TEST_F(PlanPage, CardShowsThePlan) {
