@@ -137,8 +137,18 @@ class PlanPage : public managementtest::ManagementWindowTest {
     driver.Click(rc.left + 50, rc.top + 1 + 25 * row + 12);
     driver.WaitIdle();
   }
+  // Clicks the menu button of the card that shows the plan, then the menu's item of that row.
   void Command(int plan, int row) {
-    OpenMenuAt(plan, POINT{400, 400});
+    int card = -1;
+    OnWindowThread(pageHwnd, [&] {
+      auto* tiles = static_cast<SkinUI::CContainerUI*>(FindControl(pageHwnd, L"TileLayout_plan"));
+      for (int i = 0; i < tiles->GetCount(); ++i) {
+        SkinUI::CControlUI* button = ManagerOf(pageHwnd)->FindSubControlByName(tiles->GetItemAt(i), L"btn_Plan");
+        if (button != nullptr && button->GetUserData() == std::to_wstring(plan).c_str()) card = i;
+      }
+    });
+    ASSERT_NE(card, -1) << "no card shows plan " << plan;
+    userinput::UserInput(driver).ClickInItem(pageHwnd, L"TileLayout_plan", card, L"btn_Plan");
     ClickMenuItem(row);
   }
 
