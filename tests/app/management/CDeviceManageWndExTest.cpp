@@ -281,6 +281,21 @@ TEST_F(DevicePage, TheSearchButtonAndReturnShowTheFirstPageAgain) {
   }
 }
 
+TEST_F(DevicePage, TheClearButtonEmptiesTheSearchAndShowsEveryCheckpointAgain) {
+  userinput::UserInput user{driver};
+  Checkpoints(25);
+  Open();
+  user.Click(hwnd, L"tabPositionDevice");
+  EXPECT_FALSE(user.Visible(hwnd, L"btn_clear"));
+  user.Type(hwnd, L"Rich_DeviceFind", L"点0");
+  ASSERT_EQ(Column(L"PosDeviceList", 1).size(), 9u);
+  user.Click(hwnd, L"btn_clear");
+  EXPECT_EQ(user.Text(hwnd, L"Rich_DeviceFind"), L"");
+  EXPECT_FALSE(user.Visible(hwnd, L"btn_clear"));
+  EXPECT_EQ(Column(L"PosDeviceList", 1).size(), 20u);
+  EXPECT_EQ(user.Text(hwnd, L"label_DeviceNum"), L"25");
+}
+
 TEST_F(DevicePage, DeletingTheOnlyCheckpointOfTheLastPageShowsThePageBefore) {
   Checkpoints(41);
   Open();

@@ -293,6 +293,23 @@ TEST_F(PlanPage, TheSearchButtonAndReturnShowThePlansTheCacheHasNow) {
   }
 }
 
+// The add button opens the plan dialog in add mode over the page; a cancelled dialog
+// leaves the cards as they were and sends nothing.
+TEST_F(PlanPage, TheAddButtonOpensTheNewPlanDialogAndItsCancelLeavesTheCards) {
+  userinput::UserInput user{driver};
+  AddPlan(1, "早班巡查", 0, 1);
+  Open();
+  user.Click(pageHwnd, L"AddPlanBtn");
+  const HWND dialog = user.Window(L"AddPlanWnd");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(user.Text(dialog, L"lab_title"), L"添加计划");
+  EXPECT_EQ(user.Text(dialog, L"Edit_PlanName"), L"");
+  user.Click(dialog, L"btn_Cancel");
+  EXPECT_TRUE(user.WaitClosed(L"AddPlanWnd"));
+  EXPECT_EQ(Names(), Texts{L"早班巡查"});
+  EXPECT_TRUE(RequestsTo("/api/InspectPlan/Add").empty());
+}
+
 TEST_F(PlanPage, CardShowsThePlan) {
   AddPlan(7, "早班巡查", 2, 2);
   Open();
