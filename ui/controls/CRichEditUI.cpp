@@ -168,6 +168,8 @@ RECT CRichEditUI::GetTextPadding() const { return m_rcTextPadding; }
 
 void CRichEditUI::SetTipValue(LPCTSTR pStrTipValue) { m_sTipValue = pStrTipValue; }
 
+CUIString CRichEditUI::GetTipValue() const { return m_sTipValue; }
+
 void CRichEditUI::SetTipValueColor(LPCTSTR pStrColor) { m_dwTipValueColor = CUIValueParser::ReadColor(pStrColor); }
 
 DWORD CRichEditUI::GetTipValueColor() const { return m_dwTipValueColor; }

@@ -79,6 +79,7 @@ class CRichEditUI : public CContainerUI, public IMessageFilterUI, public IRichEd
   void SetTextPadding(RECT rc);
   RECT GetTextPadding() const;
   void SetTipValue(LPCTSTR pStrTipValue);
+  CUIString GetTipValue() const;
   // Hexadecimal ARGB, with an optional '#'.
   void SetTipValueColor(LPCTSTR pStrColor);
   DWORD GetTipValueColor() const;

@@ -158,6 +158,66 @@ TEST_F(CheckpointDialog, EditingAFloorThreeCameraSelectsItsRowAndTheUpdateKeepsT
   EXPECT_EQ(g_mapInspectPosDevice[7].strCameraID, "54");
 }
 
+TEST_F(CheckpointDialog, TheCameraPickedInItsDropDownIsTheOneSaved) {
+  InspectPosDeviceInfo edited;
+  edited.iID = 7;
+  edited.strName = "书库";
+  edited.strCode = "P007";
+  edited.iAreaID = 5;
+  edited.ifloor = 3;
+  edited.strCamName = "三楼B";
+  for (int id = 1; id <= 7; ++id) world.patrol.checkpoints().seed(Json::Value(Json::objectValue));
+  const struct {
+    int mode;
+    int camera;  // the row picked on floor 3 of 图书馆: 三楼A, 三楼B
+    const char* id;
+  } cases[] = {{1, 1, "54"}, {1, 0, "53"}, {2, 0, "53"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE((c.mode == 1 ? "adding, row " : "editing, row ") + std::to_string(c.camera));
+    world.http().clear_requests();
+    HWND hwnd = Open(c.mode, c.mode == 2 ? &edited : nullptr);
+    if (c.mode == 1) {
+      Type(hwnd, L"Edit_Name", L"东门");
+      Type(hwnd, L"Edit_code", L"P001");
+      Select(hwnd, L"Comb_Position", 2);
+    }
+    Select(hwnd, L"Comb_Cam", c.camera);
+    Click(hwnd, L"btn_Ok");
+    ASSERT_EQ(ModalResult(), 1);
+    const Json::Value sent = Json(LastBody(c.mode == 1 ? kAdd : kUpdate));
+    EXPECT_EQ(sent["strCameraID"].asString(), c.id);
+    EXPECT_EQ(sent["strCamIp"].asString(), std::string("10.0.0.") + c.id);
+    ui.Call([this] { dialog.reset(); });
+  }
+}
+
+TEST_F(CheckpointDialog, TheCloseAndCancelButtonsEndTheDialogWithNothingSent) {
+  InspectPosDeviceInfo edited;
+  edited.iID = 7;
+  edited.strName = "书库";
+  edited.strCode = "P007";
+  edited.iAreaID = 5;
+  edited.ifloor = 3;
+  const struct {
+    int mode;
+    const wchar_t* button;
+  } cases[] = {{1, L"btn_close"}, {1, L"btn_Cancel"}, {2, L"btn_close"}, {2, L"btn_Cancel"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.mode == 1 ? "adding, " : "editing, ") + (c.button[4] == 'c' ? "close" : "cancel"));
+    world.http().clear_requests();
+    HWND hwnd = Open(c.mode, c.mode == 2 ? &edited : nullptr);
+    Type(hwnd, L"Edit_Name", L"东门");
+    Type(hwnd, L"Edit_code", L"P001");
+    Click(hwnd, c.button);
+    EXPECT_EQ(ModalResult(), 2);
+    EXPECT_EQ(Opened(), nullptr);
+    EXPECT_EQ(world.http().request_count(), 0u);
+    ui.Call([this] { dialog.reset(); });
+  }
+  std::lock_guard<std::mutex> lock(g_mutexInspectPosDevice);
+  EXPECT_TRUE(g_mapInspectPosDevice.empty());
+}
+
 TEST_F(CheckpointDialog, TheRemarkCounterCountsCharacters) {
   HWND hwnd = Open(1);
   EXPECT_EQ(Text(hwnd, L"lb_remark_count"), L"0/40");

@@ -20,6 +20,7 @@
 #include "tests/app/management/support/DeviceWindowTest.h"
 #include "ui/controls/CComboUI.h"
 #include "ui/controls/COptionUI.h"
+#include "ui/controls/CRichEditUI.h"
 #include "ui/core/control/CContainerUI.h"
 
 namespace {
@@ -391,6 +392,50 @@ TEST_F(ReaderDialog, AnAddSendsTheFormAndCachesTheNewReader) {
   ASSERT_EQ(g_mapInspectDevice.count(id), 1u);
   EXPECT_EQ(g_mapInspectDevice[id].strCode, "87654321");
   EXPECT_EQ(g_mapInspectDevice[id].ServerType, 2);
+}
+
+TEST_F(ReaderDialog, TheServerKindTickedNamesItsExampleInTheEmptyServerField) {
+  const auto hint = [](HWND hwnd) {
+    std::wstring shown;
+    shelltest::OnWindowThread(hwnd, [&] {
+      shown = static_cast<SkinUI::CRichEditUI*>(shelltest::FindControl(hwnd, L"Edit_Device_Server"))->GetTipValue().GetData();
+    });
+    return shown;
+  };
+  for (const int mode : {1, 2}) {
+    SCOPED_TRACE(mode == 1 ? "adding" : "editing");
+    HWND hwnd = Open(mode);
+    TypeOver(hwnd, L"Edit_Device_Server", L"");
+    const struct {
+      const wchar_t* option;
+      const wchar_t* example;
+    } clicks[] = {{L"Domain_CK", L"eg:patrol.example.com"}, {L"IPport_CK", L"eg:192.168.1.100"},
+                  {L"Domain_CK", L"eg:patrol.example.com"}};
+    for (const auto& click : clicks) {
+      Click(hwnd, click.option);
+      EXPECT_EQ(hint(hwnd), click.example);
+    }
+    CloseOpened();
+    ui.Call([this] { dialog.reset(); });
+  }
+}
+
+TEST_F(ReaderDialog, TheCloseAndCancelButtonsEndTheDialogWithNothingStored) {
+  for (const int mode : {1, 2}) {
+    for (const wchar_t* button : {L"btn_close", L"btn_Cancel"}) {
+      SCOPED_TRACE(std::string(mode == 1 ? "adding, " : "editing, ") + (button[4] == 'c' ? "close" : "cancel"));
+      world.http().clear_requests();
+      HWND hwnd = mode == 1 ? OpenFilledAdd() : Open(2);
+      TypeOver(hwnd, L"Edit_Device_Name", L"三号机");
+      Click(hwnd, button);
+      EXPECT_EQ(ModalResult(), 2);
+      EXPECT_EQ(Opened(), nullptr);
+      for (const std::string& path : Paths()) EXPECT_EQ(path.find("/api/InspectDevice/"), std::string::npos) << path;
+      EXPECT_EQ(g_mapInspectDevice.size(), 1u);
+      EXPECT_EQ(g_mapInspectDevice[kReader].strName, "一号机");
+      ui.Call([this] { dialog.reset(); });
+    }
+  }
 }
 
 TEST_F(ReaderDialog, AnUnselectedVolumeWritesSevenAndStoresMinusOne) {

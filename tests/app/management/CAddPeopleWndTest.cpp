@@ -27,10 +27,11 @@ using shelltest::OnWindowThread;
 class AddPeople : public managementtest::ManagementWindowTest {
  protected:
   void OpenDialog() {
+    // The page's buttons are clicked where the frame shows them.
     CoverWorkArea();
     OpenPage<CPeopleManageWndEx>();
-    userinput::UserInput(driver).Click(pageHwnd, L"AddPeopleBtn");
-    dialog = FindWindowOfClass(L"AddPeopleWnd");
+    user.Click(pageHwnd, L"AddPeopleBtn");
+    dialog = user.Window(L"AddPeopleWnd");
     ASSERT_NE(dialog, nullptr);
   }
   // The texts of a tile layout's children (the selected entries' labels).
@@ -79,11 +80,12 @@ class AddPeople : public managementtest::ManagementWindowTest {
     driver.WaitIdle();
   }
   void Search(const std::wstring& text) {
-    SetText(dialog, L"Rich_PeopleFind", text);
+    user.Type(dialog, L"Rich_PeopleFind", text);
     Click(L"btn_Peoplefind");
   }
   std::vector<Json::Value> Adds() { return world.requestBodies("/api/InspectPeople/Add"); }
 
+  userinput::UserInput user{driver};
   HWND dialog = nullptr;
 };
 
@@ -200,6 +202,32 @@ TEST_F(AddPeople, APartialFailureKeepsOnlyTheUsersNotAdded) {
   EXPECT_EQ(Adds().size(), 5u);
   EXPECT_EQ(g_mapPeople.size(), 3u);
   EXPECT_EQ(world.patrol.people().size(), 3u);
+}
+
+TEST_F(AddPeople, ReturnInTheSearchFieldSearchesAsTheButtonDoes) {
+  AddPlatformUser("a1", "张一", "");
+  AddPlatformUser("a2", "李二", "");
+  OpenDialog();
+  user.Type(dialog, L"Rich_PeopleFind", L"李");
+  EXPECT_EQ(Tiles(L"TileLayout_AllUser"), (Texts{L"张一", L"李二"})) << "typing alone does not search";
+  user.Key(VK_RETURN);
+  EXPECT_EQ(Tiles(L"TileLayout_AllUser"), (Texts{L"李二"}));
+}
+
+TEST_F(AddPeople, TheCloseAndCancelButtonsAddNoOne) {
+  AddPlatformUser("a1", "甲一", "");
+  for (const wchar_t* button : {L"btn_close", L"btn_Cancel"}) {
+    SCOPED_TRACE(platform::codepage::WideToUtf8(button));
+    OpenDialog();
+    ClickTile(L"TileLayout_AllUser", 0);
+    Click(L"Safeck");
+    user.Click(dialog, button);
+    EXPECT_TRUE(user.WaitClosed(L"AddPeopleWnd"));
+    EXPECT_EQ(OpenMessage(), L"");
+    EXPECT_TRUE(Adds().empty());
+    EXPECT_TRUE(g_mapPeople.empty());
+    EXPECT_TRUE(Column(pageHwnd, L"list-people", L"strGroup").empty());
+  }
 }
 
 }  // namespace

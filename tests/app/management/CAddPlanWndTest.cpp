@@ -438,6 +438,64 @@ TEST_F(AddPlanDialog, AnEditedPlanKeepsItsDatesRouteAndRemarkThroughTheDialog) {
   EXPECT_EQ(g_mapInspectPlan[9].strEndDate, "2027-01-31");
 }
 
+TEST_F(AddPlanDialog, TheCloseAndCancelButtonsEndTheDialogWithNothingSent) {
+  const struct {
+    int mode;
+    const wchar_t* button;
+  } cases[] = {{1, L"btn_close"}, {1, L"btn_Cancel"}, {2, L"btn_close"}, {2, L"btn_Cancel"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(platform::codepage::WideToUtf8(c.button) + (c.mode == 1 ? " adding" : " editing"));
+    const InspectPlanInfo plan = RunningPlan();
+    Open(c.mode, c.mode == 2 ? &plan : nullptr);
+    if (c.mode == 1) {
+      FillNewPlan(L"消防夜巡", L"东门");
+    } else {
+      input.Type(hwnd, L"Edit_PlanName", L"south");
+    }
+    input.Click(hwnd, c.button);
+    input.WaitFor("the dialog to end", [&] { return result.load() != -1; });
+    EXPECT_EQ(result.load(), 2);
+    EXPECT_FALSE(::IsWindow(hwnd));
+    EXPECT_TRUE(world.requestBodies("/api/InspectPlan/Add").empty());
+    EXPECT_TRUE(world.requestBodies("/api/InspectPlan/Update").empty());
+    ASSERT_EQ(g_mapInspectPlan.size(), 1u) << "only the seeded plan is cached";
+    EXPECT_EQ(g_mapInspectPlan[9].strName, "north");
+  }
+}
+
+TEST_F(AddPlanDialog, TheWeekdayShortcutsTickTheirDaysForTheSave) {
+  const struct {
+    int mode;
+    const wchar_t* shortcut;
+    const char* week;
+  } cases[] = {
+      {1, L"SelectAllDate", "1111111"},
+      {2, L"SelectAllDate", "1111111"},
+      {2, L"WorkingDayck", "1111100"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(platform::codepage::WideToUtf8(c.shortcut) + (c.mode == 1 ? " adding" : " editing"));
+    world.http().clear_requests();
+    InspectPlanInfo plan = RunningPlan();
+    // Weekends only: neither shortcut is ticked, and either click changes the days.
+    plan.strWeek = "0000011";
+    g_mapInspectPlan[plan.iID] = plan;
+    Open(c.mode, c.mode == 2 ? &plan : nullptr);
+    if (c.mode == 1) FillNewPlan(L"消防夜巡", L"东门");
+    input.Click(hwnd, c.shortcut);
+    for (int day = 1; day <= 7; ++day) {
+      EXPECT_EQ(input.Selected(hwnd, L"Week" + std::to_wstring(day)), c.week[day - 1] == '1') << "Week" << day;
+    }
+    input.Click(hwnd, L"btn_Ok");
+    EXPECT_EQ(input.Answer(), c.mode == 1 ? L"添加成功!" : L"编辑成功!");
+    input.WaitFor("the dialog to end", [&] { return result.load() != -1; });
+    const std::vector<Json::Value> sent = world.requestBodies(c.mode == 1 ? "/api/InspectPlan/Add" : "/api/InspectPlan/Update");
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent.front()["strWeek"].asString(), c.week);
+    g_mapInspectPlan.clear();
+  }
+}
+
 TEST_F(AddPlanDialog, TextTheCodePageCannotHoldIsRefusedBeforeSending) {
   // U+1F600 and U+20000 have no GBK code; they would reach the server as "?".
   const struct {

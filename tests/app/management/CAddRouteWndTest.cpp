@@ -19,6 +19,7 @@
 #include "app/management/CAddRouteWnd.h"
 #include "app/shell/ShellServices.h"
 #include "data/StartupCaches.h"
+#include "platform/base/CodePage.h"
 #include "platform/base/Shell.h"
 #include "testing/services/WireJson.h"
 #include "testing/user/UserInput.h"
@@ -321,6 +322,31 @@ TEST_F(AddRouteDialog, AnEmptyNameIsRefusedBeforeAnyWrite) {
   EXPECT_EQ(shown.icon, Icon(L"提示.png"));
   EXPECT_TRUE(::IsWindow(hwnd));
   EXPECT_EQ(world.http().request_count(), 0u);
+}
+
+TEST_F(AddRouteDialog, TheCloseAndCancelButtonsEndTheDialogWithNothingWritten) {
+  const struct {
+    int mode;
+    const wchar_t* button;
+  } cases[] = {{1, L"btn_close"}, {1, L"btn_Cancel"}, {2, L"btn_close"}, {2, L"btn_Cancel"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(platform::codepage::WideToUtf8(c.button) + (c.mode == 1 ? " adding" : " editing"));
+    const InspectRouteInfo route = NightRoute();
+    g_mapInspectRoute[7] = route;
+    const std::vector<std::string> links = CachedLinks(7);
+    Open(c.mode, c.mode == 2 ? &route : nullptr);
+    Fill(L"晨巡", L"安防");
+    Tick(3);
+    world.http().clear_requests();
+    input.Click(hwnd, c.button);
+    input.WaitFor("the dialog to end", [&] { return result.load() != -1; });
+    EXPECT_EQ(result.load(), 2);
+    EXPECT_FALSE(::IsWindow(hwnd));
+    EXPECT_EQ(world.http().request_count(), 0u);
+    ASSERT_EQ(g_mapInspectRoute.size(), 1u);
+    EXPECT_EQ(g_mapInspectRoute[7].strName, "夜巡");
+    EXPECT_EQ(CachedLinks(7), links);
+  }
 }
 
 TEST_F(AddRouteDialog, NavigatesTheMapPageOnlyWhenItsFileExists) {

@@ -4,12 +4,14 @@
 
 #include <json/json.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/management/CAuthorityManageWndEx.h"
 #include "platform/base/CodePage.h"
 #include "testing/services/WireJson.h"
+#include "testing/user/UserInput.h"
 #include "tests/app/management/support/ManagementWindowTest.h"
 #include "ui/controls/COptionUI.h"
 #include "ui/core/control/CContainerUI.h"
@@ -29,7 +31,11 @@ class Rights : public managementtest::ManagementWindowTest {
     AddPlatformUser("u3", "丙", "");
     AddPlatformUser("su", "超管", "", 2, {"IC0001"});
   }
-  void Open() { OpenPage<CAuthorityManageWndEx>(); }
+  void Open() {
+    // The page's buttons are clicked where the frame shows them.
+    CoverWorkArea();
+    OpenPage<CAuthorityManageWndEx>();
+  }
   Texts Names() { return Column(pageHwnd, L"list-Authority", L"UserName"); }
   void OpenDialog(int row) {
     ClickRowButton(pageHwnd, L"list-Authority", row, L"btn_AuthorityEditor");
@@ -76,6 +82,7 @@ class Rights : public managementtest::ManagementWindowTest {
     return body;
   }
 
+  userinput::UserInput user{driver};
   HWND dialog = nullptr;
 };
 
@@ -119,9 +126,55 @@ TEST_F(Rights, TwentyOneUsersGiveTwoPages) {
   EXPECT_EQ(Names().size(), 20u);
   EXPECT_EQ(TextOf(pageHwnd, L"page_count_People"), L"共2页");
   EXPECT_TRUE(Visible(pageHwnd, L"PageShow_People"));
-  Notify(pageHwnd, L"btn_next_page_People", L"click");
-  driver.WaitIdle();
+  user.Click(pageHwnd, L"btn_next_page_People");
   EXPECT_EQ(Column(pageHwnd, L"list-Authority", L"No"), (Texts{L"21"}));
+}
+
+TEST_F(Rights, ThePagerAndTheSearchMoveThroughTheUsersAsClickedAndTyped) {
+  LogInAs("u1", 6, "");
+  for (int i = 0; i < 18; ++i) AddPlatformUser("x" + std::to_string(10 + i), "用户" + std::to_string(10 + i), "");
+  Open();
+  const auto second = [&] { user.Click(pageHwnd, L"btn_next_page_People"); };
+  // Each step starts where the one before left the page; the list is read as the first
+  // row's number, the rows shown and the search's clear button.
+  const struct {
+    const char* what;
+    std::function<void()> act;
+    std::wstring firstRow;
+    size_t rows;
+    bool clearShown;
+  } steps[] = {
+      {"next page", second, L"21", 1, false},
+      {"previous page", [&] { user.Click(pageHwnd, L"btn_prev_page_People"); }, L"1", 20, false},
+      {"next page again", second, L"21", 1, false},
+      {"the find button starts again on page 1", [&] { user.Click(pageHwnd, L"btn_Authorityfind"); }, L"1", 20, false},
+      {"page 2 typed and jumped to",
+       [&] {
+         user.Type(pageHwnd, L"current_page_People", L"2");
+         user.Click(pageHwnd, L"btn_goto_People");
+       },
+       L"21", 1, false},
+      {"Return in the search field starts again on page 1",
+       [&] {
+         user.Click(pageHwnd, L"Rich_AuthorityEdit");
+         user.Key(VK_RETURN);
+       },
+       L"1", 20, false},
+      {"a name typed filters as it is typed", [&] { user.Type(pageHwnd, L"Rich_AuthorityEdit", L"用户1"); }, L"1", 10,
+       true},
+      {"the clear button empties the search", [&] { user.Click(pageHwnd, L"btn_clear"); }, L"1", 20, false},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.what);
+    step.act();
+    const Texts numbers = Column(pageHwnd, L"list-Authority", L"No");
+    ASSERT_EQ(numbers.size(), step.rows);
+    EXPECT_EQ(numbers.front(), step.firstRow);
+    EXPECT_EQ(user.Visible(pageHwnd, L"btn_clear"), step.clearShown);
+    EXPECT_EQ(user.Message(), L"");
+  }
+  EXPECT_EQ(user.Text(pageHwnd, L"Rich_AuthorityEdit"), L"");
+  EXPECT_EQ(Names().front(), L"管理员甲");
 }
 
 TEST_F(Rights, AUserWithoutARecordOpensWithEverythingAndIsAdded) {
