@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -16,6 +17,7 @@
 #include "app/management/CDeviceManageWndEx.h"
 #include "data/StartupCaches.h"
 #include "testing/ui/ControlPixels.h"
+#include "testing/user/UserInput.h"
 #include "tests/app/management/support/DeviceWindowTest.h"
 #include "ui/controls/CListHeaderUI.h"
 #include "ui/controls/CListUI.h"
@@ -252,6 +254,50 @@ TEST_F(DevicePage, PagesThroughTheCheckpointsAndShowsTheirCells) {
   EXPECT_EQ(CellName(L"PosDeviceList", 1, 6), L"csCam") << "checkpoint 22 has no camera";
   EXPECT_EQ(Column(L"PosDeviceList", 6)[1], L"--");
   shelltest::SavePicture(frame, "device-page-checkpoints");
+}
+
+// Asking for the checkpoints again, by the search button or by Return in the name field,
+// starts the list over on its first page.
+TEST_F(DevicePage, TheSearchButtonAndReturnShowTheFirstPageAgain) {
+  userinput::UserInput user{driver};
+  const struct {
+    const char* way;
+    std::function<void()> act;
+  } cases[] = {
+      {"the search button", [&] { user.Click(hwnd, L"btn_Devicefind"); }},
+      {"Return in the name field",
+       [&] {
+         user.Click(hwnd, L"Rich_DeviceFind");
+         user.Key(VK_RETURN);
+       }},
+  };
+  Checkpoints(25);
+  Open();
+  user.Click(hwnd, L"tabPositionDevice");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.way);
+    user.Click(hwnd, L"btn_next_page_Device");
+    ASSERT_EQ(Column(L"PosDeviceList", 1).front(), L"21");
+    c.act();
+    EXPECT_EQ(user.Text(hwnd, L"current_page_Device"), L"1");
+    EXPECT_EQ(Column(L"PosDeviceList", 1).front(), L"1");
+    EXPECT_EQ(Column(L"PosDeviceList", 1).size(), 20u);
+  }
+}
+
+TEST_F(DevicePage, TheClearButtonEmptiesTheSearchAndShowsEveryCheckpointAgain) {
+  userinput::UserInput user{driver};
+  Checkpoints(25);
+  Open();
+  user.Click(hwnd, L"tabPositionDevice");
+  EXPECT_FALSE(user.Visible(hwnd, L"btn_clear"));
+  user.Type(hwnd, L"Rich_DeviceFind", L"点0");
+  ASSERT_EQ(Column(L"PosDeviceList", 1).size(), 9u);
+  user.Click(hwnd, L"btn_clear");
+  EXPECT_EQ(user.Text(hwnd, L"Rich_DeviceFind"), L"");
+  EXPECT_FALSE(user.Visible(hwnd, L"btn_clear"));
+  EXPECT_EQ(Column(L"PosDeviceList", 1).size(), 20u);
+  EXPECT_EQ(user.Text(hwnd, L"label_DeviceNum"), L"25");
 }
 
 TEST_F(DevicePage, DeletingTheOnlyCheckpointOfTheLastPageShowsThePageBefore) {

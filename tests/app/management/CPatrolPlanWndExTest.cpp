@@ -21,6 +21,7 @@
 #include "platform/base/CodePage.h"
 #include "platform/spreadsheet/SpreadsheetApplication.h"
 #include "testing/files/ScratchFolder.h"
+#include "testing/user/UserInput.h"
 #include "testing/xlsx/XlsxWorkbook.h"
 #include "tests/app/management/support/ManagementWindowTest.h"
 #include "tests/app/shell/support/ToastLog.h"
@@ -136,8 +137,18 @@ class PlanPage : public managementtest::ManagementWindowTest {
     driver.Click(rc.left + 50, rc.top + 1 + 25 * row + 12);
     driver.WaitIdle();
   }
+  // Clicks the menu button of the card that shows the plan, then the menu's item of that row.
   void Command(int plan, int row) {
-    OpenMenuAt(plan, POINT{400, 400});
+    int card = -1;
+    OnWindowThread(pageHwnd, [&] {
+      auto* tiles = static_cast<SkinUI::CContainerUI*>(FindControl(pageHwnd, L"TileLayout_plan"));
+      for (int i = 0; i < tiles->GetCount(); ++i) {
+        SkinUI::CControlUI* button = ManagerOf(pageHwnd)->FindSubControlByName(tiles->GetItemAt(i), L"btn_Plan");
+        if (button != nullptr && button->GetUserData() == std::to_wstring(plan).c_str()) card = i;
+      }
+    });
+    ASSERT_NE(card, -1) << "no card shows plan " << plan;
+    userinput::UserInput(driver).ClickInItem(pageHwnd, L"TileLayout_plan", card, L"btn_Plan");
     ClickMenuItem(row);
   }
 
@@ -248,6 +259,55 @@ TEST_F(PlanPage, ClearButtonEmptiesTheSearchAndAnyRefreshForgetsOwnPlansOnly) {
   EXPECT_EQ(TextOf(pageHwnd, L"Rich_PlanFind"), L"");
   EXPECT_FALSE(Visible(pageHwnd, L"btn_Planclear"));
   EXPECT_EQ(Names(), (Texts{L"早班巡查", L"夜班"}));
+}
+
+// The cache gains plans while the page stays open (the broker's plan messages, the frame's
+// start-up loader); a user who asks for the list again, by the search button or by Return
+// in the name field, sees them.
+TEST_F(PlanPage, TheSearchButtonAndReturnShowThePlansTheCacheHasNow) {
+  userinput::UserInput user{driver};
+  AddPlan(1, "早班巡查", 0, 1);
+  Open();
+  const struct {
+    const char* way;
+    std::function<void()> act;
+  } cases[] = {
+      {"the search button", [&] { user.Click(pageHwnd, L"btn_Planfind"); }},
+      {"Return in the name field",
+       [&] {
+         user.Click(pageHwnd, L"Rich_PlanFind");
+         user.Key(VK_RETURN);
+       }},
+  };
+  Texts shown = {L"早班巡查"};
+  int id = 1;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.way);
+    const std::string name = "新计划" + std::to_string(++id);
+    AddPlan(id, name, 0, 1);
+    EXPECT_EQ(Names(), shown) << "the cards wait to be asked";
+    c.act();
+    shown.push_back(platform::codepage::GbkToWide(name));
+    EXPECT_EQ(Names(), shown);
+    EXPECT_EQ(TextOf(pageHwnd, L"lab_PlanCounts"), std::to_wstring(shown.size()));
+  }
+}
+
+// The add button opens the plan dialog in add mode over the page; a cancelled dialog
+// leaves the cards as they were and sends nothing.
+TEST_F(PlanPage, TheAddButtonOpensTheNewPlanDialogAndItsCancelLeavesTheCards) {
+  userinput::UserInput user{driver};
+  AddPlan(1, "早班巡查", 0, 1);
+  Open();
+  user.Click(pageHwnd, L"AddPlanBtn");
+  const HWND dialog = user.Window(L"AddPlanWnd");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(user.Text(dialog, L"lab_title"), L"添加计划");
+  EXPECT_EQ(user.Text(dialog, L"Edit_PlanName"), L"");
+  user.Click(dialog, L"btn_Cancel");
+  EXPECT_TRUE(user.WaitClosed(L"AddPlanWnd"));
+  EXPECT_EQ(Names(), Texts{L"早班巡查"});
+  EXPECT_TRUE(RequestsTo("/api/InspectPlan/Add").empty());
 }
 
 TEST_F(PlanPage, CardShowsThePlan) {

@@ -11,8 +11,8 @@
 #include "app/management/CPeopleManageWndEx.h"
 #include "data/StartupCaches.h"
 #include "platform/base/CodePage.h"
+#include "testing/user/UserInput.h"
 #include "tests/app/management/support/ManagementWindowTest.h"
-#include "ui/controls/CComboUI.h"
 
 namespace {
 
@@ -20,21 +20,18 @@ using Texts = std::vector<std::wstring>;
 
 class PeoplePage : public managementtest::ManagementWindowTest {
  protected:
+  // The frame covers the work area as the program's does, so the whole page can be clicked.
+  PeoplePage() { CoverWorkArea(); }
   void Fill(int count) {
     for (int id = 1; id <= count; ++id) AddPerson(id, "巡更员" + std::to_string(id), 1010000);
   }
   void Open() { page = OpenPage<CPeopleManageWndEx>(); }
   Texts Numbers() { return Column(pageHwnd, L"list-people", L"No"); }
-  void SelectType(int index) {
-    shelltest::OnWindowThread(pageHwnd, [&] {
-      auto* combo = static_cast<SkinUI::CComboUI*>(
-          shelltest::FindControl(pageHwnd, L"Comb_PeopleType")->GetInterface(L"Combo"));
-      combo->SelectItem(index);
-    });
-  }
-  void Click(LPCTSTR name) {
-    Notify(pageHwnd, name, L"click");
-    driver.WaitIdle();
+  void Click(const std::wstring& name) { user.Click(pageHwnd, name); }
+  // Types the page into the pager's field and presses its jump button.
+  void JumpTo(const std::wstring& typed) {
+    user.Type(pageHwnd, L"current_page_People", typed);
+    Click(L"btn_goto_People");
   }
   // A person's click on a button of the page.
   void PressButton(LPCTSTR name) {
@@ -44,6 +41,7 @@ class PeoplePage : public managementtest::ManagementWindowTest {
     ASSERT_TRUE(driver.WaitIdle());
   }
 
+  userinput::UserInput user{driver};
   CPeopleManageWndEx* page = nullptr;
 };
 
@@ -66,8 +64,8 @@ TEST_F(PeoplePage, PagesOfTwentyWithTheirPager) {
     EXPECT_EQ(Enabled(pageHwnd, L"btn_next_page_People"), c.lastPage > 1);
     ASSERT_EQ(Numbers().size(), c.people < 20 ? static_cast<size_t>(c.people) : 20u);
 
-    SetText(pageHwnd, L"current_page_People", std::to_wstring(c.lastPage));
-    Click(L"btn_goto_People");
+    // A single page shows no pager to jump with.
+    if (c.bar) JumpTo(std::to_wstring(c.lastPage));
     const Texts numbers = Numbers();
     ASSERT_EQ(numbers.size(), c.lastRows);
     EXPECT_EQ(numbers.front(), std::to_wstring((c.lastPage - 1) * 20 + 1));
@@ -100,19 +98,47 @@ TEST_F(PeoplePage, PageJumpsRefuseWhatIsNoPage) {
                {L"4", L"超过页数限制!"},
                {L"99999999999999", L"超过页数限制!"}};
   for (const auto& c : cases) {
-    SetText(pageHwnd, L"current_page_People", c.typed);
-    Notify(pageHwnd, L"btn_goto_People", L"click");
-    EXPECT_EQ(Answer(), c.message) << "typed \"" << platform::codepage::WideToUtf8(c.typed) << "\"";
+    JumpTo(c.typed);
+    EXPECT_EQ(user.Answer(), c.message) << "typed \"" << platform::codepage::WideToUtf8(c.typed) << "\"";
   }
   EXPECT_EQ(Numbers().front(), L"1") << "the page stayed";
 }
 
-TEST_F(PeoplePage, WithNobodyAJumpSaysNothing) {
+// Every way of asking for the list again starts it over on its first page, so that a
+// narrower list is never shown from a page it may no longer have.
+TEST_F(PeoplePage, EachWayOfSearchingShowsTheFirstPageAgain) {
+  const struct {
+    const char* way;
+    std::function<void()> act;
+  } cases[] = {
+      {"the search button", [this] { Click(L"btn_Peoplefind"); }},
+      {"Return in the name field",
+       [this] {
+         Click(L"Rich_PeopleFind");
+         user.Key(VK_RETURN);
+       }},
+      {"a type picked", [this] { user.PickCombo(pageHwnd, L"Comb_PeopleType", L"安防"); }},
+      {"a name typed", [this] { user.Type(pageHwnd, L"Rich_PeopleFind", L"巡更"); }},
+  };
+  Fill(45);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.way);
+    Open();
+    Click(L"btn_next_page_People");
+    ASSERT_EQ(TextOf(pageHwnd, L"current_page_People"), L"2");
+    c.act();
+    EXPECT_EQ(TextOf(pageHwnd, L"current_page_People"), L"1");
+    EXPECT_EQ(Numbers().front(), L"1");
+    EXPECT_EQ(TextOf(pageHwnd, L"lab_listCounts"), L"45");
+  }
+}
+
+// With nobody there is no page to jump to: the placeholder stands where the pager was.
+TEST_F(PeoplePage, WithNobodyThePlaceholderStandsInPlaceOfThePager) {
   Open();
-  SetText(pageHwnd, L"current_page_People", L"1");
-  Notify(pageHwnd, L"btn_goto_People", L"click");
-  EXPECT_EQ(OpenMessage(), L"");
   EXPECT_TRUE(Visible(pageHwnd, L"hlNoContent"));
+  EXPECT_FALSE(Visible(pageHwnd, L"PageShow_People"));
+  EXPECT_EQ(OpenMessage(), L"");
 }
 
 TEST_F(PeoplePage, TypeFilterAndSearch) {
@@ -123,22 +149,17 @@ TEST_F(PeoplePage, TypeFilterAndSearch) {
   EXPECT_EQ(Column(pageHwnd, L"list-people", L"strGroup"), (Texts{L"安防,消防", L"宿舍", L"消防"}));
   EXPECT_EQ(Column(pageHwnd, L"list-people", L"Identity"), (Texts{L"教师", L"教师", L"教师"}));
 
-  SelectType(3);
-  driver.WaitIdle();
+  user.PickCombo(pageHwnd, L"Comb_PeopleType", L"消防");
   EXPECT_EQ(Column(pageHwnd, L"list-people", L"Name"), (Texts{L"张三", L"张五"}));
-  SelectType(0);
-  driver.WaitIdle();
+  user.PickCombo(pageHwnd, L"Comb_PeopleType", L"全部");
   EXPECT_EQ(Numbers().size(), 3u);
 
-  SetText(pageHwnd, L"Rich_PeopleFind", L"张");
-  Notify(pageHwnd, L"Rich_PeopleFind", L"textchanged");
-  driver.WaitIdle();
+  user.Type(pageHwnd, L"Rich_PeopleFind", L"张");
   EXPECT_EQ(Column(pageHwnd, L"list-people", L"Name"), (Texts{L"张三", L"张五"}));
   EXPECT_TRUE(Visible(pageHwnd, L"btn_clear"));
 
-  SetText(pageHwnd, L"Rich_PeopleFind", L"王");
-  Notify(pageHwnd, L"Rich_PeopleFind", L"return");
-  driver.WaitIdle();
+  user.Type(pageHwnd, L"Rich_PeopleFind", L"王");
+  user.Key(VK_RETURN);
   EXPECT_TRUE(Numbers().empty());
   EXPECT_TRUE(Visible(pageHwnd, L"hlNoContent"));
   EXPECT_FALSE(Visible(pageHwnd, L"list-people"));
@@ -196,8 +217,7 @@ TEST_F(PeoplePage, DeleteAsksThenFollowsTheServer) {
 TEST_F(PeoplePage, DeletingTheOnlyPersonOfTheLastPageShowsThePageBefore) {
   Fill(41);
   Open();
-  SetText(pageHwnd, L"current_page_People", L"3");
-  Click(L"btn_goto_People");
+  JumpTo(L"3");
   ASSERT_EQ(Numbers(), (Texts{L"41"}));
   ClickRowButton(pageHwnd, L"list-people", 0, L"btn_Delete");
   EXPECT_EQ(AnswerAll(), (Texts{L"是否删除该人员?", L"删除成功!"}));

@@ -6,6 +6,8 @@
 
 #include <json/json.h>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -16,6 +18,7 @@
 #include "app/management/CRouteManageWndEx.h"
 #include "app/shell/ShellServices.h"
 #include "data/StartupCaches.h"
+#include "testing/user/UserInput.h"
 #include "tests/app/management/support/DeviceWindowTest.h"
 #include "ui/controls/CCheckBoxUI.h"
 #include "ui/core/control/CTileLayoutUI.h"
@@ -270,6 +273,44 @@ TEST_F(RoutePage, TheOwnRoutesBoxStaysInForceAcrossSearchesAndTypeChanges) {
   Type(hwnd, L"Rich_RouteFind", L"日");
   EXPECT_EQ(CardNames(), (Names{L"北门日巡", L"南门日巡"}));
   EXPECT_EQ(Text(hwnd, L"lab_RouteCounts"), L"2");
+}
+
+// The cache is read again from the server while the page stays open (the frame's start-up
+// loader does so); a user who asks for the list again, by the search button or by Return
+// in the name field, sees the routes as they are now, with the own-routes box kept.
+TEST_F(RoutePage, TheSearchButtonAndReturnShowTheRoutesTheCacheHasNow) {
+  userinput::UserInput user{driver};
+  AddRoute(1, "北门夜巡", 0, "u1");
+  AddRoute(2, "北门日巡", 0, "u2");
+  Open();
+  user.Click(hwnd, L"MyRoute_CK");
+  ASSERT_EQ(CardNames(), Names{L"北门夜巡"});
+  const struct {
+    const char* way;
+    std::function<void()> act;
+  } cases[] = {
+      {"the search button", [&] { user.Click(hwnd, L"btn_Routefind"); }},
+      {"Return in the name field",
+       [&] {
+         user.Click(hwnd, L"Rich_RouteFind");
+         user.Key(VK_RETURN);
+       }},
+  };
+  int id = 10;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.way);
+    ++id;
+    ui.Call([&] {
+      AddRoute(id, "东门巡查" + std::to_string(id), 0, "u1");
+      AddRoute(id + 100, "西门巡查" + std::to_string(id), 0, "u2");
+    });
+    const std::wstring added = L"东门巡查" + std::to_wstring(id);
+    EXPECT_EQ(CardNames().size(), static_cast<size_t>(id - 10)) << "the cards wait to be asked";
+    c.act();
+    const Names names = CardNames();
+    EXPECT_NE(std::find(names.begin(), names.end(), added), names.end());
+    EXPECT_EQ(names.size(), static_cast<size_t>(id - 9)) << "still only the own routes";
+  }
 }
 
 // --- The card menu -----------------------------------------------------------------------
