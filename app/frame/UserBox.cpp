@@ -55,7 +55,7 @@ std::unique_ptr<UserPhotoLoader> LoadPhoto(HWND frame, const std::wstring& folde
   if (session.m_userInfo.strPhotoUrl.empty()) return nullptr;
   const std::wstring userID = CommonTools::string_to_wstring(session.m_userInfo.strUserID);
   return std::make_unique<UserPhotoLoader>(frame, session.m_userInfo.strPhotoUrl, folder + L"\\" + userID + L".png",
-                                           folder + L"\\" + userID + L"_Circle.png");
+                                           folder + L"\\" + userID + L"_Circle.png", &UserBox::MakeCirclePhoto);
 }
 
 void ShowIdentityName(SkinUI::CWindowManagerUI& pm, const std::wstring& iconFile) {

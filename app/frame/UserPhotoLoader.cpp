@@ -3,10 +3,9 @@
 #include <utility>
 
 #include "CommonTools/Conversions.h"
-#include "app/frame/UserBox.h"
 
-UserPhotoLoader::UserPhotoLoader(HWND frame, std::string url, std::wstring photo, std::wstring circle)
-    : m_frame(frame), m_url(std::move(url)), m_photo(std::move(photo)), m_circle(std::move(circle)) {
+UserPhotoLoader::UserPhotoLoader(HWND frame, std::string url, std::wstring photo, std::wstring circle, CircleCut cut)
+    : m_frame(frame), m_url(std::move(url)), m_photo(std::move(photo)), m_circle(std::move(circle)), m_cut(cut) {
   m_thread = std::thread([this] { Run(); });
 }
 
@@ -22,7 +21,7 @@ bool UserPhotoLoader::WaitFinished(std::chrono::milliseconds limit) {
 void UserPhotoLoader::Run() {
   const std::wstring url = CommonTools::string_to_wstring(m_url);
   const bool ready = SUCCEEDED(::URLDownloadToFileW(nullptr, url.c_str(), m_photo.c_str(), 0, nullptr)) &&
-                     UserBox::MakeCirclePhoto(m_photo, m_circle);
+                     m_cut(m_photo, m_circle);
   ::PostMessageW(m_frame, kReadyMessage, ready ? 1 : 0, 0);
   {
     std::lock_guard<std::mutex> lock(m_mutex);

@@ -16,8 +16,11 @@ class UserPhotoLoader {
  public:
   static constexpr UINT kReadyMessage = WM_USER + 431;
 
-  // Downloads `url` into `photo` and cuts it into `circle`.
-  UserPhotoLoader(HWND frame, std::string url, std::wstring photo, std::wstring circle);
+  // Writes the circle picture cut from a photo; false when it could not.
+  using CircleCut = bool (*)(const std::wstring& photo, const std::wstring& circle);
+
+  // Downloads `url` into `photo` and cuts it into `circle` with `cut`.
+  UserPhotoLoader(HWND frame, std::string url, std::wstring photo, std::wstring circle, CircleCut cut);
   ~UserPhotoLoader();
   UserPhotoLoader(const UserPhotoLoader&) = delete;
   UserPhotoLoader& operator=(const UserPhotoLoader&) = delete;
@@ -34,6 +37,7 @@ class UserPhotoLoader {
   const std::string m_url;
   const std::wstring m_photo;
   const std::wstring m_circle;
+  const CircleCut m_cut;
   std::mutex m_mutex;
   std::condition_variable m_changed;
   bool m_finished = false;
