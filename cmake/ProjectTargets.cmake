@@ -48,6 +48,12 @@ function(project_suite_test)
   endif()
   add_test(NAME ${ARG_NAME} COMMAND ${command} $<TARGET_FILE:${ARG_SUITE}> ${ARG_ARGS})
   set_property(GLOBAL APPEND PROPERTY VERDICT_GUARDED_TESTS ${ARG_NAME})
+  if(ARG_X11)
+    # Each suite has an X server of its own, but their keys, clicks and clipboard answers
+    # race real X servers, window managers and compositors: several at once on a small
+    # machine starve one another past their bounds, so they take turns.
+    set_tests_properties(${ARG_NAME} PROPERTIES RESOURCE_LOCK x11_suite)
+  endif()
   if(ARG_TIMEOUT)
     set_tests_properties(${ARG_NAME} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
   endif()

@@ -13,7 +13,7 @@ class DesktopClipboard {
   // The program now holds the desktop's clipboard, with this text.
   virtual void OfferText(const std::wstring& text) = 0;
   // True when another program holds the clipboard; `text` is then its text, empty
-  // when it has none or did not answer within a second.
+  // when it has none or did not answer within a few seconds.
   virtual bool ReadForeignText(std::wstring* text) = 0;
 };
 

@@ -2,7 +2,7 @@
 // What the clipboard holds for the process: one opener at a time, the blocks set per
 // format (the clipboard owns them), and the desktop's clipboard behind it when the
 // backend shares one with other programs. Its own lock, never the user lock: reading
-// another program's text may wait a second.
+// another program's text may wait a few seconds.
 #include <map>
 #include <mutex>
 #include <string>

@@ -14,7 +14,9 @@ namespace {
 
 std::atomic<X11Backend*> g_instance{nullptr};
 const std::chrono::milliseconds kLookupLimit(3000);
-const std::chrono::milliseconds kClipboardLimit(1000);
+// Another program's clipboard answer passes through two X clients and the server; on a
+// busy machine that alone can take a second.
+const std::chrono::milliseconds kClipboardLimit(3000);
 
 // A region copied for the X thread.
 struct OwnedRegion {
