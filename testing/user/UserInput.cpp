@@ -8,6 +8,7 @@
 #include <cwchar>
 #include <thread>
 
+#include "platform/base/CodePage.h"
 #include "platform/user/WindowHelpers.h"
 #include "ui/controls/CComboUI.h"
 #include "ui/controls/CCheckBoxUI.h"
@@ -29,28 +30,7 @@ const auto kStep = std::chrono::milliseconds(5);
 const uint64_t kClockStepMs = 20;
 
 // For the failure messages, which the terminal reads as UTF-8.
-std::string Narrow(const std::wstring& text) {
-  std::string out;
-  for (const wchar_t ch : text) {
-    const auto c = static_cast<uint32_t>(ch);
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
+std::string Narrow(const std::wstring& text) { return platform::codepage::WideToUtf8(text); }
 
 struct ClassSearch {
   std::wstring className;

@@ -36,17 +36,12 @@ class DeviceJourney : public JourneyWorld {
   ~DeviceJourney() override { platform::reader::ReaderBackend::UseNone(); }
 
   void SetUp() override {
-    LogInOnThisMachine(kAdmin);
-    StartProgram();
-    frame = MainFrame();
+    frame = StartLoggedIn(kAdmin);
     ASSERT_NE(frame, nullptr);
     OpenTab(L"tabEquipmentManagement", L"AddDeviceBtn");
   }
 
-  void TearDown() override {
-    if (frame == nullptr || ProgramEnded()) return;
-    EXPECT_TRUE(CloseProgram());
-  }
+  void TearDown() override { CloseIfRunning(frame); }
 
   test_support::ScratchFolder scratch;
   platform::reader::ReaderSimulatorControl reader;

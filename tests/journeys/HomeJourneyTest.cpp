@@ -27,10 +27,7 @@ using test_support::CivilDate;
 
 class HomeJourney : public JourneyWorld {
  protected:
-  void TearDown() override {
-    if (frame == nullptr || ProgramEnded()) return;
-    EXPECT_TRUE(CloseProgram());
-  }
+  void TearDown() override { CloseIfRunning(frame); }
 
   // What the patrol server answers a GET of that path and query, as JSON.
   Json::Value ServerGet(const std::string& target) {
@@ -59,9 +56,7 @@ class HomeJourney : public JourneyWorld {
 };
 
 TEST_F(HomeJourney, TheCountsTodaysPlansAndTheChartMatchTheSchool) {
-  LogInOnThisMachine(kAdmin);
-  StartProgram();
-  frame = MainFrame();
+  frame = StartLoggedIn(kAdmin);
   ASSERT_NE(frame, nullptr);
   user.WaitShown(frame, L"label_peopleNum");
 

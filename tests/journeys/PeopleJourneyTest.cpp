@@ -21,16 +21,9 @@ std::string Gbk(const Json::Value& value) { return test_support::gbk_from_wire(v
 
 class PeopleJourney : public JourneyWorld {
  protected:
-  void StartAs(const std::string& userID) {
-    LogInOnThisMachine(userID);
-    StartProgram();
-    frame = MainFrame();
-  }
+  void StartAs(const std::string& userID) { frame = StartLoggedIn(userID); }
 
-  void TearDown() override {
-    if (frame == nullptr || ProgramEnded()) return;
-    EXPECT_TRUE(CloseProgram());
-  }
+  void TearDown() override { CloseIfRunning(frame); }
 
   Json::Value Person(const std::string& gbkName) {
     for (const Json::Value& row : patrol().people().all()) {

@@ -47,9 +47,7 @@ const std::vector<PlanType> kTypes = {
 class PlanJourney : public JourneyWorld {
  protected:
   void SetUp() override {
-    LogInOnThisMachine(kAdmin);
-    StartProgram();
-    frame = MainFrame();
+    frame = StartLoggedIn(kAdmin);
     ASSERT_NE(frame, nullptr);
     OpenTab(L"tabPlan", L"AddPlanBtn");
   }

@@ -45,16 +45,11 @@ class RecordsJourney : public JourneyWorld {
   ~RecordsJourney() override { platform::reader::ReaderBackend::UseNone(); }
 
   void SetUp() override {
-    LogInOnThisMachine(kAdmin);
-    StartProgram();
-    frame = MainFrame();
+    frame = StartLoggedIn(kAdmin);
     ASSERT_NE(frame, nullptr);
   }
 
-  void TearDown() override {
-    if (frame == nullptr || ProgramEnded()) return;
-    EXPECT_TRUE(CloseProgram());
-  }
+  void TearDown() override { CloseIfRunning(frame); }
 
   std::wstring Toast() { return user.Text(user.Window(L"PhotoFeedBackWindow"), L"lab_message"); }
 

@@ -19,17 +19,12 @@ namespace {
 class RouteJourney : public JourneyWorld {
  protected:
   void SetUp() override {
-    LogInOnThisMachine(kAdmin);
-    StartProgram();
-    frame = MainFrame();
+    frame = StartLoggedIn(kAdmin);
     ASSERT_NE(frame, nullptr);
     OpenTab(L"tabRouteManagement", L"AddRouteBtn");
   }
 
-  void TearDown() override {
-    if (frame == nullptr || ProgramEnded()) return;
-    EXPECT_TRUE(CloseProgram());
-  }
+  void TearDown() override { CloseIfRunning(frame); }
 
   Json::Value ServerRoute(const std::string& gbkName) {
     for (const Json::Value& row : plans().routes().all()) {

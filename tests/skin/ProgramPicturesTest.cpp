@@ -36,16 +36,11 @@ class ProgramPictures : public JourneyWorld {
   explicit ProgramPictures(const campus_server::SchoolSize& size) : JourneyWorld(size) {}
 
   void Start() {
-    LogInOnThisMachine(kAdmin);
-    StartProgram();
-    frame = MainFrame();
+    frame = StartLoggedIn(kAdmin);
     ASSERT_NE(frame, nullptr);
   }
 
-  void TearDown() override {
-    if (frame == nullptr || ProgramEnded()) return;
-    EXPECT_TRUE(CloseProgram());
-  }
+  void TearDown() override { CloseIfRunning(frame); }
 
   // What the window shows once everything pending has run.
   void Save(HWND window, const std::string& name) {

@@ -17,6 +17,7 @@
 #include "app/management/PlanSaver.h"
 #include "platform/base/Clock.h"
 #include "platform/base/CodePage.h"
+#include "testing/base/PinnedWallClock.h"
 #include "testing/user/UserInput.h"
 #include "tests/app/shell/support/ShellWindowTest.h"
 #include "tests/data/CampusWorld.h"
@@ -32,20 +33,9 @@ using shelltest::FindWindowOfClass;
 using shelltest::OnWindowThread;
 using Strings = std::vector<std::wstring>;
 
-SYSTEMTIME Day(int year, int month, int day) {
-  SYSTEMTIME date{};
-  date.wYear = WORD(year);
-  date.wMonth = WORD(month);
-  date.wDay = WORD(day);
-  date.wHour = 10;
-  return date;
-}
-
 // Today is pinned, so that the dates typed lie ahead of it whenever the test runs.
-class PinnedToday {
- public:
-  PinnedToday() { platform::PinWallClock(Day(2026, 12, 10)); }
-  ~PinnedToday() { platform::UnpinWallClock(); }
+struct PinnedToday : test_support::PinnedWallClock {
+  PinnedToday() : PinnedWallClock(test_support::LocalTime(2026, 12, 10, 10)) {}
 };
 
 class AddPlanDialog : public shelltest::ShellWindowTest {

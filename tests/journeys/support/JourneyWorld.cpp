@@ -175,6 +175,19 @@ void JourneyWorld::OpenTab(const std::wstring& tab, const std::wstring& shown) {
   user.Settle();
 }
 
+HWND JourneyWorld::StartLoggedIn(const std::string& userID) {
+  LogInOnThisMachine(userID);
+  StartProgram();
+  const HWND frame = MainFrame();
+  EXPECT_NE(frame, nullptr) << "no main frame came";
+  return frame;
+}
+
+void JourneyWorld::CloseIfRunning(HWND frame) {
+  if (frame == nullptr || ProgramEnded()) return;
+  EXPECT_TRUE(CloseProgram());
+}
+
 int JourneyWorld::RowOf(HWND window, const std::wstring& list, const std::wstring& text) {
   const std::vector<std::wstring> rows = user.Items(window, list);
   for (size_t i = 0; i < rows.size(); ++i) {

@@ -50,6 +50,11 @@ class JourneyWorld : public ::testing::Test {
   HWND MainFrame();
   // Closes the main frame with its close button and "确定"; true once the program ended.
   bool CloseProgram();
+  // Logs the user in on this machine, starts the program and finds its main frame; null
+  // and a failure when none came.
+  HWND StartLoggedIn(const std::string& userID);
+  // Closes the program a journey left running on that frame.
+  void CloseIfRunning(HWND frame);
   bool ProgramEnded() const { return returned_.load() >= 0 || exitCode_.load() >= 0; }
   int ExitCode() const { return exitCode_.load(); }
   // The programs the program started (its restart after a logout).

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "testing/base/PinnedWallClock.h"
 #include "testing/ui/ControlHarness.h"
 #include "tests/ui/controls/support/NativeWindows.h"
 #include "tests/ui/controls/support/TestSkin.h"
@@ -23,20 +24,9 @@ using controltest::FindNativeWindow;
 using controltest::TestSkin;
 using Lines = std::vector<std::string>;
 
-SYSTEMTIME Date(int year, int month, int day) {
-  SYSTEMTIME date{};
-  date.wYear = WORD(year);
-  date.wMonth = WORD(month);
-  date.wDay = WORD(day);
-  date.wHour = 10;
-  return date;
-}
-
 // The wall clock pinned on a Thursday for the whole test.
-class PinnedToday {
- public:
-  PinnedToday() { platform::PinWallClock(Date(2026, 12, 10)); }
-  ~PinnedToday() { platform::UnpinWallClock(); }
+struct PinnedToday : test_support::PinnedWallClock {
+  PinnedToday() : PinnedWallClock(test_support::LocalTime(2026, 12, 10, 10)) {}
 };
 
 // The window focuses its first tab stop when it shows: a button, so that the date
@@ -224,7 +214,7 @@ TEST(DateTime, AnEmptiedFieldOpensOnTodayNextTime) {
   h.Key(VK_UP);  // 2027
   h.Key(VK_DELETE);
   EXPECT_EQ(TextOf(h), L"");
-  platform::PinWallClock(Date(2027, 3, 4));
+  platform::PinWallClock(test_support::LocalTime(2027, 3, 4, 10));
   h.Click(L"date");
   EXPECT_EQ(PickerDate(h), L"2027-03-04");
   h.Click(L"other");
