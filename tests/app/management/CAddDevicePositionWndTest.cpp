@@ -15,6 +15,7 @@
 #include "data/StartupCaches.h"
 #include "platform/base/CodePage.h"
 #include "tests/app/management/support/DeviceWindowTest.h"
+#include "tests/app/management/support/WaysOut.h"
 
 namespace {
 
@@ -198,12 +199,8 @@ TEST_F(CheckpointDialog, TheCloseAndCancelButtonsEndTheDialogWithNothingSent) {
   edited.strCode = "P007";
   edited.iAreaID = 5;
   edited.ifloor = 3;
-  const struct {
-    int mode;
-    const wchar_t* button;
-  } cases[] = {{1, L"btn_close"}, {1, L"btn_Cancel"}, {2, L"btn_close"}, {2, L"btn_Cancel"}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.mode == 1 ? "adding, " : "editing, ") + (c.button[4] == 'c' ? "close" : "cancel"));
+  for (const managementtest::WayOut& c : managementtest::kWaysOut) {
+    SCOPED_TRACE(managementtest::Describe(c));
     world.http().clear_requests();
     HWND hwnd = Open(c.mode, c.mode == 2 ? &edited : nullptr);
     Type(hwnd, L"Edit_Name", L"东门");

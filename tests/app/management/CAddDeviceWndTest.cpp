@@ -18,6 +18,7 @@
 #include "platform/base/CodePage.h"
 #include "testing/base/LocalTime.h"
 #include "tests/app/management/support/DeviceWindowTest.h"
+#include "tests/app/management/support/WaysOut.h"
 #include "ui/controls/CComboUI.h"
 #include "ui/controls/COptionUI.h"
 #include "ui/controls/CRichEditUI.h"
@@ -421,20 +422,18 @@ TEST_F(ReaderDialog, TheServerKindTickedNamesItsExampleInTheEmptyServerField) {
 }
 
 TEST_F(ReaderDialog, TheCloseAndCancelButtonsEndTheDialogWithNothingStored) {
-  for (const int mode : {1, 2}) {
-    for (const wchar_t* button : {L"btn_close", L"btn_Cancel"}) {
-      SCOPED_TRACE(std::string(mode == 1 ? "adding, " : "editing, ") + (button[4] == 'c' ? "close" : "cancel"));
-      world.http().clear_requests();
-      HWND hwnd = mode == 1 ? OpenFilledAdd() : Open(2);
-      TypeOver(hwnd, L"Edit_Device_Name", L"三号机");
-      Click(hwnd, button);
-      EXPECT_EQ(ModalResult(), 2);
-      EXPECT_EQ(Opened(), nullptr);
-      for (const std::string& path : Paths()) EXPECT_EQ(path.find("/api/InspectDevice/"), std::string::npos) << path;
-      EXPECT_EQ(g_mapInspectDevice.size(), 1u);
-      EXPECT_EQ(g_mapInspectDevice[kReader].strName, "一号机");
-      ui.Call([this] { dialog.reset(); });
-    }
+  for (const managementtest::WayOut& way : managementtest::kWaysOut) {
+    SCOPED_TRACE(managementtest::Describe(way));
+    world.http().clear_requests();
+    HWND hwnd = way.mode == 1 ? OpenFilledAdd() : Open(2);
+    TypeOver(hwnd, L"Edit_Device_Name", L"三号机");
+    Click(hwnd, way.button);
+    EXPECT_EQ(ModalResult(), 2);
+    EXPECT_EQ(Opened(), nullptr);
+    for (const std::string& path : Paths()) EXPECT_EQ(path.find("/api/InspectDevice/"), std::string::npos) << path;
+    EXPECT_EQ(g_mapInspectDevice.size(), 1u);
+    EXPECT_EQ(g_mapInspectDevice[kReader].strName, "一号机");
+    ui.Call([this] { dialog.reset(); });
   }
 }
 

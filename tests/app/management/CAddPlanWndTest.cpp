@@ -18,6 +18,7 @@
 #include "platform/base/Clock.h"
 #include "platform/base/CodePage.h"
 #include "testing/base/PinnedWallClock.h"
+#include "tests/app/management/support/WaysOut.h"
 #include "testing/user/UserInput.h"
 #include "tests/app/shell/support/ShellWindowTest.h"
 #include "tests/data/CampusWorld.h"
@@ -429,12 +430,8 @@ TEST_F(AddPlanDialog, AnEditedPlanKeepsItsDatesRouteAndRemarkThroughTheDialog) {
 }
 
 TEST_F(AddPlanDialog, TheCloseAndCancelButtonsEndTheDialogWithNothingSent) {
-  const struct {
-    int mode;
-    const wchar_t* button;
-  } cases[] = {{1, L"btn_close"}, {1, L"btn_Cancel"}, {2, L"btn_close"}, {2, L"btn_Cancel"}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(platform::codepage::WideToUtf8(c.button) + (c.mode == 1 ? " adding" : " editing"));
+  for (const managementtest::WayOut& c : managementtest::kWaysOut) {
+    SCOPED_TRACE(managementtest::Describe(c));
     const InspectPlanInfo plan = RunningPlan();
     Open(c.mode, c.mode == 2 ? &plan : nullptr);
     if (c.mode == 1) {

@@ -22,6 +22,7 @@
 #include "platform/base/CodePage.h"
 #include "platform/base/Shell.h"
 #include "testing/services/WireJson.h"
+#include "tests/app/management/support/WaysOut.h"
 #include "testing/user/UserInput.h"
 #include "tests/app/shell/support/ShellWindowTest.h"
 #include "tests/app/shell/support/ToastLog.h"
@@ -325,12 +326,8 @@ TEST_F(AddRouteDialog, AnEmptyNameIsRefusedBeforeAnyWrite) {
 }
 
 TEST_F(AddRouteDialog, TheCloseAndCancelButtonsEndTheDialogWithNothingWritten) {
-  const struct {
-    int mode;
-    const wchar_t* button;
-  } cases[] = {{1, L"btn_close"}, {1, L"btn_Cancel"}, {2, L"btn_close"}, {2, L"btn_Cancel"}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(platform::codepage::WideToUtf8(c.button) + (c.mode == 1 ? " adding" : " editing"));
+  for (const managementtest::WayOut& c : managementtest::kWaysOut) {
+    SCOPED_TRACE(managementtest::Describe(c));
     const InspectRouteInfo route = NightRoute();
     g_mapInspectRoute[7] = route;
     const std::vector<std::string> links = CachedLinks(7);
