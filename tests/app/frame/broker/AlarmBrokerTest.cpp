@@ -76,6 +76,17 @@ class BrokerAlarm : public frametest::FrameTest {
     return text;
   }
 
+  // The alarm lays itself out on the consumer's thread, which the driver's idle wait does
+  // not cover: a click aimed before that lands at the window's corner.
+  bool CloseButtonLaidOut(HWND alarm) {
+    bool laidOut = false;
+    shelltest::OnWindowThread(alarm, [&] {
+      const RECT rc = shelltest::FindControl(alarm, L"btn_close")->GetPos();
+      laidOut = rc.right > rc.left && rc.bottom > rc.top;
+    });
+    return laidOut;
+  }
+
   std::string problem;
   rabbitmq_helper helper;
 };
@@ -103,6 +114,7 @@ TEST_F(BrokerAlarm, TheSecondAlarmOpensOnlyOnceTheFirstIsClosed) {
   EXPECT_EQ(AlarmTime(first), L"21:30");
   const DWORD firstThread = ::GetWindowThreadProcessId(first, nullptr);
 
+  ASSERT_TRUE(Eventually([&] { return CloseButtonLaidOut(first); }));
   ClickControl(first, L"btn_close");
   HWND second = nullptr;
   ASSERT_TRUE(Eventually([&] {
@@ -114,6 +126,7 @@ TEST_F(BrokerAlarm, TheSecondAlarmOpensOnlyOnceTheFirstIsClosed) {
   EXPECT_EQ(::GetWindowThreadProcessId(second, nullptr), firstThread)
       << "the second alarm did not wait on the consumer's thread for the first to close";
   EXPECT_EQ(AlarmTime(second), L"22:45");
+  ASSERT_TRUE(Eventually([&] { return CloseButtonLaidOut(second); }));
   ClickControl(second, L"btn_close");
   ASSERT_TRUE(Eventually([&] { return !::IsWindow(second); }));
   EXPECT_EQ(helper.close(), 0);
