@@ -1,6 +1,7 @@
 #include "tests/platform/user/TraceWindow.h"
 
 #include <map>
+#include <memory>
 
 namespace test {
 
@@ -75,13 +76,15 @@ const wchar_t* TraceWindow::ClassName(bool doubleClicks) {
 }
 
 HWND TraceWindow::Create(Trace& trace, const WindowSpec& spec) {
-  auto* self = new TraceWindow;  // freed at WM_NCDESTROY
+  // The window takes the object at WM_NCCREATE and frees it at WM_NCDESTROY; a window
+  // refused before its first message leaves it here, freed with the holder.
+  auto self = std::make_unique<TraceWindow>();
   self->trace = &trace;
   self->name = spec.name;
   self->hook = spec.hook;
   const RECT& r = spec.rect;
   return CreateWindowExW(spec.exStyle, spec.className ? spec.className : ClassName(), L"", spec.style, r.left, r.top,
-                         r.right - r.left, r.bottom - r.top, spec.parent, spec.id, nullptr, self);
+                         r.right - r.left, r.bottom - r.top, spec.parent, spec.id, nullptr, &self);
 }
 
 Hook TraceWindow::PaintWith(COLORREF colour) {
@@ -102,7 +105,8 @@ Hook TraceWindow::PaintWith(COLORREF colour) {
 LRESULT CALLBACK TraceWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, LONG_PTR(cs->lpCreateParams));
+    auto* holder = static_cast<std::unique_ptr<TraceWindow>*>(cs->lpCreateParams);
+    if (holder != nullptr) SetWindowLongPtrW(hwnd, GWLP_USERDATA, LONG_PTR(holder->release()));
   }
   auto* self = reinterpret_cast<TraceWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
