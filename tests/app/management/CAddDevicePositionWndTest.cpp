@@ -81,6 +81,17 @@ class CheckpointDialog : public devicetest::DeviceWindowTest {
   std::unique_ptr<CAddDevicePositionWnd> dialog;
 };
 
+// The checkpoint the edit-mode tests open: 书库, id 7, on floor 3 of building 5.
+InspectPosDeviceInfo LibraryOnFloorThree() {
+  InspectPosDeviceInfo checkpoint;
+  checkpoint.iID = 7;
+  checkpoint.strName = "书库";
+  checkpoint.strCode = "P007";
+  checkpoint.iAreaID = 5;
+  checkpoint.ifloor = 3;
+  return checkpoint;
+}
+
 TEST_F(CheckpointDialog, ListsBuildingsHighestIdFirstAndShowsTheFirstWithItsFloorsAndCameras) {
   HWND hwnd = Open(1);
   ASSERT_NE(hwnd, nullptr);
@@ -131,12 +142,7 @@ TEST_F(CheckpointDialog, AnAddSendsTheTwelveValuesInOrderAndAFloorWithoutCameras
 }
 
 TEST_F(CheckpointDialog, EditingAFloorThreeCameraSelectsItsRowAndTheUpdateKeepsTheId) {
-  InspectPosDeviceInfo edited;
-  edited.iID = 7;
-  edited.strName = "书库";
-  edited.strCode = "P007";
-  edited.iAreaID = 5;
-  edited.ifloor = 3;
+  InspectPosDeviceInfo edited = LibraryOnFloorThree();
   edited.strCamName = "三楼B";
   edited.strReserve = "旧备注";
   world.patrol.checkpoints().seed(Json::Value(Json::objectValue));  // id 1
@@ -160,12 +166,7 @@ TEST_F(CheckpointDialog, EditingAFloorThreeCameraSelectsItsRowAndTheUpdateKeepsT
 }
 
 TEST_F(CheckpointDialog, TheCameraPickedInItsDropDownIsTheOneSaved) {
-  InspectPosDeviceInfo edited;
-  edited.iID = 7;
-  edited.strName = "书库";
-  edited.strCode = "P007";
-  edited.iAreaID = 5;
-  edited.ifloor = 3;
+  InspectPosDeviceInfo edited = LibraryOnFloorThree();
   edited.strCamName = "三楼B";
   for (int id = 1; id <= 7; ++id) world.patrol.checkpoints().seed(Json::Value(Json::objectValue));
   const struct {
@@ -193,12 +194,7 @@ TEST_F(CheckpointDialog, TheCameraPickedInItsDropDownIsTheOneSaved) {
 }
 
 TEST_F(CheckpointDialog, TheCloseAndCancelButtonsEndTheDialogWithNothingSent) {
-  InspectPosDeviceInfo edited;
-  edited.iID = 7;
-  edited.strName = "书库";
-  edited.strCode = "P007";
-  edited.iAreaID = 5;
-  edited.ifloor = 3;
+  InspectPosDeviceInfo edited = LibraryOnFloorThree();
   for (const managementtest::WayOut& c : managementtest::kWaysOut) {
     SCOPED_TRACE(managementtest::Describe(c));
     world.http().clear_requests();
