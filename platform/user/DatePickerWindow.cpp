@@ -223,12 +223,26 @@ void DatePickerWindow::OnPaint() {
   if (!hdc) return;
   RECT client{};
   GetClientRect(hwnd_, &client);
-  FillRect(hdc, &client, GetSysColorBrush(COLOR_WINDOW));
-  FrameRect(hdc, &client, GetSysColorBrush(COLOR_BTNSHADOW));
+  const bool enabled = IsWindowEnabled(hwnd_) != FALSE;
+  // The fields are an edit to the parent, which may give them its own face and text
+  // colour as it does an edit's; its answer leaves its text colour on the context.
+  SetTextColor(hdc, GetSysColor(COLOR_WINDOWTEXT));
+  const HWND parent = GetParent(hwnd_);
+  const UINT request = enabled ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC;
+  const HBRUSH answered =
+      IsWindow(parent) ? reinterpret_cast<HBRUSH>(SendMessageW(parent, request, WPARAM(hdc), LPARAM(hwnd_)))
+                       : nullptr;
+  if (!IsWindow(hwnd_)) {
+    EndPaint(hwnd_, &ps);
+    return;
+  }
+  const Colours colours = answered ? ParentColours(answered, GetTextColor(hdc), enabled) : SystemColours(enabled);
+  HBRUSH frame = CreateSolidBrush(colours.frame);
+  FillRect(hdc, &client, colours.face);
+  FrameRect(hdc, &client, frame);
   SelectObject(hdc, Font());
   SetBkMode(hdc, TRANSPARENT);
-  const bool enabled = IsWindowEnabled(hwnd_) != FALSE;
-  SetTextColor(hdc, GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+  SetTextColor(hdc, colours.text);
   const std::wstring shown = Shown();
   const RECT first = FieldRect(kYear);
   TextOutW(hdc, kTextMargin, first.top, shown.c_str(), int(shown.size()));
@@ -239,11 +253,11 @@ void DatePickerWindow::OnPaint() {
     TextOutW(hdc, selected.left, selected.top, shown.c_str() + kFieldStart[field_], int(kFieldDigits[field_]));
   }
   RECT button = ButtonRect();
-  FillRect(hdc, &button, GetSysColorBrush(COLOR_BTNFACE));
-  FrameRect(hdc, &button, GetSysColorBrush(COLOR_BTNSHADOW));
+  FillRect(hdc, &button, colours.buttonFace);
+  FrameRect(hdc, &button, frame);
   // A small arrow pointing down, drawn a line at a time.
   const int cx = (button.left + button.right) / 2, cy = (button.top + button.bottom) / 2 - 1;
-  HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+  HPEN pen = CreatePen(PS_SOLID, 1, colours.arrow);
   HGDIOBJ oldPen = SelectObject(hdc, pen);
   for (int row = 0; row < 3; ++row) {
     MoveToEx(hdc, cx - 3 + row, cy + row, nullptr);
@@ -251,7 +265,30 @@ void DatePickerWindow::OnPaint() {
   }
   SelectObject(hdc, oldPen);
   DeleteObject(pen);
+  DeleteObject(frame);
   EndPaint(hwnd_, &ps);
+}
+
+DatePickerWindow::Colours DatePickerWindow::SystemColours(bool enabled) {
+  Colours colours;
+  colours.face = GetSysColorBrush(COLOR_WINDOW);
+  colours.buttonFace = GetSysColorBrush(COLOR_BTNFACE);
+  colours.frame = GetSysColor(COLOR_BTNSHADOW);
+  colours.text = GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT);
+  colours.arrow = GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT);
+  return colours;
+}
+
+// The parent's face runs under the drop button too, and its text colour draws the
+// frame and the arrow, so no system grey is left beside its colours.
+DatePickerWindow::Colours DatePickerWindow::ParentColours(HBRUSH face, COLORREF text, bool enabled) {
+  Colours colours;
+  colours.face = face;
+  colours.buttonFace = face;
+  colours.text = enabled ? text : GetSysColor(COLOR_GRAYTEXT);
+  colours.arrow = colours.text;
+  colours.frame = colours.text;
+  return colours;
 }
 
 }  // namespace platform::user

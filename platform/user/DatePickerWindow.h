@@ -19,6 +19,17 @@ class DatePickerWindow {
  private:
   enum Field { kYear, kMonth, kDay, kFieldCount };
 
+  // What one paint draws with: the system's colours, or those its parent answered.
+  struct Colours {
+    HBRUSH face = nullptr;
+    HBRUSH buttonFace = nullptr;
+    COLORREF frame = 0;
+    COLORREF text = 0;
+    COLORREF arrow = 0;
+  };
+  static Colours SystemColours(bool enabled);
+  static Colours ParentColours(HBRUSH face, COLORREF text, bool enabled);
+
   static WindowStateMap<DatePickerWindow>& States();
 
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);

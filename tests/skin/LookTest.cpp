@@ -155,4 +155,25 @@ TEST(DialogLook, AnEditKeepsItsFaceWhileTypedInto) {
   EXPECT_EQ(edit.Count(0xFFFFFFFFu), 0) << "white pixels in the edit being typed into";
 }
 
+// A date is typed into the system picker laid over a date field: it keeps the field's
+// dark face and white text instead of turning the field white.
+TEST(DialogLook, ADateFieldKeepsItsFaceWhileADateIsTyped) {
+  platform::headless::TestDriver driver;
+  ControlHarness dialog(driver, L"AddPlanWnd.xml", POINT{0, 0});
+  ASSERT_TRUE(dialog.Created());
+  dialog.Click(L"dt_Startdate");
+  dialog.Key('2');
+  driver.WaitIdle();
+  const ControlPixels field = dialog.Pixels(L"dt_Startdate");
+  ASSERT_GT(field.Width(), 60);
+  const COLORREF highlight = ::GetSysColor(COLOR_HIGHLIGHT);
+  const uint32_t selected = 0xFF000000u | GetRValue(highlight) << 16 | GetGValue(highlight) << 8 | GetBValue(highlight);
+  ASSERT_GT(field.Count(selected), 0) << "no picker open over the field with its year being typed";
+  // Between the date and the drop button.
+  EXPECT_EQ(field.At(field.Width() - 22, field.Height() / 2), 0xFF002964u) << "the face while a date is typed";
+  const int area = field.Width() * field.Height();
+  EXPECT_LT(field.Count(0xFFFFFFFFu), area / 5) << "white pixels: only the date and the frame may be white";
+  EXPECT_EQ(field.Count(0xFFF0F0F0u), 0) << "the system's grey button face";
+}
+
 }  // namespace

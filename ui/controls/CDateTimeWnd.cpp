@@ -4,8 +4,20 @@
 #include "ui/core/manager/CWindowManagerUI.h"
 
 namespace SkinUI {
+namespace {
 
-CDateTimeWnd::CDateTimeWnd() : m_pOwner(nullptr), m_bInit(false) {}
+// The host window's manager sends a child's colour requests back to it at the message
+// + 0x2000.
+const UINT kReflectedColorEdit = WM_CTLCOLOREDIT + 0x2000;
+const UINT kReflectedColorStatic = WM_CTLCOLORSTATIC + 0x2000;
+
+COLORREF ToColorRef(DWORD argb) { return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF); }
+
+bool IsOpaque(DWORD argb) { return (argb >> 24) == 0xFF; }
+
+}  // namespace
+
+CDateTimeWnd::CDateTimeWnd() : m_pOwner(nullptr), m_hBkBrush(nullptr), m_bInit(false) {}
 
 CDateTimeWnd::~CDateTimeWnd() = default;
 
@@ -49,6 +61,8 @@ LRESULT CDateTimeWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
       PostMessage(WM_CLOSE);
       return lRes;
     }
+    case kReflectedColorEdit:
+    case kReflectedColorStatic: return OnColor(reinterpret_cast<HDC>(wParam));
     default: break;
   }
   return CWindowWnd::HandleMessage(uMsg, wParam, lParam);
@@ -80,8 +94,17 @@ LRESULT CDateTimeWnd::OnKillFocus(UINT uMsg, WPARAM wParam, LPARAM lParam) {
   return lRes;
 }
 
+LRESULT CDateTimeWnd::OnColor(HDC hDC) {
+  // A face the control does not fill, seen through, has no colour the picker could take.
+  if (m_pOwner == nullptr || !IsOpaque(m_pOwner->GetBkColor())) return 0;
+  if (m_pOwner->GetTextColor() != 0) ::SetTextColor(hDC, ToColorRef(m_pOwner->GetTextColor()));
+  if (m_hBkBrush == nullptr) m_hBkBrush = ::CreateSolidBrush(ToColorRef(m_pOwner->GetBkColor()));
+  return reinterpret_cast<LRESULT>(m_hBkBrush);
+}
+
 void CDateTimeWnd::OnDetached(HWND) {
   if (m_pOwner != nullptr) m_pOwner->PickerClosed();
+  if (m_hBkBrush != nullptr) ::DeleteObject(m_hBkBrush);
   delete this;
 }
 

@@ -4,7 +4,11 @@
 // framework's date field sees it.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <mutex>
+#include <ostream>
+#include <string>
+#include <vector>
 
 #include "testing/driver/GuiThread.h"
 #include "testing/driver/TestDriver.h"
@@ -94,9 +98,12 @@ class PickerHost {
     gui.Call([&] {
       font = CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
       test::WindowSpec spec{"host", WS_POPUP | WS_VISIBLE, 0, {100, 100, 500, 400}};
-      spec.hook = [this](HWND, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+      spec.hook = [this](HWND, UINT m, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
         if (m == WM_LBUTTONDOWN) hostPresses++;
-        return std::nullopt;
+        if (m != WM_CTLCOLOREDIT && m != WM_CTLCOLORSTATIC) return std::nullopt;
+        colourRequests.push_back(m == WM_CTLCOLOREDIT ? "WM_CTLCOLOREDIT" : "WM_CTLCOLORSTATIC");
+        if (!colourAnswer) return std::nullopt;
+        return colourAnswer(HDC(wParam));
       };
       host = test::TraceWindow::Create(trace, spec);
       const RECT& r = kPickerRect;
@@ -178,6 +185,10 @@ class PickerHost {
   HWND picker = nullptr;
   HFONT font = nullptr;
   std::atomic<int> hostPresses{0};
+  // Read and written on the GUI thread only: the colour requests the host heard, and
+  // its answer to them (none: the default window procedure's).
+  Lines colourRequests;
+  std::function<LRESULT(HDC)> colourAnswer;
 };
 
 const RECT PickerHost::kPickerRect{20, 20, 160, 44};
@@ -197,6 +208,74 @@ TEST(DatePicker, StartsOnTodayAndTakesValidDatesOnly) {
   EXPECT_GT(PresentedImage(host.driver, host.host).Count(r, [white](uint32_t p) { return p != white; }), 100)
       << "the date and the drop button are drawn";
 }
+
+// The picker's fields are an edit to their parent: it asks for their colours as an edit
+// does, and paints with the parent's face and text colour when it answers.
+const COLORREF kFace = RGB(0, 0x29, 0x64);
+const COLORREF kInk = RGB(255, 0, 0);
+
+struct PaintCase {
+  const char* name;
+  bool disabled;
+  bool answer;
+  const char* expectedRequest;
+  COLORREF face;    // under the fields
+  COLORREF button;  // under the drop button's arrow
+  COLORREF text;
+};
+
+void PrintTo(const PaintCase& c, std::ostream* os) { *os << c.name; }
+
+class PickerPaint : public ::testing::TestWithParam<PaintCase> {};
+
+TEST_P(PickerPaint, FollowsTheParentsColours) {
+  const PaintCase& c = GetParam();
+  PickerHost host;
+  host.gui.Call([&] {
+    if (c.answer) {
+      host.colourAnswer = [](HDC hdc) -> LRESULT {
+        static HBRUSH brush = CreateSolidBrush(kFace);
+        SetTextColor(hdc, kInk);
+        return LRESULT(brush);
+      };
+    }
+    if (c.disabled) EnableWindow(host.picker, FALSE);
+    SetFocus(host.host);  // no field is highlighted
+    host.colourRequests.clear();
+    InvalidateRect(host.picker, nullptr, FALSE);
+  });
+  host.driver.WaitIdle();
+  Lines heard;
+  host.gui.Call([&] { heard = host.colourRequests; });
+  ASSERT_FALSE(heard.empty()) << "the picker asked its parent for nothing";
+  EXPECT_EQ(heard.back(), c.expectedRequest);
+
+  PresentedImage image(host.driver, host.host);
+  const RECT& r = PickerHost::kPickerRect;
+  const int buttonLeft = r.right - 16;
+  EXPECT_EQ(image.At(buttonLeft - 4, r.top + 3), PresentedImage::Opaque(c.face)) << "beside the date";
+  EXPECT_EQ(image.At(r.right - 4, r.top + 3), PresentedImage::Opaque(c.button)) << "in the drop button";
+  const RECT dateArea{r.left, r.top, buttonLeft, r.bottom};
+  const uint32_t wanted = PresentedImage::Opaque(c.text);
+  EXPECT_GT(image.Count(dateArea, [wanted](uint32_t p) { return PresentedImage::Near(p, wanted, 60); }), 20)
+      << "the date drawn in " << std::hex << wanted;
+  if (!c.answer) return;
+  const uint32_t white = PresentedImage::Opaque(GetSysColor(COLOR_WINDOW));
+  const uint32_t grey = PresentedImage::Opaque(GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(image.Count(r, [&](uint32_t p) { return p == white || p == grey; }), 0)
+      << "system colours left beside the parent's";
+}
+
+const PaintCase kPaintCases[] = {
+    {"SystemColoursWithoutAnAnswer", false, false, "WM_CTLCOLOREDIT", GetSysColor(COLOR_WINDOW),
+     GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOWTEXT)},
+    {"TheAnsweredFaceUnderTheFieldsAndTheButton", false, true, "WM_CTLCOLOREDIT", kFace, kFace, kInk},
+    {"DisabledAsksAsStaticAndGreysTheText", true, true, "WM_CTLCOLORSTATIC", kFace, kFace,
+     GetSysColor(COLOR_GRAYTEXT)},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, PickerPaint, ::testing::ValuesIn(kPaintCases),
+                         [](const ::testing::TestParamInfo<PaintCase>& info) { return info.param.name; });
 
 struct KeyCase {
   const char* name;
