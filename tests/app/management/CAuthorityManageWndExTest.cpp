@@ -4,6 +4,7 @@
 
 #include <json/json.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "app/management/CAuthorityManageWndEx.h"
 #include "platform/base/CodePage.h"
 #include "testing/services/WireJson.h"
+#include "testing/ui/ControlPixels.h"
 #include "testing/user/UserInput.h"
 #include "tests/app/management/support/ManagementWindowTest.h"
 #include "ui/controls/COptionUI.h"
@@ -42,6 +44,15 @@ class Rights : public managementtest::ManagementWindowTest {
     driver.WaitIdle();
     dialog = FindWindowOfClass(L"CDlgEx");
     ASSERT_NE(dialog, nullptr);
+  }
+  // Where the boxes of a tile layout lie in the dialog.
+  std::vector<RECT> BoxRects(LPCTSTR layout) {
+    std::vector<RECT> rects;
+    OnWindowThread(dialog, [&] {
+      auto* tiles = static_cast<SkinUI::CContainerUI*>(FindControl(dialog, layout)->GetInterface(L"Container"));
+      for (int i = 0; i < tiles->GetCount(); ++i) rects.push_back(tiles->GetItemAt(i)->GetPos());
+    });
+    return rects;
   }
   // The boxes of a tile layout, "word" or "word*" when ticked.
   Texts Boxes(LPCTSTR layout) {
@@ -201,6 +212,58 @@ TEST_F(Rights, AUserWithoutARecordOpensWithEverythingAndIsAdded) {
   EXPECT_EQ(RequestsTo("/api/Authority/Get").size(), readsBefore + 1) << "the rights are read again";
   EXPECT_EQ(Column(pageHwnd, L"list-Authority", L"UserModule")[1],
             L"巡更计划管理,巡更线路,巡更设备管理,巡更人员管理,巡更结果");
+}
+
+// What a box shows along its width, in the dialog's columns: where its word's ink ends
+// and where its tick (the last ink, at the box's right) begins and ends.
+struct BoxInk {
+  int wordLeft = -1, wordRight = -1, tickLeft = -1, tickRight = -1;
+};
+
+BoxInk InkOf(HWND dialog, const RECT& box) {
+  const controltest::ControlPixels pixels(dialog, box);
+  const uint32_t background = pixels.At(0, 0);
+  std::vector<bool> ink(static_cast<size_t>(std::max(pixels.Width(), 0)), false);
+  for (int x = 0; x < pixels.Width(); ++x) {
+    for (int y = 0; y < pixels.Height() && !ink[x]; ++y) ink[x] = pixels.At(x, y) != background;
+  }
+  BoxInk found;
+  int x = pixels.Width() - 1;
+  while (x >= 0 && !ink[x]) --x;
+  found.tickRight = box.left + x;
+  while (x >= 0 && ink[x]) --x;
+  found.tickLeft = box.left + x + 1;
+  while (x >= 0 && !ink[x]) --x;
+  found.wordRight = box.left + x;
+  int first = 0;
+  while (first < pixels.Width() && !ink[first]) ++first;
+  found.wordLeft = box.left + first;
+  return found;
+}
+
+// A tick reads with the word it follows: the gap to its own word is smaller than the
+// gap to the next box's word in the same row.
+TEST_F(Rights, EachTickLiesNearerItsOwnWordThanTheNextWord) {
+  LogInAs("u1", 6, "");
+  Open();
+  OpenDialog(1);  // no record: every box ticked
+  for (LPCTSTR layout : {L"TL_Area", L"TL_Moudle"}) {
+    const std::vector<RECT> boxes = BoxRects(layout);
+    const Texts words = Boxes(layout);
+    ASSERT_GE(boxes.size(), 6u) << layout;
+    int pairs = 0;
+    for (size_t i = 0; i + 1 < boxes.size(); ++i) {
+      if (boxes[i + 1].top != boxes[i].top) continue;  // the next word is on the next row
+      ++pairs;
+      const BoxInk own = InkOf(dialog, boxes[i]);
+      const BoxInk next = InkOf(dialog, boxes[i + 1]);
+      ASSERT_LT(own.wordRight, own.tickLeft) << "no word and tick told apart in " << words[i];
+      EXPECT_LT(own.tickLeft - own.wordRight, next.wordLeft - own.tickRight)
+          << "the tick of " << words[i] << " is " << own.tickLeft - own.wordRight << " px after its word and "
+          << next.wordLeft - own.tickRight << " px before " << words[i + 1];
+    }
+    EXPECT_GT(pairs, 0) << layout << " has no two boxes in a row";
+  }
 }
 
 TEST_F(Rights, NoAreaTickedSavesDashesAsAnUpdate) {
