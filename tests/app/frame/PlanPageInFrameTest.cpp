@@ -45,9 +45,9 @@ TEST_F(PlanPageInFrame, LookingAtAPlansResultsSelectsTheResultsPage) {
   driver.WaitIdle();
   const HWND menu = shelltest::FindWindowOfClass(L"SkinMenuWnd");
   ASSERT_NE(menu, nullptr);
-  RECT rc = {};
-  ::GetWindowRect(menu, &rc);
-  driver.Click(rc.left + 50, rc.top + 1 + 25 * 2 + 12);  // "menu_LookPlan", the third item
+  const POINT look = shelltest::ControlCentre(menu, L"menu_LookPlan");
+  ASSERT_NE(look.x, -1);
+  driver.Click(look.x, look.y);
   driver.WaitIdle();
   EXPECT_TRUE(Selected(L"tabResultManagement"));
   EXPECT_FALSE(Selected(L"tabPlan"));

@@ -21,6 +21,7 @@
 #include "platform/base/CodePage.h"
 #include "platform/spreadsheet/SpreadsheetApplication.h"
 #include "testing/files/ScratchFolder.h"
+#include "testing/ui/ControlPixels.h"
 #include "testing/user/UserInput.h"
 #include "testing/xlsx/XlsxWorkbook.h"
 #include "tests/app/management/support/ManagementWindowTest.h"
@@ -128,13 +129,14 @@ class PlanPage : public managementtest::ManagementWindowTest {
     ::PostMessageW(pageHwnd, CPatrolPlanUI::WM_PLANMENU, 0, plan);
     driver.WaitIdle();
   }
-  // Clicks the menu's item of that row (25 pixels each, under a one-pixel frame).
+  // Clicks the middle of the menu's item of that row, where the menu shows it.
   void ClickMenuItem(int row) {
+    static const LPCTSTR kItems[] = {L"menu_EditPlan", L"menu_deletePlan", L"menu_LookPlan", L"menu_ImportPlan"};
     const HWND menu = Menu();
     ASSERT_NE(menu, nullptr);
-    RECT rc = {};
-    ::GetWindowRect(menu, &rc);
-    driver.Click(rc.left + 50, rc.top + 1 + 25 * row + 12);
+    const POINT centre = shelltest::ControlCentre(menu, kItems[row]);
+    ASSERT_NE(centre.x, -1) << "no item " << row << " in the menu";
+    driver.Click(centre.x, centre.y);
     driver.WaitIdle();
   }
   // Clicks the menu button of the card that shows the plan, then the menu's item of that row.
@@ -501,6 +503,43 @@ TEST_F(PlanPage, ClickOnACardsMenuButtonOpensTheMenuAtThePointer) {
   EXPECT_EQ(rc.top, button.y);
   EXPECT_EQ(rc.right - rc.left, 108);
   EXPECT_EQ(rc.bottom - rc.top, 102);
+}
+
+// The menu's four texts stand no nearer its frame than to each other: the top and
+// bottom margins inside the frame are at least the gap between two texts.
+TEST_F(PlanPage, TheMenusTextsKeepClearOfItsFrame) {
+  AddPlan(3, "早班巡查", 0, 2);
+  Open();
+  const POINT button = shelltest::ControlCentre(pageHwnd, L"btn_Plan");
+  driver.Click(button.x, button.y);
+  driver.WaitIdle();
+  const HWND menu = Menu();
+  ASSERT_NE(menu, nullptr);
+  RECT client = {};
+  ::GetClientRect(menu, &client);
+  const controltest::ControlPixels pixels(menu, client);
+  const uint32_t face = 0xFF002964, frame = 0xFF1E5BC6;
+  // The rows inside the frame that hold text, as runs of rows.
+  std::vector<std::pair<int, int>> texts;
+  for (int y = 1; y < pixels.Height() - 1; ++y) {
+    bool ink = false;
+    for (int x = 1; x < pixels.Width() - 1 && !ink; ++x) ink = pixels.At(x, y) != face && pixels.At(x, y) != frame;
+    if (!ink) continue;
+    if (!texts.empty() && texts.back().second == y - 1) {
+      texts.back().second = y;
+    } else {
+      texts.emplace_back(y, y);
+    }
+  }
+  ASSERT_EQ(texts.size(), 4u) << "four item texts, one under the other";
+  int between = 0;
+  for (size_t i = 1; i < texts.size(); ++i) between = std::max(between, texts[i].first - texts[i - 1].second - 1);
+  const int above = texts.front().first - 1;
+  const int below = pixels.Height() - 2 - texts.back().second;
+  EXPECT_GE(above, between) << "the first text is " << above << " px under the frame, the texts " << between
+                            << " px apart";
+  EXPECT_GE(below, between) << "the last text is " << below << " px over the frame, the texts " << between
+                            << " px apart";
 }
 
 TEST_F(PlanPage, MenuOpensOnTheSideOfThePointerWhereItFits) {
