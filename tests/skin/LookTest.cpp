@@ -12,12 +12,15 @@
 #include "app/shell/ListRows.h"
 #include "testing/driver/TestDriver.h"
 #include "testing/ui/ControlHarness.h"
+#include "ui/controls/CComboUI.h"
+#include "ui/controls/CComboWnd.h"
 #include "ui/controls/CLabelUI.h"
 #include "ui/controls/CListHeaderUI.h"
 #include "ui/controls/CListUI.h"
 #include "ui/controls/CTreeNodeUI.h"
 #include "ui/controls/CTreeViewUI.h"
 #include "ui/core/control/CScrollBarUI.h"
+#include "ui/core/control/CVerticalLayoutUI.h"
 #include "ui/core/manager/CWindowManagerUI.h"
 #include "ui/core/render/CSkinRenderer.h"
 
@@ -174,6 +177,37 @@ TEST(DialogLook, ADateFieldKeepsItsFaceWhileADateIsTyped) {
   const int area = field.Width() * field.Height();
   EXPECT_LT(field.Count(0xFFFFFFFFu), area / 5) << "white pixels: only the date and the frame may be white";
   EXPECT_EQ(field.Count(0xFFF0F0F0u), 0) << "the system's grey button face";
+}
+
+// The plan dialog's type drop-down, with more types than it has room for, ends under a
+// row shown whole: every row lies wholly inside it or wholly outside.
+TEST(DialogLook, TheTypeDropDownShowsOnlyWholeRows) {
+  platform::headless::TestDriver driver;
+  ControlHarness dialog(driver, L"AddPlanWnd.xml", POINT{0, 0});
+  ASSERT_TRUE(dialog.Created());
+  dialog.Click(L"Comb_PlanType");
+  ASSERT_EQ(dialog.OpenWindows(L"ComboWnd").size(), 1u) << "the drop-down did not open";
+  dialog.OnGui([&] {
+    auto* combo = dialog.Find<SkinUI::CComboUI>(L"Comb_PlanType");
+    ASSERT_NE(combo, nullptr);
+    ASSERT_NE(combo->GetDropDown(), nullptr);
+    SkinUI::CVerticalLayoutUI* layout = combo->GetDropDown()->GetLayout();
+    RECT inside = layout->GetPos();
+    const RECT inset = layout->GetInset();
+    inside.top += inset.top;
+    inside.bottom -= inset.bottom;
+    ASSERT_TRUE(layout->GetVerticalScrollBar()->IsVisible()) << "all types fit: nothing to show here";
+    int shown = 0;
+    for (int i = 0; i < layout->GetCount(); ++i) {
+      const RECT row = layout->GetItemAt(i)->GetPos();
+      if (row.bottom <= inside.top || row.top >= inside.bottom) continue;
+      ++shown;
+      EXPECT_TRUE(row.top >= inside.top && row.bottom <= inside.bottom)
+          << "row " << i << " spans " << row.top << " to " << row.bottom << ", the drop-down shows " << inside.top
+          << " to " << inside.bottom;
+    }
+    EXPECT_GT(shown, 0);
+  });
 }
 
 }  // namespace
