@@ -71,6 +71,26 @@ TEST_F(HomePageOnEngine, TheChartPageDrawsBothBarColoursInsideTheWebView) {
   })) << "pass and miss bars inside the web view";
 }
 
+// The chart lies on its panel: where no bar, axis or label is drawn the web view shows
+// the panel's own colour, not a second navy beside it.
+TEST_F(HomePageOnEngine, TheChartsBackgroundIsItsPanelsColour) {
+  AddPlan(MakePlan(3, 0, "2026-01-01", "2026-12-31", "1111111"));
+  ServePassRates({{7, 4, 3}, {6, 5, 1}});
+  OpenPage();
+  ASSERT_TRUE(WaitFor([&] {
+    if (page->GetDrawChartsCount() == 0) return false;
+    return controltest::ControlPixels(hwnd, WebViewRect()).Count(kMissColour) > 0;
+  })) << "the bars inside the web view";
+  const RECT view = WebViewRect();
+  // Left of the web view, inside the panel's inset.
+  const controltest::ControlPixels panel(hwnd, RECT{view.left - 6, view.top, view.left - 2, view.bottom});
+  const controltest::ControlPixels chart(hwnd, view);
+  ASSERT_GT(chart.Width(), 100);
+  const uint32_t panelColour = panel.At(2, panel.Height() / 2);
+  EXPECT_EQ(chart.At(chart.Width() / 2, 3), panelColour) << "above the bars";
+  EXPECT_EQ(chart.At(3, chart.Height() - 3), panelColour) << "at the bottom left corner";
+}
+
 // Thirty characters each, beyond any fixed buffer.
 TEST_F(HomePageOnEngine, APagesMessageBoxShowsItsCaptionAndTextWhole) {
   OpenPage();
