@@ -42,25 +42,6 @@ LPCTSTR CComboWnd::GetWindowClassName() const { return L"ComboWnd"; }
 
 UINT CComboWnd::GetClassStyle() const { return CWindowWnd::GetClassStyle() | CS_DROPSHADOW; }
 
-int CComboWnd::WholeRowsHeight(CComboUI& owner, SIZE szAvailable, int cyLimit) {
-  // Rows past the limit are not measured: a long list would measure thousands of texts
-  // for a height it cannot take.
-  int cyRows = 0;
-  bool bCut = false;
-  for (int i = 0; i < owner.GetCount(); ++i) {
-    CControlUI* pControl = owner.GetItemAt(i);
-    if (!pControl->IsVisible()) continue;
-    const int cyRow = pControl->MeasureSize(szAvailable).cy;
-    if (cyRows + cyRow + kBorder > cyLimit) {
-      bCut = true;
-      break;
-    }
-    cyRows += cyRow;
-  }
-  if (bCut && cyRows == 0) return cyLimit;
-  return std::min(cyRows + kBorder, cyLimit);
-}
-
 RECT CComboWnd::PlaceFor(CComboUI& owner) {
   const SIZE szDrop = owner.GetDropBoxSize();
   RECT rc = owner.GetPos();
@@ -69,7 +50,15 @@ RECT CComboWnd::PlaceFor(CComboUI& owner) {
   if (szDrop.cx > 0) rc.right = rc.left + szDrop.cx;
 
   const SIZE szAvailable = {rc.right - rc.left, szDrop.cy};
-  const int cyDrop = WholeRowsHeight(owner, szAvailable, kMaxHeight);
+  // Rows past the highest a drop-down is are not measured: a long list would measure
+  // thousands of texts for a height it cannot take.
+  int cyRows = 0;
+  for (int i = 0; i < owner.GetCount() && cyRows + kBorder < static_cast<int>(kMaxHeight); ++i) {
+    CControlUI* pControl = owner.GetItemAt(i);
+    if (!pControl->IsVisible()) continue;
+    cyRows += pControl->MeasureSize(szAvailable).cy;
+  }
+  const int cyDrop = std::min(cyRows + kBorder, static_cast<int>(kMaxHeight));
   rc.bottom = rc.top + cyDrop;
 
   const HWND hWndOwner = owner.GetManager() != nullptr ? owner.GetManager()->GetPaintWindow() : nullptr;
@@ -80,8 +69,7 @@ RECT CComboWnd::PlaceFor(CComboUI& owner) {
 
   // Upwards, as high as downwards would have been, within the room above the combo.
   const RECT rcCombo = ToScreen(hWndOwner, RECT{rc.left, cyComboTop, rc.right, cyComboTop});
-  const int cyRoom = std::max(0, static_cast<int>(rcCombo.top - rcWork.top));
-  const int cyUp = cyRoom >= cyDrop ? cyDrop : WholeRowsHeight(owner, szAvailable, cyRoom);
+  const int cyUp = std::max(0, std::min(cyDrop, static_cast<int>(rcCombo.top - rcWork.top)));
   return RECT{rcScreen.left, rcCombo.top - cyUp, rcScreen.right, rcCombo.top};
 }
 

@@ -31,8 +31,7 @@ class CComboWnd : public CWindowWnd, public INotifyUI {
   bool Init(CComboUI* pOwner);
   // Where the drop-down of the combo goes, in screen coordinates: under the combo as
   // high as its rows (plus the border, at most kMaxHeight), or above it when that
-  // would pass the bottom of the work area of the combo's monitor. Either way it holds
-  // whole rows only: where not all fit, it ends under the last one that fits whole.
+  // would pass the bottom of the work area of the combo's monitor.
   static RECT PlaceFor(CComboUI& owner);
 
   // The combo is being destroyed: the rows go back to it and the window goes at once.
@@ -54,9 +53,6 @@ class CComboWnd : public CWindowWnd, public INotifyUI {
  private:
   ~CComboWnd() override;
 
-  // The height of the leading rows that fit whole, with the border, within `cyLimit`;
-  // the limit itself when not even the first row fits.
-  static int WholeRowsHeight(CComboUI& owner, SIZE szAvailable, int cyLimit);
   void BuildLayout();
   // Returns true when the message is answered with 0 and goes no further.
   bool OnKeyDown(WPARAM wParam);
