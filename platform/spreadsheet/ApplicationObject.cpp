@@ -2,23 +2,18 @@
 
 #include <malloc.h>
 
+#include "platform/spreadsheet/DispatchIds.h"
 #include "platform/spreadsheet/WorkbooksObject.h"
 
 namespace platform::spreadsheet {
-namespace {
-
-constexpr DISPID kWorkbooks = 0x23c;
-constexpr DISPID kQuit = 0x12e;
-
-}  // namespace
 
 HRESULT ApplicationObject::Call(DispatchCall& call) {
   HRESULT hr = S_OK;
   switch (call.Id()) {
-    case kWorkbooks:
+    case dispid::kWorkbooks:
       if (FAILED(hr = call.Expect(DISPATCH_PROPERTYGET, 0, 0))) return hr;
       return call.Return(new WorkbooksObject(workbooks_));
-    case kQuit:
+    case dispid::kQuit:
       if (FAILED(hr = call.Expect(DISPATCH_METHOD, 0, 0))) return hr;
       workbooks_->CloseAll();
       // A large report's cells were freed just now; without this the process would keep
