@@ -144,7 +144,7 @@ ExcelReportWriter::ExcelReportWriter(const std::string& folder) : m_folder(folde
                      now.wSecond);
 }
 
-std::string ExcelReportWriter::WriteDeviceRecords(std::list<DeviceRecordInfo> records) {
+std::string ExcelReportWriter::WriteDeviceRecords(const std::list<DeviceRecordInfo>& records) {
   ExcelReport report;
   report.operation = "ExcelReportWriter::WriteDeviceRecords";
   report.sheetName = L"巡更系统统计表";

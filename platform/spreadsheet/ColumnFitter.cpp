@@ -46,17 +46,18 @@ HFONT ColumnFitter::FontFor(const CellFont& font) {
   return handle->font;
 }
 
-int ColumnFitter::TextPixels(const CellFont& font, const std::wstring& text) {
-  HFONT handle = FontFor(font);
+int ColumnFitter::TextPixels(const CellFont& font, std::wstring_view text) { return TextPixels(FontFor(font), text); }
+
+int ColumnFitter::TextPixels(HFONT handle, std::wstring_view text) {
   if (!dc_ || !handle) return 0;
   HGDIOBJ old = SelectObject(dc_, handle);
   int widest = 0;
   size_t start = 0;
   while (start <= text.size()) {
     size_t end = text.find(L'\n', start);
-    if (end == std::wstring::npos) end = text.size();
+    if (end == std::wstring_view::npos) end = text.size();
     SIZE extent{};
-    if (end > start && GetTextExtentPoint32W(dc_, text.c_str() + start, static_cast<int>(end - start), &extent)) {
+    if (end > start && GetTextExtentPoint32W(dc_, text.data() + start, static_cast<int>(end - start), &extent)) {
       widest = std::max(widest, static_cast<int>(extent.cx));
     }
     start = end + 1;
@@ -74,14 +75,20 @@ double ColumnFitter::CharactersFromPixels(int pixels) {
 
 std::map<int, double> ColumnFitter::Widths(const SheetModel& sheet) {
   std::map<int, int> pixels;
-  for (const auto& [key, cell] : sheet.Cells()) {
-    if (cell.text.empty()) continue;
-    const int row = SheetModel::RowOf(key), column = SheetModel::ColumnOf(key);
-    if (!sheet.IsFitted(column) || sheet.MergeAt(row, column)) continue;
-    const int width = TextPixels(cell.style->font, cell.text) + kFitPadding;
-    int& widest = pixels[column];
+  // A sheet's styles stay where they are while it is read, so a font's address names it;
+  // the cells of a column mostly share one.
+  const CellFont* lastFont = nullptr;
+  HFONT lastHandle = nullptr;
+  sheet.ForEachCell([&](const CellView& cell) {
+    if (cell.text.empty() || !sheet.IsFitted(cell.column) || sheet.MergeAt(cell.row, cell.column)) return;
+    if (&cell.style->font != lastFont) {
+      lastFont = &cell.style->font;
+      lastHandle = FontFor(cell.style->font);
+    }
+    const int width = TextPixels(lastHandle, cell.text) + kFitPadding;
+    int& widest = pixels[cell.column];
     widest = std::max(widest, width);
-  }
+  });
   std::map<int, double> widths;
   for (const auto& [column, width] : pixels) widths[column] = CharactersFromPixels(width);
   return widths;

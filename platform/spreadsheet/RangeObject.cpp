@@ -74,7 +74,7 @@ HRESULT RangeObject::PutItem(DispatchCall& call) {
   HRESULT hr = call.Expect(DISPATCH_PROPERTYPUT, 2, 2);
   if (FAILED(hr)) return hr;
   LONG row = 0, column = 0;
-  std::wstring text;
+  std::wstring_view text;
   if (FAILED(hr = call.Int32(0, &row)) || FAILED(hr = call.Int32(1, &column)) || FAILED(hr = call.PutText(&text))) {
     return hr;
   }
@@ -84,7 +84,7 @@ HRESULT RangeObject::PutItem(DispatchCall& call) {
   if (sheetRow < 1 || sheetRow > kSheetRows || sheetColumn < 1 || sheetColumn > kSheetColumns) {
     return call.Reject(L"Unable to set the Item property of the Range class");
   }
-  sheet_->SetText(static_cast<int>(sheetRow), static_cast<int>(sheetColumn), std::move(text));
+  sheet_->SetText(static_cast<int>(sheetRow), static_cast<int>(sheetColumn), text);
   return S_OK;
 }
 
