@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <tuple>
+#include <unordered_map>
 
 #include "platform/gdi/Gdi.h"
 
@@ -16,6 +17,12 @@ constexpr int kDigitPixels = 7;
 constexpr int kFitPadding = 7;
 constexpr int kCellMargin = 5;
 constexpr double kMaxWidth = 255.0;
+
+// Fonts that measure a text alike: the rest of a font (colour, underline...) is drawn
+// over the same glyphs.
+bool SameMeasure(const CellFont& a, const CellFont& b) {
+  return a.size == b.size && a.bold == b.bold && a.italic == b.italic && a.name == b.name;
+}
 
 int PixelsFromPoints(int points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
 
@@ -75,17 +82,21 @@ double ColumnFitter::CharactersFromPixels(int pixels) {
 
 std::map<int, double> ColumnFitter::Widths(const SheetModel& sheet) {
   std::map<int, int> pixels;
-  // A sheet's styles stay where they are while it is read, so a font's address names it;
-  // the cells of a column mostly share one.
+  // A report repeats its texts (a person, a building, a type) down a column: each is
+  // measured once per font.
   const CellFont* lastFont = nullptr;
   HFONT lastHandle = nullptr;
+  std::unordered_map<std::wstring_view, int> measured;
   sheet.ForEachCell([&](const CellView& cell) {
     if (cell.text.empty() || !sheet.IsFitted(cell.column) || sheet.MergeAt(cell.row, cell.column)) return;
-    if (&cell.style->font != lastFont) {
+    if (lastFont == nullptr || !SameMeasure(cell.style->font, *lastFont)) {
       lastFont = &cell.style->font;
       lastHandle = FontFor(cell.style->font);
+      measured.clear();
     }
-    const int width = TextPixels(lastHandle, cell.text) + kFitPadding;
+    const auto known = measured.try_emplace(cell.text, 0);
+    if (known.second) known.first->second = TextPixels(lastHandle, cell.text);
+    const int width = known.first->second + kFitPadding;
     int& widest = pixels[cell.column];
     widest = std::max(widest, width);
   });
