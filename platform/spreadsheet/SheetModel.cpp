@@ -249,4 +249,10 @@ bool SheetModel::Find(int row, int column, CellView* cell) const {
   return true;
 }
 
+size_t SheetModel::CellCount() const {
+  size_t count = 0;
+  for (const Row& row : rows_) count += row.cells.size();
+  return count;
+}
+
 }  // namespace platform::spreadsheet

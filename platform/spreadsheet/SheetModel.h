@@ -60,6 +60,8 @@ class SheetModel {
   const CellRange* MergeAt(int row, int column) const;
   // False when the cell was never written or styled.
   bool Find(int row, int column, CellView* cell) const;
+  // The cells written or styled.
+  size_t CellCount() const;
 
  private:
   // Where a cell's text lies in the sheet's text buffer, and its style's place in the
