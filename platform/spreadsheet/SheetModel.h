@@ -6,7 +6,8 @@
 // A report writes hundreds of thousands of cells, so the sheet keeps them compact: its
 // rows in one vector by row number, each row's cells in one vector by column, every
 // text in one buffer of the sheet and every style once in a table of the sheet, a cell
-// naming both by position. Writing a cell allocates nothing of its own.
+// naming both by position. Writing a cell allocates nothing of its own: a new row takes
+// one vector for its cells, and the texts take a new block now and then.
 #include <cstdint>
 #include <functional>
 #include <map>
