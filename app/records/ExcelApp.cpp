@@ -4,43 +4,11 @@
 #include <functional>
 
 #include "CommonTools/AfxMessageBox.h"
+#include "platform/spreadsheet/DispatchIds.h"
 
 namespace {
 
-// Dispatch ids of the spreadsheet application's members.
-constexpr DISPID kWorkbooks = 0x23c;
-constexpr DISPID kQuit = 0x12e;
-constexpr DISPID kAdd = 0xb5;
-constexpr DISPID kClose = 0x115;
-constexpr DISPID kWorksheets = 0x1ee;
-constexpr DISPID kSaveAs = 0x11c;
-constexpr DISPID kName = 0x6e;
-constexpr DISPID kCells = 0xee;
-constexpr DISPID kRange = 0xc5;
-constexpr DISPID kItem = 0xaa;
-constexpr DISPID kEntireRow = 0xf7;
-constexpr DISPID kEntireColumn = 0xf6;
-constexpr DISPID kCount = 0x76;
-constexpr DISPID kFont = 0x92;
-constexpr DISPID kHorizontalAlignment = 0x88;
-constexpr DISPID kVerticalAlignment = 0x89;
-constexpr DISPID kMergeCells = 0xd0;
-constexpr DISPID kBorders = 0x1b3;
-constexpr DISPID kNumberFormat = 0xc1;
-constexpr DISPID kLineStyle = 0x77;
-constexpr DISPID kColor = 0x63;
-constexpr DISPID kWeight = 0x78;
-
-constexpr DISPID kFontName = 0x6e;
-constexpr DISPID kFontShadow = 0x67;
-constexpr DISPID kFontSize = 0x68;
-constexpr DISPID kFontUnderline = 0x6a;
-constexpr DISPID kFontBold = 0x60;
-constexpr DISPID kFontColor = 0x63;
-constexpr DISPID kFontItalic = 0x65;
-constexpr DISPID kFontStrikethrough = 0x69;
-constexpr DISPID kFontSubscript = 0xb3;
-constexpr DISPID kFontSuperscript = 0xb2;
+namespace dispid = platform::spreadsheet::dispid;
 
 constexpr short kInsideVertical = 11;
 constexpr short kInsideHorizontal = 12;
@@ -96,45 +64,45 @@ bool ExcelApp::Init() {
     AfxMessageBox(L"EXCEL初始化时出错!", MB_ICONERROR);
     return false;
   }
-  ReadObject(m_application, kWorkbooks, m_workbooks);
+  ReadObject(m_application, dispid::kWorkbooks, m_workbooks);
   const VARIANT omitted = Omitted();
   LPDISPATCH workbook = nullptr;
-  m_workbooks.InvokeHelper(kAdd, DISPATCH_METHOD, VT_DISPATCH, &workbook, kOneOmitted, &omitted);
+  m_workbooks.InvokeHelper(dispid::kAdd, DISPATCH_METHOD, VT_DISPATCH, &workbook, kOneOmitted, &omitted);
   m_workbook.AttachDispatch(workbook);
-  ReadObject(m_workbook, kWorksheets, m_worksheets);
+  ReadObject(m_workbook, dispid::kWorksheets, m_worksheets);
   return true;
 }
 
 void ExcelApp::AddSheet(const CStringW& name) {
   const VARIANT omitted = Omitted();
   LPDISPATCH sheet = nullptr;
-  m_worksheets.InvokeHelper(kAdd, DISPATCH_METHOD, VT_DISPATCH, &sheet, kFourOmitted, &omitted, &omitted, &omitted,
-                            &omitted);
+  m_worksheets.InvokeHelper(dispid::kAdd, DISPATCH_METHOD, VT_DISPATCH, &sheet, kFourOmitted, &omitted, &omitted,
+                            &omitted, &omitted);
   m_worksheet.AttachDispatch(sheet);
-  m_worksheet.SetProperty(kName, VT_BSTR, name.GetString());
-  ReadObject(m_worksheet, kCells, m_range);
+  m_worksheet.SetProperty(dispid::kName, VT_BSTR, name.GetString());
+  ReadObject(m_worksheet, dispid::kCells, m_range);
 }
 
 void ExcelApp::SetRange(const CStringW& cell1, const CStringW& cell2) {
   LPDISPATCH range = nullptr;
-  m_worksheet.InvokeHelper(kRange, DISPATCH_PROPERTYGET, VT_DISPATCH, &range, kTwoTexts, cell1.GetString(),
+  m_worksheet.InvokeHelper(dispid::kRange, DISPATCH_PROPERTYGET, VT_DISPATCH, &range, kTwoTexts, cell1.GetString(),
                            cell2.GetString());
   m_range.AttachDispatch(range);
 }
 
 int ExcelApp::RowCount() {
   COleDispatchDriver rows;
-  ReadObject(m_range, kEntireRow, rows);
+  ReadObject(m_range, dispid::kEntireRow, rows);
   LONG count = 0;
-  rows.GetProperty(kCount, VT_I4, &count);
+  rows.GetProperty(dispid::kCount, VT_I4, &count);
   return count;
 }
 
 int ExcelApp::ColumnCount() {
   COleDispatchDriver columns;
-  ReadObject(m_range, kEntireColumn, columns);
+  ReadObject(m_range, dispid::kEntireColumn, columns);
   LONG count = 0;
-  columns.GetProperty(kCount, VT_I4, &count);
+  columns.GetProperty(dispid::kCount, VT_I4, &count);
   return count;
 }
 
@@ -147,7 +115,7 @@ bool ExcelApp::SetCell(int row, int column, const CStringW& text) {
     AfxMessageBox(message, MB_ICONERROR);
     return false;
   }
-  m_range.InvokeHelper(kItem, DISPATCH_PROPERTYPUT, VT_EMPTY, nullptr, kCellText, static_cast<LONG>(row),
+  m_range.InvokeHelper(dispid::kItem, DISPATCH_PROPERTYPUT, VT_EMPTY, nullptr, kCellText, static_cast<LONG>(row),
                        static_cast<LONG>(column), text.GetString());
   return true;
 }
@@ -159,27 +127,27 @@ void ExcelApp::Merge() {
   for (int row = 2; row <= rows; ++row) {
     for (int column = 1; column <= columns; ++column) SetCell(row, column, L"");
   }
-  m_range.SetProperty(kMergeCells, VT_I2, 1);
+  m_range.SetProperty(dispid::kMergeCells, VT_I2, 1);
 }
 
 void ExcelApp::SetAlignment(LONG alignment) {
-  m_range.SetProperty(kHorizontalAlignment, VT_I2, static_cast<short>(LOWORD(alignment)));
-  m_range.SetProperty(kVerticalAlignment, VT_I2, static_cast<short>(HIWORD(alignment)));
+  m_range.SetProperty(dispid::kHorizontalAlignment, VT_I2, static_cast<short>(LOWORD(alignment)));
+  m_range.SetProperty(dispid::kVerticalAlignment, VT_I2, static_cast<short>(HIWORD(alignment)));
 }
 
 void ExcelApp::SetFont(ExcelFont font) {
   COleDispatchDriver driver;
-  ReadObject(m_range, kFont, driver);
-  driver.SetProperty(kFontName, VT_BSTR, font.name.GetString());
-  driver.SetProperty(kFontShadow, VT_I2, font.shadow);
-  driver.SetProperty(kFontSize, VT_I2, font.size);
-  driver.SetProperty(kFontUnderline, VT_I2, font.underline);
-  driver.SetProperty(kFontBold, VT_I2, font.bold);
-  driver.SetProperty(kFontColor, VT_I4, font.colour);
-  driver.SetProperty(kFontItalic, VT_I2, font.italic);
-  driver.SetProperty(kFontStrikethrough, VT_I2, font.strikethrough);
-  driver.SetProperty(kFontSubscript, VT_I2, font.subscript);
-  driver.SetProperty(kFontSuperscript, VT_I2, font.superscript);
+  ReadObject(m_range, dispid::kFont, driver);
+  driver.SetProperty(dispid::kName, VT_BSTR, font.name.GetString());
+  driver.SetProperty(dispid::kShadow, VT_I2, font.shadow);
+  driver.SetProperty(dispid::kSize, VT_I2, font.size);
+  driver.SetProperty(dispid::kUnderline, VT_I2, font.underline);
+  driver.SetProperty(dispid::kBold, VT_I2, font.bold);
+  driver.SetProperty(dispid::kColor, VT_I4, font.colour);
+  driver.SetProperty(dispid::kItalic, VT_I2, font.italic);
+  driver.SetProperty(dispid::kStrikethrough, VT_I2, font.strikethrough);
+  driver.SetProperty(dispid::kSubscript, VT_I2, font.subscript);
+  driver.SetProperty(dispid::kSuperscript, VT_I2, font.superscript);
 }
 
 void ExcelApp::SetBorder(SHORT index, SHORT lineStyle, SHORT weight, LONG colour) {
@@ -187,25 +155,25 @@ void ExcelApp::SetBorder(SHORT index, SHORT lineStyle, SHORT weight, LONG colour
   if (index == kInsideHorizontal && RowCount() == 1) return;
   if (index == kInsideVertical && ColumnCount() == 1) return;
   COleDispatchDriver borders;
-  ReadObject(m_range, kBorders, borders);
+  ReadObject(m_range, dispid::kBorders, borders);
   LPDISPATCH edge = nullptr;
-  borders.InvokeHelper(kItem, DISPATCH_PROPERTYGET, VT_DISPATCH, &edge, kIndex, static_cast<LONG>(index));
+  borders.InvokeHelper(dispid::kItem, DISPATCH_PROPERTYGET, VT_DISPATCH, &edge, kIndex, static_cast<LONG>(index));
   COleDispatchDriver border(edge);
-  border.SetProperty(kLineStyle, VT_I2, lineStyle);
-  border.SetProperty(kColor, VT_I4, colour);
-  border.SetProperty(kWeight, VT_I2, weight);
+  border.SetProperty(dispid::kLineStyle, VT_I2, lineStyle);
+  border.SetProperty(dispid::kColor, VT_I4, colour);
+  border.SetProperty(dispid::kWeight, VT_I2, weight);
 }
 
 void ExcelApp::SetNumberFormat(const CStringW& format) {
-  m_range.SetProperty(kNumberFormat, VT_BSTR, format.GetString());
+  m_range.SetProperty(dispid::kNumberFormat, VT_BSTR, format.GetString());
 }
 
 void ExcelApp::SaveAs(const CStringW& path) {
   // No file format: the application's default for a new workbook, whatever the extension.
   const VARIANT omitted = Omitted();
-  m_workbook.InvokeHelper(kSaveAs, DISPATCH_METHOD, VT_EMPTY, nullptr, kSaveAsArguments, path.GetString(), &omitted,
-                          &omitted, &omitted, &omitted, &omitted, static_cast<LONG>(0), &omitted, &omitted, &omitted,
-                          &omitted);
+  m_workbook.InvokeHelper(dispid::kSaveAs, DISPATCH_METHOD, VT_EMPTY, nullptr, kSaveAsArguments, path.GetString(),
+                          &omitted, &omitted, &omitted, &omitted, &omitted, static_cast<LONG>(0), &omitted, &omitted,
+                          &omitted, &omitted);
   m_savedPath = path;
 }
 
@@ -219,14 +187,15 @@ void ExcelApp::Close() {
   Attempt(
       [&] {
         const VARIANT omitted = Omitted();
-        m_workbook.InvokeHelper(kClose, DISPATCH_METHOD, VT_EMPTY, nullptr, kWorkbookClose, 0,
+        m_workbook.InvokeHelper(dispid::kClose, DISPATCH_METHOD, VT_EMPTY, nullptr, kWorkbookClose, 0,
                                 m_savedPath.GetString(), &omitted);
       },
       failure);
   m_workbook.ReleaseDispatch();
-  Attempt([&] { m_workbooks.InvokeHelper(kClose, DISPATCH_METHOD, VT_EMPTY, nullptr, kNoArguments); }, failure);
+  Attempt([&] { m_workbooks.InvokeHelper(dispid::kClose, DISPATCH_METHOD, VT_EMPTY, nullptr, kNoArguments); }, failure);
   m_workbooks.ReleaseDispatch();
-  Attempt([&] { m_application.InvokeHelper(kQuit, DISPATCH_METHOD, VT_EMPTY, nullptr, kNoArguments); }, failure);
+  Attempt([&] { m_application.InvokeHelper(dispid::kQuit, DISPATCH_METHOD, VT_EMPTY, nullptr, kNoArguments); },
+          failure);
   m_application.ReleaseDispatch();
   if (m_comInitialised) CoUninitialize();
   m_comInitialised = false;

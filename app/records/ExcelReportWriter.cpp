@@ -11,6 +11,7 @@
 #include "app/records/DeviceRecordTypeName.h"
 #include "app/records/ExcelApp.h"
 #include "app/records/FileNames.h"
+#include "platform/spreadsheet/DispatchIds.h"
 
 namespace {
 
@@ -29,9 +30,7 @@ constexpr short kCentre = -4108;
 constexpr short kTop = -4160;
 constexpr LONG kTitleColour = 15106624;  // red 64, green 130, blue 230
 
-constexpr DISPID kCells = 0xee;
-constexpr DISPID kEntireColumn = 0xf6;
-constexpr DISPID kAutoFit = 0xed;
+namespace dispid = platform::spreadsheet::dispid;
 
 const char* const kPlanTypeNames[] = {"校园安防", "校园设备", "消防", "食堂", "宿舍检查", "清洁卫生", "日常教学"};
 const char* const kWeekdays[] = {"周一,", "周二,", "周三,", "周四,", "周五,", "周六,", "周日"};
@@ -73,14 +72,15 @@ void ApplyStyle(ExcelApp& app, const ExcelFont& font) {
 
 void FitColumns(ExcelApp& app) {
   LPDISPATCH cells = nullptr;
-  app.Worksheet().GetProperty(kCells, VT_DISPATCH, &cells);
+  app.Worksheet().GetProperty(dispid::kCells, VT_DISPATCH, &cells);
   COleDispatchDriver allCells(cells);
   LPDISPATCH columns = nullptr;
-  allCells.GetProperty(kEntireColumn, VT_DISPATCH, &columns);
+  allCells.GetProperty(dispid::kEntireColumn, VT_DISPATCH, &columns);
   COleDispatchDriver allColumns(columns);
   VARIANT ignored;
   VariantInit(&ignored);
-  allColumns.InvokeHelper(kAutoFit, DISPATCH_METHOD, VT_VARIANT, &ignored, reinterpret_cast<const BYTE*>(VTS_NONE));
+  allColumns.InvokeHelper(dispid::kAutoFit, DISPATCH_METHOD, VT_VARIANT, &ignored,
+                          reinterpret_cast<const BYTE*>(VTS_NONE));
   VariantClear(&ignored);
 }
 
@@ -144,7 +144,7 @@ ExcelReportWriter::ExcelReportWriter(const std::string& folder) : m_folder(folde
                      now.wSecond);
 }
 
-std::string ExcelReportWriter::WriteDeviceRecords(std::list<DeviceRecordInfo> records) {
+std::string ExcelReportWriter::WriteDeviceRecords(const std::list<DeviceRecordInfo>& records) {
   ExcelReport report;
   report.operation = "ExcelReportWriter::WriteDeviceRecords";
   report.sheetName = L"巡更系统统计表";

@@ -26,7 +26,7 @@ class ExcelReportWriter {
   // The folder as the folder chooser gave it (GBK); the local time now names the files.
   explicit ExcelReportWriter(const std::string& folder);
 
-  std::string WriteDeviceRecords(std::list<DeviceRecordInfo> records);
+  std::string WriteDeviceRecords(const std::list<DeviceRecordInfo>& records);
   std::string WriteInspectResults(std::list<InspectResultRow> rows);
   // One map per plan, from the date text to that day's tally.
   std::string WriteInspectRecords(std::list<std::map<std::string, PlanDayTally>> plans);

@@ -1,11 +1,9 @@
 #include "platform/spreadsheet/BorderObject.h"
 
+#include "platform/spreadsheet/DispatchIds.h"
+
 namespace platform::spreadsheet {
 namespace {
-
-constexpr DISPID kLineStyle = 0x77;
-constexpr DISPID kColor = 0x63;
-constexpr DISPID kWeight = 0x78;
 
 constexpr LONG kMaxColour = 0xFFFFFF;
 
@@ -42,11 +40,11 @@ std::wstring Refusal(const wchar_t* property) {
 
 HRESULT BorderObject::Call(DispatchCall& call) {
   switch (call.Id()) {
-    case kLineStyle:
+    case dispid::kLineStyle:
       return PutLineStyle(call);
-    case kColor:
+    case dispid::kColor:
       return PutColour(call);
-    case kWeight:
+    case dispid::kWeight:
       return PutWeight(call);
     default:
       return DISP_E_MEMBERNOTFOUND;

@@ -2,15 +2,12 @@
 
 #include "platform/spreadsheet/BorderObject.h"
 
+#include "platform/spreadsheet/DispatchIds.h"
+
 namespace platform::spreadsheet {
-namespace {
-
-constexpr DISPID kItem = 0xaa;
-
-}  // namespace
 
 HRESULT BordersObject::Call(DispatchCall& call) {
-  if (call.Id() != kItem) return DISP_E_MEMBERNOTFOUND;
+  if (call.Id() != dispid::kItem) return DISP_E_MEMBERNOTFOUND;
   HRESULT hr = call.Expect(DISPATCH_PROPERTYGET, 1, 1);
   if (FAILED(hr)) return hr;
   LONG index = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <tuple>
+#include <unordered_map>
 
 #include "platform/gdi/Gdi.h"
 
@@ -16,6 +17,12 @@ constexpr int kDigitPixels = 7;
 constexpr int kFitPadding = 7;
 constexpr int kCellMargin = 5;
 constexpr double kMaxWidth = 255.0;
+
+// Fonts that measure a text alike: the rest of a font (colour, underline...) is drawn
+// over the same glyphs.
+bool SameMeasure(const CellFont& a, const CellFont& b) {
+  return a.size == b.size && a.bold == b.bold && a.italic == b.italic && a.name == b.name;
+}
 
 int PixelsFromPoints(int points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
 
@@ -46,17 +53,18 @@ HFONT ColumnFitter::FontFor(const CellFont& font) {
   return handle->font;
 }
 
-int ColumnFitter::TextPixels(const CellFont& font, const std::wstring& text) {
-  HFONT handle = FontFor(font);
+int ColumnFitter::TextPixels(const CellFont& font, std::wstring_view text) { return TextPixels(FontFor(font), text); }
+
+int ColumnFitter::TextPixels(HFONT handle, std::wstring_view text) {
   if (!dc_ || !handle) return 0;
   HGDIOBJ old = SelectObject(dc_, handle);
   int widest = 0;
   size_t start = 0;
   while (start <= text.size()) {
     size_t end = text.find(L'\n', start);
-    if (end == std::wstring::npos) end = text.size();
+    if (end == std::wstring_view::npos) end = text.size();
     SIZE extent{};
-    if (end > start && GetTextExtentPoint32W(dc_, text.c_str() + start, static_cast<int>(end - start), &extent)) {
+    if (end > start && GetTextExtentPoint32W(dc_, text.data() + start, static_cast<int>(end - start), &extent)) {
       widest = std::max(widest, static_cast<int>(extent.cx));
     }
     start = end + 1;
@@ -74,14 +82,24 @@ double ColumnFitter::CharactersFromPixels(int pixels) {
 
 std::map<int, double> ColumnFitter::Widths(const SheetModel& sheet) {
   std::map<int, int> pixels;
-  for (const auto& [key, cell] : sheet.Cells()) {
-    if (cell.text.empty()) continue;
-    const int row = SheetModel::RowOf(key), column = SheetModel::ColumnOf(key);
-    if (!sheet.IsFitted(column) || sheet.MergeAt(row, column)) continue;
-    const int width = TextPixels(cell.style->font, cell.text) + kFitPadding;
-    int& widest = pixels[column];
+  // A report repeats its texts (a person, a building, a type) down a column: each is
+  // measured once per font.
+  const CellFont* lastFont = nullptr;
+  HFONT lastHandle = nullptr;
+  std::unordered_map<std::wstring_view, int> measured;
+  sheet.ForEachCell([&](const CellView& cell) {
+    if (cell.text.empty() || !sheet.IsFitted(cell.column) || sheet.MergeAt(cell.row, cell.column)) return;
+    if (lastFont == nullptr || !SameMeasure(cell.style->font, *lastFont)) {
+      lastFont = &cell.style->font;
+      lastHandle = FontFor(cell.style->font);
+      measured.clear();
+    }
+    const auto known = measured.try_emplace(cell.text, 0);
+    if (known.second) known.first->second = TextPixels(lastHandle, cell.text);
+    const int width = known.first->second + kFitPadding;
+    int& widest = pixels[cell.column];
     widest = std::max(widest, width);
-  }
+  });
   std::map<int, double> widths;
   for (const auto& [column, width] : pixels) widths[column] = CharactersFromPixels(width);
   return widths;

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "platform/base/WinTypes.h"
 #include "platform/spreadsheet/CellStyle.h"
@@ -24,7 +25,7 @@ class ColumnFitter {
   // Column (1-based) to width in characters, for the fitted columns that hold text.
   std::map<int, double> Widths(const SheetModel& sheet);
   // The pixel width of the widest line of `text` at 96 dots per inch.
-  int TextPixels(const CellFont& font, const std::wstring& text);
+  int TextPixels(const CellFont& font, std::wstring_view text);
   // Pixels of a fitted column to the file's width unit (characters of the default font).
   static double CharactersFromPixels(int pixels);
 
@@ -42,6 +43,7 @@ class ColumnFitter {
   };
 
   HFONT FontFor(const CellFont& font);
+  int TextPixels(HFONT font, std::wstring_view text);
 
   HDC dc_ = nullptr;
   std::map<FontKey, std::unique_ptr<FontHandle>> fonts_;

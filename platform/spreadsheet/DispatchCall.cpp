@@ -70,9 +70,16 @@ HRESULT DispatchCall::Omitted(UINT index) {
 }
 
 HRESULT DispatchCall::PutText(std::wstring* value) {
+  std::wstring_view text;
+  const HRESULT hr = PutText(&text);
+  if (SUCCEEDED(hr)) value->assign(text);
+  return hr;
+}
+
+HRESULT DispatchCall::PutText(std::wstring_view* value) {
   BSTR text = nullptr;
   const HRESULT hr = Read(&params_->rgvarg[0], VT_BSTR, &VARIANT::bstrVal, &text);
-  if (SUCCEEDED(hr)) value->assign(text ? text : L"", SysStringLen(text));
+  if (SUCCEEDED(hr)) *value = text ? std::wstring_view(text, SysStringLen(text)) : std::wstring_view();
   return hr;
 }
 

@@ -3,6 +3,7 @@
 // kind and arguments checked against what the member takes, its result handed back, and
 // a rejection described in the caller's EXCEPINFO.
 #include <string>
+#include <string_view>
 
 #include "platform/com/Dispatch.h"
 
@@ -37,6 +38,8 @@ class DispatchCall {
 
   // The value of a property write.
   HRESULT PutText(std::wstring* value);
+  // The same text without a copy: it lives as long as the call.
+  HRESULT PutText(std::wstring_view* value);
   HRESULT PutInt32(LONG* value);
   HRESULT PutInt16(SHORT* value);
 

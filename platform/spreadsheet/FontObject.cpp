@@ -1,18 +1,9 @@
 #include "platform/spreadsheet/FontObject.h"
 
+#include "platform/spreadsheet/DispatchIds.h"
+
 namespace platform::spreadsheet {
 namespace {
-
-constexpr DISPID kName = 0x6e;
-constexpr DISPID kBold = 0x60;
-constexpr DISPID kColor = 0x63;
-constexpr DISPID kItalic = 0x65;
-constexpr DISPID kShadow = 0x67;
-constexpr DISPID kSize = 0x68;
-constexpr DISPID kStrikethrough = 0x69;
-constexpr DISPID kUnderline = 0x6a;
-constexpr DISPID kSuperscript = 0xb2;
-constexpr DISPID kSubscript = 0xb3;
 
 constexpr int kMaxFontSize = 409;
 constexpr LONG kMaxColour = 0xFFFFFF;
@@ -30,20 +21,20 @@ std::wstring Refusal(const wchar_t* property) {
 
 HRESULT FontObject::Call(DispatchCall& call) {
   switch (call.Id()) {
-    case kName:
+    case dispid::kName:
       return PutName(call);
-    case kColor:
+    case dispid::kColor:
       return PutColour(call);
-    case kSize:
+    case dispid::kSize:
       return PutSize(call);
-    case kUnderline:
+    case dispid::kUnderline:
       return PutUnderline(call);
-    case kBold:
-    case kItalic:
-    case kShadow:
-    case kStrikethrough:
-    case kSuperscript:
-    case kSubscript:
+    case dispid::kBold:
+    case dispid::kItalic:
+    case dispid::kShadow:
+    case dispid::kStrikethrough:
+    case dispid::kSuperscript:
+    case dispid::kSubscript:
       return PutFlag(call);
     default:
       return DISP_E_MEMBERNOTFOUND;
@@ -95,24 +86,24 @@ HRESULT FontObject::PutFlag(DispatchCall& call) {
   const DISPID id = call.Id();
   return Change(call, [&](CellFont& font) {
     switch (id) {
-      case kBold:
+      case dispid::kBold:
         font.bold = on;
         return;
-      case kItalic:
+      case dispid::kItalic:
         font.italic = on;
         return;
-      case kShadow:
+      case dispid::kShadow:
         font.shadow = on;
         return;
-      case kStrikethrough:
+      case dispid::kStrikethrough:
         font.strikethrough = on;
         return;
-      case kSuperscript:
+      case dispid::kSuperscript:
         // A cell's text is raised or lowered, never both.
         font.superscript = on;
         if (on) font.subscript = false;
         return;
-      case kSubscript:
+      case dispid::kSubscript:
         font.subscript = on;
         if (on) font.superscript = false;
         return;

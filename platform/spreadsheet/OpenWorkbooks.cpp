@@ -10,9 +10,21 @@ std::shared_ptr<WorkbookModel> OpenWorkbooks::Add() {
 }
 
 void OpenWorkbooks::Close(const WorkbookModel* workbook) {
-  workbooks_.erase(std::remove_if(workbooks_.begin(), workbooks_.end(),
-                                  [&](const std::shared_ptr<WorkbookModel>& open) { return open.get() == workbook; }),
-                   workbooks_.end());
+  const auto closing = std::remove_if(workbooks_.begin(), workbooks_.end(),
+                                      [&](const std::shared_ptr<WorkbookModel>& open) { return open.get() == workbook; });
+  for (auto it = closing; it != workbooks_.end(); ++it) closedCells_ += (*it)->CellCount();
+  workbooks_.erase(closing, workbooks_.end());
+}
+
+void OpenWorkbooks::CloseAll() {
+  for (const auto& workbook : workbooks_) closedCells_ += workbook->CellCount();
+  workbooks_.clear();
+}
+
+size_t OpenWorkbooks::TakeClosedCells() {
+  const size_t cells = closedCells_;
+  closedCells_ = 0;
+  return cells;
 }
 
 }  // namespace platform::spreadsheet

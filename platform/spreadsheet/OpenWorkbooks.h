@@ -12,11 +12,14 @@ class OpenWorkbooks {
  public:
   std::shared_ptr<WorkbookModel> Add();
   void Close(const WorkbookModel* workbook);
-  void CloseAll() { workbooks_.clear(); }
+  void CloseAll();
   size_t Count() const { return workbooks_.size(); }
+  // The cells of the workbooks closed since the last call.
+  size_t TakeClosedCells();
 
  private:
   std::vector<std::shared_ptr<WorkbookModel>> workbooks_;
+  size_t closedCells_ = 0;
 };
 
 }  // namespace platform::spreadsheet

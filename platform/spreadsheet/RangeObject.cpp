@@ -4,22 +4,11 @@
 #include <utility>
 
 #include "platform/spreadsheet/BordersObject.h"
+#include "platform/spreadsheet/DispatchIds.h"
 #include "platform/spreadsheet/FontObject.h"
 
 namespace platform::spreadsheet {
 namespace {
-
-constexpr DISPID kItem = 0xaa;
-constexpr DISPID kEntireRow = 0xf7;
-constexpr DISPID kEntireColumn = 0xf6;
-constexpr DISPID kCount = 0x76;
-constexpr DISPID kFont = 0x92;
-constexpr DISPID kHorizontalAlignment = 0x88;
-constexpr DISPID kVerticalAlignment = 0x89;
-constexpr DISPID kMergeCells = 0xd0;
-constexpr DISPID kBorders = 0x1b3;
-constexpr DISPID kNumberFormat = 0xc1;
-constexpr DISPID kAutoFit = 0xed;
 
 bool IsHorizontalAlignment(int value) {
   switch (value) {
@@ -52,29 +41,29 @@ RangeObject::~RangeObject() {
 HRESULT RangeObject::Call(DispatchCall& call) {
   HRESULT hr = S_OK;
   switch (call.Id()) {
-    case kItem:
+    case dispid::kItem:
       return PutItem(call);
-    case kEntireRow:
+    case dispid::kEntireRow:
       return GetEntire(call, Counting::Rows);
-    case kEntireColumn:
+    case dispid::kEntireColumn:
       return GetEntire(call, Counting::Columns);
-    case kCount:
+    case dispid::kCount:
       return GetCount(call);
-    case kFont:
+    case dispid::kFont:
       if (FAILED(hr = call.Expect(DISPATCH_PROPERTYGET, 0, 0))) return hr;
       return call.Return(new FontObject(sheet_, range_));
-    case kHorizontalAlignment:
+    case dispid::kHorizontalAlignment:
       return PutAlignment(call, true);
-    case kVerticalAlignment:
+    case dispid::kVerticalAlignment:
       return PutAlignment(call, false);
-    case kMergeCells:
+    case dispid::kMergeCells:
       return PutMergeCells(call);
-    case kBorders:
+    case dispid::kBorders:
       if (FAILED(hr = call.Expect(DISPATCH_PROPERTYGET, 0, 0))) return hr;
       return call.Return(new BordersObject(sheet_, range_));
-    case kNumberFormat:
+    case dispid::kNumberFormat:
       return PutNumberFormat(call);
-    case kAutoFit:
+    case dispid::kAutoFit:
       return AutoFit(call);
     default:
       return DISP_E_MEMBERNOTFOUND;
@@ -85,7 +74,7 @@ HRESULT RangeObject::PutItem(DispatchCall& call) {
   HRESULT hr = call.Expect(DISPATCH_PROPERTYPUT, 2, 2);
   if (FAILED(hr)) return hr;
   LONG row = 0, column = 0;
-  std::wstring text;
+  std::wstring_view text;
   if (FAILED(hr = call.Int32(0, &row)) || FAILED(hr = call.Int32(1, &column)) || FAILED(hr = call.PutText(&text))) {
     return hr;
   }
@@ -95,7 +84,7 @@ HRESULT RangeObject::PutItem(DispatchCall& call) {
   if (sheetRow < 1 || sheetRow > kSheetRows || sheetColumn < 1 || sheetColumn > kSheetColumns) {
     return call.Reject(L"Unable to set the Item property of the Range class");
   }
-  sheet_->SetText(static_cast<int>(sheetRow), static_cast<int>(sheetColumn), std::move(text));
+  sheet_->SetText(static_cast<int>(sheetRow), static_cast<int>(sheetColumn), text);
   return S_OK;
 }
 

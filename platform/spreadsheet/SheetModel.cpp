@@ -4,55 +4,169 @@
 #include <utility>
 
 namespace platform::spreadsheet {
+namespace {
 
-const std::shared_ptr<const CellStyle>& Cell::DefaultStyle() {
-  static const std::shared_ptr<const CellStyle> style = std::make_shared<const CellStyle>();
-  return style;
+// Below this much unused text a rewrite of the texts saves too little to be worth it.
+constexpr size_t kCompactAbove = 1 << 16;
+constexpr size_t kTextBlock = 1 << 16;
+
+template <typename Items, typename Number>
+auto FirstAtOrAfter(Items& items, int key, Number number) {
+  return std::lower_bound(items.begin(), items.end(), key,
+                          [&](const auto& item, int wanted) { return number(item) < wanted; });
 }
 
-void SheetModel::SetText(int row, int column, std::wstring text) {
-  if (text.empty()) {
-    // An emptied cell keeps its style; one that never had any is dropped.
-    const auto found = cells_.find(Key(row, column));
-    if (found == cells_.end()) return;
-    found->second.text.clear();
-    if (found->second.style->IsDefault()) cells_.erase(found);
-    return;
+// Makes items numbered first..last all present, in order, keeping the ones there; the
+// missing ones are made by `make`. Returns the position of the first.
+template <typename Item, typename Number, typename Make>
+size_t Fill(std::vector<Item>& items, int first, int last, Number number, Make make) {
+  auto begin = FirstAtOrAfter(items, first, number);
+  const size_t at = static_cast<size_t>(begin - items.begin());
+  const auto end = FirstAtOrAfter(items, last + 1, number);
+  const size_t wanted = static_cast<size_t>(last - first) + 1;
+  if (static_cast<size_t>(end - begin) == wanted) return at;
+  std::vector<Item> span;
+  span.reserve(wanted);
+  for (int n = first; n <= last; ++n) {
+    if (begin != end && number(*begin) == n) {
+      span.push_back(std::move(*begin++));
+    } else {
+      span.push_back(make(n));
+    }
   }
-  At(row, column).text = std::move(text);
+  const auto gone = items.erase(items.begin() + static_cast<std::ptrdiff_t>(at), end);
+  items.insert(gone, std::make_move_iterator(span.begin()), std::make_move_iterator(span.end()));
+  return at;
 }
 
-template <typename Visit>
-void SheetModel::EachCell(const CellRange& cells, Visit visit) {
-  for (int row = cells.firstRow; row <= cells.lastRow; ++row) {
-    auto at = cells_.lower_bound(Key(row, cells.firstColumn));
-    for (int column = cells.firstColumn; column <= cells.lastColumn; ++column, ++at) {
-      const int64_t key = Key(row, column);
-      // The first cell at or after the key: a missing cell goes in just before it.
-      if (at == cells_.end() || at->first != key) at = cells_.emplace_hint(at, key, Cell());
-      visit(at->second);
+}  // namespace
+
+SheetModel::SheetModel(std::wstring name) : name_(std::move(name)) {
+  styles_.emplace_back();
+  styleIndex_.emplace(styles_.front(), 0);
+}
+
+CellView SheetModel::ViewOf(int row, const Cell& cell) const {
+  return CellView{row, cell.column, TextOf(cell), &styles_[cell.style]};
+}
+
+std::wstring_view SheetModel::TextOf(const Cell& cell) const {
+  if (cell.length == 0) return std::wstring_view();
+  const std::wstring& block = texts_[cell.offset / kTextBlock];
+  return std::wstring_view(block.data() + cell.offset % kTextBlock, cell.length);
+}
+
+size_t SheetModel::StoredText() const {
+  return texts_.empty() ? 0 : (texts_.size() - 1) * kTextBlock + texts_.back().size();
+}
+
+SheetModel::Row& SheetModel::RowAt(int row) {
+  // Reports write row after row: the common case is a new last row, as wide as the one
+  // before it, so it takes that room at once rather than growing into it cell by cell.
+  if (rows_.empty() || rows_.back().row < row) {
+    std::vector<Cell> cells;
+    if (!rows_.empty()) cells.reserve(rows_.back().cells.size());
+    return rows_.emplace_back(Row{row, std::move(cells)});
+  }
+  const auto found = FirstAtOrAfter(rows_, row, [](const Row& r) { return r.row; });
+  if (found != rows_.end() && found->row == row) return *found;
+  return *rows_.insert(found, Row{row, {}});
+}
+
+const SheetModel::Row* SheetModel::FindRow(int row) const {
+  const auto found = FirstAtOrAfter(rows_, row, [](const Row& r) { return r.row; });
+  return found != rows_.end() && found->row == row ? &*found : nullptr;
+}
+
+void SheetModel::StoreText(Cell& cell, std::wstring_view text) {
+  unusedText_ += cell.length;
+  // A text starts a new block when the last one has no room for it whole; a longer text
+  // than a block is that block alone.
+  if (texts_.empty() || texts_.back().size() + text.size() > kTextBlock) {
+    texts_.emplace_back().reserve(std::max(kTextBlock, text.size()));
+  }
+  cell.offset = (texts_.size() - 1) * kTextBlock + texts_.back().size();
+  cell.length = text.size();
+  texts_.back().append(text);
+  if (text.size() > kTextBlock) texts_.emplace_back().reserve(kTextBlock);
+  if (unusedText_ > kCompactAbove && unusedText_ * 2 > StoredText()) CompactTexts();
+}
+
+void SheetModel::CompactTexts() {
+  std::vector<std::wstring> stored;
+  stored.swap(texts_);
+  unusedText_ = 0;
+  for (Row& row : rows_) {
+    for (Cell& cell : row.cells) {
+      if (cell.length == 0) continue;
+      const std::wstring& block = stored[cell.offset / kTextBlock];
+      const std::wstring_view text(block.data() + cell.offset % kTextBlock, cell.length);
+      cell.length = 0;  // moved, not dropped
+      StoreText(cell, text);
     }
   }
 }
 
-std::shared_ptr<const CellStyle> SheetModel::Intern(CellStyle style) {
-  const auto found = styles_.find(style);
-  if (found != styles_.end()) return found->second;
-  auto shared = std::make_shared<const CellStyle>(style);
-  styles_.emplace(std::move(style), shared);
-  return shared;
+void SheetModel::SetText(int row, int column, std::wstring_view text) {
+  const auto byColumn = [](const Cell& c) { return c.column; };
+  if (text.empty()) {
+    // An emptied cell keeps its style; one that never had any is dropped.
+    const auto found = FirstAtOrAfter(rows_, row, [](const Row& r) { return r.row; });
+    if (found == rows_.end() || found->row != row) return;
+    std::vector<Cell>& cells = found->cells;
+    const auto cell = FirstAtOrAfter(cells, column, byColumn);
+    if (cell == cells.end() || cell->column != column) return;
+    unusedText_ += cell->length;
+    cell->length = 0;
+    if (cell->style == 0) cells.erase(cell);
+    return;
+  }
+  std::vector<Cell>& cells = RowAt(row).cells;
+  auto cell = cells.end();
+  if (cells.empty() || cells.back().column < column) {
+    cell = cells.insert(cells.end(), Cell{column, 0, 0, 0});
+  } else {
+    cell = FirstAtOrAfter(cells, column, byColumn);
+    if (cell->column != column) cell = cells.insert(cell, Cell{column, 0, 0, 0});
+  }
+  StoreText(*cell, text);
 }
 
-// The styles a range's cells point at are the default or the sheet's own, all alive
-// while the sheet is: a style's address names it for the length of one change.
+template <typename Visit>
+void SheetModel::EachCell(const CellRange& cells, Visit visit) {
+  const size_t firstRow = Fill(
+      rows_, cells.firstRow, cells.lastRow, [](const Row& r) { return r.row; },
+      [](int row) { return Row{row, {}}; });
+  const size_t rowCount = static_cast<size_t>(cells.Rows());
+  for (size_t r = firstRow; r < firstRow + rowCount; ++r) {
+    std::vector<Cell>& row = rows_[r].cells;
+    const size_t first = Fill(
+        row, cells.firstColumn, cells.lastColumn, [](const Cell& c) { return c.column; },
+        [](int column) { return Cell{column, 0, 0, 0}; });
+    const size_t columnCount = static_cast<size_t>(cells.Columns());
+    for (size_t c = first; c < first + columnCount; ++c) visit(row[c]);
+  }
+}
+
+uint32_t SheetModel::Intern(const CellStyle& style) {
+  const auto found = styleIndex_.find(style);
+  if (found != styleIndex_.end()) return found->second;
+  const uint32_t index = static_cast<uint32_t>(styles_.size());
+  styles_.push_back(style);
+  styleIndex_.emplace(style, index);
+  return index;
+}
+
 void SheetModel::Restyle(const CellRange& cells, const std::function<void(CellStyle&)>& change) {
-  std::map<const CellStyle*, std::shared_ptr<const CellStyle>> changed;
+  // A cell's old style is one the sheet had before this change began.
+  constexpr uint32_t kUnchanged = UINT32_MAX;
+  std::vector<uint32_t> changed(styles_.size(), kUnchanged);
   EachCell(cells, [&](Cell& cell) {
-    std::shared_ptr<const CellStyle>& made = changed[cell.style.get()];
-    if (!made) {
-      CellStyle style = *cell.style;
+    uint32_t& made = changed[cell.style];
+    if (made == kUnchanged) {
+      CellStyle style = styles_[cell.style];
       change(style);
-      made = Intern(std::move(style));
+      made = Intern(style);
     }
     cell.style = made;
   });
@@ -126,9 +240,19 @@ const CellRange* SheetModel::MergeAt(int row, int column) const {
   return nullptr;
 }
 
-const Cell* SheetModel::Find(int row, int column) const {
-  const auto found = cells_.find(Key(row, column));
-  return found == cells_.end() ? nullptr : &found->second;
+bool SheetModel::Find(int row, int column, CellView* cell) const {
+  const Row* found = FindRow(row);
+  if (found == nullptr) return false;
+  const auto at = FirstAtOrAfter(found->cells, column, [](const Cell& c) { return c.column; });
+  if (at == found->cells.end() || at->column != column) return false;
+  *cell = ViewOf(row, *at);
+  return true;
+}
+
+size_t SheetModel::CellCount() const {
+  size_t count = 0;
+  for (const Row& row : rows_) count += row.cells.size();
+  return count;
 }
 
 }  // namespace platform::spreadsheet

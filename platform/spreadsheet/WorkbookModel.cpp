@@ -40,4 +40,10 @@ bool WorkbookModel::NameInUse(const std::wstring& name, const SheetModel* except
   return false;
 }
 
+size_t WorkbookModel::CellCount() const {
+  size_t count = 0;
+  for (const auto& sheet : sheets_) count += sheet->CellCount();
+  return count;
+}
+
 }  // namespace platform::spreadsheet

@@ -19,6 +19,8 @@ class WorkbookModel {
   bool RenameSheet(SheetModel& sheet, const std::wstring& name);
 
   const std::vector<std::shared_ptr<SheetModel>>& Sheets() const { return sheets_; }
+  // The cells of all its sheets.
+  size_t CellCount() const;
 
  private:
   bool NameInUse(const std::wstring& name, const SheetModel* except) const;

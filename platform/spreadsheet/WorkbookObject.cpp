@@ -1,15 +1,12 @@
 #include "platform/spreadsheet/WorkbookObject.h"
 
 #include "platform/base/Path.h"
+#include "platform/spreadsheet/DispatchIds.h"
 #include "platform/spreadsheet/WorksheetsObject.h"
 #include "platform/spreadsheet/XlsxWorkbookWriter.h"
 
 namespace platform::spreadsheet {
 namespace {
-
-constexpr DISPID kWorksheets = 0x1ee;
-constexpr DISPID kSaveAs = 0x11c;
-constexpr DISPID kClose = 0x115;
 
 // SaveAs: Filename, FileFormat, Password, WriteResPassword, ReadOnlyRecommended,
 // CreateBackup, AccessMode, ConflictResolution, AddToMru, TextCodepage,
@@ -22,12 +19,12 @@ constexpr UINT kAccessMode = 6;
 HRESULT WorkbookObject::Call(DispatchCall& call) {
   HRESULT hr = S_OK;
   switch (call.Id()) {
-    case kWorksheets:
+    case dispid::kWorksheets:
       if (FAILED(hr = call.Expect(DISPATCH_PROPERTYGET, 0, 0))) return hr;
       return call.Return(new WorksheetsObject(workbook_));
-    case kSaveAs:
+    case dispid::kSaveAs:
       return SaveAs(call);
-    case kClose:
+    case dispid::kClose:
       return Close(call);
     default:
       return DISP_E_MEMBERNOTFOUND;

@@ -1,23 +1,18 @@
 #include "platform/spreadsheet/WorkbooksObject.h"
 
+#include "platform/spreadsheet/DispatchIds.h"
 #include "platform/spreadsheet/WorkbookObject.h"
 
 namespace platform::spreadsheet {
-namespace {
-
-constexpr DISPID kAdd = 0xb5;
-constexpr DISPID kClose = 0x115;
-
-}  // namespace
 
 HRESULT WorkbooksObject::Call(DispatchCall& call) {
   HRESULT hr = S_OK;
   switch (call.Id()) {
-    case kAdd:
+    case dispid::kAdd:
       // Template: only the omitted form, a blank workbook.
       if (FAILED(hr = call.Expect(DISPATCH_METHOD, 0, 1)) || FAILED(hr = call.Omitted(0))) return hr;
       return call.Return(new WorkbookObject(workbooks_, workbooks_->Add()));
-    case kClose:
+    case dispid::kClose:
       if (FAILED(hr = call.Expect(DISPATCH_METHOD, 0, 0))) return hr;
       workbooks_->CloseAll();
       return S_OK;

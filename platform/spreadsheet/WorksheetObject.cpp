@@ -1,25 +1,19 @@
 #include "platform/spreadsheet/WorksheetObject.h"
 
+#include "platform/spreadsheet/DispatchIds.h"
 #include "platform/spreadsheet/RangeObject.h"
 
 namespace platform::spreadsheet {
-namespace {
-
-constexpr DISPID kName = 0x6e;
-constexpr DISPID kCells = 0xee;
-constexpr DISPID kRange = 0xc5;
-
-}  // namespace
 
 HRESULT WorksheetObject::Call(DispatchCall& call) {
   HRESULT hr = S_OK;
   switch (call.Id()) {
-    case kName:
+    case dispid::kName:
       return PutName(call);
-    case kCells:
+    case dispid::kCells:
       if (FAILED(hr = call.Expect(DISPATCH_PROPERTYGET, 0, 0))) return hr;
       return call.Return(new RangeObject(sheet_, CellRange::Sheet(), RangeObject::Counting::Cells));
-    case kRange:
+    case dispid::kRange:
       return GetRange(call);
     default:
       return DISP_E_MEMBERNOTFOUND;

@@ -3,7 +3,9 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdint>
 #include <cstdio>
+#include <string_view>
 
 #include <xlsxwriter.h>
 
@@ -14,6 +16,34 @@ namespace platform::spreadsheet {
 namespace {
 
 std::string Utf8(const std::wstring& text) { return codepage::WideToUtf8(text); }
+
+// As Utf8 gives it (a character UTF-8 has no code for becomes '?'), into a buffer that
+// is used again for the next cell.
+void Utf8Into(std::wstring_view text, std::string* out) {
+  out->clear();
+  for (const wchar_t wide : text) {
+    const uint32_t c = static_cast<uint32_t>(wide);
+    if (c < 0x80) {
+      out->push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+      out->push_back(static_cast<char>(0xC0 | c >> 6));
+      out->push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c >= 0xD800 && c <= 0xDFFF) {
+      out->push_back('?');
+    } else if (c < 0x10000) {
+      out->push_back(static_cast<char>(0xE0 | c >> 12));
+      out->push_back(static_cast<char>(0x80 | (c >> 6 & 0x3F)));
+      out->push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x110000) {
+      out->push_back(static_cast<char>(0xF0 | c >> 18));
+      out->push_back(static_cast<char>(0x80 | (c >> 12 & 0x3F)));
+      out->push_back(static_cast<char>(0x80 | (c >> 6 & 0x3F)));
+      out->push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+      out->push_back('?');
+    }
+  }
+}
 
 // A name in the target's folder that no other save of this process uses at the same time.
 std::string TemporaryPath(const std::string& target) {
@@ -160,6 +190,7 @@ bool XlsxWorkbookWriter::Save(const std::string& nativePath, std::wstring* error
   const lxw_error closed = workbook_close(file_);
   file_ = nullptr;
   formats_.clear();
+  lastStyle_ = nullptr;
   lastFormat_ = nullptr;
   if (written && closed != LXW_NO_ERROR) {
     *error = DescribeError(closed, nativePath);
@@ -187,27 +218,31 @@ bool XlsxWorkbookWriter::WriteSheet(lxw_workbook* file, const SheetModel& sheet,
 }
 
 bool XlsxWorkbookWriter::WriteCells(lxw_worksheet* worksheet, const SheetModel& sheet) {
-  for (const auto& [key, cell] : sheet.Cells()) {
-    const int row = SheetModel::RowOf(key), column = SheetModel::ColumnOf(key);
-    if (sheet.MergeAt(row, column)) continue;  // written with its merge
+  bool written = true;
+  sheet.ForEachCell([&](const CellView& cell) {
+    if (!written || sheet.MergeAt(cell.row, cell.column)) return;  // a merged cell goes with its merge
     lxw_format* format = FormatFor(*cell.style);
-    const lxw_row_t r = static_cast<lxw_row_t>(row - 1);
-    const lxw_col_t c = static_cast<lxw_col_t>(column - 1);
-    const lxw_error result = cell.text.empty() ? worksheet_write_blank(worksheet, r, c, format)
-                                               : worksheet_write_string(worksheet, r, c, Utf8(cell.text).c_str(), format);
-    if (result != LXW_NO_ERROR) return false;
-  }
-  return true;
+    const lxw_row_t r = static_cast<lxw_row_t>(cell.row - 1);
+    const lxw_col_t c = static_cast<lxw_col_t>(cell.column - 1);
+    if (cell.text.empty()) {
+      written = worksheet_write_blank(worksheet, r, c, format) == LXW_NO_ERROR;
+      return;
+    }
+    Utf8Into(cell.text, &text_);
+    written = worksheet_write_string(worksheet, r, c, text_.c_str(), format) == LXW_NO_ERROR;
+  });
+  return written;
 }
 
 bool XlsxWorkbookWriter::WriteMerges(lxw_worksheet* worksheet, const SheetModel& sheet) {
   for (const CellRange& merge : sheet.Merges()) {
-    const Cell* topLeft = sheet.Find(merge.firstRow, merge.firstColumn);
-    const std::string text = topLeft ? Utf8(topLeft->text) : std::string();
-    lxw_format* format = topLeft ? FormatFor(*topLeft->style) : nullptr;
+    CellView topLeft;
+    const bool found = sheet.Find(merge.firstRow, merge.firstColumn, &topLeft);
+    Utf8Into(found ? topLeft.text : std::wstring_view(), &text_);
+    lxw_format* format = found ? FormatFor(*topLeft.style) : nullptr;
     const lxw_error result = worksheet_merge_range(
         worksheet, static_cast<lxw_row_t>(merge.firstRow - 1), static_cast<lxw_col_t>(merge.firstColumn - 1),
-        static_cast<lxw_row_t>(merge.lastRow - 1), static_cast<lxw_col_t>(merge.lastColumn - 1), text.c_str(), format);
+        static_cast<lxw_row_t>(merge.lastRow - 1), static_cast<lxw_col_t>(merge.lastColumn - 1), text_.c_str(), format);
     if (result != LXW_NO_ERROR) return false;
   }
   return true;
@@ -223,13 +258,16 @@ bool XlsxWorkbookWriter::WriteWidths(lxw_worksheet* worksheet, const SheetModel&
 }
 
 lxw_format* XlsxWorkbookWriter::FormatFor(const CellStyle& style) {
-  if (lastFormat_ != nullptr && lastFormat_->first == style) return lastFormat_->second;
+  if (&style == lastStyle_) return lastFormat_;
+  lastStyle_ = &style;
+  lastFormat_ = FindOrMakeFormat(style);
+  return lastFormat_;
+}
+
+lxw_format* XlsxWorkbookWriter::FindOrMakeFormat(const CellStyle& style) {
   if (style.IsDefault()) return nullptr;
   const auto found = formats_.find(style);
-  if (found != formats_.end()) {
-    lastFormat_ = &*found;
-    return found->second;
-  }
+  if (found != formats_.end()) return found->second;
   lxw_format* format = workbook_add_format(file_);
   SetFont(format, style.font);
   const uint8_t horizontal = HorizontalOf(style.horizontal), vertical = VerticalOf(style.vertical);
@@ -237,7 +275,7 @@ lxw_format* XlsxWorkbookWriter::FormatFor(const CellStyle& style) {
   if (vertical != LXW_ALIGN_NONE) format_set_align(format, vertical);
   if (style.numberFormat != L"General") format_set_num_format(format, Utf8(style.numberFormat).c_str());
   SetBorders(format, style);
-  lastFormat_ = &*formats_.emplace(style, format).first;
+  formats_.emplace(style, format);
   return format;
 }
 

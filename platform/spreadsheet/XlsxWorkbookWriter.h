@@ -3,7 +3,6 @@
 // built under a temporary name in the target's folder and renamed over the target once
 // complete, so a failed save leaves an earlier file of that name as it was.
 #include <map>
-#include <utility>
 #include <string>
 
 #include "platform/spreadsheet/CellStyle.h"
@@ -29,12 +28,17 @@ class XlsxWorkbookWriter {
   bool WriteWidths(lxw_worksheet* worksheet, const SheetModel& sheet);
   // The file's format for a style, one per distinct style; null for the default style.
   lxw_format* FormatFor(const CellStyle& style);
+  // The same, without looking at the style met last.
+  lxw_format* FindOrMakeFormat(const CellStyle& style);
 
   const WorkbookModel& workbook_;
   lxw_workbook* file_ = nullptr;
   std::map<CellStyle, lxw_format*> formats_;
-  // The format found last: the cells of a row, and the rows of a report, mostly share it.
-  const std::pair<const CellStyle, lxw_format*>* lastFormat_ = nullptr;
+  // The style met last and its format: the cells of a row, and the rows of a report,
+  // mostly share it. A sheet's styles stay where they are while it is written.
+  const CellStyle* lastStyle_ = nullptr;
+  lxw_format* lastFormat_ = nullptr;
+  std::string text_;  // a cell's text in UTF-8, one buffer for them all
 };
 
 }  // namespace platform::spreadsheet

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "ui/controls/CComboDropLayoutUI.h"
 #include "ui/controls/CComboUI.h"
 #include "ui/core/control/CScrollBarUI.h"
 #include "ui/core/control/CVerticalLayoutUI.h"
@@ -95,7 +96,7 @@ void CComboWnd::BuildLayout() {
   m_pm.Init(m_hWnd);
   CWindowManagerUI* pOwnerManager = m_pOwner->GetManager();
   m_pm.SetResourceParent(pOwnerManager);
-  m_pLayout = new CVerticalLayoutUI;
+  m_pLayout = new CComboDropLayoutUI;
   m_pLayout->SetManager(&m_pm, nullptr, true);
   LPCTSTR pDefaultAttributes =
       pOwnerManager != nullptr ? pOwnerManager->GetDefaultAttributeList(L"VerticalLayout") : nullptr;
@@ -124,9 +125,9 @@ void CComboWnd::Notify(UINotifyRecord& msg) {
 
 void CComboWnd::EnsureVisible(int iIndex) {
   if (m_pOwner == nullptr || m_pLayout == nullptr || m_pOwner->GetCurSel() < 0) return;
-  CControlUI* pRow = m_pLayout->GetItemAt(iIndex);
-  if (pRow == nullptr) return;
-  const RECT rcRow = pRow->GetPos();
+  if (m_pLayout->GetItemAt(iIndex) == nullptr) return;
+  // A long list's row far from the view is not placed: the layout knows where it lies.
+  const RECT rcRow = m_pLayout->GetItemRect(iIndex);
   RECT rcArea = m_pLayout->GetPos();
   const RECT rcInset = m_pLayout->GetInset();
   rcArea.top += rcInset.top;

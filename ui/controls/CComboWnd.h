@@ -6,6 +6,7 @@
 // closing gives the rows back. The object frees itself after its window's last
 // message.
 #include "platform/win32.h"
+#include "ui/controls/CComboDropLayoutUI.h"
 #include "ui/core/manager/CWindowManagerUI.h"
 #include "ui/core/manager/INotifyUI.h"
 #include "ui/core/window/CWindowWnd.h"
@@ -13,7 +14,6 @@
 namespace SkinUI {
 
 class CComboUI;
-class CVerticalLayoutUI;
 
 class CComboWnd : public CWindowWnd, public INotifyUI {
  public:
@@ -66,7 +66,7 @@ class CComboWnd : public CWindowWnd, public INotifyUI {
 
   CWindowManagerUI m_pm;
   CComboUI* m_pOwner;            // null once the combo is gone
-  CVerticalLayoutUI* m_pLayout;  // the manager's root, owned through it
+  CComboDropLayoutUI* m_pLayout;  // the manager's root, owned through it
   int m_iOldSel;
 };
 

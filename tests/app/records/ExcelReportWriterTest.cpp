@@ -6,6 +6,8 @@
 
 #include <atomic>
 #include <functional>
+#include <list>
+#include <string>
 #include <thread>
 
 #include "app/records/ExcelReportWriter.h"
@@ -456,6 +458,52 @@ TEST_F(ReportTest, AnAutomationErrorOnTheWorkerGivesAnEmptyPathAndALogLine) {
     boost::filesystem::create_directory(folder.path());
   }
   log->FailFrom(DISPID_UNKNOWN, S_OK);
+}
+
+
+// A school's worth of device records, past the 65,536 rows of the old file format and
+// far past any buffer the sheet fills at once, read back cell for cell at its edges:
+// the first and last rows, the rows around row 65,536 and the block's corners.
+TEST(BigExport, ReadsBackCellForCellAtItsEdges) {
+  constexpr int kRecords = 70000;
+  constexpr int kFirstRow = 3, kLastRow = kFirstRow + kRecords - 1;
+  PinnedClock clock;
+  ScratchFolder folder;
+  ASSERT_TRUE(SpreadsheetApplication::Register());
+  std::list<DeviceRecordInfo> records;
+  for (int i = 1; i <= kRecords; ++i) {
+    const std::string n = std::to_string(i);
+    records.push_back(Record(i % 3 == 0 ? 4 : 2, ("巡更器" + std::to_string(i % 100)).c_str(), ("人员" + n).c_str(),
+                             ("东门" + n).c_str(), "一号楼", i == kRecords ? "241231235959" : "240105093015"));
+  }
+  const std::string path = OnWorker([&] {
+    return ExcelReportWriter(platform::codepage::Utf8ToGbk(folder.path())).WriteDeviceRecords(records);
+  });
+  SpreadsheetApplication::Unregister();
+  ASSERT_FALSE(path.empty());
+  XlsxWorkbook file;
+  ASSERT_TRUE(file.Read(folder.file(u8"20240105093015_设备记录.xls"))) << file.error();
+  EXPECT_EQ(file.lastRow(), kLastRow);
+
+  for (int row : {kFirstRow, kFirstRow + 1, 65535, 65536, 65537, kLastRow - 1, kLastRow}) {
+    const int i = row - kFirstRow + 1;
+    const std::string n = std::to_string(i);
+    const Row expected = {n,
+                          u8"巡更器" + std::to_string(i % 100),
+                          u8"人员" + n,
+                          u8"东门" + n,
+                          u8"一号楼",
+                          i % 3 == 0 ? u8"手动报警" : u8"位置打卡",
+                          i == kRecords ? "2024-12-31 23:59:59" : "2024-01-05 09:30:15"};
+    for (int column = 1; column <= 7; ++column) {
+      const std::string where = Reference(column, row);
+      const XlsxCell& cell = file.cell(where);
+      EXPECT_EQ(cell.text, expected[column - 1]) << where;
+      ExpectEdges(cell, column == 1 ? "thin" : "dotted", row == kFirstRow ? "" : "dotted",
+                  row == kLastRow ? "thin" : "dotted", column == 7 ? "thin" : "dotted", where);
+    }
+  }
+  EXPECT_EQ(file.cell(Reference(7, kLastRow + 1)).text, "") << "nothing past the last record";
 }
 
 }  // namespace

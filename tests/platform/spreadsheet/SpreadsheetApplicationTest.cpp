@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/base/CodePage.h"
 #include "platform/spreadsheet/SpreadsheetApplication.h"
@@ -375,6 +376,50 @@ TEST_F(SpreadsheetTest, SavesUnderABackslashPath) {
   std::string windowsPath = folder.path() + "\\backslash.xls";
   ASSERT_EQ(SaveAs(windowsPath), S_OK);
   EXPECT_TRUE(boost::filesystem::exists(folder.file("backslash.xls")));
+}
+
+
+// Cells written out of order, rewritten, blanked and styled over gaps keep the last text
+// each was given and their styles, however the sheet stores them.
+TEST_F(SpreadsheetTest, CellsKeepTheirLastTextsThroughRewritesAndOutOfOrderWrites) {
+  AutomationClient cells = sheet.Get(kCells);
+  struct Write {
+    LONG row, column;
+    std::wstring text;
+  };
+  std::vector<Write> writes = {
+      {9, 2, L"九乙"}, {2, 3, L"二丙"}, {2, 1, L"二甲"}, {5, 2, L"first"}, {5, 2, L"五乙"}, {2, 2, L"blanked"},
+      {2, 2, L""},     {7, 4, L"kept"},
+  };
+  // Enough rewrites of one cell that most of what was ever written is gone, and long
+  // texts in between, so a store that packs or moves texts has to move the live ones.
+  for (int i = 0; i < 3000; ++i) writes.push_back({4, 4, std::wstring(40, L'a' + i % 26) + std::to_wstring(i)});
+  for (int i = 0; i < 200; ++i) writes.push_back({10 + i, 1, std::wstring(500 + i, L'巡') + std::to_wstring(i)});
+  for (const Write& w : writes) ASSERT_EQ(cells.Put(kItem, Text(w.text), {I4(w.row), I4(w.column)}), S_OK);
+  // Styled after the texts, over cells written and never written.
+  ASSERT_EQ(Range(L"A2", L"D9").Put(kNumberFormat, Text(L"@")), S_OK);
+  cells.Put(kItem, Text(L"三丁"), {I4(3), I4(4)});
+
+  const XlsxWorkbook file = Saved("rewrites.xls");
+  const struct {
+    const char* cell;
+    std::string text;
+    const char* numberFormat;
+  } expected[] = {
+      {"A2", u8"二甲", "@"}, {"B2", "", "@"},         {"C2", u8"二丙", "@"}, {"D3", u8"三丁", "@"},
+      {"B5", u8"五乙", "@"}, {"D7", "kept", "@"},     {"B9", u8"九乙", "@"}, {"A1", "", "General"},
+      {"D4", std::string(40, 'a' + 2999 % 26) + "2999", "@"},
+  };
+  for (const auto& e : expected) {
+    EXPECT_EQ(file.cell(e.cell).text, e.text) << e.cell;
+    EXPECT_EQ(file.cell(e.cell).numberFormat, e.numberFormat) << e.cell;
+  }
+  for (int i = 0; i < 200; ++i) {
+    const std::string where = "A" + std::to_string(10 + i);
+    EXPECT_EQ(file.cell(where).text, platform::codepage::WideToUtf8(std::wstring(500 + i, L'巡') + std::to_wstring(i)))
+        << where;
+  }
+  EXPECT_EQ(file.lastRow(), 209);
 }
 
 }  // namespace

@@ -274,6 +274,111 @@ INSTANTIATE_TEST_SUITE_P(
                   {"dropdown:combo(0,0)"}, false}),
     [](const ::testing::TestParamInfo<InputCase>& info) { return "Case" + std::to_string(info.index); });
 
+// --- A long list: the drop-down scrolled far from its first rows ---
+
+enum class LongStep { Open, End, Up, Home, Enter, Escape, ClickRow3, DragThumbToEnd, ClickLastRow, ClickRowAboveLast };
+
+struct LongCase {
+  const char* what;
+  int selected;  // as the dialog selected it before the user comes
+  std::vector<LongStep> steps;
+  int expected;
+  Lines sent;
+};
+
+void PrintTo(const LongCase& c, std::ostream* os) { *os << c.what; }
+
+class LongDropDown : public ::testing::TestWithParam<LongCase> {};
+
+constexpr int kLongRows = 2000;
+
+void Perform(ControlHarness& h, LongStep step) {
+  switch (step) {
+    case LongStep::Open: return Perform(h, Step::Open);
+    case LongStep::End: return Perform(h, Step::End);
+    case LongStep::Up: return Perform(h, Step::Up);
+    case LongStep::Home: return Perform(h, Step::Home);
+    case LongStep::Enter: return Perform(h, Step::Enter);
+    case LongStep::Escape: return Perform(h, Step::Escape);
+    case LongStep::ClickRow3: return Perform(h, Step::ClickRow3);
+    default: break;
+  }
+  const std::vector<OpenWindow> opened = DropDowns(h);
+  ASSERT_EQ(opened.size(), 1u);
+  const RECT& rc = opened[0].rect;
+  // Scrolled to its end, the list's last row fills the bottom of the drop-down, inside
+  // its one-pixel border, whatever the scroll range came to.
+  const int cyRow = CComboUI::kRowHeight;
+  switch (step) {
+    case LongStep::ClickLastRow: return h.Driver().Click(rc.left + 30, rc.bottom - 1 - cyRow / 2);
+    case LongStep::ClickRowAboveLast: return h.Driver().Click(rc.left + 30, rc.bottom - 1 - cyRow - cyRow / 2);
+    case LongStep::DragThumbToEnd: {
+      // The thumb starts at the top of the bar; a drag to the bottom takes it to the end.
+      const int x = rc.right - 1 - SkinUI::CComboWnd::kScrollBarWidth / 2;
+      h.Driver().MoveMouse(x, rc.top + 4);
+      h.Driver().Press();
+      for (int y = rc.top + 4 + 50; y < rc.bottom; y += 50) {
+        h.Driver().MoveMouse(x, y);
+        h.Advance(SkinUI::CScrollBarUI::REPEAT_TIMER_ELAPSE);
+      }
+      h.Driver().MoveMouse(x, rc.bottom - 2);
+      h.Advance(SkinUI::CScrollBarUI::REPEAT_TIMER_ELAPSE);
+      h.Driver().Release();
+      return;
+    }
+    default: return;
+  }
+}
+
+TEST_P(LongDropDown, SelectsTheRowUnderTheMouseAndTheKeysWhereverItIsScrolled) {
+  const LongCase& c = GetParam();
+  TestDriver driver;
+  ControlHarness h(driver, ComboSkin());
+  ASSERT_TRUE(h.Created());
+  Fill(h, kLongRows);
+  h.OnGui([&] {
+    CComboUI* pCombo = h.Find<CComboUI>(L"combo");
+    pCombo->SelectItem(c.selected);
+    pCombo->SetFocus();
+  });
+  h.Notifications().Clear();
+  for (LongStep step : c.steps) Perform(h, step);
+  EXPECT_EQ(CurSel(h), c.expected);
+  EXPECT_EQ(h.Notifications().Lines(true), c.sent);
+  EXPECT_TRUE(DropDowns(h).empty()) << "every case ends by closing the drop-down";
+  h.OnGui([&] {
+    CComboUI* pCombo = h.Find<CComboUI>(L"combo");
+    for (int i : {0, c.expected, kLongRows - 1}) {
+      EXPECT_EQ(pCombo->GetItemAt(i)->GetManager(), h.Find(L"combo")->GetManager()) << "row " << i << " given back";
+    }
+  });
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows2000, LongDropDown,
+    ::testing::Values(
+        LongCase{"End, then a click on the row above the last", 0,
+                 {LongStep::Open, LongStep::End, LongStep::ClickRowAboveLast}, kLongRows - 2,
+                 {"dropdown:combo(0,0)", "itemselect:combo(1999,0)", "itemselect:combo(1998,1999)"}},
+        LongCase{"End, then Up twice and Enter", 0,
+                 {LongStep::Open, LongStep::End, LongStep::Up, LongStep::Up, LongStep::Enter}, kLongRows - 3,
+                 {"dropdown:combo(0,0)", "itemselect:combo(1999,0)", "itemselect:combo(1998,1999)",
+                  "itemselect:combo(1997,1998)"}},
+        LongCase{"End, then Home and a click on the fourth row", 0,
+                 {LongStep::Open, LongStep::End, LongStep::Home, LongStep::ClickRow3}, 3,
+                 {"dropdown:combo(0,0)", "itemselect:combo(1999,0)", "itemselect:combo(0,1999)",
+                  "itemselect:combo(3,0)"}},
+        LongCase{"the thumb dragged to the end, then a click on the last row", 0,
+                 {LongStep::Open, LongStep::DragThumbToEnd, LongStep::ClickLastRow}, kLongRows - 1,
+                 {"dropdown:combo(0,0)", "itemselect:combo(1999,0)"}},
+        LongCase{"opened on a row in the middle, which it shows last", 1000,
+                 {LongStep::Open, LongStep::ClickRowAboveLast}, 999,
+                 {"dropdown:combo(0,0)", "itemselect:combo(999,1000)"}},
+        LongCase{"Escape at the end restores the opening selection", 5,
+                 {LongStep::Open, LongStep::End, LongStep::Escape}, 5,
+                 {"dropdown:combo(0,0)", "itemselect:combo(1999,5)", "itemselect:combo(5,1999)"}}),
+    [](const ::testing::TestParamInfo<LongCase>& info) { return "Case" + std::to_string(info.index); });
+
 TEST(ComboSelection, AnIndexPastTheEndSelectsTheLastRowAndRefusalsSendNothing) {
   TestDriver driver;
   ControlHarness h(driver, ComboSkin());

@@ -239,6 +239,8 @@ void CWindowManagerUI::Invalidate(const RECT& rcItem) {
   if (rc.top < 0) rc.top = 0;
   if (rc.right < rc.left) rc.right = rc.left;
   if (rc.bottom < rc.top) rc.bottom = rc.top;
+  // Nothing to paint again; the window layer would look the window up only to find so.
+  if (::IsRectEmpty(&rc)) return;
   m_painter.AddDirtyRect(rc);
   ::InvalidateRect(m_hWndPaint, &rc, FALSE);
 }
