@@ -1,5 +1,6 @@
 #include "testing/services/PatrolTable.h"
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
 #include <stdexcept>
@@ -103,6 +104,9 @@ void PatrolTable::index_entry(int id, const Json::Value& reply) {
   for (auto& [key, values] : indexes_) {
     if (reply[key].isInt()) values[reply[key].asInt()].insert(id);
   }
+  for (auto& [key, texts] : text_indexes_) {
+    if (reply[key].isString()) texts[reply[key].asString()].insert(id);
+  }
 }
 
 void PatrolTable::unindex_entry(int id, const Json::Value& reply) {
@@ -112,6 +116,13 @@ void PatrolTable::unindex_entry(int id, const Json::Value& reply) {
     if (ids == values.end()) continue;
     ids->second.erase(id);
     if (ids->second.empty()) values.erase(ids);
+  }
+  for (auto& [key, texts] : text_indexes_) {
+    if (!reply[key].isString()) continue;
+    const auto ids = texts.find(reply[key].asString());
+    if (ids == texts.end()) continue;
+    ids->second.erase(id);
+    if (ids->second.empty()) texts.erase(ids);
   }
 }
 
@@ -132,6 +143,34 @@ Json::Value PatrolTable::select_where(const std::string& key, int value, const F
   const auto ids = index->second.find(value);
   if (ids == index->second.end()) return selected;
   for (int id : ids->second) {
+    const Json::Value& reply = entries_.at(id).reply;
+    if (!keep || keep(reply)) selected.append(reply);
+  }
+  return selected;
+}
+
+void PatrolTable::index_on_text(const std::string& key) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  auto& texts = text_indexes_[key];
+  texts.clear();
+  for (const auto& entry : entries_) {
+    if (entry.second.reply[key].isString()) texts[entry.second.reply[key].asString()].insert(entry.first);
+  }
+}
+
+Json::Value PatrolTable::select_text_between(const std::string& key, const std::string& from, const std::string& to,
+                                             const Filter& keep) const {
+  Json::Value selected(Json::arrayValue);
+  std::lock_guard<std::mutex> lock(mutex_);
+  const auto index = text_indexes_.find(key);
+  if (index == text_indexes_.end()) throw std::logic_error("no text index on " + key);
+  if (to < from) return selected;
+  std::vector<int> ids;
+  for (auto texts = index->second.lower_bound(from); texts != index->second.end() && texts->first <= to; ++texts) {
+    ids.insert(ids.end(), texts->second.begin(), texts->second.end());
+  }
+  std::sort(ids.begin(), ids.end());
+  for (int id : ids) {
     const Json::Value& reply = entries_.at(id).reply;
     if (!keep || keep(reply)) selected.append(reply);
   }

@@ -41,6 +41,14 @@ class PatrolTable {
   // The reply forms of the records whose integer under key is value and that pass the
   // filter, ascending id; key must be indexed.
   Json::Value select_where(const std::string& key, int value, const Filter& keep = nullptr) const;
+  // Keeps the ids of the records by the text under key from now on, so that
+  // select_text_between answers without a scan.
+  void index_on_text(const std::string& key);
+  // The reply forms of the records whose text under key lies from `from` to `to` (both
+  // included, compared as bytes) and that pass the filter, ascending id; key must be
+  // indexed as text.
+  Json::Value select_text_between(const std::string& key, const std::string& from, const std::string& to,
+                                  const Filter& keep = nullptr) const;
   // The record of an id, or null.
   Json::Value find(int id) const;
   // The first record that passes, or null.
@@ -72,6 +80,8 @@ class PatrolTable {
   std::map<int, Entry> entries_;
   // key -> value -> ids
   std::map<std::string, std::map<int, std::set<int>>> indexes_;
+  // key -> text -> ids
+  std::map<std::string, std::map<std::string, std::set<int>>> text_indexes_;
   int next_id_ = 1;
 };
 
