@@ -348,7 +348,7 @@ void FakeRoutesAndPlans::serve_visits() {
   http.route("GET", base + "GetByDate", [this](const RecordedRequest& request) {
     const std::string from = query_text(request, "strStartDate");
     const std::string to = query_text(request, "strEndDate");
-    return json_reply(visits_.select_text_between("strDate", from, to));
+    return HttpReply(200, visits_.wire_text_between("strDate", from, to), "application/json; charset=utf-8");
   });
   http.route("GET", base + "GetrecordRorDownLoad", [this](const RecordedRequest& request) {
     CivilDate date;

@@ -49,6 +49,9 @@ class PatrolTable {
   // indexed as text.
   Json::Value select_text_between(const std::string& key, const std::string& from, const std::string& to,
                                   const Filter& keep = nullptr) const;
+  // What write_wire_json makes of select_text_between without a filter, from each record's
+  // wire text kept since its last write, so a big reply costs no more than its copying.
+  std::string wire_text_between(const std::string& key, const std::string& from, const std::string& to) const;
   // The record of an id, or null.
   Json::Value find(int id) const;
   // The first record that passes, or null.
@@ -67,10 +70,13 @@ class PatrolTable {
   struct Entry {
     Json::Value reply;
     Json::Value request;
+    std::string wire;  // the reply form as the wire carries it
   };
 
   bool to_reply(const Json::Value& body, Json::Value& reply) const;
-  // Under the lock.
+  // Under the lock (ids_between: the ids whose text under key lies from `from` to `to`,
+  // ascending).
+  std::vector<int> ids_between(const std::string& key, const std::string& from, const std::string& to) const;
   void index_entry(int id, const Json::Value& reply);
   void unindex_entry(int id, const Json::Value& reply);
 

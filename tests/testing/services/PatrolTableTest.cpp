@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "testing/services/PatrolTable.h"
+#include "testing/services/WireJson.h"
 
 namespace {
 
@@ -84,6 +85,8 @@ TEST(PatrolTable, TextIndexAnswersDayRangesAsAScanWould) {
                         Case{"2026-12-03", "2026-12-01", {}}, Case{"2026-12-10", "2026-12-10", {}}}) {
     SCOPED_TRACE(std::string(c.from) + " to " + c.to);
     EXPECT_EQ(Ids(table.select_text_between("strDate", c.from, c.to)), c.ids);
+    EXPECT_EQ(table.wire_text_between("strDate", c.from, c.to),
+              test_support::write_wire_json(table.select_text_between("strDate", c.from, c.to)));
     const std::string from = c.from;
     const std::string to = c.to;
     EXPECT_EQ(Ids(table.select([&](const Json::Value& r) {
