@@ -270,16 +270,29 @@ void BM_School(benchmark::State& state) {
       wWinMain(::GetModuleHandleW(nullptr), nullptr, empty, SW_SHOWNORMAL);
       returned = true;
     });
+    // A step that fails leaves the program in its main loop: it is closed and waited for
+    // here, or the GUI thread's end (at the end of this size) would wait on that loop for
+    // good, and the next size's program would find this one still counted.
+    const auto endProgram = [&] {
+      if (!returned) {
+        if (HWND open = ::FindWindowW(nullptr, kMainWindowTitle)) ::PostMessageW(open, WM_CLOSE, 0, 0);
+        WaitFor("the program's end", [&] { return returned.load(); }, state);
+      }
+      driver.WaitIdle();
+      platform::InstanceCounter::Program().Lower();
+    };
     HWND frame = nullptr;
     if (!WaitFor("painted main frame", [&] {
           frame = ::FindWindowW(nullptr, kMainWindowTitle);
           return Presented(frame) || returned;
         }, state)) {
+      endProgram();
       break;
     }
     const Clock::time_point presented = Clock::now();
     if (returned) {
       state.SkipWithError("the program ended before its main frame was presented");
+      endProgram();
       break;
     }
     const Clock::time_point start{Clock::duration(started.load())};
@@ -292,6 +305,7 @@ void BM_School(benchmark::State& state) {
           longestWait = std::max(longestWait, Seconds(Clock::now() - asked));
           return filled;
         }, state)) {
+      endProgram();
       break;
     }
     state.counters["fill_s"] = Seconds(Clock::now() - start);
@@ -300,6 +314,7 @@ void BM_School(benchmark::State& state) {
     Clock::time_point clicked = Clock::now();
     if (!ClickControl(driver, frame, L"tabResultManagement")) {
       state.SkipWithError("no results tab");
+      endProgram();
       break;
     }
     HWND results = nullptr;
@@ -307,6 +322,7 @@ void BM_School(benchmark::State& state) {
           results = ResultPage(frame);
           return results != nullptr && ListRows(results, L"list-Result") > 0;
         }, state)) {
+      endProgram();
       break;
     }
     state.counters["result_open_s"] = Seconds(Clock::now() - clicked);
@@ -314,6 +330,7 @@ void BM_School(benchmark::State& state) {
     if (!ClickControl(driver, results, L"tabRecord") ||
         !WaitFor("device records", [&] { return ListRows(results, L"list-Record") > 0; }, state)) {
       state.SkipWithError("no device records");
+      endProgram();
       break;
     }
     const int turns = 5;
@@ -328,10 +345,7 @@ void BM_School(benchmark::State& state) {
     state.counters["turn_ratio"] = turn / bare;
     state.counters["peak_MB"] = static_cast<double>(PeakKilobytes()) / 1024;
 
-    ::PostMessageW(frame, WM_CLOSE, 0, 0);
-    WaitFor("the program's end", [&] { return returned.load(); }, state);
-    driver.WaitIdle();
-    platform::InstanceCounter::Program().Lower();
+    endProgram();
   }
   platform::SetExitProcessHook(nullptr);
   std::error_code ignored;

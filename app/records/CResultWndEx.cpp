@@ -251,19 +251,20 @@ void CResultWndEx::LoadInspectResults(int page) {
   if (!RangeAccepted(LocalCalendar::DateTextTime(start, 0, 0), LocalCalendar::DateTextTime(end, 0, 0))) return;
   const std::wstring search = TextOf(m_pPlanFind);
   m_pResultList->RemoveAll();
-  std::map<int, InspectPlanInfo> plans;
-  {
-    std::lock_guard<std::mutex> lock(g_mutexInspectPlan);
-    plans = g_mapInspectPlan;
-  }
   InspectResults::RunMap runs = DAL_PatrolServer().DAL_InspectRecord_GetByDate(start, end);
-  InspectResults::Merge(InspectResults::BuildScheduledRuns(start, end, plans), runs);
-  const auto checkpoints = [&plans](int planId) {
-    const auto plan = plans.find(planId);
-    return plan == plans.end() ? 0 : CheckpointsOfPlan(plan->second.iRouteID);
-  };
-  m_resultRows =
-      InspectResults::BuildRows(runs, types->GetCurSel(), search, LocalCalendar::NowToTheMinute(), checkpoints);
+  {
+    // Read in place, not copied (a big school's plans take longer to copy than to read):
+    // the lock is taken once the request is done, as nobody holds it across one.
+    std::lock_guard<std::mutex> lock(g_mutexInspectPlan);
+    const std::map<int, InspectPlanInfo>& plans = g_mapInspectPlan;
+    InspectResults::Merge(InspectResults::BuildScheduledRuns(start, end, plans), runs);
+    const auto checkpoints = [&plans](int planId) {
+      const auto plan = plans.find(planId);
+      return plan == plans.end() ? 0 : CheckpointsOfPlan(plan->second.iRouteID);
+    };
+    m_resultRows =
+        InspectResults::BuildRows(runs, types->GetCurSel(), search, LocalCalendar::NowToTheMinute(), checkpoints);
+  }
   std::vector<const InspectResultRow*> rows;
   for (const InspectResultRow& row : m_resultRows) rows.push_back(&row);
   Pager(TAB_RESULTS).Display(m_pResultList, static_cast<int>(rows.size()), page, m_resultPage,

@@ -1,6 +1,7 @@
 #pragma once
 // One client connection of the test server: reads requests one after another, records each
-// as it arrived, and answers (or misbehaves) as the route says. Runs on the server's thread.
+// as it arrived, and answers (or misbehaves) as the route says. Runs on a strand of
+// its own among the server's threads.
 #include <array>
 #include <chrono>
 #include <memory>

@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include <boost/asio/strand.hpp>
+
 #include "testing/http/FakeHttpConnection.h"
 
 namespace test_support {
@@ -14,7 +16,7 @@ FakeHttpServer::FakeHttpServer(unsigned short port)
       acceptor_(io_, tcp::endpoint(asio::ip::make_address("127.0.0.1"), port)) {
   port_ = acceptor_.local_endpoint().port();
   accept();
-  thread_ = std::thread([this] { run(); });
+  threads_.emplace_back([this] { run(); });
 }
 
 FakeHttpServer::~FakeHttpServer() {
@@ -25,7 +27,13 @@ FakeHttpServer::~FakeHttpServer() {
 void FakeHttpServer::stop() {
   work_.reset();
   io_.stop();
-  if (thread_.joinable()) thread_.join();
+  for (std::thread& thread : threads_) {
+    if (thread.joinable()) thread.join();
+  }
+}
+
+void FakeHttpServer::serve_on(std::size_t threads) {
+  while (threads_.size() < threads) threads_.emplace_back([this] { run(); });
 }
 
 std::string FakeHttpServer::base_url() const {
@@ -56,8 +64,10 @@ void FakeHttpServer::set_limits(ServerLimits limits) {
   limits_ = limits;
 }
 
+// Each connection on a strand of its own: its reads, writes and timers never run at once,
+// whatever number of threads serve.
 void FakeHttpServer::accept() {
-  acceptor_.async_accept([this](boost::system::error_code ec, tcp::socket socket) {
+  acceptor_.async_accept(asio::make_strand(io_), [this](boost::system::error_code ec, tcp::socket socket) {
     if (ec) {
       if (ec != asio::error::operation_aborted) accept();
       return;

@@ -1,6 +1,6 @@
 #pragma once
-// An HTTP/1.1 server on 127.0.0.1 (an ephemeral port unless told one), run on a thread of its own, that
-// tests use in place of the patrol server and the campus services. It answers by route
+// An HTTP/1.1 server on 127.0.0.1 (an ephemeral port unless told one), run on a thread of its own
+// (or several, see serve_on), that tests use in place of the patrol server and the campus services. It answers by route
 // with canned replies or handlers, can be scripted to misbehave, answers
 // "Expect: 100-continue", and records every request as it arrived. Every connection is
 // answered or closed within its bounds (ServerLimits), so no client waits on it for good.
@@ -43,6 +43,13 @@ class FakeHttpServer {
   // Applies to connections accepted from now on.
   void set_limits(ServerLimits limits);
 
+  // Answers on this many threads in all (at least the one it starts with), so that
+  // requests on different connections are answered at once, as a real server does; the
+  // requests of one connection stay in turn. The routes' handlers must then be safe to
+  // call from several threads at once. A test that scripts a handler by hand keeps the
+  // one thread unless it means otherwise.
+  void serve_on(std::size_t threads);
+
   // Stops serving and waits until no handler runs any more, so that whatever the
   // routes reach can go; the destructor stops too. Idempotent.
   void stop();
@@ -63,7 +70,7 @@ class FakeHttpServer {
   RequestLog log_;
   mutable std::mutex limits_mutex_;
   ServerLimits limits_;
-  std::thread thread_;
+  std::vector<std::thread> threads_;
 };
 
 }  // namespace test_support

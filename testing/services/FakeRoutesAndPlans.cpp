@@ -144,6 +144,7 @@ FakeRoutesAndPlans::FakeRoutesAndPlans(FakePatrolServer& server, const FakeCampu
   // The per-plan and per-route queries of a big school would scan every link and visit.
   links_.index_on("iRouteId");
   visits_.index_on("iPlanID");
+  visits_.index_on_text("strDate");
   serve_routes();
   serve_plans();
   serve_visits();
@@ -347,10 +348,7 @@ void FakeRoutesAndPlans::serve_visits() {
   http.route("GET", base + "GetByDate", [this](const RecordedRequest& request) {
     const std::string from = query_text(request, "strStartDate");
     const std::string to = query_text(request, "strEndDate");
-    return json_reply(visits_.select([&](const Json::Value& visit) {
-      const std::string date = visit["strDate"].asString();
-      return from <= date && date <= to;
-    }));
+    return HttpReply(200, visits_.wire_text_between("strDate", from, to), "application/json; charset=utf-8");
   });
   http.route("GET", base + "GetrecordRorDownLoad", [this](const RecordedRequest& request) {
     CivilDate date;

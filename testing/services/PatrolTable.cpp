@@ -1,9 +1,12 @@
 #include "testing/services/PatrolTable.h"
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
 #include <stdexcept>
 #include <utility>
+
+#include "testing/services/WireJson.h"
 
 namespace test_support {
 
@@ -61,7 +64,8 @@ int PatrolTable::add(const Json::Value& body) {
   const int id = next_id_++;
   if (!id_key_.empty()) reply[id_key_] = id;
   index_entry(id, reply);
-  entries_[id] = Entry{reply, body};
+  std::string wire = write_wire_json(reply);
+  entries_[id] = Entry{reply, body, std::move(wire)};
   return id;
 }
 
@@ -74,7 +78,8 @@ bool PatrolTable::update(int id, const Json::Value& body) {
   if (!id_key_.empty()) reply[id_key_] = id;
   unindex_entry(id, entry->second.reply);
   index_entry(id, reply);
-  entry->second = Entry{reply, body};
+  std::string wire = write_wire_json(reply);
+  entry->second = Entry{reply, body, std::move(wire)};
   return true;
 }
 
@@ -88,6 +93,7 @@ bool PatrolTable::remove(int id) {
 }
 
 int PatrolTable::seed(Json::Value record) {
+  std::string wire = write_wire_json(record);
   std::lock_guard<std::mutex> lock(mutex_);
   int id = next_id_;
   if (!id_key_.empty() && record[id_key_].isInt()) id = record[id_key_].asInt();
@@ -95,13 +101,16 @@ int PatrolTable::seed(Json::Value record) {
   const auto old = entries_.find(id);
   if (old != entries_.end()) unindex_entry(id, old->second.reply);
   index_entry(id, record);
-  entries_[id] = Entry{std::move(record), Json::Value()};
+  entries_[id] = Entry{std::move(record), Json::Value(), std::move(wire)};
   return id;
 }
 
 void PatrolTable::index_entry(int id, const Json::Value& reply) {
   for (auto& [key, values] : indexes_) {
     if (reply[key].isInt()) values[reply[key].asInt()].insert(id);
+  }
+  for (auto& [key, texts] : text_indexes_) {
+    if (reply[key].isString()) texts[reply[key].asString()].insert(id);
   }
 }
 
@@ -112,6 +121,13 @@ void PatrolTable::unindex_entry(int id, const Json::Value& reply) {
     if (ids == values.end()) continue;
     ids->second.erase(id);
     if (ids->second.empty()) values.erase(ids);
+  }
+  for (auto& [key, texts] : text_indexes_) {
+    if (!reply[key].isString()) continue;
+    const auto ids = texts.find(reply[key].asString());
+    if (ids == texts.end()) continue;
+    ids->second.erase(id);
+    if (ids->second.empty()) texts.erase(ids);
   }
 }
 
@@ -136,6 +152,50 @@ Json::Value PatrolTable::select_where(const std::string& key, int value, const F
     if (!keep || keep(reply)) selected.append(reply);
   }
   return selected;
+}
+
+void PatrolTable::index_on_text(const std::string& key) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  auto& texts = text_indexes_[key];
+  texts.clear();
+  for (const auto& entry : entries_) {
+    if (entry.second.reply[key].isString()) texts[entry.second.reply[key].asString()].insert(entry.first);
+  }
+}
+
+std::vector<int> PatrolTable::ids_between(const std::string& key, const std::string& from,
+                                         const std::string& to) const {
+  const auto index = text_indexes_.find(key);
+  if (index == text_indexes_.end()) throw std::logic_error("no text index on " + key);
+  std::vector<int> ids;
+  if (to < from) return ids;
+  for (auto texts = index->second.lower_bound(from); texts != index->second.end() && texts->first <= to; ++texts) {
+    ids.insert(ids.end(), texts->second.begin(), texts->second.end());
+  }
+  std::sort(ids.begin(), ids.end());
+  return ids;
+}
+
+Json::Value PatrolTable::select_text_between(const std::string& key, const std::string& from, const std::string& to,
+                                             const Filter& keep) const {
+  Json::Value selected(Json::arrayValue);
+  std::lock_guard<std::mutex> lock(mutex_);
+  for (int id : ids_between(key, from, to)) {
+    const Json::Value& reply = entries_.at(id).reply;
+    if (!keep || keep(reply)) selected.append(reply);
+  }
+  return selected;
+}
+
+std::string PatrolTable::wire_text_between(const std::string& key, const std::string& from,
+                                           const std::string& to) const {
+  std::string text = "[";
+  std::lock_guard<std::mutex> lock(mutex_);
+  for (int id : ids_between(key, from, to)) {
+    if (text.size() > 1) text += ',';
+    text += entries_.at(id).wire;
+  }
+  return text + "]";
 }
 
 Json::Value PatrolTable::find(int id) const {

@@ -41,6 +41,17 @@ class PatrolTable {
   // The reply forms of the records whose integer under key is value and that pass the
   // filter, ascending id; key must be indexed.
   Json::Value select_where(const std::string& key, int value, const Filter& keep = nullptr) const;
+  // Keeps the ids of the records by the text under key from now on, so that
+  // select_text_between answers without a scan.
+  void index_on_text(const std::string& key);
+  // The reply forms of the records whose text under key lies from `from` to `to` (both
+  // included, compared as bytes) and that pass the filter, ascending id; key must be
+  // indexed as text.
+  Json::Value select_text_between(const std::string& key, const std::string& from, const std::string& to,
+                                  const Filter& keep = nullptr) const;
+  // What write_wire_json makes of select_text_between without a filter, from each record's
+  // wire text kept since its last write, so a big reply costs no more than its copying.
+  std::string wire_text_between(const std::string& key, const std::string& from, const std::string& to) const;
   // The record of an id, or null.
   Json::Value find(int id) const;
   // The first record that passes, or null.
@@ -59,10 +70,13 @@ class PatrolTable {
   struct Entry {
     Json::Value reply;
     Json::Value request;
+    std::string wire;  // the reply form as the wire carries it
   };
 
   bool to_reply(const Json::Value& body, Json::Value& reply) const;
-  // Under the lock.
+  // Under the lock (ids_between: the ids whose text under key lies from `from` to `to`,
+  // ascending).
+  std::vector<int> ids_between(const std::string& key, const std::string& from, const std::string& to) const;
   void index_entry(int id, const Json::Value& reply);
   void unindex_entry(int id, const Json::Value& reply);
 
@@ -72,6 +86,8 @@ class PatrolTable {
   std::map<int, Entry> entries_;
   // key -> value -> ids
   std::map<std::string, std::map<int, std::set<int>>> indexes_;
+  // key -> text -> ids
+  std::map<std::string, std::map<std::string, std::set<int>>> text_indexes_;
   int next_id_ = 1;
 };
 

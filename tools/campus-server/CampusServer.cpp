@@ -1,11 +1,21 @@
 #include "tools/campus-server/CampusServer.h"
 
+#include <algorithm>
 #include <chrono>
+#include <thread>
 
 #include "tools/campus-server/GeneratedSchool.h"
 #include "tools/campus-server/SchoolFixture.h"
 
 namespace campus_server {
+
+namespace {
+
+// A real patrol server answers many clients' requests at once; one that answered in turn
+// would make the client's concurrent look-ups wait on the server instead of the network.
+std::size_t ServingThreads() { return std::clamp<std::size_t>(std::thread::hardware_concurrency(), 2, 8); }
+
+}  // namespace
 
 CampusServer::CampusServer(boost::asio::io_context& io, unsigned short port, const std::string& fixtureFolder,
                            Broker broker, std::optional<SchoolSize> generated)
@@ -27,6 +37,7 @@ CampusServer::CampusServer(boost::asio::io_context& io, unsigned short port, con
   // An empty address leaves the client without a broker host, so it never connects.
   if (broker == Broker::None) m_platform.set_address("E80", "");
   ForgetRequestsNow();
+  m_patrol.http().serve_on(ServingThreads());
 }
 
 CampusServer::~CampusServer() { m_patrol.http().stop(); }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <string>
 
 #include <boost/asio/connect.hpp>
@@ -208,39 +210,74 @@ TEST(FakeHttpServer, AnswersExpectContinueBeforeTheBody) {
   EXPECT_EQ(server.requests().front().body, "data");
 }
 
+// On several threads the connection's timers and reads could otherwise meet.
 TEST(FakeHttpServer, MisbehavesAsScriptedAndAlwaysEnds) {
-  FakeHttpServer server;
-  test_support::ServerLimits limits;
-  limits.max_delay = 20ms;
-  limits.request_limit = 50ms;
-  server.set_limits(limits);
-  server.route("GET", "/close", HttpReply::close_without_answer());
-  server.route("GET", "/slow", HttpReply(200, "late").after(std::chrono::hours(1)));
-  server.route("GET", "/cut", HttpReply(200, "0123456789").misbehave(
-                                   HttpReply::Misbehaviour::CloseMidBody));
-  struct Case {
-    const char* what;
-    std::string request;
-    std::string expected_tail;
-  } cases[] = {
-      {"closed without answer", "GET /close HTTP/1.1\r\nHost: h\r\n\r\n", ""},
-      {"delay cut to the limit", "GET /slow HTTP/1.1\r\nHost: h\r\nConnection: close\r\n\r\n",
-       "\r\n\r\nlate"},
-      {"half the body", "GET /cut HTTP/1.1\r\nHost: h\r\n\r\n", "Content-Length: 10\r\n"
-                                                               "Connection: close\r\n\r\n01234"},
-      {"request never finished", "GET /slow HTTP/1.1\r\nHost: h\r\nX-Never", ""},
-  };
-  for (const Case& c : cases) {
-    RawClient client(server.port());
-    client.send(c.request);
-    const std::string answer = client.read_to_end();
-    ASSERT_GE(answer.size(), c.expected_tail.size()) << c.what;
-    EXPECT_EQ(answer.substr(answer.size() - c.expected_tail.size()), c.expected_tail) << c.what;
-    if (c.expected_tail.empty()) {
-      EXPECT_EQ(answer, "") << c.what;
+  for (std::size_t threads : {1u, 4u}) {
+    SCOPED_TRACE(std::to_string(threads) + " serving threads");
+    FakeHttpServer server;
+    server.serve_on(threads);
+    test_support::ServerLimits limits;
+    limits.max_delay = 20ms;
+    limits.request_limit = 50ms;
+    server.set_limits(limits);
+    server.route("GET", "/close", HttpReply::close_without_answer());
+    server.route("GET", "/slow", HttpReply(200, "late").after(std::chrono::hours(1)));
+    server.route("GET", "/cut", HttpReply(200, "0123456789").misbehave(
+                                     HttpReply::Misbehaviour::CloseMidBody));
+    struct Case {
+      const char* what;
+      std::string request;
+      std::string expected_tail;
+    } cases[] = {
+        {"closed without answer", "GET /close HTTP/1.1\r\nHost: h\r\n\r\n", ""},
+        {"delay cut to the limit", "GET /slow HTTP/1.1\r\nHost: h\r\nConnection: close\r\n\r\n",
+         "\r\n\r\nlate"},
+        {"half the body", "GET /cut HTTP/1.1\r\nHost: h\r\n\r\n", "Content-Length: 10\r\n"
+                                                                 "Connection: close\r\n\r\n01234"},
+        {"request never finished", "GET /slow HTTP/1.1\r\nHost: h\r\nX-Never", ""},
+    };
+    for (const Case& c : cases) {
+      RawClient client(server.port());
+      client.send(c.request);
+      const std::string answer = client.read_to_end();
+      ASSERT_GE(answer.size(), c.expected_tail.size()) << c.what;
+      EXPECT_EQ(answer.substr(answer.size() - c.expected_tail.size()), c.expected_tail) << c.what;
+      if (c.expected_tail.empty()) {
+        EXPECT_EQ(answer, "") << c.what;
+      }
     }
+    EXPECT_EQ(server.request_count(), 3u);
   }
-  EXPECT_EQ(server.request_count(), 3u);
+}
+
+// A handler that holds its answer until a request on another connection has been
+// answered: served in turn, the second request would wait behind the first until its bound.
+TEST(FakeHttpServer, AnswersConnectionsAtOnceWhenServingOnSeveralThreads) {
+  FakeHttpServer server;
+  server.serve_on(2);
+  std::mutex mutex;
+  std::condition_variable changed;
+  bool released = false;
+  server.route("GET", "/hold", [&](const RecordedRequest&) {
+    std::unique_lock<std::mutex> lock(mutex);
+    const bool met = changed.wait_for(lock, 20s, [&] { return released; });
+    return HttpReply(200, met ? "met" : "never met");
+  });
+  server.route("GET", "/release", [&](const RecordedRequest&) {
+    {
+      std::lock_guard<std::mutex> lock(mutex);
+      released = true;
+    }
+    changed.notify_all();
+    return HttpReply(200, "released");
+  });
+  RawClient holding(server.port());
+  holding.send("GET /hold HTTP/1.1\r\nHost: h\r\n\r\n");
+  while (server.request_count() == 0) std::this_thread::yield();
+  RawClient releasing(server.port());
+  releasing.send("GET /release HTTP/1.1\r\nHost: h\r\n\r\n");
+  EXPECT_EQ(releasing.read_response().body(), "released");
+  EXPECT_EQ(holding.read_response().body(), "met");
 }
 
 TEST(FakeHttpServer, StopsWhileAClientWaitsForAnAnswer) {
