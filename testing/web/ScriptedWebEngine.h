@@ -29,6 +29,7 @@ class ScriptedWebEngine : public platform::web::WebEngine {
     std::vector<std::string> loads;    // the URLs, as the engine got them
     std::vector<std::string> scripts;  // in the order they ran
     std::vector<std::string> input;    // "mouse 513 10 20 1", "wheel 5 6 -120 0", ...
+    std::vector<std::string> decisions;  // "go URL" or "stop URL", as navigations were decided
   };
   struct Answer {
     int view = 0;
@@ -93,6 +94,7 @@ class ScriptedWebEngine : public platform::web::WebEngine {
   ScriptedWebEngine() = default;
   std::shared_ptr<platform::web::EngineViewEvents> EventsOf(int view);
   void Record(int view, const std::string& input);
+  void Decided(int view, const std::string& decision);
   void Continue(int view, unsigned load, const std::string& url);
   void Render(int view);
   bool Fails(const std::string& url) const;
