@@ -1,10 +1,10 @@
 #pragma once
 // An engine whose pages a test plays, in place of WebKitGTK on the headless backend:
-// it records loads, scripts, input and bound names per view, runs every load through
-// the facade's callbacks in the engine's order (navigation, URL, title, document
-// ready, loading finish), fails loads of missing files and of URLs the test names,
-// renders frames of one colour at the view's size, and lets the test call bound
-// functions as a page would, recording their answers.
+// it records loads, navigation decisions, scripts, input and bound names per view,
+// runs every load through the facade's callbacks in the engine's order (navigation,
+// URL, title, document ready, loading finish), fails loads of missing files and of
+// URLs the test names, renders frames of one colour at the view's size, and lets the
+// test call bound functions as a page would, recording their answers.
 #include <cstdint>
 #include <functional>
 #include <map>
