@@ -23,3 +23,13 @@ pkg_check_modules(FFMPEG REQUIRED IMPORTED_TARGET libavformat libavcodec libswsc
 find_package(ZLIB REQUIRED)
 find_package(OpenSSL REQUIRED)
 find_package(X11 REQUIRED)
+
+# The sanitizer build (scripts/sanitize): the GTK programs export their symbols, and the
+# dynamic linker then binds the web engine's own calls to the standard library's
+# shared-pointer release (JavaScriptCore holds its objects in std::shared_ptr) to the
+# program's instrumented copy. That copy checks the control block's vtable for a type,
+# and JavaScriptCore is built without run-time type information, so every release of
+# one of its blocks reads as an invalid vptr. Kept local, the engine's calls stay in
+# its own copy; the program's own releases are checked as before.
+target_link_options(project_options INTERFACE
+  $<$<CONFIG:Sanitize>:LINKER:--version-script=${CMAKE_SOURCE_DIR}/cmake/SanitizedExports.map>)

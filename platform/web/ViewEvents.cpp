@@ -1,5 +1,6 @@
 #include "platform/web/ViewEvents.h"
 
+#include "platform/web/AnswerOnce.h"
 #include "platform/web/WebView.h"
 
 namespace platform::web {
@@ -13,9 +14,11 @@ ViewEvents::ViewEvents(wkeWebView view, std::shared_ptr<ViewMailbox> mailbox, st
       engine_(std::move(engine)) {}
 
 void ViewEvents::OnNavigation(const std::string& url, std::function<void(bool proceed)> decide) {
-  mailbox_->Post([view = view_, url, decide = std::move(decide)] {
+  // A navigation of a view destroyed before it was asked about does not go ahead.
+  auto answer = std::make_shared<AnswerOnce<bool>>(std::move(decide), false);
+  mailbox_->Post([view = view_, url, answer] {
     WebView* target = WebView::Find(view);
-    decide(target != nullptr && target->FireNavigation(url));
+    answer->Give(target != nullptr && target->FireNavigation(url));
   });
 }
 
@@ -57,9 +60,11 @@ void ViewEvents::OnLoadingFinish(unsigned load, const std::string& url, LoadResu
 
 void ViewEvents::OnNativeCall(const std::string& name, std::vector<ScriptValue> args,
                               std::function<void(const ScriptValue&)> reply) {
-  mailbox_->Post([view = view_, name, args = std::move(args), reply = std::move(reply)]() mutable {
+  // A call to a view destroyed before it ran returns undefined, as a name nobody bound.
+  auto answer = std::make_shared<AnswerOnce<ScriptValue>>(std::move(reply), ScriptValue());
+  mailbox_->Post([view = view_, name, args = std::move(args), answer]() mutable {
     WebView* target = WebView::Find(view);
-    reply(target != nullptr ? target->FireNativeCall(name, std::move(args)) : ScriptValue());
+    answer->Give(target != nullptr ? target->FireNativeCall(name, std::move(args)) : ScriptValue());
   });
 }
 

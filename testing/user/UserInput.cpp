@@ -10,6 +10,7 @@
 
 #include "platform/base/CodePage.h"
 #include "platform/user/WindowHelpers.h"
+#include "testing/base/CheckedSlowdown.h"
 #include "ui/controls/CComboUI.h"
 #include "ui/controls/CCheckBoxUI.h"
 #include "ui/controls/COptionUI.h"
@@ -24,7 +25,7 @@ namespace {
 
 // Workers answer over loopback HTTP in real time while the GUI threads idle: a wait
 // lets them run in short steps up to this bound.
-const auto kWaitLimit = std::chrono::seconds(10);
+const auto kWaitLimit = std::chrono::seconds(10 * testing_base::kCheckedSlowdown);
 const auto kStep = std::chrono::milliseconds(5);
 // The virtual time each step of a wait lets pass, so that the program's timers run.
 const uint64_t kClockStepMs = 20;

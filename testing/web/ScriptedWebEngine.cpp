@@ -191,6 +191,7 @@ void ScriptedWebEngine::Load(int view, unsigned load, const std::string& url) {
     events = found->second.events;
   }
   events->OnNavigation(url, [this, view, load, url, events](bool proceed) {
+    Decided(view, (proceed ? "go " : "stop ") + url);
     if (!proceed) {
       events->OnLoadingFinish(load, url, platform::web::kLoadCancelled, "cancelled");
       return;
@@ -205,6 +206,12 @@ void ScriptedWebEngine::Load(int view, unsigned load, const std::string& url) {
     lock.unlock();
     Continue(view, load, url);
   });
+}
+
+void ScriptedWebEngine::Decided(int view, const std::string& decision) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  auto found = views_.find(view);
+  if (found != views_.end()) found->second.record.decisions.push_back(decision);
 }
 
 void ScriptedWebEngine::Continue(int view, unsigned load, const std::string& url) {

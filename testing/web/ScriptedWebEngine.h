@@ -1,10 +1,10 @@
 #pragma once
 // An engine whose pages a test plays, in place of WebKitGTK on the headless backend:
-// it records loads, scripts, input and bound names per view, runs every load through
-// the facade's callbacks in the engine's order (navigation, URL, title, document
-// ready, loading finish), fails loads of missing files and of URLs the test names,
-// renders frames of one colour at the view's size, and lets the test call bound
-// functions as a page would, recording their answers.
+// it records loads, navigation decisions, scripts, input and bound names per view,
+// runs every load through the facade's callbacks in the engine's order (navigation,
+// URL, title, document ready, loading finish), fails loads of missing files and of
+// URLs the test names, renders frames of one colour at the view's size, and lets the
+// test call bound functions as a page would, recording their answers.
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -29,6 +29,7 @@ class ScriptedWebEngine : public platform::web::WebEngine {
     std::vector<std::string> loads;    // the URLs, as the engine got them
     std::vector<std::string> scripts;  // in the order they ran
     std::vector<std::string> input;    // "mouse 513 10 20 1", "wheel 5 6 -120 0", ...
+    std::vector<std::string> decisions;  // "go URL" or "stop URL", as navigations were decided
   };
   struct Answer {
     int view = 0;
@@ -93,6 +94,7 @@ class ScriptedWebEngine : public platform::web::WebEngine {
   ScriptedWebEngine() = default;
   std::shared_ptr<platform::web::EngineViewEvents> EventsOf(int view);
   void Record(int view, const std::string& input);
+  void Decided(int view, const std::string& decision);
   void Continue(int view, unsigned load, const std::string& url);
   void Render(int view);
   bool Fails(const std::string& url) const;

@@ -299,6 +299,34 @@ TEST_F(WebFacade, NoCallbackRunsAfterTheViewIsDestroyed) {
   });
 }
 
+// The engine holds what a waiting page needs (its script stopped in a native call, its
+// navigation held) until the view's thread answers; a view destroyed with those
+// questions still queued must answer them, or the page and what it holds wait forever.
+TEST_F(WebFacade, AViewDestroyedWithItsPagesQuestionsQueuedStillAnswersThem) {
+  jsBindFunction("late", &First, 2);
+  wkeWebView view = NewView();
+  Load(view, page);
+  const int engineView = EngineView();
+  gui.Call([&] {
+    // Both reach the view's queue; the view goes before its thread reads it.
+    engine->CallFromPage(engineView, "late", {ScriptValue::FromString("refresh")});
+    wkeLoadW(view, platform::codepage::Utf8ToWide(dir + "/next.html").c_str());
+    wkeDestroyWebView(view);
+  });
+  views.clear();
+  ASSERT_TRUE(driver.WaitIdle());
+
+  EXPECT_TRUE(calls.seen.empty()) << "the bound function ran for a destroyed view";
+  const std::vector<ScriptedWebEngine::Answer> answers = engine->Answers();
+  ASSERT_EQ(answers.size(), 1u) << "the page's call was never answered";
+  EXPECT_EQ(answers[0].name, "late");
+  EXPECT_EQ(answers[0].value, ScriptValue());
+  const ScriptedWebEngine::View record = engine->LastView();
+  ASSERT_EQ(record.loads.size(), 2u);
+  EXPECT_EQ(record.decisions, (std::vector<std::string>{"go " + record.loads[0], "stop " + record.loads[1]}));
+  EXPECT_TRUE(record.destroyed);
+}
+
 TEST_F(WebFacade, InputReachesTheEngineAtViewCoordinates) {
   wkeWebView view = NewView();
   gui.Call([&] {

@@ -9,6 +9,7 @@
 
 #include "app/shell/OpenCameraDialog.h"
 #include "data/StartupCaches.h"
+#include "testing/base/CheckedSlowdown.h"
 #include "testing/driver/GuiThread.h"
 #include "testing/video/RtspSource.h"
 #include "testing/x11/ScreenCapture.h"
@@ -60,8 +61,12 @@ TEST(CameraDialogOnX11, PlaysTheTestPatternInItsPlace) {
   ::GetWindowRect(player, &video);
   const int y = video.top + (video.bottom - video.top) / 3;
   const int width = video.right - video.left;
-  EXPECT_TRUE(display.WaitForPixel(video.left + width / 14, y, kBarWhite, kTolerance)) << "the white bar never showed";
-  EXPECT_TRUE(display.WaitForPixel(video.left + width * 3 / 14, y, kBarYellow, kTolerance));
+  // The first picture comes once the stream is opened and its first frame decoded,
+  // which an instrumented build takes many times longer to do; after it, the bars.
+  EXPECT_TRUE(display.WaitForPixel(video.left + width / 14, y, kBarWhite, kTolerance,
+                                   TestDisplay::kPatienceMs * testing_base::kCheckedSlowdown))
+      << "the first picture (its white bar) never showed";
+  EXPECT_TRUE(display.WaitForPixel(video.left + width * 3 / 14, y, kBarYellow, kTolerance)) << "no yellow bar";
 
   cairo_surface_t* picture = platform::x11::ScreenCapture::GrabWindow(dialog);
   ASSERT_NE(picture, nullptr);
