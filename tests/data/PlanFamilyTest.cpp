@@ -145,7 +145,9 @@ TEST_F(PlanParsing, APlanWithoutPeopleAsksOnceForIdZero) {
   EXPECT_EQ(plans.front().listPeople.front().iID, 0);
   EXPECT_EQ(plans.front().listPeople.front().strName, "");
   EXPECT_EQ(plans.front().strPeopleIDs, "");
-  EXPECT_EQ(Targets(world, world.patrol.base_url()).at(1), "api/InspectPeople/GetByID?ID=0");
+  // The person and the creator are asked at once, so only how often each is asked is fixed.
+  const auto targets = Targets(world, world.patrol.base_url());
+  EXPECT_EQ(std::count(targets.begin(), targets.end(), "api/InspectPeople/GetByID?ID=0"), 1);
 }
 
 TEST_F(PlanParsing, AMissingRouteOrCreatorKeepsDefaults) {
