@@ -117,6 +117,14 @@ class PlanPage : public managementtest::ManagementWindowTest {
   void Select(LPCTSTR combo, int index) { PickRow(pageHwnd, combo, index); }
 
   HWND Menu() { return FindWindowOfClass(L"SkinMenuWnd"); }
+  // Clicks the first card's menu button as a person does; the button's centre, where
+  // the menu opens.
+  POINT ClickCardMenuButton() {
+    const POINT button = shelltest::ControlCentre(pageHwnd, L"btn_Plan");
+    driver.Click(button.x, button.y);
+    driver.WaitIdle();
+    return button;
+  }
   void CloseMenus() {
     for (HWND menu = Menu(); menu != nullptr; menu = Menu()) {
       ::PostMessageW(menu, WM_CLOSE, 0, 0);
@@ -491,9 +499,7 @@ TEST_F(PlanPage, ALongListHasCardsForTheScreenAndTheyFollowTheScroll) {
 TEST_F(PlanPage, ClickOnACardsMenuButtonOpensTheMenuAtThePointer) {
   AddPlan(3, "早班巡查", 0, 2);
   Open();
-  const POINT button = shelltest::ControlCentre(pageHwnd, L"btn_Plan");
-  driver.Click(button.x, button.y);
-  driver.WaitIdle();
+  const POINT button = ClickCardMenuButton();
   const HWND menu = Menu();
   ASSERT_NE(menu, nullptr) << "the menu opens once the click is over";
   EXPECT_TRUE(::IsWindowVisible(menu));
@@ -510,9 +516,7 @@ TEST_F(PlanPage, ClickOnACardsMenuButtonOpensTheMenuAtThePointer) {
 TEST_F(PlanPage, TheMenusTextsKeepClearOfItsFrame) {
   AddPlan(3, "早班巡查", 0, 2);
   Open();
-  const POINT button = shelltest::ControlCentre(pageHwnd, L"btn_Plan");
-  driver.Click(button.x, button.y);
-  driver.WaitIdle();
+  ClickCardMenuButton();
   const HWND menu = Menu();
   ASSERT_NE(menu, nullptr);
   RECT client = {};
