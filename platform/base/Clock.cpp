@@ -57,7 +57,15 @@ void CurrentTime(bool local, LPSYSTEMTIME out) {
 }  // namespace
 
 
-void SetClockSource(ClockSource source) { g_clockSource.store(source); }
+// A pinned wall clock keeps counting from where it stands: the new source's readings
+// have nothing to do with the old one's (a virtual clock installed after a test pinned
+// the date would otherwise move the date by the machine's whole uptime).
+void SetClockSource(ClockSource source) {
+  std::lock_guard<std::mutex> lock(g_wallPinLock);
+  if (g_wallPin.pinned) g_wallPin.epochMilliseconds += int64_t(ClockMilliseconds() - g_wallPin.clockAtPin);
+  g_clockSource.store(source);
+  if (g_wallPin.pinned) g_wallPin.clockAtPin = ClockMilliseconds();
+}
 
 void PinWallClock(const SYSTEMTIME& local) {
   std::tm tm{};

@@ -59,6 +59,25 @@ TEST_F(WallClockTest, PinnedLocalTimeIsReadBackAndMovesWithTheOneClock) {
   EXPECT_EQ(now.wSecond, 15);
 }
 
+// A window test pins the date, then its driver installs a clock of its own whose
+// readings start anywhere: the pinned time goes on from where it stood.
+TEST_F(WallClockTest, AnotherClockInstalledAfterThePinKeepsThePinnedTime) {
+  g_ticks = 40ull * 3600 * 1000;  // a machine up for forty hours
+  platform::PinWallClock(Local(2026, 12, 10, 10, 0, 0));
+  g_ticks += 2000;
+  static std::atomic<uint64_t> otherTicks{1000000};
+  platform::SetClockSource([] { return otherTicks.load(); });
+  SYSTEMTIME now = {};
+  GetLocalTime(&now);
+  EXPECT_EQ(now.wDay, 10);
+  EXPECT_EQ(now.wHour, 10);
+  EXPECT_EQ(now.wSecond, 2);
+  otherTicks += 60 * 1000;
+  GetLocalTime(&now);
+  EXPECT_EQ(now.wMinute, 1);
+  EXPECT_EQ(now.wSecond, 2);
+}
+
 TEST_F(WallClockTest, SystemTimeAndSecondsAgreeWithThePinnedLocalTime) {
   // Shanghai is eight hours ahead of UTC, without summer time.
   platform::PinWallClock(Local(2024, 1, 5, 3, 0, 0));
